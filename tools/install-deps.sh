@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian/Ubuntu packages the build, the tests and the demo need,
+# and only those that are missing. Safe to run again.
+set -euo pipefail
+
+packages=(
+    cmake g++ make pkg-config
+    qtbase5-dev qttools5-dev qttools5-dev-tools libqt5serialport5-dev
+    qttranslations5-l10n
+    xdg-utils
+)
+# Extra packages a caller asks for (for example the Windows cross-check).
+packages+=("$@")
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

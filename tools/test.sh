@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds from scratch and runs every test:
+#   1. the plain build, warnings as errors, the whole suite;
+#   2. AddressSanitizer + UndefinedBehaviorSanitizer, the whole suite;
+#   3. ThreadSanitizer, the serial tests (the worker thread and its locks).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${ML_BUILD_DIR:-$top/build}
+jobs=$(nproc)
+
+"$top/tools/install-deps.sh"
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1"
+
+run_suite() { # name, ctest args..., -- cmake args...
+    local name=$1; shift
+    local ctest_args=()
+    while [ $# -gt 0 ] && [ "$1" != "--" ]; do ctest_args+=("$1"); shift; done
+    shift
+    echo "=== $name build"
+    cmake -S "$top" -B "$build/$name" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$build/$name" -j"$jobs"
+    echo "=== $name tests"
+    (cd "$build/$name" && ctest --output-on-failure "${ctest_args[@]}")
+}
+
+run_suite plain -- -DML_WERROR=ON
+run_suite asan-ubsan -- -DML_SANITIZE=address,undefined -DML_BUILD_BENCH=OFF
+run_suite tsan -L serial -- -DML_SANITIZE=thread -DML_BUILD_BENCH=OFF
