@@ -1,0 +1,211 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>DialogLanguage</name>
+    <message>
+        <source>Please choose a language</source>
+        <translation>Bitte wählen Sie eine Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Marlune DataLogger</source>
+        <translation>Marlune DataLogger</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Quits the application</source>
+        <translation>Beendet die Anwendung</translation>
+    </message>
+    <message>
+        <source>Refresh Ports</source>
+        <translation>Schnittstellen aktualisieren</translation>
+    </message>
+    <message>
+        <source>Refreshes the list of COM ports</source>
+        <translation>Aktualisiert die Liste der COM-Schnittstellen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Shows version information about Solar DataLogger</source>
+        <translation>Zeigt Versionsinformationen zu Solar DataLogger an</translation>
+    </message>
+    <message>
+        <source>Change Language...</source>
+        <translation>Sprache ändern...</translation>
+    </message>
+    <message>
+        <source>Change the language used in this application</source>
+        <translation>Ändert die Sprache dieser Anwendung</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Shows documentation</source>
+        <translation>Zeigt die Dokumentation an</translation>
+    </message>
+    <message>
+        <source>Convert CSV Data</source>
+        <translation>CSV-Daten konvertieren</translation>
+    </message>
+    <message>
+        <source>Device Connection</source>
+        <translation>Geräteverbindung</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Downloaded Output</source>
+        <translation>Heruntergeladene Daten</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source>Country Settings</source>
+        <translation>Ländereinstellungen</translation>
+    </message>
+    <message>
+        <source>Please select a port and connect your device</source>
+        <translation>Bitte wählen Sie eine Schnittstelle und schließen Sie Ihr Gerät an</translation>
+    </message>
+    <message>
+        <source>The language will be changed next time Marlune DataLogger is started.</source>
+        <translation>Die Sprache wird beim nächsten Start von Marlune DataLogger geändert.</translation>
+    </message>
+    <message>
+        <source>Would you like to restart now?</source>
+        <translation>Möchten Sie jetzt neu starten?</translation>
+    </message>
+    <message>
+        <source>Now initiate the download on the tester</source>
+        <translation>Starten Sie jetzt das Herunterladen am Prüfgerät</translation>
+    </message>
+    <message>
+        <source>Failed to connect. Please check the device is connected and switched on</source>
+        <translation>Verbindung fehlgeschlagen. Bitte prüfen Sie, ob das Gerät angeschlossen und eingeschaltet ist</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Save downloaded data to file</source>
+        <translation>Heruntergeladene Daten in Datei speichern</translation>
+    </message>
+    <message>
+        <source>Would you like to convert the data to European format?</source>
+        <translation>Möchten Sie die Daten in das europäische Format konvertieren?</translation>
+    </message>
+    <message>
+        <source>Decimal points will be replaced by commas and the commas separating fields will be replaced by semi-colons.</source>
+        <translation>Dezimalpunkte werden durch Dezimalkommas ersetzt, und die Kommas zwischen den Feldern werden durch Semikolons ersetzt.</translation>
+    </message>
+    <message>
+        <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
+        <comment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</comment>
+        <translation>Fehler beim Öffnen von „%1“ zum Schreiben. Ist die Datei bereits geöffnet oder schreibgeschützt?</translation>
+    </message>
+    <message>
+        <source>File successfully saved</source>
+        <translation>Datei erfolgreich gespeichert</translation>
+    </message>
+    <message>
+        <source>About Marlune DataLogger</source>
+        <comment>Title of the About box</comment>
+        <translation>Über Marlune DataLogger</translation>
+    </message>
+    <message>
+        <source>Marlune DataLogger
+
+ %1
+</source>
+        <comment>The %1 is replaced with the version number so please don&apos;t remove it!</comment>
+        <translation>Marlune DataLogger
+
+ %1
+</translation>
+    </message>
+    <message>
+        <source>Bytes received: %1</source>
+        <comment>The %1 will be replaced with the number of bytes received so far. Please do not remove it in your translation!</comment>
+        <translation>Empfangene Bytes: %1</translation>
+    </message>
+    <message>
+        <source>The port is in use by another program. Close the other program and try again.</source>
+        <translation>Die Schnittstelle wird von einem anderen Programm verwendet. Schließen Sie das andere Programm und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Permission denied. Add your user to the group &quot;%1&quot; that owns the port, then log out and log in again.</source>
+        <comment>The %1 will be replaced with the name of a user group, such as dialout. Please do not remove it in your translation!</comment>
+        <translation>Zugriff verweigert. Die Schnittstelle gehört der Gruppe „%1“. Fügen Sie Ihren Benutzer dieser Gruppe hinzu und melden Sie sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>Permission denied. Your user account may not use this port.</source>
+        <translation>Zugriff verweigert. Ihr Benutzerkonto darf diese Schnittstelle nicht verwenden.</translation>
+    </message>
+    <message>
+        <source>No such device. Check that the adapter is plugged in, then press Refresh Ports.</source>
+        <translation>Gerät nicht gefunden. Prüfen Sie, ob der Adapter eingesteckt ist, und klicken Sie dann auf „Schnittstellen aktualisieren“.</translation>
+    </message>
+    <message>
+        <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
+        <translation>Keine Schnittstelle ausgewählt. Schließen Sie den Adapter an und klicken Sie dann auf „Schnittstellen aktualisieren“.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost before any data arrived.</source>
+        <translation>Die Verbindung zum Gerät wurde unterbrochen, bevor Daten empfangen wurden.</translation>
+    </message>
+    <message>
+        <source>The system reported: %1</source>
+        <comment>The %1 will be replaced with the error message of the operating system. Please do not remove it in your translation!</comment>
+        <translation>Meldung des Systems: %1</translation>
+    </message>
+    <message>
+        <source>Error saving &quot;%1&quot;: %2</source>
+        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
+        <translation>Fehler beim Speichern von „%1“: %2</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost. The data received so far is kept.</source>
+        <translation>Die Verbindung zum Gerät wurde unterbrochen. Die bisher empfangenen Daten bleiben erhalten.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,211 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en">
+<context>
+    <name>DialogLanguage</name>
+    <message>
+        <source>Please choose a language</source>
+        <translation>Elija un idioma</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Marlune DataLogger</source>
+        <translation>Marlune DataLogger</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Quits the application</source>
+        <translation>Cierra la aplicación</translation>
+    </message>
+    <message>
+        <source>Refresh Ports</source>
+        <translation>Actualizar puertos</translation>
+    </message>
+    <message>
+        <source>Refreshes the list of COM ports</source>
+        <translation>Actualiza la lista de puertos COM</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Shows version information about Solar DataLogger</source>
+        <translation>Muestra la información de versión de Solar DataLogger</translation>
+    </message>
+    <message>
+        <source>Change Language...</source>
+        <translation>Cambiar idioma...</translation>
+    </message>
+    <message>
+        <source>Change the language used in this application</source>
+        <translation>Cambia el idioma de esta aplicación</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Shows documentation</source>
+        <translation>Muestra la documentación</translation>
+    </message>
+    <message>
+        <source>Convert CSV Data</source>
+        <translation>Convertir datos CSV</translation>
+    </message>
+    <message>
+        <source>Device Connection</source>
+        <translation>Conexión con el equipo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Downloaded Output</source>
+        <translation>Datos descargados</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>Country Settings</source>
+        <translation>Configuración regional</translation>
+    </message>
+    <message>
+        <source>Please select a port and connect your device</source>
+        <translation>Seleccione un puerto y conecte su equipo</translation>
+    </message>
+    <message>
+        <source>The language will be changed next time Marlune DataLogger is started.</source>
+        <translation>El idioma cambiará la próxima vez que se inicie Marlune DataLogger.</translation>
+    </message>
+    <message>
+        <source>Would you like to restart now?</source>
+        <translation>¿Desea reiniciar ahora?</translation>
+    </message>
+    <message>
+        <source>Now initiate the download on the tester</source>
+        <translation>Inicie ahora la descarga en el comprobador</translation>
+    </message>
+    <message>
+        <source>Failed to connect. Please check the device is connected and switched on</source>
+        <translation>Error de conexión. Compruebe que el equipo está conectado y encendido</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Save downloaded data to file</source>
+        <translation>Guardar los datos descargados en un archivo</translation>
+    </message>
+    <message>
+        <source>Would you like to convert the data to European format?</source>
+        <translation>¿Desea convertir los datos al formato europeo?</translation>
+    </message>
+    <message>
+        <source>Decimal points will be replaced by commas and the commas separating fields will be replaced by semi-colons.</source>
+        <translation>Los puntos decimales se sustituirán por comas decimales, y las comas que separan los campos se sustituirán por puntos y coma.</translation>
+    </message>
+    <message>
+        <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
+        <comment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</comment>
+        <translation>Error al abrir &quot;%1&quot; para escritura. ¿Está ya abierto o es de solo lectura?</translation>
+    </message>
+    <message>
+        <source>File successfully saved</source>
+        <translation>Archivo guardado correctamente</translation>
+    </message>
+    <message>
+        <source>About Marlune DataLogger</source>
+        <comment>Title of the About box</comment>
+        <translation>Acerca de Marlune DataLogger</translation>
+    </message>
+    <message>
+        <source>Marlune DataLogger
+
+ %1
+</source>
+        <comment>The %1 is replaced with the version number so please don&apos;t remove it!</comment>
+        <translation>Marlune DataLogger
+
+ %1
+</translation>
+    </message>
+    <message>
+        <source>Bytes received: %1</source>
+        <comment>The %1 will be replaced with the number of bytes received so far. Please do not remove it in your translation!</comment>
+        <translation>Bytes recibidos: %1</translation>
+    </message>
+    <message>
+        <source>The port is in use by another program. Close the other program and try again.</source>
+        <translation>Otro programa está usando el puerto. Cierre el otro programa y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Permission denied. Add your user to the group &quot;%1&quot; that owns the port, then log out and log in again.</source>
+        <comment>The %1 will be replaced with the name of a user group, such as dialout. Please do not remove it in your translation!</comment>
+        <translation>Permiso denegado. Añada su usuario al grupo &quot;%1&quot;, propietario del puerto, y después cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+    <message>
+        <source>Permission denied. Your user account may not use this port.</source>
+        <translation>Permiso denegado. Su cuenta de usuario no tiene permiso para usar este puerto.</translation>
+    </message>
+    <message>
+        <source>No such device. Check that the adapter is plugged in, then press Refresh Ports.</source>
+        <translation>No se encuentra el dispositivo. Compruebe que el adaptador está enchufado y pulse &quot;Actualizar puertos&quot;.</translation>
+    </message>
+    <message>
+        <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
+        <translation>No hay ningún puerto seleccionado. Conecte el adaptador y pulse &quot;Actualizar puertos&quot;.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost before any data arrived.</source>
+        <translation>Se perdió la conexión con el equipo antes de recibir datos.</translation>
+    </message>
+    <message>
+        <source>The system reported: %1</source>
+        <comment>The %1 will be replaced with the error message of the operating system. Please do not remove it in your translation!</comment>
+        <translation>El sistema indicó: %1</translation>
+    </message>
+    <message>
+        <source>Error saving &quot;%1&quot;: %2</source>
+        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
+        <translation>Error al guardar &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost. The data received so far is kept.</source>
+        <translation>Se perdió la conexión con el equipo. Se conservan los datos recibidos hasta ahora.</translation>
+    </message>
+</context>
+</TS>

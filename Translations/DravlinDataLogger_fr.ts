@@ -1,0 +1,211 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>DialogLanguage</name>
+    <message>
+        <source>Please choose a language</source>
+        <translation>Veuillez choisir une langue</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Marlune DataLogger</source>
+        <translation>Marlune DataLogger</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Quits the application</source>
+        <translation>Quitte l&apos;application</translation>
+    </message>
+    <message>
+        <source>Refresh Ports</source>
+        <translation>Actualiser les ports</translation>
+    </message>
+    <message>
+        <source>Refreshes the list of COM ports</source>
+        <translation>Actualise la liste des ports COM</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Shows version information about Solar DataLogger</source>
+        <translation>Affiche les informations de version de Solar DataLogger</translation>
+    </message>
+    <message>
+        <source>Change Language...</source>
+        <translation>Changer de langue...</translation>
+    </message>
+    <message>
+        <source>Change the language used in this application</source>
+        <translation>Change la langue utilisée dans cette application</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Shows documentation</source>
+        <translation>Affiche la documentation</translation>
+    </message>
+    <message>
+        <source>Convert CSV Data</source>
+        <translation>Convertir les données CSV</translation>
+    </message>
+    <message>
+        <source>Device Connection</source>
+        <translation>Connexion à l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Downloaded Output</source>
+        <translation>Données téléchargées</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Country Settings</source>
+        <translation>Paramètres régionaux</translation>
+    </message>
+    <message>
+        <source>Please select a port and connect your device</source>
+        <translation>Veuillez sélectionner un port et connecter votre appareil</translation>
+    </message>
+    <message>
+        <source>The language will be changed next time Marlune DataLogger is started.</source>
+        <translation>La langue sera modifiée au prochain démarrage de Marlune DataLogger.</translation>
+    </message>
+    <message>
+        <source>Would you like to restart now?</source>
+        <translation>Voulez-vous redémarrer maintenant ?</translation>
+    </message>
+    <message>
+        <source>Now initiate the download on the tester</source>
+        <translation>Lancez maintenant le téléchargement sur le testeur</translation>
+    </message>
+    <message>
+        <source>Failed to connect. Please check the device is connected and switched on</source>
+        <translation>Échec de la connexion. Veuillez vérifier que l&apos;appareil est branché et allumé</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Save downloaded data to file</source>
+        <translation>Enregistrer les données téléchargées dans un fichier</translation>
+    </message>
+    <message>
+        <source>Would you like to convert the data to European format?</source>
+        <translation>Voulez-vous convertir les données au format européen ?</translation>
+    </message>
+    <message>
+        <source>Decimal points will be replaced by commas and the commas separating fields will be replaced by semi-colons.</source>
+        <translation>Les points décimaux seront remplacés par des virgules décimales, et les virgules qui séparent les champs seront remplacées par des points-virgules.</translation>
+    </message>
+    <message>
+        <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
+        <comment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</comment>
+        <translation>Erreur lors de l&apos;ouverture de « %1 » en écriture. Le fichier est-il déjà ouvert ou en lecture seule ?</translation>
+    </message>
+    <message>
+        <source>File successfully saved</source>
+        <translation>Fichier enregistré avec succès</translation>
+    </message>
+    <message>
+        <source>About Marlune DataLogger</source>
+        <comment>Title of the About box</comment>
+        <translation>À propos de Marlune DataLogger</translation>
+    </message>
+    <message>
+        <source>Marlune DataLogger
+
+ %1
+</source>
+        <comment>The %1 is replaced with the version number so please don&apos;t remove it!</comment>
+        <translation>Marlune DataLogger
+
+ %1
+</translation>
+    </message>
+    <message>
+        <source>Bytes received: %1</source>
+        <comment>The %1 will be replaced with the number of bytes received so far. Please do not remove it in your translation!</comment>
+        <translation>Octets reçus : %1</translation>
+    </message>
+    <message>
+        <source>The port is in use by another program. Close the other program and try again.</source>
+        <translation>Le port est utilisé par un autre programme. Fermez l&apos;autre programme et réessayez.</translation>
+    </message>
+    <message>
+        <source>Permission denied. Add your user to the group &quot;%1&quot; that owns the port, then log out and log in again.</source>
+        <comment>The %1 will be replaced with the name of a user group, such as dialout. Please do not remove it in your translation!</comment>
+        <translation>Accès refusé. Ajoutez votre utilisateur au groupe « %1 » propriétaire du port, puis fermez votre session et rouvrez-la.</translation>
+    </message>
+    <message>
+        <source>Permission denied. Your user account may not use this port.</source>
+        <translation>Accès refusé. Votre compte utilisateur n&apos;est pas autorisé à utiliser ce port.</translation>
+    </message>
+    <message>
+        <source>No such device. Check that the adapter is plugged in, then press Refresh Ports.</source>
+        <translation>Périphérique introuvable. Vérifiez que l&apos;adaptateur est branché, puis cliquez sur « Actualiser les ports ».</translation>
+    </message>
+    <message>
+        <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
+        <translation>Aucun port n&apos;est sélectionné. Branchez l&apos;adaptateur, puis cliquez sur « Actualiser les ports ».</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost before any data arrived.</source>
+        <translation>La connexion à l&apos;appareil a été perdue avant la réception de données.</translation>
+    </message>
+    <message>
+        <source>The system reported: %1</source>
+        <comment>The %1 will be replaced with the error message of the operating system. Please do not remove it in your translation!</comment>
+        <translation>Message du système : %1</translation>
+    </message>
+    <message>
+        <source>Error saving &quot;%1&quot;: %2</source>
+        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
+        <translation>Erreur lors de l&apos;enregistrement de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost. The data received so far is kept.</source>
+        <translation>La connexion à l&apos;appareil a été perdue. Les données déjà reçues sont conservées.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,211 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="en">
+<context>
+    <name>DialogLanguage</name>
+    <message>
+        <source>Please choose a language</source>
+        <translation>Selezionare una lingua</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Marlune DataLogger</source>
+        <translation>Marlune DataLogger</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Quits the application</source>
+        <translation>Chiude l&apos;applicazione</translation>
+    </message>
+    <message>
+        <source>Refresh Ports</source>
+        <translation>Aggiorna porte</translation>
+    </message>
+    <message>
+        <source>Refreshes the list of COM ports</source>
+        <translation>Aggiorna l&apos;elenco delle porte COM</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Shows version information about Solar DataLogger</source>
+        <translation>Mostra le informazioni sulla versione di Solar DataLogger</translation>
+    </message>
+    <message>
+        <source>Change Language...</source>
+        <translation>Cambia lingua...</translation>
+    </message>
+    <message>
+        <source>Change the language used in this application</source>
+        <translation>Cambia la lingua usata in questa applicazione</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Shows documentation</source>
+        <translation>Mostra la documentazione</translation>
+    </message>
+    <message>
+        <source>Convert CSV Data</source>
+        <translation>Converti dati CSV</translation>
+    </message>
+    <message>
+        <source>Device Connection</source>
+        <translation>Connessione allo strumento</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <source>Downloaded Output</source>
+        <translation>Dati scaricati</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Strumenti</translation>
+    </message>
+    <message>
+        <source>Country Settings</source>
+        <translation>Impostazioni internazionali</translation>
+    </message>
+    <message>
+        <source>Please select a port and connect your device</source>
+        <translation>Selezionare una porta e collegare lo strumento</translation>
+    </message>
+    <message>
+        <source>The language will be changed next time Marlune DataLogger is started.</source>
+        <translation>La lingua verrà cambiata al prossimo avvio di Marlune DataLogger.</translation>
+    </message>
+    <message>
+        <source>Would you like to restart now?</source>
+        <translation>Riavviare ora?</translation>
+    </message>
+    <message>
+        <source>Now initiate the download on the tester</source>
+        <translation>Avviare ora lo scaricamento sullo strumento</translation>
+    </message>
+    <message>
+        <source>Failed to connect. Please check the device is connected and switched on</source>
+        <translation>Connessione non riuscita. Verificare che lo strumento sia collegato e acceso</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>File di testo (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Tutti i file (*.*)</translation>
+    </message>
+    <message>
+        <source>Save downloaded data to file</source>
+        <translation>Salva i dati scaricati su file</translation>
+    </message>
+    <message>
+        <source>Would you like to convert the data to European format?</source>
+        <translation>Convertire i dati nel formato europeo?</translation>
+    </message>
+    <message>
+        <source>Decimal points will be replaced by commas and the commas separating fields will be replaced by semi-colons.</source>
+        <translation>I punti decimali verranno sostituiti da virgole decimali e le virgole che separano i campi verranno sostituite da punti e virgola.</translation>
+    </message>
+    <message>
+        <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
+        <comment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</comment>
+        <translation>Errore durante l&apos;apertura in scrittura di &quot;%1&quot;. Il file è già aperto o di sola lettura?</translation>
+    </message>
+    <message>
+        <source>File successfully saved</source>
+        <translation>File salvato correttamente</translation>
+    </message>
+    <message>
+        <source>About Marlune DataLogger</source>
+        <comment>Title of the About box</comment>
+        <translation>Informazioni su Marlune DataLogger</translation>
+    </message>
+    <message>
+        <source>Marlune DataLogger
+
+ %1
+</source>
+        <comment>The %1 is replaced with the version number so please don&apos;t remove it!</comment>
+        <translation>Marlune DataLogger
+
+ %1
+</translation>
+    </message>
+    <message>
+        <source>Bytes received: %1</source>
+        <comment>The %1 will be replaced with the number of bytes received so far. Please do not remove it in your translation!</comment>
+        <translation>Byte ricevuti: %1</translation>
+    </message>
+    <message>
+        <source>The port is in use by another program. Close the other program and try again.</source>
+        <translation>La porta è utilizzata da un altro programma. Chiudere l&apos;altro programma e riprovare.</translation>
+    </message>
+    <message>
+        <source>Permission denied. Add your user to the group &quot;%1&quot; that owns the port, then log out and log in again.</source>
+        <comment>The %1 will be replaced with the name of a user group, such as dialout. Please do not remove it in your translation!</comment>
+        <translation>Accesso negato. Aggiungere il proprio utente al gruppo &quot;%1&quot; proprietario della porta, quindi disconnettersi e accedere di nuovo.</translation>
+    </message>
+    <message>
+        <source>Permission denied. Your user account may not use this port.</source>
+        <translation>Accesso negato. L&apos;account utente in uso non è autorizzato a usare questa porta.</translation>
+    </message>
+    <message>
+        <source>No such device. Check that the adapter is plugged in, then press Refresh Ports.</source>
+        <translation>Dispositivo non trovato. Verificare che l&apos;adattatore sia inserito, quindi premere &quot;Aggiorna porte&quot;.</translation>
+    </message>
+    <message>
+        <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
+        <translation>Nessuna porta selezionata. Collegare l&apos;adattatore, quindi premere &quot;Aggiorna porte&quot;.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost before any data arrived.</source>
+        <translation>La connessione con lo strumento si è interrotta prima della ricezione di dati.</translation>
+    </message>
+    <message>
+        <source>The system reported: %1</source>
+        <comment>The %1 will be replaced with the error message of the operating system. Please do not remove it in your translation!</comment>
+        <translation>Messaggio del sistema: %1</translation>
+    </message>
+    <message>
+        <source>Error saving &quot;%1&quot;: %2</source>
+        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
+        <translation>Errore durante il salvataggio di &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost. The data received so far is kept.</source>
+        <translation>La connessione con lo strumento si è interrotta. I dati ricevuti finora vengono conservati.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,211 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL" sourcelanguage="en">
+<context>
+    <name>DialogLanguage</name>
+    <message>
+        <source>Please choose a language</source>
+        <translation>Kies een taal</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Marlune DataLogger</source>
+        <translation>Marlune DataLogger</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Quits the application</source>
+        <translation>Sluit de toepassing af</translation>
+    </message>
+    <message>
+        <source>Refresh Ports</source>
+        <translation>Poorten vernieuwen</translation>
+    </message>
+    <message>
+        <source>Refreshes the list of COM ports</source>
+        <translation>Vernieuwt de lijst met COM-poorten</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Shows version information about Solar DataLogger</source>
+        <translation>Toont versie-informatie over Solar DataLogger</translation>
+    </message>
+    <message>
+        <source>Change Language...</source>
+        <translation>Taal wijzigen...</translation>
+    </message>
+    <message>
+        <source>Change the language used in this application</source>
+        <translation>Wijzigt de taal van deze toepassing</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Shows documentation</source>
+        <translation>Toont de documentatie</translation>
+    </message>
+    <message>
+        <source>Convert CSV Data</source>
+        <translation>CSV-gegevens converteren</translation>
+    </message>
+    <message>
+        <source>Device Connection</source>
+        <translation>Verbinding met apparaat</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Downloaden</translation>
+    </message>
+    <message>
+        <source>Downloaded Output</source>
+        <translation>Gedownloade gegevens</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Extra</translation>
+    </message>
+    <message>
+        <source>Country Settings</source>
+        <translation>Landinstellingen</translation>
+    </message>
+    <message>
+        <source>Please select a port and connect your device</source>
+        <translation>Selecteer een poort en sluit uw apparaat aan</translation>
+    </message>
+    <message>
+        <source>The language will be changed next time Marlune DataLogger is started.</source>
+        <translation>De taal wordt gewijzigd bij de volgende start van Marlune DataLogger.</translation>
+    </message>
+    <message>
+        <source>Would you like to restart now?</source>
+        <translation>Wilt u nu opnieuw starten?</translation>
+    </message>
+    <message>
+        <source>Now initiate the download on the tester</source>
+        <translation>Start nu het downloaden op de tester</translation>
+    </message>
+    <message>
+        <source>Failed to connect. Please check the device is connected and switched on</source>
+        <translation>Verbinding mislukt. Controleer of het apparaat is aangesloten en ingeschakeld</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Tekstbestanden (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Alle bestanden (*.*)</translation>
+    </message>
+    <message>
+        <source>Save downloaded data to file</source>
+        <translation>Gedownloade gegevens opslaan in bestand</translation>
+    </message>
+    <message>
+        <source>Would you like to convert the data to European format?</source>
+        <translation>Wilt u de gegevens converteren naar de Europese notatie?</translation>
+    </message>
+    <message>
+        <source>Decimal points will be replaced by commas and the commas separating fields will be replaced by semi-colons.</source>
+        <translation>Decimale punten worden vervangen door decimale komma&apos;s, en de komma&apos;s tussen de velden worden vervangen door puntkomma&apos;s.</translation>
+    </message>
+    <message>
+        <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
+        <comment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</comment>
+        <translation>Fout bij het openen van &quot;%1&quot; om te schrijven. Is het bestand al geopend of alleen-lezen?</translation>
+    </message>
+    <message>
+        <source>File successfully saved</source>
+        <translation>Bestand is opgeslagen</translation>
+    </message>
+    <message>
+        <source>About Marlune DataLogger</source>
+        <comment>Title of the About box</comment>
+        <translation>Over Marlune DataLogger</translation>
+    </message>
+    <message>
+        <source>Marlune DataLogger
+
+ %1
+</source>
+        <comment>The %1 is replaced with the version number so please don&apos;t remove it!</comment>
+        <translation>Marlune DataLogger
+
+ %1
+</translation>
+    </message>
+    <message>
+        <source>Bytes received: %1</source>
+        <comment>The %1 will be replaced with the number of bytes received so far. Please do not remove it in your translation!</comment>
+        <translation>Ontvangen bytes: %1</translation>
+    </message>
+    <message>
+        <source>The port is in use by another program. Close the other program and try again.</source>
+        <translation>De poort wordt door een ander programma gebruikt. Sluit het andere programma en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Permission denied. Add your user to the group &quot;%1&quot; that owns the port, then log out and log in again.</source>
+        <comment>The %1 will be replaced with the name of a user group, such as dialout. Please do not remove it in your translation!</comment>
+        <translation>Toegang geweigerd. Voeg uw gebruiker toe aan de groep &quot;%1&quot; die eigenaar is van de poort, en meld u daarna af en weer aan.</translation>
+    </message>
+    <message>
+        <source>Permission denied. Your user account may not use this port.</source>
+        <translation>Toegang geweigerd. Uw gebruikersaccount mag deze poort niet gebruiken.</translation>
+    </message>
+    <message>
+        <source>No such device. Check that the adapter is plugged in, then press Refresh Ports.</source>
+        <translation>Apparaat niet gevonden. Controleer of de adapter is aangesloten en klik daarna op &quot;Poorten vernieuwen&quot;.</translation>
+    </message>
+    <message>
+        <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
+        <translation>Geen poort geselecteerd. Sluit de adapter aan en klik daarna op &quot;Poorten vernieuwen&quot;.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost before any data arrived.</source>
+        <translation>De verbinding met het apparaat is verbroken voordat er gegevens binnenkwamen.</translation>
+    </message>
+    <message>
+        <source>The system reported: %1</source>
+        <comment>The %1 will be replaced with the error message of the operating system. Please do not remove it in your translation!</comment>
+        <translation>Melding van het systeem: %1</translation>
+    </message>
+    <message>
+        <source>Error saving &quot;%1&quot;: %2</source>
+        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
+        <translation>Fout bij het opslaan van &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost. The data received so far is kept.</source>
+        <translation>De verbinding met het apparaat is verbroken. De tot nu toe ontvangen gegevens blijven behouden.</translation>
+    </message>
+</context>
+</TS>
