@@ -1,0 +1,10 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>DialogLanguage</name>
+</context>
+<context>
+    <name>MainWindow</name>
+</context>
+</TS>
