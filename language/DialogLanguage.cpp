@@ -12,11 +12,9 @@ namespace {
 const int CodeRole = Qt::UserRole + 1;
 }
 
-DialogLanguage::DialogLanguage(const QString &translationsDir, QWidget *parent)
-    : QDialog(parent)
+DialogLanguage::DialogLanguage(const QString &translationsDir, QWidget *parent) : QDialog(parent)
 {
-    const QString storedPath =
-        QSettings().value(SettingsKeys::languageFilePathKey()).toString();
+    const QString storedPath = QSettings().value(SettingsKeys::languageFilePathKey()).toString();
     ui.setupUi(this);
 
     const QLocale systemLocale = QLocale::system();

@@ -58,13 +58,14 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(par
         ui.comPorts->setEditable(true);
         // A typed path that the box takes into its list carries itself as the path to open.
         auto *model = static_cast<QStandardItemModel *>(ui.comPorts->model());
-        connect(model, &QStandardItemModel::rowsInserted, this, [model](const QModelIndex &, int first, int last) {
-            for (int row = first; row <= last; ++row) {
-                QStandardItem *item = model->item(row);
-                if (item && item->data(Qt::UserRole).isNull())
-                    item->setData(item->text(), Qt::UserRole);
-            }
-        });
+        connect(model, &QStandardItemModel::rowsInserted, this,
+                [model](const QModelIndex &, int first, int last) {
+                    for (int row = first; row <= last; ++row) {
+                        QStandardItem *item = model->item(row);
+                        if (item && item->data(Qt::UserRole).isNull())
+                            item->setData(item->text(), Qt::UserRole);
+                    }
+                });
     }
     refreshPorts();
 
@@ -114,8 +115,7 @@ void MainWindow::changeLanguage()
         return;
 
     QMessageBox question;
-    question.setText(
-        tr("The language will be changed next time Marlune DataLogger is started."));
+    question.setText(tr("The language will be changed next time Marlune DataLogger is started."));
     question.setInformativeText(tr("Would you like to restart now?"));
     question.setIcon(QMessageBox::Question);
     question.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
