@@ -11,22 +11,17 @@
 
 class QWidget;
 
-// Plays the user during a start-up cycle: watches for modal dialogs and the
-// main window as they appear, records them in order ("DialogLanguage",
-// "QMessageBox", "MainWindow") and hands each to the handler for its class.
-// A window or dialog without a handler is closed, and everything is closed
-// after a time limit, so a test never hangs on an unexpected box.
+// Plays the user during a start-up cycle: each modal dialog and main window, as
+// it appears, is recorded by class name in `seen` and handed to the handler for
+// its class. One without a handler is closed, and after a time limit everything
+// is closed, so a test never hangs on an unexpected box.
 class UiDriver : public QObject
 {
     Q_OBJECT
 
 public:
-    using Handler = std::function<void(QWidget *)>;
-
-    explicit UiDriver(int timeLimitMs = 20000);
-
-    void on(const QString &className, Handler handler);
-    // Stops watching; a later cycle gets a driver of its own.
+    UiDriver();
+    void on(const QString &className, std::function<void(QWidget *)> handler);
     void stop() { timer.stop(); }
 
     QStringList seen;
@@ -36,10 +31,9 @@ private:
     void poll();
     void dispatch(QWidget *widget);
 
-    QHash<QString, Handler> handlers;
+    QHash<QString, std::function<void(QWidget *)>> handlers;
     QTimer timer;
     QElapsedTimer clock;
-    int timeLimitMs;
 };
 
 #endif
