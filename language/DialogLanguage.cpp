@@ -1,0 +1,67 @@
+#include "language/DialogLanguage.h"
+
+#include "app/SettingsKeys.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLocale>
+#include <QSettings>
+
+namespace {
+const int CodeRole = Qt::UserRole + 1;
+}
+
+DialogLanguage::DialogLanguage(const QString &translationsDir, QWidget *parent) : QDialog(parent)
+{
+    const QString storedPath = QSettings().value(SettingsKeys::languageFilePathKey()).toString();
+    ui.setupUi(this);
+
+    const QLocale systemLocale = QLocale::system();
+    QDir dir(translationsDir);
+    dir.setFilter(QDir::Files);
+    dir.setNameFilters({QStringLiteral("DravlinDataLogger*.qm")});
+    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+
+    const QFileInfoList files = dir.entryInfoList();
+    for (int index = 0; index < files.size(); ++index) {
+        const QString path = files.at(index).filePath();
+        // The language code is the two characters just before ".qm".
+        const QString code = path.mid(path.size() - 5, 2);
+        const QLocale locale(code);
+        ui.languageCombo->addItem(QIcon(), QLocale::languageToString(locale.language()), path);
+        ui.languageCombo->setItemData(index, code, CodeRole);
+
+        const bool matches = storedPath.isEmpty() ? locale.language() == systemLocale.language()
+                                                  : path == storedPath;
+        if (matches)
+            ui.languageCombo->setCurrentIndex(index);
+    }
+}
+
+DialogLanguage::~DialogLanguage() = default;
+
+void DialogLanguage::accept()
+{
+    {
+        QSettings settings;
+        settings.setValue(SettingsKeys::languageFilePathKey(), filePath());
+        settings.setValue(SettingsKeys::languageCodeKey(), iso639Code());
+    }
+    QDialog::accept();
+}
+
+QString DialogLanguage::filePath() const
+{
+    return ui.languageCombo->currentData(Qt::UserRole).toString();
+}
+
+QString DialogLanguage::iso639Code() const
+{
+    return ui.languageCombo->currentData(CodeRole).toString();
+}
+
+bool DialogLanguage::hasLanguages() const
+{
+    return ui.languageCombo->count() > 0;
+}

@@ -1,0 +1,30 @@
+#ifndef MARLUNE_DIALOGLANGUAGE_H
+#define MARLUNE_DIALOGLANGUAGE_H
+
+#include "ui_DialogLanguage.h"
+
+#include <QDialog>
+#include <QString>
+
+// Lists the program's translation files found in a translations folder by the
+// English name of their language and stores the user's choice.
+class DialogLanguage : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit DialogLanguage(const QString &translationsDir, QWidget *parent = nullptr);
+    ~DialogLanguage() override;
+
+    // Stores the chosen file and language code, then closes the dialog as accepted.
+    void accept() override;
+
+    QString filePath() const;
+    QString iso639Code() const;
+    bool hasLanguages() const;
+
+private:
+    Ui::DialogLanguage ui;
+};
+
+#endif

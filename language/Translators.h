@@ -1,0 +1,21 @@
+#ifndef MARLUNE_TRANSLATORS_H
+#define MARLUNE_TRANSLATORS_H
+
+#include <QString>
+
+class QObject;
+class QTranslator;
+
+// The folder "Translations" beside the executable, whatever the working directory.
+QString translationsDirectory();
+
+// Creates the program's and Qt's translators as children of owner and installs
+// those that loaded. Returns whether the program's own translation is installed.
+bool installTranslators(QObject *owner, const QString &translationsDir);
+
+// Loads the stored language choice into translator, asking the user with
+// DialogLanguage when it does not load, and makes the chosen language the
+// default locale. Returns false when no translation could be loaded.
+bool loadApplicationTranslator(QTranslator *translator, const QString &translationsDir);
+
+#endif

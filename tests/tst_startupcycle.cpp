@@ -1,0 +1,292 @@
+// Start-up as a user meets it: the language dialog and what it offers, the
+// warning when no translation loads, the window in the chosen language, and a
+// language change that restarts the cycle inside the same process.
+// The system language of this test is French (LC_ALL is set before Qt starts).
+#include "UiDriver.h"
+
+#include "app/SettingsKeys.h"
+#include "app/StartupCycle.h"
+#include "language/DialogLanguage.h"
+#include "language/Translators.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString Dialog = QStringLiteral("DialogLanguage");
+const QString Box = QStringLiteral("QMessageBox");
+const QString Window = QStringLiteral("MainWindow");
+
+// Answers the language dialog: a language code to choose, or "cancel".
+void answer(QWidget *dialog, const QString &code)
+{
+    auto *combo = dialog->findChild<QComboBox *>();
+    combo->setCurrentIndex(combo->findData(code, Qt::UserRole + 1));
+    const auto button = code == "cancel" ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok;
+    dialog->findChild<QDialogButtonBox *>()->button(button)->click();
+}
+
+QString downloadText(QWidget *window)
+{
+    return window->findChild<QPushButton *>("downloadBtn")->text();
+}
+
+void store(const QString &path)
+{
+    QSettings().setValue(SettingsKeys::languageFilePathKey(), path);
+    QSettings().setValue(SettingsKeys::languageCodeKey(), path.mid(path.size() - 5, 2));
+}
+
+// Puts files into dir: empty ones by name, the test translations as "de"/"fr",
+// Qt's own with the catalogues it names as "qt_fr", a broken one as "garbage_it".
+void populate(const QString &dir, const QStringList &files)
+{
+    QDir().mkpath(dir);
+    for (const QString &file : files) {
+        const QString code = file.right(2);
+        const QString target = QStringLiteral("%1/DravlinDataLogger_%2.qm").arg(dir, code);
+        if (file.endsWith(QLatin1String(".qm"))) {
+            QFile(dir + '/' + file).open(QIODevice::WriteOnly);
+        } else if (file.startsWith(QLatin1String("qt_"))) {
+            const QDir built(translationsDirectory(), QStringLiteral("qt*_%1.qm").arg(code));
+            for (const QString &name : built.entryList())
+                QFile::copy(built.filePath(name), dir + '/' + name);
+        } else if (file.startsWith(QLatin1String("garbage_"))) {
+            QFile out(target);
+            out.open(QIODevice::WriteOnly);
+            out.write(QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd") +
+                      QByteArray(300, '\xff'));
+        } else {
+            QFile::copy(
+                QStringLiteral(ML_TEST_TRANSLATIONS_DIR "/DravlinDataLogger_%1.qm").arg(code),
+                target);
+        }
+    }
+}
+
+} // namespace
+
+class TestStartupCycle : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void dialogListing_data();
+    void dialogListing();
+    void cycle_data();
+    void cycle();
+    void languageChangeRestarts();
+};
+
+void TestStartupCycle::init()
+{
+    QSettings().clear();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void TestStartupCycle::dialogListing_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("stored"); // a file of the folder, or an absolute path
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("current");
+
+    const QString de = "DravlinDataLogger_de.qm", fr = "DravlinDataLogger_fr.qm";
+    QTest::newRow("the system language is preselected")
+        << QStringList{fr, "DravlinDataLogger_en.qm", de} << QString()
+        << QStringList{"German", "English", "French"} << fr;
+    QTest::newRow("no system language: the first; mask and order ignore case")
+        << QStringList{"DravlinDataLogger_nl.qm", "dravlindatalogger_es.qm", de, "qt_fr.qm",
+                       "Other_fr.qm"}
+        << QString() << QStringList{"German", "Spanish", "Dutch"} << de;
+    QTest::newRow("two files of the system language: the later")
+        << QStringList{fr, de, "DravlinDataLogger2_fr.qm"} << QString()
+        << QStringList{"French", "German", "French"} << fr;
+    QTest::newRow("the stored choice wins")
+        << QStringList{de, fr} << de << QStringList{"German", "French"} << de;
+    QTest::newRow("stored path listed nowhere: the first")
+        << QStringList{de, fr} << "/elsewhere/" + fr << QStringList{"German", "French"} << de;
+}
+
+void TestStartupCycle::dialogListing()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, stored);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, current);
+
+    QTemporaryDir temp;
+    populate(temp.path(), files);
+    if (!stored.isEmpty())
+        store(stored.startsWith('/') ? stored : temp.filePath(stored));
+
+    DialogLanguage dialog(temp.path());
+    auto *combo = dialog.findChild<QComboBox *>();
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i)
+        shown << combo->itemText(i);
+    QCOMPARE(shown, texts);
+    QCOMPARE(dialog.filePath(), current.isEmpty() ? QString() : temp.filePath(current));
+    QCOMPARE(dialog.iso639Code(), current.mid(18, 2));
+}
+
+void TestStartupCycle::cycle_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("stored");       // a file of the folder, or an absolute path
+    QTest::addColumn<QString>("dialogAnswer"); // language code to choose, or "cancel"
+    QTest::addColumn<QStringList>("expectedSeen");
+    QTest::addColumn<QString>("download"); // the window's Download button
+    QTest::addColumn<QString>("storedAfter");
+    QTest::addColumn<QString>("qtYes"); // one of Qt's own texts
+
+    const QString de = "DravlinDataLogger_de.qm", fr = "DravlinDataLogger_fr.qm";
+    const QString it = "DravlinDataLogger_it.qm";
+    QTest::newRow("first start, OK")
+        << QStringList{"de", "fr"} << QString() << "fr" << QStringList{Dialog, Window}
+        << "Télécharger" << fr << "&Yes";
+    QTest::newRow("first start, cancel: warning, nothing stored")
+        << QStringList{"de", "fr"} << QString() << "cancel" << QStringList{Dialog, Box, Window}
+        << "Download" << QString() << "&Yes";
+    QTest::newRow("no translations: warning, no dialog")
+        << QStringList{"qt_fr"} << QString() << QString() << QStringList{Box, Window} << "Download"
+        << QString() << "&Yes";
+    QTest::newRow("stored choice loads") << QStringList{"de"} << de << QString()
+                                         << QStringList{Window} << "Herunterladen" << de << "&Yes";
+    QTest::newRow("stored file gone: asks again")
+        << QStringList{"de"} << "/gone/" + fr << "de" << QStringList{Dialog, Window}
+        << "Herunterladen" << de << "&Yes";
+    QTest::newRow("stored file corrupt: asks again")
+        << QStringList{"de", "garbage_it"} << it << "de" << QStringList{Dialog, Window}
+        << "Herunterladen" << de << "&Yes";
+    QTest::newRow("chosen file corrupt: warning, choice kept")
+        << QStringList{"garbage_it"} << QString() << "it" << QStringList{Dialog, Box, Window}
+        << "Download" << it << "&Yes";
+    QTest::newRow("Qt's texts follow the language")
+        << QStringList{"fr", "qt_fr"} << fr << QString() << QStringList{Window} << "Télécharger"
+        << fr << "&Oui";
+}
+
+void TestStartupCycle::cycle()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, stored);
+    QFETCH(QString, dialogAnswer);
+    QFETCH(QStringList, expectedSeen);
+    QFETCH(QString, download);
+    QFETCH(QString, storedAfter);
+    QFETCH(QString, qtYes);
+
+    QTemporaryDir temp;
+    const QString dir = temp.filePath("Translations");
+    populate(dir, files);
+    auto inDir = [&dir](const QString &f) {
+        return f.isEmpty() || f.startsWith('/') ? f : dir + '/' + f;
+    };
+    if (!stored.isEmpty())
+        store(inDir(stored));
+
+    QString warning, shownDownload, shownYes;
+    UiDriver driver;
+    driver.on(Dialog, [&](QWidget *w) { answer(w, dialogAnswer); });
+    driver.on(Box, [&](QWidget *w) {
+        warning = static_cast<QMessageBox *>(w)->text();
+        w->close();
+    });
+    driver.on(Window, [&](QWidget *w) {
+        shownDownload = downloadText(w);
+        shownYes = QCoreApplication::translate("QPlatformTheme", "&Yes");
+        w->close();
+    });
+
+    QVERIFY(!StartupCycle::run(dir));
+    QVERIFY(!driver.timedOut);
+    QCOMPARE(driver.seen, expectedSeen);
+    if (expectedSeen.contains(Box))
+        QCOMPARE(warning, QStringLiteral("Failed to load translations, defaulting to English."));
+    QCOMPARE(shownDownload, download);
+    QCOMPARE(shownYes, qtYes);
+    QCOMPARE(QSettings().value(SettingsKeys::languageFilePathKey()).toString(), inDir(storedAfter));
+    // The cycle's translators leave with it.
+    QCOMPARE(QCoreApplication::translate("MainWindow", "Download"), QStringLiteral("Download"));
+}
+
+void TestStartupCycle::languageChangeRestarts()
+{
+    // German from a folder of our own, started from a working directory without
+    // a Translations folder, as a desktop launcher would.
+    QTemporaryDir temp;
+    populate(temp.path(), {"de"});
+    store(temp.filePath("DravlinDataLogger_de.qm"));
+    const QString oldCwd = QDir::currentPath();
+    QDir::setCurrent(temp.path());
+
+    const QRect placed(40, 50, 620, 430);
+    QString firstDownload, question;
+    QStringList listed;
+    UiDriver driver;
+    driver.on(Window, [&](QWidget *w) {
+        firstDownload = downloadText(w);
+        w->setGeometry(placed);
+        w->findChild<QAction *>("actionChangeLanguage")->trigger();
+    });
+    driver.on(Dialog, [&](QWidget *w) {
+        auto *combo = w->findChild<QComboBox *>();
+        for (int i = 0; i < combo->count(); ++i)
+            listed << combo->itemData(i).toString();
+        answer(w, "en");
+    });
+    driver.on(Box, [&](QWidget *w) {
+        question = static_cast<QMessageBox *>(w)->text();
+        static_cast<QMessageBox *>(w)->button(QMessageBox::Yes)->click();
+    });
+    const bool restart = StartupCycle::run(temp.path());
+    driver.stop();
+    QDir::setCurrent(oldCwd);
+
+    QVERIFY(!driver.timedOut);
+    QVERIFY(restart);
+    QCOMPARE(firstDownload, QStringLiteral("Herunterladen"));
+    QCOMPARE(
+        question,
+        QStringLiteral("The language will be changed next time Marlune DataLogger is started."));
+    // The dialog listed the folder beside the executable, whatever the working directory.
+    QVERIFY(listed.size() >= 2);
+    for (const QString &path : qAsConst(listed))
+        QVERIFY2(path.startsWith(translationsDirectory() + '/'), qPrintable(path));
+
+    // The next cycle, as main() runs it: English, in the same place.
+    QString secondDownload;
+    QRect secondGeometry;
+    UiDriver again;
+    again.on(Window, [&](QWidget *w) {
+        secondDownload = downloadText(w);
+        secondGeometry = w->geometry();
+        w->close();
+    });
+    QVERIFY(!StartupCycle::run(translationsDirectory()));
+    QCOMPARE(again.seen, QStringList{Window});
+    QCOMPARE(secondDownload, QStringLiteral("Download"));
+    QCOMPARE(secondGeometry, placed);
+    QCOMPARE(QLocale().language(), QLocale::English);
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("LC_ALL", "fr_FR.UTF-8");
+    QApplication app(argc, argv);
+    StartupCycle::setApplicationIdentity();
+    TestStartupCycle test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_startupcycle.moc"
