@@ -52,8 +52,7 @@ bool WinSerialDeviceAsync::open(OpenMode mode, int readTimeout)
         thread->setPortFailure(failure);
         return false;
     }
-    thread->prepareStart(readTimeout);
-    thread->start(QThread::InheritPriority);
+    thread->startLoop(readTimeout);
     return QIODevice::open(mode | QIODevice::Unbuffered);
 }
 

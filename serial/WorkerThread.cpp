@@ -3,6 +3,7 @@
 #include "serial/TsanMutex.h"
 #include "serial/WinSerialDevice.h"
 
+#include <chrono>
 #include <cstring>
 
 namespace Ml {
@@ -49,12 +50,19 @@ void WorkerThread::requestStop()
     device->interrupt();
 }
 
-void WorkerThread::prepareStart(int timeout)
+void WorkerThread::startLoop(int timeout)
 {
-    TsanMutex::Locker locker(bufferMutex);
-    stopRequested = false;
-    readTimeout = qMax(1, timeout);
-    failure = PortFailure();
+    {
+        TsanMutex::Locker locker(bufferMutex);
+        stopRequested = false;
+        readTimeout = qMax(1, timeout);
+        failure = PortFailure();
+    }
+    gatesHeld = false;
+    start(QThread::InheritPriority);
+    // Until the loop holds its gates a waitForReadyRead() would pass at once.
+    while (!gatesHeld && isRunning())
+        QThread::usleep(50);
 }
 
 qint64 WorkerThread::bytesWaiting()
@@ -71,18 +79,32 @@ bool WorkerThread::lineWaiting()
 
 bool WorkerThread::passReadGate(int milliseconds)
 {
-    if (!TsanMutex::tryLock(readGate, milliseconds))
-        return false;
-    TsanMutex::unlock(readGate);
-    return true;
+    return passGate(readGate, readGateWaiters, milliseconds);
 }
 
 bool WorkerThread::passWriteGate(int milliseconds)
 {
-    if (!TsanMutex::tryLock(writeGate, milliseconds))
-        return false;
-    TsanMutex::unlock(writeGate);
-    return true;
+    return passGate(writeGate, writeGateWaiters, milliseconds);
+}
+
+bool WorkerThread::passGate(QMutex &gate, std::atomic<int> &waiters, int milliseconds)
+{
+    ++waiters;
+    const bool passed = TsanMutex::tryLock(gate, milliseconds);
+    if (passed)
+        TsanMutex::unlock(gate);
+    --waiters;
+    return passed;
+}
+
+void WorkerThread::retakeGate(QMutex &gate, std::atomic<int> &waiters)
+{
+    // A mutex is not fair: taken back at once, the gate would almost never let a waiter
+    // through. Give those already waiting a moment to pass.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(20);
+    while (waiters > 0 && std::chrono::steady_clock::now() < giveUp)
+        QThread::yieldCurrentThread();
+    TsanMutex::lock(gate);
 }
 
 WorkerThread::PortFailure WorkerThread::portFailure()
@@ -107,6 +129,7 @@ void WorkerThread::run()
 {
     TsanMutex::lock(readGate);
     TsanMutex::lock(writeGate);
+    gatesHeld = true;
     int pauseAfterFailure;
     {
         TsanMutex::Locker locker(bufferMutex);
@@ -128,7 +151,7 @@ void WorkerThread::run()
             }
             TsanMutex::unlock(readGate);
             emit readyRead();
-            TsanMutex::lock(readGate);
+            retakeGate(readGate, readGateWaiters);
         } else if (n < 0) {
             // The port failed (adapter unplugged, far end hung up). Say so once, and wait out
             // a read time-out instead of failing again at once, so that a lost port is not a
@@ -160,7 +183,7 @@ void WorkerThread::writeOut()
             break; // nothing left within the write time-out: try again on the next turn
         TsanMutex::unlock(writeGate);
         emit bytesWritten(result);
-        TsanMutex::lock(writeGate);
+        retakeGate(writeGate, writeGateWaiters);
         written += int(result);
         if (written < writeBuffer.size() && isStopRequested())
             break;

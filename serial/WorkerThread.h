@@ -7,6 +7,8 @@
 #include <QString>
 #include <QThread>
 
+#include <atomic>
+
 namespace Ml {
 
 class WinSerialDevice;
@@ -39,9 +41,9 @@ public:
     // Ends the run loop soon: at once when it waits on the port.
     void requestStop();
 
-    // Before each start: the stop flag and the failure record are cleared, so a stop
-    // requested right after the start is not lost.
-    void prepareStart(int readTimeout);
+    // Clears the stop flag and the failure record (so a stop requested right after the
+    // start is not lost), starts the run loop and returns once it holds its gates.
+    void startLoop(int readTimeout);
     qint64 bytesWaiting();
     bool lineWaiting();
     // Succeed when the run loop lets go of its gate within the time (negative: no limit).
@@ -65,6 +67,8 @@ private:
     bool isStopRequested();
     void writeOut();
     void noteFailure();
+    bool passGate(QMutex &gate, std::atomic<int> &waiters, int milliseconds);
+    void retakeGate(QMutex &gate, std::atomic<int> &waiters);
 
     WinSerialDevice *device;
     QByteArray readBuffer;
@@ -77,6 +81,10 @@ private:
     QMutex writeGate;
     int readTimeout = 1; // guarded by bufferMutex; the pause after a failed read
     PortFailure failure; // guarded by bufferMutex
+    // Threads waiting to pass a gate; the run loop lets them through before taking it back.
+    std::atomic<int> readGateWaiters{0};
+    std::atomic<int> writeGateWaiters{0};
+    std::atomic<bool> gatesHeld{false};
 };
 
 } // namespace Ml
