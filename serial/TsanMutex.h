@@ -35,22 +35,6 @@ public:
 #endif
     }
 
-    // A negative time waits without limit.
-    static bool tryLock(QMutex &mutex, int milliseconds)
-    {
-#ifdef ML_TSAN
-        __tsan_mutex_pre_lock(&mutex, __tsan_mutex_try_lock);
-        const bool locked = mutex.tryLock(milliseconds);
-        __tsan_mutex_post_lock(&mutex,
-                               locked ? __tsan_mutex_try_lock
-                                      : __tsan_mutex_try_lock | __tsan_mutex_try_lock_failed,
-                               0);
-        return locked;
-#else
-        return mutex.tryLock(milliseconds);
-#endif
-    }
-
     static void unlock(QMutex &mutex)
     {
 #ifdef ML_TSAN

@@ -67,10 +67,7 @@ void WinSerialDeviceAsync::stopWorker()
     QIODevice::close();
     thread->requestStop();
     thread->wait();
-    // The run loop has ended and let go of its gates; passing them once orders all it did
-    // before what follows here (ThreadSanitizer cannot see that through QThread::wait).
-    thread->passReadGate(0);
-    thread->passWriteGate(0);
+    thread->synchronizeWithEndedLoop();
     device->close();
 }
 

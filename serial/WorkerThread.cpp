@@ -90,9 +90,9 @@ bool WorkerThread::passWriteGate(int milliseconds)
 bool WorkerThread::passGate(QMutex &gate, std::atomic<int> &waiters, int milliseconds)
 {
     ++waiters;
-    const bool passed = TsanMutex::tryLock(gate, milliseconds);
+    const bool passed = gate.tryLock(milliseconds);
     if (passed)
-        TsanMutex::unlock(gate);
+        gate.unlock();
     --waiters;
     return passed;
 }
@@ -104,7 +104,7 @@ void WorkerThread::retakeGate(QMutex &gate, std::atomic<int> &waiters)
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(20);
     while (waiters > 0 && std::chrono::steady_clock::now() < giveUp)
         QThread::yieldCurrentThread();
-    TsanMutex::lock(gate);
+    gate.lock();
 }
 
 WorkerThread::PortFailure WorkerThread::portFailure()
@@ -119,6 +119,11 @@ void WorkerThread::setPortFailure(const PortFailure &newFailure)
     failure = newFailure;
 }
 
+void WorkerThread::synchronizeWithEndedLoop()
+{
+    TsanMutex::Locker locker(bufferMutex);
+}
+
 bool WorkerThread::isStopRequested()
 {
     TsanMutex::Locker locker(bufferMutex);
@@ -127,8 +132,8 @@ bool WorkerThread::isStopRequested()
 
 void WorkerThread::run()
 {
-    TsanMutex::lock(readGate);
-    TsanMutex::lock(writeGate);
+    readGate.lock();
+    writeGate.lock();
     gatesHeld = true;
     int pauseAfterFailure;
     {
@@ -149,7 +154,7 @@ void WorkerThread::run()
                 TsanMutex::Locker locker(bufferMutex);
                 readBuffer.append(chunk, int(n));
             }
-            TsanMutex::unlock(readGate);
+            readGate.unlock();
             emit readyRead();
             retakeGate(readGate, readGateWaiters);
         } else if (n < 0) {
@@ -164,8 +169,8 @@ void WorkerThread::run()
         if (n <= 0)
             emit readTimeOut();
     }
-    TsanMutex::unlock(writeGate);
-    TsanMutex::unlock(readGate);
+    writeGate.unlock();
+    readGate.unlock();
 }
 
 void WorkerThread::writeOut()
@@ -181,7 +186,7 @@ void WorkerThread::writeOut()
         }
         if (result == 0)
             break; // nothing left within the write time-out: try again on the next turn
-        TsanMutex::unlock(writeGate);
+        writeGate.unlock();
         emit bytesWritten(result);
         retakeGate(writeGate, writeGateWaiters);
         written += int(result);

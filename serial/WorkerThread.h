@@ -18,7 +18,9 @@ class WinSerialDevice;
 // next turn of its loop. The loop is paced by the port's blocking read.
 //
 // Lock order in the run loop: readGate, writeGate, writeMutex, bufferMutex. Other threads
-// take one of them at a time.
+// take one of them at a time. The two gates guard no data: they are the points where
+// waitForReadyRead() and waitForBytesWritten() wait for the loop, which is why only the
+// two data locks are shown to ThreadSanitizer (see TsanMutex).
 class WorkerThread : public QThread
 {
     Q_OBJECT
@@ -49,6 +51,9 @@ public:
     // Succeed when the run loop lets go of its gate within the time (negative: no limit).
     bool passReadGate(int milliseconds);
     bool passWriteGate(int milliseconds);
+    // After the loop has ended (QThread::wait): orders everything it did before what the
+    // caller does next, in a way ThreadSanitizer sees (it cannot see it through wait()).
+    void synchronizeWithEndedLoop();
     PortFailure portFailure();
     void setPortFailure(const PortFailure &failure);
 
