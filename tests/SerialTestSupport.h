@@ -9,6 +9,6 @@ class SerialTestSupport
 public:
     // 9600 baud 8N1, DTR and RTS raised, no flow control: all 22 members set.
     static Ml::PortSettings *downloadSettings();
-    // Extra milliseconds allowed on top of a timing bound.
+    // Extra milliseconds allowed on top of a loose timing bound (thread wake-up and join).
     static int slack();
 };
