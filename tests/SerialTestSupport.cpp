@@ -27,12 +27,3 @@ Ml::PortSettings *SerialTestSupport::downloadSettings()
     s->setAbortOnError(0);
     return s;
 }
-
-int SerialTestSupport::slack()
-{
-#if defined(__SANITIZE_THREAD__) || defined(__SANITIZE_ADDRESS__)
-    return 150;
-#else
-    return 0;
-#endif
-}

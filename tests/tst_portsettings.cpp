@@ -1,18 +1,23 @@
-// The serial configuration record, the open sequence's pure rules and the error kinds.
+// The serial configuration record and the pure rules of the open sequence.
 #include "serial/PortOpenSequence.h"
 #include "serial/PortSettings.h"
-#include "serial/SerialPort.h"
 
 #include <QtTest>
 
-#include <cerrno>
 #include <cstring>
 #include <functional>
 #include <map>
+#include <type_traits>
 
 using namespace Ml;
 
 namespace {
+
+// A getter's value as an unsigned number of its own width.
+template <typename T> uint32_t widen(T value)
+{
+    return uint32_t(std::make_unsigned_t<T>(value));
+}
 
 struct Accessor
 {
@@ -26,7 +31,7 @@ struct Accessor
         name,                                                                                      \
         {                                                                                          \
             [](PortSettings &s, uint32_t v) { s.setter(v); },                                      \
-                [](const PortSettings &s) { return uint32_t(uint8_t(s.getter())); },               \
+                [](const PortSettings &s) { return widen(s.getter()); },                           \
                 [](const PortSettings &s) { return s.query(); }                                    \
         }                                                                                          \
     }
@@ -34,18 +39,9 @@ struct Accessor
 const std::map<QString, Accessor> &accessors()
 {
     static const std::map<QString, Accessor> table = {
-        {"BaudRate",
-         {[](PortSettings &s, uint32_t v) { s.setBaudRate(v); },
-          [](const PortSettings &s) { return s.baudRate(); },
-          [](const PortSettings &s) { return s.isBaudRateSet(); }}},
-        {"XonLim",
-         {[](PortSettings &s, uint32_t v) { s.setXonLim(v); },
-          [](const PortSettings &s) { return uint32_t(s.xonLim()); },
-          [](const PortSettings &s) { return s.isXonLimSet(); }}},
-        {"XoffLim",
-         {[](PortSettings &s, uint32_t v) { s.setXoffLim(v); },
-          [](const PortSettings &s) { return uint32_t(s.xoffLim()); },
-          [](const PortSettings &s) { return s.isXoffLimSet(); }}},
+        ML_ACCESSOR("BaudRate", setBaudRate, baudRate, isBaudRateSet),
+        ML_ACCESSOR("XonLim", setXonLim, xonLim, isXonLimSet),
+        ML_ACCESSOR("XoffLim", setXoffLim, xoffLim, isXoffLimSet),
         ML_ACCESSOR("fBinary", setBinary, binary, isBinarySet),
         ML_ACCESSOR("fParity", setParityCheck, parityCheck, isParityCheckSet),
         ML_ACCESSOR("fOutxCtsFlow", setOutxCtsFlow, outxCtsFlow, isOutxCtsFlowSet),
@@ -162,42 +158,6 @@ private slots:
         QFETCH(QString, path);
         QCOMPARE(QString::fromStdWString(PortOpenSequence::localDevicePath(name.toStdWString())),
                  path);
-    }
-
-    void timeouts()
-    {
-        const COMMTIMEOUTS t = PortOpenSequence::timeouts(110, 110);
-        QCOMPARE(t.ReadIntervalTimeout, 0xFFFFFFFFu);
-        QCOMPARE(t.ReadTotalTimeoutMultiplier, 0xFFFFFFFFu);
-        QCOMPARE(t.ReadTotalTimeoutConstant, 110u);
-        QCOMPARE(t.WriteTotalTimeoutMultiplier, 1u);
-        QCOMPARE(t.WriteTotalTimeoutConstant, 110u);
-    }
-
-    void errorKinds_data()
-    {
-        QTest::addColumn<bool>("opening");
-        QTest::addColumn<uint>("code");
-        QTest::addColumn<int>("kind");
-        QTest::newRow("held") << true << uint(EWOULDBLOCK) << int(PortErrorKind::InUse);
-        QTest::newRow("busy") << true << uint(EBUSY) << int(PortErrorKind::InUse);
-        QTest::newRow("denied") << true << uint(EACCES) << int(PortErrorKind::PermissionDenied);
-        QTest::newRow("absent") << true << uint(ENOENT) << int(PortErrorKind::NoSuchDevice);
-        QTest::newRow("gone") << true << uint(ENODEV) << int(PortErrorKind::NoSuchDevice);
-        QTest::newRow("no dev") << true << uint(ENXIO) << int(PortErrorKind::NoSuchDevice);
-        QTest::newRow("not a tty") << true << uint(ENOTTY) << int(PortErrorKind::Other);
-        QTest::newRow("lost") << false << uint(EIO) << int(PortErrorKind::PortLost);
-        QTest::newRow("lost dev") << false << uint(ENXIO) << int(PortErrorKind::PortLost);
-    }
-
-    void errorKinds()
-    {
-        QFETCH(bool, opening);
-        QFETCH(uint, code);
-        QFETCH(int, kind);
-        QCOMPARE(
-            int(opening ? SerialPort::openErrorKind(code) : SerialPort::transferErrorKind(code)),
-            kind);
     }
 };
 
