@@ -13,8 +13,6 @@ namespace Ml {
 
 namespace {
 
-const char context[] = "Ml::WinSerialDevice";
-
 SerialPort::Path nativeName(const QString &name)
 {
 #ifdef _WIN32
@@ -53,8 +51,8 @@ bool WinSerialDevice::open(OpenMode mode, int readTimeout, int writeTimeout)
     const PortOpenSequence::Result result =
         PortOpenSequence::run(handle, path, portSettings.get(), portState, clamp(readTimeout),
                               clamp(writeTimeout), hooks);
-    const QString failed =
-        QCoreApplication::translate(context, "Win32SerialDevice::open failed with error: %1");
+    const QString failed = QCoreApplication::translate(
+        "Ml::WinSerialDevice", "Win32SerialDevice::open failed with error: %1");
     if (result == PortOpenSequence::PortUnavailable) {
         errorCode = handle.lastError();
         recordError(SerialPort::openErrorKind(errorCode));
@@ -111,9 +109,10 @@ qint64 WinSerialDevice::readData(char *data, qint64 maxSize)
     if (!handle.readFile(data, size, read)) {
         errorCode = handle.lastError();
         recordError(SerialPort::transferErrorKind(errorCode));
-        const QString message = QCoreApplication::translate(
-                                    context, "Win32SerialDevice::readData failed with error: %1")
-                                    .arg(errorCode);
+        const QString message =
+            QCoreApplication::translate("Ml::WinSerialDevice",
+                                        "Win32SerialDevice::readData failed with error: %1")
+                .arg(errorCode);
         reportError(message);
         qDebug() << message;
         return -1;
@@ -134,9 +133,10 @@ qint64 WinSerialDevice::writeData(const char *data, qint64 maxSize)
     if (!ok) {
         errorCode = writeError;
         recordError(SerialPort::transferErrorKind(errorCode));
-        const QString message = QCoreApplication::translate(
-                                    context, "Win32SerialDevice::writeData failed with error: %1")
-                                    .arg(errorCode);
+        const QString message =
+            QCoreApplication::translate("Ml::WinSerialDevice",
+                                        "Win32SerialDevice::writeData failed with error: %1")
+                .arg(errorCode);
         reportError(message);
         qDebug() << message;
         return -1;

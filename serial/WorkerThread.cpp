@@ -185,7 +185,7 @@ void WorkerThread::writeOut()
             break;
         }
         if (result == 0)
-            break; // nothing left within the write time-out: try again on the next turn
+            break; // the port took nothing within the write time-out: next turn
         writeGate.unlock();
         emit bytesWritten(result);
         retakeGate(writeGate, writeGateWaiters);
