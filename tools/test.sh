@@ -13,7 +13,8 @@ jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1"
+# Qt itself is not instrumented: tools/tsan.supp says which of its reports are ignored.
+export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$top/tools/tsan.supp"
 
 run_suite() { # name, ctest args..., -- cmake args...
     local name=$1; shift

@@ -1,0 +1,73 @@
+#include "serial/PortOpenSequence.h"
+
+#include <cstring>
+
+namespace Ml {
+
+std::wstring PortOpenSequence::localDevicePath(const std::wstring &name)
+{
+    static const std::wstring prefix = L"\\\\.\\";
+    if (name.compare(0, prefix.size(), prefix) == 0)
+        return name;
+    return prefix + name;
+}
+
+SerialPort::Path PortOpenSequence::devicePath(const SerialPort::Path &name)
+{
+#ifdef _WIN32
+    return localDevicePath(name);
+#else
+    return name;
+#endif
+}
+
+COMMTIMEOUTS PortOpenSequence::timeouts(uint32_t readTimeout, uint32_t writeTimeout)
+{
+    COMMTIMEOUTS t;
+    t.ReadIntervalTimeout = Comm::maxDword;
+    t.ReadTotalTimeoutMultiplier = Comm::maxDword;
+    t.ReadTotalTimeoutConstant = readTimeout;
+    t.WriteTotalTimeoutMultiplier = 1;
+    t.WriteTotalTimeoutConstant = writeTimeout;
+    return t;
+}
+
+void PortOpenSequence::applyPortSettings(const PortSettings *settings, DCB &state)
+{
+    if (settings)
+        settings->applyTo(state);
+}
+
+PortOpenSequence::Result PortOpenSequence::run(SerialPort &port, const SerialPort::Path &path,
+                                               const PortSettings *settings,
+                                               std::unique_ptr<DCB> &portState,
+                                               uint32_t readTimeout, uint32_t writeTimeout,
+                                               const Hooks &hooks)
+{
+    if (!port.createFile(path))
+        return PortUnavailable;
+    if (!portState) {
+        portState.reset(new DCB);
+        std::memset(portState.get(), 0, sizeof(DCB));
+        portState->DCBlength = sizeof(DCB);
+    }
+    if (!port.getCommState(*portState))
+        return PortUnavailable;
+    applyPortSettings(settings, *portState);
+    // The results of the mask, queue-size, purge and time-out calls are not examined: a
+    // driver that cannot take them still transfers bytes.
+    port.setCommMask(0);
+    port.setupComm(Comm::queueSize, Comm::queueSize);
+    port.purgeComm(Comm::purgeAll);
+    COMMTIMEOUTS t = timeouts(readTimeout, writeTimeout);
+    if (hooks.configureTimeouts)
+        hooks.configureTimeouts(t);
+    port.setCommTimeouts(t);
+    if (hooks.configurePortState)
+        hooks.configurePortState();
+    if (!port.setCommState(*portState))
+        return StateRejected;
+    return Opened;
+}
+
+} // namespace Ml

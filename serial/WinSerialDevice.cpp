@@ -1,0 +1,168 @@
+#include "serial/WinSerialDevice.h"
+
+#include "serial/PortOpenSequence.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+
+#include <cstdio>
+#include <limits>
+
+namespace Ml {
+
+namespace {
+
+SerialPort::Path nativeName(const QString &name)
+{
+#ifdef _WIN32
+    return name.toStdWString();
+#else
+    return QFile::encodeName(name).toStdString();
+#endif
+}
+
+} // namespace
+
+WinSerialDevice::WinSerialDevice(const QString &deviceName)
+    : deviceName(deviceName), portSettings(new PortSettings)
+{
+}
+
+WinSerialDevice::~WinSerialDevice()
+{
+    portSettings.reset();
+    qDebug().noquote() << "Win32SerialDevice::close()";
+    handle.closeHandle();
+}
+
+bool WinSerialDevice::open(OpenMode mode, int readTimeout, int writeTimeout)
+{
+    const SerialPort::Path path = PortOpenSequence::devicePath(nativeName(deviceName));
+    qDebug().noquote() << "Win32SerialDevice::open()\n";
+    errorCode = 0;
+    errorKind = PortErrorKind::None;
+    // A time-out below 1 ms would turn the reads into a busy loop (0) or into reads that
+    // never time out (negative values seen as huge ones).
+    const auto clamp = [](int ms) { return static_cast<uint32_t>(ms < 1 ? 1 : ms); };
+    PortOpenSequence::Hooks hooks;
+    hooks.configureTimeouts = [this](COMMTIMEOUTS &t) { configureTimeouts(t); };
+    hooks.configurePortState = [this] { configurePortState(); };
+    const PortOpenSequence::Result result =
+        PortOpenSequence::run(handle, path, portSettings.get(), portState, clamp(readTimeout),
+                              clamp(writeTimeout), hooks);
+    const QString failed = QCoreApplication::translate(
+        "Ml::WinSerialDevice", "Win32SerialDevice::open failed with error: %1");
+    if (result == PortOpenSequence::PortUnavailable) {
+        errorCode = handle.lastError();
+        recordError(SerialPort::openErrorKind(errorCode));
+        reportError(failed.arg(errorCode));
+        close();
+        return false;
+    }
+    if (result == PortOpenSequence::StateRejected || !QIODevice::open(mode)) {
+        errorCode = result == PortOpenSequence::StateRejected ? handle.lastError() : 0;
+        recordError(PortErrorKind::SettingsRejected);
+        const QString message = failed.arg(errorCode);
+        reportError(message);
+        qDebug() << message;
+        close();
+        return false;
+    }
+    return true;
+}
+
+bool WinSerialDevice::isSequential() const
+{
+    return true;
+}
+
+void WinSerialDevice::close()
+{
+    qDebug().noquote() << "Win32SerialDevice::close()";
+    handle.closeHandle();
+}
+
+void WinSerialDevice::setPortSettings(PortSettings *settings)
+{
+    portSettings.reset(settings);
+}
+
+void WinSerialDevice::interrupt()
+{
+    handle.interrupt();
+}
+
+bool WinSerialDevice::pause(int milliseconds)
+{
+    return handle.pause(static_cast<uint32_t>(milliseconds < 0 ? 0 : milliseconds));
+}
+
+qint64 WinSerialDevice::readData(char *data, qint64 maxSize)
+{
+    // QIODevice asks for 0 bytes after it emptied its own buffer; that must not block.
+    if (maxSize <= 0)
+        return 0;
+    const uint32_t size =
+        static_cast<uint32_t>(qMin<qint64>(maxSize, std::numeric_limits<uint32_t>::max()));
+    uint32_t read = 0;
+    if (!handle.readFile(data, size, read)) {
+        errorCode = handle.lastError();
+        recordError(SerialPort::transferErrorKind(errorCode));
+        const QString message =
+            QCoreApplication::translate("Ml::WinSerialDevice",
+                                        "Win32SerialDevice::readData failed with error: %1")
+                .arg(errorCode);
+        reportError(message);
+        qDebug() << message;
+        return -1;
+    }
+    if (read > 0)
+        emit readyRead();
+    return read;
+}
+
+qint64 WinSerialDevice::writeData(const char *data, qint64 maxSize)
+{
+    const uint32_t size =
+        static_cast<uint32_t>(qMin<qint64>(maxSize, std::numeric_limits<uint32_t>::max()));
+    uint32_t written = 0;
+    const bool ok = handle.writeFile(data, size, written);
+    const uint32_t writeError = handle.lastError();
+    handle.flushFileBuffers();
+    if (!ok) {
+        errorCode = writeError;
+        recordError(SerialPort::transferErrorKind(errorCode));
+        const QString message =
+            QCoreApplication::translate("Ml::WinSerialDevice",
+                                        "Win32SerialDevice::writeData failed with error: %1")
+                .arg(errorCode);
+        reportError(message);
+        qDebug() << message;
+        return -1;
+    }
+    return written;
+}
+
+void WinSerialDevice::configureTimeouts(COMMTIMEOUTS &)
+{
+}
+
+void WinSerialDevice::configurePortState()
+{
+}
+
+void WinSerialDevice::reportError(const QString &message)
+{
+    const QByteArray text = message.toUtf8();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+    std::fflush(stderr);
+    setErrorString(message);
+}
+
+void WinSerialDevice::recordError(PortErrorKind kind)
+{
+    errorKind = kind == PortErrorKind::None ? PortErrorKind::Other : kind;
+}
+
+} // namespace Ml

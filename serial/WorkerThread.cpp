@@ -1,0 +1,215 @@
+#include "serial/WorkerThread.h"
+
+#include "serial/TsanMutex.h"
+#include "serial/WinSerialDevice.h"
+
+#include <chrono>
+#include <cstring>
+
+namespace Ml {
+
+namespace {
+const qint64 readChunk = 1024;
+}
+
+WorkerThread::WorkerThread(QObject *parent, WinSerialDevice *device)
+    : QThread(parent), device(device)
+{
+}
+
+WorkerThread::~WorkerThread() = default;
+
+qint64 WorkerThread::readFromBuffer(char *data, qint64 maxSize)
+{
+    TsanMutex::Locker locker(bufferMutex);
+    const qint64 n = qMin<qint64>(maxSize, readBuffer.size() - readPos);
+    if (n <= 0)
+        return 0;
+    std::memcpy(data, readBuffer.constData() + readPos, size_t(n));
+    if (readPos + n == readBuffer.size()) {
+        readBuffer.clear();
+        readPos = 0;
+    } else {
+        readPos += int(n);
+    }
+    return n;
+}
+
+void WorkerThread::queueWrite(const char *data, qint64 count)
+{
+    TsanMutex::Locker locker(writeMutex);
+    writeBuffer.append(data, int(count));
+}
+
+void WorkerThread::requestStop()
+{
+    {
+        TsanMutex::Locker locker(bufferMutex);
+        stopRequested = true;
+    }
+    device->interrupt();
+}
+
+void WorkerThread::startLoop(int timeout)
+{
+    {
+        TsanMutex::Locker locker(bufferMutex);
+        stopRequested = false;
+        readTimeout = qMax(1, timeout);
+        failure = PortFailure();
+    }
+    gatesHeld = false;
+    start(QThread::InheritPriority);
+    // Until the loop holds its gates a waitForReadyRead() would pass at once.
+    while (!gatesHeld && isRunning())
+        QThread::usleep(50);
+}
+
+qint64 WorkerThread::bytesWaiting()
+{
+    TsanMutex::Locker locker(bufferMutex);
+    return readBuffer.size() - readPos;
+}
+
+bool WorkerThread::lineWaiting()
+{
+    TsanMutex::Locker locker(bufferMutex);
+    return readBuffer.indexOf('\n', readPos) >= 0;
+}
+
+bool WorkerThread::passReadGate(int milliseconds)
+{
+    return passGate(readGate, readGateWaiters, milliseconds);
+}
+
+bool WorkerThread::passWriteGate(int milliseconds)
+{
+    return passGate(writeGate, writeGateWaiters, milliseconds);
+}
+
+bool WorkerThread::passGate(QMutex &gate, std::atomic<int> &waiters, int milliseconds)
+{
+    ++waiters;
+    const bool passed = gate.tryLock(milliseconds);
+    if (passed)
+        gate.unlock();
+    --waiters;
+    return passed;
+}
+
+void WorkerThread::retakeGate(QMutex &gate, std::atomic<int> &waiters)
+{
+    // A mutex is not fair: taken back at once, the gate would almost never let a waiter
+    // through. Give those already waiting a moment to pass.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(20);
+    while (waiters > 0 && std::chrono::steady_clock::now() < giveUp)
+        QThread::yieldCurrentThread();
+    gate.lock();
+}
+
+WorkerThread::PortFailure WorkerThread::portFailure()
+{
+    TsanMutex::Locker locker(bufferMutex);
+    return failure;
+}
+
+void WorkerThread::setPortFailure(const PortFailure &newFailure)
+{
+    TsanMutex::Locker locker(bufferMutex);
+    failure = newFailure;
+}
+
+void WorkerThread::synchronizeWithEndedLoop()
+{
+    TsanMutex::Locker locker(bufferMutex);
+}
+
+bool WorkerThread::isStopRequested()
+{
+    TsanMutex::Locker locker(bufferMutex);
+    return stopRequested;
+}
+
+void WorkerThread::run()
+{
+    readGate.lock();
+    writeGate.lock();
+    gatesHeld = true;
+    int pauseAfterFailure;
+    {
+        TsanMutex::Locker locker(bufferMutex);
+        readBuffer.clear();
+        readPos = 0;
+        pauseAfterFailure = readTimeout;
+    }
+    char chunk[readChunk];
+    while (!isStopRequested()) {
+        writeOut();
+        // Take what the port device already holds first, so that a short chunk is never
+        // kept back while the device waits for more.
+        const qint64 held = device->bytesAvailable();
+        const qint64 n = device->read(chunk, held > 0 ? qMin(held, readChunk) : readChunk);
+        if (n > 0) {
+            {
+                TsanMutex::Locker locker(bufferMutex);
+                readBuffer.append(chunk, int(n));
+            }
+            readGate.unlock();
+            emit readyRead();
+            retakeGate(readGate, readGateWaiters);
+        } else if (n < 0) {
+            // The port failed (adapter unplugged, far end hung up). Say so once, and wait out
+            // a read time-out instead of failing again at once, so that a lost port is not a
+            // busy loop flooding the error stream and the window.
+            noteFailure();
+            device->pause(pauseAfterFailure);
+        }
+        if (isStopRequested())
+            break;
+        if (n <= 0)
+            emit readTimeOut();
+    }
+    writeGate.unlock();
+    readGate.unlock();
+}
+
+void WorkerThread::writeOut()
+{
+    TsanMutex::Locker locker(writeMutex);
+    int written = 0;
+    while (written < writeBuffer.size()) {
+        const qint64 result =
+            device->write(writeBuffer.constData() + written, writeBuffer.size() - written);
+        if (result < 0) {
+            noteFailure();
+            break;
+        }
+        if (result == 0)
+            break; // the port took nothing within the write time-out: next turn
+        writeGate.unlock();
+        emit bytesWritten(result);
+        retakeGate(writeGate, writeGateWaiters);
+        written += int(result);
+        if (written < writeBuffer.size() && isStopRequested())
+            break;
+    }
+    // Bytes that went out are never sent again; the rest stays queued.
+    writeBuffer.remove(0, written);
+}
+
+void WorkerThread::noteFailure()
+{
+    bool first;
+    {
+        TsanMutex::Locker locker(bufferMutex);
+        first = !failure.transferFailed;
+        failure.transferFailed = true;
+        failure.code = device->lastErrorCode();
+        failure.kind = device->lastErrorKind();
+        failure.message = device->errorString();
+    }
+    if (first)
+        emit portFailed();
+}
+
+} // namespace Ml

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "serial/PortErrorKind.h"
+
+#include <QByteArray>
+#include <QMutex>
+#include <QString>
+#include <QThread>
+
+#include <atomic>
+
+namespace Ml {
+
+class WinSerialDevice;
+
+// The thread that alone reads and writes the port of an asynchronous serial device. Bytes it
+// reads go to a buffer the reader takes them from; bytes queued by the writer go out on the
+// next turn of its loop. The loop is paced by the port's blocking read.
+//
+// Lock order in the run loop: readGate, writeGate, writeMutex, bufferMutex. Other threads
+// take one of them at a time. The two gates guard no data: they are the points where
+// waitForReadyRead() and waitForBytesWritten() wait for the loop, which is why only the
+// two data locks are shown to ThreadSanitizer (see TsanMutex).
+class WorkerThread : public QThread
+{
+    Q_OBJECT
+
+public:
+    // What went wrong with the port most recently (open or transfer).
+    struct PortFailure
+    {
+        bool transferFailed = false; // a read or write failed since the port was opened
+        quint32 code = 0;            // errno or GetLastError
+        PortErrorKind kind = PortErrorKind::None;
+        QString message;
+    };
+
+    WorkerThread(QObject *parent, WinSerialDevice *device);
+    ~WorkerThread() override;
+
+    qint64 readFromBuffer(char *data, qint64 maxSize);
+    void queueWrite(const char *data, qint64 count);
+    // Ends the run loop soon: at once when it waits on the port.
+    void requestStop();
+
+    // Clears the stop flag and the failure record (so a stop requested right after the
+    // start is not lost), starts the run loop and returns once it holds its gates.
+    void startLoop(int readTimeout);
+    qint64 bytesWaiting();
+    bool lineWaiting();
+    // Succeed when the run loop lets go of its gate within the time (negative: no limit).
+    bool passReadGate(int milliseconds);
+    bool passWriteGate(int milliseconds);
+    // After the loop has ended (QThread::wait): orders everything it did before what the
+    // caller does next, in a way ThreadSanitizer sees (it cannot see it through wait()).
+    void synchronizeWithEndedLoop();
+    PortFailure portFailure();
+    void setPortFailure(const PortFailure &failure);
+
+signals:
+    void readyRead();
+    void readTimeOut();
+    void bytesWritten(qint64 bytes);
+    // The first failed read or write since the port was opened (adapter gone, far end hung
+    // up); emitted before the readTimeOut() of that turn.
+    void portFailed();
+
+protected:
+    void run() override;
+
+private:
+    bool isStopRequested();
+    void writeOut();
+    void noteFailure();
+    bool passGate(QMutex &gate, std::atomic<int> &waiters, int milliseconds);
+    void retakeGate(QMutex &gate, std::atomic<int> &waiters);
+
+    WinSerialDevice *device;
+    QByteArray readBuffer;
+    int readPos = 0;
+    QMutex bufferMutex;
+    QMutex readGate;
+    bool stopRequested = false;
+    QByteArray writeBuffer;
+    QMutex writeMutex;
+    QMutex writeGate;
+    int readTimeout = 1; // guarded by bufferMutex; the pause after a failed read
+    PortFailure failure; // guarded by bufferMutex
+    // Threads waiting to pass a gate; the run loop lets them through before taking it back.
+    std::atomic<int> readGateWaiters{0};
+    std::atomic<int> writeGateWaiters{0};
+    std::atomic<bool> gatesHeld{false};
+};
+
+} // namespace Ml

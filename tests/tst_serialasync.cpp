@@ -1,0 +1,244 @@
+// The asynchronous device and its worker on real pseudo-terminals: every byte delivered in
+// order, signals in order, a lost port reported without a busy loop, prompt and clean close.
+#include "PseudoTerminal.h"
+#include "SerialTestSupport.h"
+#include "serial/WinSerialDeviceAsync.h"
+
+#include <QtTest>
+
+#include <QDir>
+#include <cerrno>
+#include <ctime>
+#include <random>
+#include <thread>
+
+using namespace Ml;
+
+namespace {
+
+// Records what the window would see: the bytes, and the signals in the order they came.
+class Receiver : public QObject
+{
+public:
+    explicit Receiver(WinSerialDeviceAsync *device) : device(device)
+    {
+        connect(device, &WinSerialDeviceAsync::readyRead, this, [this] {
+            events += 'R';
+            data += this->device->readAll();
+        });
+        connect(device, &WinSerialDeviceAsync::readTimeOut, this, [this] { events += 'T'; });
+        connect(device, &WinSerialDeviceAsync::portFailed, this, [this] { events += 'F'; });
+    }
+    WinSerialDeviceAsync *device;
+    QByteArray data;
+    QString events;
+};
+
+double cpuSeconds()
+{
+    return double(std::clock()) / CLOCKS_PER_SEC; // all threads of the process
+}
+
+int entries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).size();
+}
+
+} // namespace
+
+class TestSerialAsync : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<WinSerialDeviceAsync> openDevice(const PseudoTerminal &line, int timeout)
+    {
+        std::unique_ptr<WinSerialDeviceAsync> device(
+            new WinSerialDeviceAsync(nullptr, line.slavePath()));
+        device->setPortSettings(SerialTestSupport::downloadSettings());
+        if (!device->open(QIODevice::ReadWrite, timeout))
+            device.reset();
+        return device;
+    }
+
+private slots:
+    void transfer_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("maxChunk");
+        QTest::addColumn<bool>("pauseMidway"); // a silence longer than the read time-out
+        QTest::newRow("1 byte") << 1 << 1 << false;
+        QTest::newRow("all values") << 256 << 7 << true;
+        QTest::newRow("4 KB + 1") << 4097 << 1500 << false;
+        QTest::newRow("64 KB") << 65536 << 5000 << true;
+        QTest::newRow("256 KB") << 262144 << 20000 << false;
+    }
+
+    // Random bytes in random chunks with random short gaps arrive complete and in order;
+    // readTimeOut() comes only for silences, and bytes after one are still delivered.
+    void transfer()
+    {
+        QFETCH(int, size);
+        QFETCH(int, maxChunk);
+        QFETCH(bool, pauseMidway);
+        const int timeout = 300;
+        std::mt19937 random{uint(size)};
+        QByteArray sent;
+        for (int i = 0; i < size; ++i)
+            sent += char(size == 256 ? i : int(random() & 0xFF));
+        if (size > 256)
+            sent.replace(0, 8, QByteArray("\x00\x0A\x0D\x11\x13\x1A\x7F\xFF", 8));
+        PseudoTerminal line;
+        auto device = openDevice(line, timeout);
+        QVERIFY(device);
+        Receiver receiver(device.get());
+        std::thread sender([&] {
+            int done = 0;
+            while (done < sent.size()) {
+                const int n = qMin(int(random() % uint(maxChunk)) + 1, sent.size() - done);
+                line.send(sent.mid(done, n));
+                done += n;
+                const bool midway = pauseMidway && done - n < size / 2 && done >= size / 2;
+                std::this_thread::sleep_for(
+                    std::chrono::milliseconds(midway ? 3 * timeout : int(random() % 3)));
+            }
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.data.size(), size, 60000);
+        sender.join();
+        QTRY_VERIFY(receiver.events.endsWith('T'));
+        device->close();
+        QVERIFY(receiver.data == sent);
+        // R...R, then T only after silences: one run of T midway at most.
+        const QString squeezed = QString(receiver.events)
+                                     .replace(QRegularExpression("R+"), "R")
+                                     .replace(QRegularExpression("T+"), "T");
+        QCOMPARE(squeezed, QString(pauseMidway ? "RTRT" : "RT"));
+    }
+
+    void hangUp_data()
+    {
+        QTest::addColumn<int>("bytes");
+        QTest::newRow("before any byte") << 0;
+        QTest::newRow("after 1 byte") << 1;
+        QTest::newRow("after 3000 bytes") << 3000;
+    }
+
+    // The far end goes away: the bytes before are kept, the failure is reported once with
+    // its reason, and the worker keeps the pace of the read time-out instead of spinning.
+    void hangUp()
+    {
+        QFETCH(int, bytes);
+        const int timeout = 110;
+        PseudoTerminal line;
+        auto device = openDevice(line, timeout);
+        QVERIFY(device);
+        Receiver receiver(device.get());
+        line.send(QByteArray(bytes, 'k'));
+        QTRY_COMPARE(receiver.data.size(), bytes);
+        line.hangUp();
+        QTRY_VERIFY(receiver.events.contains('F'));
+        QVERIFY(device->hasPortFailed());
+        QCOMPARE(device->portErrorKind(), PortErrorKind::PortLost);
+        QCOMPARE(device->portErrorCode(), quint32(EIO));
+        QCOMPARE(device->portErrorString(),
+                 QStringLiteral("Win32SerialDevice::readData failed with error: %1").arg(EIO));
+        const int timeOutsBefore = receiver.events.count('T');
+        const double cpuBefore = cpuSeconds();
+        QTest::qWait(1000);
+        const double cpu = cpuSeconds() - cpuBefore;
+        const int timeOuts = receiver.events.count('T') - timeOutsBefore;
+        QVERIFY2(cpu < 0.3, qPrintable(QString::number(cpu)));
+        QVERIFY2(timeOuts >= 3 && timeOuts <= 1000 / timeout + 2, qPrintable(receiver.events));
+        QCOMPARE(receiver.events.count('F'), 1);
+        QVERIFY(receiver.events.indexOf('F') < receiver.events.lastIndexOf('T'));
+        device->close();
+        QCOMPARE(receiver.data, QByteArray(bytes, 'k'));
+    }
+
+    // close() wakes a read that waits for a long time-out at once.
+    void closeDuringBlockedRead()
+    {
+        PseudoTerminal line;
+        auto device = openDevice(line, 10000);
+        QVERIFY(device);
+        QTest::qWait(100);
+        QElapsedTimer timer;
+        timer.start();
+        device->close();
+        QVERIFY2(timer.elapsed() < 500, // the read would have waited for 10 s
+                 qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(!device->isOpen());
+    }
+
+    // Open and close, even back to back, leave no descriptor or thread behind; the port is
+    // free again after each close, and refused to a second device while open.
+    void openCloseCycles()
+    {
+        PseudoTerminal line;
+        WinSerialDeviceAsync device(nullptr, line.slavePath());
+        device.setPortSettings(SerialTestSupport::downloadSettings());
+        QVERIFY(device.open(QIODevice::ReadWrite, 110));
+        WinSerialDeviceAsync second(nullptr, line.slavePath());
+        QVERIFY(!second.open(QIODevice::ReadWrite, 110));
+        QVERIFY(!second.isOpen() && !second.hasPortFailed());
+        QCOMPARE(second.portErrorKind(), PortErrorKind::InUse);
+        QCOMPARE(second.portErrorString(),
+                 QStringLiteral("Win32SerialDevice::open failed with error: %1").arg(EWOULDBLOCK));
+        device.close();
+        QLoggingCategory::setFilterRules("default.debug=false"); // 4000 lines of open/close
+        const int fds = entries("/proc/self/fd");
+        const int threads = entries("/proc/self/task");
+        for (int i = 0; i < 1000; ++i) {
+            QVERIFY(device.open(QIODevice::ReadWrite, 110));
+            QVERIFY(!device.open(QIODevice::ReadWrite, 110)); // already running
+            device.close();
+        }
+        QLoggingCategory::setFilterRules(QString());
+        QCOMPARE(entries("/proc/self/fd"), fds);
+        QTRY_VERIFY(entries("/proc/self/task") <= threads);
+    }
+
+    // write() only queues (returns 0); the worker writes it out and reports each port write.
+    // waitForReadyRead() returns once bytes are buffered, false after silence; the reading
+    // side of the buffer behaves as a sequential device.
+    void queuesAndBlockingWaits()
+    {
+        PseudoTerminal line;
+        auto device = openDevice(line, 110);
+        QVERIFY(device);
+        QSignalSpy written(device.get(), &WinSerialDeviceAsync::bytesWritten);
+        const QByteArray first("SYST:REM\r\n"), second("MEM:DATA? ALL\r\n");
+        QCOMPARE(device->write(first), qint64(0));
+        QCOMPARE(device->write(second), qint64(0));
+        QCOMPARE(line.receive(first.size() + second.size(), 5000), first + second);
+        const auto total = [&written] {
+            qint64 sum = 0;
+            for (const QList<QVariant> &emission : written)
+                sum += emission.at(0).toLongLong();
+            return sum;
+        };
+        QTRY_COMPARE(total(), qint64(first.size() + second.size()));
+        device->write("x");
+        QVERIFY(device->waitForBytesWritten(5000));
+        QCOMPARE(line.receive(1, 5000), QByteArray("x"));
+        QVERIFY(!device->waitForReadyRead(150));
+        std::thread sender([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            line.send("ab\ncd");
+        });
+        QVERIFY(device->waitForReadyRead(5000));
+        sender.join();
+        QTRY_COMPARE(device->bytesAvailable(), qint64(5));
+        QVERIFY(device->canReadLine());
+        QCOMPARE(device->read(3), QByteArray("ab\n"));
+        QVERIFY(!device->canReadLine());
+        QVERIFY(!device->atEnd());
+        QCOMPARE(device->read(100), QByteArray("cd"));
+        QCOMPARE(device->read(100), QByteArray());
+        QVERIFY(device->atEnd());
+        device->close();
+        QVERIFY(device->waitForReadyRead(0)); // no worker: the gates are free
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSerialAsync)
+#include "tst_serialasync.moc"

@@ -1,0 +1,194 @@
+// The port device on real pseudo-terminals: time-outs, settings, exclusive open, failures.
+#include "PseudoTerminal.h"
+#include "SerialTestSupport.h"
+#include "serial/WinSerialDevice.h"
+
+#include <QtTest>
+
+#include <cerrno>
+#include <termios.h>
+#include <thread>
+
+using namespace Ml;
+
+class TestSerialDevice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void idleRead_data()
+    {
+        QTest::addColumn<int>("timeout");
+        QTest::addColumn<int>("byteAfter"); // -1: the line stays silent
+        QTest::newRow("silent 110") << 110 << -1;
+        QTest::newRow("silent 1000") << 1000 << -1;
+        QTest::newRow("byte mid-wait 1000") << 1000 << 300;
+    }
+
+    // A read returns 0 bytes after the time-out of silence, or as soon as a byte arrives.
+    void idleRead()
+    {
+        QFETCH(int, timeout);
+        QFETCH(int, byteAfter);
+        PseudoTerminal line;
+        WinSerialDevice device(line.slavePath());
+        device.setPortSettings(SerialTestSupport::downloadSettings());
+        QVERIFY(device.open(QIODevice::ReadWrite, timeout, 110));
+        using Clock = std::chrono::steady_clock;
+        const Clock::time_point start = Clock::now();
+        Clock::time_point sentAt = start;
+        std::thread sender([&] {
+            if (byteAfter >= 0) {
+                std::this_thread::sleep_until(start + std::chrono::milliseconds(byteAfter));
+                sentAt = Clock::now();
+                line.send("\x13");
+            }
+        });
+        char byte = 0;
+        const qint64 n = device.read(&byte, 1);
+        const Clock::time_point returnedAt = Clock::now();
+        sender.join();
+        // Silence: returns after the time-out. A byte: returns as soon as it is there.
+        const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                 returnedAt - (byteAfter < 0 ? start : sentAt))
+                                 .count();
+        const int least = byteAfter < 0 ? timeout : 0;
+        QCOMPARE(n, byteAfter < 0 ? 0 : 1);
+        QVERIFY2(elapsed >= least && elapsed <= least + 50, qPrintable(QString::number(elapsed)));
+        if (byteAfter < 0)
+            QCOMPARE(device.errorString(), QStringLiteral("Unknown error")); // no error set
+    }
+
+    void lineSettings_data()
+    {
+        QTest::addColumn<uint>("baud");
+        QTest::addColumn<uint>("size");
+        QTest::addColumn<uint>("parity");
+        QTest::addColumn<uint>("stop");
+        QTest::addColumn<bool>("dsrFlow");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<uint>("cflags"); // expected among CSIZE, PARENB, PARODD, CMSPAR, CSTOPB
+        const uint mask = CSIZE | PARENB | PARODD | CMSPAR | CSTOPB;
+        QTest::newRow("download 8N1") << 9600u << 8u << 0u << 0u << false << true << uint(CS8);
+        QTest::newRow("7E2") << 19200u << 7u << 2u << 2u << false << true
+                             << uint(CS7 | PARENB | CSTOPB);
+        QTest::newRow("8O1") << 115200u << 8u << 1u << 0u << false << true
+                             << uint(CS8 | PARENB | PARODD);
+        QTest::newRow("mark") << 9600u << 8u << 3u << 0u << false << true
+                              << uint(CS8 | PARENB | PARODD | CMSPAR);
+        QTest::newRow("space") << 9600u << 6u << 4u << 0u << false << true
+                               << uint(CS6 | PARENB | CMSPAR);
+        QTest::newRow("5 bits 1.5 stop")
+            << 9600u << 5u << 0u << 1u << false << true << uint(CS5 | CSTOPB);
+        QTest::newRow("odd rate") << 12345u << 8u << 0u << 0u << false << true << uint(CS8);
+        QTest::newRow("9 data bits") << 9600u << 9u << 0u << 0u << false << false << mask;
+        QTest::newRow("parity 7") << 9600u << 8u << 7u << 0u << false << false << mask;
+        QTest::newRow("1.5 stop with 8 bits") << 9600u << 8u << 0u << 1u << false << false << mask;
+        QTest::newRow("no rate") << 0u << 8u << 0u << 0u << false << false << mask;
+        QTest::newRow("DSR flow") << 9600u << 8u << 0u << 0u << true << false << mask;
+    }
+
+    // Line settings the port can take reach it (raw, DTR/RTS on a pseudo-terminal ignored);
+    // others fail the open with the system's reason and leave the port free.
+    void lineSettings()
+    {
+        QFETCH(uint, baud);
+        QFETCH(uint, size);
+        QFETCH(uint, parity);
+        QFETCH(uint, stop);
+        QFETCH(bool, dsrFlow);
+        QFETCH(bool, opens);
+        QFETCH(uint, cflags);
+        PseudoTerminal line;
+        WinSerialDevice device(line.slavePath());
+        PortSettings *settings = SerialTestSupport::downloadSettings();
+        settings->setBaudRate(baud);
+        settings->setByteSize(size);
+        settings->setParity(parity);
+        settings->setStopBits(stop);
+        settings->setOutxDsrFlow(dsrFlow);
+        device.setPortSettings(settings);
+        QCOMPARE(device.open(QIODevice::ReadWrite, 110, 110), opens);
+        if (!opens) {
+            QCOMPARE(device.errorString(),
+                     QStringLiteral("Win32SerialDevice::open failed with error: %1").arg(EINVAL));
+            QCOMPARE(device.lastErrorKind(), PortErrorKind::SettingsRejected);
+            WinSerialDevice again(line.slavePath());
+            QVERIFY(again.open(QIODevice::ReadWrite, 110, 110));
+            return;
+        }
+        termios tio;
+        QVERIFY(line.attributes(tio));
+        // The pseudo-terminal driver forces 8 data bits without parity; the rest stays.
+        const uint kept = PARODD | CMSPAR | CSTOPB;
+        QCOMPARE(uint(tio.c_cflag & kept), cflags & kept);
+        QCOMPARE(uint(tio.c_lflag & (ICANON | ECHO | ISIG)), 0u);
+        QCOMPARE(uint(tio.c_iflag & (IXON | ICRNL | ISTRIP)), 0u);
+        QCOMPARE(uint(tio.c_oflag & OPOST), 0u);
+        if (baud == 9600)
+            QCOMPARE(cfgetospeed(&tio), speed_t(B9600));
+    }
+
+    void openFailures_data()
+    {
+        QTest::addColumn<QString>("path"); // "pty": the pseudo-terminal, held by another device
+        QTest::addColumn<int>("error");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("absent") << "/dev/ttyMarluneNone" << ENOENT
+                                << int(PortErrorKind::NoSuchDevice);
+        QTest::newRow("not a port") << "/dev/null" << ENOTTY << int(PortErrorKind::Other);
+        QTest::newRow("in use") << "pty" << EWOULDBLOCK << int(PortErrorKind::InUse);
+        QTest::newRow("long path, free") << "long" << 0 << int(PortErrorKind::None);
+    }
+
+    // A port that is absent, not a port or held elsewhere fails the open with the system's
+    // error code; a long path (no length limit) opens.
+    void openFailures()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, error);
+        QFETCH(int, kind);
+        PseudoTerminal line;
+        WinSerialDevice holder(line.slavePath());
+        QVERIFY(holder.open(QIODevice::ReadWrite, 110, 110));
+        QTemporaryDir dir;
+        if (path == "pty") {
+            path = line.slavePath();
+        } else if (path == "long") {
+            holder.close();
+            path = dir.filePath("usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+            QVERIFY(QFile::link(line.slavePath(), path));
+        }
+        WinSerialDevice device(path);
+        device.setPortSettings(SerialTestSupport::downloadSettings());
+        QCOMPARE(device.open(QIODevice::ReadWrite, 110, 110), error == 0);
+        QCOMPARE(device.lastErrorCode(), quint32(error));
+        QCOMPARE(int(device.lastErrorKind()), kind);
+        if (error != 0)
+            QCOMPARE(device.errorString(),
+                     QStringLiteral("Win32SerialDevice::open failed with error: %1").arg(error));
+    }
+
+    // Bytes that arrived before the open are discarded; later ones are read.
+    void purgeAtOpen()
+    {
+        PseudoTerminal line;
+        WinSerialDevice device(line.slavePath());
+        device.setPortSettings(SerialTestSupport::downloadSettings());
+        QVERIFY(device.open(QIODevice::ReadWrite, 110, 110));
+        device.close();
+        QVERIFY(line.send("stale"));
+        QTest::qWait(20);
+        QVERIFY(device.open(QIODevice::ReadWrite, 110, 110));
+        QVERIFY(line.send("fresh"));
+        QByteArray got;
+        for (int turn = 0; turn < 10 && got.size() < 5; ++turn)
+            got += device.read(16);
+        QCOMPARE(got, QByteArray("fresh"));
+        QCOMPARE(device.write("out", 3), 3);
+        QCOMPARE(line.receive(3, 2000), QByteArray("out"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSerialDevice)
+#include "tst_serialdevice.moc"
