@@ -2,7 +2,9 @@
 # Installs what is missing, builds from scratch and runs every test:
 #   1. the plain build, warnings as errors, the whole suite;
 #   2. AddressSanitizer + UndefinedBehaviorSanitizer, the whole suite;
-#   3. ThreadSanitizer, the serial tests (the worker thread and its locks).
+#   3. ThreadSanitizer, the serial tests (the worker thread and its locks);
+#   4. the Windows serial layer, cross-built with mingw-w64 and run under Wine against a
+#      pseudo-terminal (tools/check-windows.sh; installs mingw-w64 and wine64 when missing).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${ML_BUILD_DIR:-$top/build}
@@ -31,3 +33,6 @@ run_suite() { # name, ctest args..., -- cmake args...
 run_suite plain -- -DML_WERROR=ON
 run_suite asan-ubsan -- -DML_SANITIZE=address,undefined -DML_BUILD_BENCH=OFF
 run_suite tsan -L serial -- -DML_SANITIZE=thread -DML_BUILD_BENCH=OFF
+
+echo "=== windows-check"
+"$top/tools/check-windows.sh"
