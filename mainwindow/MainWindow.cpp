@@ -492,7 +492,20 @@ void MainWindow::saveFile()
         box.exec();
         return;
     }
-    file.write(data);
+    // A write may take only part of the data (a file-size limit, a disk filling
+    // up) without an error; the rest is written until the system says why not.
+    qint64 written = 0;
+    while (written < data.size()) {
+        const qint64 count = file.write(data.constData() + written, data.size() - written);
+        if (count <= 0)
+            break;
+        written += count;
+    }
+    QString reason;
+    if (written < data.size()) {
+        reason = file.errorString();
+        file.cancelWriting();
+    }
     if (!file.commit()) {
         QMessageBox box(this);
         box.setIcon(QMessageBox::Warning);
@@ -500,7 +513,7 @@ void MainWindow::saveFile()
                        "The %1 will be replaced with a file name and the "
                        "%2 with the reason. Please do not remove them "
                        "in your translation!")
-                        .arg(lastSavedFile, file.errorString()));
+                        .arg(lastSavedFile, reason.isEmpty() ? file.errorString() : reason));
         box.exec();
         return;
     }
