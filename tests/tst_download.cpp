@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -78,6 +79,7 @@ private slots:
     void lineDrops();
     void closingMidSession_data();
     void closingMidSession();
+    void endlessNulBytes();
 
 private:
     QByteArray builtIn;
@@ -393,6 +395,27 @@ void TestDownload::closingMidSession()
     QCoreApplication::processEvents();
     QVERIFY(portIsFree(emulator.devicePath));
     QCOMPARE(QSettings().value(SettingsKeys::PortName).toString(), emulator.devicePath);
+}
+
+void TestDownload::endlessNulBytes()
+{
+    // A line that never stops sending NUL bytes (a receive wire held in break)
+    // must not keep the window frozen in the drain: the session starts anyway
+    // and can be cancelled.
+    TesterEmulatorProcess emulator;
+    QVERIFY(emulator.start({"--nul-prefix", "1000000"}));
+    MainWindow window;
+    window.show();
+    WorkflowDriver driver(window);
+    driver.setPort(emulator.devicePath);
+    QElapsedTimer frozen;
+    frozen.start();
+    QVERIFY(driver.press("downloadBtn"));
+    QVERIFY2(frozen.elapsed() < 30000, "the window stayed frozen in the drain");
+    QVERIFY(driver.button("cancelBtn")->isVisible());
+    QVERIFY(driver.press("cancelBtn"));
+    QVERIFY(driver.outputText().isEmpty());
+    QVERIFY(portIsFree(emulator.devicePath));
 }
 
 int main(int argc, char *argv[])
