@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>Would you like to restart now?</source>
-        <translation>Voulez-vous redémarrer maintenant ?</translation>
+        <translation>Voulez-vous redémarrer maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Now initiate the download on the tester</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Would you like to convert the data to European format?</source>
-        <translation>Voulez-vous convertir les données au format européen ?</translation>
+        <translation>Voulez-vous convertir les données au format européen&#xa0;?</translation>
     </message>
     <message>
         <source>Decimal points will be replaced by commas and the commas separating fields will be replaced by semi-colons.</source>
@@ -141,7 +141,7 @@
     <message>
         <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
         <comment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</comment>
-        <translation>Erreur lors de l&apos;ouverture de « %1 » en écriture. Le fichier est-il déjà ouvert ou en lecture seule ?</translation>
+        <translation>Erreur lors de l&apos;ouverture de «&#xa0;%1&#xa0;» en écriture. Le fichier est-il déjà ouvert ou en lecture seule&#xa0;?</translation>
     </message>
     <message>
         <source>File successfully saved</source>
@@ -166,7 +166,7 @@
     <message>
         <source>Bytes received: %1</source>
         <comment>The %1 will be replaced with the number of bytes received so far. Please do not remove it in your translation!</comment>
-        <translation>Octets reçus : %1</translation>
+        <translation>Octets reçus&#xa0;: %1</translation>
     </message>
     <message>
         <source>The port is in use by another program. Close the other program and try again.</source>
@@ -175,7 +175,7 @@
     <message>
         <source>Permission denied. Add your user to the group &quot;%1&quot; that owns the port, then log out and log in again.</source>
         <comment>The %1 will be replaced with the name of a user group, such as dialout. Please do not remove it in your translation!</comment>
-        <translation>Accès refusé. Ajoutez votre utilisateur au groupe « %1 » propriétaire du port, puis fermez votre session et rouvrez-la.</translation>
+        <translation>Accès refusé. Ajoutez votre utilisateur au groupe «&#xa0;%1&#xa0;» propriétaire du port, puis fermez votre session et rouvrez-la.</translation>
     </message>
     <message>
         <source>Permission denied. Your user account may not use this port.</source>
@@ -183,11 +183,11 @@
     </message>
     <message>
         <source>No such device. Check that the adapter is plugged in, then press Refresh Ports.</source>
-        <translation>Périphérique introuvable. Vérifiez que l&apos;adaptateur est branché, puis cliquez sur « Actualiser les ports ».</translation>
+        <translation>Périphérique introuvable. Vérifiez que l&apos;adaptateur est branché, puis cliquez sur «&#xa0;Actualiser les ports&#xa0;».</translation>
     </message>
     <message>
         <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
-        <translation>Aucun port n&apos;est sélectionné. Branchez l&apos;adaptateur, puis cliquez sur « Actualiser les ports ».</translation>
+        <translation>Aucun port n&apos;est sélectionné. Branchez l&apos;adaptateur, puis cliquez sur «&#xa0;Actualiser les ports&#xa0;».</translation>
     </message>
     <message>
         <source>The connection to the device was lost before any data arrived.</source>
@@ -196,12 +196,12 @@
     <message>
         <source>The system reported: %1</source>
         <comment>The %1 will be replaced with the error message of the operating system. Please do not remove it in your translation!</comment>
-        <translation>Message du système : %1</translation>
+        <translation>Message du système&#xa0;: %1</translation>
     </message>
     <message>
         <source>Error saving &quot;%1&quot;: %2</source>
         <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
-        <translation>Erreur lors de l&apos;enregistrement de « %1 » : %2</translation>
+        <translation>Erreur lors de l&apos;enregistrement de «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>The connection to the device was lost. The data received so far is kept.</source>

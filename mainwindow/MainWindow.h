@@ -3,13 +3,28 @@
 
 #include "ui_MainWindow.h"
 
+#include <QByteArray>
 #include <QMainWindow>
+#include <QString>
 
+#include <memory>
+
+class QLabel;
 class QProgressBar;
+class QTextDecoder;
+
+namespace Ml {
+class WinSerialDeviceAsync;
+}
 
 // The program's only window: the port list, the downloaded output and the menus.
 // One window lives per start-up cycle; it restores its settings when built and
 // saves them when destroyed.
+//
+// A download session runs from a click on Download until the controls are idle
+// again: the window opens the chosen port, asks the tester for its stored
+// results, shows the text as it arrives and keeps every byte. The first silence
+// of the line after data ends the session and offers the data for saving.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -31,11 +46,38 @@ public:
 private slots:
     void changeLanguage();
     void refreshPorts();
+    void download();
+    void cancelDownload();
+    void readyRead();
+    void readTimeOut();
+    void openFile();
+    void saveFile();
+    void showAbout();
+    void showHelp();
     void convertDataToggled(bool checked);
 
 private:
+    // The port stopped working during the session (adapter pulled out, far end hung up).
+    void portLost();
+    // The Warning box of a session that could not start or ended before any data.
+    void showConnectionFailure(const QString &reason);
+    // Why the open of serialDevice failed, in words the user can act on.
+    QString openFailureReason(const QString &portPath) const;
+    // Stops the session's device and lets it go; no signal of it reaches the window afterwards.
+    void releaseDevice();
+    void showBytesReceived();
+
     Ui::MainWindow ui;
+    Ml::WinSerialDeviceAsync *serialDevice = nullptr;
+    bool dataReceived = false;
+    QByteArray receivedData;
     QProgressBar *progressBar = nullptr;
+    QString lastSavedFile;
+    // Beside the busy indicator while a session runs: how many bytes came so far.
+    QLabel *bytesReceivedLabel = nullptr;
+    // Decodes the session's stream as one text, so that a character split
+    // between two chunks still shows whole.
+    std::unique_ptr<QTextDecoder> outputDecoder;
 };
 
 #endif

@@ -2,7 +2,6 @@
 
 #include "serial/PortOpenSequence.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 
@@ -51,8 +50,8 @@ bool WinSerialDevice::open(OpenMode mode, int readTimeout, int writeTimeout)
     const PortOpenSequence::Result result =
         PortOpenSequence::run(handle, path, portSettings.get(), portState, clamp(readTimeout),
                               clamp(writeTimeout), hooks);
-    const QString failed = QCoreApplication::translate(
-        "Ml::WinSerialDevice", "Win32SerialDevice::open failed with error: %1");
+    // Diagnostics, not user texts: the window tells the user why in words of its own.
+    const QString failed = QStringLiteral("Win32SerialDevice::open failed with error: %1");
     if (result == PortOpenSequence::PortUnavailable) {
         errorCode = handle.lastError();
         recordError(SerialPort::openErrorKind(errorCode));
@@ -110,9 +109,7 @@ qint64 WinSerialDevice::readData(char *data, qint64 maxSize)
         errorCode = handle.lastError();
         recordError(SerialPort::transferErrorKind(errorCode));
         const QString message =
-            QCoreApplication::translate("Ml::WinSerialDevice",
-                                        "Win32SerialDevice::readData failed with error: %1")
-                .arg(errorCode);
+            QStringLiteral("Win32SerialDevice::readData failed with error: %1").arg(errorCode);
         reportError(message);
         qDebug() << message;
         return -1;
@@ -134,9 +131,7 @@ qint64 WinSerialDevice::writeData(const char *data, qint64 maxSize)
         errorCode = writeError;
         recordError(SerialPort::transferErrorKind(errorCode));
         const QString message =
-            QCoreApplication::translate("Ml::WinSerialDevice",
-                                        "Win32SerialDevice::writeData failed with error: %1")
-                .arg(errorCode);
+            QStringLiteral("Win32SerialDevice::writeData failed with error: %1").arg(errorCode);
         reportError(message);
         qDebug() << message;
         return -1;
