@@ -2,7 +2,7 @@
 // how fast a byte that arrives mid-wait is returned, throughput through the asynchronous
 // device, and the CPU time the worker uses on a silent and on a lost port.
 #include "PseudoTerminal.h"
-#include "SerialTestSupport.h"
+#include "serial/PortSettings.h"
 #include "serial/WinSerialDevice.h"
 #include "serial/WinSerialDeviceAsync.h"
 
@@ -51,7 +51,7 @@ void idleReads(int timeout, int runs)
 {
     PseudoTerminal line;
     WinSerialDevice device(line.slavePath());
-    device.setPortSettings(SerialTestSupport::downloadSettings());
+    device.setPortSettings(Ml::PortSettings::forTester());
     device.open(QIODevice::ReadWrite, timeout, 110);
     std::vector<double> overshoot;
     for (int i = 0; i < runs; ++i) {
@@ -69,7 +69,7 @@ void byteLatency(int runs)
 {
     PseudoTerminal line;
     WinSerialDevice device(line.slavePath());
-    device.setPortSettings(SerialTestSupport::downloadSettings());
+    device.setPortSettings(Ml::PortSettings::forTester());
     device.open(QIODevice::ReadWrite, 1000, 110);
     std::vector<double> latency;
     for (int i = 0; i < runs; ++i) {
@@ -92,7 +92,7 @@ void throughput(int megabytes)
 {
     PseudoTerminal line;
     WinSerialDeviceAsync device(nullptr, line.slavePath());
-    device.setPortSettings(SerialTestSupport::downloadSettings());
+    device.setPortSettings(Ml::PortSettings::forTester());
     device.open(QIODevice::ReadWrite, 110);
     const QByteArray block(64 * 1024, '\x5a');
     const qint64 total = qint64(megabytes) * 1024 * 1024;
@@ -117,7 +117,7 @@ void idleCpu(bool lost)
 {
     PseudoTerminal line;
     WinSerialDeviceAsync device(nullptr, line.slavePath());
-    device.setPortSettings(SerialTestSupport::downloadSettings());
+    device.setPortSettings(Ml::PortSettings::forTester());
     device.open(QIODevice::ReadWrite, 110);
     if (lost)
         line.hangUp();

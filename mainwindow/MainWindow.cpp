@@ -224,32 +224,7 @@ void MainWindow::download()
     const QString portPath = selectedPortPath();
     serialDevice = new Ml::WinSerialDeviceAsync(this, portPath);
 
-    // 9600 baud, 8 data bits, no parity, 1 stop bit, no flow control, DTR and
-    // RTS on, NUL bytes delivered.
-    auto *portSettings = new Ml::PortSettings;
-    portSettings->setBaudRate(9600);
-    portSettings->setByteSize(8);
-    portSettings->setStopBits(0);
-    portSettings->setBinary(1);
-    portSettings->setParityCheck(0);
-    portSettings->setParity(0);
-    portSettings->setOutxDsrFlow(0);
-    portSettings->setDsrSensitivity(0);
-    portSettings->setDtrControl(1);
-    portSettings->setOutxCtsFlow(0);
-    portSettings->setRtsControl(1);
-    portSettings->setOutX(0);
-    portSettings->setInX(0);
-    portSettings->setXonChar(17);
-    portSettings->setXoffChar(19);
-    portSettings->setEvtChar(0);
-    portSettings->setXonLim(100);
-    portSettings->setXoffLim(100);
-    portSettings->setTxContinueOnXoff(1);
-    portSettings->setErrorCharReplace(0);
-    portSettings->setNullDiscard(0);
-    portSettings->setAbortOnError(0);
-    serialDevice->setPortSettings(portSettings);
+    serialDevice->setPortSettings(Ml::PortSettings::forTester());
 
     ui.outputTextEdit->clear();
     dataReceived = false;
@@ -422,7 +397,11 @@ QString MainWindow::openFailureReason(const QString &portPath) const
     default:
         break;
     }
-    const QString reported = serialDevice->portErrorString();
+    // The system's own sentence for the code (errno, GetLastError), in plain words; the
+    // diagnostic line with the bare code when there is none.
+    const quint32 code = serialDevice->portErrorCode();
+    const QString reported =
+        code != 0 ? qt_error_string(int(code)) : serialDevice->portErrorString();
     if (reported.isEmpty())
         return QString();
     return tr("The system reported: %1", "The %1 will be replaced with the error message of the "

@@ -12,6 +12,34 @@ PortSettings::PortSettings()
 
 PortSettings::~PortSettings() = default;
 
+PortSettings *PortSettings::forTester()
+{
+    auto *s = new PortSettings;
+    s->setBaudRate(9600);
+    s->setByteSize(8);
+    s->setStopBits(0);
+    s->setBinary(1);
+    s->setParityCheck(0);
+    s->setParity(0);
+    s->setOutxDsrFlow(0);
+    s->setDsrSensitivity(0);
+    s->setDtrControl(1);
+    s->setOutxCtsFlow(0);
+    s->setRtsControl(1);
+    s->setOutX(0);
+    s->setInX(0);
+    s->setXonChar(17);
+    s->setXoffChar(19);
+    s->setEvtChar(0);
+    s->setXonLim(100);
+    s->setXoffLim(100);
+    s->setTxContinueOnXoff(1);
+    s->setErrorCharReplace(0);
+    s->setNullDiscard(0);
+    s->setAbortOnError(0);
+    return s;
+}
+
 // Each setter keeps only the member's width of its argument and raises the member's flag.
 #define ML_PORT_SETTER(setter, field, member, type)                                                \
     void PortSettings::setter(uint32_t value)                                                      \

@@ -42,6 +42,11 @@ public:
     PortSettings();
     ~PortSettings();
 
+    // The line the tester speaks: 9600 baud, 8 data bits, no parity, 1 stop bit, no flow
+    // control, DTR and RTS on, NUL bytes delivered. All 22 members are set. The caller owns
+    // the record.
+    static PortSettings *forTester();
+
     void setBaudRate(uint32_t value);
     void setBinary(uint32_t value);
     void setParityCheck(uint32_t value);

@@ -1,7 +1,7 @@
 // The asynchronous device and its worker on real pseudo-terminals: every byte delivered in
 // order, signals in order, a lost port reported without a busy loop, prompt and clean close.
 #include "PseudoTerminal.h"
-#include "SerialTestSupport.h"
+#include "serial/PortSettings.h"
 #include "serial/WinSerialDeviceAsync.h"
 
 #include <QtTest>
@@ -54,7 +54,7 @@ class TestSerialAsync : public QObject
     {
         std::unique_ptr<WinSerialDeviceAsync> device(
             new WinSerialDeviceAsync(nullptr, line.slavePath()));
-        device->setPortSettings(SerialTestSupport::downloadSettings());
+        device->setPortSettings(Ml::PortSettings::forTester());
         if (!device->open(QIODevice::ReadWrite, timeout))
             device.reset();
         return device;
@@ -175,7 +175,7 @@ private slots:
     {
         PseudoTerminal line;
         WinSerialDeviceAsync device(nullptr, line.slavePath());
-        device.setPortSettings(SerialTestSupport::downloadSettings());
+        device.setPortSettings(Ml::PortSettings::forTester());
         QVERIFY(device.open(QIODevice::ReadWrite, 110));
         WinSerialDeviceAsync second(nullptr, line.slavePath());
         QVERIFY(!second.open(QIODevice::ReadWrite, 110));

@@ -1,6 +1,6 @@
 // The port device on real pseudo-terminals: time-outs, settings, exclusive open, failures.
 #include "PseudoTerminal.h"
-#include "SerialTestSupport.h"
+#include "serial/PortSettings.h"
 #include "serial/WinSerialDevice.h"
 
 #include <QtTest>
@@ -32,7 +32,7 @@ private slots:
         QFETCH(int, byteAfter);
         PseudoTerminal line;
         WinSerialDevice device(line.slavePath());
-        device.setPortSettings(SerialTestSupport::downloadSettings());
+        device.setPortSettings(Ml::PortSettings::forTester());
         QVERIFY(device.open(QIODevice::ReadWrite, timeout, 110));
         using Clock = std::chrono::steady_clock;
         const Clock::time_point start = Clock::now();
@@ -101,7 +101,7 @@ private slots:
         QFETCH(uint, cflags);
         PseudoTerminal line;
         WinSerialDevice device(line.slavePath());
-        PortSettings *settings = SerialTestSupport::downloadSettings();
+        PortSettings *settings = Ml::PortSettings::forTester();
         settings->setBaudRate(baud);
         settings->setByteSize(size);
         settings->setParity(parity);
@@ -160,7 +160,7 @@ private slots:
             QVERIFY(QFile::link(line.slavePath(), path));
         }
         WinSerialDevice device(path);
-        device.setPortSettings(SerialTestSupport::downloadSettings());
+        device.setPortSettings(Ml::PortSettings::forTester());
         QCOMPARE(device.open(QIODevice::ReadWrite, 110, 110), error == 0);
         QCOMPARE(device.lastErrorCode(), quint32(error));
         QCOMPARE(int(device.lastErrorKind()), kind);
@@ -174,7 +174,7 @@ private slots:
     {
         PseudoTerminal line;
         WinSerialDevice device(line.slavePath());
-        device.setPortSettings(SerialTestSupport::downloadSettings());
+        device.setPortSettings(Ml::PortSettings::forTester());
         QVERIFY(device.open(QIODevice::ReadWrite, 110, 110));
         device.close();
         QVERIFY(line.send("stale"));

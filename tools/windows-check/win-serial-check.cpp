@@ -77,38 +77,9 @@ long long msSince(std::chrono::steady_clock::time_point start)
         .count();
 }
 
-// The settings a download lays over the port: 9600 baud 8N1, DTR and RTS on, no flow control.
-std::unique_ptr<PortSettings> downloadSettings()
-{
-    std::unique_ptr<PortSettings> s(new PortSettings);
-    s->setBaudRate(9600);
-    s->setByteSize(8);
-    s->setParity(0);
-    s->setParityCheck(0);
-    s->setStopBits(0);
-    s->setBinary(1);
-    s->setDtrControl(1);
-    s->setRtsControl(1);
-    s->setOutxCtsFlow(0);
-    s->setOutxDsrFlow(0);
-    s->setDsrSensitivity(0);
-    s->setOutX(0);
-    s->setInX(0);
-    s->setTxContinueOnXoff(1);
-    s->setXonChar(17);
-    s->setXoffChar(19);
-    s->setXonLim(100);
-    s->setXoffLim(100);
-    s->setEvtChar(0);
-    s->setErrorCharReplace(0);
-    s->setNullDiscard(0);
-    s->setAbortOnError(0);
-    return s;
-}
-
 bool openPort(SerialPort &port, const std::string &name, std::unique_ptr<DCB> &state)
 {
-    const std::unique_ptr<PortSettings> settings = downloadSettings();
+    const std::unique_ptr<PortSettings> settings(PortSettings::forTester());
     const PortOpenSequence::Result result =
         PortOpenSequence::run(port, PortOpenSequence::devicePath(wide(name)), settings.get(), state,
                               readTimeout, writeTimeout, PortOpenSequence::Hooks());
@@ -256,7 +227,7 @@ void checkAbsentPort(const std::string &name)
 {
     SerialPort port;
     std::unique_ptr<DCB> state;
-    const std::unique_ptr<PortSettings> settings = downloadSettings();
+    const std::unique_ptr<PortSettings> settings(PortSettings::forTester());
     const PortOpenSequence::Result result =
         PortOpenSequence::run(port, PortOpenSequence::devicePath(wide(name)), settings.get(), state,
                               readTimeout, writeTimeout, PortOpenSequence::Hooks());
