@@ -12,7 +12,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -77,9 +76,6 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(par
         QStringLiteral("QStatusBar { background-color: #FFFFFF; border-top: 1px solid gray; }"));
     ui.statusBar->setMinimumHeight(30);
 
-    bytesReceivedLabel = new QLabel();
-    bytesReceivedLabel->setObjectName(QStringLiteral("bytesReceivedLabel"));
-
     {
         QSettings settings;
         restoreGeometry(settings.value(SettingsKeys::MainWindowGeometry).toByteArray());
@@ -129,7 +125,6 @@ MainWindow::~MainWindow()
     if (serialDevice)
         releaseDevice();
     delete progressBar;
-    delete bytesReceivedLabel;
 }
 
 QString MainWindow::selectedPortPath() const
@@ -216,9 +211,7 @@ void MainWindow::download()
     ui.comPorts->setEnabled(false);
 
     ui.statusBar->showMessage(tr("Now initiate the download on the tester"));
-    ui.statusBar->addPermanentWidget(bytesReceivedLabel, 0);
     ui.statusBar->addPermanentWidget(progressBar, 0);
-    bytesReceivedLabel->show();
     progressBar->show();
 
     const QString portPath = selectedPortPath();
@@ -230,7 +223,6 @@ void MainWindow::download()
     dataReceived = false;
     receivedData.clear();
     outputDecoder.reset(QTextCodec::codecForName("UTF-8")->makeDecoder());
-    showBytesReceived();
 
     // A time-out below 1 ms would end every read at once and cut the download
     // after its first chunk, so it counts as unusable like a value that is no number.
@@ -282,7 +274,6 @@ void MainWindow::cancelDownload()
     ui.actionChangeLanguage->setEnabled(true);
     ui.comPorts->setEnabled(true);
     ui.statusBar->removeWidget(progressBar);
-    ui.statusBar->removeWidget(bytesReceivedLabel);
 
     releaseDevice();
 }
@@ -324,10 +315,13 @@ void MainWindow::readyRead()
 
 void MainWindow::showBytesReceived()
 {
-    bytesReceivedLabel->setText(tr("Bytes received: %1",
-                                   "The %1 will be replaced with the number of bytes received so "
-                                   "far. Please do not remove it in your translation!")
-                                    .arg(QLocale().toString(receivedData.size())));
+    // Once data flows, the request to start the transfer on the tester has done its job:
+    // the message beside the busy indicator counts the bytes instead, so a long download
+    // visibly moves. It stays as the total when the session ends.
+    ui.statusBar->showMessage(tr("Bytes received: %1",
+                                 "The %1 will be replaced with the number of bytes received so "
+                                 "far. Please do not remove it in your translation!")
+                                  .arg(QLocale().toString(receivedData.size())));
 }
 
 void MainWindow::readTimeOut()

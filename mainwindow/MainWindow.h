@@ -9,7 +9,6 @@
 
 #include <memory>
 
-class QLabel;
 class QProgressBar;
 class QTextDecoder;
 
@@ -73,8 +72,6 @@ private:
     QByteArray receivedData;
     QProgressBar *progressBar = nullptr;
     QString lastSavedFile;
-    // Beside the busy indicator while a session runs: how many bytes came so far.
-    QLabel *bytesReceivedLabel = nullptr;
     // Decodes the session's stream as one text, so that a character split
     // between two chunks still shows whole.
     std::unique_ptr<QTextDecoder> outputDecoder;
