@@ -3,7 +3,7 @@
 // Cancel, a port that cannot be opened, a line that drops, and closing the
 // window in the middle of a session.
 #include "TesterEmulatorProcess.h"
-#include "WorkflowDriver.h"
+#include "UiDriver.h"
 
 #include "app/SettingsKeys.h"
 #include "app/StartupCycle.h"
@@ -23,10 +23,6 @@
 #include <unistd.h>
 
 namespace {
-
-const QString FailedToConnect =
-    QStringLiteral("Failed to connect. Please check the device is connected and switched on");
-const QString Initiate = QStringLiteral("Now initiate the download on the tester");
 
 QByteArray contents(const QString &path)
 {
@@ -71,15 +67,14 @@ private slots:
     void init();
     void wholeDownload_data();
     void wholeDownload();
+    void lineDropsAfterData();
     void cancel_data();
     void cancel();
+    void endlessNulBytes();
     void failedOpen_data();
     void failedOpen();
-    void lineDrops_data();
-    void lineDrops();
     void closingMidSession_data();
     void closingMidSession();
-    void endlessNulBytes();
 
 private:
     QByteArray builtIn;
@@ -102,24 +97,22 @@ void TestDownload::init()
 void TestDownload::wholeDownload_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QByteArray>("data"); // sent with --data; empty: the built-in results
-    QTest::addColumn<bool>("bit7");
+    QTest::addColumn<QByteArray>("data");        // sent with --data; empty: the built-in results
     QTest::addColumn<QVariant>("storedTimeout"); // "Device/ReadTimeout" before, null: absent
     QTest::addColumn<int>("usedTimeout");        // and after
 
     const QStringList unpaced{"--baud", "0"};
-    QTest::newRow("built-in results") << unpaced << QByteArray() << false << QVariant() << 110;
+    QTest::newRow("built-in results") << unpaced << QByteArray() << QVariant() << 110;
     QTest::newRow("bit 7 set on every byte")
-        << (unpaced + QStringList{"--bit7"}) << QByteArray() << true << QVariant() << 110;
-    QTest::newRow("NUL bytes before the commands") << (unpaced + QStringList{"--nul-prefix", "300"})
-                                                   << QByteArray() << false << QVariant() << 110;
+        << (unpaced + QStringList{"--bit7"}) << QByteArray() << QVariant() << 110;
+    QTest::newRow("NUL bytes before the commands")
+        << (unpaced + QStringList{"--nul-prefix", "300"}) << QByteArray() << QVariant() << 110;
     QTest::newRow("paced 115200 baud, time-out 250")
-        << QStringList{"--baud", "115200"} << QByteArray() << false << QVariant(250) << 250;
-    QTest::newRow("time-out not a number")
-        << unpaced << QByteArray() << false << QVariant("abc") << 110;
+        << QStringList{"--baud", "115200"} << QByteArray() << QVariant(250) << 250;
+    QTest::newRow("time-out not a number") << unpaced << QByteArray() << QVariant("abc") << 110;
     // 0 would end every read at once and cut the download after its first chunk.
-    QTest::newRow("time-out 0") << unpaced << QByteArray() << false << QVariant(0) << 110;
-    QTest::newRow("time-out negative") << unpaced << QByteArray() << false << QVariant(-20) << 110;
+    QTest::newRow("time-out 0") << unpaced << QByteArray() << QVariant(0) << 110;
+    QTest::newRow("time-out negative") << unpaced << QByteArray() << QVariant(-20) << 110;
     // The pause after 13 bytes cuts the two bytes of the ü apart; the NUL must
     // not hide what follows it.
     QTest::newRow("character split between chunks, NUL inside")
@@ -128,93 +121,102 @@ void TestDownload::wholeDownload_data()
                       "d,25 \xc2\xb0"
                       "C\r\nA\0B,1\r\n",
                       43)
-        << false << QVariant(2000) << 2000;
+        << QVariant(2000) << 2000;
 }
 
 void TestDownload::wholeDownload()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, data);
-    QFETCH(bool, bit7);
     QFETCH(QVariant, storedTimeout);
     QFETCH(int, usedTimeout);
 
     if (!storedTimeout.isNull())
         QSettings().setValue(SettingsKeys::ReadTimeout, storedTimeout);
     if (!data.isEmpty()) {
-        const QString dataFile = dir.filePath("sent.bin");
-        QFile file(dataFile);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(data);
-        file.close();
-        arguments << "--data" << dataFile;
+        QFile file(dir.filePath("sent.bin"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
+        arguments << "--data" << file.fileName();
     }
-    QByteArray onTheLine = data.isEmpty() ? builtIn : data;
+    const bool bit7 = arguments.contains("--bit7");
+    QByteArray sent = data.isEmpty() ? builtIn : data;
     if (bit7)
-        onTheLine = withBit7(onTheLine, true);
+        sent = withBit7(sent, true);
 
     TesterEmulatorProcess emulator;
     QVERIFY(emulator.start(arguments));
     MainWindow window;
-    window.show();
-    WorkflowDriver driver(window);
+    UiDriver driver(&window);
     driver.setPort(emulator.devicePath);
     const QString target = dir.filePath(QTest::currentDataTag() + QStringLiteral(".csv"));
     driver.saveAs = QStringList{target};
-    bool idleBeforeDialog = false;
-    driver.onSaveDialog = [&] {
-        idleBeforeDialog = driver.button("downloadBtn")->isVisible() &&
-                           !driver.button("cancelBtn")->isVisible() &&
-                           window.findChild<QComboBox *>("comPorts")->isEnabled();
-    };
+    bool sessionOverAtDialog = false;
+    driver.onSaveDialog = [&] { sessionOverAtDialog = !driver.button("cancelBtn")->isVisible(); };
 
     QVERIFY(driver.download());
 
     // The first silence after data ended the session and offered the data once.
     QCOMPARE(driver.saveDialogs, 1);
-    QVERIFY(idleBeforeDialog);
+    QVERIFY(sessionOverAtDialog);
     QCOMPARE(driver.boxes.size(), 0);
-    const QByteArray saved = contents(target);
-    QCOMPARE(saved.size(), onTheLine.size());
-    QVERIFY(saved == withBit7(onTheLine, false));
+    QCOMPARE(contents(target), withBit7(sent, false)); // the file is 7-bit text
     if (!bit7)
-        QCOMPARE(driver.outputText(), viewOf(onTheLine));
+        QCOMPARE(driver.outputText(), viewOf(sent));
     QCOMPARE(window.findChild<QLabel *>("bytesReceivedLabel")->text(),
-             QStringLiteral("Bytes received: %1").arg(QLocale().toString(onTheLine.size())));
+             QStringLiteral("Bytes received: %1").arg(QLocale().toString(sent.size())));
     QCOMPARE(driver.statusText(), QStringLiteral("File successfully saved"));
-    QCOMPARE(QSettings().value(SettingsKeys::LastSavedFilePath).toString(), target);
     QCOMPARE(QSettings().value(SettingsKeys::ReadTimeout).toInt(), usedTimeout);
-    QVERIFY(driver.button("saveBtn")->isVisible());
-    QVERIFY(driver.button("openBtn")->isVisible());
     QVERIFY(portIsFree(emulator.devicePath));
+}
+
+void TestDownload::lineDropsAfterData()
+{
+    // Like an adapter pulled out: the session ends by itself, and what came is kept.
+    TesterEmulatorProcess emulator;
+    QVERIFY(emulator.start({"--baud", "0", "--hangup-after", "3000"}));
+    MainWindow window;
+    UiDriver driver(&window);
+    driver.setPort(emulator.devicePath);
+    driver.saveAs = QStringList{dir.filePath("kept.csv")};
+    QString statusAtDialog;
+    driver.onSaveDialog = [&] { statusAtDialog = driver.statusText(); };
+
+    QVERIFY(driver.download(15000));
+    QCOMPARE(driver.saveDialogs, 1);
+    QCOMPARE(driver.boxes.size(), 0);
+    QCOMPARE(
+        statusAtDialog,
+        QStringLiteral("The connection to the device was lost. The data received so far is kept."));
+    QCOMPARE(contents(dir.filePath("kept.csv")), builtIn.left(3000));
 }
 
 void TestDownload::cancel_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("timeout");
     QTest::addColumn<bool>("afterData");
 
     // Time-outs keep coming while the tester says nothing; none ends the session.
-    QTest::newRow("before any data") << QStringList{"--baud", "0", "--ignore-commands"} << false;
-    QTest::newRow("after part of the data") << QStringList{"--baud", "2400"} << true;
+    QTest::newRow("before any data")
+        << QStringList{"--baud", "0", "--ignore-commands"} << 110 << false;
+    // A slow line, and a long time-out: only Cancel ends this session.
+    QTest::newRow("after part of the data") << QStringList{"--baud", "2400"} << 5000 << true;
 }
 
 void TestDownload::cancel()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(int, timeout);
     QFETCH(bool, afterData);
 
-    // A slow line, and a long time-out: only Cancel ends these sessions.
-    QSettings().setValue(SettingsKeys::ReadTimeout, 5000);
+    QSettings().setValue(SettingsKeys::ReadTimeout, timeout);
     TesterEmulatorProcess emulator;
     QVERIFY(emulator.start(arguments));
     MainWindow window;
-    window.show();
-    WorkflowDriver driver(window);
+    UiDriver driver(&window);
     driver.setPort(emulator.devicePath);
 
     QVERIFY(driver.press("downloadBtn"));
-    QVERIFY(driver.button("cancelBtn")->isVisible());
     QVERIFY(!window.findChild<QComboBox *>("comPorts")->isEnabled());
     if (afterData)
         QTRY_VERIFY_WITH_TIMEOUT(driver.outputText().size() > 100, 10000);
@@ -223,63 +225,84 @@ void TestDownload::cancel()
     QVERIFY(driver.press("cancelBtn"));
 
     QVERIFY(driver.button("downloadBtn")->isVisible());
-    QVERIFY(!driver.button("cancelBtn")->isVisible());
     QVERIFY(window.findChild<QComboBox *>("comPorts")->isEnabled());
     QCOMPARE(driver.button("saveBtn")->isVisible(), afterData);
-    QCOMPARE(driver.button("openBtn")->isVisible(), afterData);
-    QCOMPARE(driver.statusText(), Initiate);
     QVERIFY(portIsFree(emulator.devicePath));
     QTest::qWait(300); // nothing of the ended session comes late
-    QCOMPARE(driver.saveDialogs, 0);
-    QCOMPARE(driver.boxes.size(), 0);
-    if (!afterData) {
-        QVERIFY(driver.outputText().isEmpty());
+    QCOMPARE(driver.seen, QStringList());
+    QCOMPARE(driver.outputText().isEmpty(), !afterData);
+    if (!afterData)
         return;
-    }
 
     // Save writes what had come, exactly what the box shows.
     const QString target = dir.filePath("partial.txt");
     driver.saveAs = QStringList{target};
     QVERIFY(driver.press("saveBtn"));
     const QByteArray saved = contents(target);
-    QVERIFY(saved.size() > 100 && saved.size() < builtIn.size());
-    QVERIFY(builtIn.startsWith(saved));
+    QVERIFY(saved.size() > 100 && builtIn.startsWith(saved) && saved != builtIn);
     QCOMPARE(viewOf(saved), driver.outputText());
+}
+
+void TestDownload::endlessNulBytes()
+{
+    // A line that never stops sending NUL bytes (a receive wire held in break)
+    // must not keep the window frozen in the drain: the session starts anyway
+    // and can be cancelled.
+    TesterEmulatorProcess emulator;
+    QVERIFY(emulator.start({"--nul-prefix", "1000000"}));
+    MainWindow window;
+    UiDriver driver(&window);
+    driver.setPort(emulator.devicePath);
+    QElapsedTimer frozen;
+    frozen.start();
+    QVERIFY(driver.press("downloadBtn"));
+    QVERIFY2(frozen.elapsed() < 30000, "the window stayed frozen in the drain");
+    QVERIFY(driver.press("cancelBtn"));
+    QVERIFY(driver.outputText().isEmpty());
+    QVERIFY(portIsFree(emulator.devicePath));
 }
 
 void TestDownload::failedOpen_data()
 {
-    QTest::addColumn<QString>("port"); // "emulator": the emulator's device
+    QTest::addColumn<QString>("port");         // empty: the emulator's device, if started
+    QTest::addColumn<QStringList>("emulator"); // its arguments; empty: not started
     QTest::addColumn<bool>("held");
     QTest::addColumn<bool>("denied");
     QTest::addColumn<QString>("reason");
 
+    const QStringList unpaced{"--baud", "0"};
     QTest::newRow("no port chosen")
-        << "" << false << false
+        << "" << QStringList() << false << false
         << "No port is selected. Connect the adapter, then press Refresh Ports.";
     QTest::newRow("no such device")
-        << "/dev/ml-no-such-port" << false << false
+        << "/dev/ml-no-such-port" << QStringList() << false << false
         << "No such device. Check that the adapter is plugged in, then press Refresh Ports.";
     QTest::newRow("held by another program")
-        << "emulator" << true << false
+        << "" << unpaced << true << false
         << "The port is in use by another program. Close the other program and try again.";
-    QTest::newRow("no serial port") << "/dev/null" << false << false << "The system reported: ";
-    QTest::newRow("no permission") << "emulator" << false << true << "Permission denied. ";
+    QTest::newRow("no serial port")
+        << "/dev/null" << QStringList() << false << false << "The system reported: ";
+    QTest::newRow("no permission") << "" << unpaced << false << true << "Permission denied. ";
+    // Like an adapter pulled out before the tester sent anything.
+    QTest::newRow("line drops before any data")
+        << "" << (unpaced + QStringList{"--hangup-after", "0"}) << false << false
+        << "The connection to the device was lost before any data arrived.";
 }
 
 void TestDownload::failedOpen()
 {
     QFETCH(QString, port);
+    QFETCH(QStringList, emulator);
     QFETCH(bool, held);
     QFETCH(bool, denied);
     QFETCH(QString, reason);
 
     if (denied && ::geteuid() == 0)
         QSKIP("root may open any device");
-    TesterEmulatorProcess emulator;
-    if (port == "emulator") {
-        QVERIFY(emulator.start({"--baud", "0"}));
-        port = emulator.devicePath;
+    TesterEmulatorProcess tester;
+    if (!emulator.isEmpty()) {
+        QVERIFY(tester.start(emulator));
+        port = tester.devicePath;
     }
     Ml::WinSerialDeviceAsync holder(nullptr, port);
     if (held)
@@ -294,72 +317,19 @@ void TestDownload::failedOpen()
     }
 
     MainWindow window;
-    window.show();
-    WorkflowDriver driver(window);
+    UiDriver driver(&window);
     driver.setPort(port);
-    QVERIFY(driver.download(10000));
+    QVERIFY(driver.download(15000));
 
     QCOMPARE(driver.boxes.size(), 1);
-    const WorkflowDriver::Box box = driver.boxes.first();
-    QCOMPARE(box.icon, QMessageBox::Warning);
-    QCOMPARE(box.text, FailedToConnect);
-    QVERIFY2(box.informative.startsWith(reason), qPrintable(box.informative));
-    QVERIFY(box.informative.size() > 20);
-
-    QVERIFY(!driver.button("cancelBtn")->isVisible());
-    QVERIFY(!driver.button("saveBtn")->isVisible());
-    QVERIFY(!driver.button("openBtn")->isVisible());
-    QVERIFY(driver.outputText().isEmpty());
-    QCOMPARE(driver.statusText(), Initiate);
+    QCOMPARE(driver.boxes.first().icon, QMessageBox::Warning);
+    QCOMPARE(driver.boxes.first().text,
+             QStringLiteral("Failed to connect. Please check the device is connected and "
+                            "switched on"));
+    const QString informative = driver.boxes.first().informative;
+    QVERIFY2(informative.startsWith(reason) && informative.size() > 20, qPrintable(informative));
     QCOMPARE(driver.saveDialogs, 0);
-    QCOMPARE(QSettings().value(SettingsKeys::ReadTimeout).toInt(), 110);
-}
-
-void TestDownload::lineDrops_data()
-{
-    QTest::addColumn<int>("hangupAfter");
-
-    // Like an adapter pulled out.
-    QTest::newRow("after data") << 3000;
-    QTest::newRow("before any data") << 0;
-}
-
-void TestDownload::lineDrops()
-{
-    QFETCH(int, hangupAfter);
-
-    TesterEmulatorProcess emulator;
-    QVERIFY(emulator.start({"--baud", "0", "--hangup-after", QString::number(hangupAfter)}));
-    MainWindow window;
-    window.show();
-    WorkflowDriver driver(window);
-    driver.setPort(emulator.devicePath);
-    const QString target = dir.filePath("kept.csv");
-    driver.saveAs = QStringList{target};
-    QString statusAtDialog;
-    driver.onSaveDialog = [&] { statusAtDialog = driver.statusText(); };
-
-    // Neither case waits for the user: the session ends by itself.
-    QVERIFY(driver.download(15000));
-    QVERIFY(!driver.button("cancelBtn")->isVisible());
-
-    if (hangupAfter > 0) {
-        QCOMPARE(driver.boxes.size(), 0);
-        QCOMPARE(driver.saveDialogs, 1);
-        QCOMPARE(statusAtDialog,
-                 QStringLiteral(
-                     "The connection to the device was lost. The data received so far is kept."));
-        QVERIFY(contents(target) == builtIn.left(hangupAfter));
-        QVERIFY(driver.button("saveBtn")->isVisible());
-    } else {
-        QCOMPARE(driver.saveDialogs, 0);
-        QCOMPARE(driver.boxes.size(), 1);
-        QCOMPARE(driver.boxes.first().icon, QMessageBox::Warning);
-        QCOMPARE(driver.boxes.first().text, FailedToConnect);
-        QCOMPARE(driver.boxes.first().informative,
-                 QStringLiteral("The connection to the device was lost before any data arrived."));
-        QVERIFY(!driver.button("saveBtn")->isVisible());
-    }
+    QVERIFY(!driver.button("saveBtn")->isVisible());
 }
 
 void TestDownload::closingMidSession_data()
@@ -380,9 +350,8 @@ void TestDownload::closingMidSession()
     TesterEmulatorProcess emulator;
     QVERIFY(emulator.start(arguments));
     auto *window = new MainWindow;
-    window->show();
     {
-        WorkflowDriver driver(*window);
+        UiDriver driver(window);
         driver.setPort(emulator.devicePath);
         QVERIFY(driver.press("downloadBtn"));
         if (receiving)
@@ -395,27 +364,6 @@ void TestDownload::closingMidSession()
     QCoreApplication::processEvents();
     QVERIFY(portIsFree(emulator.devicePath));
     QCOMPARE(QSettings().value(SettingsKeys::PortName).toString(), emulator.devicePath);
-}
-
-void TestDownload::endlessNulBytes()
-{
-    // A line that never stops sending NUL bytes (a receive wire held in break)
-    // must not keep the window frozen in the drain: the session starts anyway
-    // and can be cancelled.
-    TesterEmulatorProcess emulator;
-    QVERIFY(emulator.start({"--nul-prefix", "1000000"}));
-    MainWindow window;
-    window.show();
-    WorkflowDriver driver(window);
-    driver.setPort(emulator.devicePath);
-    QElapsedTimer frozen;
-    frozen.start();
-    QVERIFY(driver.press("downloadBtn"));
-    QVERIFY2(frozen.elapsed() < 30000, "the window stayed frozen in the drain");
-    QVERIFY(driver.button("cancelBtn")->isVisible());
-    QVERIFY(driver.press("cancelBtn"));
-    QVERIFY(driver.outputText().isEmpty());
-    QVERIFY(portIsFree(emulator.devicePath));
 }
 
 int main(int argc, char *argv[])
