@@ -9,80 +9,77 @@ class TestComPortRules : public QObject
     Q_OBJECT
 
 private slots:
-    void windowsRecords_data();
-    void windowsRecords();
-    void phantomUart_data();
-    void phantomUart();
-};
+    void windowsRecords_data()
+    {
+        // One or more records (port name, hardware ID) in enumeration order, and the list they
+        // give.
+        QTest::addColumn<QStringList>("records");
+        QTest::addColumn<QStringList>("expected"); // portName devicePath vendorId productId
 
-void TestComPortRules::windowsRecords_data()
-{
-    // One or more records (port name, hardware ID) in enumeration order, and the list they give.
-    QTest::addColumn<QStringList>("records");
-    QTest::addColumn<QStringList>("expected"); // portName devicePath vendorId productId
-
-    const QString acpi = "ACPI\\PNP0501";
-    QTest::newRow("COM1 and COM9 open as they are")
-        << QStringList{"COM1", acpi, "COM9", acpi} << QStringList{"COM1 COM1 0 0", "COM9 COM9 0 0"};
-    QTest::newRow("COM10 and up need the device prefix")
-        << QStringList{"COM10", acpi, "COM123456789012", acpi}
-        << QStringList{"COM10 \\\\.\\COM10 0 0", "COM123456789012 \\\\.\\COM123456789012 0 0"};
-    QTest::newRow("name going on after the digits")
-        << QStringList{"COM3A", acpi} << QStringList{"COM3A COM3A 0 0"};
-    QTest::newRow("USB adapter") << QStringList{"COM4", "USB\\VID_0403&PID_6001&REV_0600"}
-                                 << QStringList{"COM4 COM4 1027 24577"};
-    QTest::newRow("lower-case IDs") << QStringList{"COM5", "usb\\vid_067b&pid_2303&rev_0300"}
-                                    << QStringList{"COM5 COM5 1659 8963"};
-    QTest::newRow("ID that is no hex number")
-        << QStringList{"COM6", "USB\\VID_XYZ&PID_00A1"} << QStringList{"COM6 COM6 0 161"};
-    QTest::newRow("IDs joined otherwise")
-        << QStringList{"COM7", "FTDIBUS\\VID_0403+PID_6001"} << QStringList{"COM7 COM7 0 0"};
-    QTest::newRow("not COM ports: parallel, lower case, no digits, no name")
-        << QStringList{"LPT1", acpi, "com3", acpi, "COM", acpi, "", acpi} << QStringList();
-    QTest::newRow("enumeration order and duplicates kept")
-        << QStringList{"COM10", acpi, "LPT1", acpi, "COM3", acpi, "COM3", acpi}
-        << QStringList{"COM10 \\\\.\\COM10 0 0", "COM3 COM3 0 0", "COM3 COM3 0 0"};
-}
-
-void TestComPortRules::windowsRecords()
-{
-    QFETCH(QStringList, records);
-    QFETCH(QStringList, expected);
-
-    QList<ComPortInfo> ports;
-    for (int i = 0; i + 1 < records.size(); i += 2) {
-        ComPortInfo raw;
-        raw.portName = records.at(i);
-        ComPortRules::appendWindowsPort(ports, raw, records.at(i + 1));
+        const QString acpi = "ACPI\\PNP0501";
+        QTest::newRow("COM1 and COM9 open as they are")
+            << QStringList{"COM1", acpi, "COM9", acpi}
+            << QStringList{"COM1 COM1 0 0", "COM9 COM9 0 0"};
+        QTest::newRow("COM10 and up need the device prefix")
+            << QStringList{"COM10", acpi, "COM123456789012", acpi}
+            << QStringList{"COM10 \\\\.\\COM10 0 0", "COM123456789012 \\\\.\\COM123456789012 0 0"};
+        QTest::newRow("name going on after the digits")
+            << QStringList{"COM3A", acpi} << QStringList{"COM3A COM3A 0 0"};
+        QTest::newRow("USB adapter") << QStringList{"COM4", "USB\\VID_0403&PID_6001&REV_0600"}
+                                     << QStringList{"COM4 COM4 1027 24577"};
+        QTest::newRow("lower-case IDs") << QStringList{"COM5", "usb\\vid_067b&pid_2303&rev_0300"}
+                                        << QStringList{"COM5 COM5 1659 8963"};
+        QTest::newRow("ID that is no hex number")
+            << QStringList{"COM6", "USB\\VID_XYZ&PID_00A1"} << QStringList{"COM6 COM6 0 161"};
+        QTest::newRow("IDs joined otherwise")
+            << QStringList{"COM7", "FTDIBUS\\VID_0403+PID_6001"} << QStringList{"COM7 COM7 0 0"};
+        QTest::newRow("not COM ports: parallel, lower case, no digits, no name")
+            << QStringList{"LPT1", acpi, "com3", acpi, "COM", acpi, "", acpi} << QStringList();
+        QTest::newRow("enumeration order and duplicates kept")
+            << QStringList{"COM10", acpi, "LPT1", acpi, "COM3", acpi, "COM3", acpi}
+            << QStringList{"COM10 \\\\.\\COM10 0 0", "COM3 COM3 0 0", "COM3 COM3 0 0"};
     }
-    QStringList listed;
-    for (const ComPortInfo &port : qAsConst(ports))
-        listed << QStringLiteral("%1 %2 %3 %4")
-                      .arg(port.portName, port.devicePath)
-                      .arg(port.vendorId)
-                      .arg(port.productId);
-    QCOMPARE(listed, expected);
-}
 
-void TestComPortRules::phantomUart_data()
-{
-    QTest::addColumn<QString>("portName");
-    QTest::addColumn<QByteArray>("sysType"); // /sys/class/tty/<name>/type
-    QTest::addColumn<bool>("phantom");
+    void windowsRecords()
+    {
+        QFETCH(QStringList, records);
+        QFETCH(QStringList, expected);
 
-    QTest::newRow("empty UART slot") << "ttyS3" << QByteArray("0\n") << true;
-    QTest::newRow("real 16550A") << "ttyS0" << QByteArray("4\n") << false;
-    QTest::newRow("type unreadable") << "ttyS1" << QByteArray() << false;
-    QTest::newRow("USB adapter") << "ttyUSB0" << QByteArray("0\n") << false;
-}
+        QList<ComPortInfo> ports;
+        for (int i = 0; i + 1 < records.size(); i += 2) {
+            ComPortInfo raw;
+            raw.portName = records.at(i);
+            ComPortRules::appendWindowsPort(ports, raw, records.at(i + 1));
+        }
+        QStringList listed;
+        for (const ComPortInfo &port : qAsConst(ports))
+            listed << QStringLiteral("%1 %2 %3 %4")
+                          .arg(port.portName, port.devicePath)
+                          .arg(port.vendorId)
+                          .arg(port.productId);
+        QCOMPARE(listed, expected);
+    }
 
-void TestComPortRules::phantomUart()
-{
-    QFETCH(QString, portName);
-    QFETCH(QByteArray, sysType);
-    QFETCH(bool, phantom);
-    QCOMPARE(ComPortRules::isPhantomUart(portName, sysType), phantom);
-}
+    void phantomUart_data()
+    {
+        QTest::addColumn<QString>("portName");
+        QTest::addColumn<QByteArray>("sysType"); // /sys/class/tty/<name>/type
+        QTest::addColumn<bool>("phantom");
+
+        QTest::newRow("empty UART slot") << "ttyS3" << QByteArray("0\n") << true;
+        QTest::newRow("real 16550A") << "ttyS0" << QByteArray("4\n") << false;
+        QTest::newRow("type unreadable") << "ttyS1" << QByteArray() << false;
+        QTest::newRow("USB adapter") << "ttyUSB0" << QByteArray("0\n") << false;
+    }
+
+    void phantomUart()
+    {
+        QFETCH(QString, portName);
+        QFETCH(QByteArray, sysType);
+        QFETCH(bool, phantom);
+        QCOMPARE(ComPortRules::isPhantomUart(portName, sysType), phantom);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestComPortRules)
 #include "tst_comportrules.moc"

@@ -179,10 +179,7 @@ private slots:
         QVERIFY(device.open(QIODevice::ReadWrite, 110));
         WinSerialDeviceAsync second(nullptr, line.slavePath());
         QVERIFY(!second.open(QIODevice::ReadWrite, 110));
-        QVERIFY(!second.isOpen() && !second.hasPortFailed());
         QCOMPARE(second.portErrorKind(), PortErrorKind::InUse);
-        QCOMPARE(second.portErrorString(),
-                 QStringLiteral("Win32SerialDevice::open failed with error: %1").arg(EWOULDBLOCK));
         device.close();
         QLoggingCategory::setFilterRules("default.debug=false"); // 4000 lines of open/close
         const int fds = entries("/proc/self/fd");
@@ -205,18 +202,14 @@ private slots:
         PseudoTerminal line;
         auto device = openDevice(line, 110);
         QVERIFY(device);
-        QSignalSpy written(device.get(), &WinSerialDeviceAsync::bytesWritten);
+        qint64 written = 0;
+        connect(device.get(), &WinSerialDeviceAsync::bytesWritten, this,
+                [&](qint64 n) { written += n; });
         const QByteArray first("SYST:REM\r\n"), second("MEM:DATA? ALL\r\n");
         QCOMPARE(device->write(first), qint64(0));
         QCOMPARE(device->write(second), qint64(0));
         QCOMPARE(line.receive(first.size() + second.size(), 5000), first + second);
-        const auto total = [&written] {
-            qint64 sum = 0;
-            for (const QList<QVariant> &emission : written)
-                sum += emission.at(0).toLongLong();
-            return sum;
-        };
-        QTRY_COMPARE(total(), qint64(first.size() + second.size()));
+        QTRY_COMPARE(written, qint64(first.size() + second.size()));
         device->write("x");
         QVERIFY(device->waitForBytesWritten(5000));
         QCOMPARE(line.receive(1, 5000), QByteArray("x"));

@@ -79,197 +79,193 @@ class TestStartupCycle : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void dialogListing_data();
-    void dialogListing();
-    void cycle_data();
-    void cycle();
-    void languageChangeRestarts();
-};
+    void init()
+    {
+        QSettings().clear();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
 
-void TestStartupCycle::init()
-{
-    QSettings().clear();
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-}
+    void dialogListing_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("stored"); // a file of the folder, or an absolute path
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("current");
 
-void TestStartupCycle::dialogListing_data()
-{
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QString>("stored"); // a file of the folder, or an absolute path
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QString>("current");
+        const QString de = "DravlinDataLogger_de.qm", fr = "DravlinDataLogger_fr.qm";
+        QTest::newRow("the system language is preselected")
+            << QStringList{fr, "DravlinDataLogger_en.qm", de} << QString()
+            << QStringList{"German", "English", "French"} << fr;
+        QTest::newRow("no system language: the first; mask and order ignore case")
+            << QStringList{"DravlinDataLogger_nl.qm", "dravlindatalogger_es.qm", de, "qt_fr.qm",
+                           "Other_fr.qm"}
+            << QString() << QStringList{"German", "Spanish", "Dutch"} << de;
+        QTest::newRow("two files of the system language: the later")
+            << QStringList{fr, de, "DravlinDataLogger2_fr.qm"} << QString()
+            << QStringList{"French", "German", "French"} << fr;
+        QTest::newRow("the stored choice wins")
+            << QStringList{de, fr} << de << QStringList{"German", "French"} << de;
+        QTest::newRow("stored path listed nowhere: the first")
+            << QStringList{de, fr} << "/elsewhere/" + fr << QStringList{"German", "French"} << de;
+    }
 
-    const QString de = "DravlinDataLogger_de.qm", fr = "DravlinDataLogger_fr.qm";
-    QTest::newRow("the system language is preselected")
-        << QStringList{fr, "DravlinDataLogger_en.qm", de} << QString()
-        << QStringList{"German", "English", "French"} << fr;
-    QTest::newRow("no system language: the first; mask and order ignore case")
-        << QStringList{"DravlinDataLogger_nl.qm", "dravlindatalogger_es.qm", de, "qt_fr.qm",
-                       "Other_fr.qm"}
-        << QString() << QStringList{"German", "Spanish", "Dutch"} << de;
-    QTest::newRow("two files of the system language: the later")
-        << QStringList{fr, de, "DravlinDataLogger2_fr.qm"} << QString()
-        << QStringList{"French", "German", "French"} << fr;
-    QTest::newRow("the stored choice wins")
-        << QStringList{de, fr} << de << QStringList{"German", "French"} << de;
-    QTest::newRow("stored path listed nowhere: the first")
-        << QStringList{de, fr} << "/elsewhere/" + fr << QStringList{"German", "French"} << de;
-}
+    void dialogListing()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, stored);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, current);
 
-void TestStartupCycle::dialogListing()
-{
-    QFETCH(QStringList, files);
-    QFETCH(QString, stored);
-    QFETCH(QStringList, texts);
-    QFETCH(QString, current);
+        QTemporaryDir temp;
+        populate(temp.path(), files);
+        if (!stored.isEmpty())
+            store(stored.startsWith('/') ? stored : temp.filePath(stored));
 
-    QTemporaryDir temp;
-    populate(temp.path(), files);
-    if (!stored.isEmpty())
-        store(stored.startsWith('/') ? stored : temp.filePath(stored));
-
-    DialogLanguage dialog(temp.path());
-    auto *combo = dialog.findChild<QComboBox *>();
-    QStringList shown;
-    for (int i = 0; i < combo->count(); ++i)
-        shown << combo->itemText(i);
-    QCOMPARE(shown, texts);
-    QCOMPARE(dialog.filePath(), current.isEmpty() ? QString() : temp.filePath(current));
-    QCOMPARE(dialog.iso639Code(), current.mid(18, 2));
-}
-
-void TestStartupCycle::cycle_data()
-{
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QString>("stored");       // a file of the folder, or an absolute path
-    QTest::addColumn<QString>("dialogAnswer"); // language code to choose, or "cancel"
-    QTest::addColumn<QStringList>("expectedSeen");
-    QTest::addColumn<QString>("download"); // the window's Download button
-    QTest::addColumn<QString>("storedAfter");
-    QTest::addColumn<QString>("qtYes"); // one of Qt's own texts
-
-    const QString de = "DravlinDataLogger_de.qm", fr = "DravlinDataLogger_fr.qm";
-    const QString it = "DravlinDataLogger_it.qm";
-    QTest::newRow("first start, OK")
-        << QStringList{"de", "fr"} << QString() << "fr" << QStringList{Dialog, Window}
-        << "Télécharger" << fr << "&Yes";
-    QTest::newRow("first start, cancel: warning, nothing stored")
-        << QStringList{"de", "fr"} << QString() << "cancel" << QStringList{Dialog, Box, Window}
-        << "Download" << QString() << "&Yes";
-    QTest::newRow("no translations: warning, no dialog")
-        << QStringList{"qt_fr"} << QString() << QString() << QStringList{Box, Window} << "Download"
-        << QString() << "&Yes";
-    QTest::newRow("stored choice loads") << QStringList{"de"} << de << QString()
-                                         << QStringList{Window} << "Herunterladen" << de << "&Yes";
-    QTest::newRow("stored file gone: asks again")
-        << QStringList{"de"} << "/gone/" + fr << "de" << QStringList{Dialog, Window}
-        << "Herunterladen" << de << "&Yes";
-    QTest::newRow("stored file corrupt: asks again")
-        << QStringList{"de", "garbage_it"} << it << "de" << QStringList{Dialog, Window}
-        << "Herunterladen" << de << "&Yes";
-    QTest::newRow("chosen file corrupt: warning, choice kept")
-        << QStringList{"garbage_it"} << QString() << "it" << QStringList{Dialog, Box, Window}
-        << "Download" << it << "&Yes";
-    QTest::newRow("Qt's texts follow the language")
-        << QStringList{"fr", "qt_fr"} << fr << QString() << QStringList{Window} << "Télécharger"
-        << fr << "&Oui";
-}
-
-void TestStartupCycle::cycle()
-{
-    QFETCH(QStringList, files);
-    QFETCH(QString, stored);
-    QFETCH(QString, dialogAnswer);
-    QFETCH(QStringList, expectedSeen);
-    QFETCH(QString, download);
-    QFETCH(QString, storedAfter);
-    QFETCH(QString, qtYes);
-
-    QTemporaryDir temp;
-    const QString dir = temp.filePath("Translations");
-    populate(dir, files);
-    auto inDir = [&dir](const QString &f) {
-        return f.isEmpty() || f.startsWith('/') ? f : dir + '/' + f;
-    };
-    if (!stored.isEmpty())
-        store(inDir(stored));
-
-    QString shownDownload, shownYes;
-    UiDriver driver;
-    driver.on(Dialog, [&](QWidget *w) { answer(w, dialogAnswer); });
-    driver.on(Window, [&](QWidget *w) {
-        shownDownload = downloadText(w);
-        shownYes = QCoreApplication::translate("QPlatformTheme", "&Yes");
-        w->close();
-    });
-
-    QVERIFY(!StartupCycle::run(dir));
-    QVERIFY(!driver.timedOut);
-    QCOMPARE(driver.seen, expectedSeen);
-    for (const UiDriver::Box &box : qAsConst(driver.boxes))
-        QCOMPARE(box.text, QStringLiteral("Failed to load translations, defaulting to English."));
-    QCOMPARE(shownDownload, download);
-    QCOMPARE(shownYes, qtYes);
-    QCOMPARE(QSettings().value(SettingsKeys::languageFilePathKey()).toString(), inDir(storedAfter));
-    // The cycle's translators leave with it.
-    QCOMPARE(QCoreApplication::translate("MainWindow", "Download"), QStringLiteral("Download"));
-}
-
-void TestStartupCycle::languageChangeRestarts()
-{
-    // German from a folder of our own, started from a working directory without
-    // a Translations folder, as a desktop launcher would.
-    QTemporaryDir temp;
-    populate(temp.path(), {"de"});
-    store(temp.filePath("DravlinDataLogger_de.qm"));
-    const QString oldCwd = QDir::currentPath();
-    QDir::setCurrent(temp.path());
-
-    const QRect placed(40, 50, 620, 430);
-    QString firstDownload;
-    QStringList listed;
-    UiDriver driver;
-    driver.on(Window, [&](QWidget *w) {
-        firstDownload = downloadText(w);
-        w->setGeometry(placed);
-        w->findChild<QAction *>("actionChangeLanguage")->trigger();
-    });
-    driver.on(Dialog, [&](QWidget *w) {
-        auto *combo = w->findChild<QComboBox *>();
+        DialogLanguage dialog(temp.path());
+        auto *combo = dialog.findChild<QComboBox *>();
+        QStringList shown;
         for (int i = 0; i < combo->count(); ++i)
-            listed << combo->itemData(i).toString();
-        answer(w, "en");
-    });
-    driver.reply = QMessageBox::Yes;
-    const bool restart = StartupCycle::run(temp.path());
-    driver.stop();
-    QDir::setCurrent(oldCwd);
+            shown << combo->itemText(i);
+        QCOMPARE(shown, texts);
+        QCOMPARE(dialog.filePath(), current.isEmpty() ? QString() : temp.filePath(current));
+        QCOMPARE(dialog.iso639Code(), current.mid(18, 2));
+    }
 
-    QVERIFY(!driver.timedOut);
-    QVERIFY(restart);
-    QCOMPARE(firstDownload, QStringLiteral("Herunterladen"));
-    QCOMPARE(driver.boxes.size(), 1);
-    // The dialog listed the folder beside the executable, whatever the working directory.
-    QVERIFY(listed.size() >= 2);
-    for (const QString &path : qAsConst(listed))
-        QVERIFY2(path.startsWith(translationsDirectory() + '/'), qPrintable(path));
+    void cycle_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("stored");       // a file of the folder, or an absolute path
+        QTest::addColumn<QString>("dialogAnswer"); // language code to choose, or "cancel"
+        QTest::addColumn<QStringList>("expectedSeen");
+        QTest::addColumn<QString>("download"); // the window's Download button
+        QTest::addColumn<QString>("storedAfter");
+        QTest::addColumn<QString>("qtYes"); // one of Qt's own texts
 
-    // The next cycle, as main() runs it: English, in the same place.
-    QString secondDownload;
-    QRect secondGeometry;
-    UiDriver again;
-    again.on(Window, [&](QWidget *w) {
-        secondDownload = downloadText(w);
-        secondGeometry = w->geometry();
-        w->close();
-    });
-    QVERIFY(!StartupCycle::run(translationsDirectory()));
-    QCOMPARE(again.seen, QStringList{Window});
-    QCOMPARE(secondDownload, QStringLiteral("Download"));
-    QCOMPARE(secondGeometry, placed);
-    QCOMPARE(QLocale().language(), QLocale::English);
-}
+        const QString de = "DravlinDataLogger_de.qm", fr = "DravlinDataLogger_fr.qm";
+        const QString it = "DravlinDataLogger_it.qm";
+        QTest::newRow("first start, OK")
+            << QStringList{"de", "fr"} << QString() << "fr" << QStringList{Dialog, Window}
+            << "Télécharger" << fr << "&Yes";
+        QTest::newRow("first start, cancel: warning, nothing stored")
+            << QStringList{"de", "fr"} << QString() << "cancel" << QStringList{Dialog, Box, Window}
+            << "Download" << QString() << "&Yes";
+        QTest::newRow("no translations: warning, no dialog")
+            << QStringList{"qt_fr"} << QString() << QString() << QStringList{Box, Window}
+            << "Download" << QString() << "&Yes";
+        QTest::newRow("stored choice loads")
+            << QStringList{"de"} << de << QString() << QStringList{Window} << "Herunterladen" << de
+            << "&Yes";
+        QTest::newRow("stored file gone: asks again")
+            << QStringList{"de"} << "/gone/" + fr << "de" << QStringList{Dialog, Window}
+            << "Herunterladen" << de << "&Yes";
+        QTest::newRow("stored file corrupt: asks again")
+            << QStringList{"de", "garbage_it"} << it << "de" << QStringList{Dialog, Window}
+            << "Herunterladen" << de << "&Yes";
+        QTest::newRow("chosen file corrupt: warning, choice kept")
+            << QStringList{"garbage_it"} << QString() << "it" << QStringList{Dialog, Box, Window}
+            << "Download" << it << "&Yes";
+        QTest::newRow("Qt's texts follow the language")
+            << QStringList{"fr", "qt_fr"} << fr << QString() << QStringList{Window} << "Télécharger"
+            << fr << "&Oui";
+    }
+
+    void cycle()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, stored);
+        QFETCH(QString, dialogAnswer);
+        QFETCH(QStringList, expectedSeen);
+        QFETCH(QString, download);
+        QFETCH(QString, storedAfter);
+        QFETCH(QString, qtYes);
+
+        QTemporaryDir temp;
+        const QString dir = temp.filePath("Translations");
+        populate(dir, files);
+        auto inDir = [&dir](const QString &f) {
+            return f.isEmpty() || f.startsWith('/') ? f : dir + '/' + f;
+        };
+        if (!stored.isEmpty())
+            store(inDir(stored));
+
+        QString shownDownload, shownYes;
+        UiDriver driver;
+        driver.on(Dialog, [&](QWidget *w) { answer(w, dialogAnswer); });
+        driver.on(Window, [&](QWidget *w) {
+            shownDownload = downloadText(w);
+            shownYes = QCoreApplication::translate("QPlatformTheme", "&Yes");
+            w->close();
+        });
+
+        QVERIFY(!StartupCycle::run(dir));
+        QVERIFY(!driver.timedOut);
+        QCOMPARE(driver.seen, expectedSeen);
+        for (const UiDriver::Box &box : qAsConst(driver.boxes))
+            QCOMPARE(box.text,
+                     QStringLiteral("Failed to load translations, defaulting to English."));
+        QCOMPARE(shownDownload, download);
+        QCOMPARE(shownYes, qtYes);
+        QCOMPARE(QSettings().value(SettingsKeys::languageFilePathKey()).toString(),
+                 inDir(storedAfter));
+        // The cycle's translators leave with it.
+        QCOMPARE(QCoreApplication::translate("MainWindow", "Download"), QStringLiteral("Download"));
+    }
+
+    void languageChangeRestarts()
+    {
+        // German from a folder of our own, started from a working directory without
+        // a Translations folder, as a desktop launcher would.
+        QTemporaryDir temp;
+        populate(temp.path(), {"de"});
+        store(temp.filePath("DravlinDataLogger_de.qm"));
+        const QString oldCwd = QDir::currentPath();
+        QDir::setCurrent(temp.path());
+
+        const QRect placed(40, 50, 620, 430);
+        QString firstDownload;
+        QStringList listed;
+        UiDriver driver;
+        driver.on(Window, [&](QWidget *w) {
+            firstDownload = downloadText(w);
+            w->setGeometry(placed);
+            w->findChild<QAction *>("actionChangeLanguage")->trigger();
+        });
+        driver.on(Dialog, [&](QWidget *w) {
+            auto *combo = w->findChild<QComboBox *>();
+            for (int i = 0; i < combo->count(); ++i)
+                listed << combo->itemData(i).toString();
+            answer(w, "en");
+        });
+        driver.reply = QMessageBox::Yes;
+        const bool restart = StartupCycle::run(temp.path());
+        driver.stop();
+        QDir::setCurrent(oldCwd);
+
+        QVERIFY(!driver.timedOut);
+        QVERIFY(restart);
+        QCOMPARE(firstDownload, QStringLiteral("Herunterladen"));
+        QCOMPARE(driver.boxes.size(), 1);
+        // The dialog listed the folder beside the executable, whatever the working directory.
+        QVERIFY(listed.size() >= 2);
+        for (const QString &path : qAsConst(listed))
+            QVERIFY2(path.startsWith(translationsDirectory() + '/'), qPrintable(path));
+
+        // The next cycle, as main() runs it: English, in the same place.
+        QString secondDownload;
+        QRect secondGeometry;
+        UiDriver again;
+        again.on(Window, [&](QWidget *w) {
+            secondDownload = downloadText(w);
+            secondGeometry = w->geometry();
+            w->close();
+        });
+        QVERIFY(!StartupCycle::run(translationsDirectory()));
+        QCOMPARE(again.seen, QStringList{Window});
+        QCOMPARE(secondDownload, QStringLiteral("Download"));
+        QCOMPARE(secondGeometry, placed);
+        QCOMPARE(QLocale().language(), QLocale::English);
+    }
+};
 
 int main(int argc, char *argv[])
 {
