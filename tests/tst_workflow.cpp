@@ -9,6 +9,8 @@
 #include "app/SettingsKeys.h"
 #include "app/StartupCycle.h"
 #include "mainwindow/MainWindow.h"
+#include "serial/PortSettings.h"
+#include "serial/WinSerialDevice.h"
 #include "serial/WinSerialDeviceAsync.h"
 
 #include <QAction>
@@ -101,7 +103,8 @@ private slots:
     void initTestCase()
     {
         builtIn = TesterEmulatorProcess::builtInData();
-        QVERIFY(builtIn.size() > 10000);
+        QVERIFY(builtIn.startsWith("Record,Date,Time,Site,String,"));
+        QVERIFY(builtIn.endsWith("\r\n") && builtIn.count("\r\n") > 200);
         QVERIFY(dir.isValid());
         // A write beyond the file-size limit fails with EFBIG instead of killing us.
         std::signal(SIGXFSZ, SIG_IGN);
@@ -113,6 +116,47 @@ private slots:
         QSettings().clear();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         openedUrls.clear();
+    }
+
+    // The emulator itself, as these tests rely on it: every session on the same device gets
+    // the whole of what --print-data shows, byte for byte, with the commands sent in pieces
+    // and noise in between, and a paced line never beats its baud rate.
+    void emulatorAnswersEverySession_data()
+    {
+        QTest::addColumn<int>("baud"); // 0: unpaced
+        QTest::newRow("unpaced") << 0;
+        QTest::newRow("115200 baud") << 115200;
+    }
+
+    void emulatorAnswersEverySession()
+    {
+        QFETCH(int, baud);
+        const QByteArray &expected = builtIn;
+        TesterEmulatorProcess emulator;
+        QVERIFY(emulator.start({"--baud", QString::number(baud)}));
+
+        for (int session = 1; session <= 2; ++session) {
+            Ml::WinSerialDevice port(emulator.devicePath);
+            port.setPortSettings(Ml::PortSettings::forTester());
+            QVERIFY(port.open(QIODevice::ReadWrite, 1000, 1000));
+            QCOMPARE(port.write(QByteArray("\0\0SYST:R", 8)), qint64(8));
+            QTest::qWait(20);
+            QCOMPARE(port.write("EM\r\nMEM:DATA? ALL\r\n"), qint64(19));
+            QElapsedTimer timer;
+            timer.start();
+            QByteArray reply, chunk;
+            qint64 lastByteAt = 0;
+            while (!(chunk = port.read(4096)).isEmpty()) {
+                reply += chunk;
+                lastByteAt = timer.elapsed();
+            }
+            QVERIFY2(reply == expected, qPrintable(QString("session %1: %2 of %3 bytes")
+                                                       .arg(session)
+                                                       .arg(reply.size())
+                                                       .arg(expected.size())));
+            if (baud > 0)
+                QVERIFY(lastByteAt >= expected.size() * 10 * 1000 / baud * 9 / 10);
+        }
     }
 
     void wholeDownload_data()
@@ -496,26 +540,24 @@ private slots:
 
     void helpPage_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("page");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("page"); // the language of the help page
 
-        QTest::newRow("German") << "de_DE"
-                                << "DravlinSolarDataLoggerHelp_de.html";
-        QTest::newRow("English, British") << "en_GB"
-                                          << "DravlinSolarDataLoggerHelp_en.html";
-        QTest::newRow("English, American") << "en_US"
-                                           << "DravlinSolarDataLoggerHelp_en.html";
+        QTest::newRow("German") << QLocale("de_DE") << "de";
+        QTest::newRow("English, British") << QLocale("en_GB") << "en";
+        QTest::newRow("English, American") << QLocale("en_US") << "en";
     }
 
     void helpPage()
     {
-        QFETCH(QString, locale);
+        QFETCH(QLocale, locale);
         QFETCH(QString, page);
 
-        QLocale::setDefault(QLocale(locale));
+        QLocale::setDefault(locale);
         MainWindow window;
         window.findChild<QAction *>("actionHelp")->trigger();
-        const QString path = QCoreApplication::applicationDirPath() + "/Help/" + page;
+        const QString path = QCoreApplication::applicationDirPath() +
+                             "/Help/DravlinSolarDataLoggerHelp_" + page + ".html";
         QCOMPARE(openedUrls, QList<QUrl>{QUrl::fromLocalFile(path)});
         QVERIFY2(QFile::exists(path), qPrintable(path)); // the build puts the pages there
     }
