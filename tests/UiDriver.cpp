@@ -20,11 +20,6 @@ UiDriver::UiDriver(MainWindow *window) : window(window)
     clock.start();
 }
 
-void UiDriver::on(const QString &className, std::function<void(QWidget *)> handler)
-{
-    handlers.insert(className, std::move(handler));
-}
-
 void UiDriver::setPort(const QString &path)
 {
     auto *ports = window->findChild<QComboBox *>(QStringLiteral("comPorts"));
@@ -112,7 +107,7 @@ void UiDriver::answer(QWidget *widget)
     } else if (box && qobject_cast<QFileDialog *>(box->parentWidget())) {
         box->button(QMessageBox::Yes)->click(); // replace the existing file
     } else if (box) {
-        boxes.append({box->icon(), box->windowTitle(), box->text(), box->informativeText()});
+        boxes.append({box->icon(), box->text(), box->informativeText()});
         if (onBox)
             onBox(boxes.last());
         if (QAbstractButton *answerButton = box->button(reply))

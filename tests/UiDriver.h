@@ -28,14 +28,11 @@ public:
     struct Box
     {
         QMessageBox::Icon icon;
-        QString title;
-        QString text;
-        QString informative;
+        QString text, informative;
     };
 
     // Shows the window, if one is given.
     explicit UiDriver(MainWindow *window = nullptr);
-    void on(const QString &className, std::function<void(QWidget *)> handler);
     void stop() { timer.stop(); }
 
     // Types a device path into the port box; an empty one leaves no port chosen.
@@ -54,6 +51,8 @@ public:
     std::function<void()> onSaveDialog;     // before the save dialog is answered
     std::function<void(const Box &)> onBox; // before a message box is answered
 
+    // Dialogs and windows by class name that go to a handler instead.
+    QHash<QString, std::function<void(QWidget *)>> handlers;
     QStringList seen; // class names of the dialogs (and cycle windows), in order
     QList<Box> boxes; // every message box of the window, in order
     int saveDialogs = 0;
@@ -64,7 +63,6 @@ private:
     void answer(QWidget *widget);
 
     MainWindow *window;
-    QHash<QString, std::function<void(QWidget *)>> handlers;
     QTimer timer;
     QElapsedTimer clock;
 };

@@ -34,25 +34,22 @@ private slots:
         WinSerialDevice device(line.slavePath());
         device.setPortSettings(Ml::PortSettings::forTester());
         QVERIFY(device.open(QIODevice::ReadWrite, timeout, 110));
-        using Clock = std::chrono::steady_clock;
-        const Clock::time_point start = Clock::now();
-        Clock::time_point sentAt = start;
+        QElapsedTimer clock;
+        clock.start();
+        qint64 sentAt = 0;
         std::thread sender([&] {
             if (byteAfter >= 0) {
-                std::this_thread::sleep_until(start + std::chrono::milliseconds(byteAfter));
-                sentAt = Clock::now();
+                QThread::msleep(ulong(byteAfter));
+                sentAt = clock.elapsed();
                 line.send("\x13");
             }
         });
         char byte = 0;
         const qint64 n = device.read(&byte, 1);
-        const Clock::time_point returnedAt = Clock::now();
+        const qint64 returnedAt = clock.elapsed();
         sender.join();
         // Silence: returns after the time-out. A byte: returns as soon as it is there.
-        const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                 returnedAt - (byteAfter < 0 ? start : sentAt))
-                                 .count();
-        const int least = byteAfter < 0 ? timeout : 0;
+        const qint64 elapsed = returnedAt - sentAt, least = byteAfter < 0 ? timeout : 0;
         QCOMPARE(n, byteAfter < 0 ? 0 : 1);
         QVERIFY2(elapsed >= least && elapsed <= least + 50, qPrintable(QString::number(elapsed)));
         if (byteAfter < 0)

@@ -186,12 +186,12 @@ private slots:
 
         QString shownDownload, shownYes;
         UiDriver driver;
-        driver.on(Dialog, [&](QWidget *w) { answer(w, dialogAnswer); });
-        driver.on(Window, [&](QWidget *w) {
+        driver.handlers[Dialog] = [&](QWidget *w) { answer(w, dialogAnswer); };
+        driver.handlers[Window] = [&](QWidget *w) {
             shownDownload = downloadText(w);
             shownYes = QCoreApplication::translate("QPlatformTheme", "&Yes");
             w->close();
-        });
+        };
 
         QVERIFY(!StartupCycle::run(dir));
         QVERIFY(!driver.timedOut);
@@ -223,17 +223,17 @@ private slots:
         QString firstDownload;
         QStringList listed;
         UiDriver driver;
-        driver.on(Window, [&](QWidget *w) {
+        driver.handlers[Window] = [&](QWidget *w) {
             firstDownload = downloadText(w);
             w->setGeometry(placed);
             w->findChild<QAction *>("actionChangeLanguage")->trigger();
-        });
-        driver.on(Dialog, [&](QWidget *w) {
+        };
+        driver.handlers[Dialog] = [&](QWidget *w) {
             auto *combo = w->findChild<QComboBox *>();
             for (int i = 0; i < combo->count(); ++i)
                 listed << combo->itemData(i).toString();
             answer(w, "en");
-        });
+        };
         driver.reply = QMessageBox::Yes;
         const bool restart = StartupCycle::run(temp.path());
         driver.stop();
@@ -252,11 +252,11 @@ private slots:
         QString secondDownload;
         QRect secondGeometry;
         UiDriver again;
-        again.on(Window, [&](QWidget *w) {
+        again.handlers[Window] = [&](QWidget *w) {
             secondDownload = downloadText(w);
             secondGeometry = w->geometry();
             w->close();
-        });
+        };
         QVERIFY(!StartupCycle::run(translationsDirectory()));
         QCOMPARE(again.seen, QStringList{Window});
         QCOMPARE(secondDownload, QStringLiteral("Download"));
