@@ -25,6 +25,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <memory>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -239,44 +240,56 @@ private slots:
         QCOMPARE(contents(dir.filePath("kept.csv")), builtIn.left(3000));
     }
 
-    void cancel_data()
+    void interrupted_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("timeout");
         QTest::addColumn<bool>("afterData");
+        QTest::addColumn<bool>("closeWindow"); // instead of pressing Cancel
 
         // Time-outs keep coming while the tester says nothing; none ends the session.
-        QTest::newRow("before any data")
-            << QStringList{"--baud", "0", "--ignore-commands"} << 110 << false;
-        // A slow line, and a long time-out: only Cancel ends this session.
-        QTest::newRow("after part of the data") << QStringList{"--baud", "2400"} << 5000 << true;
+        const QStringList silent{"--baud", "0", "--ignore-commands"};
+        // A slow line, and a long time-out: only the user ends this session.
+        const QStringList slow{"--baud", "2400"};
+        QTest::newRow("cancel before any data") << silent << false << false;
+        QTest::newRow("cancel after part of the data") << slow << true << false;
+        QTest::newRow("window closed while waiting for the tester") << silent << false << true;
+        QTest::newRow("window closed while receiving") << slow << true << true;
     }
 
-    void cancel()
+    void interrupted()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(int, timeout);
         QFETCH(bool, afterData);
+        QFETCH(bool, closeWindow);
 
-        QSettings().setValue(SettingsKeys::ReadTimeout, timeout);
-        Rig rig;
-        QVERIFY(rig.start(arguments));
-        UiDriver &driver = rig.driver;
+        QSettings().setValue(SettingsKeys::ReadTimeout, afterData ? 5000 : 110);
+        TesterEmulatorProcess emulator;
+        QVERIFY(emulator.start(arguments));
+        auto window = std::make_unique<MainWindow>();
+        UiDriver driver(window.get());
+        driver.setPort(emulator.devicePath);
 
         QVERIFY(driver.press("downloadBtn"));
         if (afterData)
             QTRY_VERIFY_WITH_TIMEOUT(driver.outputText().size() > 100, 10000);
         else
             QTest::qWait(500);
-        QVERIFY(driver.press("cancelBtn"));
-
-        QVERIFY(driver.button("downloadBtn")->isVisible());
-        QCOMPARE(driver.button("saveBtn")->isVisible(), afterData);
-        QVERIFY(portIsFree(rig.emulator.devicePath));
+        QCOMPARE(driver.outputText().isEmpty(), !afterData);
+        if (closeWindow) {
+            // As the start-up cycle does: the window closes, then goes.
+            window->close();
+            window.reset();
+            QCoreApplication::processEvents();
+            QCOMPARE(QSettings().value(SettingsKeys::PortName).toString(), emulator.devicePath);
+        } else {
+            QVERIFY(driver.press("cancelBtn"));
+            QVERIFY(driver.button("downloadBtn")->isVisible());
+            QCOMPARE(driver.button("saveBtn")->isVisible(), afterData);
+        }
+        QVERIFY(portIsFree(emulator.devicePath));
         QTest::qWait(300); // nothing of the ended session comes late
         QCOMPARE(driver.seen, QStringList());
-        QCOMPARE(driver.outputText().isEmpty(), !afterData);
-        if (!afterData)
+        if (closeWindow || !afterData)
             return;
 
         // Save writes what had come, exactly what the box shows.
@@ -362,40 +375,6 @@ private slots:
         QVERIFY2(box.informative.startsWith(reason) && box.informative.size() > 20,
                  qPrintable(box.informative));
         QVERIFY(!rig.driver.button("saveBtn")->isVisible());
-    }
-
-    void closingMidSession_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("receiving");
-
-        QTest::newRow("waiting for the tester") << QStringList{"--ignore-commands"} << false;
-        QTest::newRow("receiving") << QStringList{"--baud", "2400"} << true;
-    }
-
-    void closingMidSession()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, receiving);
-
-        QSettings().setValue(SettingsKeys::ReadTimeout, 5000);
-        TesterEmulatorProcess emulator;
-        QVERIFY(emulator.start(arguments));
-        auto *window = new MainWindow;
-        {
-            UiDriver driver(window);
-            driver.setPort(emulator.devicePath);
-            QVERIFY(driver.press("downloadBtn"));
-            if (receiving)
-                QTRY_VERIFY_WITH_TIMEOUT(!driver.outputText().isEmpty(), 10000);
-            QCOMPARE(driver.boxes.size(), 0);
-        }
-        // As the start-up cycle does: the window closes, then goes.
-        window->close();
-        delete window;
-        QCoreApplication::processEvents();
-        QVERIFY(portIsFree(emulator.devicePath));
-        QCOMPARE(QSettings().value(SettingsKeys::PortName).toString(), emulator.devicePath);
     }
 
     void europeanFormat_data()
