@@ -4,12 +4,8 @@
 
 TesterEmulatorProcess::~TesterEmulatorProcess()
 {
-    if (process.state() != QProcess::NotRunning) {
-        process.terminate();
-        if (!process.waitForFinished(5000))
-            process.kill();
-        process.waitForFinished(5000);
-    }
+    process.kill();
+    process.waitForFinished(5000);
 }
 
 QString TesterEmulatorProcess::program()

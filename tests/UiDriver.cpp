@@ -93,7 +93,6 @@ void UiDriver::answer(QWidget *widget)
     if (handler) {
         handler(widget);
     } else if (auto *dialog = qobject_cast<QFileDialog *>(widget)) {
-        ++saveDialogs;
         if (onSaveDialog)
             onSaveDialog();
         const QString name = saveAs.isEmpty() ? QString() : saveAs.takeFirst();

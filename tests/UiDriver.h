@@ -55,7 +55,6 @@ public:
     QHash<QString, std::function<void(QWidget *)>> handlers;
     QStringList seen; // class names of the dialogs (and cycle windows), in order
     QList<Box> boxes; // every message box of the window, in order
-    int saveDialogs = 0;
     bool timedOut = false;
 
 private:

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <cerrno>
 #include <ctime>
+#include <memory>
 #include <random>
 #include <termios.h>
 #include <thread>
@@ -37,11 +38,6 @@ public:
     QString events;
 };
 
-double cpuSeconds()
-{
-    return double(std::clock()) / CLOCKS_PER_SEC; // all threads of the process
-}
-
 int entries(const QString &dir)
 {
     return QDir(dir).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).size();
@@ -55,8 +51,7 @@ class TestSerialDevices : public QObject
 
     std::unique_ptr<WinSerialDeviceAsync> openDevice(const PseudoTerminal &line, int timeout)
     {
-        std::unique_ptr<WinSerialDeviceAsync> device(
-            new WinSerialDeviceAsync(nullptr, line.slavePath()));
+        auto device = std::make_unique<WinSerialDeviceAsync>(nullptr, line.slavePath());
         device->setPortSettings(Ml::PortSettings::forTester());
         if (!device->open(QIODevice::ReadWrite, timeout))
             device.reset();
@@ -266,12 +261,10 @@ private slots:
         QVERIFY(device->hasPortFailed());
         QCOMPARE(device->portErrorKind(), PortErrorKind::PortLost);
         QCOMPARE(device->portErrorCode(), quint32(EIO));
-        QCOMPARE(device->portErrorString(),
-                 QStringLiteral("Win32SerialDevice::readData failed with error: %1").arg(EIO));
         const int timeOutsBefore = receiver.events.count('T');
-        const double cpuBefore = cpuSeconds();
+        const std::clock_t cpuBefore = std::clock(); // all threads of the process
         QTest::qWait(1000);
-        const double cpu = cpuSeconds() - cpuBefore;
+        const double cpu = double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
         const int timeOuts = receiver.events.count('T') - timeOutsBefore;
         QVERIFY2(cpu < 0.3, qPrintable(QString::number(cpu)));
         QVERIFY2(timeOuts >= 3 && timeOuts <= 1000 / timeout + 2, qPrintable(receiver.events));
@@ -301,20 +294,19 @@ private slots:
     void openCloseCycles()
     {
         PseudoTerminal line;
-        WinSerialDeviceAsync device(nullptr, line.slavePath());
-        device.setPortSettings(Ml::PortSettings::forTester());
-        QVERIFY(device.open(QIODevice::ReadWrite, 110));
+        auto device = openDevice(line, 110);
+        QVERIFY(device);
         WinSerialDeviceAsync second(nullptr, line.slavePath());
         QVERIFY(!second.open(QIODevice::ReadWrite, 110));
         QCOMPARE(second.portErrorKind(), PortErrorKind::InUse);
-        device.close();
+        device->close();
         QLoggingCategory::setFilterRules("default.debug=false"); // 4000 lines of open/close
         const int fds = entries("/proc/self/fd");
         const int threads = entries("/proc/self/task");
         for (int i = 0; i < 1000; ++i) {
-            QVERIFY(device.open(QIODevice::ReadWrite, 110));
-            QVERIFY(!device.open(QIODevice::ReadWrite, 110)); // already running
-            device.close();
+            QVERIFY(device->open(QIODevice::ReadWrite, 110));
+            QVERIFY(!device->open(QIODevice::ReadWrite, 110)); // already running
+            device->close();
         }
         QLoggingCategory::setFilterRules(QString());
         QCOMPARE(entries("/proc/self/fd"), fds);

@@ -86,14 +86,10 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("path");
-        QTest::newRow("COM3") << "COM3"
-                              << "\\\\.\\COM3";
-        QTest::newRow("prefixed") << "\\\\.\\COM12"
-                                  << "\\\\.\\COM12";
-        QTest::newRow("case matters") << "\\\\.\\com4"
-                                      << "\\\\.\\com4";
-        QTest::newRow("forward slashes") << "//./COM5"
-                                         << "\\\\.\\//./COM5";
+        QTest::newRow("COM3") << "COM3" << QString("\\\\.\\COM3");
+        QTest::newRow("prefixed") << "\\\\.\\COM12" << QString("\\\\.\\COM12");
+        QTest::newRow("case matters") << "\\\\.\\com4" << QString("\\\\.\\com4");
+        QTest::newRow("forward slashes") << "//./COM5" << QString("\\\\.\\//./COM5");
         QTest::newRow("long name") << "USB#VID_0403&PID_6001#A50285BI#{86e0d1e0-8089}"
                                    << "\\\\.\\USB#VID_0403&PID_6001#A50285BI#{86e0d1e0-8089}";
     }

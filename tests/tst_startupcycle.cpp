@@ -38,6 +38,15 @@ void answer(QWidget *dialog, const QString &code)
     dialog->findChild<QDialogButtonBox *>()->button(button)->click();
 }
 
+QStringList items(QWidget *dialog, int role)
+{
+    auto *combo = dialog->findChild<QComboBox *>();
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i)
+        shown << combo->itemData(i, role).toString();
+    return shown;
+}
+
 QString downloadText(QWidget *window)
 {
     return window->findChild<QPushButton *>("downloadBtn")->text();
@@ -136,11 +145,7 @@ private slots:
             store(stored.startsWith('/') ? stored : temp.filePath(stored));
 
         DialogLanguage dialog(temp.path());
-        auto *combo = dialog.findChild<QComboBox *>();
-        QStringList shown;
-        for (int i = 0; i < combo->count(); ++i)
-            shown << combo->itemText(i);
-        QCOMPARE(shown, texts);
+        QCOMPARE(items(&dialog, Qt::DisplayRole), texts);
         QCOMPARE(dialog.filePath(), current.isEmpty() ? QString() : temp.filePath(current));
         QCOMPARE(dialog.iso639Code(), current.mid(18, 2));
     }
@@ -243,9 +248,7 @@ private slots:
             w->findChild<QAction *>("actionChangeLanguage")->trigger();
         };
         driver.handlers[Dialog] = [&](QWidget *w) {
-            auto *combo = w->findChild<QComboBox *>();
-            for (int i = 0; i < combo->count(); ++i)
-                listed << combo->itemData(i).toString();
+            listed = items(w, Qt::UserRole);
             answer(w, "en");
         };
         driver.reply = QMessageBox::Yes;
