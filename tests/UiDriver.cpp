@@ -44,12 +44,10 @@ bool UiDriver::press(const char *name)
 
 bool UiDriver::download(int timeoutMs)
 {
-    return press("downloadBtn") && QTest::qWaitFor(
-                                       [this] {
-                                           return !QApplication::activeModalWidget() &&
-                                                  button("downloadBtn")->isVisible();
-                                       },
-                                       timeoutMs);
+    const auto idle = [this] {
+        return !QApplication::activeModalWidget() && button("downloadBtn")->isVisible();
+    };
+    return press("downloadBtn") && QTest::qWaitFor(idle, timeoutMs);
 }
 
 QString UiDriver::statusText() const
@@ -106,7 +104,7 @@ void UiDriver::answer(QWidget *widget)
     } else if (box && qobject_cast<QFileDialog *>(box->parentWidget())) {
         box->button(QMessageBox::Yes)->click(); // replace the existing file
     } else if (box) {
-        boxes.append({box->icon(), box->text(), box->informativeText()});
+        boxes.append({box->text(), box->informativeText()});
         if (onBox)
             onBox(boxes.last());
         if (QAbstractButton *answerButton = box->button(reply))

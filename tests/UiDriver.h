@@ -27,7 +27,6 @@ class UiDriver : public QObject
 public:
     struct Box
     {
-        QMessageBox::Icon icon;
         QString text, informative;
     };
 
