@@ -95,8 +95,6 @@ private slots:
         const qint64 elapsed = returnedAt - sentAt, least = byteAfter < 0 ? timeout : 0;
         QCOMPARE(n, byteAfter < 0 ? 0 : 1);
         QVERIFY2(elapsed >= least && elapsed <= least + 50, qPrintable(QString::number(elapsed)));
-        if (byteAfter < 0)
-            QCOMPARE(device.errorString(), QStringLiteral("Unknown error")); // no error set
     }
 
     void lineSettings_data()
@@ -286,7 +284,6 @@ private slots:
         device->close();
         QVERIFY2(timer.elapsed() < 500, // the read would have waited for 10 s
                  qPrintable(QString::number(timer.elapsed())));
-        QVERIFY(!device->isOpen());
     }
 
     // Open and close, even back to back, leave no descriptor or thread behind; the port is

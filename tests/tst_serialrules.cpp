@@ -53,8 +53,7 @@ private slots:
         PortSettings settings;
         QVERIFY(applied(&settings, fill) == applied(nullptr, fill));
 
-        settings.setBaudRate(9600);
-        settings.setBaudRate(0xFFFFFFFE); // the last value counts
+        settings.setBaudRate(0xFFFFFFFE);
         settings.setBinary(2);
         settings.setDtrControl(5);
         settings.setRtsControl(2);
@@ -76,10 +75,7 @@ private slots:
     void testerSettingsCoverEveryMember()
     {
         const std::unique_ptr<PortSettings> tester(PortSettings::forTester());
-        const DCB overOnes = applied(tester.get(), 0xFF);
-        QVERIFY(overOnes == applied(tester.get(), 0x00));
-        QCOMPARE(overOnes.BaudRate, 9600u);
-        QCOMPARE(int(overOnes.ByteSize), 8);
+        QVERIFY(applied(tester.get(), 0xFF) == applied(tester.get(), 0x00));
     }
 
     void devicePrefix_data()
