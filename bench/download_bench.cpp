@@ -4,7 +4,7 @@
 // the session, the rate, and the peak memory of the process.
 //   build/bin/download_bench [megabytes, default 5]
 #include "TesterEmulatorProcess.h"
-#include "WorkflowDriver.h"
+#include "UiDriver.h"
 
 #include "app/StartupCycle.h"
 #include "mainwindow/MainWindow.h"
@@ -55,8 +55,7 @@ int main(int argc, char *argv[])
         return 1;
     const long rssBefore = peakRssKb();
     MainWindow window;
-    window.show();
-    WorkflowDriver driver(window);
+    UiDriver driver(&window);
     driver.setPort(emulator.devicePath);
     QElapsedTimer timer;
     qint64 sessionMs = -1;

@@ -11,14 +11,9 @@
 PseudoTerminal::PseudoTerminal()
 {
     master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (master < 0)
-        return;
-    if (::grantpt(master) != 0 || ::unlockpt(master) != 0) {
-        hangUp();
-        return;
-    }
     char name[128];
-    if (::ptsname_r(master, name, sizeof name) != 0) {
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0 ||
+        ::ptsname_r(master, name, sizeof name) != 0) {
         hangUp();
         return;
     }

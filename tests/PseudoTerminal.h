@@ -15,7 +15,6 @@ public:
     PseudoTerminal(const PseudoTerminal &) = delete;
     PseudoTerminal &operator=(const PseudoTerminal &) = delete;
 
-    bool isValid() const { return master >= 0; }
     QString slavePath() const { return path; }
     // Writes all bytes (blocking as long as the line is full).
     bool send(const QByteArray &bytes);

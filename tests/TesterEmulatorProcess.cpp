@@ -4,12 +4,8 @@
 
 TesterEmulatorProcess::~TesterEmulatorProcess()
 {
-    if (process.state() != QProcess::NotRunning) {
-        process.terminate();
-        if (!process.waitForFinished(5000))
-            process.kill();
-        process.waitForFinished(5000);
-    }
+    process.kill();
+    process.waitForFinished(5000);
 }
 
 QString TesterEmulatorProcess::program()
@@ -31,12 +27,8 @@ bool TesterEmulatorProcess::start(const QStringList &arguments)
 
 QByteArray TesterEmulatorProcess::builtInData()
 {
-    static QByteArray data;
-    if (data.isEmpty()) {
-        QProcess print;
-        print.start(program(), {QStringLiteral("--print-data")});
-        print.waitForFinished(10000);
-        data = print.readAllStandardOutput();
-    }
-    return data;
+    QProcess print;
+    print.start(program(), {QStringLiteral("--print-data")});
+    print.waitForFinished(10000);
+    return print.readAllStandardOutput();
 }

@@ -11,10 +11,7 @@
 class TesterEmulatorProcess
 {
 public:
-    TesterEmulatorProcess() = default;
     ~TesterEmulatorProcess();
-    TesterEmulatorProcess(const TesterEmulatorProcess &) = delete;
-    TesterEmulatorProcess &operator=(const TesterEmulatorProcess &) = delete;
 
     // Starts the emulator; the device path it printed is in devicePath, empty on failure.
     bool start(const QStringList &arguments);

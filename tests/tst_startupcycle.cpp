@@ -1,6 +1,8 @@
 // Start-up as a user meets it: the language dialog and what it offers, the
 // warning when no translation loads, the window in the chosen language, and a
-// language change that restarts the cycle inside the same process.
+// language change that restarts the cycle inside the same process. Then the main
+// window on its own: when Country Settings appear, and what survives closing the
+// window and opening a new one.
 // The system language of this test is French (LC_ALL is set before Qt starts).
 #include "UiDriver.h"
 
@@ -8,11 +10,13 @@
 #include "app/StartupCycle.h"
 #include "language/DialogLanguage.h"
 #include "language/Translators.h"
+#include "mainwindow/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -32,6 +36,15 @@ void answer(QWidget *dialog, const QString &code)
     combo->setCurrentIndex(combo->findData(code, Qt::UserRole + 1));
     const auto button = code == "cancel" ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok;
     dialog->findChild<QDialogButtonBox *>()->button(button)->click();
+}
+
+QStringList items(QWidget *dialog, int role)
+{
+    auto *combo = dialog->findChild<QComboBox *>();
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i)
+        shown << combo->itemData(i, role).toString();
+    return shown;
 }
 
 QString downloadText(QWidget *window)
@@ -72,6 +85,16 @@ void populate(const QString &dir, const QStringList &files)
     }
 }
 
+QStringList visibleEntries(const QMenu *menu)
+{
+    QStringList entries;
+    for (const QAction *action : menu->actions()) {
+        if (action->isVisible())
+            entries << action->text();
+    }
+    return entries;
+}
+
 } // namespace
 
 class TestStartupCycle : public QObject
@@ -79,206 +102,258 @@ class TestStartupCycle : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void dialogListing_data();
-    void dialogListing();
-    void cycle_data();
-    void cycle();
-    void languageChangeRestarts();
+    void init()
+    {
+        QSettings().clear();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    void dialogListing_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("stored"); // a file of the folder, or an absolute path
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("current");
+
+        const QString de = "DravlinDataLogger_de.qm", fr = "DravlinDataLogger_fr.qm";
+        QTest::newRow("the system language is preselected")
+            << QStringList{fr, "DravlinDataLogger_en.qm", de} << QString()
+            << QStringList{"German", "English", "French"} << fr;
+        QTest::newRow("no system language: the first; mask and order ignore case")
+            << QStringList{"DravlinDataLogger_nl.qm", "dravlindatalogger_es.qm", de, "qt_fr.qm",
+                           "Other_fr.qm"}
+            << QString() << QStringList{"German", "Spanish", "Dutch"} << de;
+        QTest::newRow("two files of the system language: the later")
+            << QStringList{fr, de, "DravlinDataLogger2_fr.qm"} << QString()
+            << QStringList{"French", "German", "French"} << fr;
+        QTest::newRow("the stored choice wins")
+            << QStringList{de, fr} << de << QStringList{"German", "French"} << de;
+        QTest::newRow("stored path listed nowhere: the first")
+            << QStringList{de, fr} << "/elsewhere/" + fr << QStringList{"German", "French"} << de;
+    }
+
+    void dialogListing()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, stored);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, current);
+
+        QTemporaryDir temp;
+        populate(temp.path(), files);
+        if (!stored.isEmpty())
+            store(stored.startsWith('/') ? stored : temp.filePath(stored));
+
+        DialogLanguage dialog(temp.path());
+        QCOMPARE(items(&dialog, Qt::DisplayRole), texts);
+        QCOMPARE(dialog.filePath(), current.isEmpty() ? QString() : temp.filePath(current));
+        QCOMPARE(dialog.iso639Code(), current.mid(18, 2));
+    }
+
+    void cycle_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("stored");       // a file of the folder, or an absolute path
+        QTest::addColumn<QString>("dialogAnswer"); // language code to choose, or "cancel"
+        QTest::addColumn<QStringList>("expectedSeen");
+        QTest::addColumn<QString>("download"); // the window's Download button
+        QTest::addColumn<QString>("storedAfter");
+
+        const QString de = "DravlinDataLogger_de.qm", fr = "DravlinDataLogger_fr.qm";
+        const QString it = "DravlinDataLogger_it.qm";
+        QTest::newRow("first start, OK") << QStringList{"de", "fr"} << QString() << "fr"
+                                         << QStringList{Dialog, Window} << "Télécharger" << fr;
+        QTest::newRow("first start, cancel: warning, nothing stored")
+            << QStringList{"de", "fr"} << QString() << "cancel" << QStringList{Dialog, Box, Window}
+            << "Download" << QString();
+        QTest::newRow("no translations: warning, no dialog")
+            << QStringList{"qt_fr"} << QString() << QString() << QStringList{Box, Window}
+            << "Download" << QString();
+        QTest::newRow("stored choice loads")
+            << QStringList{"de"} << de << QString() << QStringList{Window} << "Herunterladen" << de;
+        QTest::newRow("stored file gone: asks again")
+            << QStringList{"de"} << "/gone/" + fr << "de" << QStringList{Dialog, Window}
+            << "Herunterladen" << de;
+        QTest::newRow("stored file corrupt: asks again")
+            << QStringList{"de", "garbage_it"} << it << "de" << QStringList{Dialog, Window}
+            << "Herunterladen" << de;
+        QTest::newRow("chosen file corrupt: warning, choice kept")
+            << QStringList{"garbage_it"} << QString() << "it" << QStringList{Dialog, Box, Window}
+            << "Download" << it;
+        QTest::newRow("Qt's texts follow the language")
+            << QStringList{"fr", "qt_fr"} << fr << QString() << QStringList{Window} << "Télécharger"
+            << fr;
+    }
+
+    void cycle()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, stored);
+        QFETCH(QString, dialogAnswer);
+        QFETCH(QStringList, expectedSeen);
+        QFETCH(QString, download);
+        QFETCH(QString, storedAfter);
+
+        QTemporaryDir temp;
+        const QString dir = temp.filePath("Translations");
+        populate(dir, files);
+        auto inDir = [&dir](const QString &f) {
+            return f.isEmpty() || f.startsWith('/') ? f : dir + '/' + f;
+        };
+        if (!stored.isEmpty())
+            store(inDir(stored));
+
+        QString shownDownload, shownYes;
+        UiDriver driver;
+        driver.handlers[Dialog] = [&](QWidget *w) { answer(w, dialogAnswer); };
+        driver.handlers[Window] = [&](QWidget *w) {
+            shownDownload = downloadText(w);
+            shownYes = QCoreApplication::translate("QPlatformTheme", "&Yes");
+            w->close();
+        };
+
+        QVERIFY(!StartupCycle::run(dir));
+        QVERIFY(!driver.timedOut);
+        QCOMPARE(driver.seen, expectedSeen);
+        QCOMPARE(shownDownload, download);
+        // Qt's own texts follow the language when its catalogues are there.
+        const bool qtFrench = download == "Télécharger" && files.contains("qt_fr");
+        QCOMPARE(shownYes, QString(qtFrench ? "&Oui" : "&Yes"));
+        QCOMPARE(QSettings().value(SettingsKeys::languageFilePathKey()).toString(),
+                 inDir(storedAfter));
+        // The cycle's translators leave with it.
+        QCOMPARE(QCoreApplication::translate("MainWindow", "Download"), QStringLiteral("Download"));
+    }
+
+    void languageChangeRestarts()
+    {
+        // German from a folder of our own, started from a working directory without
+        // a Translations folder, as a desktop launcher would.
+        QTemporaryDir temp;
+        populate(temp.path(), {"de"});
+        store(temp.filePath("DravlinDataLogger_de.qm"));
+        const QString oldCwd = QDir::currentPath();
+        QDir::setCurrent(temp.path());
+
+        const QRect placed(40, 50, 620, 430);
+        QString firstDownload;
+        QStringList listed;
+        UiDriver driver;
+        driver.handlers[Window] = [&](QWidget *w) {
+            firstDownload = downloadText(w);
+            w->setGeometry(placed);
+            w->findChild<QAction *>("actionChangeLanguage")->trigger();
+        };
+        driver.handlers[Dialog] = [&](QWidget *w) {
+            listed = items(w, Qt::UserRole);
+            answer(w, "en");
+        };
+        driver.reply = QMessageBox::Yes;
+        const bool restart = StartupCycle::run(temp.path());
+        driver.stop();
+        QDir::setCurrent(oldCwd);
+
+        QVERIFY(!driver.timedOut);
+        QVERIFY(restart);
+        QCOMPARE(firstDownload, QStringLiteral("Herunterladen"));
+        QCOMPARE(driver.boxes.size(), 1);
+        // The dialog listed the folder beside the executable, whatever the working directory.
+        QVERIFY(listed.size() >= 2);
+        for (const QString &path : qAsConst(listed))
+            QVERIFY2(path.startsWith(translationsDirectory() + '/'), qPrintable(path));
+
+        // The next cycle, as main() runs it: English, in the same place.
+        QString secondDownload;
+        QRect secondGeometry;
+        UiDriver again;
+        again.handlers[Window] = [&](QWidget *w) {
+            secondDownload = downloadText(w);
+            secondGeometry = w->geometry();
+            w->close();
+        };
+        QVERIFY(!StartupCycle::run(translationsDirectory()));
+        QCOMPARE(again.seen, QStringList{Window});
+        QCOMPARE(secondDownload, QStringLiteral("Download"));
+        QCOMPARE(secondGeometry, placed);
+        QCOMPARE(QLocale().language(), QLocale::English);
+    }
+
+    void countrySettings_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QVariant>("stored"); // "ConvertData", null when absent
+        QTest::addColumn<bool>("shown");
+
+        QTest::newRow("decimal point, answered") << "en_GB" << QVariant(true) << false;
+        QTest::newRow("decimal comma, not answered") << "de_DE" << QVariant() << false;
+        QTest::newRow("decimal comma, answered yes") << "de_DE" << QVariant(true) << true;
+        QTest::newRow("decimal comma, answered no") << "nl_NL" << QVariant(false) << true;
+    }
+
+    void countrySettings()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QVariant, stored);
+        QFETCH(bool, shown);
+
+        QLocale::setDefault(QLocale(locale));
+        if (!stored.isNull())
+            QSettings().setValue(SettingsKeys::ConvertData, stored);
+
+        MainWindow window;
+        const QStringList tools = visibleEntries(window.findChild<QMenu *>("menuTools"));
+        QCOMPARE(tools.contains("Country Settings"), shown);
+        QVERIFY(!tools.contains("Change Language..."));
+        // Restoring the check mark does not write the setting back; a click does.
+        QCOMPARE(QSettings().value(SettingsKeys::ConvertData), stored);
+        if (!shown)
+            return;
+        auto *convert = window.findChild<QAction *>("actionConvertCsvData");
+        QCOMPARE(convert->isChecked(), stored.toBool());
+        convert->trigger();
+        QCOMPARE(QSettings().value(SettingsKeys::ConvertData).toBool(), !stored.toBool());
+    }
+
+    void settingsSurviveANewWindow_data()
+    {
+        QTest::addColumn<QString>("typed"); // a device path typed into the port box
+        QTest::addColumn<bool>("pressEnter");
+        QTest::addColumn<bool>("listedAgain");
+
+        QTest::newRow("typed and entered") << "/dev/null" << true << true;
+        QTest::newRow("typed, not entered") << "/dev/null" << false << true;
+        QTest::newRow("no such device") << "/dev/ml-no-such-device" << true << false;
+    }
+
+    void settingsSurviveANewWindow()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, pressEnter);
+        QFETCH(bool, listedAgain);
+
+        {
+            MainWindow window;
+            window.show();
+            QVERIFY(!window.windowIcon().isNull()); // the embedded image bundle is there
+            auto *ports = window.findChild<QComboBox *>("comPorts");
+            ports->lineEdit()->selectAll();
+            QTest::keyClicks(ports->lineEdit(), typed);
+            if (pressEnter)
+                QTest::keyClick(ports->lineEdit(), Qt::Key_Return);
+            QCOMPARE(window.selectedPortPath(), typed);
+        }
+
+        MainWindow again;
+        again.show();
+        auto *ports = again.findChild<QComboBox *>("comPorts");
+        QCOMPARE(ports->findText(typed) >= 0, listedAgain);
+        QCOMPARE(again.selectedPortPath() == typed, listedAgain);
+        // Refresh Ports comes back to the stored choice.
+        ports->setCurrentIndex(-1);
+        again.findChild<QAction *>("actionRefreshPorts")->trigger();
+        QCOMPARE(again.selectedPortPath() == typed, listedAgain);
+    }
 };
-
-void TestStartupCycle::init()
-{
-    QSettings().clear();
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-}
-
-void TestStartupCycle::dialogListing_data()
-{
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QString>("stored"); // a file of the folder, or an absolute path
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QString>("current");
-
-    const QString de = "DravlinDataLogger_de.qm", fr = "DravlinDataLogger_fr.qm";
-    QTest::newRow("the system language is preselected")
-        << QStringList{fr, "DravlinDataLogger_en.qm", de} << QString()
-        << QStringList{"German", "English", "French"} << fr;
-    QTest::newRow("no system language: the first; mask and order ignore case")
-        << QStringList{"DravlinDataLogger_nl.qm", "dravlindatalogger_es.qm", de, "qt_fr.qm",
-                       "Other_fr.qm"}
-        << QString() << QStringList{"German", "Spanish", "Dutch"} << de;
-    QTest::newRow("two files of the system language: the later")
-        << QStringList{fr, de, "DravlinDataLogger2_fr.qm"} << QString()
-        << QStringList{"French", "German", "French"} << fr;
-    QTest::newRow("the stored choice wins")
-        << QStringList{de, fr} << de << QStringList{"German", "French"} << de;
-    QTest::newRow("stored path listed nowhere: the first")
-        << QStringList{de, fr} << "/elsewhere/" + fr << QStringList{"German", "French"} << de;
-}
-
-void TestStartupCycle::dialogListing()
-{
-    QFETCH(QStringList, files);
-    QFETCH(QString, stored);
-    QFETCH(QStringList, texts);
-    QFETCH(QString, current);
-
-    QTemporaryDir temp;
-    populate(temp.path(), files);
-    if (!stored.isEmpty())
-        store(stored.startsWith('/') ? stored : temp.filePath(stored));
-
-    DialogLanguage dialog(temp.path());
-    auto *combo = dialog.findChild<QComboBox *>();
-    QStringList shown;
-    for (int i = 0; i < combo->count(); ++i)
-        shown << combo->itemText(i);
-    QCOMPARE(shown, texts);
-    QCOMPARE(dialog.filePath(), current.isEmpty() ? QString() : temp.filePath(current));
-    QCOMPARE(dialog.iso639Code(), current.mid(18, 2));
-}
-
-void TestStartupCycle::cycle_data()
-{
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QString>("stored");       // a file of the folder, or an absolute path
-    QTest::addColumn<QString>("dialogAnswer"); // language code to choose, or "cancel"
-    QTest::addColumn<QStringList>("expectedSeen");
-    QTest::addColumn<QString>("download"); // the window's Download button
-    QTest::addColumn<QString>("storedAfter");
-    QTest::addColumn<QString>("qtYes"); // one of Qt's own texts
-
-    const QString de = "DravlinDataLogger_de.qm", fr = "DravlinDataLogger_fr.qm";
-    const QString it = "DravlinDataLogger_it.qm";
-    QTest::newRow("first start, OK")
-        << QStringList{"de", "fr"} << QString() << "fr" << QStringList{Dialog, Window}
-        << "Télécharger" << fr << "&Yes";
-    QTest::newRow("first start, cancel: warning, nothing stored")
-        << QStringList{"de", "fr"} << QString() << "cancel" << QStringList{Dialog, Box, Window}
-        << "Download" << QString() << "&Yes";
-    QTest::newRow("no translations: warning, no dialog")
-        << QStringList{"qt_fr"} << QString() << QString() << QStringList{Box, Window} << "Download"
-        << QString() << "&Yes";
-    QTest::newRow("stored choice loads") << QStringList{"de"} << de << QString()
-                                         << QStringList{Window} << "Herunterladen" << de << "&Yes";
-    QTest::newRow("stored file gone: asks again")
-        << QStringList{"de"} << "/gone/" + fr << "de" << QStringList{Dialog, Window}
-        << "Herunterladen" << de << "&Yes";
-    QTest::newRow("stored file corrupt: asks again")
-        << QStringList{"de", "garbage_it"} << it << "de" << QStringList{Dialog, Window}
-        << "Herunterladen" << de << "&Yes";
-    QTest::newRow("chosen file corrupt: warning, choice kept")
-        << QStringList{"garbage_it"} << QString() << "it" << QStringList{Dialog, Box, Window}
-        << "Download" << it << "&Yes";
-    QTest::newRow("Qt's texts follow the language")
-        << QStringList{"fr", "qt_fr"} << fr << QString() << QStringList{Window} << "Télécharger"
-        << fr << "&Oui";
-}
-
-void TestStartupCycle::cycle()
-{
-    QFETCH(QStringList, files);
-    QFETCH(QString, stored);
-    QFETCH(QString, dialogAnswer);
-    QFETCH(QStringList, expectedSeen);
-    QFETCH(QString, download);
-    QFETCH(QString, storedAfter);
-    QFETCH(QString, qtYes);
-
-    QTemporaryDir temp;
-    const QString dir = temp.filePath("Translations");
-    populate(dir, files);
-    auto inDir = [&dir](const QString &f) {
-        return f.isEmpty() || f.startsWith('/') ? f : dir + '/' + f;
-    };
-    if (!stored.isEmpty())
-        store(inDir(stored));
-
-    QString warning, shownDownload, shownYes;
-    UiDriver driver;
-    driver.on(Dialog, [&](QWidget *w) { answer(w, dialogAnswer); });
-    driver.on(Box, [&](QWidget *w) {
-        warning = static_cast<QMessageBox *>(w)->text();
-        w->close();
-    });
-    driver.on(Window, [&](QWidget *w) {
-        shownDownload = downloadText(w);
-        shownYes = QCoreApplication::translate("QPlatformTheme", "&Yes");
-        w->close();
-    });
-
-    QVERIFY(!StartupCycle::run(dir));
-    QVERIFY(!driver.timedOut);
-    QCOMPARE(driver.seen, expectedSeen);
-    if (expectedSeen.contains(Box))
-        QCOMPARE(warning, QStringLiteral("Failed to load translations, defaulting to English."));
-    QCOMPARE(shownDownload, download);
-    QCOMPARE(shownYes, qtYes);
-    QCOMPARE(QSettings().value(SettingsKeys::languageFilePathKey()).toString(), inDir(storedAfter));
-    // The cycle's translators leave with it.
-    QCOMPARE(QCoreApplication::translate("MainWindow", "Download"), QStringLiteral("Download"));
-}
-
-void TestStartupCycle::languageChangeRestarts()
-{
-    // German from a folder of our own, started from a working directory without
-    // a Translations folder, as a desktop launcher would.
-    QTemporaryDir temp;
-    populate(temp.path(), {"de"});
-    store(temp.filePath("DravlinDataLogger_de.qm"));
-    const QString oldCwd = QDir::currentPath();
-    QDir::setCurrent(temp.path());
-
-    const QRect placed(40, 50, 620, 430);
-    QString firstDownload, question;
-    QStringList listed;
-    UiDriver driver;
-    driver.on(Window, [&](QWidget *w) {
-        firstDownload = downloadText(w);
-        w->setGeometry(placed);
-        w->findChild<QAction *>("actionChangeLanguage")->trigger();
-    });
-    driver.on(Dialog, [&](QWidget *w) {
-        auto *combo = w->findChild<QComboBox *>();
-        for (int i = 0; i < combo->count(); ++i)
-            listed << combo->itemData(i).toString();
-        answer(w, "en");
-    });
-    driver.on(Box, [&](QWidget *w) {
-        question = static_cast<QMessageBox *>(w)->text();
-        static_cast<QMessageBox *>(w)->button(QMessageBox::Yes)->click();
-    });
-    const bool restart = StartupCycle::run(temp.path());
-    driver.stop();
-    QDir::setCurrent(oldCwd);
-
-    QVERIFY(!driver.timedOut);
-    QVERIFY(restart);
-    QCOMPARE(firstDownload, QStringLiteral("Herunterladen"));
-    QCOMPARE(
-        question,
-        QStringLiteral("The language will be changed next time Marlune DataLogger is started."));
-    // The dialog listed the folder beside the executable, whatever the working directory.
-    QVERIFY(listed.size() >= 2);
-    for (const QString &path : qAsConst(listed))
-        QVERIFY2(path.startsWith(translationsDirectory() + '/'), qPrintable(path));
-
-    // The next cycle, as main() runs it: English, in the same place.
-    QString secondDownload;
-    QRect secondGeometry;
-    UiDriver again;
-    again.on(Window, [&](QWidget *w) {
-        secondDownload = downloadText(w);
-        secondGeometry = w->geometry();
-        w->close();
-    });
-    QVERIFY(!StartupCycle::run(translationsDirectory()));
-    QCOMPARE(again.seen, QStringList{Window});
-    QCOMPARE(secondDownload, QStringLiteral("Download"));
-    QCOMPARE(secondGeometry, placed);
-    QCOMPARE(QLocale().language(), QLocale::English);
-}
 
 int main(int argc, char *argv[])
 {

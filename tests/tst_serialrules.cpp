@@ -1,0 +1,174 @@
+// The pure rules of the serial layer: the configuration record and the open sequence,
+// which system records become ports in the list, under which name they are opened, and
+// which USB IDs they carry.
+#include "serial/ComPortDiscovery.h"
+#include "serial/PortOpenSequence.h"
+#include "serial/PortSettings.h"
+
+#include <QtTest>
+
+#include <cstring>
+#include <memory>
+
+using namespace Ml;
+
+namespace {
+
+// The port's state, every byte `fill`, after the settings were applied; the members
+// that no setting covers are cleared so that two such states compare by the settings.
+DCB applied(const PortSettings *settings, int fill)
+{
+    DCB state;
+    std::memset(&state, fill, sizeof state);
+    PortOpenSequence::applyPortSettings(settings, state);
+    state.DCBlength = state.fDummy2 = state.wReserved = state.wReserved1 = 0;
+    state.ErrorChar = state.EofChar = 0;
+    return state;
+}
+
+bool operator==(const DCB &a, const DCB &b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+} // namespace
+
+class TestSerialRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Only raised members replace the port's values, each cut to its own width; the
+    // others, neighbouring bit-fields included, keep the port's values.
+    void applyRaisedMembersOnly_data()
+    {
+        QTest::addColumn<int>("fill");
+        QTest::newRow("over ones") << 0xFF;
+        QTest::newRow("over zeros") << 0x00;
+    }
+
+    void applyRaisedMembersOnly()
+    {
+        QFETCH(int, fill);
+        PortSettings settings;
+        QVERIFY(applied(&settings, fill) == applied(nullptr, fill));
+
+        settings.setBaudRate(0xFFFFFFFE);
+        settings.setBinary(2);
+        settings.setDtrControl(5);
+        settings.setRtsControl(2);
+        settings.setXoffLim(0x12345);
+        settings.setByteSize(0x107);
+        settings.setEvtChar(0x211);
+        DCB expected = applied(nullptr, fill);
+        expected.BaudRate = 0xFFFFFFFE;
+        expected.fBinary = 0;
+        expected.fDtrControl = 1;
+        expected.fRtsControl = 2;
+        expected.XoffLim = 0x2345;
+        expected.ByteSize = 7;
+        expected.EvtChar = 0x11;
+        QVERIFY(applied(&settings, fill) == expected);
+    }
+
+    // The tester's record sets every member: nothing of the port's own state is left.
+    void testerSettingsCoverEveryMember()
+    {
+        const std::unique_ptr<PortSettings> tester(PortSettings::forTester());
+        QVERIFY(applied(tester.get(), 0xFF) == applied(tester.get(), 0x00));
+    }
+
+    void devicePrefix_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("COM3") << "COM3" << QString("\\\\.\\COM3");
+        QTest::newRow("prefixed") << "\\\\.\\COM12" << QString("\\\\.\\COM12");
+        QTest::newRow("case matters") << "\\\\.\\com4" << QString("\\\\.\\com4");
+        QTest::newRow("forward slashes") << "//./COM5" << QString("\\\\.\\//./COM5");
+        QTest::newRow("long name") << "USB#VID_0403&PID_6001#A50285BI#{86e0d1e0-8089}"
+                                   << "\\\\.\\USB#VID_0403&PID_6001#A50285BI#{86e0d1e0-8089}";
+    }
+
+    void devicePrefix()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, path);
+        QCOMPARE(QString::fromStdWString(PortOpenSequence::localDevicePath(name.toStdWString())),
+                 path);
+    }
+
+    void windowsRecords_data()
+    {
+        // One or more records (port name, hardware ID) in enumeration order, and the list they
+        // give.
+        QTest::addColumn<QStringList>("records");
+        QTest::addColumn<QStringList>("expected"); // portName devicePath vendorId productId
+
+        const QString acpi = "ACPI\\PNP0501";
+        QTest::newRow("COM1 and COM9 open as they are")
+            << QStringList{"COM1", acpi, "COM9", acpi}
+            << QStringList{"COM1 COM1 0 0", "COM9 COM9 0 0"};
+        QTest::newRow("COM10 and up need the device prefix")
+            << QStringList{"COM10", acpi, "COM123456789012", acpi}
+            << QStringList{"COM10 \\\\.\\COM10 0 0", "COM123456789012 \\\\.\\COM123456789012 0 0"};
+        QTest::newRow("name going on after the digits")
+            << QStringList{"COM3A", acpi} << QStringList{"COM3A COM3A 0 0"};
+        QTest::newRow("USB adapter") << QStringList{"COM4", "USB\\VID_0403&PID_6001&REV_0600"}
+                                     << QStringList{"COM4 COM4 1027 24577"};
+        QTest::newRow("lower-case IDs") << QStringList{"COM5", "usb\\vid_067b&pid_2303&rev_0300"}
+                                        << QStringList{"COM5 COM5 1659 8963"};
+        QTest::newRow("ID that is no hex number")
+            << QStringList{"COM6", "USB\\VID_XYZ&PID_00A1"} << QStringList{"COM6 COM6 0 161"};
+        QTest::newRow("IDs joined otherwise")
+            << QStringList{"COM7", "FTDIBUS\\VID_0403+PID_6001"} << QStringList{"COM7 COM7 0 0"};
+        QTest::newRow("not COM ports: parallel, lower case, no digits, no name")
+            << QStringList{"LPT1", acpi, "com3", acpi, "COM", acpi, "", acpi} << QStringList();
+        QTest::newRow("enumeration order and duplicates kept")
+            << QStringList{"COM10", acpi, "LPT1", acpi, "COM3", acpi, "COM3", acpi}
+            << QStringList{"COM10 \\\\.\\COM10 0 0", "COM3 COM3 0 0", "COM3 COM3 0 0"};
+    }
+
+    void windowsRecords()
+    {
+        QFETCH(QStringList, records);
+        QFETCH(QStringList, expected);
+
+        QList<ComPortInfo> ports;
+        for (int i = 0; i + 1 < records.size(); i += 2) {
+            ComPortInfo raw;
+            raw.portName = records.at(i);
+            ComPortRules::appendWindowsPort(ports, raw, records.at(i + 1));
+        }
+        QStringList listed;
+        for (const ComPortInfo &port : qAsConst(ports))
+            listed << QStringLiteral("%1 %2 %3 %4")
+                          .arg(port.portName, port.devicePath)
+                          .arg(port.vendorId)
+                          .arg(port.productId);
+        QCOMPARE(listed, expected);
+    }
+
+    void phantomUart_data()
+    {
+        QTest::addColumn<QString>("portName");
+        QTest::addColumn<QByteArray>("sysType"); // /sys/class/tty/<name>/type
+        QTest::addColumn<bool>("phantom");
+
+        QTest::newRow("empty UART slot") << "ttyS3" << QByteArray("0\n") << true;
+        QTest::newRow("real 16550A") << "ttyS0" << QByteArray("4\n") << false;
+        QTest::newRow("type unreadable") << "ttyS1" << QByteArray() << false;
+        QTest::newRow("USB adapter") << "ttyUSB0" << QByteArray("0\n") << false;
+    }
+
+    void phantomUart()
+    {
+        QFETCH(QString, portName);
+        QFETCH(QByteArray, sysType);
+        QFETCH(bool, phantom);
+        QCOMPARE(ComPortRules::isPhantomUart(portName, sysType), phantom);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSerialRules)
+#include "tst_serialrules.moc"
