@@ -1,45 +1,26 @@
 #include "mainwindow/MainWindow.h"
 
 #include "app/SettingsKeys.h"
+#include "download/DownloadSession.h"
+#include "download/PortErrorText.h"
+#include "download/SavedData.h"
 #include "language/DialogLanguage.h"
 #include "language/Translators.h"
 #include "serial/ComPortDiscovery.h"
-#include "serial/PortSettings.h"
-#include "serial/WinSerialDeviceAsync.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardItemModel>
-#include <QTextCodec>
 #include <QTextCursor>
-#include <QThread>
 #include <QUrl>
-
-namespace {
-
-// The tester is asked for its data once the port is open and quiet.
-const char remoteCommand[] = "SYST:REM\r\n";
-const char allDataCommand[] = "MEM:DATA? ALL\r\n";
-
-// Milliseconds of line silence that end a read, when the stored value is unusable.
-const int defaultReadTimeout = 110;
-
-// Input that begins with NUL bytes is waited out in steps of this many milliseconds.
-const unsigned long nulDrainStepMs = 200;
-// A line that never stops sending NUL bytes (a broken or floating receive wire
-// reads as a continuous break) must not freeze the window for good: after this
-// many steps the commands are sent anyway.
-const int maxNulDrainSteps = 25;
-
-} // namespace
 
 MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(parent, flags)
 {
@@ -49,10 +30,10 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(par
     ui.openBtn->hide();
     ui.saveBtn->hide();
 
-    // Country Settings only make sense in a language that writes decimal commas,
-    // and only once the European-format question has been answered.
+    // Country Settings only make sense in a language that writes decimal commas, and only
+    // once the European-format question has been answered.
     QVariant convertData;
-    if (localeUsesDecimalComma())
+    if (SavedData::localeUsesDecimalComma())
         convertData = QSettings().value(SettingsKeys::ConvertData);
     if (convertData.isNull())
         ui.menuCountrySettings->menuAction()->setVisible(false);
@@ -109,7 +90,16 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(par
     connect(ui.saveBtn, &QPushButton::clicked, this, &MainWindow::saveFile);
     connect(ui.openBtn, &QPushButton::clicked, this, &MainWindow::openFile);
 
-    ui.statusBar->showMessage(tr("Please select a port and connect your device"));
+    session = new DownloadSession(this);
+    connect(session, &DownloadSession::textReady, this, &MainWindow::readyRead);
+    connect(session, &DownloadSession::finished, this, &MainWindow::readTimeOut);
+    connect(session, &DownloadSession::failed, this, &MainWindow::sessionFailed);
+    connect(session, &DownloadSession::lineSendsOnlyNul, this, [this] {
+        ui.statusBar->showMessage(
+            tr("The line sends only NUL bytes. Check the cable and the tester."));
+    });
+
+    showIdleMessage();
 }
 
 MainWindow::~MainWindow()
@@ -120,10 +110,10 @@ MainWindow::~MainWindow()
         settings.setValue(SettingsKeys::MainWindowState, saveState(0));
         settings.setValue(SettingsKeys::PortName, ui.comPorts->currentText());
     }
-    // Closed while downloading: stop the worker and free the port before the
-    // window's members go.
-    if (serialDevice)
-        releaseDevice();
+    // Closed while downloading: stop the worker and free the port before the window's
+    // members go, and let nothing of the session reach a window half gone.
+    disconnect(session, nullptr, this, nullptr);
+    delete session;
     delete progressBar;
 }
 
@@ -140,15 +130,10 @@ QString MainWindow::selectedPortPath() const
     return text.trimmed();
 }
 
-bool MainWindow::localeUsesDecimalComma()
-{
-    return QLocale().toString(0.5, 'g', 6).contains(QLatin1Char(','));
-}
-
 void MainWindow::changeLanguage()
 {
-    // The folder beside the executable, as at start-up: a relative "Translations"
-    // would depend on the working directory a launcher happens to give us.
+    // The folder beside the executable, as at start-up: a relative "Translations" would
+    // depend on the working directory a launcher happens to give us.
     DialogLanguage dialog(translationsDirectory(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -178,8 +163,8 @@ void MainWindow::refreshPorts()
             current = ui.comPorts->count() - 1;
     }
     if (current < 0 && ui.comPorts->isEditable() && !stored.isEmpty()) {
-        // A device path typed at an earlier run: pick its listed port, or list
-        // the path itself while the device exists.
+        // A device path typed at an earlier run: pick its listed port, or list the path
+        // itself while the device exists.
         const int listed = ui.comPorts->findData(stored);
         if (listed >= 0) {
             current = listed;
@@ -197,9 +182,20 @@ void MainWindow::convertDataToggled(bool checked)
     QSettings().setValue(SettingsKeys::ConvertData, checked);
 }
 
+int MainWindow::settledReadTimeout()
+{
+    QSettings settings;
+    const std::optional<int> timeout =
+        DownloadSession::readTimeoutFrom(settings.value(SettingsKeys::ReadTimeout).toString());
+    if (timeout)
+        return *timeout; // the stored text stays as the user wrote it
+    settings.setValue(SettingsKeys::ReadTimeout, DownloadSession::defaultReadTimeout);
+    return DownloadSession::defaultReadTimeout;
+}
+
 void MainWindow::download()
 {
-    if (serialDevice)
+    if (session->isRunning() || savingEndedSession)
         return;
 
     ui.downloadBtn->hide();
@@ -209,209 +205,108 @@ void MainWindow::download()
     ui.actionRefreshPorts->setEnabled(false);
     ui.actionChangeLanguage->setEnabled(false);
     ui.comPorts->setEnabled(false);
-
     ui.statusBar->showMessage(tr("Now initiate the download on the tester"));
     ui.statusBar->addPermanentWidget(progressBar, 0);
     progressBar->show();
+    ui.outputTextEdit->clear();
+    savedFileHoldsData = false;
 
     const QString portPath = selectedPortPath();
-    serialDevice = new Ml::WinSerialDeviceAsync(this, portPath);
-
-    serialDevice->setPortSettings(Ml::PortSettings::forTester());
-
-    ui.outputTextEdit->clear();
-    dataReceived = false;
-    receivedData.clear();
-    outputDecoder.reset(QTextCodec::codecForName("UTF-8")->makeDecoder());
-
-    // A time-out below 1 ms would end every read at once and cut the download
-    // after its first chunk, so it counts as unusable like a value that is no number.
-    int readTimeout = defaultReadTimeout;
-    {
-        QSettings settings;
-        bool isNumber = false;
-        const int stored = settings.value(SettingsKeys::ReadTimeout).toInt(&isNumber);
-        if (isNumber && stored >= 1)
-            readTimeout = stored;
-        else
-            settings.setValue(SettingsKeys::ReadTimeout, defaultReadTimeout);
+    if (!session->start(portPath, settledReadTimeout())) {
+        showSessionEnded();
+        showIdleMessage();
+        showConnectionFailure(session->openFailureReason());
     }
-
-    if (!serialDevice->open(QIODevice::ReadWrite, readTimeout)) {
-        showConnectionFailure(openFailureReason(portPath));
-        cancelDownload();
-        return;
-    }
-
-    // Whatever the line brought before we ask (power-up noise, a half-sent
-    // record) is not part of the download. NUL bytes mean the line is still
-    // settling: wait until it has.
-    QThread::msleep(500);
-    QByteArray taken = serialDevice->readAll();
-    for (int step = 0; step < maxNulDrainSteps && taken.startsWith('\0'); ++step) {
-        QThread::msleep(nulDrainStepMs);
-        taken = serialDevice->readAll();
-    }
-
-    connect(serialDevice, &Ml::WinSerialDeviceAsync::readyRead, this, &MainWindow::readyRead);
-    connect(serialDevice, &Ml::WinSerialDeviceAsync::readTimeOut, this, &MainWindow::readTimeOut);
-    connect(serialDevice, &Ml::WinSerialDeviceAsync::portFailed, this, &MainWindow::portLost);
-
-    serialDevice->write(remoteCommand);
-    serialDevice->write(allDataCommand);
 }
 
 void MainWindow::cancelDownload()
 {
-    if (!serialDevice)
+    if (!session->isRunning())
         return;
+    session->cancel();
+    showSessionEnded();
+    if (!session->hasData())
+        showIdleMessage();
+}
 
+void MainWindow::showSessionEnded()
+{
     ui.downloadBtn->show();
     ui.cancelBtn->hide();
-    ui.openBtn->setVisible(!receivedData.isEmpty());
-    ui.saveBtn->setVisible(dataReceived);
+    ui.openBtn->setVisible(savedFileHoldsData);
+    ui.saveBtn->setVisible(session->hasData());
     ui.actionRefreshPorts->setEnabled(true);
     ui.actionChangeLanguage->setEnabled(true);
     ui.comPorts->setEnabled(true);
     ui.statusBar->removeWidget(progressBar);
-
-    releaseDevice();
 }
 
-void MainWindow::releaseDevice()
+void MainWindow::showIdleMessage()
 {
-    // This may run inside one of the device's own signals: cut it off from the
-    // window first, stop its worker and port, and delete it once that signal is done.
-    Ml::WinSerialDeviceAsync *device = serialDevice;
-    serialDevice = nullptr;
-    disconnect(device, nullptr, this, nullptr);
-    device->close();
-    device->deleteLater();
+    ui.statusBar->showMessage(tr("Please select a port and connect your device"));
 }
 
 void MainWindow::readyRead()
 {
-    if (!serialDevice)
-        return;
-    const QByteArray chunk = serialDevice->readAll();
-    if (chunk.isEmpty())
-        return;
-    dataReceived = true;
-    receivedData.append(chunk);
-
-    // The view drops what a text box cannot show sensibly; the saved data keeps it.
-    QString text = outputDecoder->toUnicode(chunk);
-    text.remove(QChar(0));
-    text.remove(QLatin1Char('\r'));
+    const QString text = session->takeText();
     if (!text.isEmpty()) {
+        // Always at the end, even if the user clicked into the box.
         QTextCursor cursor = ui.outputTextEdit->textCursor();
         cursor.movePosition(QTextCursor::End);
         cursor.insertText(text);
         ui.outputTextEdit->setTextCursor(cursor);
         ui.outputTextEdit->ensureCursorVisible();
     }
-    showBytesReceived();
-}
-
-void MainWindow::showBytesReceived()
-{
-    // Once data flows, the request to start the transfer on the tester has done its job:
-    // the message beside the busy indicator counts the bytes instead, so a long download
+    // Once data flows, the request to start the transfer on the tester has done its job: the
+    // message beside the busy indicator counts the bytes instead, so a long download
     // visibly moves. It stays as the total when the session ends.
-    ui.statusBar->showMessage(tr("Bytes received: %1",
-                                 "The %1 will be replaced with the number of bytes received so "
-                                 "far. Please do not remove it in your translation!")
-                                  .arg(QLocale().toString(receivedData.size())));
+    if (session->hasData())
+        ui.statusBar->showMessage(tr("Bytes received: %1",
+                                     "The %1 will be replaced with the number of bytes received "
+                                     "so far. Please do not remove it in your translation!")
+                                      .arg(QLocale().toString(session->data().size())));
 }
 
 void MainWindow::readTimeOut()
 {
-    if (!serialDevice)
-        return;
-    if (serialDevice->hasPortFailed()) {
-        portLost();
-        return;
-    }
-    // Silence before the first byte: the user has not started the transfer on
-    // the tester yet. Silence after data: the tester has sent everything.
-    if (!dataReceived)
-        return;
-    cancelDownload();
+    // The session has ended on the tester's silence after its data, or on a line lost after
+    // data: offer what came for saving.
+    showSessionEnded();
+    if (session->lineLost())
+        ui.statusBar->showMessage(PortErrorText::lostAfterData());
+    // Draw the restored controls before the dialog opens; a click that was waiting must not
+    // start a new session that empties the data about to be saved.
+    savingEndedSession = true;
+    ui.downloadBtn->setEnabled(false);
     QCoreApplication::processEvents();
     saveFile();
+    ui.downloadBtn->setEnabled(true);
+    savingEndedSession = false;
 }
 
-void MainWindow::portLost()
+void MainWindow::sessionFailed(const QString &reason)
 {
-    if (!serialDevice)
-        return;
-    readyRead(); // what arrived before the line went
-    if (!dataReceived) {
-        cancelDownload();
-        showConnectionFailure(tr("The connection to the device was lost before any data arrived."));
-        return;
-    }
-    ui.statusBar->showMessage(
-        tr("The connection to the device was lost. The data received so far is kept."));
-    cancelDownload();
-    QCoreApplication::processEvents();
-    saveFile();
+    showSessionEnded();
+    showIdleMessage();
+    showConnectionFailure(reason);
 }
 
 void MainWindow::showConnectionFailure(const QString &reason)
 {
+    showWarning(PortErrorText::connectionFailed(), reason);
+}
+
+void MainWindow::showWarning(const QString &text, const QString &reason)
+{
     QMessageBox box(this);
     box.setIcon(QMessageBox::Warning);
-    box.setText(tr("Failed to connect. Please check the device is connected and switched on"));
+    box.setText(text);
     box.setInformativeText(reason);
     box.exec();
 }
 
-QString MainWindow::openFailureReason(const QString &portPath) const
-{
-    if (portPath.isEmpty())
-        return tr("No port is selected. Connect the adapter, then press Refresh Ports.");
-    switch (serialDevice->portErrorKind()) {
-    case Ml::PortErrorKind::InUse:
-        return tr("The port is in use by another program. Close the other program and try again.");
-    case Ml::PortErrorKind::PermissionDenied: {
-        // Joining root's group is no advice to give.
-        const QString group = serialDevice->portDeviceGroup();
-        if (!group.isEmpty() && group != QLatin1String("root"))
-            return tr("Permission denied. Add your user to the group \"%1\" that owns the port, "
-                      "then log out and log in again.",
-                      "The %1 will be replaced with the name of a user group, such as dialout. "
-                      "Please do not remove it in your translation!")
-                .arg(group);
-        return tr("Permission denied. Your user account may not use this port.");
-    }
-    case Ml::PortErrorKind::NoSuchDevice:
-        return tr(
-            "No such device. Check that the adapter is plugged in, then press Refresh Ports.");
-    default:
-        break;
-    }
-    // The system's own sentence for the code (errno, GetLastError), in plain words; the
-    // diagnostic line with the bare code when there is none.
-    const quint32 code = serialDevice->portErrorCode();
-    const QString reported =
-        code != 0 ? qt_error_string(int(code)) : serialDevice->portErrorString();
-    if (reported.isEmpty())
-        return QString();
-    return tr("The system reported: %1", "The %1 will be replaced with the error message of the "
-                                         "operating system. Please do not remove it in your "
-                                         "translation!")
-        .arg(reported);
-}
-
 void MainWindow::saveFile()
 {
-    // The file is 7-bit text; receivedData keeps the bytes as they came, so Save
-    // can be repeated with other choices.
-    QByteArray data = receivedData;
-    for (char &byte : data)
-        byte = static_cast<char>(byte & 0x7F);
-
     const QString csvFilter = tr("Comma Separated Value files (*.csv)");
     const QString filters = QStringLiteral("%1;;%2;;%3")
                                 .arg(csvFilter, tr("Text files (*.txt)"), tr("All files (*.*)"));
@@ -419,13 +314,14 @@ void MainWindow::saveFile()
     QString selectedFilter = csvFilter;
     lastSavedFile = QFileDialog::getSaveFileName(this, tr("Save downloaded data to file"), start,
                                                  filters, &selectedFilter);
+    savedFileHoldsData = false;
+    ui.openBtn->hide();
     if (lastSavedFile.isEmpty())
         return;
 
-    if (QFileInfo(lastSavedFile).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0 &&
-        localeUsesDecimalComma()) {
+    bool european = false;
+    if (SavedData::isCsvFile(lastSavedFile) && SavedData::localeUsesDecimalComma()) {
         const QVariant stored = QSettings().value(SettingsKeys::ConvertData);
-        bool convert;
         if (stored.isNull()) {
             QMessageBox question(this);
             question.setIcon(QMessageBox::Question);
@@ -434,62 +330,31 @@ void MainWindow::saveFile()
             question.setInformativeText(tr("Decimal points will be replaced by commas and the "
                                            "commas separating fields will be replaced by "
                                            "semi-colons."));
-            convert = question.exec() == QMessageBox::Yes;
+            european = question.exec() == QMessageBox::Yes;
         } else {
-            convert = stored.toBool();
+            european = stored.toBool();
         }
-        // Semicolons first, so that the new decimal commas stay commas.
-        if (convert) {
-            data.replace(',', ';');
-            data.replace('.', ',');
-        }
-        QSettings().setValue(SettingsKeys::ConvertData, convert);
+        QSettings().setValue(SettingsKeys::ConvertData, european);
     }
 
-    // A file marked read-only is refused even where the system would let us
-    // replace it (as an administrator may): the mark is the user's word.
-    const QFileInfo target(lastSavedFile);
-    const bool markedReadOnly =
-        target.exists() &&
-        !(target.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
-    // Written aside and renamed over the target at the end: a failed save
-    // leaves an existing file as it was.
-    QSaveFile file(lastSavedFile);
-    if (markedReadOnly || !file.open(QIODevice::WriteOnly)) {
-        QMessageBox box(this);
-        box.setIcon(QMessageBox::Warning);
-        box.setText(tr("Error opening \"%1\" for writing. Is it open already or read only?",
+    const SavedData::Result result =
+        SavedData::write(lastSavedFile, SavedData::fileBytes(session->data(), european));
+    if (result.outcome == SavedData::Outcome::NotOpened) {
+        showWarning(tr("Error opening \"%1\" for writing. Is it open already or read only?",
                        "The %1 will be replaced with the a file name. Please do not remove it in "
                        "your translation!")
-                        .arg(lastSavedFile));
-        box.exec();
+                        .arg(lastSavedFile),
+                    result.reason);
         return;
     }
-    // A write may take only part of the data (a file-size limit, a disk filling
-    // up) without an error; the rest is written until the system says why not.
-    qint64 written = 0;
-    while (written < data.size()) {
-        const qint64 count = file.write(data.constData() + written, data.size() - written);
-        if (count <= 0)
-            break;
-        written += count;
-    }
-    QString reason;
-    if (written < data.size()) {
-        reason = file.errorString();
-        file.cancelWriting();
-    }
-    if (!file.commit()) {
-        QMessageBox box(this);
-        box.setIcon(QMessageBox::Warning);
-        box.setText(tr("Error saving \"%1\": %2",
-                       "The %1 will be replaced with a file name and the "
-                       "%2 with the reason. Please do not remove them "
-                       "in your translation!")
-                        .arg(lastSavedFile, reason.isEmpty() ? file.errorString() : reason));
-        box.exec();
+    if (result.outcome == SavedData::Outcome::WriteFailed) {
+        showWarning(tr("Error saving \"%1\": %2",
+                       "The %1 will be replaced with a file name and the %2 with the reason. "
+                       "Please do not remove them in your translation!")
+                        .arg(lastSavedFile, result.reason));
         return;
     }
+    savedFileHoldsData = true;
     ui.openBtn->show();
     ui.statusBar->showMessage(tr("File successfully saved"), 3000);
     QSettings().setValue(SettingsKeys::LastSavedFilePath, lastSavedFile);
@@ -497,9 +362,8 @@ void MainWindow::saveFile()
 
 void MainWindow::openFile()
 {
-    if (lastSavedFile.isEmpty())
-        return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(lastSavedFile));
+    if (savedFileHoldsData)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(lastSavedFile));
 }
 
 void MainWindow::showAbout()
@@ -512,7 +376,19 @@ void MainWindow::showAbout()
 
 void MainWindow::showHelp()
 {
-    const QString page = QStringLiteral("%1/Help/DravlinSolarDataLoggerHelp_%2.html")
-                             .arg(QCoreApplication::applicationDirPath(), QLocale().name().left(2));
+    // The page in the language of the interface, else the English one.
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/Help");
+    const QString pattern = folder + QStringLiteral("/DravlinSolarDataLoggerHelp_%1.html");
+    QString page = pattern.arg(QLocale().name().left(2));
+    if (!QFileInfo::exists(page))
+        page = pattern.arg(QStringLiteral("en"));
+    if (!QFileInfo::exists(page)) {
+        showWarning(tr("The help pages were not found in \"%1\".",
+                       "The %1 will be replaced with the name of a folder. Please do not remove "
+                       "it in your translation!")
+                        .arg(QDir::toNativeSeparators(folder)),
+                    tr("Please reinstall Marlune DataLogger."));
+        return;
+    }
     QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }

@@ -3,27 +3,16 @@
 
 #include "ui_MainWindow.h"
 
-#include <QByteArray>
 #include <QMainWindow>
 #include <QString>
 
-#include <memory>
-
+class DownloadSession;
 class QProgressBar;
-class QTextDecoder;
 
-namespace Ml {
-class WinSerialDeviceAsync;
-}
-
-// The program's only window: the port list, the downloaded output and the menus.
-// One window lives per start-up cycle; it restores its settings when built and
-// saves them when destroyed.
-//
-// A download session runs from a click on Download until the controls are idle
-// again: the window opens the chosen port, asks the tester for its stored
-// results, shows the text as it arrives and keeps every byte. The first silence
-// of the line after data ends the session and offers the data for saving.
+// The program's only window: the port list, the downloaded output and the menus. One window
+// lives per start-up cycle; it restores its settings when built and saves them when
+// destroyed. The download itself is a DownloadSession; the window drives its controls
+// around it, shows what arrives and saves the data.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -32,12 +21,9 @@ public:
     explicit MainWindow(QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
     ~MainWindow() override;
 
-    // The device path of the chosen port: the current item's path, or on Linux
-    // a path typed into the port box.
+    // The device path of the chosen port: the current item's path, or on Linux a path typed
+    // into the port box.
     QString selectedPortPath() const;
-
-    // Whether the default locale writes decimals with a comma (0.5 as "0,5").
-    static bool localeUsesDecimalComma();
 
     // Set just before the window closes to have the start-up cycle run again.
     bool restartRequested = false;
@@ -56,25 +42,24 @@ private slots:
     void convertDataToggled(bool checked);
 
 private:
-    // The port stopped working during the session (adapter pulled out, far end hung up).
-    void portLost();
-    // The Warning box of a session that could not start or ended before any data.
+    void sessionFailed(const QString &reason);
+    void showSessionEnded();
+    void showIdleMessage();
     void showConnectionFailure(const QString &reason);
-    // Why the open of serialDevice failed, in words the user can act on.
-    QString openFailureReason(const QString &portPath) const;
-    // Stops the session's device and lets it go; no signal of it reaches the window afterwards.
-    void releaseDevice();
-    void showBytesReceived();
+    void showWarning(const QString &text, const QString &reason = QString());
+    // The stored read time-out, brought into the safe range; 110, also stored, when it is
+    // no whole number.
+    static int settledReadTimeout();
 
     Ui::MainWindow ui;
-    Ml::WinSerialDeviceAsync *serialDevice = nullptr;
-    bool dataReceived = false;
-    QByteArray receivedData;
+    DownloadSession *session = nullptr;
     QProgressBar *progressBar = nullptr;
     QString lastSavedFile;
-    // Decodes the session's stream as one text, so that a character split
-    // between two chunks still shows whole.
-    std::unique_ptr<QTextDecoder> outputDecoder;
+    // Whether lastSavedFile holds the data on screen, so that Open shows what the user sees.
+    bool savedFileHoldsData = false;
+    // From the end of a session until its save dialog is done: no new session may start
+    // and empty the data being saved.
+    bool savingEndedSession = false;
 };
 
 #endif

@@ -91,6 +91,8 @@ void UiDriver::answer(QWidget *widget)
     if (handler) {
         handler(widget);
     } else if (auto *dialog = qobject_cast<QFileDialog *>(widget)) {
+        saveDialogFolder = dialog->directory().absolutePath();
+        saveDialogFiles = dialog->selectedFiles();
         if (onSaveDialog)
             onSaveDialog();
         const QString name = saveAs.isEmpty() ? QString() : saveAs.takeFirst();

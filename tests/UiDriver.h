@@ -52,8 +52,10 @@ public:
 
     // Dialogs and windows by class name that go to a handler instead.
     QHash<QString, std::function<void(QWidget *)>> handlers;
-    QStringList seen; // class names of the dialogs (and cycle windows), in order
-    QList<Box> boxes; // every message box of the window, in order
+    QStringList seen;            // class names of the dialogs (and cycle windows), in order
+    QList<Box> boxes;            // every message box of the window, in order
+    QString saveDialogFolder;    // where the last save dialog opened
+    QStringList saveDialogFiles; // and the file it had chosen at first
     bool timedOut = false;
 
 private:

@@ -1,8 +1,9 @@
-// A download as the user meets it, through the real window against the tester emulator
-// on a pseudo-terminal: the whole download and the file it leaves, Cancel, a port that
-// cannot be opened, a line that drops, closing the window in the middle of a session;
-// then saving (European CSV under a decimal-comma language, saves that fail) and the
-// window's About, Help and Open.
+// The window's wiring around a download, through the real window against the tester
+// emulator on a pseudo-terminal: the controls, the status bar and the dialogs of a whole
+// download, Cancel, a port that cannot be opened, a line that drops, closing the window in
+// the middle of a session; saving (the European question, the save dialog's folder, saves
+// that fail) and Help and Open. What a session does on the line, and what a saved file
+// holds, is tested without the window (tst_downloadsession, tst_saveddata).
 #include "TesterEmulatorProcess.h"
 #include "UiDriver.h"
 
@@ -27,6 +28,7 @@
 #include <memory>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -62,23 +64,49 @@ bool portIsFree(const QString &path)
 // A shown window and its driver, pointed at the tester emulator.
 struct Rig
 {
+    // Starts an emulator (a new one each time) and points the window at it.
     bool start(const QStringList &arguments)
     {
-        const bool started = emulator.start(arguments);
-        driver.setPort(emulator.devicePath);
+        emulators.emplace_back(std::make_unique<TesterEmulatorProcess>());
+        const bool started = emulators.back()->start(arguments);
+        driver.setPort(emulators.back()->devicePath);
         return started;
     }
+    TesterEmulatorProcess &emulator() { return *emulators.back(); }
     // Downloads the built-in results and declines the save dialog that follows,
     // leaving the data in the window for the Save button.
     bool downloadAndDecline()
     {
-        return start({"--baud", "0"}) && driver.download() &&
+        return start({"--baud", "0"}) && driver.download(20000) &&
                driver.seen == QStringList{"QFileDialog"} && driver.button("saveBtn")->isVisible();
     }
 
-    TesterEmulatorProcess emulator;
+    std::vector<std::unique_ptr<TesterEmulatorProcess>> emulators;
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
     UiDriver driver{window.get()};
+};
+
+// Clicks a button once it is shown again after being hidden, from a queued event, as a
+// click that waits in the queue.
+struct ClickWhenShown : QObject
+{
+    explicit ClickWhenShown(QPushButton *button) : button(button)
+    {
+        button->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide)
+            hidden = true;
+        if (event->type() == QEvent::Show && hidden && clicks == 1) {
+            ++clicks;
+            QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection);
+        }
+        return false;
+    }
+    QPushButton *button;
+    bool hidden = false;
+    int clicks = 1; // the one that started the download
 };
 
 } // namespace
@@ -90,6 +118,9 @@ class TestWorkflow : public QObject
     QByteArray builtIn;
     QTemporaryDir dir;
     QList<QUrl> openedUrls;
+    // Set when a whole download did not complete: the tester protocol is broken, and every
+    // later download would only wait out its time limit again.
+    bool protocolBroken = false;
 
 public slots:
     // The desktop's handler of file: URLs while the tests run.
@@ -100,7 +131,6 @@ private slots:
     {
         builtIn = TesterEmulatorProcess::builtInData();
         QVERIFY(builtIn.startsWith("Record,Date,Time,Site,String,"));
-        QVERIFY(builtIn.endsWith("\r\n") && builtIn.count("\r\n") > 200);
         QVERIFY(dir.isValid());
         // A write beyond the file-size limit fails with EFBIG instead of killing us.
         std::signal(SIGXFSZ, SIG_IGN);
@@ -109,94 +139,42 @@ private slots:
 
     void init()
     {
+        if (protocolBroken)
+            QSKIP("an earlier download failed: the tester is not answering");
         QSettings().clear();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         openedUrls.clear();
     }
 
-    // The emulator itself, as these tests rely on it: every session on the same device gets
-    // the whole of what --print-data shows, byte for byte, with the commands sent in pieces
-    // and noise in between, and a paced line never beats its baud rate.
-    void emulatorAnswersEverySession_data()
-    {
-        QTest::addColumn<int>("baud"); // 0: unpaced
-        QTest::newRow("unpaced") << 0;
-        QTest::newRow("115200 baud") << 115200;
-    }
-
-    void emulatorAnswersEverySession()
-    {
-        QFETCH(int, baud);
-        TesterEmulatorProcess emulator;
-        QVERIFY(emulator.start({"--baud", QString::number(baud)}));
-        for (int session = 1; session <= 2; ++session) {
-            Ml::WinSerialDevice port(emulator.devicePath);
-            port.setPortSettings(Ml::PortSettings::forTester());
-            QVERIFY(port.open(QIODevice::ReadWrite, 1000, 1000));
-            QCOMPARE(port.write(QByteArray("\0\0SYST:R", 8)), qint64(8));
-            QTest::qWait(20);
-            QCOMPARE(port.write("EM\r\nMEM:DATA? ALL\r\n"), qint64(19));
-            QElapsedTimer timer;
-            timer.start();
-            QByteArray reply, chunk;
-            qint64 lastByteAt = 0;
-            for (; !(chunk = port.read(4096)).isEmpty(); lastByteAt = timer.elapsed())
-                reply += chunk;
-            QCOMPARE(reply, builtIn);
-            if (baud > 0)
-                QVERIFY(lastByteAt >= builtIn.size() * 10 * 1000 / baud * 9 / 10);
-        }
-    }
-
     void wholeDownload_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QByteArray>("data"); // sent with --data; empty: the built-in results
         QTest::addColumn<QVariant>("storedTimeout"); // "Device/ReadTimeout" before, null: absent
-        QTest::addColumn<int>("usedTimeout");        // and after
+        QTest::addColumn<QString>("timeoutAfter");   // and after
 
         const QStringList unpaced{"--baud", "0"};
-        QTest::newRow("built-in results") << unpaced << QByteArray() << QVariant() << 110;
-        QTest::newRow("bit 7 set on every byte")
-            << (unpaced + QStringList{"--bit7"}) << QByteArray() << QVariant() << 110;
-        QTest::newRow("NUL bytes before the commands")
-            << (unpaced + QStringList{"--nul-prefix", "300"}) << QByteArray() << QVariant() << 110;
-        QTest::newRow("paced 115200 baud, time-out 250")
-            << QStringList{"--baud", "115200"} << QByteArray() << QVariant(250) << 250;
-        QTest::newRow("time-out not a number") << unpaced << QByteArray() << QVariant("abc") << 110;
-        // 0 would end every read at once and cut the download after its first chunk.
-        QTest::newRow("time-out 0") << unpaced << QByteArray() << QVariant(0) << 110;
-        QTest::newRow("time-out negative") << unpaced << QByteArray() << QVariant(-20) << 110;
-        // The pause after 13 bytes cuts the two bytes of the ü apart; the NUL must
-        // not hide what follows it.
-        QTest::newRow("character split between chunks, NUL inside")
-            << (unpaced + QStringList{"--pause-after", "13", "--pause-ms", "300"})
-            << QByteArray("Site,Temp\r\nD\xc3\xbcsseldorf S\xc3\xbc"
-                          "d,25 \xc2\xb0"
-                          "C\r\nA\0B,1\r\n",
-                          43)
-            << QVariant(2000) << 2000;
+        // A paced line shows a time-out too short for it: it would cut the download.
+        const QStringList paced{"--baud", "115200"};
+        QTest::newRow("time-out absent") << unpaced << QVariant() << "110";
+        QTest::newRow("time-out not a number") << unpaced << QVariant("abc") << "110";
+        // Brought into the safe range for the session, and left as the user wrote it.
+        QTest::newRow("time-out 0, paced line") << paced << QVariant("0") << "0";
+        QTest::newRow("time-out negative, paced line") << paced << QVariant("-20") << "-20";
     }
 
+    // Download, the text streaming into the box, the first silence after data ending the
+    // session, the save dialog at the folder of the last save, the file and the status.
     void wholeDownload()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(QByteArray, data);
         QFETCH(QVariant, storedTimeout);
-        QFETCH(int, usedTimeout);
+        QFETCH(QString, timeoutAfter);
 
         if (!storedTimeout.isNull())
             QSettings().setValue(SettingsKeys::ReadTimeout, storedTimeout);
-        if (!data.isEmpty()) {
-            QFile file(dir.filePath("sent.bin"));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
-            arguments << "--data" << file.fileName();
-        }
-        const QByteArray original = data.isEmpty() ? builtIn : data;
-        QByteArray inFile = original; // the file is 7-bit text
-        for (char &byte : inFile)
-            byte &= 0x7F;
-        const bool bit7 = arguments.contains("--bit7");
+        QVERIFY(QDir(dir.path()).mkpath("earlier"));
+        const QString earlier = dir.filePath("earlier/last week.csv");
+        QSettings().setValue(SettingsKeys::LastSavedFilePath, earlier);
         Rig rig;
         QVERIFY(rig.start(arguments));
         UiDriver &driver = rig.driver;
@@ -209,20 +187,38 @@ private slots:
             statusAtDialog = driver.statusText();
         };
 
-        QVERIFY(driver.download());
+        protocolBroken = !driver.download(20000) || driver.seen != QStringList{"QFileDialog"};
+        QVERIFY2(!protocolBroken, qPrintable(driver.seen.join(',')));
 
-        // The first silence after data ended the session and offered the data once.
-        QCOMPARE(driver.seen, QStringList{"QFileDialog"});
         QVERIFY(sessionOverAtDialog);
-        QCOMPARE(contents(target), inFile);
-        if (!bit7) // the view shows what came
-            QCOMPARE(driver.outputText(), viewOf(original));
+        QCOMPARE(driver.saveDialogFolder, dir.filePath("earlier"));
+        QCOMPARE(driver.saveDialogFiles, QStringList{earlier});
+        QCOMPARE(contents(target), builtIn);
+        QCOMPARE(driver.outputText(), viewOf(builtIn));
         // The status counted every byte, and keeps the total once the session is over.
         QCOMPARE(statusAtDialog,
-                 QStringLiteral("Bytes received: %1").arg(QLocale().toString(original.size())));
+                 QStringLiteral("Bytes received: %1").arg(QLocale().toString(builtIn.size())));
         QCOMPARE(driver.statusText(), QStringLiteral("File successfully saved"));
-        QCOMPARE(QSettings().value(SettingsKeys::ReadTimeout).toInt(), usedTimeout);
-        QVERIFY(portIsFree(rig.emulator.devicePath));
+        QCOMPARE(QSettings().value(SettingsKeys::ReadTimeout).toString(), timeoutAfter);
+        QCOMPARE(QSettings().value(SettingsKeys::LastSavedFilePath).toString(), target);
+        QVERIFY(driver.button("openBtn")->isVisible());
+        QVERIFY(portIsFree(rig.emulator().devicePath));
+    }
+
+    // A click that waits while a session ends must not start a new session that empties
+    // the data before its save dialog.
+    void noSessionBeforeTheSave()
+    {
+        Rig rig;
+        QVERIFY(rig.start({"--baud", "0"}));
+        QPushButton *download = rig.driver.button("downloadBtn");
+        rig.driver.saveAs = QStringList{dir.filePath("kept whole.csv")};
+        // Download comes back when the session ends: a click right then.
+        ClickWhenShown clicker(download);
+        QVERIFY(rig.driver.download(20000));
+        QCOMPARE(clicker.clicks, 2);
+        QCOMPARE(rig.driver.seen, QStringList{"QFileDialog"});
+        QCOMPARE(contents(dir.filePath("kept whole.csv")), builtIn);
     }
 
     void lineDropsAfterData()
@@ -253,7 +249,6 @@ private slots:
         const QStringList slow{"--baud", "2400"};
         QTest::newRow("cancel before any data") << silent << false << false;
         QTest::newRow("cancel after part of the data") << slow << true << false;
-        QTest::newRow("window closed while waiting for the tester") << silent << false << true;
         QTest::newRow("window closed while receiving") << slow << true << true;
     }
 
@@ -272,103 +267,83 @@ private slots:
         if (afterData)
             QTRY_VERIFY_WITH_TIMEOUT(driver.outputText().size() > 100, 10000);
         else
-            QTest::qWait(500);
-        QCOMPARE(driver.outputText().isEmpty(), !afterData);
+            QTest::qWait(300);
         if (closeWindow) {
             // As the start-up cycle does: the window closes, then goes.
             rig.window->close();
             rig.window.reset();
             QCoreApplication::processEvents();
-            QCOMPARE(QSettings().value(SettingsKeys::PortName).toString(), rig.emulator.devicePath);
+            QCOMPARE(QSettings().value(SettingsKeys::PortName).toString(),
+                     rig.emulator().devicePath);
         } else {
             QVERIFY(driver.press("cancelBtn"));
             QVERIFY(driver.button("downloadBtn")->isVisible());
             QCOMPARE(driver.button("saveBtn")->isVisible(), afterData);
+            QVERIFY(!driver.button("openBtn")->isVisible()); // nothing saved holds this data
+            // With data the status keeps the count; without, it asks for a port again.
+            QVERIFY2(driver.statusText().startsWith(afterData ? "Bytes received: "
+                                                              : "Please select a port"),
+                     qPrintable(driver.statusText()));
         }
-        QVERIFY(portIsFree(rig.emulator.devicePath));
-        QTest::qWait(300); // nothing of the ended session comes late
+        QVERIFY(portIsFree(rig.emulator().devicePath));
+        QTest::qWait(200); // nothing of the ended session comes late
         QCOMPARE(driver.seen, QStringList());
-        if (closeWindow || !afterData)
-            return;
-
-        // Save writes what had come, exactly what the box shows.
-        const QByteArray partial = saved(driver, dir.filePath("partial.txt"));
-        QVERIFY(partial.size() > 100 && builtIn.startsWith(partial) && partial != builtIn);
-        QCOMPARE(viewOf(partial), driver.outputText());
     }
 
-    void endlessNulBytes()
+    void lineSendsOnlyNul()
     {
-        // A line that never stops sending NUL bytes (a receive wire held in break)
-        // must not keep the window frozen in the drain: the session starts anyway
-        // and can be cancelled.
+        // A line that never stops sending NUL bytes (a receive wire held in break): the
+        // session starts after the capped wait, says what is wrong, and Cancel ends it.
         Rig rig;
         QVERIFY(rig.start({"--nul-prefix", "1000000"}));
-        QElapsedTimer frozen;
-        frozen.start();
         QVERIFY(rig.driver.press("downloadBtn"));
-        QVERIFY2(frozen.elapsed() < 30000, "the window stayed frozen in the drain");
+        QCOMPARE(rig.driver.statusText(),
+                 QStringLiteral("The line sends only NUL bytes. Check the cable and the tester."));
+        QTest::qWait(300);
+        QVERIFY(rig.driver.statusText().startsWith("The line sends only NUL bytes."));
         QVERIFY(rig.driver.press("cancelBtn"));
         QVERIFY(rig.driver.outputText().isEmpty());
-        QVERIFY(portIsFree(rig.emulator.devicePath));
+        QVERIFY(!rig.driver.button("saveBtn")->isVisible());
+        QVERIFY(portIsFree(rig.emulator().devicePath));
     }
 
     void failedOpen_data()
     {
-        // A device path, or the emulator's device "held" by another program, "denied" to
-        // us, or whose line "drops" before the tester sent anything.
-        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("port"); // "drops": the emulator's line drops at once
         QTest::addColumn<QString>("reason");
 
-        QTest::newRow("no port chosen")
-            << QString() << "No port is selected. Connect the adapter, then press Refresh Ports.";
         QTest::newRow("no such device")
             << QString("/dev/ml-no-such-port")
             << "No such device. Check that the adapter is plugged in, then press Refresh Ports.";
-        QTest::newRow("held by another program")
-            << QString("held")
-            << "The port is in use by another program. Close the other program and try again.";
-        QTest::newRow("no serial port") << QString("/dev/null") << "The system reported: ";
-        QTest::newRow("no permission") << QString("denied") << "Permission denied. ";
         QTest::newRow("line drops before any data")
             << QString("drops") << "The connection to the device was lost before any data arrived.";
     }
 
+    // A session that cannot start, or ends before any data: the Warning with the reason,
+    // then idle, with nothing of an earlier download left to save or open.
     void failedOpen()
     {
         QFETCH(QString, port);
         QFETCH(QString, reason);
 
-        if (port == "denied" && ::geteuid() == 0)
-            QSKIP("root may open any device");
-        const QString how = port;
         Rig rig;
-        if (!port.isEmpty() && !port.startsWith('/')) {
-            const QStringList dropAtOnce{"--hangup-after", "0"};
-            QVERIFY(rig.start(QStringList{"--baud", "0"} +
-                              (how == "drops" ? dropAtOnce : QStringList())));
-            port = rig.emulator.devicePath;
+        QVERIFY(rig.downloadAndDecline());
+        if (port == "drops") {
+            QVERIFY(rig.start({"--baud", "0", "--hangup-after", "0"}));
+        } else {
+            rig.driver.setPort(port);
         }
-        rig.driver.setPort(port);
-        Ml::WinSerialDeviceAsync holder(nullptr, port);
-        if (how == "held")
-            QVERIFY(holder.open(QIODevice::ReadWrite, 100));
-        if (how == "denied") {
-            QVERIFY(QFile::setPermissions(port, QFileDevice::Permissions()));
-            const QString group = QFileInfo(port).group();
-            if (!group.isEmpty() && group != "root")
-                reason = QStringLiteral("Permission denied. Add your user to the group \"%1\" "
-                                        "that owns the port, then log out and log in again.")
-                             .arg(group);
-        }
-
         QVERIFY(rig.driver.download(15000));
-        QCOMPARE(rig.driver.seen, QStringList{"QMessageBox"});
+        QCOMPARE(rig.driver.seen, (QStringList{"QFileDialog", "QMessageBox"}));
         const UiDriver::Box box = rig.driver.boxes.first();
         QCOMPARE(box.text, QStringLiteral("Failed to connect. Please check the device is "
                                           "connected and switched on"));
-        QVERIFY2(box.informative.startsWith(reason) && box.informative.size() > 20,
-                 qPrintable(box.informative));
+        QCOMPARE(box.informative, reason);
+        QCOMPARE(rig.driver.statusText(),
+                 QStringLiteral("Please select a port and connect your device"));
+        QVERIFY(rig.driver.outputText().isEmpty());
+        QVERIFY(!rig.driver.button("saveBtn")->isVisible());
+        QVERIFY(!rig.driver.button("openBtn")->isVisible());
     }
 
     void europeanFormat_data()
@@ -414,80 +389,76 @@ private slots:
 
     void failedSave_data()
     {
-        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("message"); // %1: the file name
 
-        QTest::newRow("read-only file")
-            << true << "Error opening \"%1\" for writing. Is it open already or read only?";
+        const QString notOpened(
+            "Error opening \"%1\" for writing. Is it open already or read only?");
+        QTest::newRow("read-only file") << "read-only" << notOpened;
+        QTest::newRow("folder gone") << "folder gone" << notOpened;
         // The file-size limit stands in for a full disk: the file opens, the writing fails.
-        QTest::newRow("disk full") << false << "Error saving \"%1\": ";
+        QTest::newRow("disk full") << "full"
+                                   << "Error saving \"%1\": ";
     }
 
+    // The Warning says which file and why; nothing reports success, nothing is stored, and
+    // the data is still there for another try.
     void failedSave()
     {
-        QFETCH(bool, readOnly);
+        QFETCH(QString, how);
         QFETCH(QString, message);
 
         QTemporaryDir saves;
         Rig rig;
         UiDriver &driver = rig.driver;
         QVERIFY(rig.downloadAndDecline());
-        const QString target = saves.filePath("results.csv");
+        QString target = saves.filePath("results.csv");
         QFile old(target);
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("results of last week\r\n") > 0);
         old.close();
-        if (readOnly)
+        if (how == "read-only")
             QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup));
+        if (how == "folder gone")
+            target = saves.filePath("gone/results.csv");
         const QString previous = saves.filePath("previous.csv");
         QSettings().setValue(SettingsKeys::LastSavedFilePath, previous);
 
         rlimit unlimited{};
         QVERIFY(::getrlimit(RLIMIT_FSIZE, &unlimited) == 0);
-        if (!readOnly) {
+        if (how == "full") {
             driver.onSaveDialog = [&] {
                 const rlimit small{4096, unlimited.rlim_max};
                 ::setrlimit(RLIMIT_FSIZE, &small);
             };
             driver.onBox = [&](const UiDriver::Box &) { ::setrlimit(RLIMIT_FSIZE, &unlimited); };
         }
-        const QByteArray after = saved(driver, target);
+        saved(driver, target);
         ::setrlimit(RLIMIT_FSIZE, &unlimited);
 
         QCOMPARE(driver.boxes.size(), 1);
-        const QString text = driver.boxes.first().text, expected = message.arg(target);
-        // The reason follows what could not be written.
-        QVERIFY2(text.startsWith(expected) && (readOnly || text.size() > expected.size() + 3),
-                 qPrintable(text));
-        // Nothing reports success, nothing is lost, nothing is left behind.
+        const UiDriver::Box box = driver.boxes.first();
+        const QString expected = message.arg(target);
+        QVERIFY2(box.text.startsWith(expected), qPrintable(box.text));
+        // The system's reason, after the text or under it.
+        QVERIFY2(box.text.size() > expected.size() + 3 || box.informative.size() > 3,
+                 qPrintable(box.informative));
         QVERIFY(driver.statusText() != QStringLiteral("File successfully saved"));
-        QCOMPARE(after, QByteArray("results of last week\r\n"));
-        QCOMPARE(QDir(saves.path()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{"results.csv"});
+        QVERIFY(!driver.button("openBtn")->isVisible());
         QCOMPARE(QSettings().value(SettingsKeys::LastSavedFilePath).toString(), previous);
 
-        // The data is still there for another try.
         driver.onSaveDialog = nullptr;
         QCOMPARE(saved(driver, saves.filePath("elsewhere.csv")), builtIn);
-        QCOMPARE(QSettings().value(SettingsKeys::LastSavedFilePath).toString(),
-                 saves.filePath("elsewhere.csv"));
-    }
-
-    void aboutShowsTheVersion()
-    {
-        MainWindow window;
-        UiDriver driver(&window);
-        window.findChild<QAction *>("actionAbout")->trigger();
-        QTRY_COMPARE(driver.boxes.value(0).text, QStringLiteral("Marlune DataLogger\n\n 3.1\n"));
     }
 
     void helpPage_data()
     {
         QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("page"); // the language of the help page
+        QTest::addColumn<QString>("page"); // the language of the page; empty: no pages at all
 
         QTest::newRow("German") << QLocale("de_DE") << "de";
         QTest::newRow("English, British") << QLocale("en_GB") << "en";
-        QTest::newRow("English, American") << QLocale("en_US") << "en";
+        QTest::newRow("a language without a page") << QLocale("ja_JP") << "en";
+        QTest::newRow("no help pages") << QLocale("de_DE") << "";
     }
 
     void helpPage()
@@ -495,31 +466,54 @@ private slots:
         QFETCH(QLocale, locale);
         QFETCH(QString, page);
 
+        const QString folder = QCoreApplication::applicationDirPath() + "/Help";
+        const QString aside = folder + ".aside";
+        if (page.isEmpty())
+            QVERIFY(QDir().rename(folder, aside));
         QLocale::setDefault(locale);
         MainWindow window;
+        UiDriver driver(&window);
         window.findChild<QAction *>("actionHelp")->trigger();
-        const QString path = QCoreApplication::applicationDirPath() +
-                             "/Help/DravlinSolarDataLoggerHelp_" + page + ".html";
+        if (page.isEmpty())
+            QDir().rename(aside, folder);
+
+        if (page.isEmpty()) {
+            QVERIFY(openedUrls.isEmpty());
+            QTRY_COMPARE(driver.boxes.size(), 1);
+            QVERIFY2(driver.boxes.first().text.contains(folder),
+                     qPrintable(driver.boxes.first().text));
+            return;
+        }
+        const QString path = folder + "/DravlinSolarDataLoggerHelp_" + page + ".html";
         QCOMPARE(openedUrls, QList<QUrl>{QUrl::fromLocalFile(path)});
         QVERIFY2(QFile::exists(path), qPrintable(path)); // the build puts the pages there
     }
 
+    // Open shows the saved file only while it holds the data on screen.
     void openShowsTheSavedFile()
     {
         Rig rig;
-        // Before any save there is nothing to open.
-        QMetaObject::invokeMethod(rig.window.get(), "openFile");
-        QVERIFY(openedUrls.isEmpty());
-
+        UiDriver &driver = rig.driver;
         QVERIFY(rig.downloadAndDecline());
+        QVERIFY(!driver.button("openBtn")->isVisible()); // nothing saved yet
         const QString target = dir.filePath("site A.csv");
-        QCOMPARE(saved(rig.driver, target), builtIn);
-        QVERIFY(rig.driver.press("openBtn"));
+        QCOMPARE(saved(driver, target), builtIn);
+        QVERIFY(driver.press("openBtn"));
         QCOMPARE(openedUrls, QList<QUrl>{QUrl::fromLocalFile(target)});
 
         // A cancelled save dialog leaves nothing to open.
-        QVERIFY(rig.driver.press("saveBtn"));
-        QVERIFY(rig.driver.press("openBtn"));
+        QVERIFY(driver.press("saveBtn"));
+        QVERIFY(!driver.button("openBtn")->isVisible());
+        QCOMPARE(saved(driver, target), builtIn);
+        QVERIFY(driver.button("openBtn")->isVisible());
+
+        // Nor does a new session: the file holds the last one's data.
+        QSettings().setValue(SettingsKeys::ReadTimeout, 5000);
+        QVERIFY(rig.start({"--baud", "2400"}));
+        QVERIFY(driver.press("downloadBtn"));
+        QTRY_VERIFY_WITH_TIMEOUT(driver.outputText().size() > 100, 10000);
+        QVERIFY(driver.press("cancelBtn"));
+        QVERIFY(!driver.button("openBtn")->isVisible());
         QCOMPARE(openedUrls.size(), 1);
     }
 };

@@ -1,9 +1,11 @@
 #include "CommandScanner.h"
 
+#include "download/TesterProtocol.h"
+
 namespace {
 
-const std::string remoteCommand = "SYST:REM\r\n";
-const std::string requestCommand = "MEM:DATA? ALL\r\n";
+const std::string remoteCommand = TesterProtocol::remoteCommand;
+const std::string requestCommand = TesterProtocol::allDataCommand;
 const std::size_t keep = 64;
 
 bool endsWith(const std::string &text, const std::string &end)

@@ -1,0 +1,176 @@
+#include "download/DownloadSession.h"
+
+#include "download/PortErrorText.h"
+#include "download/TesterProtocol.h"
+#include "serial/PortSettings.h"
+#include "serial/WinSerialDeviceAsync.h"
+
+#include <QRegularExpression>
+#include <QTextCodec>
+#include <QThread>
+
+namespace {
+
+// What the line brings in the first moment after the port opens (power-up noise, a
+// half-sent record) is not part of the download.
+const unsigned long settleMs = 500;
+// NUL bytes mean the line is still settling: they are waited out in steps. A line that
+// never stops sending them (a receive wire held in break) must not freeze us for good:
+// after this many steps the commands are sent anyway.
+const unsigned long nulStepMs = 200;
+const int maxNulSteps = 25;
+// The view is fed in batches: a text box that takes every chunk on its own cannot keep up.
+const int batchMs = 50;
+
+} // namespace
+
+std::optional<int> DownloadSession::readTimeoutFrom(const QString &text)
+{
+    static const QRegularExpression wholeNumber(QStringLiteral("^\\s*([+-]?)0*(\\d+)\\s*$"));
+    const QRegularExpressionMatch match = wholeNumber.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    if (match.captured(1) == QLatin1String("-"))
+        return minReadTimeout;
+    // Read without wrapping: more digits than the range holds is simply too large.
+    const QString digits = match.captured(2);
+    if (digits.size() > 9)
+        return maxReadTimeout;
+    return qBound(minReadTimeout, digits.toInt(), maxReadTimeout);
+}
+
+DownloadSession::DownloadSession(QObject *parent) : QObject(parent)
+{
+    batchTimer.setSingleShot(true);
+    batchTimer.setInterval(batchMs);
+    connect(&batchTimer, &QTimer::timeout, this, &DownloadSession::textReady);
+}
+
+DownloadSession::~DownloadSession()
+{
+    if (device)
+        stop(false);
+}
+
+bool DownloadSession::start(const QString &portPath, int readTimeout)
+{
+    if (device)
+        return false;
+    received.clear();
+    received.squeeze();
+    pendingText.clear();
+    failureReason.clear();
+    lost = false;
+    decoder.reset(QTextCodec::codecForName("UTF-8")->makeDecoder());
+
+    device = new Ml::WinSerialDeviceAsync(this, portPath);
+    device->setPortSettings(Ml::PortSettings::forTester());
+    if (!device->open(QIODevice::ReadWrite, readTimeout)) {
+        failureReason = PortErrorText::openFailure(portPath, *device);
+        delete device;
+        device = nullptr;
+        return false;
+    }
+
+    QThread::msleep(settleMs);
+    QByteArray taken = device->readAll();
+    for (int step = 0; step < maxNulSteps && taken.startsWith('\0'); ++step) {
+        QThread::msleep(nulStepMs);
+        taken = device->readAll();
+    }
+    const bool onlyNul = taken.startsWith('\0');
+
+    connect(device, &Ml::WinSerialDeviceAsync::readyRead, this, &DownloadSession::takeFromDevice);
+    connect(device, &Ml::WinSerialDeviceAsync::readTimeOut, this, &DownloadSession::deviceTimedOut);
+    connect(device, &Ml::WinSerialDeviceAsync::portFailed, this, &DownloadSession::deviceFailed);
+    device->write(TesterProtocol::remoteCommand);
+    device->write(TesterProtocol::allDataCommand);
+    if (onlyNul)
+        emit lineSendsOnlyNul();
+    return true;
+}
+
+void DownloadSession::cancel()
+{
+    if (!device)
+        return;
+    takeFromDevice();
+    stop(true);
+}
+
+QString DownloadSession::takeText()
+{
+    QString text;
+    text.swap(pendingText);
+    return text;
+}
+
+void DownloadSession::takeFromDevice()
+{
+    if (!device)
+        return;
+    QByteArray chunk = device->readAll();
+    // NUL bytes before the first data are the line still settling, as in the wait before
+    // the commands: not part of the download.
+    if (received.isEmpty()) {
+        int start = 0;
+        while (start < chunk.size() && chunk.at(start) == '\0')
+            ++start;
+        chunk.remove(0, start);
+    }
+    if (chunk.isEmpty())
+        return;
+    received.append(chunk);
+
+    // The view drops what a text box cannot show sensibly; the data keeps it.
+    QString text = decoder->toUnicode(chunk);
+    text.remove(QChar(0));
+    text.remove(QLatin1Char('\r'));
+    pendingText += text;
+    if (!batchTimer.isActive())
+        batchTimer.start();
+}
+
+void DownloadSession::deviceTimedOut()
+{
+    // A port that failed reports its failure before this time-out; that is handled there.
+    if (!device || device->hasPortFailed())
+        return;
+    // Only what the announcements before this time-out brought counts: bytes that came after
+    // it are announced, and taken, after it too. Taking them here would end the download on
+    // a silence from before the tester began to send.
+    //
+    // Silence before the first byte: the user has not started the transfer on the tester
+    // yet. Silence after data: the tester has sent everything.
+    if (received.isEmpty())
+        return;
+    stop(true);
+    emit finished();
+}
+
+void DownloadSession::deviceFailed()
+{
+    if (!device)
+        return;
+    takeFromDevice(); // what arrived before the line went
+    lost = true;
+    stop(true);
+    if (received.isEmpty())
+        emit failed(PortErrorText::lostBeforeData());
+    else
+        emit finished();
+}
+
+void DownloadSession::stop(bool flushText)
+{
+    // This may run inside one of the device's own signals: cut it off first, stop its worker
+    // and port, and delete it once that signal is done.
+    Ml::WinSerialDeviceAsync *ending = device;
+    device = nullptr;
+    disconnect(ending, nullptr, this, nullptr);
+    ending->close();
+    ending->deleteLater();
+    batchTimer.stop();
+    if (flushText)
+        emit textReady();
+}

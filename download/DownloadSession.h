@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+class QTextDecoder;
+
+namespace Ml {
+class WinSerialDeviceAsync;
+}
+
+// One download from the tester, from opening the port until the line falls silent after
+// the data: it opens the port with the tester's line settings, waits out what the line
+// brings before we ask, sends the two commands, keeps every byte that follows and prepares
+// it as text to show. Silence before the first byte is the user not having started the
+// transfer on the tester yet; the first silence after data is the end of the download.
+//
+// No widgets and no dialogs: the window and the command line drive it and tell the user.
+class DownloadSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Milliseconds of silence that end a read, when nothing usable is stored; and the safe
+    // range: USB-serial adapters deliver in bursts up to 16 ms apart, and a download should
+    // not wait for hours to end.
+    static constexpr int defaultReadTimeout = 110;
+    static constexpr int minReadTimeout = 50;
+    static constexpr int maxReadTimeout = 60000;
+    // The read time-out for a stored or typed text: a whole number of milliseconds brought
+    // into the safe range; nothing when the text is no whole number.
+    static std::optional<int> readTimeoutFrom(const QString &text);
+
+    explicit DownloadSession(QObject *parent = nullptr);
+    ~DownloadSession() override;
+
+    // Starts a session on the port at portPath: forgets the last session's data, opens the
+    // port, waits 500 ms (and 200 ms steps while the line brings NUL bytes, at most about
+    // 5 s) blocking the calling thread, discards what came, and asks the tester for its data.
+    // False when the port could not be opened (openFailureReason() says why) or a session
+    // runs already.
+    bool start(const QString &portPath, int readTimeout);
+    // Ends a running session; the data received so far stays.
+    void cancel();
+
+    bool isRunning() const { return device != nullptr; }
+    // Every byte of the current or last session, in order and unchanged.
+    const QByteArray &data() const { return received; }
+    // Whether the tester has sent anything in the current or last session.
+    bool hasData() const { return !received.isEmpty(); }
+    // Whether the last session ended because the line was lost.
+    bool lineLost() const { return lost; }
+    QString openFailureReason() const { return failureReason; }
+
+    // The text that arrived since the last call, as it is shown: decoded as one UTF-8
+    // stream, without NUL bytes and carriage returns.
+    QString takeText();
+
+signals:
+    // New text to show. Sent in batches, at most about every 50 ms, and at once before the
+    // session ends.
+    void textReady();
+    // The line kept sending NUL bytes after the wait: the cable or the tester is at fault.
+    void lineSendsOnlyNul();
+    // The download is over and the port released: the line fell silent after the data, or
+    // was lost after it (lineLost()). data() holds what came.
+    void finished();
+    // The line was lost before any data arrived; the port is released.
+    void failed(const QString &reason);
+
+private:
+    void takeFromDevice();
+    void deviceTimedOut();
+    void deviceFailed();
+    void stop(bool flushText);
+
+    Ml::WinSerialDeviceAsync *device = nullptr;
+    QByteArray received;
+    QString pendingText;
+    std::unique_ptr<QTextDecoder> decoder;
+    QTimer batchTimer;
+    QString failureReason;
+    bool lost = false;
+};

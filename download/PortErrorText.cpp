@@ -1,0 +1,54 @@
+#include "download/PortErrorText.h"
+
+#include "serial/WinSerialDeviceAsync.h"
+
+QString PortErrorText::connectionFailed()
+{
+    return tr("Failed to connect. Please check the device is connected and switched on");
+}
+
+QString PortErrorText::openFailure(const QString &portPath, const Ml::WinSerialDeviceAsync &device)
+{
+    if (portPath.isEmpty())
+        return tr("No port is selected. Connect the adapter, then press Refresh Ports.");
+    switch (device.portErrorKind()) {
+    case Ml::PortErrorKind::InUse:
+        return tr("The port is in use by another program. Close the other program and try again.");
+    case Ml::PortErrorKind::PermissionDenied: {
+        // Joining root's group is no advice to give.
+        const QString group = device.portDeviceGroup();
+        if (!group.isEmpty() && group != QLatin1String("root"))
+            return tr("Permission denied. Add your user to the group \"%1\" that owns the port, "
+                      "then log out and log in again.",
+                      "The %1 will be replaced with the name of a user group, such as dialout. "
+                      "Please do not remove it in your translation!")
+                .arg(group);
+        return tr("Permission denied. Your user account may not use this port.");
+    }
+    case Ml::PortErrorKind::NoSuchDevice:
+        return tr(
+            "No such device. Check that the adapter is plugged in, then press Refresh Ports.");
+    default:
+        break;
+    }
+    // The system's own sentence for the code (errno, GetLastError), in plain words; the
+    // diagnostic line with the bare code when there is none.
+    const quint32 code = device.portErrorCode();
+    const QString reported = code != 0 ? qt_error_string(int(code)) : device.portErrorString();
+    if (reported.isEmpty())
+        return QString();
+    return tr("The system reported: %1", "The %1 will be replaced with the error message of the "
+                                         "operating system. Please do not remove it in your "
+                                         "translation!")
+        .arg(reported);
+}
+
+QString PortErrorText::lostBeforeData()
+{
+    return tr("The connection to the device was lost before any data arrived.");
+}
+
+QString PortErrorText::lostAfterData()
+{
+    return tr("The connection to the device was lost. The data received so far is kept.");
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace Ml {
+class WinSerialDeviceAsync;
+}
+
+// The words for what went wrong with the port, the same in the window and on the command
+// line: why a port could not be opened, and a line that was lost.
+class PortErrorText
+{
+    Q_DECLARE_TR_FUNCTIONS(PortErrorText)
+
+public:
+    // The headline of every failure to connect.
+    static QString connectionFailed();
+    // Why the open of the port at portPath failed, in words the user can act on; device is
+    // the one whose open failed.
+    static QString openFailure(const QString &portPath, const Ml::WinSerialDeviceAsync &device);
+    static QString lostBeforeData();
+    static QString lostAfterData();
+};

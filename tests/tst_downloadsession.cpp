@@ -1,0 +1,381 @@
+// One download session against the tester emulator on a pseudo-terminal, without a window:
+// the whole download byte for byte, the commands going out at once, the read time-out's
+// safe range, Cancel, a line lost before or after data, a line that sends only NUL bytes,
+// and the text for the view arriving in batches.
+#include "TesterEmulatorProcess.h"
+
+#include "download/DownloadSession.h"
+#include "download/PortErrorText.h"
+#include "serial/PortSettings.h"
+#include "serial/WinSerialDevice.h"
+#include "serial/WinSerialDeviceAsync.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+// What the view should show of a whole stream: all of its text, without NUL bytes and
+// carriage returns, however the stream was cut into chunks.
+QString viewOf(const QByteArray &bytes)
+{
+    QString text = QString::fromUtf8(bytes.constData(), bytes.size());
+    text.remove(QChar(0));
+    text.remove(QLatin1Char('\r'));
+    return text;
+}
+
+// The session has let the port go when it can be opened again at once.
+bool portIsFree(const QString &path)
+{
+    return Ml::WinSerialDeviceAsync(nullptr, path).open(QIODevice::ReadWrite, 50); // and closes
+}
+
+// A session and what it told, against an emulator started with the given arguments.
+struct Rig
+{
+    explicit Rig(const QStringList &arguments) { started = emulator.start(arguments); }
+
+    bool start(int readTimeout)
+    {
+        return started && session.start(emulator.devicePath, readTimeout);
+    }
+    // Waits until the session is over; false when it did not end in time.
+    bool waitForEnd(int timeoutMs)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (session.isRunning() && clock.elapsed() < timeoutMs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QCoreApplication::processEvents();
+        return !session.isRunning();
+    }
+
+    TesterEmulatorProcess emulator;
+    bool started = false;
+    DownloadSession session;
+    QString text;
+    int batches = 0;
+    QObject watcher;
+    QSignalSpy finished{&session, &DownloadSession::finished};
+    QSignalSpy failed{&session, &DownloadSession::failed};
+    QSignalSpy onlyNul{&session, &DownloadSession::lineSendsOnlyNul};
+    const QMetaObject::Connection textConnection =
+        QObject::connect(&session, &DownloadSession::textReady, &watcher, [this] {
+            ++batches;
+            text += session.takeText();
+        });
+};
+
+} // namespace
+
+class TestDownloadSession : public QObject
+{
+    Q_OBJECT
+
+    QByteArray builtIn;
+    QTemporaryDir dir;
+    // Set when a whole download did not complete: the tester protocol is broken, and every
+    // later download would only wait out its time limit again.
+    bool protocolBroken = false;
+
+private slots:
+    void initTestCase()
+    {
+        builtIn = TesterEmulatorProcess::builtInData();
+        QVERIFY(builtIn.startsWith("Record,Date,Time,Site,String,"));
+        QVERIFY(builtIn.count("\r\n") > 200);
+    }
+
+    void init()
+    {
+        if (protocolBroken)
+            QSKIP("an earlier download failed: the tester is not answering");
+    }
+
+    void emulatorAnswersEverySession_data()
+    {
+        QTest::addColumn<int>("baud"); // 0: unpaced
+        QTest::newRow("unpaced") << 0;
+        QTest::newRow("115200 baud") << 115200;
+    }
+
+    void emulatorAnswersEverySession()
+    {
+        QFETCH(int, baud);
+        TesterEmulatorProcess emulator;
+        QVERIFY(emulator.start({"--baud", QString::number(baud)}));
+        for (int session = 1; session <= 2; ++session) {
+            Ml::WinSerialDevice port(emulator.devicePath);
+            port.setPortSettings(Ml::PortSettings::forTester());
+            QVERIFY(port.open(QIODevice::ReadWrite, 1000, 1000));
+            QCOMPARE(port.write(QByteArray("\0\0SYST:R", 8)), qint64(8));
+            QTest::qWait(20);
+            QCOMPARE(port.write("EM\r\nMEM:DATA? ALL\r\n"), qint64(19));
+            QElapsedTimer timer;
+            timer.start();
+            QByteArray reply, chunk;
+            qint64 lastByteAt = 0;
+            for (; !(chunk = port.read(4096)).isEmpty(); lastByteAt = timer.elapsed())
+                reply += chunk;
+            QCOMPARE(reply, builtIn);
+            if (baud > 0)
+                QVERIFY(lastByteAt >= builtIn.size() * 10 * 1000 / baud * 9 / 10);
+        }
+    }
+
+    void failedOpen_data()
+    {
+        // A device path, or the emulator's device "held" by another program or "denied" to us.
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("reason");
+
+        QTest::newRow("no port chosen")
+            << QString() << "No port is selected. Connect the adapter, then press Refresh Ports.";
+        QTest::newRow("no such device")
+            << QString("/dev/ml-no-such-port")
+            << "No such device. Check that the adapter is plugged in, then press Refresh Ports.";
+        QTest::newRow("held by another program")
+            << QString("held")
+            << "The port is in use by another program. Close the other program and try again.";
+        QTest::newRow("no serial port") << QString("/dev/null") << "The system reported: ";
+        QTest::newRow("no permission") << QString("denied") << "Permission denied. ";
+    }
+
+    // A port that cannot be opened says why, in words the user can act on.
+    void failedOpen()
+    {
+        QFETCH(QString, port);
+        QFETCH(QString, reason);
+
+        if (port == "denied" && ::geteuid() == 0)
+            QSKIP("root may open any device");
+        const QString how = port;
+        Rig rig({"--baud", "0"});
+        if (!port.isEmpty() && !port.startsWith('/'))
+            port = rig.emulator.devicePath;
+        Ml::WinSerialDeviceAsync holder(nullptr, port);
+        if (how == "held")
+            QVERIFY(holder.open(QIODevice::ReadWrite, 100));
+        if (how == "denied") {
+            QVERIFY(QFile::setPermissions(port, QFileDevice::Permissions()));
+            const QString group = QFileInfo(port).group();
+            if (!group.isEmpty() && group != "root")
+                reason = QStringLiteral("Permission denied. Add your user to the group \"%1\" "
+                                        "that owns the port, then log out and log in again.")
+                             .arg(group);
+        }
+        QVERIFY(!rig.session.start(port, DownloadSession::defaultReadTimeout));
+        QVERIFY(!rig.session.isRunning());
+        const QString said = rig.session.openFailureReason();
+        QVERIFY2(said.startsWith(reason) && said.size() > 20, qPrintable(said));
+    }
+
+    void readTimeoutRange_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("used"); // -1: not a whole number
+
+        QTest::newRow("default") << "110" << 110;
+        QTest::newRow("spaces and sign") << " +250 " << 250;
+        QTest::newRow("leading zeros") << "000000000000000120" << 120;
+        QTest::newRow("0") << "0" << 50;
+        QTest::newRow("negative") << "-20" << 50;
+        QTest::newRow("1 ms, shorter than an adapter's bursts") << "1" << 50;
+        QTest::newRow("a minute") << "60000" << 60000;
+        QTest::newRow("just above") << "60001" << 60000;
+        QTest::newRow("would wrap to 110 as 32 bits") << "4294967406" << 60000;
+        QTest::newRow("would wrap to 14 days") << "99999999999" << 60000;
+        QTest::newRow("int's maximum") << "2147483647" << 60000;
+        QTest::newRow("beyond 64 bits") << "99999999999999999999999" << 60000;
+        QTest::newRow("text") << "abc" << -1;
+        QTest::newRow("empty") << "" << -1;
+        QTest::newRow("fraction") << "12.5" << -1;
+    }
+
+    void readTimeoutRange()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, used);
+        QCOMPARE(DownloadSession::readTimeoutFrom(stored).value_or(-1), used);
+    }
+
+    void wholeDownload_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("data"); // sent with --data; empty: the built-in results
+        QTest::addColumn<int>("readTimeout");
+
+        const QStringList unpaced{"--baud", "0"};
+        // A paced line shows a read time-out that is too short: it would cut the download.
+        const QStringList paced{"--baud", "115200"};
+        QTest::newRow("built-in results") << unpaced << QByteArray() << 110;
+        QTest::newRow("bit 7 set on every byte")
+            << (unpaced + QStringList{"--bit7"}) << QByteArray() << 110;
+        QTest::newRow("NUL bytes before the commands")
+            << (unpaced + QStringList{"--nul-prefix", "300"}) << QByteArray() << 110;
+        QTest::newRow("paced, shortest time-out")
+            << paced << QByteArray() << DownloadSession::minReadTimeout;
+        QTest::newRow("paced, time-out 250") << paced << QByteArray() << 250;
+        // A pause shorter than the time-out is no end; it also cuts the two bytes of the ü
+        // apart, and the NUL must not hide what follows it.
+        QTest::newRow("pause shorter than the time-out, character split, NUL inside")
+            << (unpaced + QStringList{"--pause-after", "13", "--pause-ms", "300"})
+            << QByteArray("Site,Temp\r\nD\xc3\xbcsseldorf S\xc3\xbc"
+                          "d,25 \xc2\xb0"
+                          "C\r\nA\0B,1\r\n",
+                          43)
+            << 1000;
+    }
+
+    void wholeDownload()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, data);
+        QFETCH(int, readTimeout);
+
+        if (!data.isEmpty()) {
+            QFile file(dir.filePath("sent.bin"));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
+            arguments << "--data" << file.fileName();
+        }
+        QByteArray original = data.isEmpty() ? builtIn : data;
+        if (arguments.contains("--bit7"))
+            for (char &byte : original)
+                byte = char(byte | 0x80);
+        Rig rig(arguments);
+        QVERIFY(rig.start(readTimeout));
+        protocolBroken = !rig.waitForEnd(20000) || rig.finished.count() != 1;
+        QVERIFY2(!protocolBroken, "the download did not end on the tester's silence");
+
+        QCOMPARE(rig.session.data(), original);
+        QVERIFY(!rig.session.lineLost());
+        QCOMPARE(rig.text, viewOf(original));
+        QVERIFY(portIsFree(rig.emulator.devicePath));
+    }
+
+    void commandsGoOutAtOnce_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("110") << "110";
+        QTest::newRow("5000") << "5000";
+        QTest::newRow("2147483647") << "2147483647";
+    }
+
+    // The commands must not wait for the first read time-out: the tester answers at once,
+    // so its first bytes come right after the wait for the line to settle.
+    void commandsGoOutAtOnce()
+    {
+        QFETCH(QString, stored);
+        Rig rig({"--baud", "0"});
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(rig.start(*DownloadSession::readTimeoutFrom(stored)));
+        QTRY_VERIFY_WITH_TIMEOUT(rig.session.hasData(), 3000);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        rig.session.cancel();
+        QVERIFY(portIsFree(rig.emulator.devicePath));
+    }
+
+    void cancel_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("afterData");
+        QTest::newRow("before any data") << QStringList{"--ignore-commands"} << false;
+        QTest::newRow("after part of the data") << QStringList{"--baud", "2400"} << true;
+    }
+
+    // Time-outs keep coming while the tester says nothing, and none ends the session; Cancel
+    // keeps what came and lets the port go.
+    void cancel()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, afterData);
+        Rig rig(arguments);
+        QVERIFY(rig.start(DownloadSession::minReadTimeout));
+        if (afterData)
+            QTRY_VERIFY_WITH_TIMEOUT(rig.session.data().size() > 100, 10000);
+        else
+            QTest::qWait(600);
+        QVERIFY(rig.session.isRunning());
+        rig.session.cancel();
+        QVERIFY(!rig.session.isRunning());
+        QTest::qWait(200); // nothing of the ended session comes late
+        QCOMPARE(rig.finished.count() + rig.failed.count(), 0);
+        QCOMPARE(rig.session.hasData(), afterData);
+        QVERIFY(builtIn.startsWith(rig.session.data()) && rig.session.data() != builtIn);
+        QCOMPARE(rig.text, viewOf(rig.session.data())); // the last batch came before the end
+        QVERIFY(portIsFree(rig.emulator.devicePath));
+    }
+
+    void lineLost_data()
+    {
+        QTest::addColumn<int>("after"); // bytes of the reply before the line drops
+        QTest::newRow("before any data") << 0;
+        QTest::newRow("after data") << 3000;
+    }
+
+    // Like an adapter pulled out: the session ends by itself; data that came is kept.
+    void lineLost()
+    {
+        QFETCH(int, after);
+        Rig rig({"--baud", "0", "--hangup-after", QString::number(after)});
+        QVERIFY(rig.start(DownloadSession::defaultReadTimeout));
+        QVERIFY(rig.waitForEnd(10000));
+        QVERIFY(rig.session.lineLost());
+        QCOMPARE(rig.session.data(), builtIn.left(after));
+        QCOMPARE(rig.finished.count(), after > 0 ? 1 : 0);
+        QCOMPARE(rig.failed.count(), after > 0 ? 0 : 1);
+        if (after == 0)
+            QCOMPARE(rig.failed.first().first().toString(), PortErrorText::lostBeforeData());
+    }
+
+    // A line that keeps sending NUL bytes (a receive wire held in break) must not freeze us
+    // in the wait before the commands: after about 5 s the session runs and says so, the NUL
+    // bytes are no data, and the tester's answer after them is the whole download. The NUL
+    // bytes end after about 10 s, so a wait without limit would show, not hang.
+    void lineSendsOnlyNul()
+    {
+        QFile file(dir.filePath("short.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(builtIn.left(500)) == 500);
+        file.close();
+        Rig rig({"--baud", "9600", "--nul-prefix", "10000", "--data", file.fileName()});
+        QElapsedTimer frozen;
+        frozen.start();
+        QVERIFY(rig.start(DownloadSession::defaultReadTimeout));
+        QVERIFY2(frozen.elapsed() < 8000, "the wait for the line to settle has no limit");
+        QCOMPARE(rig.onlyNul.count(), 1);
+        QTest::qWait(500);
+        QVERIFY(!rig.session.hasData());
+        QVERIFY(rig.waitForEnd(60000));
+        QCOMPARE(rig.session.data(), builtIn.left(500));
+    }
+
+    // The view gets the text in batches, not chunk by chunk, and all of it.
+    void textInBatches()
+    {
+        QByteArray data;
+        while (data.size() < 2 * 1024 * 1024)
+            data += builtIn;
+        QFile file(dir.filePath("large.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
+        file.close();
+        Rig rig({"--baud", "0", "--data", file.fileName()});
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(rig.start(DownloadSession::defaultReadTimeout));
+        QVERIFY(rig.waitForEnd(60000));
+        QCOMPARE(rig.session.data().size(), data.size());
+        QCOMPARE(rig.text, viewOf(data));
+        // 2 MB come in about 2000 chunks; batches at most every ~50 ms are far fewer.
+        QVERIFY2(rig.batches <= clock.elapsed() / 40 + 2, qPrintable(QString::number(rig.batches)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDownloadSession)
+
+#include "tst_downloadsession.moc"
