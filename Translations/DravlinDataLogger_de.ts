@@ -111,10 +111,6 @@
         <translation>Starten Sie jetzt das Herunterladen am Prüfgerät</translation>
     </message>
     <message>
-        <source>Failed to connect. Please check the device is connected and switched on</source>
-        <translation>Verbindung fehlgeschlagen. Bitte prüfen Sie, ob das Gerät angeschlossen und eingeschaltet ist</translation>
-    </message>
-    <message>
         <source>Comma Separated Value files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
@@ -169,6 +165,35 @@
         <translation>Empfangene Bytes: %1</translation>
     </message>
     <message>
+        <source>Error saving &quot;%1&quot;: %2</source>
+        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
+        <translation>Fehler beim Speichern von „%1“: %2</translation>
+    </message>
+    <message>
+        <source>The line sends only NUL bytes. Check the cable and the tester.</source>
+        <translation>Die Leitung sendet nur NUL-Bytes. Prüfen Sie das Kabel und das Prüfgerät.</translation>
+    </message>
+    <message>
+        <source>The help pages were not found in &quot;%1&quot;.</source>
+        <comment>The %1 will be replaced with the name of a folder. Please do not remove it in your translation!</comment>
+        <translation>Die Hilfeseiten wurden in „%1“ nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Please reinstall Marlune DataLogger.</source>
+        <translation>Bitte installieren Sie Marlune DataLogger neu.</translation>
+    </message>
+</context>
+<context>
+    <name>PortErrorText</name>
+    <message>
+        <source>Failed to connect. Please check the device is connected and switched on</source>
+        <translation>Verbindung fehlgeschlagen. Bitte prüfen Sie, ob das Gerät angeschlossen und eingeschaltet ist</translation>
+    </message>
+    <message>
+        <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
+        <translation>Keine Schnittstelle ausgewählt. Schließen Sie den Adapter an und klicken Sie dann auf „Schnittstellen aktualisieren“.</translation>
+    </message>
+    <message>
         <source>The port is in use by another program. Close the other program and try again.</source>
         <translation>Die Schnittstelle wird von einem anderen Programm verwendet. Schließen Sie das andere Programm und versuchen Sie es erneut.</translation>
     </message>
@@ -186,22 +211,13 @@
         <translation>Gerät nicht gefunden. Prüfen Sie, ob der Adapter eingesteckt ist, und klicken Sie dann auf „Schnittstellen aktualisieren“.</translation>
     </message>
     <message>
-        <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
-        <translation>Keine Schnittstelle ausgewählt. Schließen Sie den Adapter an und klicken Sie dann auf „Schnittstellen aktualisieren“.</translation>
-    </message>
-    <message>
-        <source>The connection to the device was lost before any data arrived.</source>
-        <translation>Die Verbindung zum Gerät wurde unterbrochen, bevor Daten empfangen wurden.</translation>
-    </message>
-    <message>
         <source>The system reported: %1</source>
         <comment>The %1 will be replaced with the error message of the operating system. Please do not remove it in your translation!</comment>
         <translation>Meldung des Systems: %1</translation>
     </message>
     <message>
-        <source>Error saving &quot;%1&quot;: %2</source>
-        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
-        <translation>Fehler beim Speichern von „%1“: %2</translation>
+        <source>The connection to the device was lost before any data arrived.</source>
+        <translation>Die Verbindung zum Gerät wurde unterbrochen, bevor Daten empfangen wurden.</translation>
     </message>
     <message>
         <source>The connection to the device was lost. The data received so far is kept.</source>

@@ -111,10 +111,6 @@
         <translation>Now initiate the download on the tester</translation>
     </message>
     <message>
-        <source>Failed to connect. Please check the device is connected and switched on</source>
-        <translation>Failed to connect. Please check the device is connected and switched on</translation>
-    </message>
-    <message>
         <source>Comma Separated Value files (*.csv)</source>
         <translation>Comma Separated Value files (*.csv)</translation>
     </message>
@@ -169,6 +165,35 @@
         <translation>Bytes received: %1</translation>
     </message>
     <message>
+        <source>Error saving &quot;%1&quot;: %2</source>
+        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
+        <translation>Error saving &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The line sends only NUL bytes. Check the cable and the tester.</source>
+        <translation>The line sends only NUL bytes. Check the cable and the tester.</translation>
+    </message>
+    <message>
+        <source>The help pages were not found in &quot;%1&quot;.</source>
+        <comment>The %1 will be replaced with the name of a folder. Please do not remove it in your translation!</comment>
+        <translation>The help pages were not found in &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Please reinstall Marlune DataLogger.</source>
+        <translation>Please reinstall Marlune DataLogger.</translation>
+    </message>
+</context>
+<context>
+    <name>PortErrorText</name>
+    <message>
+        <source>Failed to connect. Please check the device is connected and switched on</source>
+        <translation>Failed to connect. Please check the device is connected and switched on</translation>
+    </message>
+    <message>
+        <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
+        <translation>No port is selected. Connect the adapter, then press Refresh Ports.</translation>
+    </message>
+    <message>
         <source>The port is in use by another program. Close the other program and try again.</source>
         <translation>The port is in use by another program. Close the other program and try again.</translation>
     </message>
@@ -186,22 +211,13 @@
         <translation>No such device. Check that the adapter is plugged in, then press Refresh Ports.</translation>
     </message>
     <message>
-        <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
-        <translation>No port is selected. Connect the adapter, then press Refresh Ports.</translation>
-    </message>
-    <message>
-        <source>The connection to the device was lost before any data arrived.</source>
-        <translation>The connection to the device was lost before any data arrived.</translation>
-    </message>
-    <message>
         <source>The system reported: %1</source>
         <comment>The %1 will be replaced with the error message of the operating system. Please do not remove it in your translation!</comment>
         <translation>The system reported: %1</translation>
     </message>
     <message>
-        <source>Error saving &quot;%1&quot;: %2</source>
-        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
-        <translation>Error saving &quot;%1&quot;: %2</translation>
+        <source>The connection to the device was lost before any data arrived.</source>
+        <translation>The connection to the device was lost before any data arrived.</translation>
     </message>
     <message>
         <source>The connection to the device was lost. The data received so far is kept.</source>

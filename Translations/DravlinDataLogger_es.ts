@@ -111,10 +111,6 @@
         <translation>Inicie ahora la descarga en el comprobador</translation>
     </message>
     <message>
-        <source>Failed to connect. Please check the device is connected and switched on</source>
-        <translation>Error de conexión. Compruebe que el equipo está conectado y encendido</translation>
-    </message>
-    <message>
         <source>Comma Separated Value files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
     </message>
@@ -169,6 +165,35 @@
         <translation>Bytes recibidos: %1</translation>
     </message>
     <message>
+        <source>Error saving &quot;%1&quot;: %2</source>
+        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
+        <translation>Error al guardar &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The line sends only NUL bytes. Check the cable and the tester.</source>
+        <translation>La línea solo envía bytes NUL. Compruebe el cable y el comprobador.</translation>
+    </message>
+    <message>
+        <source>The help pages were not found in &quot;%1&quot;.</source>
+        <comment>The %1 will be replaced with the name of a folder. Please do not remove it in your translation!</comment>
+        <translation>No se encontraron las páginas de ayuda en «%1».</translation>
+    </message>
+    <message>
+        <source>Please reinstall Marlune DataLogger.</source>
+        <translation>Vuelva a instalar Marlune DataLogger.</translation>
+    </message>
+</context>
+<context>
+    <name>PortErrorText</name>
+    <message>
+        <source>Failed to connect. Please check the device is connected and switched on</source>
+        <translation>Error de conexión. Compruebe que el equipo está conectado y encendido</translation>
+    </message>
+    <message>
+        <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
+        <translation>No hay ningún puerto seleccionado. Conecte el adaptador y pulse &quot;Actualizar puertos&quot;.</translation>
+    </message>
+    <message>
         <source>The port is in use by another program. Close the other program and try again.</source>
         <translation>Otro programa está usando el puerto. Cierre el otro programa y vuelva a intentarlo.</translation>
     </message>
@@ -186,22 +211,13 @@
         <translation>No se encuentra el dispositivo. Compruebe que el adaptador está enchufado y pulse &quot;Actualizar puertos&quot;.</translation>
     </message>
     <message>
-        <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
-        <translation>No hay ningún puerto seleccionado. Conecte el adaptador y pulse &quot;Actualizar puertos&quot;.</translation>
-    </message>
-    <message>
-        <source>The connection to the device was lost before any data arrived.</source>
-        <translation>Se perdió la conexión con el equipo antes de recibir datos.</translation>
-    </message>
-    <message>
         <source>The system reported: %1</source>
         <comment>The %1 will be replaced with the error message of the operating system. Please do not remove it in your translation!</comment>
         <translation>El sistema indicó: %1</translation>
     </message>
     <message>
-        <source>Error saving &quot;%1&quot;: %2</source>
-        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
-        <translation>Error al guardar &quot;%1&quot;: %2</translation>
+        <source>The connection to the device was lost before any data arrived.</source>
+        <translation>Se perdió la conexión con el equipo antes de recibir datos.</translation>
     </message>
     <message>
         <source>The connection to the device was lost. The data received so far is kept.</source>

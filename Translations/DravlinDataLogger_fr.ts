@@ -111,10 +111,6 @@
         <translation>Lancez maintenant le téléchargement sur le testeur</translation>
     </message>
     <message>
-        <source>Failed to connect. Please check the device is connected and switched on</source>
-        <translation>Échec de la connexion. Veuillez vérifier que l&apos;appareil est branché et allumé</translation>
-    </message>
-    <message>
         <source>Comma Separated Value files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
@@ -169,6 +165,35 @@
         <translation>Octets reçus&#xa0;: %1</translation>
     </message>
     <message>
+        <source>Error saving &quot;%1&quot;: %2</source>
+        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
+        <translation>Erreur lors de l&apos;enregistrement de «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The line sends only NUL bytes. Check the cable and the tester.</source>
+        <translation>La ligne n&apos;envoie que des octets NUL. Vérifiez le câble et le testeur.</translation>
+    </message>
+    <message>
+        <source>The help pages were not found in &quot;%1&quot;.</source>
+        <comment>The %1 will be replaced with the name of a folder. Please do not remove it in your translation!</comment>
+        <translation>Les pages d&apos;aide sont introuvables dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>Please reinstall Marlune DataLogger.</source>
+        <translation>Veuillez réinstaller Marlune DataLogger.</translation>
+    </message>
+</context>
+<context>
+    <name>PortErrorText</name>
+    <message>
+        <source>Failed to connect. Please check the device is connected and switched on</source>
+        <translation>Échec de la connexion. Veuillez vérifier que l&apos;appareil est branché et allumé</translation>
+    </message>
+    <message>
+        <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
+        <translation>Aucun port n&apos;est sélectionné. Branchez l&apos;adaptateur, puis cliquez sur «&#xa0;Actualiser les ports&#xa0;».</translation>
+    </message>
+    <message>
         <source>The port is in use by another program. Close the other program and try again.</source>
         <translation>Le port est utilisé par un autre programme. Fermez l&apos;autre programme et réessayez.</translation>
     </message>
@@ -186,22 +211,13 @@
         <translation>Périphérique introuvable. Vérifiez que l&apos;adaptateur est branché, puis cliquez sur «&#xa0;Actualiser les ports&#xa0;».</translation>
     </message>
     <message>
-        <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
-        <translation>Aucun port n&apos;est sélectionné. Branchez l&apos;adaptateur, puis cliquez sur «&#xa0;Actualiser les ports&#xa0;».</translation>
-    </message>
-    <message>
-        <source>The connection to the device was lost before any data arrived.</source>
-        <translation>La connexion à l&apos;appareil a été perdue avant la réception de données.</translation>
-    </message>
-    <message>
         <source>The system reported: %1</source>
         <comment>The %1 will be replaced with the error message of the operating system. Please do not remove it in your translation!</comment>
         <translation>Message du système&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Error saving &quot;%1&quot;: %2</source>
-        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
-        <translation>Erreur lors de l&apos;enregistrement de «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+        <source>The connection to the device was lost before any data arrived.</source>
+        <translation>La connexion à l&apos;appareil a été perdue avant la réception de données.</translation>
     </message>
     <message>
         <source>The connection to the device was lost. The data received so far is kept.</source>

@@ -111,10 +111,6 @@
         <translation>Avviare ora lo scaricamento sullo strumento</translation>
     </message>
     <message>
-        <source>Failed to connect. Please check the device is connected and switched on</source>
-        <translation>Connessione non riuscita. Verificare che lo strumento sia collegato e acceso</translation>
-    </message>
-    <message>
         <source>Comma Separated Value files (*.csv)</source>
         <translation>File CSV (*.csv)</translation>
     </message>
@@ -169,6 +165,35 @@
         <translation>Byte ricevuti: %1</translation>
     </message>
     <message>
+        <source>Error saving &quot;%1&quot;: %2</source>
+        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
+        <translation>Errore durante il salvataggio di &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The line sends only NUL bytes. Check the cable and the tester.</source>
+        <translation>La linea invia solo byte NUL. Controllare il cavo e lo strumento.</translation>
+    </message>
+    <message>
+        <source>The help pages were not found in &quot;%1&quot;.</source>
+        <comment>The %1 will be replaced with the name of a folder. Please do not remove it in your translation!</comment>
+        <translation>Le pagine della guida non sono state trovate in «%1».</translation>
+    </message>
+    <message>
+        <source>Please reinstall Marlune DataLogger.</source>
+        <translation>Reinstallare Marlune DataLogger.</translation>
+    </message>
+</context>
+<context>
+    <name>PortErrorText</name>
+    <message>
+        <source>Failed to connect. Please check the device is connected and switched on</source>
+        <translation>Connessione non riuscita. Verificare che lo strumento sia collegato e acceso</translation>
+    </message>
+    <message>
+        <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
+        <translation>Nessuna porta selezionata. Collegare l&apos;adattatore, quindi premere &quot;Aggiorna porte&quot;.</translation>
+    </message>
+    <message>
         <source>The port is in use by another program. Close the other program and try again.</source>
         <translation>La porta è utilizzata da un altro programma. Chiudere l&apos;altro programma e riprovare.</translation>
     </message>
@@ -186,22 +211,13 @@
         <translation>Dispositivo non trovato. Verificare che l&apos;adattatore sia inserito, quindi premere &quot;Aggiorna porte&quot;.</translation>
     </message>
     <message>
-        <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
-        <translation>Nessuna porta selezionata. Collegare l&apos;adattatore, quindi premere &quot;Aggiorna porte&quot;.</translation>
-    </message>
-    <message>
-        <source>The connection to the device was lost before any data arrived.</source>
-        <translation>La connessione con lo strumento si è interrotta prima della ricezione di dati.</translation>
-    </message>
-    <message>
         <source>The system reported: %1</source>
         <comment>The %1 will be replaced with the error message of the operating system. Please do not remove it in your translation!</comment>
         <translation>Messaggio del sistema: %1</translation>
     </message>
     <message>
-        <source>Error saving &quot;%1&quot;: %2</source>
-        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
-        <translation>Errore durante il salvataggio di &quot;%1&quot;: %2</translation>
+        <source>The connection to the device was lost before any data arrived.</source>
+        <translation>La connessione con lo strumento si è interrotta prima della ricezione di dati.</translation>
     </message>
     <message>
         <source>The connection to the device was lost. The data received so far is kept.</source>

@@ -111,10 +111,6 @@
         <translation>Start nu het downloaden op de tester</translation>
     </message>
     <message>
-        <source>Failed to connect. Please check the device is connected and switched on</source>
-        <translation>Verbinding mislukt. Controleer of het apparaat is aangesloten en ingeschakeld</translation>
-    </message>
-    <message>
         <source>Comma Separated Value files (*.csv)</source>
         <translation>CSV-bestanden (*.csv)</translation>
     </message>
@@ -169,6 +165,35 @@
         <translation>Ontvangen bytes: %1</translation>
     </message>
     <message>
+        <source>Error saving &quot;%1&quot;: %2</source>
+        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
+        <translation>Fout bij het opslaan van &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The line sends only NUL bytes. Check the cable and the tester.</source>
+        <translation>De lijn verzendt alleen NUL-bytes. Controleer de kabel en de tester.</translation>
+    </message>
+    <message>
+        <source>The help pages were not found in &quot;%1&quot;.</source>
+        <comment>The %1 will be replaced with the name of a folder. Please do not remove it in your translation!</comment>
+        <translation>De helppagina&apos;s zijn niet gevonden in ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Please reinstall Marlune DataLogger.</source>
+        <translation>Installeer Marlune DataLogger opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>PortErrorText</name>
+    <message>
+        <source>Failed to connect. Please check the device is connected and switched on</source>
+        <translation>Verbinding mislukt. Controleer of het apparaat is aangesloten en ingeschakeld</translation>
+    </message>
+    <message>
+        <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
+        <translation>Geen poort geselecteerd. Sluit de adapter aan en klik daarna op &quot;Poorten vernieuwen&quot;.</translation>
+    </message>
+    <message>
         <source>The port is in use by another program. Close the other program and try again.</source>
         <translation>De poort wordt door een ander programma gebruikt. Sluit het andere programma en probeer het opnieuw.</translation>
     </message>
@@ -186,22 +211,13 @@
         <translation>Apparaat niet gevonden. Controleer of de adapter is aangesloten en klik daarna op &quot;Poorten vernieuwen&quot;.</translation>
     </message>
     <message>
-        <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
-        <translation>Geen poort geselecteerd. Sluit de adapter aan en klik daarna op &quot;Poorten vernieuwen&quot;.</translation>
-    </message>
-    <message>
-        <source>The connection to the device was lost before any data arrived.</source>
-        <translation>De verbinding met het apparaat is verbroken voordat er gegevens binnenkwamen.</translation>
-    </message>
-    <message>
         <source>The system reported: %1</source>
         <comment>The %1 will be replaced with the error message of the operating system. Please do not remove it in your translation!</comment>
         <translation>Melding van het systeem: %1</translation>
     </message>
     <message>
-        <source>Error saving &quot;%1&quot;: %2</source>
-        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
-        <translation>Fout bij het opslaan van &quot;%1&quot;: %2</translation>
+        <source>The connection to the device was lost before any data arrived.</source>
+        <translation>De verbinding met het apparaat is verbroken voordat er gegevens binnenkwamen.</translation>
     </message>
     <message>
         <source>The connection to the device was lost. The data received so far is kept.</source>

@@ -6,6 +6,7 @@
 #include "download/SavedData.h"
 #include "language/DialogLanguage.h"
 #include "language/Translators.h"
+#include "mainwindow/PortList.h"
 #include "serial/ComPortDiscovery.h"
 
 #include <QCoreApplication>
@@ -18,7 +19,6 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QSettings>
-#include <QStandardItemModel>
 #include <QTextCursor>
 #include <QUrl>
 
@@ -53,30 +53,13 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(par
         "QProgressBar::chunk:horizontal { background: qlineargradient(x1: 0, y1: 0.5, x2: 1, "
         "y2: 0.5, stop: 0 orange, stop: 1 white); }"));
 
-    ui.statusBar->setStyleSheet(
-        QStringLiteral("QStatusBar { background-color: #FFFFFF; border-top: 1px solid gray; }"));
-    ui.statusBar->setMinimumHeight(30);
-
     {
         QSettings settings;
         restoreGeometry(settings.value(SettingsKeys::MainWindowGeometry).toByteArray());
         restoreState(settings.value(SettingsKeys::MainWindowState).toByteArray(), 0);
     }
 
-    if (comPortsAcceptTypedPaths()) {
-        // Like a serial terminal: a device path such as /dev/pts/3 may be typed in.
-        ui.comPorts->setEditable(true);
-        // A typed path that the box takes into its list carries itself as the path to open.
-        auto *model = static_cast<QStandardItemModel *>(ui.comPorts->model());
-        connect(model, &QStandardItemModel::rowsInserted, this,
-                [model](const QModelIndex &, int first, int last) {
-                    for (int row = first; row <= last; ++row) {
-                        QStandardItem *item = model->item(row);
-                        if (item && item->data(Qt::UserRole).isNull())
-                            item->setData(item->text(), Qt::UserRole);
-                    }
-                });
-    }
+    PortList::acceptTypedPaths(ui.comPorts);
     refreshPorts();
 
     connect(ui.actionExit, &QAction::triggered, this, &MainWindow::close);
@@ -117,19 +100,6 @@ MainWindow::~MainWindow()
     delete progressBar;
 }
 
-QString MainWindow::selectedPortPath() const
-{
-    const QString text = ui.comPorts->currentText();
-    const int current = ui.comPorts->currentIndex();
-    if (current >= 0 && ui.comPorts->itemText(current) == text)
-        return ui.comPorts->itemData(current).toString();
-    // Text typed but not yet taken into the list.
-    const int listed = ui.comPorts->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (listed >= 0)
-        return ui.comPorts->itemData(listed).toString();
-    return text.trimmed();
-}
-
 void MainWindow::changeLanguage()
 {
     // The folder beside the executable, as at start-up: a relative "Translations" would
@@ -151,30 +121,9 @@ void MainWindow::changeLanguage()
 
 void MainWindow::refreshPorts()
 {
-    ui.comPorts->clear();
     QList<ComPortInfo> ports;
     enumerateComPorts(ports);
-    const QString stored = QSettings().value(SettingsKeys::PortName).toString();
-
-    int current = -1;
-    for (const ComPortInfo &port : qAsConst(ports)) {
-        ui.comPorts->addItem(port.portName, port.devicePath);
-        if (port.portName == stored)
-            current = ui.comPorts->count() - 1;
-    }
-    if (current < 0 && ui.comPorts->isEditable() && !stored.isEmpty()) {
-        // A device path typed at an earlier run: pick its listed port, or list the path
-        // itself while the device exists.
-        const int listed = ui.comPorts->findData(stored);
-        if (listed >= 0) {
-            current = listed;
-        } else if (ComPortRules::isExistingDevicePath(stored)) {
-            ui.comPorts->addItem(stored, stored);
-            current = ui.comPorts->count() - 1;
-        }
-    }
-    if (current >= 0)
-        ui.comPorts->setCurrentIndex(current);
+    PortList::fill(ui.comPorts, ports, QSettings().value(SettingsKeys::PortName).toString());
 }
 
 void MainWindow::convertDataToggled(bool checked)
@@ -211,8 +160,7 @@ void MainWindow::download()
     ui.outputTextEdit->clear();
     savedFileHoldsData = false;
 
-    const QString portPath = selectedPortPath();
-    if (!session->start(portPath, settledReadTimeout())) {
+    if (!session->start(PortList::selectedPath(ui.comPorts), settledReadTimeout())) {
         showSessionEnded();
         showIdleMessage();
         showConnectionFailure(session->openFailureReason());

@@ -21,10 +21,6 @@ public:
     explicit MainWindow(QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
     ~MainWindow() override;
 
-    // The device path of the chosen port: the current item's path, or on Linux a path typed
-    // into the port box.
-    QString selectedPortPath() const;
-
     // Set just before the window closes to have the start-up cycle run again.
     bool restartRequested = false;
 

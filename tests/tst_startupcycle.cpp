@@ -11,6 +11,7 @@
 #include "language/DialogLanguage.h"
 #include "language/Translators.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/PortList.h"
 
 #include <QAction>
 #include <QApplication>
@@ -340,18 +341,18 @@ private slots:
             QTest::keyClicks(ports->lineEdit(), typed);
             if (pressEnter)
                 QTest::keyClick(ports->lineEdit(), Qt::Key_Return);
-            QCOMPARE(window.selectedPortPath(), typed);
+            QCOMPARE(PortList::selectedPath(window.findChild<QComboBox *>("comPorts")), typed);
         }
 
         MainWindow again;
         again.show();
         auto *ports = again.findChild<QComboBox *>("comPorts");
         QCOMPARE(ports->findText(typed) >= 0, listedAgain);
-        QCOMPARE(again.selectedPortPath() == typed, listedAgain);
+        QCOMPARE(PortList::selectedPath(ports) == typed, listedAgain);
         // Refresh Ports comes back to the stored choice.
         ports->setCurrentIndex(-1);
         again.findChild<QAction *>("actionRefreshPorts")->trigger();
-        QCOMPARE(again.selectedPortPath() == typed, listedAgain);
+        QCOMPARE(PortList::selectedPath(ports) == typed, listedAgain);
     }
 };
 
