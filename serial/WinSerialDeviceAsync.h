@@ -37,6 +37,7 @@ public:
     qint64 bytesAvailable() const override;
     bool canReadLine() const override;
     bool waitForReadyRead(int msecs) override;
+    // True at once when nothing queued is left to write.
     bool waitForBytesWritten(int msecs) override;
 
     // Opens the port (write time-out 110 ms) and starts the worker; false when the worker

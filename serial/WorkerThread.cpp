@@ -90,6 +90,12 @@ bool WorkerThread::passReadGate(int milliseconds)
 
 bool WorkerThread::passWriteGate(int milliseconds)
 {
+    {
+        // Held by the loop for a whole write-out, which its write time-out bounds.
+        TsanMutex::Locker locker(writeMutex);
+        if (writeBuffer.isEmpty())
+            return true;
+    }
     return passGate(writeGate, writeGateWaiters, milliseconds);
 }
 

@@ -52,6 +52,8 @@ public:
     bool lineWaiting();
     // Succeed when the run loop lets go of its gate within the time (negative: no limit).
     bool passReadGate(int milliseconds);
+    // The same, but true at once when nothing queued is left to write: a write goes out at
+    // once, often before its writer starts waiting for it.
     bool passWriteGate(int milliseconds);
     // After the loop has ended (QThread::wait): orders everything it did before what the
     // caller does next, in a way ThreadSanitizer sees (it cannot see it through wait()).
