@@ -382,7 +382,7 @@ void checkWorker(const std::string &name)
     }
 
     Worker worker(port, 10000);
-    ::Sleep(300); // the worker waits in its read now
+    ::Sleep(330); // the worker waits in its read now, some way into a slice
     worker.queueMessage("idle", 0);
     ::Sleep(300);
     // The far end answers in small pieces; writes queued meanwhile wake the reads between
