@@ -1,5 +1,6 @@
 // Serial layer figures on a pseudo-terminal: how closely an idle read keeps its time-out,
-// how fast a byte that arrives mid-wait is returned, throughput through the asynchronous
+// how fast a byte that arrives mid-wait is returned, how fast a write reaches the line and a
+// close returns while the worker waits in a 10 s read, throughput through the asynchronous
 // device, and the CPU time the worker uses on a silent and on a lost port.
 #include "PseudoTerminal.h"
 #include "serial/PortSettings.h"
@@ -88,6 +89,35 @@ void byteLatency(int runs)
     report("byte mid-wait: send to return", latency);
 }
 
+// The worker waits on a silent line with a read time-out of 10 s: a write is woken out at once,
+// and so is a close.
+void wakeLatency(int runs)
+{
+    PseudoTerminal line;
+    WinSerialDeviceAsync device(nullptr, line.slavePath());
+    device.setPortSettings(Ml::PortSettings::forTester());
+    device.open(QIODevice::ReadWrite, 10000);
+    std::vector<double> latency;
+    for (int i = 0; i < runs; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        const Clock::time_point start = Clock::now();
+        device.write("SYST:REM\r\n");
+        line.receive(10, 5000);
+        latency.push_back(ms(Clock::now() - start));
+    }
+    report("write during a 10 s idle read: to the pty", latency);
+    std::vector<double> closing;
+    for (int i = 0; i < runs; ++i) {
+        if (i > 0)
+            device.open(QIODevice::ReadWrite, 10000);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        const Clock::time_point start = Clock::now();
+        device.close();
+        closing.push_back(ms(Clock::now() - start));
+    }
+    report("close during a 10 s idle read", closing);
+}
+
 void throughput(int megabytes)
 {
     PseudoTerminal line;
@@ -146,6 +176,7 @@ int main(int argc, char **argv)
     idleReads(110, 20);
     idleReads(1000, 5);
     byteLatency(20);
+    wakeLatency(20);
     throughput(16);
     idleCpu(false);
     idleCpu(true);

@@ -11,6 +11,13 @@
 // them. Never fails loudly: a system failure yields fewer or no records.
 void enumerateComPorts(QList<ComPortInfo> &ports);
 
+#ifndef _WIN32
+// Linux: appends the ports the system found, in their order, leaving out the empty UART
+// slots; each port's type is read from <sysClassTty>/<port name>/type (/sys/class/tty).
+void appendLinuxPorts(QList<ComPortInfo> &ports, const QList<ComPortInfo> &found,
+                      const QString &sysClassTty);
+#endif
+
 // Whether a port can be given by typing its device path (/dev/pts/3) rather
 // than picked from the list. True on Linux, false on Windows.
 bool comPortsAcceptTypedPaths();

@@ -4,9 +4,9 @@
 #include <QSerialPortInfo>
 
 namespace {
-QByteArray sysTtyType(const QString &portName)
+QByteArray sysTtyType(const QString &sysClassTty, const QString &portName)
 {
-    QFile file(QStringLiteral("/sys/class/tty/%1/type").arg(portName));
+    QFile file(QStringLiteral("%1/%2/type").arg(sysClassTty, portName));
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.read(32);
@@ -15,10 +15,9 @@ QByteArray sysTtyType(const QString &portName)
 
 void enumerateComPorts(QList<ComPortInfo> &ports)
 {
+    QList<ComPortInfo> found;
     const QList<QSerialPortInfo> available = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &info : available) {
-        if (ComPortRules::isPhantomUart(info.portName(), sysTtyType(info.portName())))
-            continue;
         ComPortInfo port;
         port.portName = info.portName();
         port.devicePath = info.systemLocation();
@@ -28,7 +27,17 @@ void enumerateComPorts(QList<ComPortInfo> &ports)
             port.vendorId = info.vendorIdentifier();
         if (info.hasProductIdentifier())
             port.productId = info.productIdentifier();
-        ports.append(port);
+        found.append(port);
+    }
+    appendLinuxPorts(ports, found, QStringLiteral("/sys/class/tty"));
+}
+
+void appendLinuxPorts(QList<ComPortInfo> &ports, const QList<ComPortInfo> &found,
+                      const QString &sysClassTty)
+{
+    for (const ComPortInfo &port : found) {
+        if (!ComPortRules::isPhantomUart(port.portName, sysTtyType(sysClassTty, port.portName)))
+            ports.append(port);
     }
 }
 

@@ -54,15 +54,14 @@ PortOpenSequence::Result PortOpenSequence::run(SerialPort &port, const SerialPor
     if (!port.getCommState(*portState))
         return PortUnavailable;
     applyPortSettings(settings, *portState);
-    // The results of the mask, queue-size, purge and time-out calls are not examined: a
-    // driver that cannot take them still transfers bytes.
-    port.setCommMask(0);
-    port.setupComm(Comm::queueSize, Comm::queueSize);
-    port.purgeComm(Comm::purgeAll);
+    if (!port.setCommMask(0) || !port.setupComm(Comm::queueSize, Comm::queueSize) ||
+        !port.purgeComm(Comm::purgeAll))
+        return ConfigurationRejected;
     COMMTIMEOUTS t = timeouts(readTimeout, writeTimeout);
     if (hooks.configureTimeouts)
         hooks.configureTimeouts(t);
-    port.setCommTimeouts(t);
+    if (!port.setCommTimeouts(t))
+        return ConfigurationRejected;
     if (hooks.configurePortState)
         hooks.configurePortState();
     if (!port.setCommState(*portState))

@@ -21,6 +21,9 @@ public:
         Opened,
         PortUnavailable, // the port could not be opened or its state not read
         StateRejected,   // the port refused the configured state
+        // the port refused its event mask, queue sizes, purge or time-outs: reads could then
+        // wait until the buffer fills, and a close behind them for ever
+        ConfigurationRejected,
     };
 
     struct Hooks

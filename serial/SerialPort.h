@@ -3,8 +3,9 @@
 // Windows (the kernel32 communications calls) and from SerialPort_posix.cpp elsewhere
 // (termios), which gives the same read, write, purge and time-out behaviour. Plain C++, no Qt.
 //
-// A SerialPort is used by one thread at a time, except interrupt(), which any thread may call
-// while another is blocked in readFile, writeFile, flushFileBuffers or pause.
+// A SerialPort is used by one thread at a time, except interrupt() and wake(), which any thread
+// may call while another is blocked in readFile, readFileWithin, writeFile, flushFileBuffers or
+// pause.
 #pragma once
 
 #include "serial/CommTypes.h"
@@ -45,6 +46,13 @@ public:
     // between 1 and the maximum - 1): returns at once with what is waiting, else with the
     // first bytes to arrive, else with 0 bytes after the constant. False on a failed read.
     bool readFile(void *buffer, uint32_t size, uint32_t &read);
+    // The same read with its own bound instead of the read time-out: returns what is waiting,
+    // else the first bytes to arrive within `wait` milliseconds (0: only what is waiting), else
+    // 0 bytes. Also returns 0 bytes at once on wake() or interrupt(). On Windows it reads in
+    // slices of at most maxReadSlice milliseconds (the slice never reaching past `wait`),
+    // looking for a wake-up between them; on POSIX a poll wakes it directly.
+    bool readFileWithin(void *buffer, uint32_t size, uint32_t wait, uint32_t &read);
+    static constexpr uint32_t maxReadSlice = 50;
     // Writes within the write time-outs; on time-out returns true with the bytes written so far.
     bool writeFile(const void *data, uint32_t size, uint32_t &written);
     // Waits until written bytes have left the driver.
@@ -55,8 +63,13 @@ public:
     uint32_t lastError() const;
 
     // Wakes a blocked read, write, flush or pause at once and makes later ones return at once
-    // (a read with 0 bytes), until the port is opened again. Safe from any thread.
+    // (a read with 0 bytes), until the port is opened again: the port is being closed. Safe
+    // from any thread.
     void interrupt();
+    // Ends the one readFileWithin waiting now with 0 bytes, or the next one when none waits
+    // (so a wake-up issued just before the read is not lost); later reads wait as usual. Does
+    // not touch readFile, writes or pause. Safe from any thread.
+    void wake();
     // Waits for the given time or until interrupt(); true when interrupted.
     bool pause(uint32_t milliseconds);
 

@@ -1,6 +1,8 @@
 // The serial platform layer on Linux and other POSIX systems: termios in raw mode, an
 // exclusive open, and poll against a monotonic deadline for the read and write time-outs.
-// A pipe in every poll set lets interrupt() wake a blocked call at once.
+// A pipe in every poll set lets interrupt() wake a blocked call at once (its byte stays, so
+// every later call returns at once too); a second pipe, in the poll set of readFileWithin
+// only, carries the one-shot wake() and is emptied by the read it wakes.
 #include "serial/SerialPort.h"
 
 #include <algorithm>
@@ -83,11 +85,24 @@ bool unsupported(int error)
     return error == ENOTTY || error == EINVAL;
 }
 
+// Time-outs beyond this (about 35 years) are waits without limit; the deadline of a longer
+// one would not fit the clock.
+constexpr uint64_t longestTimeout = uint64_t(1) << 40;
+
+Clock::time_point deadlineAfter(uint64_t milliseconds)
+{
+    return milliseconds > longestTimeout
+               ? Clock::time_point::max()
+               : Clock::now() + std::chrono::milliseconds(static_cast<int64_t>(milliseconds));
+}
+
 int millisecondsUntil(Clock::time_point deadline)
 {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - Clock::now() + std::chrono::microseconds(999));
-    return left.count() < 0 ? 0 : static_cast<int>(std::min<long long>(left.count(), 1 << 30));
+    const Clock::duration left = deadline - Clock::now(); // a deadline of max() fits too
+    if (left <= Clock::duration::zero())
+        return 0;
+    const auto rounded = std::chrono::ceil<std::chrono::milliseconds>(left).count();
+    return static_cast<int>(std::min<long long>(rounded, 1 << 30));
 }
 
 } // namespace
@@ -95,8 +110,10 @@ int millisecondsUntil(Clock::time_point deadline)
 struct SerialPort::Private
 {
     int fd = -1;
-    int wakeRead = -1;
+    int wakeRead = -1; // interrupt(): stays readable until the port is closed
     int wakeWrite = -1;
+    int wakeupRead = -1; // wake(): emptied by the read it wakes
+    int wakeupWrite = -1;
     uint32_t error = 0;
     COMMTIMEOUTS timeouts{};
     // What the line has no place for in termios (limits, event character, ...) is kept
@@ -110,16 +127,20 @@ struct SerialPort::Private
         return false;
     }
 
-    enum Wait { Failed, Ready, TimedOut, Interrupted };
+    enum Wait { Failed, Ready, TimedOut, Interrupted, Woken };
 
-    // Waits until the port is ready for the given events (no events: waits on the wake pipe
-    // alone), until interrupt() or until the deadline (none: without limit).
-    Wait wait(short events, const Clock::time_point *deadline)
+    // Waits until the port is ready for the given events (no events: waits on the interrupt
+    // pipe alone), until interrupt(), until wake() when wakeable, or until the deadline (none:
+    // without limit). Ready bytes win over a wake-up, which then wakes the next wait.
+    Wait wait(short events, const Clock::time_point *deadline, bool wakeable = false)
     {
         for (;;) {
-            pollfd fds[2] = {{wakeRead, POLLIN, 0}, {fd, events, 0}};
-            const int count = events ? 2 : 1;
-            const int ready = ::poll(fds, count, deadline ? millisecondsUntil(*deadline) : -1);
+            pollfd fds[3] = {{wakeRead, POLLIN, 0}, {fd, events, 0}, {wakeupRead, POLLIN, 0}};
+            if (!events)
+                fds[1].fd = -1; // poll ignores negative descriptors
+            if (!wakeable)
+                fds[2].fd = -1;
+            const int ready = ::poll(fds, 3, deadline ? millisecondsUntil(*deadline) : -1);
             if (ready < 0) {
                 if (errno == EINTR)
                     continue; // the time left is computed again from the deadline
@@ -128,17 +149,55 @@ struct SerialPort::Private
             }
             if (fds[0].revents)
                 return Interrupted;
-            if (ready == 0) {
-                if (deadline && Clock::now() < *deadline)
-                    continue; // poll may wake a little early; wait out the rest
-                return TimedOut;
-            }
             if (fds[1].revents & POLLNVAL) {
                 fail(EBADF);
                 return Failed;
             }
-            return Ready;
+            if (fds[1].revents)
+                return Ready;
+            if (fds[2].revents) {
+                char drained[64];
+                while (::read(wakeupRead, drained, sizeof drained) > 0) {
+                }
+                return Woken;
+            }
+            if (deadline && Clock::now() < *deadline)
+                continue; // poll may wake a little early; wait out the rest
+            return TimedOut;
         }
+    }
+
+    // One read: returns at once with what is waiting, else waits (see wait()) for the first
+    // bytes; 0 bytes on time-out, interrupt() or wake-up.
+    bool read(void *buffer, uint32_t size, const Clock::time_point *deadline, bool immediate,
+              bool wakeable, uint32_t &got)
+    {
+        got = 0;
+        for (;;) {
+            const Wait ready = wait(POLLIN, deadline, wakeable);
+            if (ready == Failed)
+                return false;
+            if (ready != Ready)
+                return true;
+            const ssize_t n = ::read(fd, buffer, size);
+            if (n > 0) {
+                got = static_cast<uint32_t>(n);
+                return true;
+            }
+            if (n == 0)
+                return fail(EIO); // hang-up: the far end or the adapter is gone
+            if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
+                return fail(errno);
+            if (immediate)
+                return true;
+        }
+    }
+
+    static void closeFd(int &descriptor)
+    {
+        if (descriptor >= 0)
+            ::close(descriptor);
+        descriptor = -1;
     }
 };
 
@@ -165,19 +224,29 @@ bool SerialPort::createFile(const Path &path)
         ::close(fd);
         return d->fail(error);
     }
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0) {
+    int interruptFds[2];
+    int wakeupFds[2];
+    if (::pipe(interruptFds) != 0) {
         const int error = errno;
         ::close(fd);
         return d->fail(error);
     }
-    for (int wakeFd : pipeFds) {
+    if (::pipe(wakeupFds) != 0) {
+        const int error = errno;
+        ::close(fd);
+        ::close(interruptFds[0]);
+        ::close(interruptFds[1]);
+        return d->fail(error);
+    }
+    for (int wakeFd : {interruptFds[0], interruptFds[1], wakeupFds[0], wakeupFds[1]}) {
         ::fcntl(wakeFd, F_SETFD, FD_CLOEXEC);
         ::fcntl(wakeFd, F_SETFL, O_NONBLOCK);
     }
     d->fd = fd;
-    d->wakeRead = pipeFds[0];
-    d->wakeWrite = pipeFds[1];
+    d->wakeRead = interruptFds[0];
+    d->wakeWrite = interruptFds[1];
+    d->wakeupRead = wakeupFds[0];
+    d->wakeupWrite = wakeupFds[1];
     d->timeouts = COMMTIMEOUTS{};
     std::memset(&d->shadow, 0, sizeof d->shadow);
     d->shadow.DCBlength = sizeof(DCB);
@@ -323,14 +392,17 @@ bool SerialPort::setCommState(const DCB &state)
     return true;
 }
 
+// The mask, queue-size and time-out calls keep nothing in the kernel; like their Windows
+// counterparts they fail only on a port that is not open, or (time-outs) on a combination
+// the Windows driver refuses too.
 bool SerialPort::setCommMask(uint32_t)
 {
-    return true; // no comm events are delivered on this platform
+    return d->fd >= 0 || d->fail(EBADF); // no comm events are delivered on this platform
 }
 
 bool SerialPort::setupComm(uint32_t, uint32_t)
 {
-    return true; // the kernel's queues have a fixed size
+    return d->fd >= 0 || d->fail(EBADF); // the kernel's queues have a fixed size
 }
 
 bool SerialPort::purgeComm(uint32_t flags)
@@ -345,6 +417,14 @@ bool SerialPort::purgeComm(uint32_t flags)
 
 bool SerialPort::setCommTimeouts(const COMMTIMEOUTS &timeouts)
 {
+    if (d->fd < 0)
+        return d->fail(EBADF);
+    // Interval and multiplier at the maximum ask for "the first bytes, or nothing after the
+    // constant"; a constant at the maximum as well is no time-out the driver can keep.
+    if (timeouts.ReadIntervalTimeout == Comm::maxDword &&
+        timeouts.ReadTotalTimeoutMultiplier == Comm::maxDword &&
+        timeouts.ReadTotalTimeoutConstant == Comm::maxDword)
+        return d->fail(EINVAL);
     d->timeouts = timeouts;
     return true;
 }
@@ -362,26 +442,18 @@ bool SerialPort::readFile(void *buffer, uint32_t size, uint32_t &read)
     if (t.ReadTotalTimeoutMultiplier != Comm::maxDword)
         total += uint64_t(t.ReadTotalTimeoutMultiplier) * size;
     const bool immediate = t.ReadIntervalTimeout == Comm::maxDword && total == 0;
-    const bool unlimited = total == 0 && !immediate;
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(total);
-    for (;;) {
-        const Private::Wait ready = d->wait(POLLIN, unlimited ? nullptr : &deadline);
-        if (ready == Private::Failed)
-            return false;
-        if (ready != Private::Ready)
-            return true; // time-out or interrupt: 0 bytes
-        const ssize_t got = ::read(d->fd, buffer, size);
-        if (got > 0) {
-            read = static_cast<uint32_t>(got);
-            return true;
-        }
-        if (got == 0)
-            return d->fail(EIO); // hang-up: the far end or the adapter is gone
-        if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
-            return d->fail(errno);
-        if (immediate)
-            return true;
-    }
+    const bool unlimited = (total == 0 && !immediate) || total > longestTimeout;
+    const Clock::time_point deadline = deadlineAfter(total);
+    return d->read(buffer, size, unlimited ? nullptr : &deadline, immediate, false, read);
+}
+
+bool SerialPort::readFileWithin(void *buffer, uint32_t size, uint32_t wait, uint32_t &read)
+{
+    read = 0;
+    if (size == 0)
+        return true;
+    const Clock::time_point deadline = deadlineAfter(wait);
+    return d->read(buffer, size, &deadline, wait == 0, true, read);
 }
 
 bool SerialPort::writeFile(const void *data, uint32_t size, uint32_t &written)
@@ -390,8 +462,9 @@ bool SerialPort::writeFile(const void *data, uint32_t size, uint32_t &written)
     const COMMTIMEOUTS &t = d->timeouts;
     const uint64_t total =
         uint64_t(t.WriteTotalTimeoutMultiplier) * size + t.WriteTotalTimeoutConstant;
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(total);
-    d->drainDeadline = total == 0 ? Clock::time_point::max() : deadline;
+    const bool unlimited = total == 0 || total > longestTimeout;
+    const Clock::time_point deadline = deadlineAfter(total);
+    d->drainDeadline = unlimited ? Clock::time_point::max() : deadline;
     const char *bytes = static_cast<const char *>(data);
     while (written < size) {
         const ssize_t put = ::write(d->fd, bytes + written, size - written);
@@ -401,7 +474,7 @@ bool SerialPort::writeFile(const void *data, uint32_t size, uint32_t &written)
         }
         if (put < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
             return d->fail(errno);
-        const Private::Wait ready = d->wait(POLLOUT, total == 0 ? nullptr : &deadline);
+        const Private::Wait ready = d->wait(POLLOUT, unlimited ? nullptr : &deadline);
         if (ready == Private::Failed)
             return false;
         if (ready != Private::Ready)
@@ -427,15 +500,10 @@ bool SerialPort::flushFileBuffers()
 
 void SerialPort::closeHandle()
 {
-    if (d->fd >= 0) {
+    if (d->fd >= 0)
         ::ioctl(d->fd, TIOCNXCL);
-        ::close(d->fd);
-    }
-    if (d->wakeRead >= 0)
-        ::close(d->wakeRead);
-    if (d->wakeWrite >= 0)
-        ::close(d->wakeWrite);
-    d->fd = d->wakeRead = d->wakeWrite = -1;
+    for (int *descriptor : {&d->fd, &d->wakeRead, &d->wakeWrite, &d->wakeupRead, &d->wakeupWrite})
+        Private::closeFd(*descriptor);
 }
 
 uint32_t SerialPort::lastError() const
@@ -451,11 +519,20 @@ void SerialPort::interrupt()
     }
 }
 
+void SerialPort::wake()
+{
+    // A full pipe already holds a wake-up that has not been taken.
+    if (d->wakeupWrite >= 0) {
+        const char byte = 1;
+        [[maybe_unused]] const ssize_t ignored = ::write(d->wakeupWrite, &byte, 1);
+    }
+}
+
 bool SerialPort::pause(uint32_t milliseconds)
 {
     if (d->wakeRead < 0)
         return false;
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    const Clock::time_point deadline = deadlineAfter(milliseconds);
     return d->wait(0, &deadline) == Private::Interrupted;
 }
 

@@ -52,10 +52,14 @@ bool WinSerialDevice::open(OpenMode mode, int readTimeout, int writeTimeout)
                               clamp(writeTimeout), hooks);
     // Diagnostics, not user texts: the window tells the user why in words of its own.
     const QString failed = QStringLiteral("Win32SerialDevice::open failed with error: %1");
-    if (result == PortOpenSequence::PortUnavailable) {
+    if (result == PortOpenSequence::PortUnavailable ||
+        result == PortOpenSequence::ConfigurationRejected) {
         errorCode = handle.lastError();
         recordError(SerialPort::openErrorKind(errorCode));
-        reportError(failed.arg(errorCode));
+        const QString message = failed.arg(errorCode);
+        reportError(message);
+        if (result == PortOpenSequence::ConfigurationRejected)
+            qDebug() << message;
         close();
         return false;
     }
@@ -97,7 +101,26 @@ bool WinSerialDevice::pause(int milliseconds)
     return handle.pause(static_cast<uint32_t>(milliseconds < 0 ? 0 : milliseconds));
 }
 
+void WinSerialDevice::wake()
+{
+    handle.wake();
+}
+
+qint64 WinSerialDevice::readWithin(char *data, qint64 maxSize, int waitMs)
+{
+    // What QIODevice already took from the port comes first and never waits.
+    const qint64 held = bytesAvailable();
+    if (held > 0)
+        return read(data, qMin(held, maxSize));
+    return readPort(data, maxSize, qMax(0, waitMs));
+}
+
 qint64 WinSerialDevice::readData(char *data, qint64 maxSize)
+{
+    return readPort(data, maxSize, -1);
+}
+
+qint64 WinSerialDevice::readPort(char *data, qint64 maxSize, int waitMs)
 {
     // QIODevice asks for 0 bytes after it emptied its own buffer; that must not block.
     if (maxSize <= 0)
@@ -105,7 +128,9 @@ qint64 WinSerialDevice::readData(char *data, qint64 maxSize)
     const uint32_t size =
         static_cast<uint32_t>(qMin<qint64>(maxSize, std::numeric_limits<uint32_t>::max()));
     uint32_t read = 0;
-    if (!handle.readFile(data, size, read)) {
+    const bool ok = waitMs < 0 ? handle.readFile(data, size, read)
+                               : handle.readFileWithin(data, size, uint32_t(waitMs), read);
+    if (!ok) {
         errorCode = handle.lastError();
         recordError(SerialPort::transferErrorKind(errorCode));
         const QString message =

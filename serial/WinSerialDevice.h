@@ -35,6 +35,13 @@ public:
     // Wakes a blocked read or write at once; later ones return at once until the next open.
     // Safe from any thread.
     void interrupt();
+    // One read that waits at most the given time instead of the read time-out: what the
+    // device holds, else what is waiting or arrives within waitMs (0: only what is waiting);
+    // 0 bytes on silence or wake(), -1 on a failed read.
+    qint64 readWithin(char *data, qint64 maxSize, int waitMs);
+    // Ends the readWithin waiting now, or the next one, with 0 bytes (see SerialPort::wake).
+    // Safe from any thread.
+    void wake();
     // Waits the given time or until interrupt(); true when interrupted.
     bool pause(int milliseconds);
 
@@ -49,6 +56,8 @@ protected:
     DCB *state() { return portState.get(); }
 
 private:
+    // Reads the port within waitMs, or within the read time-out when waitMs is negative.
+    qint64 readPort(char *data, qint64 maxSize, int waitMs);
     void reportError(const QString &message);
     void recordError(PortErrorKind kind);
 

@@ -13,8 +13,9 @@ class WorkerThread;
 
 // The serial device the window works with. It never touches the port itself: a worker
 // thread reads and writes it, reads land in a buffer that read()/readAll() take from, and
-// write() only queues. readyRead(), bytesWritten() and readTimeOut() (a read that brought
-// nothing within the read time-out) arrive on the thread that owns this object.
+// write() only queues, waking the worker so that the bytes go out at once. readyRead(),
+// bytesWritten() and readTimeOut() (the line silent for the read time-out, writes or not)
+// arrive on the thread that owns this object.
 //
 // A port that fails while open (adapter unplugged, far end hung up) is announced once with
 // portFailed(), queued before the readTimeOut() of the same turn; hasPortFailed() then stays
@@ -37,6 +38,7 @@ public:
     qint64 bytesAvailable() const override;
     bool canReadLine() const override;
     bool waitForReadyRead(int msecs) override;
+    // True at once when nothing queued is left to write.
     bool waitForBytesWritten(int msecs) override;
 
     // Opens the port (write time-out 110 ms) and starts the worker; false when the worker

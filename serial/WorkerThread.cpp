@@ -1,5 +1,6 @@
 #include "serial/WorkerThread.h"
 
+#include "serial/SilenceClock.h"
 #include "serial/TsanMutex.h"
 #include "serial/WinSerialDevice.h"
 
@@ -37,8 +38,13 @@ qint64 WorkerThread::readFromBuffer(char *data, qint64 maxSize)
 
 void WorkerThread::queueWrite(const char *data, qint64 count)
 {
-    TsanMutex::Locker locker(writeMutex);
-    writeBuffer.append(data, int(count));
+    {
+        TsanMutex::Locker locker(writeMutex);
+        writeBuffer.append(data, int(count));
+    }
+    // The loop writes between reads: end the read it waits in, so the bytes go out now and
+    // not when the line has been silent for the read time-out.
+    device->wake();
 }
 
 void WorkerThread::requestStop()
@@ -84,6 +90,12 @@ bool WorkerThread::passReadGate(int milliseconds)
 
 bool WorkerThread::passWriteGate(int milliseconds)
 {
+    {
+        // Held by the loop for a whole write-out, which its write time-out bounds.
+        TsanMutex::Locker locker(writeMutex);
+        if (writeBuffer.isEmpty())
+            return true;
+    }
     return passGate(writeGate, writeGateWaiters, milliseconds);
 }
 
@@ -135,21 +147,22 @@ void WorkerThread::run()
     readGate.lock();
     writeGate.lock();
     gatesHeld = true;
-    int pauseAfterFailure;
+    int timeout;
     {
         TsanMutex::Locker locker(bufferMutex);
         readBuffer.clear();
         readPos = 0;
-        pauseAfterFailure = readTimeout;
+        timeout = readTimeout;
     }
+    // The silence is counted here, not by the port: a read that a write ended early neither
+    // reports a time-out nor starts the wait afresh.
+    SilenceClock silence(timeout);
     char chunk[readChunk];
     while (!isStopRequested()) {
         writeOut();
-        // Take what the port device already holds first, so that a short chunk is never
-        // kept back while the device waits for more.
-        const qint64 held = device->bytesAvailable();
-        const qint64 n = device->read(chunk, held > 0 ? qMin(held, readChunk) : readChunk);
+        const qint64 n = device->readWithin(chunk, readChunk, silence.remaining());
         if (n > 0) {
+            silence.restart();
             {
                 TsanMutex::Locker locker(bufferMutex);
                 readBuffer.append(chunk, int(n));
@@ -162,12 +175,14 @@ void WorkerThread::run()
             // a read time-out instead of failing again at once, so that a lost port is not a
             // busy loop flooding the error stream and the window.
             noteFailure();
-            device->pause(pauseAfterFailure);
+            device->pause(timeout);
         }
         if (isStopRequested())
             break;
-        if (n <= 0)
+        if (n < 0 || (n == 0 && silence.due())) {
             emit readTimeOut();
+            silence.restart();
+        }
     }
     writeGate.unlock();
     readGate.unlock();

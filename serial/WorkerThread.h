@@ -14,8 +14,10 @@ namespace Ml {
 class WinSerialDevice;
 
 // The thread that alone reads and writes the port of an asynchronous serial device. Bytes it
-// reads go to a buffer the reader takes them from; bytes queued by the writer go out on the
-// next turn of its loop. The loop is paced by the port's blocking read.
+// reads go to a buffer the reader takes them from; bytes queued by the writer wake the read
+// in progress and go out at once. The loop is paced by the port's blocking read, which waits
+// for what is left of the read time-out's silence (SilenceClock): readTimeOut() comes after
+// that much silence, whatever was written meanwhile.
 //
 // Lock order in the run loop: readGate, writeGate, writeMutex, bufferMutex. Other threads
 // take one of them at a time. The two gates guard no data: they are the points where
@@ -50,6 +52,8 @@ public:
     bool lineWaiting();
     // Succeed when the run loop lets go of its gate within the time (negative: no limit).
     bool passReadGate(int milliseconds);
+    // The same, but true at once when nothing queued is left to write: a write goes out at
+    // once, often before its writer starts waiting for it.
     bool passWriteGate(int milliseconds);
     // After the loop has ended (QThread::wait): orders everything it did before what the
     // caller does next, in a way ThreadSanitizer sees (it cannot see it through wait()).
@@ -84,7 +88,7 @@ private:
     QByteArray writeBuffer;
     QMutex writeMutex;
     QMutex writeGate;
-    int readTimeout = 1; // guarded by bufferMutex; the pause after a failed read
+    int readTimeout = 1; // guarded by bufferMutex; the silence that makes a time-out
     PortFailure failure; // guarded by bufferMutex
     // Threads waiting to pass a gate; the run loop lets them through before taking it back.
     std::atomic<int> readGateWaiters{0};

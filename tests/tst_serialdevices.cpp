@@ -1,6 +1,7 @@
 // The port devices on real pseudo-terminals. The plain device: time-outs, line settings,
-// purge at open. The asynchronous device and its worker: every byte delivered in order,
-// signals in order, a lost port reported without a busy loop, prompt and clean close.
+// purge at open. The asynchronous device and its worker: the tester's line settings, writes
+// going out at once whatever the read time-out, every byte delivered in order, signals in
+// order, a lost port reported without a busy loop, prompt and clean close.
 #include "PseudoTerminal.h"
 #include "serial/PortSettings.h"
 #include "serial/WinSerialDevice.h"
@@ -9,7 +10,9 @@
 #include <QtTest>
 
 #include <QDir>
+#include <atomic>
 #include <cerrno>
+#include <climits>
 #include <ctime>
 #include <memory>
 #include <random>
@@ -36,6 +39,47 @@ public:
     WinSerialDeviceAsync *device;
     QByteArray data;
     QString events;
+};
+
+// A helper thread that is always joined, also when a check fails and the test function
+// returns early (a joinable std::thread destroyed aborts the whole test program). Its body
+// gets a flag that is raised when the test returns before it was joined.
+class Helper
+{
+public:
+    template <typename Body> explicit Helper(Body body) : thread([this, body] { body(stop); }) {}
+    ~Helper()
+    {
+        stop = true;
+        join();
+    }
+    void join()
+    {
+        if (thread.joinable())
+            thread.join();
+    }
+
+private:
+    std::atomic<bool> stop{false};
+    std::thread thread;
+};
+
+// The port device with the state it handed to the port at its last open.
+class StateProbe : public WinSerialDevice
+{
+public:
+    using WinSerialDevice::WinSerialDevice;
+    DCB written{};
+    bool refuseTimeouts = false;
+
+protected:
+    void configureTimeouts(COMMTIMEOUTS &timeouts) override
+    {
+        if (refuseTimeouts) // a combination no driver keeps
+            timeouts.ReadIntervalTimeout = timeouts.ReadTotalTimeoutMultiplier =
+                timeouts.ReadTotalTimeoutConstant = Comm::maxDword;
+    }
+    void configurePortState() override { written = *state(); }
 };
 
 int entries(const QString &dir)
@@ -80,7 +124,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         qint64 sentAt = 0;
-        std::thread sender([&] {
+        Helper sender([&](const std::atomic<bool> &) {
             if (byteAfter >= 0) {
                 QThread::msleep(ulong(byteAfter));
                 sentAt = clock.elapsed();
@@ -157,6 +201,58 @@ private slots:
             QCOMPARE(cfgetospeed(&tio), speed_t(B9600));
     }
 
+    // The download's own settings, as it opens the port: 9600 baud, 8 data bits, no parity,
+    // one stop bit, raw, DTR and RTS on. A pseudo-terminal keeps the rate, the stop bits and
+    // the raw mode but forces 8 bits without parity and has no modem lines, so those are
+    // checked in the state the device hands to the port (each part on a fresh line).
+    void testerLineSettings()
+    {
+        {
+            PseudoTerminal line;
+            StateProbe device(line.slavePath());
+            device.setPortSettings(Ml::PortSettings::forTester());
+            QVERIFY(device.open(QIODevice::ReadWrite, 110, 110));
+            const DCB &dcb = device.written;
+            QCOMPARE(uint(dcb.BaudRate), 9600u);
+            QCOMPARE(uint(dcb.ByteSize), 8u);
+            QCOMPARE(uint(dcb.Parity), 0u);
+            QCOMPARE(uint(dcb.fParity), 0u);
+            QCOMPARE(uint(dcb.StopBits), 0u);
+            QCOMPARE(uint(dcb.fDtrControl), 1u);
+            QCOMPARE(uint(dcb.fRtsControl), 1u);
+            QCOMPARE(uint(dcb.fOutxCtsFlow | dcb.fOutxDsrFlow | dcb.fOutX | dcb.fInX), 0u);
+        }
+        PseudoTerminal line; // a fresh one: nothing set on it before
+        WinSerialDeviceAsync device(nullptr, line.slavePath());
+        device.setPortSettings(Ml::PortSettings::forTester());
+        QVERIFY(device.open(QIODevice::ReadWrite, 110));
+        termios tio;
+        QVERIFY(line.attributes(tio));
+        QCOMPARE(cfgetospeed(&tio), speed_t(B9600));
+        QCOMPARE(cfgetispeed(&tio), speed_t(B9600));
+        QCOMPARE(uint(tio.c_cflag & (CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS)),
+                 uint(CS8));
+        QCOMPARE(uint(tio.c_lflag & (ICANON | ECHO | ECHONL | ISIG | IEXTEN)), 0u);
+        QCOMPARE(uint(tio.c_iflag & (IXON | IXOFF | ICRNL | INLCR | IGNCR | ISTRIP | INPCK)), 0u);
+        QCOMPARE(uint(tio.c_oflag & OPOST), 0u);
+        QCOMPARE(uint(tio.c_cflag & (CLOCAL | CREAD)), uint(CLOCAL | CREAD));
+    }
+
+    // A port that refuses its time-outs fails the open with the system's reason (its reads
+    // could otherwise wait until the buffer fills) and is left free.
+    void refusedTimeoutsFailOpen()
+    {
+        PseudoTerminal line;
+        StateProbe device(line.slavePath());
+        device.refuseTimeouts = true;
+        QVERIFY(!device.open(QIODevice::ReadWrite, 110, 110));
+        QCOMPARE(device.lastErrorCode(), quint32(EINVAL));
+        QCOMPARE(device.errorString(),
+                 QString("Win32SerialDevice::open failed with error: %1").arg(EINVAL));
+        device.refuseTimeouts = false;
+        QVERIFY(device.open(QIODevice::ReadWrite, 110, 110));
+    }
+
     // Bytes that arrived before the open are discarded; later ones are read. A long path
     // (as udev names adapters) opens: there is no length limit.
     void purgeAtOpen()
@@ -194,7 +290,9 @@ private slots:
     }
 
     // Random bytes in random chunks with random short gaps arrive complete and in order;
-    // readTimeOut() comes only for silences, and bytes after one are still delivered.
+    // readTimeOut() comes only for silences, and bytes after one are still delivered. Writes
+    // made meanwhile, each waking the worker's read, all go out in order, and not one byte
+    // read around a wake-up is lost.
     void transfer()
     {
         QFETCH(int, size);
@@ -207,26 +305,50 @@ private slots:
             sent += char(size == 256 ? i : int(random() & 0xFF));
         if (size > 256)
             sent.replace(0, 8, QByteArray("\x00\x0A\x0D\x11\x13\x1A\x7F\xFF", 8));
+        QByteArray toWrite;
+        for (int i = 0; i < qMin(size, 8192); ++i)
+            toWrite += char(random() & 0xFF);
         PseudoTerminal line;
         auto device = openDevice(line, timeout);
         QVERIFY(device);
         Receiver receiver(device.get());
-        std::thread sender([&] {
+        QByteArray arrived; // what the device wrote, as the far end saw it
+        Helper collector([&](const std::atomic<bool> &stop) {
+            QElapsedTimer clock;
+            clock.start();
+            while (!stop && arrived.size() < toWrite.size() && clock.elapsed() < 60000)
+                arrived += line.receive(toWrite.size() - arrived.size(), 50);
+        });
+        Helper sender([&, seed = random()](const std::atomic<bool> &stop) {
+            std::mt19937 pace{seed};
             int done = 0;
-            while (done < sent.size()) {
-                const int n = qMin(int(random() % uint(maxChunk)) + 1, sent.size() - done);
+            while (!stop && done < sent.size()) {
+                const int n = qMin(int(pace() % uint(maxChunk)) + 1, sent.size() - done);
                 line.send(sent.mid(done, n));
                 done += n;
                 const bool midway = pauseMidway && done - n < size / 2 && done >= size / 2;
                 std::this_thread::sleep_for(
-                    std::chrono::milliseconds(midway ? 3 * timeout : int(random() % 3)));
+                    std::chrono::milliseconds(midway ? 3 * timeout : int(pace() % 3)));
             }
         });
+        int queued = 0;
+        QTimer writer;
+        connect(&writer, &QTimer::timeout, this, [&] {
+            const int n = qMin(int(random() % 64) + 1, toWrite.size() - queued);
+            device->write(toWrite.mid(queued, n));
+            queued += n;
+            if (queued == toWrite.size())
+                writer.stop();
+        });
+        writer.start(1);
         QTRY_COMPARE_WITH_TIMEOUT(receiver.data.size(), size, 60000);
         sender.join();
         QTRY_VERIFY(receiver.events.endsWith('T'));
+        QTRY_COMPARE_WITH_TIMEOUT(queued, toWrite.size(), 60000);
+        collector.join();
         device->close();
         QVERIFY(receiver.data == sent);
+        QVERIFY(arrived == toWrite);
         // R...R, then T only after silences: one run of T midway at most.
         const QString squeezed = QString(receiver.events)
                                      .replace(QRegularExpression("R+"), "R")
@@ -272,17 +394,69 @@ private slots:
         QCOMPARE(receiver.data, QByteArray(bytes, 'k'));
     }
 
+    void writeGoesOutAtOnce_data()
+    {
+        QTest::addColumn<int>("timeout");
+        QTest::newRow("110") << 110;
+        QTest::newRow("10000") << 10000;
+        QTest::newRow("2147483647") << INT_MAX;
+    }
+
+    // A write goes out at once, also while the worker waits on a silent line for a long read
+    // time-out. Writes do not move readTimeOut(): it comes after that much silence, counted
+    // across them, neither for each write nor later because of one.
+    void writeGoesOutAtOnce()
+    {
+        QFETCH(int, timeout);
+        PseudoTerminal line;
+        auto device = openDevice(line, timeout);
+        QVERIFY(device);
+        Receiver receiver(device.get());
+        QTest::qWait(200); // the worker now waits in its read
+        const QByteArray command("SYST:REM\r\n");
+        QElapsedTimer clock;
+        clock.start();
+        device->write(command);
+        QCOMPARE(line.receive(command.size(), 5000), command);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+
+        const int timeOutsBefore = receiver.events.count('T');
+        QByteArray written;
+        clock.restart();
+        while (clock.elapsed() < 1200) {
+            written += char('a' + written.size() % 26);
+            device->write(written.right(1));
+            QTest::qWait(50);
+        }
+        const qint64 spent = clock.elapsed();
+        const int timeOuts = receiver.events.count('T') - timeOutsBefore;
+        QCOMPARE(line.receive(written.size(), 5000), written);
+        if (timeout == 110)
+            QVERIFY2(timeOuts >= 3 && timeOuts <= spent / timeout + 1, qPrintable(receiver.events));
+        else
+            QCOMPARE(receiver.events.count('T'), 0);
+        device->close();
+    }
+
+    void closeDuringBlockedRead_data()
+    {
+        QTest::addColumn<int>("timeout");
+        QTest::newRow("10000") << 10000;
+        QTest::newRow("2147483647") << INT_MAX;
+    }
+
     // close() wakes a read that waits for a long time-out at once.
     void closeDuringBlockedRead()
     {
+        QFETCH(int, timeout);
         PseudoTerminal line;
-        auto device = openDevice(line, 10000);
+        auto device = openDevice(line, timeout);
         QVERIFY(device);
         QTest::qWait(100);
         QElapsedTimer timer;
         timer.start();
         device->close();
-        QVERIFY2(timer.elapsed() < 500, // the read would have waited for 10 s
+        QVERIFY2(timer.elapsed() < 500, // the read would have waited for the time-out
                  qPrintable(QString::number(timer.elapsed())));
     }
 
@@ -310,7 +484,7 @@ private slots:
         QTRY_VERIFY(entries("/proc/self/task") <= threads);
     }
 
-    // write() only queues (returns 0); the worker writes it out and reports each port write.
+    // write() only queues; the worker writes it out and reports each port write.
     // waitForReadyRead() returns once bytes are buffered, false after silence; the reading
     // side of the buffer behaves as a sequential device.
     void queuesAndBlockingWaits()
@@ -322,15 +496,15 @@ private slots:
         connect(device.get(), &WinSerialDeviceAsync::bytesWritten, this,
                 [&](qint64 n) { written += n; });
         const QByteArray first("SYST:REM\r\n"), second("MEM:DATA? ALL\r\n");
-        QCOMPARE(device->write(first), qint64(0));
-        QCOMPARE(device->write(second), qint64(0));
+        device->write(first);
+        device->write(second);
         QCOMPARE(line.receive(first.size() + second.size(), 5000), first + second);
         QTRY_COMPARE(written, qint64(first.size() + second.size()));
         device->write("x");
         QVERIFY(device->waitForBytesWritten(5000));
         QCOMPARE(line.receive(1, 5000), QByteArray("x"));
         QVERIFY(!device->waitForReadyRead(150));
-        std::thread sender([&] {
+        Helper sender([&](const std::atomic<bool> &) {
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
             line.send("ab\ncd");
         });
@@ -345,7 +519,6 @@ private slots:
         QCOMPARE(device->read(100), QByteArray());
         QVERIFY(device->atEnd());
         device->close();
-        QVERIFY(device->waitForReadyRead(0)); // no worker: the gates are free
     }
 };
 

@@ -2,17 +2,23 @@
 // port. Prints the slave's path on the first line, then serves a number of rounds: it expects
 // the 256 byte values 0..255 in order from the Windows side, checks them and the line settings
 // Wine gave the slave (9600 8N1, raw), and answers with the 256 values in reverse order.
+// Between rounds it takes messages "W <tag> <wall-clock microseconds> <reply size>\n": it
+// times how long each took from being queued on the Windows side to arriving here (under 100
+// ms, also when queued during a 10 s idle read), and answers with <reply size> bytes of a
+// running pattern ((n * 7 + 3) & 0xFF over all answers), sent in small pieces.
 // It keeps serving until SIGTERM (so the last answer stays readable while the Windows side
 // reads it) or until the time-out. Every verdict is one line "PASS ..." or "FAIL ..."; the exit
 // code is 0 only when all rounds passed and no stray byte came. Plain POSIX.
 //
 //   pty-peer <rounds> <timeout-seconds>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <poll.h>
 #include <string>
@@ -77,6 +83,63 @@ std::string lineSettingsFault(int master)
     return fault;
 }
 
+long long epochMicroseconds()
+{
+    timespec now;
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
+}
+
+// The longest a message may take from being queued to arriving here.
+constexpr double messageBoundMs = 100.0;
+
+struct Messages
+{
+    int count = 0; // other than "idle" and "stream", which get a line each
+    double slowestMs = 0;
+    std::vector<unsigned char> pending; // answer bytes not yet sent
+    unsigned long long answered = 0;    // answer bytes made so far
+
+    void take(const std::string &line, long long arrived)
+    {
+        char tag[32] = {};
+        long long queued = 0;
+        int reply = 0;
+        if (std::sscanf(line.c_str(), "W %31s %lld %d", tag, &queued, &reply) != 3 || reply < 0) {
+            verdict(false, "unreadable message '" + line + "'");
+            return;
+        }
+        const double ms = double(arrived - queued) / 1000.0;
+        const std::string what = tag;
+        if (what == "idle" || what == "stream" || ms >= messageBoundMs) {
+            char text[200];
+            std::snprintf(text, sizeof text,
+                          "%s: a write queued %s reached the Linux end after "
+                          "%.1f ms",
+                          tag, what == "idle" ? "during a 10 s idle read" : "on the Windows side",
+                          ms);
+            verdict(ms >= 0 && ms < messageBoundMs, text);
+        }
+        if (what != "idle" && what != "stream") {
+            ++count;
+            slowestMs = std::max(slowestMs, ms);
+        }
+        for (int i = 0; i < reply; ++i, ++answered)
+            pending.push_back(static_cast<unsigned char>((answered * 7 + 3) & 0xFF));
+    }
+
+    void report()
+    {
+        if (count == 0)
+            return;
+        char text[160];
+        std::snprintf(text, sizeof text,
+                      "%d further writes each reached the Linux end within %.1f ms", count,
+                      slowestMs);
+        verdict(slowestMs < messageBoundMs, text);
+    }
+};
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -115,6 +178,7 @@ int main(int argc, char **argv)
 
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
     std::vector<unsigned char> received;
+    Messages messages;
     int served = 0;
     while (!stopRequested) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -124,35 +188,54 @@ int main(int argc, char **argv)
             verdict(false, "timed out");
             break;
         }
+        // Answers go out in pieces of 64 bytes, 2 ms apart, so that the Windows side reads
+        // them in many turns, between its own writes.
+        if (!messages.pending.empty()) {
+            const size_t n = std::min<size_t>(64, messages.pending.size());
+            if (!writeAll(master, messages.pending.data(), n))
+                verdict(false, "answer not sent");
+            messages.pending.erase(messages.pending.begin(), messages.pending.begin() + long(n));
+        }
+        const int wait = messages.pending.empty() ? 200 : 2;
         pollfd p = {master, POLLIN, 0};
-        if (::poll(&p, 1, int(left < 200 ? left : 200)) <= 0)
+        if (::poll(&p, 1, int(left < wait ? left : wait)) <= 0)
             continue;
         unsigned char buffer[1024];
         const ssize_t n = ::read(master, buffer, sizeof buffer);
         if (n <= 0)
             continue;
+        const long long arrived = epochMicroseconds();
         received.insert(received.end(), buffer, buffer + n);
-        if (received.size() < 256 || served == rounds)
-            continue;
-        ++served;
-        const std::string round = "round " + std::to_string(served) + ": ";
-        size_t firstWrong = 0;
-        while (firstWrong < 256 && received[firstWrong] == expected[firstWrong])
-            ++firstWrong;
-        verdict(firstWrong == 256 && received.size() == 256,
-                round + "256 byte values Windows -> Linux byte-exact" +
-                    (firstWrong == 256
-                         ? std::string()
-                         : " (first difference at byte " + std::to_string(firstWrong) + ")") +
-                    (received.size() == 256
-                         ? std::string()
-                         : " (" + std::to_string(received.size()) + " bytes received)"));
-        const std::string fault = lineSettingsFault(master);
-        verdict(fault.empty(), round + "line settings 9600 8N1 raw" +
-                                   (fault.empty() ? std::string() : ":" + fault));
-        received.clear();
-        verdict(writeAll(master, answer, sizeof answer), round + "256 bytes sent back");
+        for (;;) {
+            if (!received.empty() && received[0] == 'W') {
+                const auto end = std::find(received.begin(), received.end(), '\n');
+                if (end == received.end())
+                    break;
+                messages.take(std::string(received.begin(), end), arrived);
+                received.erase(received.begin(), end + 1);
+                continue;
+            }
+            if (received.size() < 256 || served == rounds)
+                break;
+            ++served;
+            const std::string round = "round " + std::to_string(served) + ": ";
+            size_t firstWrong = 0;
+            while (firstWrong < 256 && received[firstWrong] == expected[firstWrong])
+                ++firstWrong;
+            // A byte too many is left over and counted as stray at the end.
+            verdict(firstWrong == 256,
+                    round + "256 byte values Windows -> Linux byte-exact" +
+                        (firstWrong == 256
+                             ? std::string()
+                             : " (first difference at byte " + std::to_string(firstWrong) + ")"));
+            const std::string fault = lineSettingsFault(master);
+            verdict(fault.empty(), round + "line settings 9600 8N1 raw" +
+                                       (fault.empty() ? std::string() : ":" + fault));
+            received.erase(received.begin(), received.begin() + 256);
+            verdict(writeAll(master, answer, sizeof answer), round + "256 bytes sent back");
+        }
     }
+    messages.report();
     verdict(served == rounds && received.empty(),
             std::to_string(served) + " of " + std::to_string(rounds) + " rounds served, " +
                 std::to_string(received.size()) + " stray bytes");

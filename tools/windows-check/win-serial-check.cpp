@@ -8,12 +8,21 @@
 // Every verdict is one line "PASS ..." or "FAIL ..."; "NOTE ..." lines carry figures and what
 // Wine does differently. The exit code is the number of failures.
 //
+// The worker's way of reading is driven too (a small worker of its own here, with the same
+// silence rule, SilenceClock): a write queued during a 10 s idle read wakes the read and
+// reaches the Linux end at once (the far end times it), bytes read around wake-ups all arrive,
+// the read time-out still means that much silence, and closing ends the idle read at once.
+//
 // Only what Windows and Wine share is asserted. Left to a real Windows machine with a
 // USB-serial adapter:
 // - exclusive opens: a second open of a held port fails there with ERROR_ACCESS_DENIED (5);
 //   Wine lets it succeed, so it is only reported;
-// - a read returning as soon as the first byte arrives: Wine waits out the time-out and then
-//   returns what came, so only "all bytes arrive, in order" is asserted;
+// - a read returning as soon as the first byte arrives: Wine waits out the time-out (for the
+//   worker's reads, the slice) and then returns what came, so only "all bytes arrive, in
+//   order" is asserted;
+// - a write on a handle whose read is pending waits behind the read on Windows, so only the
+//   reading thread writes; that the slice frees the handle is shown here, the queuing only
+//   there;
 // - an unplugged adapter: Windows fails the blocked read (ERROR_DEVICE_NOT_CONNECTED, ...); a
 //   pseudo-terminal hang-up reads as silence under Wine;
 // - DTR and RTS really raised: a pseudo-terminal has no modem lines;
@@ -24,7 +33,10 @@
 #include "serial/PortOpenSequence.h"
 #include "serial/PortSettings.h"
 #include "serial/SerialPort.h"
+#include "serial/SilenceClock.h"
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -191,6 +203,216 @@ void checkInterrupt(SerialPort &port, const std::string &name)
               " ms)");
 }
 
+// The wall-clock time in microseconds since 1970, as the Linux end reads it too (Wine takes
+// it from the same system clock), so the far end can time how long a write took to arrive.
+long long epochMicroseconds()
+{
+    FILETIME now;
+    ::GetSystemTimePreciseAsFileTime(&now);
+    const unsigned long long ticks =
+        (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    return static_cast<long long>((ticks - 116444736000000000ULL) / 10);
+}
+
+// The asynchronous device's worker, reduced to its loop: write out what is queued, read for
+// what is left of the silence, count a time-out only after that much silence. queue() wakes
+// the read as the device's write() does; close() ends it as the device's close() does.
+class Worker
+{
+public:
+    Worker(SerialPort &port, int timeout) : port(port), timeout(timeout)
+    {
+        ::InitializeCriticalSection(&lock);
+        start = std::chrono::steady_clock::now();
+        thread = ::CreateThread(nullptr, 0, &Worker::entry, this, 0, nullptr);
+    }
+    ~Worker()
+    {
+        stop(false);
+        ::DeleteCriticalSection(&lock);
+    }
+
+    // A message the far end times and answers with `reply` bytes of its pattern.
+    void queueMessage(const std::string &tag, int reply)
+    {
+        queue("W " + tag + " " + std::to_string(epochMicroseconds()) + " " + std::to_string(reply) +
+              "\n");
+    }
+    void queue(const std::string &bytes)
+    {
+        ::EnterCriticalSection(&lock);
+        queued += bytes;
+        ::LeaveCriticalSection(&lock);
+        port.wake();
+    }
+    // Ends the loop: with interrupt() as the device's close() does, or with a wake-up.
+    // Returns how long that took in milliseconds.
+    long long stop(bool interrupt)
+    {
+        const auto begin = std::chrono::steady_clock::now();
+        if (!thread)
+            return 0;
+        stopping = true;
+        if (interrupt)
+            port.interrupt();
+        else
+            port.wake();
+        ::WaitForSingleObject(thread, INFINITE);
+        ::CloseHandle(thread);
+        thread = nullptr;
+        return msSince(begin);
+    }
+    bool started() const { return thread != nullptr; }
+    std::vector<unsigned char> received()
+    {
+        ::EnterCriticalSection(&lock);
+        const std::vector<unsigned char> copy = bytes;
+        ::LeaveCriticalSection(&lock);
+        return copy;
+    }
+    // When each time-out came, in ms since the worker started.
+    std::vector<long long> timeOuts()
+    {
+        ::EnterCriticalSection(&lock);
+        const std::vector<long long> copy = timeOutsAt;
+        ::LeaveCriticalSection(&lock);
+        return copy;
+    }
+    bool failed() const { return portFailed; }
+
+private:
+    static DWORD WINAPI entry(void *self)
+    {
+        static_cast<Worker *>(self)->run();
+        return 0;
+    }
+    void run()
+    {
+        SilenceClock silence(timeout);
+        unsigned char chunk[1024];
+        while (!stopping) {
+            ::EnterCriticalSection(&lock);
+            std::string out;
+            out.swap(queued);
+            ::LeaveCriticalSection(&lock);
+            uint32_t written = 0;
+            if (!out.empty() && (!port.writeFile(out.data(), uint32_t(out.size()), written) ||
+                                 !port.flushFileBuffers() || written != out.size())) {
+                portFailed = true;
+                return;
+            }
+            uint32_t got = 0;
+            if (!port.readFileWithin(chunk, sizeof chunk, uint32_t(silence.remaining()), got)) {
+                portFailed = true;
+                return;
+            }
+            ::EnterCriticalSection(&lock);
+            bytes.insert(bytes.end(), chunk, chunk + got);
+            if (got > 0) {
+                silence.restart();
+            } else if (!stopping && silence.due()) {
+                timeOutsAt.push_back(msSince(start));
+                silence.restart();
+            }
+            ::LeaveCriticalSection(&lock);
+        }
+    }
+
+    SerialPort &port;
+    const int timeout;
+    CRITICAL_SECTION lock;
+    std::string queued;
+    std::vector<unsigned char> bytes;
+    std::vector<long long> timeOutsAt;
+    std::chrono::steady_clock::time_point start;
+    std::atomic<bool> stopping{false};
+    std::atomic<bool> portFailed{false};
+    HANDLE thread = nullptr;
+};
+
+// What the far end answers to messages: one running pattern over all answers.
+bool isFarEndPattern(const std::vector<unsigned char> &bytes, size_t &firstWrong)
+{
+    for (firstWrong = 0; firstWrong < bytes.size(); ++firstWrong) {
+        if (bytes[firstWrong] != static_cast<unsigned char>((firstWrong * 7 + 3) & 0xFF))
+            return false;
+    }
+    return true;
+}
+
+// Writes going out during reads, the silence rule and a prompt close, with the worker's reads.
+void checkWorker(const std::string &name)
+{
+    SerialPort port;
+    std::unique_ptr<DCB> state;
+    const std::unique_ptr<PortSettings> settings(PortSettings::forTester());
+    const PortOpenSequence::Result result =
+        PortOpenSequence::run(port, PortOpenSequence::devicePath(wide(name)), settings.get(), state,
+                              10000, writeTimeout, PortOpenSequence::Hooks());
+    check(result == PortOpenSequence::Opened,
+          name + ": open with a read time-out of 10000 ms (error " +
+              std::to_string(port.lastError()) + ")");
+    if (result != PortOpenSequence::Opened)
+        return;
+
+    {
+        // Read time-out 110, a write every 50 ms: time-outs still come after 110 ms of
+        // silence each, counted across the writes (a write neither ends nor restarts one).
+        Worker worker(port, readTimeout);
+        const auto start = std::chrono::steady_clock::now();
+        while (msSince(start) < 1000) {
+            worker.queueMessage("tick", 0);
+            ::Sleep(50);
+        }
+        worker.stop(false);
+        const std::vector<long long> at = worker.timeOuts();
+        long long shortest = 1 << 30, longest = 0, previous = 0;
+        for (long long t : at) {
+            shortest = std::min(shortest, t - previous);
+            longest = std::max(longest, t - previous);
+            previous = t;
+        }
+        check(!worker.failed() && at.size() >= 3 &&
+                  shortest >= static_cast<long long>(readTimeout) - 5 &&
+                  longest <= readTimeout + idleSlackMs,
+              name + ": with writes every 50 ms, " + std::to_string(at.size()) +
+                  " time-outs in 1 s, " + std::to_string(shortest) + " to " +
+                  std::to_string(longest) + " ms apart (time-out " + std::to_string(readTimeout) +
+                  " ms)");
+    }
+
+    Worker worker(port, 10000);
+    ::Sleep(330); // the worker waits in its read now, some way into a slice
+    worker.queueMessage("idle", 0);
+    ::Sleep(300);
+    // The far end answers in small pieces; writes queued meanwhile wake the reads between
+    // them. Every byte must arrive, in order.
+    const size_t streamed = 4096;
+    worker.queueMessage("stream", int(streamed));
+    for (int i = 0; i < 20; ++i) {
+        ::Sleep(10);
+        worker.queueMessage("busy", 0);
+    }
+    const auto waitStart = std::chrono::steady_clock::now();
+    while (worker.received().size() < streamed && msSince(waitStart) < 5000)
+        ::Sleep(10);
+    ::Sleep(300); // silent again
+    const std::vector<unsigned char> got = worker.received();
+    size_t firstWrong = 0;
+    const bool pattern = isFarEndPattern(got, firstWrong);
+    check(!worker.failed() && got.size() == streamed && pattern,
+          name + ": " + std::to_string(got.size()) + " of " + std::to_string(streamed) +
+              " bytes read around 21 wake-ups, " +
+              (pattern ? std::string("all in order")
+                       : "first wrong at " + std::to_string(firstWrong)));
+    check(worker.timeOuts().empty(), name + ": no time-out within 1.2 s for a read time-out of "
+                                            "10000 ms, writes or not");
+    const long long closing = worker.stop(true);
+    check(closing < 100,
+          name + ": closing ends a 10 s idle read after " + std::to_string(closing) + " ms");
+    port.closeHandle();
+}
+
 void checkSecondOpen(const std::string &name)
 {
     SerialPort second;
@@ -262,6 +484,7 @@ int main(int argc, char **argv)
     note(std::string("built for ") + (sizeof(void *) == 8 ? "64" : "32") + "-bit Windows");
     checkPort(port, true);
     checkPort("\\\\.\\" + port, false);
+    checkWorker(port);
     checkAbsentPort(argv[2]);
     checkAbsentPort("\\\\.\\" + std::string(argv[2]));
     checkDiscovery();
