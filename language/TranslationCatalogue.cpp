@@ -334,7 +334,7 @@ bool readChecked(const QString &path, const QString &directory, QStringList &cha
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > MaxCatalogueSize)
         return false;
-    const QByteArray data = file.read(MaxCatalogueSize + 1);
+    const QByteArray data = file.readAll();
     QStringList dependencies;
     if (data.size() > MaxCatalogueSize || !TranslationCatalogue::isWellFormed(data, &dependencies))
         return false;
