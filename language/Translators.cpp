@@ -2,6 +2,7 @@
 
 #include "app/SettingsKeys.h"
 #include "language/DialogLanguage.h"
+#include "language/TranslationCatalogue.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -17,13 +18,13 @@ QString translationsDirectory()
 bool loadApplicationTranslator(QTranslator *translator, const QString &translationsDir)
 {
     const QString storedPath = QSettings().value(SettingsKeys::languageFilePathKey()).toString();
-    if (!translator->load(storedPath)) {
+    if (!TranslationCatalogue::load(translator, storedPath)) {
         DialogLanguage dialog(translationsDir);
         if (!dialog.hasLanguages())
             return false;
         if (dialog.exec() != QDialog::Accepted)
             return false;
-        if (!translator->load(dialog.filePath()))
+        if (!TranslationCatalogue::load(translator, dialog.filePath()))
             return false;
     }
     const QString code = QSettings().value(SettingsKeys::languageCodeKey()).toString();
@@ -42,7 +43,7 @@ bool installTranslators(QObject *owner, const QString &translationsDir)
     auto *qtTranslator = new QTranslator(owner);
     const QString qtFile =
         QStringLiteral("%1/qt_%2.qm").arg(translationsDir, QLocale().name().left(2));
-    if (qtTranslator->load(qtFile))
+    if (TranslationCatalogue::load(qtTranslator, qtFile))
         QCoreApplication::installTranslator(qtTranslator);
     return loaded;
 }

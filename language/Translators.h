@@ -14,8 +14,8 @@ QString translationsDirectory();
 bool installTranslators(QObject *owner, const QString &translationsDir);
 
 // Loads the stored language choice into translator, asking the user with
-// DialogLanguage when it does not load, and makes the chosen language the
-// default locale. Returns false when no translation could be loaded.
+// DialogLanguage when it does not load (a damaged catalogue does not load), and makes
+// the chosen language the default locale. Returns false when no translation could be loaded.
 bool loadApplicationTranslator(QTranslator *translator, const QString &translationsDir);
 
 #endif

@@ -60,7 +60,9 @@ void store(const QString &path)
 }
 
 // Puts files into dir: empty ones by name, the test translations as "de"/"fr",
-// Qt's own with the catalogues it names as "qt_fr", a broken one as "garbage_it".
+// Qt's own with the catalogues it names as "qt_fr", a broken one as "garbage_it", and
+// as "damaged_it" the German one with a damage QTranslator loads but cannot survive: the
+// length of a translation points back at the end of the record before it.
 void populate(const QString &dir, const QStringList &files)
 {
     QDir().mkpath(dir);
@@ -78,6 +80,15 @@ void populate(const QString &dir, const QStringList &files)
             out.open(QIODevice::WriteOnly);
             out.write(QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd") +
                       QByteArray(300, '\xff'));
+        } else if (file.startsWith(QLatin1String("damaged_"))) {
+            QFile in(QStringLiteral(ML_TEST_TRANSLATIONS_DIR "/DravlinDataLogger_de.qm"));
+            in.open(QIODevice::ReadOnly);
+            QByteArray qm = in.readAll();
+            const int text = qm.indexOf(QByteArray("\0H\0e\0r\0u\0n\0t\0e\0r", 16));
+            qm.replace(text - 4, 4, QByteArray("\xff\xff\xff\xfa"));
+            QFile out(target);
+            out.open(QIODevice::WriteOnly);
+            out.write(qm);
         } else {
             QFile::copy(
                 QStringLiteral(ML_TEST_TRANSLATIONS_DIR "/DravlinDataLogger_%1.qm").arg(code),
@@ -178,6 +189,12 @@ private slots:
         QTest::newRow("stored file corrupt: asks again")
             << QStringList{"de", "garbage_it"} << it << "de" << QStringList{Dialog, Window}
             << "Herunterladen" << de;
+        QTest::newRow("stored file damaged inside: asks again")
+            << QStringList{"de", "damaged_it"} << it << "de" << QStringList{Dialog, Window}
+            << "Herunterladen" << de;
+        QTest::newRow("chosen file damaged inside: warning, choice kept")
+            << QStringList{"damaged_it"} << QString() << "it" << QStringList{Dialog, Box, Window}
+            << "Download" << it;
         QTest::newRow("chosen file corrupt: warning, choice kept")
             << QStringList{"garbage_it"} << QString() << "it" << QStringList{Dialog, Box, Window}
             << "Download" << it;

@@ -1,0 +1,218 @@
+// Translation catalogues on their way into QTranslator: the ones we ship load and translate
+// exactly as Qt's own loader has them; damaged ones are refused, and none, whatever the
+// damage, crashes a program that loads and uses it (each runs in a child process: this test
+// started again with "--probe").
+#include "language/TranslationCatalogue.h"
+#include "language/Translators.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtEndian>
+#include <QtTest>
+
+#include <cstdio>
+
+namespace {
+
+using Keys = QVector<TranslationCatalogue::Message>;
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes);
+}
+
+// Where the blocks of an intact catalogue start, at their tag byte.
+QVector<int> blocks(const QByteArray &qm)
+{
+    QVector<int> found;
+    for (int at = 16; at + 5 <= qm.size(); at += 5 + qFromBigEndian<qint32>(qm.data() + at + 1))
+        found << at;
+    return found;
+}
+
+// The message keys of a catalogue and of the catalogues it names, which lie beside it.
+Keys keys(const QString &path)
+{
+    const QByteArray qm = contents(path);
+    QStringList dependencies;
+    TranslationCatalogue::isWellFormed(qm, &dependencies);
+    Keys all = TranslationCatalogue::messages(qm);
+    for (const QString &name : qAsConst(dependencies))
+        all += keys(QFileInfo(path).dir().filePath(name + ".qm"));
+    return all;
+}
+
+// The child: loads a damaged copy the way the program does and asks for every text of the
+// intact catalogue and for random ones, in several plural forms.
+int probe(const QString &damaged, const QString &intact)
+{
+    QTranslator translator;
+    const bool accepted = TranslationCatalogue::load(&translator, damaged);
+    QCoreApplication::installTranslator(&translator);
+    Keys asked = keys(intact);
+    QRandomGenerator random(11);
+    for (int i = 0; i < 200; ++i) { // some in a context the catalogue has
+        const QByteArray text = QByteArray::number(random.generate64(), 36);
+        asked.append(
+            {i % 2 || asked.isEmpty() ? text : asked.first().context, text, text.left(i % 3)});
+    }
+    for (const auto &key : qAsConst(asked)) {
+        for (int n : {-1, 0, 1, 2, 5, 21, 1001})
+            QCoreApplication::translate(key.context, key.sourceText, key.comment, n);
+    }
+    std::printf(accepted ? "accepted\n" : "refused\n");
+    return 0;
+}
+
+} // namespace
+
+class TestTranslationCatalogue : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir temp;
+
+private slots:
+    void initTestCase()
+    {
+        // The shipped German catalogues beside the damaged copies, as Qt's meta catalogue
+        // looks them up in its own folder.
+        const QDir dir(translationsDirectory(), "*_de.qm");
+        for (const QString &name : dir.entryList())
+            QVERIFY(QFile::copy(dir.filePath(name), temp.filePath(name)));
+        QVERIFY(QFile::copy(ML_TEST_TRANSLATIONS_DIR "/compressed_de.qm",
+                            temp.filePath("compressed_de.qm")));
+    }
+
+    void shippedCataloguesTranslateAsQtHasThem()
+    {
+        QStringList files;
+        for (const QFileInfo &file : QDir(translationsDirectory(), "*.qm").entryInfoList())
+            files << file.filePath();
+        QVERIFY(files.size() >= 12);
+        files << temp.filePath("compressed_de.qm");
+        for (const QString &file : qAsConst(files)) {
+            QTranslator checked, plain;
+            QVERIFY2(TranslationCatalogue::load(&checked, file), qPrintable(file));
+            QVERIFY(plain.load(file));
+            const Keys all = keys(file);
+            QVERIFY(!all.isEmpty() || file.contains("_en."));
+            for (const auto &key : all) {
+                QCOMPARE(checked.translate(key.context, key.sourceText, key.comment),
+                         plain.translate(key.context, key.sourceText, key.comment));
+            }
+        }
+    }
+
+    void damagedCatalogueRefused_data()
+    {
+        QTest::addColumn<QString>("damaged"); // a file of the folder; its meta catalogue is loaded
+        QTest::addColumn<int>("block");
+        QTest::addColumn<int>("at"); // from the start of the block's data
+        QTest::addColumn<QByteArray>("patch");
+
+        const QString de = "DravlinDataLogger_de.qm", meta = "qt_de.qm";
+        const auto hex = &QByteArray::fromHex;
+        QTest::newRow("message block past the end") << de << 0x69 << -4 << hex("00100000");
+        QTest::newRow("hash offset past the messages") << de << 0x42 << 4 << hex("00010000");
+        QTest::newRow("hash offset inside a record") << de << 0x42 << 4 << hex("00000001");
+        QTest::newRow("hash of no message") << de << 0x42 << 0 << hex("00000000");
+        QTest::newRow("translation past its block") << de << 0x69 << 1 << hex("00010000");
+        QTest::newRow("translation length negative") << de << 0x69 << 1 << hex("fffffffa");
+        QTest::newRow("plural rule with a bad operator") << de << 0x88 << 0 << hex("85");
+        QTest::newRow("empty context table") << "compressed_de.qm" << 0x2f << 0 << hex("0000");
+        QTest::newRow("dependency in another folder") << meta << 0x96 << 4 << hex("002f");
+        QTest::newRow("dependency found as the catalogue itself")
+            << meta << 0x96 << 4 << hex("00710074005f00640065005f006100610061");
+        QTest::newRow("dependency damaged") << "qtbase_de.qm" << 0x69 << -4 << hex("00100000");
+    }
+
+    void damagedCatalogueRefused()
+    {
+        QFETCH(QString, damaged);
+        QFETCH(int, block);
+        QFETCH(int, at);
+        QFETCH(QByteArray, patch);
+
+        QTemporaryDir folder;
+        for (const QString &name : QDir(temp.path(), "*.qm").entryList())
+            QFile::copy(temp.filePath(name), folder.filePath(name));
+        QByteArray qm = contents(folder.filePath(damaged));
+        for (int start : blocks(qm)) {
+            if (uchar(qm.at(start)) == block)
+                write(folder.filePath(damaged), qm.replace(start + 5 + at, patch.size(), patch));
+        }
+
+        QTranslator translator; // what it held before is dropped
+        QVERIFY(translator.load(translationsDirectory() + "/DravlinDataLogger_fr.qm"));
+        const QString loaded = damaged.startsWith("qtbase") ? "qt_de.qm" : damaged;
+        QVERIFY(!TranslationCatalogue::load(&translator, folder.filePath(loaded)));
+        QVERIFY(translator.isEmpty());
+    }
+
+    void damagedCopiesNeverCrash()
+    {
+        const QStringList sources = {"DravlinDataLogger_de.qm", "compressed_de.qm", "qt_de.qm",
+                                     "qtbase_de.qm"};
+        QRandomGenerator random(20261206);
+        int accepted = 0;
+        const int copies = 1000;
+        for (int i = 0; i < copies; ++i) {
+            const QString source = temp.filePath(sources.at(i % sources.size()));
+            QByteArray qm = contents(source);
+            const int kind = (i / sources.size()) % 4;
+            if (kind == 0) { // bit flips
+                for (int flips = 1 + random.bounded(20); flips > 0; --flips)
+                    qm.data()[random.bounded(qm.size())] ^= char(1 << random.bounded(8));
+            } else if (kind == 1) {
+                qm.truncate(random.bounded(qm.size()));
+            } else if (kind == 2) { // a 32-bit field overwritten
+                qToBigEndian(quint32(random.generate() >> random.bounded(32)),
+                             qm.data() + random.bounded(qm.size() - 3));
+            } else { // the tags of two blocks swapped
+                const QVector<int> found = blocks(qm);
+                const int a = found.at(random.bounded(found.size()));
+                const int b = found.at(random.bounded(found.size()));
+                const char tag = qm.at(a);
+                qm[a] = qm.at(b);
+                qm[b] = tag;
+            }
+            const QString copy = temp.filePath(QStringLiteral("damaged%1.qm").arg(i));
+            write(copy, qm);
+
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(), {"--probe", copy, source});
+            QVERIFY(child.waitForFinished(60000));
+            QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                     qPrintable(QStringLiteral("copy %1 of %2 crashed the probe: %3")
+                                    .arg(i)
+                                    .arg(source, QString(child.readAllStandardError()))));
+            accepted += child.readAllStandardOutput().trimmed() == "accepted";
+            QFile::remove(copy);
+        }
+        qInfo("%d damaged copies: %d refused, %d accepted and used safely", copies,
+              copies - accepted, accepted);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], "--probe") == 0)
+        return probe(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    TestTranslationCatalogue test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_translationcatalogue.moc"
