@@ -18,7 +18,7 @@ const unsigned long settleMs = 500;
 // never stops sending them (a receive wire held in break) must not freeze us for good:
 // after this many steps the commands are sent anyway.
 const unsigned long nulStepMs = 200;
-const int maxNulSteps = 25;
+const int maxNulSteps = 10;
 // The view is fed in batches: a text box that takes every chunk on its own cannot keep up.
 const int batchMs = 50;
 

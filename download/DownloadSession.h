@@ -41,7 +41,7 @@ public:
 
     // Starts a session on the port at portPath: forgets the last session's data, opens the
     // port, waits 500 ms (and 200 ms steps while the line brings NUL bytes, at most about
-    // 5 s) blocking the calling thread, discards what came, and asks the tester for its data.
+    // 2 s) blocking the calling thread, discards what came, and asks the tester for its data.
     // False when the port could not be opened (openFailureReason() says why) or a session
     // runs already.
     bool start(const QString &portPath, int readTimeout);

@@ -167,7 +167,7 @@ private slots:
                                      "qtbase_de.qm"};
         QRandomGenerator random(20261206);
         int accepted = 0;
-        const int copies = 1000;
+        const int copies = 500;
         for (int i = 0; i < copies; ++i) {
             const QString source = temp.filePath(sources.at(i % sources.size()));
             QByteArray qm = contents(source);

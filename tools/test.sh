@@ -30,8 +30,9 @@ run_suite() { # name, ctest args..., -- cmake args...
     (cd "$build/$name" && ctest --output-on-failure "${ctest_args[@]}")
 }
 
-run_suite plain -- -DML_WERROR=ON
-run_suite asan-ubsan -- -DML_SANITIZE=address,undefined -DML_BUILD_BENCH=OFF
+# The tests mostly wait on lines and timers, so the first two stages run three at a time.
+run_suite plain -j3 -- -DML_WERROR=ON
+run_suite asan-ubsan -j3 -- -DML_SANITIZE=address,undefined -DML_BUILD_BENCH=OFF
 run_suite tsan -L serial -- -DML_SANITIZE=thread -DML_BUILD_BENCH=OFF
 
 echo "=== windows-check"
