@@ -43,7 +43,8 @@ DownloadSession::DownloadSession(QObject *parent) : QObject(parent)
 {
     batchTimer.setSingleShot(true);
     batchTimer.setInterval(batchMs);
-    connect(&batchTimer, &QTimer::timeout, this, &DownloadSession::textReady);
+    connect(&batchTimer, &QTimer::timeout, this, &DownloadSession::sendBatch);
+    sinceBatch.start();
 }
 
 DownloadSession::~DownloadSession()
@@ -127,8 +128,19 @@ void DownloadSession::takeFromDevice()
     text.remove(QChar(0));
     text.remove(QLatin1Char('\r'));
     pendingText += text;
-    if (!batchTimer.isActive())
+    // While data pours in, the announcements of the port keep the event loop busy and the
+    // timer would wait until the end: the batch goes out here once it is due.
+    if (sinceBatch.elapsed() >= batchMs)
+        sendBatch();
+    else if (!batchTimer.isActive())
         batchTimer.start();
+}
+
+void DownloadSession::sendBatch()
+{
+    batchTimer.stop();
+    sinceBatch.restart();
+    emit textReady();
 }
 
 void DownloadSession::deviceTimedOut()
@@ -172,5 +184,5 @@ void DownloadSession::stop(bool flushText)
     ending->deleteLater();
     batchTimer.stop();
     if (flushText)
-        emit textReady();
+        sendBatch();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -78,12 +79,14 @@ private:
     void deviceTimedOut();
     void deviceFailed();
     void stop(bool flushText);
+    void sendBatch();
 
     Ml::WinSerialDeviceAsync *device = nullptr;
     QByteArray received;
     QString pendingText;
     std::unique_ptr<QTextDecoder> decoder;
     QTimer batchTimer;
+    QElapsedTimer sinceBatch;
     QString failureReason;
     bool lost = false;
 };

@@ -29,6 +29,14 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(par
     ui.cancelBtn->hide();
     ui.openBtn->hide();
     ui.saveBtn->hide();
+    // The output box keeps its size when Open and Save come and go (and its scroll bar is
+    // always there): a change of its width lays out the whole text again, which for a large
+    // download costs as much as receiving it.
+    for (QWidget *button : {ui.openBtn, ui.saveBtn}) {
+        QSizePolicy policy = button->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(policy);
+    }
 
     // Country Settings only make sense in a language that writes decimal commas, and only
     // once the European-format question has been answered.
