@@ -1,5 +1,6 @@
 #include "language/Translators.h"
 
+#include "app/InstallPaths.h"
 #include "app/SettingsKeys.h"
 #include "language/DialogLanguage.h"
 
@@ -10,8 +11,7 @@
 
 QString translationsDirectory()
 {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-           SettingsKeys::TranslationsDir;
+    return InstallPaths::translationsDirectory();
 }
 
 bool loadApplicationTranslator(QTranslator *translator, const QString &translationsDir)

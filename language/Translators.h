@@ -6,7 +6,8 @@
 class QObject;
 class QTranslator;
 
-// The folder "Translations" beside the executable, whatever the working directory.
+// The folder of the translation catalogues, found from the executable's place
+// (InstallPaths), whatever the working directory.
 QString translationsDirectory();
 
 // Creates the program's and Qt's translators as children of owner and installs

@@ -1,5 +1,6 @@
 #include "mainwindow/MainWindow.h"
 
+#include "app/InstallPaths.h"
 #include "app/SettingsKeys.h"
 #include "language/DialogLanguage.h"
 #include "language/Translators.h"
@@ -512,7 +513,8 @@ void MainWindow::showAbout()
 
 void MainWindow::showHelp()
 {
-    const QString page = QStringLiteral("%1/Help/DravlinSolarDataLoggerHelp_%2.html")
-                             .arg(QCoreApplication::applicationDirPath(), QLocale().name().left(2));
+    const QString page =
+        QStringLiteral("%1/Help/DravlinSolarDataLoggerHelp_%2.html")
+            .arg(QFileInfo(InstallPaths::helpDirectory()).path(), QLocale().name().left(2));
     QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }
