@@ -99,7 +99,8 @@ check "appstreamcli validate" appstreamcli validate --no-net "$work/deb/usr/shar
 check "appstreamcli validate-tree" appstreamcli validate-tree --no-net "$work/deb"
 
 # --- the program, run from a tree
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# -noreset: the server stays up between one run of the program and the next.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 display=:$(cat "$work/display")
