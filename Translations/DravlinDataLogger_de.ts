@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
+        <translation>Lädt die gespeicherten Prüfergebnisse eines Prüfgeräts für Solaranlagen über eine serielle Schnittstelle herunter und speichert sie als .csv- oder .txt-Datei.</translation>
+    </message>
+    <message>
+        <source>Without options it opens the program&apos;s window.</source>
+        <translation>Ohne Optionen öffnet es das Programmfenster.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Zeigt diese Hilfe an und beendet sich.</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s name and version and exits.</source>
+        <translation>Zeigt Namen und Version des Programms an und beendet sich.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <comment>%1 is the argument as the user typed it</comment>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>User guide: %1</source>
+        <comment>%1 is the path of the help page</comment>
+        <translation>Benutzerhandbuch: %1</translation>
+    </message>
+</context>
+<context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>

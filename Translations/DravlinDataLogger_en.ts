@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
+        <translation>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</translation>
+    </message>
+    <message>
+        <source>Without options it opens the program&apos;s window.</source>
+        <translation>Without options it opens the program&apos;s window.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Shows this help and exits.</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s name and version and exits.</source>
+        <translation>Shows the program&apos;s name and version and exits.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <comment>%1 is the argument as the user typed it</comment>
+        <translation>Unexpected argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>User guide: %1</source>
+        <comment>%1 is the path of the help page</comment>
+        <translation>User guide: %1</translation>
+    </message>
+</context>
+<context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>

@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
+        <translation>Descarga los resultados de ensayo guardados en un comprobador de instalaciones solares a través de un puerto serie y los guarda como archivo .csv o .txt.</translation>
+    </message>
+    <message>
+        <source>Without options it opens the program&apos;s window.</source>
+        <translation>Sin opciones, abre la ventana del programa.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Muestra esta ayuda y termina.</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s name and version and exits.</source>
+        <translation>Muestra el nombre y la versión del programa y termina.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <comment>%1 is the argument as the user typed it</comment>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>User guide: %1</source>
+        <comment>%1 is the path of the help page</comment>
+        <translation>Guía del usuario: %1</translation>
+    </message>
+</context>
+<context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>

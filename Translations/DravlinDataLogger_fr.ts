@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
+        <translation>Télécharge les résultats de mesure enregistrés dans un testeur d&apos;installations solaires par un port série et les enregistre dans un fichier .csv ou .txt.</translation>
+    </message>
+    <message>
+        <source>Without options it opens the program&apos;s window.</source>
+        <translation>Sans option, il ouvre la fenêtre du programme.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s name and version and exits.</source>
+        <translation>Affiche le nom et la version du programme et quitte.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <comment>%1 is the argument as the user typed it</comment>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+    <message>
+        <source>User guide: %1</source>
+        <comment>%1 is the path of the help page</comment>
+        <translation>Guide de l&apos;utilisateur : %1</translation>
+    </message>
+</context>
+<context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>

@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
+        <translation>Scarica i risultati delle prove memorizzati in uno strumento di verifica per impianti solari tramite una porta seriale e li salva come file .csv o .txt.</translation>
+    </message>
+    <message>
+        <source>Without options it opens the program&apos;s window.</source>
+        <translation>Senza opzioni apre la finestra del programma.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Mostra questa guida ed esce.</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s name and version and exits.</source>
+        <translation>Mostra il nome e la versione del programma ed esce.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <comment>%1 is the argument as the user typed it</comment>
+        <translation>Argomento imprevisto «%1».</translation>
+    </message>
+    <message>
+        <source>User guide: %1</source>
+        <comment>%1 is the path of the help page</comment>
+        <translation>Guida per l&apos;utente: %1</translation>
+    </message>
+</context>
+<context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>

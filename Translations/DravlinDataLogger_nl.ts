@@ -2,6 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
+        <translation>Downloadt de opgeslagen testresultaten van een tester voor zonne-installaties via een seriële poort en slaat ze op als .csv- of .txt-bestand.</translation>
+    </message>
+    <message>
+        <source>Without options it opens the program&apos;s window.</source>
+        <translation>Zonder opties wordt het programmavenster geopend.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Toont deze hulp en sluit af.</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s name and version and exits.</source>
+        <translation>Toont de naam en versie van het programma en sluit af.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <comment>%1 is the argument as the user typed it</comment>
+        <translation>Onverwacht argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>User guide: %1</source>
+        <comment>%1 is the path of the help page</comment>
+        <translation>Gebruikershandleiding: %1</translation>
+    </message>
+</context>
+<context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>

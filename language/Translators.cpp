@@ -1,5 +1,6 @@
 #include "language/Translators.h"
 
+#include "app/InstallPaths.h"
 #include "app/SettingsKeys.h"
 #include "language/DialogLanguage.h"
 #include "language/TranslationCatalogue.h"
@@ -11,8 +12,7 @@
 
 QString translationsDirectory()
 {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-           SettingsKeys::TranslationsDir;
+    return InstallPaths::translationsDirectory();
 }
 
 bool loadApplicationTranslator(QTranslator *translator, const QString &translationsDir)
@@ -46,4 +46,32 @@ bool installTranslators(QObject *owner, const QString &translationsDir)
     if (TranslationCatalogue::load(qtTranslator, qtFile))
         QCoreApplication::installTranslator(qtTranslator);
     return loaded;
+}
+
+void installCommandLineTranslators(QObject *owner, const QString &translationsDir)
+{
+    auto *appTranslator = new QTranslator(owner);
+    QString code;
+    const QString storedPath = QSettings().value(SettingsKeys::languageFilePathKey()).toString();
+    if (TranslationCatalogue::load(appTranslator, storedPath)) {
+        code = QSettings().value(SettingsKeys::languageCodeKey()).toString();
+    } else {
+        for (const QString &language : QLocale::system().uiLanguages()) {
+            const QString candidate = QLocale(language).name().left(2);
+            const QString file =
+                QStringLiteral("%1/DravlinDataLogger_%2.qm").arg(translationsDir, candidate);
+            if (TranslationCatalogue::load(appTranslator, file)) {
+                code = candidate;
+                break;
+            }
+        }
+    }
+    if (code.isEmpty())
+        return;
+    QCoreApplication::installTranslator(appTranslator);
+    QLocale::setDefault(QLocale(code));
+    auto *qtTranslator = new QTranslator(owner);
+    if (TranslationCatalogue::load(qtTranslator,
+                                   QStringLiteral("%1/qt_%2.qm").arg(translationsDir, code)))
+        QCoreApplication::installTranslator(qtTranslator);
 }

@@ -6,7 +6,8 @@
 class QObject;
 class QTranslator;
 
-// The folder "Translations" beside the executable, whatever the working directory.
+// The folder of the translation catalogues, found from the executable's place
+// (InstallPaths), whatever the working directory.
 QString translationsDirectory();
 
 // Creates the program's and Qt's translators as children of owner and installs
@@ -17,5 +18,10 @@ bool installTranslators(QObject *owner, const QString &translationsDir);
 // DialogLanguage when it does not load (a damaged catalogue does not load), and makes
 // the chosen language the default locale. Returns false when no translation could be loaded.
 bool loadApplicationTranslator(QTranslator *translator, const QString &translationsDir);
+
+// For the command line, which asks nobody: the stored language when its catalogue loads,
+// else the language of the environment, else English; Qt's own texts in the same language.
+// Reads the settings and never writes them.
+void installCommandLineTranslators(QObject *owner, const QString &translationsDir);
 
 #endif

@@ -1,5 +1,6 @@
 #include "mainwindow/MainWindow.h"
 
+#include "app/InstallPaths.h"
 #include "app/SettingsKeys.h"
 #include "download/DownloadSession.h"
 #include "download/PortErrorText.h"
@@ -333,16 +334,12 @@ void MainWindow::showAbout()
 void MainWindow::showHelp()
 {
     // The page in the language of the interface, else the English one.
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/Help");
-    const QString pattern = folder + QStringLiteral("/DravlinSolarDataLoggerHelp_%1.html");
-    QString page = pattern.arg(QLocale().name().left(2));
-    if (!QFileInfo::exists(page))
-        page = pattern.arg(QStringLiteral("en"));
-    if (!QFileInfo::exists(page)) {
+    const QString page = InstallPaths::helpPage(QLocale().name().left(2));
+    if (page.isEmpty()) {
         showWarning(tr("The help pages were not found in \"%1\".",
                        "The %1 will be replaced with the name of a folder. Please do not remove "
                        "it in your translation!")
-                        .arg(QDir::toNativeSeparators(folder)),
+                        .arg(QDir::toNativeSeparators(InstallPaths::helpDirectory())),
                     tr("Please reinstall Marlune DataLogger."));
         return;
     }

@@ -174,7 +174,8 @@ void WinSerialDevice::configurePortState()
 
 void WinSerialDevice::reportError(const QString &message)
 {
-    const QByteArray text = message.toUtf8();
+    // One line each, so that two reports do not run together.
+    const QByteArray text = message.toUtf8() + '\n';
     std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
     std::fflush(stderr);
     setErrorString(message);

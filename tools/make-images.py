@@ -3,8 +3,10 @@
 
     python3 tools/make-images.py
 
-Writes the six images of the embedded bundle, the Linux desktop icon and the
-Windows icon group (256 px PNG-compressed, 48, 32 and 16 px as 32-bit bitmaps).
+Writes the six images of the embedded bundle, the Linux desktop icon in the
+hicolor theme's sizes (resources/icons/) and the Windows icon group (256 px
+PNG-compressed, 48, 32 and 16 px as 32-bit bitmaps), the icons all drawn from
+the application icon's picture.
 Every image is 8-bit RGBA. Shapes are signed-distance functions sampled 4 x 4
 times per pixel, so edges come out smooth at every size.
 """
@@ -16,6 +18,9 @@ import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.normpath(os.path.join(HERE, "..", "resources"))
+ICONS = os.path.join(OUT, "icons")
+# The sizes installed into share/icons/hicolor/<size>x<size>/apps/.
+DESKTOP_SIZES = (16, 32, 48, 64, 128, 256)
 
 NAVY = (18, 42, 82)
 BLUE = (33, 96, 170)
@@ -245,12 +250,15 @@ def main():
     for name, w, h, picture in BUNDLE:
         with open(os.path.join(OUT, name), "wb") as f:
             f.write(png(w, h, render(w, h, picture())))
-    big = render(256, 256, app_icon(), samples=3)
-    with open(os.path.join(OUT, "marlune-datalogger.png"), "wb") as f:
-        f.write(png(256, 256, big))
-    entries = [(256, png(256, 256, big))]
+    icons = {size: render(size, size, app_icon(), samples=3 if size > 128 else 4)
+             for size in DESKTOP_SIZES}
+    os.makedirs(ICONS, exist_ok=True)
+    for size, raw in icons.items():
+        with open(os.path.join(ICONS, "marlune-datalogger-%d.png" % size), "wb") as f:
+            f.write(png(size, size, raw))
+    entries = [(256, png(256, 256, icons[256]))]
     for size in (48, 32, 16):
-        entries.append((size, bmp_entry(size, size, render(size, size, app_icon()))))
+        entries.append((size, bmp_entry(size, size, icons[size])))
     with open(os.path.join(OUT, "MarluneDataLogger.ico"), "wb") as f:
         f.write(ico(entries))
     return 0

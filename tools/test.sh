@@ -3,6 +3,9 @@
 #   1. the plain build, warnings as errors, the whole suite;
 #   2. AddressSanitizer + UndefinedBehaviorSanitizer, the whole suite;
 #   3. ThreadSanitizer, the serial tests (the worker thread and its locks);
+#   3b. the Debian package made from the plain build: lintian, the installed tree, the
+#      desktop validators, and the program run from the extracted package
+#      (tools/package.sh, tools/check-package.sh);
 #   4. the Windows serial layer, cross-built with mingw-w64 and run under Wine against a
 #      pseudo-terminal (tools/check-windows.sh; installs mingw-w64 and wine64 when missing).
 set -euo pipefail
@@ -34,6 +37,10 @@ run_suite() { # name, ctest args..., -- cmake args...
 run_suite plain -j3 -- -DML_WERROR=ON
 run_suite asan-ubsan -j3 -- -DML_SANITIZE=address,undefined -DML_BUILD_BENCH=OFF
 run_suite tsan -L serial -- -DML_SANITIZE=thread -DML_BUILD_BENCH=OFF
+
+echo "=== package"
+deb=$("$top/tools/package.sh" "$build/plain")
+"$top/tools/check-package.sh" "$build/plain" "$deb"
 
 echo "=== windows-check"
 "$top/tools/check-windows.sh"

@@ -1,0 +1,52 @@
+#ifndef MARLUNE_COMMANDLINE_H
+#define MARLUNE_COMMANDLINE_H
+
+#include "app/HeadlessDownload.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+// The program's command line: what a list of arguments (the program's path first)
+// asks for. Qt's own options (-platform, -style, ...) are accepted and left to the
+// application object. Parsing needs no application object; the texts do.
+class CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
+    enum class Action {
+        RunWindow,   // no options of ours: open the window
+        ShowHelp,    // print helpText(), exit 0
+        ShowVersion, // print versionText(), exit 0
+        UsageError,  // print errorText() and helpText() to the error stream, exit 2
+        Download,    // download without a window, as downloadOptions() say
+    };
+
+    // The exit status after a usage error.
+    static const int UsageErrorStatus = 2;
+
+    explicit CommandLine(const QStringList &arguments);
+
+    Action action() const { return act; }
+    // What --download is to do.
+    HeadlessDownload::Options downloadOptions() const { return downloadWith; }
+    // Why the arguments were refused, one line.
+    QString errorText() const { return error; }
+    // Usage, description, options and where the user guide lies, in the language of
+    // the installed translators.
+    QString helpText() const;
+    // The program's name and version, one line.
+    static QString versionText();
+
+private:
+    QCommandLineParser parser;
+    Action act = Action::RunWindow;
+    QString error;
+    HeadlessDownload::Options downloadWith;
+
+    void readDownloadOptions();
+};
+
+#endif
