@@ -29,12 +29,128 @@
         <comment>%1 is the path of the help page</comment>
         <translation>Benutzerhandbuch: %1</translation>
     </message>
+    <message>
+        <source>Downloads the tester&apos;s results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
+        <translation>Lädt die Ergebnisse des Prüfgeräts ohne Fenster herunter, wie die Schaltfläche „Herunterladen“, und speichert sie als --output. Benötigt --port und --output.</translation>
+    </message>
+    <message>
+        <source>The tester&apos;s port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
+        <translation>Die Schnittstelle des Prüfgeräts: ein Name wie in der Schnittstellenliste (ttyUSB0, COM3) oder ein Gerätepfad.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <comment>value name of --port</comment>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
+        <translation>Die Datei, in der die Ergebnisse gespeichert werden; eine vorhandene wird ersetzt; - für die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --output</comment>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
+        <comment>%1 and %2 are the limits, %3 the default</comment>
+        <translation>Millisekunden Stille, die das Herunterladen beenden (%1 bis %2, Vorgabe %3).</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <comment>value name of --read-timeout</comment>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
+        <translation>Speichert eine .csv-Datei im europäischen Format: Semikolons zwischen den Feldern und Dezimalkommas.</translation>
+    </message>
+    <message>
+        <source>Saves the results as received (also without either option).</source>
+        <translation>Speichert die Ergebnisse so, wie sie empfangen wurden (auch ohne eine der beiden Optionen).</translation>
+    </message>
+    <message>
+        <source>Shows no progress, only what went wrong.</source>
+        <translation>Zeigt keinen Fortschritt, nur, was schiefgegangen ist.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; needs --download.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>Die Option „%1“ benötigt --download.</translation>
+    </message>
+    <message>
+        <source>--download needs --port.</source>
+        <translation>--download benötigt --port.</translation>
+    </message>
+    <message>
+        <source>--download needs --output.</source>
+        <translation>--download benötigt --output.</translation>
+    </message>
+    <message>
+        <source>--european and --no-european exclude each other.</source>
+        <translation>--european und --no-european schließen sich gegenseitig aus.</translation>
+    </message>
+    <message>
+        <source>--read-timeout needs a whole number of milliseconds, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--read-timeout benötigt eine ganze Zahl von Millisekunden, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Exit status of --download:</source>
+        <translation>Exit-Status von --download:</translation>
+    </message>
+    <message>
+        <source>the results are saved</source>
+        <translation>die Ergebnisse sind gespeichert</translation>
+    </message>
+    <message>
+        <source>the command line is wrong</source>
+        <translation>die Befehlszeile ist fehlerhaft</translation>
+    </message>
+    <message>
+        <source>the port could not be opened</source>
+        <translation>die Schnittstelle konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the line was lost before any data came</source>
+        <translation>die Verbindung ging verloren, bevor Daten ankamen</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>interrupted with Ctrl+C (SIGINT)</source>
+        <translation>mit Strg+C abgebrochen (SIGINT)</translation>
+    </message>
+    <message>
+        <source>stopped with SIGTERM</source>
+        <translation>mit SIGTERM beendet</translation>
+    </message>
 </context>
 <context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>
         <translation>Bitte wählen Sie eine Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessDownload</name>
+    <message>
+        <source>Bytes received: %1 (%2 bytes/s)</source>
+        <comment>%1 is the number of bytes received so far, %2 the rate</comment>
+        <translation>Empfangene Bytes: %1 (%2 Bytes/s)</translation>
+    </message>
+    <message>
+        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
+        <comment>%1 is a file name</comment>
+        <translation>Das europäische Format gilt nur für .csv-Dateien; „%1“ wird so geschrieben, wie es empfangen wurde.</translation>
+    </message>
+    <message>
+        <source>Error writing to the standard output: %1</source>
+        <comment>%1 is the system&apos;s reason</comment>
+        <translation>Fehler beim Schreiben in die Standardausgabe: %1</translation>
     </message>
 </context>
 <context>

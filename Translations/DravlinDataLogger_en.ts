@@ -29,12 +29,128 @@
         <comment>%1 is the path of the help page</comment>
         <translation>User guide: %1</translation>
     </message>
+    <message>
+        <source>Downloads the tester&apos;s results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
+        <translation>Downloads the tester&apos;s results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</translation>
+    </message>
+    <message>
+        <source>The tester&apos;s port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
+        <translation>The tester&apos;s port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <comment>value name of --port</comment>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
+        <translation>The file to save the results as, replaced if it exists; - for the standard output.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --output</comment>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
+        <comment>%1 and %2 are the limits, %3 the default</comment>
+        <translation>Milliseconds of silence that end the download (%1 to %2, default %3).</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <comment>value name of --read-timeout</comment>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
+        <translation>Saves a .csv file in the European format: semicolons between fields and decimal commas.</translation>
+    </message>
+    <message>
+        <source>Saves the results as received (also without either option).</source>
+        <translation>Saves the results as received (also without either option).</translation>
+    </message>
+    <message>
+        <source>Shows no progress, only what went wrong.</source>
+        <translation>Shows no progress, only what went wrong.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; needs --download.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>The option &apos;%1&apos; needs --download.</translation>
+    </message>
+    <message>
+        <source>--download needs --port.</source>
+        <translation>--download needs --port.</translation>
+    </message>
+    <message>
+        <source>--download needs --output.</source>
+        <translation>--download needs --output.</translation>
+    </message>
+    <message>
+        <source>--european and --no-european exclude each other.</source>
+        <translation>--european and --no-european exclude each other.</translation>
+    </message>
+    <message>
+        <source>--read-timeout needs a whole number of milliseconds, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--read-timeout needs a whole number of milliseconds, not &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Exit status of --download:</source>
+        <translation>Exit status of --download:</translation>
+    </message>
+    <message>
+        <source>the results are saved</source>
+        <translation>the results are saved</translation>
+    </message>
+    <message>
+        <source>the command line is wrong</source>
+        <translation>the command line is wrong</translation>
+    </message>
+    <message>
+        <source>the port could not be opened</source>
+        <translation>the port could not be opened</translation>
+    </message>
+    <message>
+        <source>the line was lost before any data came</source>
+        <translation>the line was lost before any data came</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>the file could not be written</translation>
+    </message>
+    <message>
+        <source>interrupted with Ctrl+C (SIGINT)</source>
+        <translation>interrupted with Ctrl+C (SIGINT)</translation>
+    </message>
+    <message>
+        <source>stopped with SIGTERM</source>
+        <translation>stopped with SIGTERM</translation>
+    </message>
 </context>
 <context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>
         <translation>Please choose a language</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessDownload</name>
+    <message>
+        <source>Bytes received: %1 (%2 bytes/s)</source>
+        <comment>%1 is the number of bytes received so far, %2 the rate</comment>
+        <translation>Bytes received: %1 (%2 bytes/s)</translation>
+    </message>
+    <message>
+        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
+        <comment>%1 is a file name</comment>
+        <translation>The European format applies to .csv files only; &quot;%1&quot; is written as received.</translation>
+    </message>
+    <message>
+        <source>Error writing to the standard output: %1</source>
+        <comment>%1 is the system&apos;s reason</comment>
+        <translation>Error writing to the standard output: %1</translation>
     </message>
 </context>
 <context>

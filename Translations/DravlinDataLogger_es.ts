@@ -29,12 +29,128 @@
         <comment>%1 is the path of the help page</comment>
         <translation>Guía del usuario: %1</translation>
     </message>
+    <message>
+        <source>Downloads the tester&apos;s results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
+        <translation>Descarga los resultados del comprobador sin ventana, como el botón «Descargar», y los guarda como --output. Necesita --port y --output.</translation>
+    </message>
+    <message>
+        <source>The tester&apos;s port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
+        <translation>El puerto del comprobador: un nombre como lo muestra la lista de puertos (ttyUSB0, COM3) o una ruta de dispositivo.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <comment>value name of --port</comment>
+        <translation>puerto</translation>
+    </message>
+    <message>
+        <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
+        <translation>El archivo donde guardar los resultados, que se reemplaza si existe; - para la salida estándar.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --output</comment>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
+        <comment>%1 and %2 are the limits, %3 the default</comment>
+        <translation>Milisegundos de silencio que terminan la descarga (de %1 a %2, %3 por defecto).</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <comment>value name of --read-timeout</comment>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
+        <translation>Guarda un archivo .csv en formato europeo: punto y coma entre campos y coma decimal.</translation>
+    </message>
+    <message>
+        <source>Saves the results as received (also without either option).</source>
+        <translation>Guarda los resultados tal como se recibieron (también sin ninguna de las dos opciones).</translation>
+    </message>
+    <message>
+        <source>Shows no progress, only what went wrong.</source>
+        <translation>No muestra el progreso, solo lo que ha fallado.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; needs --download.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>La opción «%1» necesita --download.</translation>
+    </message>
+    <message>
+        <source>--download needs --port.</source>
+        <translation>--download necesita --port.</translation>
+    </message>
+    <message>
+        <source>--download needs --output.</source>
+        <translation>--download necesita --output.</translation>
+    </message>
+    <message>
+        <source>--european and --no-european exclude each other.</source>
+        <translation>--european y --no-european se excluyen mutuamente.</translation>
+    </message>
+    <message>
+        <source>--read-timeout needs a whole number of milliseconds, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--read-timeout necesita un número entero de milisegundos, no «%1».</translation>
+    </message>
+    <message>
+        <source>Exit status of --download:</source>
+        <translation>Estado de salida de --download:</translation>
+    </message>
+    <message>
+        <source>the results are saved</source>
+        <translation>los resultados se han guardado</translation>
+    </message>
+    <message>
+        <source>the command line is wrong</source>
+        <translation>la línea de órdenes es incorrecta</translation>
+    </message>
+    <message>
+        <source>the port could not be opened</source>
+        <translation>no se pudo abrir el puerto</translation>
+    </message>
+    <message>
+        <source>the line was lost before any data came</source>
+        <translation>la conexión se perdió antes de que llegaran datos</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>no se pudo escribir el archivo</translation>
+    </message>
+    <message>
+        <source>interrupted with Ctrl+C (SIGINT)</source>
+        <translation>interrumpido con Ctrl+C (SIGINT)</translation>
+    </message>
+    <message>
+        <source>stopped with SIGTERM</source>
+        <translation>detenido con SIGTERM</translation>
+    </message>
 </context>
 <context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>
         <translation>Elija un idioma</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessDownload</name>
+    <message>
+        <source>Bytes received: %1 (%2 bytes/s)</source>
+        <comment>%1 is the number of bytes received so far, %2 the rate</comment>
+        <translation>Bytes recibidos: %1 (%2 bytes/s)</translation>
+    </message>
+    <message>
+        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
+        <comment>%1 is a file name</comment>
+        <translation>El formato europeo solo se aplica a archivos .csv; «%1» se escribe tal como se recibió.</translation>
+    </message>
+    <message>
+        <source>Error writing to the standard output: %1</source>
+        <comment>%1 is the system&apos;s reason</comment>
+        <translation>Error al escribir en la salida estándar: %1</translation>
     </message>
 </context>
 <context>

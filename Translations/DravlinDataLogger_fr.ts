@@ -29,12 +29,128 @@
         <comment>%1 is the path of the help page</comment>
         <translation>Guide de l&apos;utilisateur : %1</translation>
     </message>
+    <message>
+        <source>Downloads the tester&apos;s results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
+        <translation>Télécharge les résultats du testeur sans fenêtre, comme le bouton « Télécharger », et les enregistre sous --output. Nécessite --port et --output.</translation>
+    </message>
+    <message>
+        <source>The tester&apos;s port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
+        <translation>Le port du testeur : un nom tel que la liste des ports l&apos;affiche (ttyUSB0, COM3) ou un chemin de périphérique.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <comment>value name of --port</comment>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
+        <translation>Le fichier où enregistrer les résultats, remplacé s&apos;il existe ; - pour la sortie standard.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --output</comment>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
+        <comment>%1 and %2 are the limits, %3 the default</comment>
+        <translation>Millisecondes de silence qui terminent le téléchargement (de %1 à %2, %3 par défaut).</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <comment>value name of --read-timeout</comment>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
+        <translation>Enregistre un fichier .csv au format européen : points-virgules entre les champs et virgules décimales.</translation>
+    </message>
+    <message>
+        <source>Saves the results as received (also without either option).</source>
+        <translation>Enregistre les résultats tels que reçus (de même sans l&apos;une ou l&apos;autre option).</translation>
+    </message>
+    <message>
+        <source>Shows no progress, only what went wrong.</source>
+        <translation>N&apos;affiche pas la progression, seulement ce qui a échoué.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; needs --download.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>L&apos;option « %1 » nécessite --download.</translation>
+    </message>
+    <message>
+        <source>--download needs --port.</source>
+        <translation>--download nécessite --port.</translation>
+    </message>
+    <message>
+        <source>--download needs --output.</source>
+        <translation>--download nécessite --output.</translation>
+    </message>
+    <message>
+        <source>--european and --no-european exclude each other.</source>
+        <translation>--european et --no-european s&apos;excluent mutuellement.</translation>
+    </message>
+    <message>
+        <source>--read-timeout needs a whole number of milliseconds, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--read-timeout attend un nombre entier de millisecondes, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>Exit status of --download:</source>
+        <translation>Code de sortie de --download :</translation>
+    </message>
+    <message>
+        <source>the results are saved</source>
+        <translation>les résultats sont enregistrés</translation>
+    </message>
+    <message>
+        <source>the command line is wrong</source>
+        <translation>la ligne de commande est incorrecte</translation>
+    </message>
+    <message>
+        <source>the port could not be opened</source>
+        <translation>le port n&apos;a pas pu être ouvert</translation>
+    </message>
+    <message>
+        <source>the line was lost before any data came</source>
+        <translation>la liaison a été perdue avant l&apos;arrivée de données</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>le fichier n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>interrupted with Ctrl+C (SIGINT)</source>
+        <translation>interrompu par Ctrl+C (SIGINT)</translation>
+    </message>
+    <message>
+        <source>stopped with SIGTERM</source>
+        <translation>arrêté par SIGTERM</translation>
+    </message>
 </context>
 <context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>
         <translation>Veuillez choisir une langue</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessDownload</name>
+    <message>
+        <source>Bytes received: %1 (%2 bytes/s)</source>
+        <comment>%1 is the number of bytes received so far, %2 the rate</comment>
+        <translation>Octets reçus : %1 (%2 octets/s)</translation>
+    </message>
+    <message>
+        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
+        <comment>%1 is a file name</comment>
+        <translation>Le format européen ne s&apos;applique qu&apos;aux fichiers .csv ; « %1 » est écrit tel que reçu.</translation>
+    </message>
+    <message>
+        <source>Error writing to the standard output: %1</source>
+        <comment>%1 is the system&apos;s reason</comment>
+        <translation>Erreur d&apos;écriture sur la sortie standard : %1</translation>
     </message>
 </context>
 <context>

@@ -29,12 +29,128 @@
         <comment>%1 is the path of the help page</comment>
         <translation>Guida per l&apos;utente: %1</translation>
     </message>
+    <message>
+        <source>Downloads the tester&apos;s results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
+        <translation>Scarica i risultati dello strumento senza finestra, come il pulsante «Scarica», e li salva come --output. Richiede --port e --output.</translation>
+    </message>
+    <message>
+        <source>The tester&apos;s port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
+        <translation>La porta dello strumento: un nome come appare nell&apos;elenco delle porte (ttyUSB0, COM3) o un percorso di dispositivo.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <comment>value name of --port</comment>
+        <translation>porta</translation>
+    </message>
+    <message>
+        <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
+        <translation>Il file in cui salvare i risultati, sostituito se esiste; - per lo standard output.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --output</comment>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
+        <comment>%1 and %2 are the limits, %3 the default</comment>
+        <translation>Millisecondi di silenzio che terminano lo scaricamento (da %1 a %2, predefinito %3).</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <comment>value name of --read-timeout</comment>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
+        <translation>Salva un file .csv in formato europeo: punti e virgola tra i campi e virgole decimali.</translation>
+    </message>
+    <message>
+        <source>Saves the results as received (also without either option).</source>
+        <translation>Salva i risultati così come ricevuti (anche senza nessuna delle due opzioni).</translation>
+    </message>
+    <message>
+        <source>Shows no progress, only what went wrong.</source>
+        <translation>Non mostra l&apos;avanzamento, solo ciò che non è andato a buon fine.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; needs --download.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>L&apos;opzione «%1» richiede --download.</translation>
+    </message>
+    <message>
+        <source>--download needs --port.</source>
+        <translation>--download richiede --port.</translation>
+    </message>
+    <message>
+        <source>--download needs --output.</source>
+        <translation>--download richiede --output.</translation>
+    </message>
+    <message>
+        <source>--european and --no-european exclude each other.</source>
+        <translation>--european e --no-european si escludono a vicenda.</translation>
+    </message>
+    <message>
+        <source>--read-timeout needs a whole number of milliseconds, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--read-timeout richiede un numero intero di millisecondi, non «%1».</translation>
+    </message>
+    <message>
+        <source>Exit status of --download:</source>
+        <translation>Stato di uscita di --download:</translation>
+    </message>
+    <message>
+        <source>the results are saved</source>
+        <translation>i risultati sono stati salvati</translation>
+    </message>
+    <message>
+        <source>the command line is wrong</source>
+        <translation>la riga di comando è errata</translation>
+    </message>
+    <message>
+        <source>the port could not be opened</source>
+        <translation>non è stato possibile aprire la porta</translation>
+    </message>
+    <message>
+        <source>the line was lost before any data came</source>
+        <translation>la connessione si è interrotta prima che arrivassero dati</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>non è stato possibile scrivere il file</translation>
+    </message>
+    <message>
+        <source>interrupted with Ctrl+C (SIGINT)</source>
+        <translation>interrotto con Ctrl+C (SIGINT)</translation>
+    </message>
+    <message>
+        <source>stopped with SIGTERM</source>
+        <translation>terminato con SIGTERM</translation>
+    </message>
 </context>
 <context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>
         <translation>Selezionare una lingua</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessDownload</name>
+    <message>
+        <source>Bytes received: %1 (%2 bytes/s)</source>
+        <comment>%1 is the number of bytes received so far, %2 the rate</comment>
+        <translation>Byte ricevuti: %1 (%2 byte/s)</translation>
+    </message>
+    <message>
+        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
+        <comment>%1 is a file name</comment>
+        <translation>Il formato europeo si applica solo ai file .csv; «%1» viene scritto così come ricevuto.</translation>
+    </message>
+    <message>
+        <source>Error writing to the standard output: %1</source>
+        <comment>%1 is the system&apos;s reason</comment>
+        <translation>Errore di scrittura sullo standard output: %1</translation>
     </message>
 </context>
 <context>

@@ -29,12 +29,128 @@
         <comment>%1 is the path of the help page</comment>
         <translation>Gebruikershandleiding: %1</translation>
     </message>
+    <message>
+        <source>Downloads the tester&apos;s results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
+        <translation>Downloadt de resultaten van de tester zonder venster, zoals de knop ‘Downloaden’, en slaat ze op als --output. Vereist --port en --output.</translation>
+    </message>
+    <message>
+        <source>The tester&apos;s port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
+        <translation>De poort van de tester: een naam zoals de poortlijst die toont (ttyUSB0, COM3) of een apparaatpad.</translation>
+    </message>
+    <message>
+        <source>port</source>
+        <comment>value name of --port</comment>
+        <translation>poort</translation>
+    </message>
+    <message>
+        <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
+        <translation>Het bestand waarin de resultaten worden opgeslagen, vervangen als het bestaat; - voor de standaarduitvoer.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --output</comment>
+        <translation>bestand</translation>
+    </message>
+    <message>
+        <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
+        <comment>%1 and %2 are the limits, %3 the default</comment>
+        <translation>Milliseconden stilte die het downloaden beëindigen (%1 tot %2, standaard %3).</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <comment>value name of --read-timeout</comment>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
+        <translation>Slaat een .csv-bestand op in Europese notatie: puntkomma&apos;s tussen de velden en decimale komma&apos;s.</translation>
+    </message>
+    <message>
+        <source>Saves the results as received (also without either option).</source>
+        <translation>Slaat de resultaten op zoals ontvangen (ook zonder een van beide opties).</translation>
+    </message>
+    <message>
+        <source>Shows no progress, only what went wrong.</source>
+        <translation>Toont geen voortgang, alleen wat er misging.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; needs --download.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>De optie ‘%1’ vereist --download.</translation>
+    </message>
+    <message>
+        <source>--download needs --port.</source>
+        <translation>--download vereist --port.</translation>
+    </message>
+    <message>
+        <source>--download needs --output.</source>
+        <translation>--download vereist --output.</translation>
+    </message>
+    <message>
+        <source>--european and --no-european exclude each other.</source>
+        <translation>--european en --no-european sluiten elkaar uit.</translation>
+    </message>
+    <message>
+        <source>--read-timeout needs a whole number of milliseconds, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--read-timeout vereist een geheel aantal milliseconden, niet ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Exit status of --download:</source>
+        <translation>Afsluitstatus van --download:</translation>
+    </message>
+    <message>
+        <source>the results are saved</source>
+        <translation>de resultaten zijn opgeslagen</translation>
+    </message>
+    <message>
+        <source>the command line is wrong</source>
+        <translation>de opdrachtregel is onjuist</translation>
+    </message>
+    <message>
+        <source>the port could not be opened</source>
+        <translation>de poort kon niet worden geopend</translation>
+    </message>
+    <message>
+        <source>the line was lost before any data came</source>
+        <translation>de verbinding ging verloren voordat er gegevens kwamen</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>het bestand kon niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>interrupted with Ctrl+C (SIGINT)</source>
+        <translation>onderbroken met Ctrl+C (SIGINT)</translation>
+    </message>
+    <message>
+        <source>stopped with SIGTERM</source>
+        <translation>gestopt met SIGTERM</translation>
+    </message>
 </context>
 <context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>
         <translation>Kies een taal</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessDownload</name>
+    <message>
+        <source>Bytes received: %1 (%2 bytes/s)</source>
+        <comment>%1 is the number of bytes received so far, %2 the rate</comment>
+        <translation>Ontvangen bytes: %1 (%2 bytes/s)</translation>
+    </message>
+    <message>
+        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
+        <comment>%1 is a file name</comment>
+        <translation>De Europese notatie geldt alleen voor .csv-bestanden; ‘%1’ wordt geschreven zoals ontvangen.</translation>
+    </message>
+    <message>
+        <source>Error writing to the standard output: %1</source>
+        <comment>%1 is the system&apos;s reason</comment>
+        <translation>Fout bij het schrijven naar de standaarduitvoer: %1</translation>
     </message>
 </context>
 <context>
