@@ -4,7 +4,7 @@
 # lintian (no errors); the files of `cmake --install` and of the package; the
 # desktop entry and AppStream data validated; then the program run from both trees,
 # from another working directory: --version and --help with no display, a usage
-# error, the help in each of the six languages naming that language's help page, and
+# error, a whole download from the command line against the tester emulator, the help in each of the six languages naming that language's help page, and
 # the window started under Xvfb, where the language dialog offers each of the six
 # catalogues and stores the chosen one's path inside the tree.
 set -euo pipefail
@@ -134,11 +134,32 @@ command_line() { # tree
         status=$?
     check "$tree: an unknown option exits with 2" test "$status" -eq 2
     check "$tree: an unknown option is named, with the usage" usage_error_shown "$out"
+    download "$tree"
     for code in "${languages[@]}"; do
         out=$(LANGUAGE=$code LC_ALL=C.UTF-8 run_bare "$work/home" "$program" --help)
         check "$tree: --help in $code names its help page" grep -q -x -F \
             "${guide[$code]}$tree/share/marlune-datalogger/Help/DravlinSolarDataLoggerHelp_$code.html" <<<"$out"
     done
+}
+
+# A whole download from the command line, with no display, against the tester emulator of
+# the build tree, in German: the file holds what the tester sent, the messages come from the
+# tree's catalogues.
+download() { # tree
+    local tree=$1 emulator_pid device out status=0
+    "$build/bin/tester-emulator" --baud 0 >"$work/emulator" 2>/dev/null &
+    emulator_pid=$!
+    for _ in $(seq 50); do [ -s "$work/emulator" ] && break; sleep 0.1; done
+    device=$(head -1 "$work/emulator")
+    rm -f "$work/download.csv"
+    out=$(LANGUAGE=de LC_ALL=C.UTF-8 run_bare "$work/home" "$tree/bin/marlune-datalogger" \
+        --download --port "$device" --output "$work/download.csv" 2>&1) || status=$?
+    kill "$emulator_pid" 2>/dev/null; wait "$emulator_pid" 2>/dev/null || true
+    check "$tree: --download saves the tester's data" test "$status" -eq 0
+    check "$tree: --download's file is what the tester sent" \
+        cmp -s "$work/download.csv" <("$build/bin/tester-emulator" --print-data)
+    check "$tree: --download speaks German from the tree's catalogues" \
+        grep -q "Starten Sie jetzt das Herunterladen am Prüfgerät" <<<"$out"
 }
 
 # The window under Xvfb with a new settings store and the system language <code>: the
