@@ -25,7 +25,7 @@ public:
     };
 
     // The exit status after a usage error.
-    static const int UsageErrorStatus = 2;
+    static constexpr int UsageErrorStatus = 2;
 
     explicit CommandLine(const QStringList &arguments);
 

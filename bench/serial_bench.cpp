@@ -2,7 +2,7 @@
 // how fast a byte that arrives mid-wait is returned, how fast a write reaches the line and a
 // close returns while the worker waits in a 10 s read, throughput through the asynchronous
 // device, and the CPU time the worker uses on a silent and on a lost port.
-#include "PseudoTerminal.h"
+#include "TestLine.h"
 #include "serial/PortSettings.h"
 #include "serial/WinSerialDevice.h"
 #include "serial/WinSerialDeviceAsync.h"
@@ -50,7 +50,7 @@ void report(const char *what, std::vector<double> values)
 
 void idleReads(int timeout, int runs)
 {
-    PseudoTerminal line;
+    TestLine line;
     WinSerialDevice device(line.slavePath());
     device.setPortSettings(Ml::PortSettings::forTester());
     device.open(QIODevice::ReadWrite, timeout, 110);
@@ -68,7 +68,7 @@ void idleReads(int timeout, int runs)
 
 void byteLatency(int runs)
 {
-    PseudoTerminal line;
+    TestLine line;
     WinSerialDevice device(line.slavePath());
     device.setPortSettings(Ml::PortSettings::forTester());
     device.open(QIODevice::ReadWrite, 1000, 110);
@@ -93,7 +93,7 @@ void byteLatency(int runs)
 // and so is a close.
 void wakeLatency(int runs)
 {
-    PseudoTerminal line;
+    TestLine line;
     WinSerialDeviceAsync device(nullptr, line.slavePath());
     device.setPortSettings(Ml::PortSettings::forTester());
     device.open(QIODevice::ReadWrite, 10000);
@@ -120,7 +120,7 @@ void wakeLatency(int runs)
 
 void throughput(int megabytes)
 {
-    PseudoTerminal line;
+    TestLine line;
     WinSerialDeviceAsync device(nullptr, line.slavePath());
     device.setPortSettings(Ml::PortSettings::forTester());
     device.open(QIODevice::ReadWrite, 110);
@@ -145,7 +145,7 @@ void throughput(int megabytes)
 
 void idleCpu(bool lost)
 {
-    PseudoTerminal line;
+    TestLine line;
     WinSerialDeviceAsync device(nullptr, line.slavePath());
     device.setPortSettings(Ml::PortSettings::forTester());
     device.open(QIODevice::ReadWrite, 110);

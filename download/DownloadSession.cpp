@@ -5,6 +5,7 @@
 #include "serial/PortSettings.h"
 #include "serial/WinSerialDeviceAsync.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTextCodec>
 #include <QThread>
@@ -80,6 +81,11 @@ bool DownloadSession::start(const QString &portPath, int readTimeout)
         taken = device->readAll();
     }
     const bool onlyNul = taken.startsWith('\0');
+    // What the device announced while we waited is stale: its bytes were discarded, and a
+    // time-out from then, delivered after an announcement that takes the tester's first
+    // bytes, would end the download at its start. A failure of the port is still seen: it
+    // stays recorded, and every later time-out reports it.
+    QCoreApplication::removePostedEvents(device, QEvent::MetaCall);
 
     connect(device, &Ml::WinSerialDeviceAsync::readyRead, this, &DownloadSession::takeFromDevice);
     connect(device, &Ml::WinSerialDeviceAsync::readTimeOut, this, &DownloadSession::deviceTimedOut);
@@ -145,9 +151,12 @@ void DownloadSession::sendBatch()
 
 void DownloadSession::deviceTimedOut()
 {
-    // A port that failed reports its failure before this time-out; that is handled there.
-    if (!device || device->hasPortFailed())
+    if (!device)
         return;
+    if (device->hasPortFailed()) {
+        deviceFailed();
+        return;
+    }
     // Only what the announcements before this time-out brought counts: bytes that came after
     // it are announced, and taken, after it too. Taking them here would end the download on
     // a silence from before the tester began to send.

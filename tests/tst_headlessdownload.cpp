@@ -150,6 +150,7 @@ private slots:
 
         Run run(options);
         QCOMPARE(run.wait(), status);
+        QVERIFY2(contents(written).size() == file.size(), run.error.constData());
         QCOMPARE(contents(written), file);
         if (options.contains("-"))
             QCOMPARE(run.output, builtIn);

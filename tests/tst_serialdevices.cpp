@@ -2,7 +2,7 @@
 // purge at open. The asynchronous device and its worker: the tester's line settings, writes
 // going out at once whatever the read time-out, every byte delivered in order, signals in
 // order, a lost port reported without a busy loop, prompt and clean close.
-#include "PseudoTerminal.h"
+#include "TestLine.h"
 #include "serial/PortSettings.h"
 #include "serial/WinSerialDevice.h"
 #include "serial/WinSerialDeviceAsync.h"
@@ -93,7 +93,7 @@ class TestSerialDevices : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<WinSerialDeviceAsync> openDevice(const PseudoTerminal &line, int timeout)
+    std::unique_ptr<WinSerialDeviceAsync> openDevice(const TestLine &line, int timeout)
     {
         auto device = std::make_unique<WinSerialDeviceAsync>(nullptr, line.slavePath());
         device->setPortSettings(Ml::PortSettings::forTester());
@@ -117,7 +117,7 @@ private slots:
     {
         QFETCH(int, timeout);
         QFETCH(int, byteAfter);
-        PseudoTerminal line;
+        TestLine line;
         WinSerialDevice device(line.slavePath());
         device.setPortSettings(Ml::PortSettings::forTester());
         QVERIFY(device.open(QIODevice::ReadWrite, timeout, 110));
@@ -173,7 +173,7 @@ private slots:
         QFETCH(uint, stop);
         QFETCH(bool, dsrFlow);
         QFETCH(uint, cflags);
-        PseudoTerminal line;
+        TestLine line;
         WinSerialDevice device(line.slavePath());
         PortSettings *settings = Ml::PortSettings::forTester();
         settings->setBaudRate(baud);
@@ -208,7 +208,7 @@ private slots:
     void testerLineSettings()
     {
         {
-            PseudoTerminal line;
+            TestLine line;
             StateProbe device(line.slavePath());
             device.setPortSettings(Ml::PortSettings::forTester());
             QVERIFY(device.open(QIODevice::ReadWrite, 110, 110));
@@ -222,7 +222,7 @@ private slots:
             QCOMPARE(uint(dcb.fRtsControl), 1u);
             QCOMPARE(uint(dcb.fOutxCtsFlow | dcb.fOutxDsrFlow | dcb.fOutX | dcb.fInX), 0u);
         }
-        PseudoTerminal line; // a fresh one: nothing set on it before
+        TestLine line; // a fresh one: nothing set on it before
         WinSerialDeviceAsync device(nullptr, line.slavePath());
         device.setPortSettings(Ml::PortSettings::forTester());
         QVERIFY(device.open(QIODevice::ReadWrite, 110));
@@ -242,7 +242,7 @@ private slots:
     // could otherwise wait until the buffer fills) and is left free.
     void refusedTimeoutsFailOpen()
     {
-        PseudoTerminal line;
+        TestLine line;
         StateProbe device(line.slavePath());
         device.refuseTimeouts = true;
         QVERIFY(!device.open(QIODevice::ReadWrite, 110, 110));
@@ -257,7 +257,7 @@ private slots:
     // (as udev names adapters) opens: there is no length limit.
     void purgeAtOpen()
     {
-        PseudoTerminal line;
+        TestLine line;
         QTemporaryDir dir;
         const QString path = dir.filePath("usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
         QVERIFY(QFile::link(line.slavePath(), path));
@@ -308,7 +308,7 @@ private slots:
         QByteArray toWrite;
         for (int i = 0; i < qMin(size, 8192); ++i)
             toWrite += char(random() & 0xFF);
-        PseudoTerminal line;
+        TestLine line;
         auto device = openDevice(line, timeout);
         QVERIFY(device);
         Receiver receiver(device.get());
@@ -370,7 +370,7 @@ private slots:
     {
         QFETCH(int, bytes);
         const int timeout = 110;
-        PseudoTerminal line;
+        TestLine line;
         auto device = openDevice(line, timeout);
         QVERIFY(device);
         Receiver receiver(device.get());
@@ -408,7 +408,7 @@ private slots:
     void writeGoesOutAtOnce()
     {
         QFETCH(int, timeout);
-        PseudoTerminal line;
+        TestLine line;
         auto device = openDevice(line, timeout);
         QVERIFY(device);
         Receiver receiver(device.get());
@@ -449,7 +449,7 @@ private slots:
     void closeDuringBlockedRead()
     {
         QFETCH(int, timeout);
-        PseudoTerminal line;
+        TestLine line;
         auto device = openDevice(line, timeout);
         QVERIFY(device);
         QTest::qWait(100);
@@ -464,7 +464,7 @@ private slots:
     // free again after each close, and refused to a second device while open.
     void openCloseCycles()
     {
-        PseudoTerminal line;
+        TestLine line;
         auto device = openDevice(line, 110);
         QVERIFY(device);
         WinSerialDeviceAsync second(nullptr, line.slavePath());
@@ -489,7 +489,7 @@ private slots:
     // side of the buffer behaves as a sequential device.
     void queuesAndBlockingWaits()
     {
-        PseudoTerminal line;
+        TestLine line;
         auto device = openDevice(line, 110);
         QVERIFY(device);
         qint64 written = 0;

@@ -1,9 +1,11 @@
 #include "PseudoTerminal.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <time.h>
@@ -17,7 +19,7 @@ PseudoTerminal::~PseudoTerminal()
     close();
 }
 
-bool PseudoTerminal::open(std::string *error)
+bool PseudoTerminal::open(std::string *error, bool slaveRaw)
 {
     master = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0) {
@@ -35,12 +37,21 @@ bool PseudoTerminal::open(std::string *error)
     ::fcntl(master, F_SETFD, FD_CLOEXEC);
     ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
 
+    if (slaveRaw && !setSlaveRaw(error)) {
+        close();
+        return false;
+    }
+    watchCloses();
+    return true;
+}
+
+bool PseudoTerminal::setSlaveRaw(std::string *error)
+{
     // The slave's settings outlive this open: they stay while the master is
     // open, whoever opens and closes the slave in between.
     const int fd = openSlave();
     if (fd < 0) {
         *error = "cannot open " + slave + ": " + std::strerror(errno);
-        close();
         return false;
     }
     termios tio;
@@ -58,10 +69,11 @@ bool PseudoTerminal::open(std::string *error)
     if (!ok)
         *error = "cannot set " + slave + " raw: " + std::strerror(errno);
     ::close(fd);
-    if (!ok) {
-        close();
-        return false;
-    }
+    return ok;
+}
+
+void PseudoTerminal::watchCloses()
+{
 #ifdef __linux__
     watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (watch >= 0 && ::inotify_add_watch(watch, slave.c_str(), IN_CLOSE) < 0) {
@@ -69,7 +81,6 @@ bool PseudoTerminal::open(std::string *error)
         watch = -1;
     }
 #endif
-    return true;
 }
 
 bool PseudoTerminal::closedSinceLastCheck()
@@ -140,4 +151,49 @@ void PseudoTerminal::waitUntilRead(int maxMs)
             break;
     }
     closeOwnSlave(fd);
+}
+
+bool PseudoTerminal::send(const char *data, std::size_t size)
+{
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::write(master, data + done, size - done);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
+            return false;
+        pollfd p = {master, POLLOUT, 0};
+        ::poll(&p, 1, 100);
+    }
+    return true;
+}
+
+std::string PseudoTerminal::receive(std::size_t count, int timeoutMs)
+{
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    std::string got;
+    while (got.size() < count) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0)
+            break;
+        pollfd p = {master, POLLIN, 0};
+        if (::poll(&p, 1, static_cast<int>(left)) <= 0)
+            continue;
+        char buffer[4096];
+        const ssize_t n = ::read(master, buffer, sizeof buffer);
+        if (n > 0)
+            got.append(buffer, static_cast<std::size_t>(n));
+        else if (n < 0 && errno != EAGAIN && errno != EINTR)
+            ::poll(nullptr, 0, 1); // nobody has the slave open yet
+    }
+    return got;
+}
+
+bool PseudoTerminal::attributes(termios &tio) const
+{
+    return ::tcgetattr(master, &tio) == 0;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <termios.h>
 
 // The master side of a pseudo-terminal; the program under test opens the slave
-// device as its serial port.
+// device as its serial port. The emulator and the serial tests both drive their end of
+// the line through it.
 //
 // The master alone keeps the slave device in existence, so the program can
 // open, close and reopen the port as often as it likes. While no process has
@@ -21,7 +24,9 @@ public:
 
     // Creates the pair and sets the slave raw at 9600 8N1, so nothing the
     // emulator sends is echoed or translated even before the port is set up.
-    bool open(std::string *error);
+    // With slaveRaw false the slave keeps the system's settings for a new terminal
+    // (a test of what a port device sets must not find it done already).
+    bool open(std::string *error, bool slaveRaw = true);
     void close();
 
     int masterFd() const { return master; }
@@ -39,8 +44,19 @@ public:
     // maxMs milliseconds (it may not be reading at all).
     void waitUntilRead(int maxMs);
 
+    // Sends all bytes, waiting while the line is full; false when the line is gone.
+    bool send(const char *data, std::size_t size);
+    // What the far end sent, until count bytes came or timeoutMs went by.
+    std::string receive(std::size_t count, int timeoutMs);
+    // The line settings the far end gave the slave.
+    bool attributes(termios &tio) const;
+    // Closes the master: the far end sees a hang-up, like an unplugged adapter.
+    void hangUp() { close(); }
+
 private:
     int openSlave();
+    bool setSlaveRaw(std::string *error);
+    void watchCloses();
 
     void closeOwnSlave(int fd);
 
