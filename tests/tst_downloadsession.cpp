@@ -2,6 +2,7 @@
 // the whole download byte for byte, the commands going out at once, the read time-out's
 // safe range, Cancel, a line lost before or after data, a line that sends only NUL bytes,
 // and the text for the view arriving in batches.
+#include "TestSupport.h"
 #include "TesterEmulatorProcess.h"
 
 #include "download/DownloadSession.h"
@@ -17,29 +18,9 @@
 
 #include <unistd.h>
 
+using namespace TestSupport;
+
 namespace {
-
-// What the view should show of a whole stream: all of its text, without NUL bytes and
-// carriage returns, however the stream was cut into chunks.
-QString viewOf(const QByteArray &bytes)
-{
-    QString text = QString::fromUtf8(bytes.constData(), bytes.size());
-    text.remove(QChar(0));
-    text.remove(QLatin1Char('\r'));
-    return text;
-}
-
-bool put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// The session has let the port go when it can be opened again at once.
-bool portIsFree(const QString &path)
-{
-    return Ml::WinSerialDeviceAsync(nullptr, path).open(QIODevice::ReadWrite, 50); // and closes
-}
 
 // A session and what it told, against an emulator started with the given arguments.
 struct Rig

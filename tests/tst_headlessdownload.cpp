@@ -1,6 +1,7 @@
 // The download from the command line, as a script or a service runs it: the program as a
 // child process with no display and no platform plugin named, against the tester emulator.
 // Its exit statuses, the file it leaves (byte for byte), the standard output, and SIGTERM.
+#include "TestSupport.h"
 #include "TesterEmulatorProcess.h"
 
 #include "serial/WinSerialDeviceAsync.h"
@@ -11,19 +12,9 @@
 
 #include <csignal>
 
+using namespace TestSupport;
+
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // The program, started as a user's script would, without a display.
 struct Run

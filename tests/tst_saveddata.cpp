@@ -1,5 +1,6 @@
 // What a download becomes on disk: the file's bytes (bit 7, the European conversion and
 // when it applies) and writing them whole or not at all.
+#include "TestSupport.h"
 #include "download/SavedData.h"
 
 #include <QProcess>
@@ -10,19 +11,9 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+using namespace TestSupport;
+
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Makes a folder nobody may create files in, not even root (which ignores the mode).
 bool lockFolder(const QString &path, bool locked)

@@ -4,6 +4,7 @@
 // the middle of a session; saving (the European question, the save dialog's folder, saves
 // that fail) and Help and Open. What a session does on the line, and what a saved file
 // holds, is tested without the window (tst_downloadsession, tst_saveddata).
+#include "TestSupport.h"
 #include "TesterEmulatorProcess.h"
 #include "UiDriver.h"
 
@@ -31,35 +32,15 @@
 #include <unistd.h>
 #include <vector>
 
-namespace {
+using namespace TestSupport;
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+namespace {
 
 // Saves the window's data with the Save button as path; what the file then holds.
 QByteArray saved(UiDriver &driver, const QString &path)
 {
     driver.saveAs = QStringList{path};
     return driver.press("saveBtn") ? contents(path) : QByteArray("<not saved>");
-}
-
-// What the output box should show of a whole stream: all of its text, without
-// NUL bytes and carriage returns, however the stream was cut into chunks.
-QString viewOf(const QByteArray &bytes)
-{
-    QString text = QString::fromUtf8(bytes.constData(), bytes.size());
-    text.remove(QChar(0));
-    text.remove(QLatin1Char('\r'));
-    return text;
-}
-
-// The window has let the port go when it can be opened again at once.
-bool portIsFree(const QString &path)
-{
-    return Ml::WinSerialDeviceAsync(nullptr, path).open(QIODevice::ReadWrite, 50); // and closes
 }
 
 // A shown window and its driver, pointed at the tester emulator.
