@@ -20,12 +20,13 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QSettings>
-#include <QTextCursor>
 #include <QUrl>
 
-MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(parent, flags)
+MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
+    : QMainWindow(parent, flags), output(nullptr)
 {
     ui.setupUi(this);
+    output = OutputBox(ui.outputTextEdit);
 
     ui.cancelBtn->hide();
     ui.openBtn->hide();
@@ -166,7 +167,7 @@ void MainWindow::download()
     ui.statusBar->showMessage(tr("Now initiate the download on the tester"));
     ui.statusBar->addPermanentWidget(progressBar, 0);
     progressBar->show();
-    ui.outputTextEdit->clear();
+    output.clear();
     savedFileHoldsData = false;
 
     if (!session->start(PortList::selectedPath(ui.comPorts), settledReadTimeout())) {
@@ -205,15 +206,7 @@ void MainWindow::showIdleMessage()
 
 void MainWindow::readyRead()
 {
-    const QString text = session->takeText();
-    if (!text.isEmpty()) {
-        // Always at the end, even if the user clicked into the box.
-        QTextCursor cursor = ui.outputTextEdit->textCursor();
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertText(text);
-        ui.outputTextEdit->setTextCursor(cursor);
-        ui.outputTextEdit->ensureCursorVisible();
-    }
+    output.append(session->takeText());
     // Once data flows, the request to start the transfer on the tester has done its job: the
     // message beside the busy indicator counts the bytes instead, so a long download
     // visibly moves. It stays as the total when the session ends.

@@ -1,6 +1,7 @@
 #ifndef MARLUNE_MAINWINDOW_H
 #define MARLUNE_MAINWINDOW_H
 
+#include "mainwindow/OutputBox.h"
 #include "ui_MainWindow.h"
 
 #include <QMainWindow>
@@ -48,6 +49,7 @@ private:
     static int settledReadTimeout();
 
     Ui::MainWindow ui;
+    OutputBox output;
     DownloadSession *session = nullptr;
     QProgressBar *progressBar = nullptr;
     QString lastSavedFile;
