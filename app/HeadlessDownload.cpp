@@ -5,7 +5,6 @@
 #include "download/SavedData.h"
 #include "serial/ComPortDiscovery.h"
 
-#include <QEventLoop>
 #include <QFile>
 #include <QLocale>
 
@@ -76,17 +75,28 @@ QString HeadlessDownload::devicePathFor(const QString &port)
 
 int HeadlessDownload::run()
 {
-    stopSignal = 0;
-    std::signal(SIGINT, askToStop);
-    std::signal(SIGTERM, askToStop);
+    // Ctrl+C and SIGTERM end the session cleanly, from the start (the wait before the
+    // commands included) to the end.
+    struct StopSignals
+    {
+        StopSignals()
+        {
+            stopSignal = 0;
+            std::signal(SIGINT, askToStop);
+            std::signal(SIGTERM, askToStop);
 #ifndef _WIN32
-    // A reader of the standard output that goes away is a failed write, not our end.
-    std::signal(SIGPIPE, SIG_IGN);
+            // A reader of the standard output that goes away is a failed write, not our end.
+            std::signal(SIGPIPE, SIG_IGN);
 #endif
-    signalWatch.start(50);
+        }
+        ~StopSignals()
+        {
+            std::signal(SIGINT, SIG_DFL);
+            std::signal(SIGTERM, SIG_DFL);
+        }
+    } stopSignals;
 
-    const QString path = devicePathFor(options.port);
-    if (!session->start(path, options.readTimeout)) {
+    if (!session->start(devicePathFor(options.port), options.readTimeout)) {
         say(PortErrorText::connectionFailed());
         say(session->openFailureReason());
         return PortNotOpened;
@@ -95,15 +105,12 @@ int HeadlessDownload::run()
         say(windowText("Now initiate the download on the tester"));
     clock.start();
     progress.start(terminal ? 250 : 5000);
-
-    QEventLoop loop;
-    while (status < 0) {
-        loop.processEvents(QEventLoop::WaitForMoreEvents);
-        checkSignals();
-    }
+    // The watch also wakes the loop, so a signal is seen within its interval.
+    signalWatch.start(50);
+    checkSignals(); // one that came during the wait
+    while (status < 0)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     session->cancel(); // releases the port on every way out
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
     return status;
 }
 

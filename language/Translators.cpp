@@ -15,6 +15,20 @@ QString translationsDirectory()
     return InstallPaths::translationsDirectory();
 }
 
+namespace {
+
+// Qt's own texts (standard buttons, the command line's usage) in the language of `code`,
+// when its catalogue is there and well-formed.
+void installQtTranslator(QObject *owner, const QString &translationsDir, const QString &code)
+{
+    auto *qtTranslator = new QTranslator(owner);
+    if (TranslationCatalogue::load(qtTranslator,
+                                   QStringLiteral("%1/qt_%2.qm").arg(translationsDir, code)))
+        QCoreApplication::installTranslator(qtTranslator);
+}
+
+} // namespace
+
 bool loadApplicationTranslator(QTranslator *translator, const QString &translationsDir)
 {
     const QString storedPath = QSettings().value(SettingsKeys::languageFilePathKey()).toString();
@@ -39,12 +53,8 @@ bool installTranslators(QObject *owner, const QString &translationsDir)
     if (loaded)
         QCoreApplication::installTranslator(appTranslator);
 
-    // Qt's own texts (standard buttons and the like) in the default locale's language.
-    auto *qtTranslator = new QTranslator(owner);
-    const QString qtFile =
-        QStringLiteral("%1/qt_%2.qm").arg(translationsDir, QLocale().name().left(2));
-    if (TranslationCatalogue::load(qtTranslator, qtFile))
-        QCoreApplication::installTranslator(qtTranslator);
+    // In the default locale's language, also when our own translation did not load.
+    installQtTranslator(owner, translationsDir, QLocale().name().left(2));
     return loaded;
 }
 
@@ -70,8 +80,5 @@ void installCommandLineTranslators(QObject *owner, const QString &translationsDi
         return;
     QCoreApplication::installTranslator(appTranslator);
     QLocale::setDefault(QLocale(code));
-    auto *qtTranslator = new QTranslator(owner);
-    if (TranslationCatalogue::load(qtTranslator,
-                                   QStringLiteral("%1/qt_%2.qm").arg(translationsDir, code)))
-        QCoreApplication::installTranslator(qtTranslator);
+    installQtTranslator(owner, translationsDir, code);
 }

@@ -2,6 +2,7 @@
 // exactly as Qt's own loader has them; damaged ones are refused, and none, whatever the
 // damage, crashes a program that loads and uses it (each runs in a child process: this test
 // started again with "--probe").
+#include "TestSupport.h"
 #include "language/TranslationCatalogue.h"
 #include "language/Translators.h"
 
@@ -14,23 +15,11 @@
 
 #include <cstdio>
 
+using namespace TestSupport;
+
 namespace {
 
 using Keys = QVector<TranslationCatalogue::Message>;
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(bytes);
-}
 
 // Where the blocks of an intact catalogue start, at their tag byte.
 QVector<int> blocks(const QByteArray &qm)
@@ -151,7 +140,7 @@ private slots:
         QByteArray qm = contents(folder.filePath(damaged));
         for (int start : blocks(qm)) {
             if (uchar(qm.at(start)) == block)
-                write(folder.filePath(damaged), qm.replace(start + 5 + at, patch.size(), patch));
+                put(folder.filePath(damaged), qm.replace(start + 5 + at, patch.size(), patch));
         }
 
         QTranslator translator; // what it held before is dropped
@@ -189,7 +178,7 @@ private slots:
                 qm[b] = tag;
             }
             const QString copy = temp.filePath(QStringLiteral("damaged%1.qm").arg(i));
-            write(copy, qm);
+            put(copy, qm);
 
             QProcess child;
             child.start(QCoreApplication::applicationFilePath(), {"--probe", copy, source});
