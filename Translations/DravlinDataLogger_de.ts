@@ -143,14 +143,12 @@
         <translation>Empfangene Bytes: %1 (%2 Bytes/s)</translation>
     </message>
     <message>
-        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
-        <comment>%1 is a file name</comment>
-        <translation>Das europäische Format gilt nur für .csv-Dateien; „%1“ wird so geschrieben, wie es empfangen wurde.</translation>
+        <source>The line sends only NUL bytes. Check the cable and the tester.</source>
+        <translation>Die Leitung sendet nur NUL-Bytes. Prüfen Sie das Kabel und das Prüfgerät.</translation>
     </message>
     <message>
-        <source>Error writing to the standard output: %1</source>
-        <comment>%1 is the system&apos;s reason</comment>
-        <translation>Fehler beim Schreiben in die Standardausgabe: %1</translation>
+        <source>Now initiate the download on the tester</source>
+        <translation>Starten Sie jetzt das Herunterladen am Prüfgerät</translation>
     </message>
 </context>
 <context>
@@ -280,15 +278,6 @@
         <translation>Dezimalpunkte werden durch Dezimalkommas ersetzt, und die Kommas zwischen den Feldern werden durch Semikolons ersetzt.</translation>
     </message>
     <message>
-        <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
-        <comment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</comment>
-        <translation>Fehler beim Öffnen von „%1“ zum Schreiben. Ist die Datei bereits geöffnet oder schreibgeschützt?</translation>
-    </message>
-    <message>
-        <source>File successfully saved</source>
-        <translation>Datei erfolgreich gespeichert</translation>
-    </message>
-    <message>
         <source>About Marlune DataLogger</source>
         <comment>Title of the About box</comment>
         <translation>Über Marlune DataLogger</translation>
@@ -310,11 +299,6 @@
         <translation>Empfangene Bytes: %1</translation>
     </message>
     <message>
-        <source>Error saving &quot;%1&quot;: %2</source>
-        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
-        <translation>Fehler beim Speichern von „%1“: %2</translation>
-    </message>
-    <message>
         <source>The line sends only NUL bytes. Check the cable and the tester.</source>
         <translation>Die Leitung sendet nur NUL-Bytes. Prüfen Sie das Kabel und das Prüfgerät.</translation>
     </message>
@@ -327,13 +311,13 @@
         <source>Please reinstall Marlune DataLogger.</source>
         <translation>Bitte installieren Sie Marlune DataLogger neu.</translation>
     </message>
-</context>
-<context>
-    <name>PortErrorText</name>
     <message>
         <source>Failed to connect. Please check the device is connected and switched on</source>
         <translation>Verbindung fehlgeschlagen. Bitte prüfen Sie, ob das Gerät angeschlossen und eingeschaltet ist</translation>
     </message>
+</context>
+<context>
+    <name>PortErrorText</name>
     <message>
         <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
         <translation>Keine Schnittstelle ausgewählt. Schließen Sie den Adapter an und klicken Sie dann auf „Schnittstellen aktualisieren“.</translation>
@@ -367,6 +351,19 @@
     <message>
         <source>The connection to the device was lost. The data received so far is kept.</source>
         <translation>Die Verbindung zum Gerät wurde unterbrochen. Die bisher empfangenen Daten bleiben erhalten.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveStep</name>
+    <message>
+        <source>Error writing to the standard output: %1</source>
+        <comment>%1 is the system&apos;s reason</comment>
+        <translation>Fehler beim Schreiben in die Standardausgabe: %1</translation>
+    </message>
+    <message>
+        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
+        <comment>%1 is a file name</comment>
+        <translation>Das europäische Format gilt nur für .csv-Dateien; „%1“ wird so geschrieben, wie es empfangen wurde.</translation>
     </message>
 </context>
 </TS>

@@ -143,14 +143,12 @@
         <translation>Bytes received: %1 (%2 bytes/s)</translation>
     </message>
     <message>
-        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
-        <comment>%1 is a file name</comment>
-        <translation>The European format applies to .csv files only; &quot;%1&quot; is written as received.</translation>
+        <source>The line sends only NUL bytes. Check the cable and the tester.</source>
+        <translation>The line sends only NUL bytes. Check the cable and the tester.</translation>
     </message>
     <message>
-        <source>Error writing to the standard output: %1</source>
-        <comment>%1 is the system&apos;s reason</comment>
-        <translation>Error writing to the standard output: %1</translation>
+        <source>Now initiate the download on the tester</source>
+        <translation>Now initiate the download on the tester</translation>
     </message>
 </context>
 <context>
@@ -280,15 +278,6 @@
         <translation>Decimal points will be replaced by commas and the commas separating fields will be replaced by semi-colons.</translation>
     </message>
     <message>
-        <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
-        <comment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</comment>
-        <translation>Error opening &quot;%1&quot; for writing. Is it open already or read only?</translation>
-    </message>
-    <message>
-        <source>File successfully saved</source>
-        <translation>File successfully saved</translation>
-    </message>
-    <message>
         <source>About Marlune DataLogger</source>
         <comment>Title of the About box</comment>
         <translation>About Marlune DataLogger</translation>
@@ -310,11 +299,6 @@
         <translation>Bytes received: %1</translation>
     </message>
     <message>
-        <source>Error saving &quot;%1&quot;: %2</source>
-        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
-        <translation>Error saving &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>The line sends only NUL bytes. Check the cable and the tester.</source>
         <translation>The line sends only NUL bytes. Check the cable and the tester.</translation>
     </message>
@@ -327,13 +311,13 @@
         <source>Please reinstall Marlune DataLogger.</source>
         <translation>Please reinstall Marlune DataLogger.</translation>
     </message>
-</context>
-<context>
-    <name>PortErrorText</name>
     <message>
         <source>Failed to connect. Please check the device is connected and switched on</source>
         <translation>Failed to connect. Please check the device is connected and switched on</translation>
     </message>
+</context>
+<context>
+    <name>PortErrorText</name>
     <message>
         <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
         <translation>No port is selected. Connect the adapter, then press Refresh Ports.</translation>
@@ -367,6 +351,19 @@
     <message>
         <source>The connection to the device was lost. The data received so far is kept.</source>
         <translation>The connection to the device was lost. The data received so far is kept.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveStep</name>
+    <message>
+        <source>Error writing to the standard output: %1</source>
+        <comment>%1 is the system&apos;s reason</comment>
+        <translation>Error writing to the standard output: %1</translation>
+    </message>
+    <message>
+        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
+        <comment>%1 is a file name</comment>
+        <translation>The European format applies to .csv files only; &quot;%1&quot; is written as received.</translation>
     </message>
 </context>
 </TS>

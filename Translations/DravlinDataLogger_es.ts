@@ -143,14 +143,12 @@
         <translation>Bytes recibidos: %1 (%2 bytes/s)</translation>
     </message>
     <message>
-        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
-        <comment>%1 is a file name</comment>
-        <translation>El formato europeo solo se aplica a archivos .csv; «%1» se escribe tal como se recibió.</translation>
+        <source>The line sends only NUL bytes. Check the cable and the tester.</source>
+        <translation>La línea solo envía bytes NUL. Compruebe el cable y el comprobador.</translation>
     </message>
     <message>
-        <source>Error writing to the standard output: %1</source>
-        <comment>%1 is the system&apos;s reason</comment>
-        <translation>Error al escribir en la salida estándar: %1</translation>
+        <source>Now initiate the download on the tester</source>
+        <translation>Inicie ahora la descarga en el comprobador</translation>
     </message>
 </context>
 <context>
@@ -280,15 +278,6 @@
         <translation>Los puntos decimales se sustituirán por comas decimales, y las comas que separan los campos se sustituirán por puntos y coma.</translation>
     </message>
     <message>
-        <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
-        <comment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</comment>
-        <translation>Error al abrir &quot;%1&quot; para escritura. ¿Está ya abierto o es de solo lectura?</translation>
-    </message>
-    <message>
-        <source>File successfully saved</source>
-        <translation>Archivo guardado correctamente</translation>
-    </message>
-    <message>
         <source>About Marlune DataLogger</source>
         <comment>Title of the About box</comment>
         <translation>Acerca de Marlune DataLogger</translation>
@@ -310,11 +299,6 @@
         <translation>Bytes recibidos: %1</translation>
     </message>
     <message>
-        <source>Error saving &quot;%1&quot;: %2</source>
-        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
-        <translation>Error al guardar &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>The line sends only NUL bytes. Check the cable and the tester.</source>
         <translation>La línea solo envía bytes NUL. Compruebe el cable y el comprobador.</translation>
     </message>
@@ -327,13 +311,13 @@
         <source>Please reinstall Marlune DataLogger.</source>
         <translation>Vuelva a instalar Marlune DataLogger.</translation>
     </message>
-</context>
-<context>
-    <name>PortErrorText</name>
     <message>
         <source>Failed to connect. Please check the device is connected and switched on</source>
         <translation>Error de conexión. Compruebe que el equipo está conectado y encendido</translation>
     </message>
+</context>
+<context>
+    <name>PortErrorText</name>
     <message>
         <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
         <translation>No hay ningún puerto seleccionado. Conecte el adaptador y pulse &quot;Actualizar puertos&quot;.</translation>
@@ -367,6 +351,19 @@
     <message>
         <source>The connection to the device was lost. The data received so far is kept.</source>
         <translation>Se perdió la conexión con el equipo. Se conservan los datos recibidos hasta ahora.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveStep</name>
+    <message>
+        <source>Error writing to the standard output: %1</source>
+        <comment>%1 is the system&apos;s reason</comment>
+        <translation>Error al escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
+        <comment>%1 is a file name</comment>
+        <translation>El formato europeo solo se aplica a archivos .csv; «%1» se escribe tal como se recibió.</translation>
     </message>
 </context>
 </TS>

@@ -143,14 +143,12 @@
         <translation>Octets reçus : %1 (%2 octets/s)</translation>
     </message>
     <message>
-        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
-        <comment>%1 is a file name</comment>
-        <translation>Le format européen ne s&apos;applique qu&apos;aux fichiers .csv ; « %1 » est écrit tel que reçu.</translation>
+        <source>The line sends only NUL bytes. Check the cable and the tester.</source>
+        <translation>La ligne n&apos;envoie que des octets NUL. Vérifiez le câble et le testeur.</translation>
     </message>
     <message>
-        <source>Error writing to the standard output: %1</source>
-        <comment>%1 is the system&apos;s reason</comment>
-        <translation>Erreur d&apos;écriture sur la sortie standard : %1</translation>
+        <source>Now initiate the download on the tester</source>
+        <translation>Lancez maintenant le téléchargement sur le testeur</translation>
     </message>
 </context>
 <context>
@@ -280,15 +278,6 @@
         <translation>Les points décimaux seront remplacés par des virgules décimales, et les virgules qui séparent les champs seront remplacées par des points-virgules.</translation>
     </message>
     <message>
-        <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
-        <comment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</comment>
-        <translation>Erreur lors de l&apos;ouverture de «&#xa0;%1&#xa0;» en écriture. Le fichier est-il déjà ouvert ou en lecture seule&#xa0;?</translation>
-    </message>
-    <message>
-        <source>File successfully saved</source>
-        <translation>Fichier enregistré avec succès</translation>
-    </message>
-    <message>
         <source>About Marlune DataLogger</source>
         <comment>Title of the About box</comment>
         <translation>À propos de Marlune DataLogger</translation>
@@ -310,11 +299,6 @@
         <translation>Octets reçus&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Error saving &quot;%1&quot;: %2</source>
-        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
-        <translation>Erreur lors de l&apos;enregistrement de «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>The line sends only NUL bytes. Check the cable and the tester.</source>
         <translation>La ligne n&apos;envoie que des octets NUL. Vérifiez le câble et le testeur.</translation>
     </message>
@@ -327,13 +311,13 @@
         <source>Please reinstall Marlune DataLogger.</source>
         <translation>Veuillez réinstaller Marlune DataLogger.</translation>
     </message>
-</context>
-<context>
-    <name>PortErrorText</name>
     <message>
         <source>Failed to connect. Please check the device is connected and switched on</source>
         <translation>Échec de la connexion. Veuillez vérifier que l&apos;appareil est branché et allumé</translation>
     </message>
+</context>
+<context>
+    <name>PortErrorText</name>
     <message>
         <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
         <translation>Aucun port n&apos;est sélectionné. Branchez l&apos;adaptateur, puis cliquez sur «&#xa0;Actualiser les ports&#xa0;».</translation>
@@ -367,6 +351,19 @@
     <message>
         <source>The connection to the device was lost. The data received so far is kept.</source>
         <translation>La connexion à l&apos;appareil a été perdue. Les données déjà reçues sont conservées.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveStep</name>
+    <message>
+        <source>Error writing to the standard output: %1</source>
+        <comment>%1 is the system&apos;s reason</comment>
+        <translation>Erreur d&apos;écriture sur la sortie standard : %1</translation>
+    </message>
+    <message>
+        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
+        <comment>%1 is a file name</comment>
+        <translation>Le format européen ne s&apos;applique qu&apos;aux fichiers .csv ; « %1 » est écrit tel que reçu.</translation>
     </message>
 </context>
 </TS>

@@ -143,14 +143,12 @@
         <translation>Byte ricevuti: %1 (%2 byte/s)</translation>
     </message>
     <message>
-        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
-        <comment>%1 is a file name</comment>
-        <translation>Il formato europeo si applica solo ai file .csv; «%1» viene scritto così come ricevuto.</translation>
+        <source>The line sends only NUL bytes. Check the cable and the tester.</source>
+        <translation>La linea invia solo byte NUL. Controllare il cavo e lo strumento.</translation>
     </message>
     <message>
-        <source>Error writing to the standard output: %1</source>
-        <comment>%1 is the system&apos;s reason</comment>
-        <translation>Errore di scrittura sullo standard output: %1</translation>
+        <source>Now initiate the download on the tester</source>
+        <translation>Avviare ora lo scaricamento sullo strumento</translation>
     </message>
 </context>
 <context>
@@ -280,15 +278,6 @@
         <translation>I punti decimali verranno sostituiti da virgole decimali e le virgole che separano i campi verranno sostituite da punti e virgola.</translation>
     </message>
     <message>
-        <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
-        <comment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</comment>
-        <translation>Errore durante l&apos;apertura in scrittura di &quot;%1&quot;. Il file è già aperto o di sola lettura?</translation>
-    </message>
-    <message>
-        <source>File successfully saved</source>
-        <translation>File salvato correttamente</translation>
-    </message>
-    <message>
         <source>About Marlune DataLogger</source>
         <comment>Title of the About box</comment>
         <translation>Informazioni su Marlune DataLogger</translation>
@@ -310,11 +299,6 @@
         <translation>Byte ricevuti: %1</translation>
     </message>
     <message>
-        <source>Error saving &quot;%1&quot;: %2</source>
-        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
-        <translation>Errore durante il salvataggio di &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>The line sends only NUL bytes. Check the cable and the tester.</source>
         <translation>La linea invia solo byte NUL. Controllare il cavo e lo strumento.</translation>
     </message>
@@ -327,13 +311,13 @@
         <source>Please reinstall Marlune DataLogger.</source>
         <translation>Reinstallare Marlune DataLogger.</translation>
     </message>
-</context>
-<context>
-    <name>PortErrorText</name>
     <message>
         <source>Failed to connect. Please check the device is connected and switched on</source>
         <translation>Connessione non riuscita. Verificare che lo strumento sia collegato e acceso</translation>
     </message>
+</context>
+<context>
+    <name>PortErrorText</name>
     <message>
         <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
         <translation>Nessuna porta selezionata. Collegare l&apos;adattatore, quindi premere &quot;Aggiorna porte&quot;.</translation>
@@ -367,6 +351,19 @@
     <message>
         <source>The connection to the device was lost. The data received so far is kept.</source>
         <translation>La connessione con lo strumento si è interrotta. I dati ricevuti finora vengono conservati.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveStep</name>
+    <message>
+        <source>Error writing to the standard output: %1</source>
+        <comment>%1 is the system&apos;s reason</comment>
+        <translation>Errore di scrittura sullo standard output: %1</translation>
+    </message>
+    <message>
+        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
+        <comment>%1 is a file name</comment>
+        <translation>Il formato europeo si applica solo ai file .csv; «%1» viene scritto così come ricevuto.</translation>
     </message>
 </context>
 </TS>

@@ -143,14 +143,12 @@
         <translation>Ontvangen bytes: %1 (%2 bytes/s)</translation>
     </message>
     <message>
-        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
-        <comment>%1 is a file name</comment>
-        <translation>De Europese notatie geldt alleen voor .csv-bestanden; ‘%1’ wordt geschreven zoals ontvangen.</translation>
+        <source>The line sends only NUL bytes. Check the cable and the tester.</source>
+        <translation>De lijn verzendt alleen NUL-bytes. Controleer de kabel en de tester.</translation>
     </message>
     <message>
-        <source>Error writing to the standard output: %1</source>
-        <comment>%1 is the system&apos;s reason</comment>
-        <translation>Fout bij het schrijven naar de standaarduitvoer: %1</translation>
+        <source>Now initiate the download on the tester</source>
+        <translation>Start nu het downloaden op de tester</translation>
     </message>
 </context>
 <context>
@@ -280,15 +278,6 @@
         <translation>Decimale punten worden vervangen door decimale komma&apos;s, en de komma&apos;s tussen de velden worden vervangen door puntkomma&apos;s.</translation>
     </message>
     <message>
-        <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
-        <comment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</comment>
-        <translation>Fout bij het openen van &quot;%1&quot; om te schrijven. Is het bestand al geopend of alleen-lezen?</translation>
-    </message>
-    <message>
-        <source>File successfully saved</source>
-        <translation>Bestand is opgeslagen</translation>
-    </message>
-    <message>
         <source>About Marlune DataLogger</source>
         <comment>Title of the About box</comment>
         <translation>Over Marlune DataLogger</translation>
@@ -310,11 +299,6 @@
         <translation>Ontvangen bytes: %1</translation>
     </message>
     <message>
-        <source>Error saving &quot;%1&quot;: %2</source>
-        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
-        <translation>Fout bij het opslaan van &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>The line sends only NUL bytes. Check the cable and the tester.</source>
         <translation>De lijn verzendt alleen NUL-bytes. Controleer de kabel en de tester.</translation>
     </message>
@@ -327,13 +311,13 @@
         <source>Please reinstall Marlune DataLogger.</source>
         <translation>Installeer Marlune DataLogger opnieuw.</translation>
     </message>
-</context>
-<context>
-    <name>PortErrorText</name>
     <message>
         <source>Failed to connect. Please check the device is connected and switched on</source>
         <translation>Verbinding mislukt. Controleer of het apparaat is aangesloten en ingeschakeld</translation>
     </message>
+</context>
+<context>
+    <name>PortErrorText</name>
     <message>
         <source>No port is selected. Connect the adapter, then press Refresh Ports.</source>
         <translation>Geen poort geselecteerd. Sluit de adapter aan en klik daarna op &quot;Poorten vernieuwen&quot;.</translation>
@@ -367,6 +351,19 @@
     <message>
         <source>The connection to the device was lost. The data received so far is kept.</source>
         <translation>De verbinding met het apparaat is verbroken. De tot nu toe ontvangen gegevens blijven behouden.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveStep</name>
+    <message>
+        <source>Error writing to the standard output: %1</source>
+        <comment>%1 is the system&apos;s reason</comment>
+        <translation>Fout bij het schrijven naar de standaarduitvoer: %1</translation>
+    </message>
+    <message>
+        <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
+        <comment>%1 is a file name</comment>
+        <translation>De Europese notatie geldt alleen voor .csv-bestanden; ‘%1’ wordt geschreven zoals ontvangen.</translation>
     </message>
 </context>
 </TS>

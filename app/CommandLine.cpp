@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "app/InstallPaths.h"
+#include "common/InstallPaths.h"
 #include "download/DownloadSession.h"
 
 #include <QFileInfo>

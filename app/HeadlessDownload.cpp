@@ -2,10 +2,9 @@
 
 #include "download/DownloadSession.h"
 #include "download/PortErrorText.h"
-#include "download/SavedData.h"
+#include "download/SaveStep.h"
 #include "serial/ComPortDiscovery.h"
 
-#include <QFile>
 #include <QLocale>
 
 #include <csignal>
@@ -27,12 +26,6 @@ extern "C" void askToStop(int signalNumber)
     stopSignal = signalNumber;
 }
 
-// The window's own words where the command line says the same.
-QString windowText(const char *text, const char *disambiguation = nullptr)
-{
-    return QCoreApplication::translate("MainWindow", text, disambiguation);
-}
-
 bool isTerminal(std::FILE *stream)
 {
 #ifdef _WIN32
@@ -49,10 +42,8 @@ HeadlessDownload::HeadlessDownload(const Options &options)
 {
     connect(session, &DownloadSession::finished, this, &HeadlessDownload::finished);
     connect(session, &DownloadSession::failed, this, &HeadlessDownload::failed);
-    connect(session, &DownloadSession::lineSendsOnlyNul, this, [this] {
-        say(QCoreApplication::translate(
-            "MainWindow", "The line sends only NUL bytes. Check the cable and the tester."));
-    });
+    connect(session, &DownloadSession::lineSendsOnlyNul, this,
+            [this] { say(tr("The line sends only NUL bytes. Check the cable and the tester.")); });
     // The text for a view is not needed here; taking it keeps it from piling up.
     connect(session, &DownloadSession::textReady, session, &DownloadSession::takeText);
     connect(&signalWatch, &QTimer::timeout, this, &HeadlessDownload::checkSignals);
@@ -62,7 +53,7 @@ HeadlessDownload::HeadlessDownload(const Options &options)
 
 HeadlessDownload::~HeadlessDownload() = default;
 
-QString HeadlessDownload::devicePathFor(const QString &port)
+QString HeadlessDownload::resolvePort(const QString &port)
 {
     QList<ComPortInfo> ports;
     enumerateComPorts(ports);
@@ -96,13 +87,13 @@ int HeadlessDownload::run()
         }
     } stopSignals;
 
-    if (!session->start(devicePathFor(options.port), options.readTimeout)) {
+    if (!session->start(resolvePort(options.port), options.readTimeout)) {
         say(PortErrorText::connectionFailed());
         say(session->openFailureReason());
         return PortNotOpened;
     }
     if (!options.quiet)
-        say(windowText("Now initiate the download on the tester"));
+        say(tr("Now initiate the download on the tester"));
     clock.start();
     progress.start(terminal ? 250 : 5000);
     // The watch also wakes the loop, so a signal is seen within its interval.
@@ -168,54 +159,20 @@ void HeadlessDownload::failed(const QString &reason)
 
 int HeadlessDownload::save()
 {
-    const bool toStandardOutput = options.output == QLatin1String("-");
-    // Without a name there is no suffix to judge by: the conversion asked for applies.
-    bool european = options.european.value_or(false);
-    if (european && !toStandardOutput && !SavedData::isCsvFile(options.output)) {
-        say(tr("The European format applies to .csv files only; \"%1\" is written as received.",
-               "%1 is a file name")
-                .arg(options.output));
-        european = false;
+    const bool european = options.european.value_or(false);
+    if (options.output == QLatin1String("-")) {
+        // Without a name there is no suffix to judge by: the conversion asked for applies.
+        const SaveStep::Outcome outcome = SaveStep::toStandardOutput(session->data(), european);
+        say(outcome.headline);
+        return outcome.saved() ? Saved : NotWritten;
     }
-    const QByteArray bytes = SavedData::fileBytes(session->data(), european);
-
-    if (toStandardOutput) {
-        QFile out;
-        bool written = out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
-        for (qint64 done = 0; written && done < bytes.size();) {
-            const qint64 count = out.write(bytes.constData() + done, bytes.size() - done);
-            written = count > 0;
-            done += qMax<qint64>(count, 0);
-        }
-        if (!written) {
-            say(tr("Error writing to the standard output: %1", "%1 is the system's reason")
-                    .arg(out.errorString()));
-            return NotWritten;
-        }
-        return Saved;
-    }
-
-    const SavedData::Result result = SavedData::write(options.output, bytes);
-    switch (result.outcome) {
-    case SavedData::Outcome::Written:
-        if (!options.quiet)
-            say(windowText("File successfully saved"));
-        return Saved;
-    case SavedData::Outcome::NotOpened:
-        say(windowText("Error opening \"%1\" for writing. Is it open already or read only?",
-                       "The %1 will be replaced with the a file name. Please do not remove it in "
-                       "your translation!")
-                .arg(options.output));
-        say(result.reason);
-        return NotWritten;
-    case SavedData::Outcome::WriteFailed:
-        break;
-    }
-    say(windowText("Error saving \"%1\": %2",
-                   "The %1 will be replaced with a file name and the %2 with the reason. Please "
-                   "do not remove them in your translation!")
-            .arg(options.output, result.reason));
-    return NotWritten;
+    const SaveStep::Outcome outcome = SaveStep::toFile(session->data(), options.output, european);
+    if (outcome.europeanRefused)
+        say(SaveStep::europeanRefusedText(options.output));
+    if (!outcome.saved() || !options.quiet)
+        say(outcome.headline);
+    say(outcome.reason);
+    return outcome.saved() ? Saved : NotWritten;
 }
 
 void HeadlessDownload::say(const QString &line)

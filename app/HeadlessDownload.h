@@ -45,7 +45,7 @@ public:
     int run();
 
     // The device path for a port given by name (as the port list shows it) or by path.
-    static QString devicePathFor(const QString &port);
+    static QString resolvePort(const QString &port);
 
 private:
     void finished();

@@ -1,11 +1,13 @@
 #include "app/StartupCycle.h"
 
-#include "language/Translators.h"
-#include "mainwindow/MainWindow.h"
+#include "gui/DialogLanguage.h"
+#include "gui/MainWindow.h"
+#include "translation/Translators.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QObject>
+#include <QTranslator>
 
 void StartupCycle::setApplicationIdentity()
 {
@@ -19,7 +21,16 @@ bool StartupCycle::run(const QString &translationsDir)
 {
     // Both translators are children of this owner and leave the application with it.
     QObject translatorOwner;
-    if (!installTranslators(&translatorOwner, translationsDir)) {
+    auto *translator = new QTranslator(&translatorOwner);
+    // The stored choice, else the user's choice in the language dialog.
+    bool loaded = Translators::loadStoredChoice(translator);
+    if (!loaded) {
+        DialogLanguage dialog(translationsDir);
+        loaded = dialog.hasLanguages() && dialog.exec() == QDialog::Accepted &&
+                 Translators::loadChoice(translator, dialog.filePath());
+    }
+    Translators::install(&translatorOwner, translator, loaded, translationsDir);
+    if (!loaded) {
         // Deliberately untranslated: no translation could be loaded.
         QMessageBox warning;
         warning.setText(QStringLiteral("Failed to load translations, defaulting to English."));

@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
-#include "app/InstallPaths.h"
 #include "app/StartupCycle.h"
-#include "language/Translators.h"
+#include "common/InstallPaths.h"
+#include "translation/Translators.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -32,7 +32,7 @@ int runCommandLine(int &argc, char **argv)
     QCoreApplication app(argc, argv);
     StartupCycle::setApplicationIdentity();
     QObject translators;
-    installCommandLineTranslators(&translators, InstallPaths::translationsDirectory());
+    Translators::installForCommandLine(&translators, InstallPaths::translationsDirectory());
 
     const CommandLine commandLine(QCoreApplication::arguments());
     switch (commandLine.action()) {

@@ -10,7 +10,7 @@
 #include "app/StartupCycle.h"
 #include "download/DownloadSession.h"
 #include "download/TesterProtocol.h"
-#include "mainwindow/MainWindow.h"
+#include "gui/MainWindow.h"
 #include "serial/PortSettings.h"
 #include "serial/WinSerialDevice.h"
 

@@ -4,7 +4,9 @@
 
 QString PortErrorText::connectionFailed()
 {
-    return tr("Failed to connect. Please check the device is connected and switched on");
+    // The window's words, in its context: the command line says the same.
+    return QCoreApplication::translate(
+        "MainWindow", "Failed to connect. Please check the device is connected and switched on");
 }
 
 QString PortErrorText::openFailure(const QString &portPath, const Ml::WinSerialDeviceAsync &device)

@@ -32,7 +32,7 @@ int portNumber(const QString &portName)
     return ok ? number : std::numeric_limits<int>::max();
 }
 
-QString devicePathFor(const QString &portName)
+QString listedDevicePath(const QString &portName)
 {
     return portNumber(portName) > 9 ? QStringLiteral("\\\\.\\") + portName : portName;
 }
@@ -52,7 +52,7 @@ void parseUsbIds(const QString &hardwareId, qint32 &vendorId, qint32 &productId)
 
 void appendWindowsPort(QList<ComPortInfo> &ports, ComPortInfo port, const QString &hardwareId)
 {
-    port.devicePath = devicePathFor(port.portName);
+    port.devicePath = listedDevicePath(port.portName);
     parseUsbIds(hardwareId, port.vendorId, port.productId);
     if (isComPortName(port.portName))
         ports.append(port);

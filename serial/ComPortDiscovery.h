@@ -32,7 +32,7 @@ bool isComPortName(const QString &portName);
 int portNumber(const QString &portName);
 
 // The name to open: COM1..COM9 as they are, higher numbers as \\.\COMnn.
-QString devicePathFor(const QString &portName);
+QString listedDevicePath(const QString &portName);
 
 // Reads VID_xxxx&PID_yyyy (any case, hexadecimal) from a hardware ID; 0 where absent or invalid.
 void parseUsbIds(const QString &hardwareId, qint32 &vendorId, qint32 &productId);

@@ -12,7 +12,7 @@ std::wstring PortOpenSequence::localDevicePath(const std::wstring &name)
     return prefix + name;
 }
 
-SerialPort::Path PortOpenSequence::devicePath(const SerialPort::Path &name)
+SerialPort::Path PortOpenSequence::openPath(const SerialPort::Path &name)
 {
 #ifdef _WIN32
     return localDevicePath(name);

@@ -37,7 +37,7 @@ public:
     static std::wstring localDevicePath(const std::wstring &name);
     // The path the platform opens for a port name: prefixed on Windows, as given elsewhere
     // (/dev/ttyUSB0, /dev/serial/by-id/...).
-    static SerialPort::Path devicePath(const SerialPort::Path &name);
+    static SerialPort::Path openPath(const SerialPort::Path &name);
     // Reads return what is waiting or the first bytes to arrive, else nothing after
     // readTimeout; writes may take writeTimeout plus 1 ms per byte.
     static COMMTIMEOUTS timeouts(uint32_t readTimeout, uint32_t writeTimeout);

@@ -37,7 +37,7 @@ WinSerialDevice::~WinSerialDevice()
 
 bool WinSerialDevice::open(OpenMode mode, int readTimeout, int writeTimeout)
 {
-    const SerialPort::Path path = PortOpenSequence::devicePath(nativeName(deviceName));
+    const SerialPort::Path path = PortOpenSequence::openPath(nativeName(deviceName));
     qDebug().noquote() << "Win32SerialDevice::open()\n";
     errorCode = 0;
     errorKind = PortErrorKind::None;

@@ -133,7 +133,7 @@ QString WinSerialDeviceAsync::portDeviceGroup() const
     return QString();
 #else
     const SerialPort::Path path =
-        PortOpenSequence::devicePath(QFile::encodeName(portName).toStdString());
+        PortOpenSequence::openPath(QFile::encodeName(portName).toStdString());
     return QString::fromStdString(SerialPort::deviceGroup(path));
 #endif
 }

@@ -11,9 +11,9 @@ class PortSettings;
 class WinSerialDevice;
 class WorkerThread;
 
-// The serial device the window works with. It never touches the port itself: a worker
-// thread reads and writes it, reads land in a buffer that read()/readAll() take from, and
-// write() only queues, waking the worker so that the bytes go out at once. readyRead(),
+// The serial device a download session (DownloadSession) works with. It never touches the port
+// itself: a worker thread reads and writes it, reads land in a buffer that read()/readAll() take
+// from, and write() only queues, waking the worker so that the bytes go out at once. readyRead(),
 // bytesWritten() and readTimeOut() (the line silent for the read time-out, writes or not)
 // arrive on the thread that owns this object.
 //

@@ -1,6 +1,6 @@
 #include "UiDriver.h"
 
-#include "mainwindow/MainWindow.h"
+#include "gui/MainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>

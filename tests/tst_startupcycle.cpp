@@ -6,18 +6,20 @@
 // The system language of this test is French (LC_ALL is set before Qt starts).
 #include "UiDriver.h"
 
-#include "app/SettingsKeys.h"
 #include "app/StartupCycle.h"
-#include "language/DialogLanguage.h"
-#include "language/Translators.h"
-#include "mainwindow/MainWindow.h"
-#include "mainwindow/PortList.h"
+#include "common/InstallPaths.h"
+#include "common/SettingsKeys.h"
+#include "gui/DialogLanguage.h"
+#include "gui/MainWindow.h"
+#include "gui/PortList.h"
+#include "translation/Translators.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -72,7 +74,8 @@ void populate(const QString &dir, const QStringList &files)
         if (file.endsWith(QLatin1String(".qm"))) {
             QFile(dir + '/' + file).open(QIODevice::WriteOnly);
         } else if (file.startsWith(QLatin1String("qt_"))) {
-            const QDir built(translationsDirectory(), QStringLiteral("qt*_%1.qm").arg(code));
+            const QDir built(InstallPaths::translationsDirectory(),
+                             QStringLiteral("qt*_%1.qm").arg(code));
             for (const QString &name : built.entryList())
                 QFile::copy(built.filePath(name), dir + '/' + name);
         } else if (file.startsWith(QLatin1String("garbage_"))) {
@@ -278,7 +281,8 @@ private slots:
         // The dialog listed the folder beside the executable, whatever the working directory.
         QVERIFY(listed.size() >= 2);
         for (const QString &path : qAsConst(listed))
-            QVERIFY2(path.startsWith(translationsDirectory() + '/'), qPrintable(path));
+            QVERIFY2(path.startsWith(InstallPaths::translationsDirectory() + '/'),
+                     qPrintable(path));
 
         // The next cycle, as main() runs it: English, in the same place.
         QString secondDownload;
@@ -289,7 +293,7 @@ private slots:
             secondGeometry = w->geometry();
             w->close();
         };
-        QVERIFY(!StartupCycle::run(translationsDirectory()));
+        QVERIFY(!StartupCycle::run(InstallPaths::translationsDirectory()));
         QCOMPARE(again.seen, QStringList{Window});
         QCOMPARE(secondDownload, QStringLiteral("Download"));
         QCOMPARE(secondGeometry, placed);

@@ -3,8 +3,8 @@
 // damage, crashes a program that loads and uses it (each runs in a child process: this test
 // started again with "--probe").
 #include "TestSupport.h"
-#include "language/TranslationCatalogue.h"
-#include "language/Translators.h"
+#include "common/InstallPaths.h"
+#include "translation/TranslationCatalogue.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -77,7 +77,7 @@ private slots:
     {
         // The shipped German catalogues beside the damaged copies, as Qt's meta catalogue
         // looks them up in its own folder.
-        const QDir dir(translationsDirectory(), "*_de.qm");
+        const QDir dir(InstallPaths::translationsDirectory(), "*_de.qm");
         for (const QString &name : dir.entryList())
             QVERIFY(QFile::copy(dir.filePath(name), temp.filePath(name)));
         QVERIFY(QFile::copy(ML_TEST_TRANSLATIONS_DIR "/compressed_de.qm",
@@ -87,7 +87,8 @@ private slots:
     void shippedCataloguesTranslateAsQtHasThem()
     {
         QStringList files;
-        for (const QFileInfo &file : QDir(translationsDirectory(), "*.qm").entryInfoList())
+        for (const QFileInfo &file :
+             QDir(InstallPaths::translationsDirectory(), "*.qm").entryInfoList())
             files << file.filePath();
         QVERIFY(files.size() >= 12);
         files << temp.filePath("compressed_de.qm");
@@ -144,7 +145,8 @@ private slots:
         }
 
         QTranslator translator; // what it held before is dropped
-        QVERIFY(translator.load(translationsDirectory() + "/DravlinDataLogger_fr.qm"));
+        QVERIFY(
+            translator.load(InstallPaths::translationsDirectory() + "/DravlinDataLogger_fr.qm"));
         const QString loaded = damaged.startsWith("qtbase") ? "qt_de.qm" : damaged;
         QVERIFY(!TranslationCatalogue::load(&translator, folder.filePath(loaded)));
         QVERIFY(translator.isEmpty());

@@ -8,10 +8,10 @@
 #include "TesterEmulatorProcess.h"
 #include "UiDriver.h"
 
-#include "app/SettingsKeys.h"
 #include "app/StartupCycle.h"
+#include "common/SettingsKeys.h"
 #include "download/DownloadSession.h"
-#include "mainwindow/MainWindow.h"
+#include "gui/MainWindow.h"
 #include "serial/PortSettings.h"
 #include "serial/WinSerialDevice.h"
 #include "serial/WinSerialDeviceAsync.h"

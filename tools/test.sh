@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds from scratch and runs every test:
+# Installs what is missing, checks the layers' includes (tools/check-layers.sh), builds from
+# scratch and runs every test:
 #   1. the plain build, warnings as errors, the whole suite;
 #   2. AddressSanitizer + UndefinedBehaviorSanitizer, the whole suite;
 #   3. ThreadSanitizer, the serial tests (the worker thread and its locks);
@@ -14,6 +15,10 @@ build=${ML_BUILD_DIR:-$top/build}
 jobs=$(nproc)
 
 "$top/tools/install-deps.sh"
+
+echo "=== layers"
+"$top/tools/check-layers.sh"
+"$top/tools/check-layers.sh" --self-test
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1

@@ -93,7 +93,7 @@ bool openPort(SerialPort &port, const std::string &name, std::unique_ptr<DCB> &s
 {
     const std::unique_ptr<PortSettings> settings(PortSettings::forTester());
     const PortOpenSequence::Result result =
-        PortOpenSequence::run(port, PortOpenSequence::devicePath(wide(name)), settings.get(), state,
+        PortOpenSequence::run(port, PortOpenSequence::openPath(wide(name)), settings.get(), state,
                               readTimeout, writeTimeout, PortOpenSequence::Hooks());
     check(result == PortOpenSequence::Opened,
           "open " + name + " with 9600 8N1, DTR and RTS on (result " + std::to_string(result) +
@@ -347,7 +347,7 @@ void checkWorker(const std::string &name)
     std::unique_ptr<DCB> state;
     const std::unique_ptr<PortSettings> settings(PortSettings::forTester());
     const PortOpenSequence::Result result =
-        PortOpenSequence::run(port, PortOpenSequence::devicePath(wide(name)), settings.get(), state,
+        PortOpenSequence::run(port, PortOpenSequence::openPath(wide(name)), settings.get(), state,
                               10000, writeTimeout, PortOpenSequence::Hooks());
     check(result == PortOpenSequence::Opened,
           name + ": open with a read time-out of 10000 ms (error " +
@@ -416,7 +416,7 @@ void checkWorker(const std::string &name)
 void checkSecondOpen(const std::string &name)
 {
     SerialPort second;
-    if (second.createFile(PortOpenSequence::devicePath(wide(name)))) {
+    if (second.createFile(PortOpenSequence::openPath(wide(name)))) {
         note(name + ": a second open while the port is held succeeded; Wine does not enforce "
                     "exclusive opens, Windows answers ERROR_ACCESS_DENIED (5)");
     } else {
@@ -451,7 +451,7 @@ void checkAbsentPort(const std::string &name)
     std::unique_ptr<DCB> state;
     const std::unique_ptr<PortSettings> settings(PortSettings::forTester());
     const PortOpenSequence::Result result =
-        PortOpenSequence::run(port, PortOpenSequence::devicePath(wide(name)), settings.get(), state,
+        PortOpenSequence::run(port, PortOpenSequence::openPath(wide(name)), settings.get(), state,
                               readTimeout, writeTimeout, PortOpenSequence::Hooks());
     const uint32_t code = port.lastError();
     // The port device shows this as "Win32SerialDevice::open failed with error: <code>".

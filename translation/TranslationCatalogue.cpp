@@ -1,4 +1,4 @@
-#include "language/TranslationCatalogue.h"
+#include "translation/TranslationCatalogue.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "app/InstallPaths.h"
+#include "common/InstallPaths.h"
 
-#include "app/SettingsKeys.h"
+#include "common/SettingsKeys.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/SettingsKeys.h"
+#include "common/SettingsKeys.h"
 
 namespace SettingsKeys {
 

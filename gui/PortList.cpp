@@ -1,4 +1,4 @@
-#include "mainwindow/PortList.h"
+#include "gui/PortList.h"
 
 #include "serial/ComPortDiscovery.h"
 

@@ -1,11 +1,16 @@
 #ifndef MARLUNE_MAINWINDOW_H
 #define MARLUNE_MAINWINDOW_H
 
-#include "mainwindow/OutputBox.h"
-#include "ui_MainWindow.h"
+#include "gui/OutputBox.h"
 
 #include <QMainWindow>
 #include <QString>
+
+#include <memory>
+
+namespace Ui {
+class MainWindow;
+}
 
 class DownloadSession;
 class QProgressBar;
@@ -30,7 +35,10 @@ private slots:
     void refreshPorts();
     void download();
     void cancelDownload();
+    // Receives the session's textReady: shows the text that arrived.
     void readyRead();
+    // Receives the session's finished: the line fell silent after data (or was lost after
+    // data), so the session is over and its data is offered for saving.
     void readTimeOut();
     void openFile();
     void saveFile();
@@ -48,7 +56,7 @@ private:
     // no whole number.
     static int settledReadTimeout();
 
-    Ui::MainWindow ui;
+    std::unique_ptr<Ui::MainWindow> ui;
     OutputBox output;
     DownloadSession *session = nullptr;
     QProgressBar *progressBar = nullptr;

@@ -1,10 +1,14 @@
 #ifndef MARLUNE_DIALOGLANGUAGE_H
 #define MARLUNE_DIALOGLANGUAGE_H
 
-#include "ui_DialogLanguage.h"
-
 #include <QDialog>
 #include <QString>
+
+#include <memory>
+
+namespace Ui {
+class DialogLanguage;
+}
 
 // Lists the program's translation files found in a translations folder by the
 // English name of their language and stores the user's choice.
@@ -24,7 +28,7 @@ public:
     bool hasLanguages() const;
 
 private:
-    Ui::DialogLanguage ui;
+    std::unique_ptr<Ui::DialogLanguage> ui;
 };
 
 #endif

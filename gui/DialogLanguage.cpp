@@ -1,6 +1,7 @@
-#include "language/DialogLanguage.h"
+#include "gui/DialogLanguage.h"
+#include "ui_DialogLanguage.h"
 
-#include "app/SettingsKeys.h"
+#include "common/SettingsKeys.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,10 +13,11 @@ namespace {
 const int CodeRole = Qt::UserRole + 1;
 }
 
-DialogLanguage::DialogLanguage(const QString &translationsDir, QWidget *parent) : QDialog(parent)
+DialogLanguage::DialogLanguage(const QString &translationsDir, QWidget *parent)
+    : QDialog(parent), ui(new Ui::DialogLanguage)
 {
     const QString storedPath = QSettings().value(SettingsKeys::languageFilePathKey()).toString();
-    ui.setupUi(this);
+    ui->setupUi(this);
 
     const QLocale systemLocale = QLocale::system();
     QDir dir(translationsDir);
@@ -29,13 +31,13 @@ DialogLanguage::DialogLanguage(const QString &translationsDir, QWidget *parent) 
         // The language code is the two characters just before ".qm".
         const QString code = path.mid(path.size() - 5, 2);
         const QLocale locale(code);
-        ui.languageCombo->addItem(QIcon(), QLocale::languageToString(locale.language()), path);
-        ui.languageCombo->setItemData(index, code, CodeRole);
+        ui->languageCombo->addItem(QIcon(), QLocale::languageToString(locale.language()), path);
+        ui->languageCombo->setItemData(index, code, CodeRole);
 
         const bool matches = storedPath.isEmpty() ? locale.language() == systemLocale.language()
                                                   : path == storedPath;
         if (matches)
-            ui.languageCombo->setCurrentIndex(index);
+            ui->languageCombo->setCurrentIndex(index);
     }
 }
 
@@ -53,15 +55,15 @@ void DialogLanguage::accept()
 
 QString DialogLanguage::filePath() const
 {
-    return ui.languageCombo->currentData(Qt::UserRole).toString();
+    return ui->languageCombo->currentData(Qt::UserRole).toString();
 }
 
 QString DialogLanguage::iso639Code() const
 {
-    return ui.languageCombo->currentData(CodeRole).toString();
+    return ui->languageCombo->currentData(CodeRole).toString();
 }
 
 bool DialogLanguage::hasLanguages() const
 {
-    return ui.languageCombo->count() > 0;
+    return ui->languageCombo->count() > 0;
 }

@@ -1,14 +1,16 @@
-#include "mainwindow/MainWindow.h"
+#include "gui/MainWindow.h"
+#include "ui_MainWindow.h"
 
-#include "app/InstallPaths.h"
-#include "app/SettingsKeys.h"
+#include "common/InstallPaths.h"
+#include "common/SettingsKeys.h"
 #include "download/DownloadSession.h"
 #include "download/PortErrorText.h"
+#include "download/SaveStep.h"
 #include "download/SavedData.h"
-#include "language/DialogLanguage.h"
-#include "language/Translators.h"
-#include "mainwindow/PortList.h"
+#include "gui/DialogLanguage.h"
+#include "gui/PortList.h"
 #include "serial/ComPortDiscovery.h"
+#include "translation/Translators.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -23,18 +25,18 @@
 #include <QUrl>
 
 MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
-    : QMainWindow(parent, flags), output(nullptr)
+    : QMainWindow(parent, flags), ui(new Ui::MainWindow), output(nullptr)
 {
-    ui.setupUi(this);
-    output = OutputBox(ui.outputTextEdit);
+    ui->setupUi(this);
+    output = OutputBox(ui->outputTextEdit);
 
-    ui.cancelBtn->hide();
-    ui.openBtn->hide();
-    ui.saveBtn->hide();
+    ui->cancelBtn->hide();
+    ui->openBtn->hide();
+    ui->saveBtn->hide();
     // The output box keeps its size when Open and Save come and go (and its scroll bar is
     // always there): a change of its width lays out the whole text again, which for a large
     // download costs as much as receiving it.
-    for (QWidget *button : {ui.openBtn, ui.saveBtn}) {
+    for (QWidget *button : {ui->openBtn, ui->saveBtn}) {
         QSizePolicy policy = button->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         button->setSizePolicy(policy);
@@ -46,11 +48,11 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     if (SavedData::localeUsesDecimalComma())
         convertData = QSettings().value(SettingsKeys::ConvertData);
     if (convertData.isNull())
-        ui.menuCountrySettings->menuAction()->setVisible(false);
+        ui->menuCountrySettings->menuAction()->setVisible(false);
     else
-        ui.actionConvertCsvData->setChecked(convertData.toBool());
+        ui->actionConvertCsvData->setChecked(convertData.toBool());
 
-    ui.actionChangeLanguage->setVisible(false);
+    ui->actionChangeLanguage->setVisible(false);
     setWindowIcon(QIcon(QStringLiteral(":/DravlinIco.png")));
 
     progressBar = new QProgressBar();
@@ -69,26 +71,26 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
         restoreState(settings.value(SettingsKeys::MainWindowState).toByteArray(), 0);
     }
 
-    PortList::acceptTypedPaths(ui.comPorts);
+    PortList::acceptTypedPaths(ui->comPorts);
     refreshPorts();
 
-    connect(ui.actionExit, &QAction::triggered, this, &MainWindow::close);
-    connect(ui.actionChangeLanguage, &QAction::triggered, this, &MainWindow::changeLanguage);
-    connect(ui.actionRefreshPorts, &QAction::triggered, this, &MainWindow::refreshPorts);
-    connect(ui.actionHelp, &QAction::triggered, this, &MainWindow::showHelp);
-    connect(ui.actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(ui.actionConvertCsvData, &QAction::toggled, this, &MainWindow::convertDataToggled);
-    connect(ui.downloadBtn, &QPushButton::clicked, this, &MainWindow::download);
-    connect(ui.cancelBtn, &QPushButton::clicked, this, &MainWindow::cancelDownload);
-    connect(ui.saveBtn, &QPushButton::clicked, this, &MainWindow::saveFile);
-    connect(ui.openBtn, &QPushButton::clicked, this, &MainWindow::openFile);
+    connect(ui->actionExit, &QAction::triggered, this, &MainWindow::close);
+    connect(ui->actionChangeLanguage, &QAction::triggered, this, &MainWindow::changeLanguage);
+    connect(ui->actionRefreshPorts, &QAction::triggered, this, &MainWindow::refreshPorts);
+    connect(ui->actionHelp, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(ui->actionConvertCsvData, &QAction::toggled, this, &MainWindow::convertDataToggled);
+    connect(ui->downloadBtn, &QPushButton::clicked, this, &MainWindow::download);
+    connect(ui->cancelBtn, &QPushButton::clicked, this, &MainWindow::cancelDownload);
+    connect(ui->saveBtn, &QPushButton::clicked, this, &MainWindow::saveFile);
+    connect(ui->openBtn, &QPushButton::clicked, this, &MainWindow::openFile);
 
     session = new DownloadSession(this);
     connect(session, &DownloadSession::textReady, this, &MainWindow::readyRead);
     connect(session, &DownloadSession::finished, this, &MainWindow::readTimeOut);
     connect(session, &DownloadSession::failed, this, &MainWindow::sessionFailed);
     connect(session, &DownloadSession::lineSendsOnlyNul, this, [this] {
-        ui.statusBar->showMessage(
+        ui->statusBar->showMessage(
             tr("The line sends only NUL bytes. Check the cable and the tester."));
     });
 
@@ -101,7 +103,7 @@ MainWindow::~MainWindow()
         QSettings settings;
         settings.setValue(SettingsKeys::MainWindowGeometry, saveGeometry());
         settings.setValue(SettingsKeys::MainWindowState, saveState(0));
-        settings.setValue(SettingsKeys::PortName, ui.comPorts->currentText());
+        settings.setValue(SettingsKeys::PortName, ui->comPorts->currentText());
     }
     // Closed while downloading: stop the worker and free the port before the window's
     // members go, and let nothing of the session reach a window half gone.
@@ -114,7 +116,7 @@ void MainWindow::changeLanguage()
 {
     // The folder beside the executable, as at start-up: a relative "Translations" would
     // depend on the working directory a launcher happens to give us.
-    DialogLanguage dialog(translationsDirectory(), this);
+    DialogLanguage dialog(InstallPaths::translationsDirectory(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
 
@@ -133,7 +135,7 @@ void MainWindow::refreshPorts()
 {
     QList<ComPortInfo> ports;
     enumerateComPorts(ports);
-    PortList::fill(ui.comPorts, ports, QSettings().value(SettingsKeys::PortName).toString());
+    PortList::fill(ui->comPorts, ports, QSettings().value(SettingsKeys::PortName).toString());
 }
 
 void MainWindow::convertDataToggled(bool checked)
@@ -157,20 +159,20 @@ void MainWindow::download()
     if (session->isRunning() || savingEndedSession)
         return;
 
-    ui.downloadBtn->hide();
-    ui.cancelBtn->show();
-    ui.openBtn->hide();
-    ui.saveBtn->hide();
-    ui.actionRefreshPorts->setEnabled(false);
-    ui.actionChangeLanguage->setEnabled(false);
-    ui.comPorts->setEnabled(false);
-    ui.statusBar->showMessage(tr("Now initiate the download on the tester"));
-    ui.statusBar->addPermanentWidget(progressBar, 0);
+    ui->downloadBtn->hide();
+    ui->cancelBtn->show();
+    ui->openBtn->hide();
+    ui->saveBtn->hide();
+    ui->actionRefreshPorts->setEnabled(false);
+    ui->actionChangeLanguage->setEnabled(false);
+    ui->comPorts->setEnabled(false);
+    ui->statusBar->showMessage(tr("Now initiate the download on the tester"));
+    ui->statusBar->addPermanentWidget(progressBar, 0);
     progressBar->show();
     output.clear();
     savedFileHoldsData = false;
 
-    if (!session->start(PortList::selectedPath(ui.comPorts), settledReadTimeout())) {
+    if (!session->start(PortList::selectedPath(ui->comPorts), settledReadTimeout())) {
         showSessionEnded();
         showIdleMessage();
         showConnectionFailure(session->openFailureReason());
@@ -189,19 +191,19 @@ void MainWindow::cancelDownload()
 
 void MainWindow::showSessionEnded()
 {
-    ui.downloadBtn->show();
-    ui.cancelBtn->hide();
-    ui.openBtn->setVisible(savedFileHoldsData);
-    ui.saveBtn->setVisible(session->hasData());
-    ui.actionRefreshPorts->setEnabled(true);
-    ui.actionChangeLanguage->setEnabled(true);
-    ui.comPorts->setEnabled(true);
-    ui.statusBar->removeWidget(progressBar);
+    ui->downloadBtn->show();
+    ui->cancelBtn->hide();
+    ui->openBtn->setVisible(savedFileHoldsData);
+    ui->saveBtn->setVisible(session->hasData());
+    ui->actionRefreshPorts->setEnabled(true);
+    ui->actionChangeLanguage->setEnabled(true);
+    ui->comPorts->setEnabled(true);
+    ui->statusBar->removeWidget(progressBar);
 }
 
 void MainWindow::showIdleMessage()
 {
-    ui.statusBar->showMessage(tr("Please select a port and connect your device"));
+    ui->statusBar->showMessage(tr("Please select a port and connect your device"));
 }
 
 void MainWindow::readyRead()
@@ -211,10 +213,10 @@ void MainWindow::readyRead()
     // message beside the busy indicator counts the bytes instead, so a long download
     // visibly moves. It stays as the total when the session ends.
     if (session->hasData())
-        ui.statusBar->showMessage(tr("Bytes received: %1",
-                                     "The %1 will be replaced with the number of bytes received "
-                                     "so far. Please do not remove it in your translation!")
-                                      .arg(QLocale().toString(session->data().size())));
+        ui->statusBar->showMessage(tr("Bytes received: %1",
+                                      "The %1 will be replaced with the number of bytes received "
+                                      "so far. Please do not remove it in your translation!")
+                                       .arg(QLocale().toString(session->data().size())));
 }
 
 void MainWindow::readTimeOut()
@@ -223,14 +225,14 @@ void MainWindow::readTimeOut()
     // data: offer what came for saving.
     showSessionEnded();
     if (session->lineLost())
-        ui.statusBar->showMessage(PortErrorText::lostAfterData());
+        ui->statusBar->showMessage(PortErrorText::lostAfterData());
     // Draw the restored controls before the dialog opens; a click that was waiting must not
     // start a new session that empties the data about to be saved.
     savingEndedSession = true;
-    ui.downloadBtn->setEnabled(false);
+    ui->downloadBtn->setEnabled(false);
     QCoreApplication::processEvents();
     saveFile();
-    ui.downloadBtn->setEnabled(true);
+    ui->downloadBtn->setEnabled(true);
     savingEndedSession = false;
 }
 
@@ -265,12 +267,12 @@ void MainWindow::saveFile()
     lastSavedFile = QFileDialog::getSaveFileName(this, tr("Save downloaded data to file"), start,
                                                  filters, &selectedFilter);
     savedFileHoldsData = false;
-    ui.openBtn->hide();
+    ui->openBtn->hide();
     if (lastSavedFile.isEmpty())
         return;
 
     bool european = false;
-    if (SavedData::isCsvFile(lastSavedFile) && SavedData::localeUsesDecimalComma()) {
+    if (SaveStep::europeanQuestionApplies(lastSavedFile)) {
         const QVariant stored = QSettings().value(SettingsKeys::ConvertData);
         if (stored.isNull()) {
             QMessageBox question(this);
@@ -287,26 +289,14 @@ void MainWindow::saveFile()
         QSettings().setValue(SettingsKeys::ConvertData, european);
     }
 
-    const SavedData::Result result =
-        SavedData::write(lastSavedFile, SavedData::fileBytes(session->data(), european));
-    if (result.outcome == SavedData::Outcome::NotOpened) {
-        showWarning(tr("Error opening \"%1\" for writing. Is it open already or read only?",
-                       "The %1 will be replaced with the a file name. Please do not remove it in "
-                       "your translation!")
-                        .arg(lastSavedFile),
-                    result.reason);
-        return;
-    }
-    if (result.outcome == SavedData::Outcome::WriteFailed) {
-        showWarning(tr("Error saving \"%1\": %2",
-                       "The %1 will be replaced with a file name and the %2 with the reason. "
-                       "Please do not remove them in your translation!")
-                        .arg(lastSavedFile, result.reason));
+    const SaveStep::Outcome outcome = SaveStep::toFile(session->data(), lastSavedFile, european);
+    if (!outcome.saved()) {
+        showWarning(outcome.headline, outcome.reason);
         return;
     }
     savedFileHoldsData = true;
-    ui.openBtn->show();
-    ui.statusBar->showMessage(tr("File successfully saved"), 3000);
+    ui->openBtn->show();
+    ui->statusBar->showMessage(outcome.headline, 3000);
     QSettings().setValue(SettingsKeys::LastSavedFilePath, lastSavedFile);
 }
 

@@ -1,4 +1,4 @@
-#include "mainwindow/OutputBox.h"
+#include "gui/OutputBox.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
