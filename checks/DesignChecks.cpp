@@ -123,7 +123,12 @@ double valueAt(const ResultTable &table, int row, int column, double scale, QCha
     if (column < 0)
         return missing;
     bool ok = false;
-    double value = table.number(row, column, &ok);
+    double value = 0.0;
+    const QStringList &fields = table.rows.at(row);
+    if (column < table.decimalComma.size() && table.decimalComma.at(column))
+        value = table.number(row, column, &ok);
+    else if (column < fields.size()) // as number() does, without a copy of the field
+        value = QStringRef(&fields.at(column)).trimmed().toDouble(&ok);
     if (!ok && !bound.isNull() && column < table.rows.at(row).size()) {
         const QString field = table.rows.at(row).at(column).trimmed();
         if (field.startsWith(bound)) {
@@ -145,7 +150,7 @@ DesignChecks::Outcome outcome(Verdict verdict, Why why, double a = 0, double b =
     DesignChecks::Outcome result;
     result.verdict = verdict;
     result.why = why;
-    result.figures = {a, b, c, d};
+    result.figures = {float(a), float(b), float(c), float(d)};
     return result;
 }
 

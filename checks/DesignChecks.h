@@ -44,7 +44,7 @@ public:
         };
         Verdict verdict = Verdict::NotChecked;
         Why why = Why::RowNotChecked;
-        std::array<double, 4> figures{};
+        std::array<float, 4> figures{}; // only to word the reason
     };
 
     struct Row
