@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -68,9 +69,9 @@ std::string fixed(long long value, int decimals)
     return text;
 }
 
-} // namespace
-
-std::string TesterDataSet::builtIn()
+// The data set; the records (their Record numbers) of the strings one module short go to
+// *shortRecords when given.
+std::string generate(std::vector<int> *shortRecords)
 {
     Random random(0x4D61726C756E6531ULL);
     std::string out = "Record,Date,Time,Site,String,Voc (V),Isc (A),Irradiance (W/m2),"
@@ -98,14 +99,17 @@ std::string TesterDataSet::builtIn()
                 // -0.29 %/C; now and then a bypassed module or a swapped plug.
                 int modules = visit.modulesPerString;
                 const bool lowVoc = random.chance(25);
-                if (lowVoc)
+                if (lowVoc) {
                     modules -= 1;
+                    if (shortRecords)
+                        shortRecords->push_back(record);
+                }
                 const long long ppm = 1000000 - 290 * (temp - 250) + random.between(-4000, 4000);
                 const long long vocMilli = modules * 38400LL * ppm / 1000000;
 
-                // Short-circuit current in milliamps: 10.45 A at 1000 W/m2.
+                // Short-circuit current in milliamps: 10.45 A at 1000 W/m2, +0.05 %/C.
                 const long long iscMilli =
-                    10450 * irradiance / 1000 * (1000000 + 500 * (temp - 250)) / 1000000 +
+                    10450 * irradiance / 1000 * (1000000 + 50 * (temp - 250)) / 1000000 +
                     random.between(-120, 120);
 
                 // Insulation resistance in tenths of a megohm, earth continuity
@@ -116,7 +120,9 @@ std::string TesterDataSet::builtIn()
                 const long long continuity =
                     highContinuity ? random.between(115, 380) : random.between(6, 68);
 
-                const bool pass = !lowVoc && !lowRiso && !highContinuity;
+                // The tester judges each record by its own limits alone: it does not know how
+                // many modules the string should have.
+                const bool pass = !lowRiso && !highContinuity;
 
                 char time[48];
                 std::snprintf(time, sizeof time, "%02lld:%02lld:%02lld", seconds / 3600,
@@ -134,4 +140,18 @@ std::string TesterDataSet::builtIn()
         }
     }
     return out;
+}
+
+} // namespace
+
+std::string TesterDataSet::builtIn()
+{
+    return generate(nullptr);
+}
+
+std::vector<int> TesterDataSet::oneModuleShort()
+{
+    std::vector<int> records;
+    generate(&records);
+    return records;
 }

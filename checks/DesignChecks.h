@@ -1,0 +1,90 @@
+#pragma once
+
+#include "checks/SiteDesign.h"
+#include "results/ResultTable.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QVector>
+
+#include <array>
+
+// The results of a download checked string by string against the design of the site:
+//  1. module count: round(Voc / (Voc_STC × (1 + β × (T − 25)))) equals modules in series;
+//  2. Voc against its neighbours: Voc brought to 25 °C with β is within the tolerance of the
+//     median of the same array's strings brought to 25 °C (at least three strings);
+//  3. Isc at STC: Isc × 1000 / G / (1 + α × (T − 25)) within the tolerance of Isc_STC, not
+//     checked below the minimum irradiance;
+//  4. insulation: Riso at least the array's minimum (a field "> 999" counts as 999);
+//  5. continuity: at most the array's maximum, when the design sets one ("< 0.01" as 0.01).
+// Each is PASS, FAIL or not checked, with its reason in words.
+class DesignChecks
+{
+public:
+    enum class Check { ModuleCount, VocNeighbours, IscStc, Insulation, Continuity };
+    static constexpr int checkCount = 5;
+    enum class Verdict { NotChecked, Pass, Fail };
+
+    // One check of one row: the verdict and the figures its reason words.
+    struct Outcome
+    {
+        enum class Why : quint8 {
+            RowNotChecked,         // the row's own reason (see Row::notChecked)
+            NoColumn,              // figures[0]: the role
+            NoValue,               // figures[0]: the role
+            TemperatureOutOfRange, // figures[0]: T
+            ModuleCount,           // measured, designed
+            TooFewNeighbours,      // strings with a Voc, the least needed
+            VocNeighbours,         // deviation %, tolerance %, median V at 25 °C
+            LowIrradiance,         // G, minimum
+            IscStc,                // Isc at STC, deviation %, Isc_STC, tolerance %
+            Insulation,            // Riso, minimum
+            NoContinuityMax,
+            Continuity // measured, maximum
+        };
+        Verdict verdict = Verdict::NotChecked;
+        Why why = Why::RowNotChecked;
+        std::array<float, 4> figures{}; // only to word the reason
+    };
+
+    struct Row
+    {
+        int array = -1;          // index into the design's arrays, -1 when the row is not checked
+        QString string;          // the string column's field
+        QString notChecked;      // why the whole row is not checked (translated), else empty
+        bool testerFail = false; // the tester's own verdict is FAIL (or NOK)
+        std::array<Outcome, checkCount> outcomes;
+        bool failed() const;
+    };
+
+    // Checks every row of the table against the design.
+    DesignChecks(const ResultTable &table, const SiteDesign &design);
+
+    // The column of a role: the design's mapping when it names one (then only that header),
+    // else the usual headers, any case, a unit in brackets ignored; -1 when none.
+    static int column(const ResultTable &table, const SiteDesign &design, SiteDesign::Role role);
+    // "module_count", "voc_neighbours", "isc_stc", "insulation", "continuity".
+    static QString checkKey(Check check);
+
+    const QVector<Row> &rows() const { return m_rows; }
+    Verdict verdict(int row, Check check) const;
+    // The reason of one check of one row, translated, its numbers in QLocale()'s format.
+    QString reason(int row, Check check) const;
+
+    int checkedRows() const { return m_checked; }
+    // Rows with at least one FAIL, and of those the rows the tester passed.
+    int failedRows() const { return m_failed; }
+    int failedByDesignOnly() const { return m_failedByDesignOnly; }
+
+    // {"checked": N, "fail": F, "failures": [{"row": R, "string": S, "check": K, "reason": T}]}
+    // with one failure per failing check, rows counted from 1 after the header.
+    QJsonObject toJson() const;
+
+private:
+    SiteDesign m_design;
+    QVector<Row> m_rows;
+    std::array<QString, SiteDesign::roleCount> m_missingHeader; // per role: mapped header
+    int m_checked = 0;
+    int m_failed = 0;
+    int m_failedByDesignOnly = 0;
+};
