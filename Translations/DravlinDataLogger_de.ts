@@ -129,6 +129,156 @@
     </message>
 </context>
 <context>
+    <name>DesignChecks</name>
+    <message>
+        <source>site</source>
+        <translation>Anlage</translation>
+    </message>
+    <message>
+        <source>string name</source>
+        <translation>Strangname</translation>
+    </message>
+    <message>
+        <source>Voc</source>
+        <translation>Voc</translation>
+    </message>
+    <message>
+        <source>Isc</source>
+        <translation>Isc</translation>
+    </message>
+    <message>
+        <source>irradiance</source>
+        <translation>Einstrahlung</translation>
+    </message>
+    <message>
+        <source>module temperature</source>
+        <translation>Modultemperatur</translation>
+    </message>
+    <message>
+        <source>insulation resistance</source>
+        <translation>Isolationswiderstand</translation>
+    </message>
+    <message>
+        <source>continuity</source>
+        <translation>Durchgängigkeit</translation>
+    </message>
+    <message>
+        <source>The site &quot;%1&quot; is not the design&apos;s site &quot;%2&quot;.</source>
+        <translation>Die Anlage „%1“ ist nicht die Anlage der Auslegung „%2“.</translation>
+    </message>
+    <message>
+        <source>The row has no string name.</source>
+        <translation>Die Zeile hat keinen Strangnamen.</translation>
+    </message>
+    <message>
+        <source>No array of the design matches the string &quot;%1&quot;.</source>
+        <translation>Kein Generatorfeld der Auslegung passt zum Strang „%1“.</translation>
+    </message>
+    <message>
+        <source>The data has no column &quot;%1&quot;.</source>
+        <translation>Die Daten haben keine Spalte „%1“.</translation>
+    </message>
+    <message>
+        <source>The data has no column of %1.</source>
+        <translation>Die Daten haben keine Spalte für %1.</translation>
+    </message>
+    <message>
+        <source>The row has no value of %1.</source>
+        <translation>Die Zeile hat keinen Wert für %1.</translation>
+    </message>
+    <message>
+        <source>A module temperature of %1 °C is out of range.</source>
+        <translation>Eine Modultemperatur von %1 °C liegt außerhalb des zulässigen Bereichs.</translation>
+    </message>
+    <message>
+        <source>%1 modules measured, %2 designed</source>
+        <translation>%1 Module gemessen, %2 ausgelegt</translation>
+    </message>
+    <message>
+        <source>%1 strings of this array to compare, at least %2 needed</source>
+        <translation>%1 Stränge dieses Generatorfelds zum Vergleich, mindestens %2 nötig</translation>
+    </message>
+    <message>
+        <source>Voc at 25 °C %1 % from the array&apos;s median of %2 V (at most %3 %)</source>
+        <translation>Voc bei 25 °C %1 % vom Median des Generatorfelds von %2 V entfernt (höchstens %3 %)</translation>
+    </message>
+    <message>
+        <source>Irradiance of %1 W/m² below the %2 W/m² the check needs</source>
+        <translation>Einstrahlung von %1 W/m² unter den %2 W/m², die die Prüfung braucht</translation>
+    </message>
+    <message>
+        <source>Isc at STC %1 A, %2 % from the designed %3 A (at most %4 %)</source>
+        <translation>Isc bei STC %1 A, %2 % von den ausgelegten %3 A entfernt (höchstens %4 %)</translation>
+    </message>
+    <message>
+        <source>%1 MΩ, at least %2 MΩ designed</source>
+        <translation>%1 MΩ, mindestens %2 MΩ ausgelegt</translation>
+    </message>
+    <message>
+        <source>The design sets no maximum for continuity.</source>
+        <translation>Die Auslegung legt kein Maximum für die Durchgängigkeit fest.</translation>
+    </message>
+    <message>
+        <source>%1 Ω, at most %2 Ω designed</source>
+        <translation>%1 Ω, höchstens %2 Ω ausgelegt</translation>
+    </message>
+</context>
+<context>
+    <name>DesignFile</name>
+    <message>
+        <source>The design file has no member &quot;%1&quot;.</source>
+        <translation>Der Auslegungsdatei fehlt der Eintrag „%1“.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be text.</source>
+        <translation>Der Eintrag „%1“ der Auslegungsdatei muss ein Text sein.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a number.</source>
+        <translation>Der Eintrag „%1“ der Auslegungsdatei muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must not be negative.</source>
+        <translation>Der Eintrag „%1“ der Auslegungsdatei darf nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be greater than zero.</source>
+        <translation>Der Eintrag „%1“ der Auslegungsdatei muss größer als null sein.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be from -10 to 10 %/°C.</source>
+        <translation>Der Eintrag „%1“ der Auslegungsdatei muss zwischen -10 und 10 %/°C liegen.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be an object.</source>
+        <translation>Der Eintrag „%1“ der Auslegungsdatei muss ein Objekt sein.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a whole number from 1 to 10000.</source>
+        <translation>Der Eintrag „%1“ der Auslegungsdatei muss eine ganze Zahl von 1 bis 10000 sein.</translation>
+    </message>
+    <message>
+        <source>The design file is not valid JSON: %1 on line %2.</source>
+        <translation>Die Auslegungsdatei ist kein gültiges JSON: %1 in Zeile %2.</translation>
+    </message>
+    <message>
+        <source>The design file does not hold a JSON object.</source>
+        <translation>Die Auslegungsdatei enthält kein JSON-Objekt.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a date written as YYYY-MM-DD.</source>
+        <translation>Der Eintrag „%1“ der Auslegungsdatei muss ein Datum in der Form JJJJ-MM-TT sein.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a list.</source>
+        <translation>Der Eintrag „%1“ der Auslegungsdatei muss eine Liste sein.</translation>
+    </message>
+    <message>
+        <source>The list &quot;arrays&quot; of the design file is empty: a design needs at least one array.</source>
+        <translation>Die Liste „arrays“ der Auslegungsdatei ist leer: Eine Auslegung braucht mindestens ein Generatorfeld.</translation>
+    </message>
+</context>
+<context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>

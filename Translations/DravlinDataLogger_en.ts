@@ -129,6 +129,156 @@
     </message>
 </context>
 <context>
+    <name>DesignChecks</name>
+    <message>
+        <source>site</source>
+        <translation>site</translation>
+    </message>
+    <message>
+        <source>string name</source>
+        <translation>string name</translation>
+    </message>
+    <message>
+        <source>Voc</source>
+        <translation>Voc</translation>
+    </message>
+    <message>
+        <source>Isc</source>
+        <translation>Isc</translation>
+    </message>
+    <message>
+        <source>irradiance</source>
+        <translation>irradiance</translation>
+    </message>
+    <message>
+        <source>module temperature</source>
+        <translation>module temperature</translation>
+    </message>
+    <message>
+        <source>insulation resistance</source>
+        <translation>insulation resistance</translation>
+    </message>
+    <message>
+        <source>continuity</source>
+        <translation>continuity</translation>
+    </message>
+    <message>
+        <source>The site &quot;%1&quot; is not the design&apos;s site &quot;%2&quot;.</source>
+        <translation>The site &quot;%1&quot; is not the design&apos;s site &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The row has no string name.</source>
+        <translation>The row has no string name.</translation>
+    </message>
+    <message>
+        <source>No array of the design matches the string &quot;%1&quot;.</source>
+        <translation>No array of the design matches the string &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The data has no column &quot;%1&quot;.</source>
+        <translation>The data has no column &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The data has no column of %1.</source>
+        <translation>The data has no column of %1.</translation>
+    </message>
+    <message>
+        <source>The row has no value of %1.</source>
+        <translation>The row has no value of %1.</translation>
+    </message>
+    <message>
+        <source>A module temperature of %1 °C is out of range.</source>
+        <translation>A module temperature of %1 °C is out of range.</translation>
+    </message>
+    <message>
+        <source>%1 modules measured, %2 designed</source>
+        <translation>%1 modules measured, %2 designed</translation>
+    </message>
+    <message>
+        <source>%1 strings of this array to compare, at least %2 needed</source>
+        <translation>%1 strings of this array to compare, at least %2 needed</translation>
+    </message>
+    <message>
+        <source>Voc at 25 °C %1 % from the array&apos;s median of %2 V (at most %3 %)</source>
+        <translation>Voc at 25 °C %1 % from the array&apos;s median of %2 V (at most %3 %)</translation>
+    </message>
+    <message>
+        <source>Irradiance of %1 W/m² below the %2 W/m² the check needs</source>
+        <translation>Irradiance of %1 W/m² below the %2 W/m² the check needs</translation>
+    </message>
+    <message>
+        <source>Isc at STC %1 A, %2 % from the designed %3 A (at most %4 %)</source>
+        <translation>Isc at STC %1 A, %2 % from the designed %3 A (at most %4 %)</translation>
+    </message>
+    <message>
+        <source>%1 MΩ, at least %2 MΩ designed</source>
+        <translation>%1 MΩ, at least %2 MΩ designed</translation>
+    </message>
+    <message>
+        <source>The design sets no maximum for continuity.</source>
+        <translation>The design sets no maximum for continuity.</translation>
+    </message>
+    <message>
+        <source>%1 Ω, at most %2 Ω designed</source>
+        <translation>%1 Ω, at most %2 Ω designed</translation>
+    </message>
+</context>
+<context>
+    <name>DesignFile</name>
+    <message>
+        <source>The design file has no member &quot;%1&quot;.</source>
+        <translation>The design file has no member &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be text.</source>
+        <translation>The member &quot;%1&quot; of the design file must be text.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a number.</source>
+        <translation>The member &quot;%1&quot; of the design file must be a number.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must not be negative.</source>
+        <translation>The member &quot;%1&quot; of the design file must not be negative.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be greater than zero.</source>
+        <translation>The member &quot;%1&quot; of the design file must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be from -10 to 10 %/°C.</source>
+        <translation>The member &quot;%1&quot; of the design file must be from -10 to 10 %/°C.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be an object.</source>
+        <translation>The member &quot;%1&quot; of the design file must be an object.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a whole number from 1 to 10000.</source>
+        <translation>The member &quot;%1&quot; of the design file must be a whole number from 1 to 10000.</translation>
+    </message>
+    <message>
+        <source>The design file is not valid JSON: %1 on line %2.</source>
+        <translation>The design file is not valid JSON: %1 on line %2.</translation>
+    </message>
+    <message>
+        <source>The design file does not hold a JSON object.</source>
+        <translation>The design file does not hold a JSON object.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a date written as YYYY-MM-DD.</source>
+        <translation>The member &quot;%1&quot; of the design file must be a date written as YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a list.</source>
+        <translation>The member &quot;%1&quot; of the design file must be a list.</translation>
+    </message>
+    <message>
+        <source>The list &quot;arrays&quot; of the design file is empty: a design needs at least one array.</source>
+        <translation>The list &quot;arrays&quot; of the design file is empty: a design needs at least one array.</translation>
+    </message>
+</context>
+<context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>

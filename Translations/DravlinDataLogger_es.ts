@@ -129,6 +129,156 @@
     </message>
 </context>
 <context>
+    <name>DesignChecks</name>
+    <message>
+        <source>site</source>
+        <translation>instalación</translation>
+    </message>
+    <message>
+        <source>string name</source>
+        <translation>nombre de la cadena</translation>
+    </message>
+    <message>
+        <source>Voc</source>
+        <translation>Voc</translation>
+    </message>
+    <message>
+        <source>Isc</source>
+        <translation>Isc</translation>
+    </message>
+    <message>
+        <source>irradiance</source>
+        <translation>irradiancia</translation>
+    </message>
+    <message>
+        <source>module temperature</source>
+        <translation>temperatura del módulo</translation>
+    </message>
+    <message>
+        <source>insulation resistance</source>
+        <translation>resistencia de aislamiento</translation>
+    </message>
+    <message>
+        <source>continuity</source>
+        <translation>continuidad</translation>
+    </message>
+    <message>
+        <source>The site &quot;%1&quot; is not the design&apos;s site &quot;%2&quot;.</source>
+        <translation>La instalación «%1» no es la instalación del diseño «%2».</translation>
+    </message>
+    <message>
+        <source>The row has no string name.</source>
+        <translation>La fila no tiene nombre de cadena.</translation>
+    </message>
+    <message>
+        <source>No array of the design matches the string &quot;%1&quot;.</source>
+        <translation>Ningún campo del diseño corresponde a la cadena «%1».</translation>
+    </message>
+    <message>
+        <source>The data has no column &quot;%1&quot;.</source>
+        <translation>Los datos no tienen la columna «%1».</translation>
+    </message>
+    <message>
+        <source>The data has no column of %1.</source>
+        <translation>Los datos no tienen columna de %1.</translation>
+    </message>
+    <message>
+        <source>The row has no value of %1.</source>
+        <translation>La fila no tiene valor de %1.</translation>
+    </message>
+    <message>
+        <source>A module temperature of %1 °C is out of range.</source>
+        <translation>Una temperatura de módulo de %1 °C está fuera de rango.</translation>
+    </message>
+    <message>
+        <source>%1 modules measured, %2 designed</source>
+        <translation>%1 módulos medidos, %2 diseñados</translation>
+    </message>
+    <message>
+        <source>%1 strings of this array to compare, at least %2 needed</source>
+        <translation>%1 cadenas de este campo para comparar, se necesitan al menos %2</translation>
+    </message>
+    <message>
+        <source>Voc at 25 °C %1 % from the array&apos;s median of %2 V (at most %3 %)</source>
+        <translation>Voc a 25 °C a %1 % de la mediana del campo de %2 V (como máximo %3 %)</translation>
+    </message>
+    <message>
+        <source>Irradiance of %1 W/m² below the %2 W/m² the check needs</source>
+        <translation>Irradiancia de %1 W/m² por debajo de los %2 W/m² que necesita la comprobación</translation>
+    </message>
+    <message>
+        <source>Isc at STC %1 A, %2 % from the designed %3 A (at most %4 %)</source>
+        <translation>Isc en STC %1 A, a %2 % de los %3 A del diseño (como máximo %4 %)</translation>
+    </message>
+    <message>
+        <source>%1 MΩ, at least %2 MΩ designed</source>
+        <translation>%1 MΩ, al menos %2 MΩ según diseño</translation>
+    </message>
+    <message>
+        <source>The design sets no maximum for continuity.</source>
+        <translation>El diseño no fija un máximo para la continuidad.</translation>
+    </message>
+    <message>
+        <source>%1 Ω, at most %2 Ω designed</source>
+        <translation>%1 Ω, como máximo %2 Ω según diseño</translation>
+    </message>
+</context>
+<context>
+    <name>DesignFile</name>
+    <message>
+        <source>The design file has no member &quot;%1&quot;.</source>
+        <translation>El archivo de diseño no tiene el miembro «%1».</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be text.</source>
+        <translation>El miembro «%1» del archivo de diseño debe ser un texto.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a number.</source>
+        <translation>El miembro «%1» del archivo de diseño debe ser un número.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must not be negative.</source>
+        <translation>El miembro «%1» del archivo de diseño no debe ser negativo.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be greater than zero.</source>
+        <translation>El miembro «%1» del archivo de diseño debe ser mayor que cero.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be from -10 to 10 %/°C.</source>
+        <translation>El miembro «%1» del archivo de diseño debe estar entre -10 y 10 %/°C.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be an object.</source>
+        <translation>El miembro «%1» del archivo de diseño debe ser un objeto.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a whole number from 1 to 10000.</source>
+        <translation>El miembro «%1» del archivo de diseño debe ser un número entero de 1 a 10000.</translation>
+    </message>
+    <message>
+        <source>The design file is not valid JSON: %1 on line %2.</source>
+        <translation>El archivo de diseño no es JSON válido: %1 en la línea %2.</translation>
+    </message>
+    <message>
+        <source>The design file does not hold a JSON object.</source>
+        <translation>El archivo de diseño no contiene un objeto JSON.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a date written as YYYY-MM-DD.</source>
+        <translation>El miembro «%1» del archivo de diseño debe ser una fecha escrita como AAAA-MM-DD.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a list.</source>
+        <translation>El miembro «%1» del archivo de diseño debe ser una lista.</translation>
+    </message>
+    <message>
+        <source>The list &quot;arrays&quot; of the design file is empty: a design needs at least one array.</source>
+        <translation>La lista «arrays» del archivo de diseño está vacía: un diseño necesita al menos un campo.</translation>
+    </message>
+</context>
+<context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>

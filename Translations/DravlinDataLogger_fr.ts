@@ -129,6 +129,156 @@
     </message>
 </context>
 <context>
+    <name>DesignChecks</name>
+    <message>
+        <source>site</source>
+        <translation>site</translation>
+    </message>
+    <message>
+        <source>string name</source>
+        <translation>nom de chaîne</translation>
+    </message>
+    <message>
+        <source>Voc</source>
+        <translation>Voc</translation>
+    </message>
+    <message>
+        <source>Isc</source>
+        <translation>Isc</translation>
+    </message>
+    <message>
+        <source>irradiance</source>
+        <translation>éclairement</translation>
+    </message>
+    <message>
+        <source>module temperature</source>
+        <translation>température du module</translation>
+    </message>
+    <message>
+        <source>insulation resistance</source>
+        <translation>résistance d&apos;isolement</translation>
+    </message>
+    <message>
+        <source>continuity</source>
+        <translation>continuité</translation>
+    </message>
+    <message>
+        <source>The site &quot;%1&quot; is not the design&apos;s site &quot;%2&quot;.</source>
+        <translation>Le site « %1 » n&apos;est pas le site de la conception « %2 ».</translation>
+    </message>
+    <message>
+        <source>The row has no string name.</source>
+        <translation>La ligne n&apos;a pas de nom de chaîne.</translation>
+    </message>
+    <message>
+        <source>No array of the design matches the string &quot;%1&quot;.</source>
+        <translation>Aucun champ de la conception ne correspond à la chaîne « %1 ».</translation>
+    </message>
+    <message>
+        <source>The data has no column &quot;%1&quot;.</source>
+        <translation>Les données n&apos;ont pas de colonne « %1 ».</translation>
+    </message>
+    <message>
+        <source>The data has no column of %1.</source>
+        <translation>Les données n&apos;ont pas de colonne pour %1.</translation>
+    </message>
+    <message>
+        <source>The row has no value of %1.</source>
+        <translation>La ligne n&apos;a pas de valeur pour %1.</translation>
+    </message>
+    <message>
+        <source>A module temperature of %1 °C is out of range.</source>
+        <translation>Une température de module de %1 °C est hors plage.</translation>
+    </message>
+    <message>
+        <source>%1 modules measured, %2 designed</source>
+        <translation>%1 modules mesurés, %2 prévus</translation>
+    </message>
+    <message>
+        <source>%1 strings of this array to compare, at least %2 needed</source>
+        <translation>%1 chaînes de ce champ à comparer, au moins %2 nécessaires</translation>
+    </message>
+    <message>
+        <source>Voc at 25 °C %1 % from the array&apos;s median of %2 V (at most %3 %)</source>
+        <translation>Voc à 25 °C à %1 % de la médiane du champ de %2 V (au plus %3 %)</translation>
+    </message>
+    <message>
+        <source>Irradiance of %1 W/m² below the %2 W/m² the check needs</source>
+        <translation>Éclairement de %1 W/m² inférieur aux %2 W/m² nécessaires au contrôle</translation>
+    </message>
+    <message>
+        <source>Isc at STC %1 A, %2 % from the designed %3 A (at most %4 %)</source>
+        <translation>Isc aux STC %1 A, à %2 % des %3 A prévus (au plus %4 %)</translation>
+    </message>
+    <message>
+        <source>%1 MΩ, at least %2 MΩ designed</source>
+        <translation>%1 MΩ, au moins %2 MΩ prévus</translation>
+    </message>
+    <message>
+        <source>The design sets no maximum for continuity.</source>
+        <translation>La conception ne fixe pas de maximum pour la continuité.</translation>
+    </message>
+    <message>
+        <source>%1 Ω, at most %2 Ω designed</source>
+        <translation>%1 Ω, au plus %2 Ω prévus</translation>
+    </message>
+</context>
+<context>
+    <name>DesignFile</name>
+    <message>
+        <source>The design file has no member &quot;%1&quot;.</source>
+        <translation>Le fichier de conception n&apos;a pas d&apos;élément « %1 ».</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be text.</source>
+        <translation>L&apos;élément « %1 » du fichier de conception doit être un texte.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a number.</source>
+        <translation>L&apos;élément « %1 » du fichier de conception doit être un nombre.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must not be negative.</source>
+        <translation>L&apos;élément « %1 » du fichier de conception ne doit pas être négatif.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be greater than zero.</source>
+        <translation>L&apos;élément « %1 » du fichier de conception doit être supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be from -10 to 10 %/°C.</source>
+        <translation>L&apos;élément « %1 » du fichier de conception doit être compris entre -10 et 10 %/°C.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be an object.</source>
+        <translation>L&apos;élément « %1 » du fichier de conception doit être un objet.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a whole number from 1 to 10000.</source>
+        <translation>L&apos;élément « %1 » du fichier de conception doit être un nombre entier de 1 à 10000.</translation>
+    </message>
+    <message>
+        <source>The design file is not valid JSON: %1 on line %2.</source>
+        <translation>Le fichier de conception n&apos;est pas du JSON valide : %1 à la ligne %2.</translation>
+    </message>
+    <message>
+        <source>The design file does not hold a JSON object.</source>
+        <translation>Le fichier de conception ne contient pas d&apos;objet JSON.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a date written as YYYY-MM-DD.</source>
+        <translation>L&apos;élément « %1 » du fichier de conception doit être une date écrite AAAA-MM-JJ.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a list.</source>
+        <translation>L&apos;élément « %1 » du fichier de conception doit être une liste.</translation>
+    </message>
+    <message>
+        <source>The list &quot;arrays&quot; of the design file is empty: a design needs at least one array.</source>
+        <translation>La liste « arrays » du fichier de conception est vide : une conception a besoin d&apos;au moins un champ.</translation>
+    </message>
+</context>
+<context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>

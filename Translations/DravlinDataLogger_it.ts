@@ -129,6 +129,156 @@
     </message>
 </context>
 <context>
+    <name>DesignChecks</name>
+    <message>
+        <source>site</source>
+        <translation>impianto</translation>
+    </message>
+    <message>
+        <source>string name</source>
+        <translation>nome della stringa</translation>
+    </message>
+    <message>
+        <source>Voc</source>
+        <translation>Voc</translation>
+    </message>
+    <message>
+        <source>Isc</source>
+        <translation>Isc</translation>
+    </message>
+    <message>
+        <source>irradiance</source>
+        <translation>irraggiamento</translation>
+    </message>
+    <message>
+        <source>module temperature</source>
+        <translation>temperatura del modulo</translation>
+    </message>
+    <message>
+        <source>insulation resistance</source>
+        <translation>resistenza di isolamento</translation>
+    </message>
+    <message>
+        <source>continuity</source>
+        <translation>continuità</translation>
+    </message>
+    <message>
+        <source>The site &quot;%1&quot; is not the design&apos;s site &quot;%2&quot;.</source>
+        <translation>L&apos;impianto «%1» non è l&apos;impianto del progetto «%2».</translation>
+    </message>
+    <message>
+        <source>The row has no string name.</source>
+        <translation>La riga non ha un nome di stringa.</translation>
+    </message>
+    <message>
+        <source>No array of the design matches the string &quot;%1&quot;.</source>
+        <translation>Nessun campo del progetto corrisponde alla stringa «%1».</translation>
+    </message>
+    <message>
+        <source>The data has no column &quot;%1&quot;.</source>
+        <translation>I dati non hanno la colonna «%1».</translation>
+    </message>
+    <message>
+        <source>The data has no column of %1.</source>
+        <translation>I dati non hanno una colonna per %1.</translation>
+    </message>
+    <message>
+        <source>The row has no value of %1.</source>
+        <translation>La riga non ha un valore per %1.</translation>
+    </message>
+    <message>
+        <source>A module temperature of %1 °C is out of range.</source>
+        <translation>Una temperatura del modulo di %1 °C è fuori intervallo.</translation>
+    </message>
+    <message>
+        <source>%1 modules measured, %2 designed</source>
+        <translation>%1 moduli misurati, %2 da progetto</translation>
+    </message>
+    <message>
+        <source>%1 strings of this array to compare, at least %2 needed</source>
+        <translation>%1 stringhe di questo campo da confrontare, ne servono almeno %2</translation>
+    </message>
+    <message>
+        <source>Voc at 25 °C %1 % from the array&apos;s median of %2 V (at most %3 %)</source>
+        <translation>Voc a 25 °C a %1 % dalla mediana del campo di %2 V (al massimo %3 %)</translation>
+    </message>
+    <message>
+        <source>Irradiance of %1 W/m² below the %2 W/m² the check needs</source>
+        <translation>Irraggiamento di %1 W/m² inferiore ai %2 W/m² richiesti dalla verifica</translation>
+    </message>
+    <message>
+        <source>Isc at STC %1 A, %2 % from the designed %3 A (at most %4 %)</source>
+        <translation>Isc in STC %1 A, a %2 % dai %3 A di progetto (al massimo %4 %)</translation>
+    </message>
+    <message>
+        <source>%1 MΩ, at least %2 MΩ designed</source>
+        <translation>%1 MΩ, almeno %2 MΩ da progetto</translation>
+    </message>
+    <message>
+        <source>The design sets no maximum for continuity.</source>
+        <translation>Il progetto non stabilisce un massimo per la continuità.</translation>
+    </message>
+    <message>
+        <source>%1 Ω, at most %2 Ω designed</source>
+        <translation>%1 Ω, al massimo %2 Ω da progetto</translation>
+    </message>
+</context>
+<context>
+    <name>DesignFile</name>
+    <message>
+        <source>The design file has no member &quot;%1&quot;.</source>
+        <translation>Il file di progetto non ha la voce «%1».</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be text.</source>
+        <translation>La voce «%1» del file di progetto deve essere un testo.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a number.</source>
+        <translation>La voce «%1» del file di progetto deve essere un numero.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must not be negative.</source>
+        <translation>La voce «%1» del file di progetto non deve essere negativa.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be greater than zero.</source>
+        <translation>La voce «%1» del file di progetto deve essere maggiore di zero.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be from -10 to 10 %/°C.</source>
+        <translation>La voce «%1» del file di progetto deve essere compresa tra -10 e 10 %/°C.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be an object.</source>
+        <translation>La voce «%1» del file di progetto deve essere un oggetto.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a whole number from 1 to 10000.</source>
+        <translation>La voce «%1» del file di progetto deve essere un numero intero da 1 a 10000.</translation>
+    </message>
+    <message>
+        <source>The design file is not valid JSON: %1 on line %2.</source>
+        <translation>Il file di progetto non è JSON valido: %1 alla riga %2.</translation>
+    </message>
+    <message>
+        <source>The design file does not hold a JSON object.</source>
+        <translation>Il file di progetto non contiene un oggetto JSON.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a date written as YYYY-MM-DD.</source>
+        <translation>La voce «%1» del file di progetto deve essere una data scritta come AAAA-MM-GG.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a list.</source>
+        <translation>La voce «%1» del file di progetto deve essere un elenco.</translation>
+    </message>
+    <message>
+        <source>The list &quot;arrays&quot; of the design file is empty: a design needs at least one array.</source>
+        <translation>L&apos;elenco «arrays» del file di progetto è vuoto: un progetto richiede almeno un campo.</translation>
+    </message>
+</context>
+<context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>

@@ -129,6 +129,156 @@
     </message>
 </context>
 <context>
+    <name>DesignChecks</name>
+    <message>
+        <source>site</source>
+        <translation>locatie</translation>
+    </message>
+    <message>
+        <source>string name</source>
+        <translation>stringnaam</translation>
+    </message>
+    <message>
+        <source>Voc</source>
+        <translation>Voc</translation>
+    </message>
+    <message>
+        <source>Isc</source>
+        <translation>Isc</translation>
+    </message>
+    <message>
+        <source>irradiance</source>
+        <translation>instraling</translation>
+    </message>
+    <message>
+        <source>module temperature</source>
+        <translation>moduletemperatuur</translation>
+    </message>
+    <message>
+        <source>insulation resistance</source>
+        <translation>isolatieweerstand</translation>
+    </message>
+    <message>
+        <source>continuity</source>
+        <translation>continuïteit</translation>
+    </message>
+    <message>
+        <source>The site &quot;%1&quot; is not the design&apos;s site &quot;%2&quot;.</source>
+        <translation>De locatie ‘%1’ is niet de locatie van het ontwerp ‘%2’.</translation>
+    </message>
+    <message>
+        <source>The row has no string name.</source>
+        <translation>De rij heeft geen stringnaam.</translation>
+    </message>
+    <message>
+        <source>No array of the design matches the string &quot;%1&quot;.</source>
+        <translation>Geen veld van het ontwerp past bij de string ‘%1’.</translation>
+    </message>
+    <message>
+        <source>The data has no column &quot;%1&quot;.</source>
+        <translation>De gegevens hebben geen kolom ‘%1’.</translation>
+    </message>
+    <message>
+        <source>The data has no column of %1.</source>
+        <translation>De gegevens hebben geen kolom voor %1.</translation>
+    </message>
+    <message>
+        <source>The row has no value of %1.</source>
+        <translation>De rij heeft geen waarde voor %1.</translation>
+    </message>
+    <message>
+        <source>A module temperature of %1 °C is out of range.</source>
+        <translation>Een moduletemperatuur van %1 °C valt buiten het bereik.</translation>
+    </message>
+    <message>
+        <source>%1 modules measured, %2 designed</source>
+        <translation>%1 modules gemeten, %2 ontworpen</translation>
+    </message>
+    <message>
+        <source>%1 strings of this array to compare, at least %2 needed</source>
+        <translation>%1 strings van dit veld om te vergelijken, minstens %2 nodig</translation>
+    </message>
+    <message>
+        <source>Voc at 25 °C %1 % from the array&apos;s median of %2 V (at most %3 %)</source>
+        <translation>Voc bij 25 °C %1 % van de mediaan van het veld van %2 V (hoogstens %3 %)</translation>
+    </message>
+    <message>
+        <source>Irradiance of %1 W/m² below the %2 W/m² the check needs</source>
+        <translation>Instraling van %1 W/m² onder de %2 W/m² die de controle nodig heeft</translation>
+    </message>
+    <message>
+        <source>Isc at STC %1 A, %2 % from the designed %3 A (at most %4 %)</source>
+        <translation>Isc bij STC %1 A, %2 % van de ontworpen %3 A (hoogstens %4 %)</translation>
+    </message>
+    <message>
+        <source>%1 MΩ, at least %2 MΩ designed</source>
+        <translation>%1 MΩ, minstens %2 MΩ ontworpen</translation>
+    </message>
+    <message>
+        <source>The design sets no maximum for continuity.</source>
+        <translation>Het ontwerp legt geen maximum vast voor de continuïteit.</translation>
+    </message>
+    <message>
+        <source>%1 Ω, at most %2 Ω designed</source>
+        <translation>%1 Ω, hoogstens %2 Ω ontworpen</translation>
+    </message>
+</context>
+<context>
+    <name>DesignFile</name>
+    <message>
+        <source>The design file has no member &quot;%1&quot;.</source>
+        <translation>Het ontwerpbestand heeft geen onderdeel ‘%1’.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be text.</source>
+        <translation>Het onderdeel ‘%1’ van het ontwerpbestand moet tekst zijn.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a number.</source>
+        <translation>Het onderdeel ‘%1’ van het ontwerpbestand moet een getal zijn.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must not be negative.</source>
+        <translation>Het onderdeel ‘%1’ van het ontwerpbestand mag niet negatief zijn.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be greater than zero.</source>
+        <translation>Het onderdeel ‘%1’ van het ontwerpbestand moet groter dan nul zijn.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be from -10 to 10 %/°C.</source>
+        <translation>Het onderdeel ‘%1’ van het ontwerpbestand moet tussen -10 en 10 %/°C liggen.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be an object.</source>
+        <translation>Het onderdeel ‘%1’ van het ontwerpbestand moet een object zijn.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a whole number from 1 to 10000.</source>
+        <translation>Het onderdeel ‘%1’ van het ontwerpbestand moet een geheel getal van 1 tot 10000 zijn.</translation>
+    </message>
+    <message>
+        <source>The design file is not valid JSON: %1 on line %2.</source>
+        <translation>Het ontwerpbestand is geen geldige JSON: %1 op regel %2.</translation>
+    </message>
+    <message>
+        <source>The design file does not hold a JSON object.</source>
+        <translation>Het ontwerpbestand bevat geen JSON-object.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a date written as YYYY-MM-DD.</source>
+        <translation>Het onderdeel ‘%1’ van het ontwerpbestand moet een datum zijn in de vorm JJJJ-MM-DD.</translation>
+    </message>
+    <message>
+        <source>The member &quot;%1&quot; of the design file must be a list.</source>
+        <translation>Het onderdeel ‘%1’ van het ontwerpbestand moet een lijst zijn.</translation>
+    </message>
+    <message>
+        <source>The list &quot;arrays&quot; of the design file is empty: a design needs at least one array.</source>
+        <translation>De lijst ‘arrays’ van het ontwerpbestand is leeg: een ontwerp heeft minstens één veld nodig.</translation>
+    </message>
+</context>
+<context>
     <name>DialogLanguage</name>
     <message>
         <source>Please choose a language</source>
