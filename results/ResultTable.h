@@ -22,6 +22,8 @@ struct ResultTable
     QStringList notes;
     // The header's field names; empty when no header was found (then every row is a record).
     QStringList columns;
+    // The number of the header's line in the data, counted from 1; 0 without a header.
+    int headerLine = 0;
     // For each row, the number of the line it starts on in the data, counted from 1.
     QVector<int> rowLines;
     // The field delimiter found: ',', ';' or '\t'.

@@ -39,7 +39,8 @@ private:
     int unlisted = 0;
 };
 
-// The field count most of the rows from first to last have (the larger on a tie); 0 for none.
+// The field count most of the rows from first to last have (on a tie, the one that got there
+// first); 0 for none.
 int commonFieldCount(const ResultTable &table, int first, int last)
 {
     std::unordered_map<int, int> seen;
@@ -48,7 +49,7 @@ int commonFieldCount(const ResultTable &table, int first, int last)
     for (int row = first; row <= last; ++row) {
         const int fields = table.fieldCount(row);
         const int times = ++seen[fields];
-        if (times > bestRows || (times == bestRows && fields > best)) {
+        if (times > bestRows) {
             best = fields;
             bestRows = times;
         }
@@ -114,7 +115,7 @@ QVector<ResultWarning> ResultsCheck::check(const ResultTable &table)
     const bool lastCut = !table.endsWithLineEnd;
     if (lastCut)
         warnings.append({ResultWarning::Kind::LastRecordIncomplete,
-                         rows > 0 ? table.rowLines.value(rows - 1) : 0,
+                         rows > 0 ? table.rowLines.value(rows - 1) : table.headerLine,
                          QCoreApplication::translate(
                              "ResultsCheck",
                              "The last record is incomplete: the tester may have paused longer "

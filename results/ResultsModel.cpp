@@ -23,10 +23,15 @@ QVariant ResultsModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= results.rowCount() || index.column() >= columns)
         return QVariant();
+    const bool present = index.column() < results.fieldCount(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        if (!present)
+            return QVariant();
         return results.field(index.row(), index.column());
     case SortRole:
+        if (!present)
+            return QVariant();
         if (results.numeric.value(index.column())) {
             bool ok = false;
             const double value = results.number(index.row(), index.column(), &ok);

@@ -166,8 +166,8 @@ bool isEmpty(const char *data, int size)
     return true;
 }
 
-// The field count most rows have (the larger on a tie), leaving out blank rows and a last row
-// cut short; 0 without rows.
+// The field count most rows have (on a tie, the one that got there first), leaving out blank rows
+// and a last row cut short; 0 without rows.
 int commonFieldCount(const Rows &rows)
 {
     std::unordered_map<int, int> seen;
@@ -179,7 +179,7 @@ int commonFieldCount(const Rows &rows)
             continue;
         const int fields = rows.fieldCount(row);
         const int times = ++seen[fields];
-        if (times > bestRows || (times == bestRows && fields > best)) {
+        if (times > bestRows) {
             best = fields;
             bestRows = times;
         }
@@ -209,19 +209,25 @@ bool mostlyWords(const Rows &rows, int row, char delimiter)
     return 2 * words > fields;
 }
 
-// The first row with the common field count, mostly not numbers, followed by a row with the
+// The first row with the common field count, mostly not numbers, and followed by rows with the
 // same field count (or by nothing but blank rows and a last row cut short); -1 when none is.
 int headerRow(const Rows &rows, int common, char delimiter)
 {
     const int last = rows.count() - 1;
+    int lastWhole = -1;  // the last row that is not blank nor cut short
+    int lastCommon = -1; // the last of those with the common field count
+    for (int row = last; row >= 0 && lastCommon < 0; --row) {
+        if (rows.blank(row) || (row == last && !rows.lastEnded))
+            continue;
+        if (lastWhole < 0)
+            lastWhole = row;
+        if (rows.fieldCount(row) == common)
+            lastCommon = row;
+    }
     for (int row = 0; row < rows.count(); ++row) {
         if (rows.blank(row) || rows.fieldCount(row) != common || !mostlyWords(rows, row, delimiter))
             continue;
-        int next = row + 1;
-        while (next < rows.count() && rows.blank(next))
-            ++next;
-        if (next == rows.count() || (next == last && !rows.lastEnded) ||
-            rows.fieldCount(next) == common)
+        if (row < lastCommon || row >= lastWhole)
             return row;
     }
     return -1;
@@ -291,6 +297,7 @@ ResultTable ResultsParser::parse(const QByteArray &received)
     rows.rawStarts = QVector<int>();
     rows.rawEnds = QVector<int>();
     if (header >= 0) {
+        table.headerLine = rows.lines.at(header);
         for (int column = 0; column < rows.fieldCount(header); ++column) {
             int size = 0;
             const char *data = rows.field(header, column, &size);
