@@ -43,14 +43,17 @@ struct Rows
 Rows split(const char *in, int size, char delimiter)
 {
     Rows rows;
-    // Each field ends at a delimiter or a line end, so these bound the entries to come.
-    int breaks = 0;
+    // Each field ends at a delimiter or a line end, and each row at a line end: these bound the
+    // entries to come (a row takes two more than its fields).
+    int delimiters = 0;
+    int lineEnds = 0;
     for (int at = 0; at < size; ++at) {
         const char c = static_cast<char>(in[at] & 0x7f);
-        breaks += c == delimiter || c == '\n' || c == '\r';
+        delimiters += c == delimiter;
+        lineEnds += c == '\n' || c == '\r';
     }
     rows.text.resize(size);
-    rows.bounds.reserve(breaks + 1 + 2 * (breaks + 1));
+    rows.bounds.reserve(delimiters + 3 * (lineEnds + 1));
     char *const text = rows.text.data();
     int out = 0;
     int at = 0;
