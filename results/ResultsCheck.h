@@ -14,5 +14,5 @@ public:
     static QVector<ResultWarning> check(const ResultTable &table);
 
     // Rows of one kind listed one by one before the rest are counted in one more warning.
-    static const int listedRows = 10;
+    static constexpr int listedRows = 10;
 };

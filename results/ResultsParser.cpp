@@ -1,6 +1,7 @@
 #include "results/ResultsParser.h"
 
 #include <algorithm>
+#include <limits>
 #include <unordered_map>
 
 namespace {
@@ -45,15 +46,17 @@ Rows split(const char *in, int size, char delimiter)
     Rows rows;
     // Each field ends at a delimiter or a line end, and each row at a line end: these bound the
     // entries to come (a row takes two more than its fields).
-    int delimiters = 0;
-    int lineEnds = 0;
+    qint64 delimiters = 0;
+    qint64 lineEnds = 0;
     for (int at = 0; at < size; ++at) {
         const char c = static_cast<char>(in[at] & 0x7f);
         delimiters += c == delimiter;
         lineEnds += c == '\n' || c == '\r';
     }
     rows.text.resize(size);
-    rows.bounds.reserve(delimiters + 3 * (lineEnds + 1));
+    const qint64 entries = delimiters + 3 * (lineEnds + 1);
+    if (entries < std::numeric_limits<int>::max() / 8)
+        rows.bounds.reserve(static_cast<int>(entries));
     char *const text = rows.text.data();
     int out = 0;
     int at = 0;
