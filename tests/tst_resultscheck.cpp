@@ -231,6 +231,13 @@ private slots:
             << emulator << "en_GB" << 250 << pass << fail
             << QStringLiteral("250 records · %1 PASS · %2 FAIL").arg(pass).arg(fail);
 
+        // As this program saves it in the European form: semicolons, decimal commas.
+        QByteArray european = emulator;
+        european.replace(',', ';').replace('.', ',');
+        QTest::newRow("emulator's data set, European form")
+            << european << "en_GB" << 250 << pass << fail
+            << QStringLiteral("250 records · %1 PASS · %2 FAIL").arg(pass).arg(fail);
+
         QByteArray lower("id;uoc;result\r\n");
         for (int record = 1; record <= 1234; ++record)
             lower += QByteArray::number(record) + ";1,5;" +
@@ -284,6 +291,15 @@ private slots:
         QCOMPARE(json.value("columns").toVariant().toStringList(), table.columns);
         QCOMPARE(json.value("warnings").toArray().size(), 0);
         QCOMPARE(json.value("complete").toBool(false), true);
+
+        // Every field of a column of numbers reads as a number, whatever its decimal separator.
+        for (int column = 0; column < table.numeric.size(); ++column) {
+            for (int row = 0; table.numeric.at(column) && row < table.rowCount(); ++row) {
+                bool ok = false;
+                table.number(row, column, &ok);
+                QVERIFY(ok || table.field(row, column).trimmed().isEmpty());
+            }
+        }
     }
 
     void summaryJsonOfAnIncompleteDownload()
