@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -291,6 +292,12 @@ bool Archive::open(const QString &path)
         return fail(tr("The archive %1 cannot be opened: %2").arg(shownPath, why));
     };
 
+    const auto finished = qScopeGuard([this] {
+        openError = opened ? QString() : lastError;
+        if (!opened)
+            closeConnection();
+    });
+
     QString why;
     if (!makeFolder(QFileInfo(path).absolutePath(), &why))
         return cannotOpen(why);
@@ -422,7 +429,15 @@ bool Archive::migrate(bool *damaged)
         QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
         return false;
     };
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        *damaged = isDamage(query.lastError());
+        return fail(query);
+    }
+    const int version = query.value(0).toInt();
     for (const MigrationStep &step : migrationSteps()) {
+        // Up to date needs no write: another program may be writing for a while.
+        if (version >= step.version)
+            continue;
         // Another program may be bringing the same file up to date: look again once the
         // file is ours to write.
         if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
@@ -454,8 +469,7 @@ std::optional<qint64> Archive::store(const ArchivedDownload &download)
         return std::nullopt;
     };
     if (!opened) {
-        if (lastError.isEmpty())
-            lastError = tr("the archive is not open");
+        lastError = openError.isEmpty() ? tr("the archive is not open") : openError;
         return notArchived();
     }
     QSqlDatabase db = database();

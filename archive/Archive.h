@@ -92,6 +92,7 @@ private:
     QString pendingNotice;
     QString movedAside;
     QString lastError;
+    QString openError; // why the last open() failed
     int busyTimeoutMs = defaultBusyTimeoutMs;
     bool opened = false;
 };
