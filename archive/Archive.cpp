@@ -417,6 +417,11 @@ Archive::OpenResult Archive::openConnection()
     }
     if (!query.exec(QStringLiteral("SELECT max(id) FROM download")) || !query.next())
         return failed();
+    // A store writes the download once, to the log; copying it into the file waits for
+    // checkpoint(), the next open or the last connection's close, so that it does not
+    // delay what follows the download.
+    query.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0"));
+    query.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
     return OpenResult::Ok;
 }
 
@@ -681,4 +686,10 @@ bool Archive::remove(qint64 id)
     // The customer's data leaves the file, not only the list.
     query.exec(QStringLiteral("PRAGMA incremental_vacuum"));
     return true;
+}
+
+void Archive::checkpoint()
+{
+    if (opened)
+        QSqlQuery(database()).exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
 }

@@ -72,6 +72,12 @@ public:
     // Deletes download id with its saves.
     bool remove(qint64 id);
 
+    // Copies what stores wrote to the log into the file itself, as far as no reader of
+    // another program holds it back. Stores leave this for later so that they are quick: call
+    // it when nothing waits for the archive (after the save step). Opening and closing do it
+    // too.
+    void checkpoint();
+
     // Why the last call failed, for the user.
     QString errorString() const { return lastError; }
 
