@@ -49,11 +49,6 @@ bool isDamage(const QSqlError &error)
     return code == Corrupt || code == NotADb;
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Archive", text);
-}
-
 // The layout of the file, one step per version from the first on. Each step runs in a
 // transaction of its own and ends by setting PRAGMA user_version to its version. Add a new
 // step at the end; never change one that has been released.
@@ -177,7 +172,7 @@ bool renamePath(const QString &from, const QString &to, QString *why)
 #ifdef Q_OS_WIN
     const bool ok = QDir().rename(from, to);
     if (!ok)
-        *why = tr("the system refused");
+        *why = QCoreApplication::translate("Archive", "the system refused");
     return ok;
 #else
     if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
@@ -194,14 +189,16 @@ bool makeFolder(const QString &folder, QString *why)
     if (info.isDir())
         return true;
     if (info.exists() || info.isSymLink()) {
-        *why = tr("%1 is not a folder").arg(QDir::toNativeSeparators(folder));
+        *why = QCoreApplication::translate("Archive", "%1 is not a folder")
+                   .arg(QDir::toNativeSeparators(folder));
         return false;
     }
     const QString parent = info.absolutePath();
     if (parent != info.absoluteFilePath() && !makeFolder(parent, why))
         return false;
     if (!QDir().mkdir(folder) && !QFileInfo(folder).isDir()) {
-        *why = tr("the folder %1 cannot be created").arg(QDir::toNativeSeparators(folder));
+        *why = QCoreApplication::translate("Archive", "the folder %1 cannot be created")
+                   .arg(QDir::toNativeSeparators(folder));
         return false;
     }
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -266,14 +263,14 @@ bool Archive::fail(const QSqlQuery &query)
     const QSqlError error = query.lastError();
     switch (sqliteCode(error)) {
     case Full:
-        return fail(tr("the disk is full"));
+        return fail(QCoreApplication::translate("Archive", "the disk is full"));
     case Busy:
     case Locked:
         return fail(QCoreApplication::translate(
             "Archive", "another program kept the archive busy for more than %n second(s)", nullptr,
             qMax(1, (busyTimeoutMs + 500) / 1000)));
     case ReadOnly:
-        return fail(tr("the archive cannot be written"));
+        return fail(QCoreApplication::translate("Archive", "the archive cannot be written"));
     default:
         break;
     }
@@ -289,7 +286,8 @@ bool Archive::open(const QString &path)
     lastError.clear();
     const QString shownPath = QDir::toNativeSeparators(path);
     const auto cannotOpen = [&](const QString &why) {
-        return fail(tr("The archive %1 cannot be opened: %2").arg(shownPath, why));
+        return fail(QCoreApplication::translate("Archive", "The archive %1 cannot be opened: %2")
+                        .arg(shownPath, why));
     };
 
     const auto finished = qScopeGuard([this] {
@@ -314,14 +312,20 @@ bool Archive::open(const QString &path)
 
     closeConnection();
     if (!moveAside(result == OpenResult::Newer
-                       ? tr("The archive %1 was written by a newer version of this program. It "
-                            "was moved aside as %2 and a new archive was started.")
-                       : tr("The archive %1 was damaged. It was moved aside as %2 and a new "
-                            "archive was started.")))
+                       ? QCoreApplication::translate(
+                             "Archive",
+                             "The archive %1 was written by a newer version of this program. It "
+                             "was moved aside as %2 and a new archive was started.")
+                       : QCoreApplication::translate(
+                             "Archive",
+                             "The archive %1 was damaged. It was moved aside as %2 and a new "
+                             "archive was started.")))
         return false;
     result = openConnection();
     if (result != OpenResult::Ok)
-        return cannotOpen(result == OpenResult::Failed ? lastError : tr("it is damaged"));
+        return cannotOpen(result == OpenResult::Failed
+                              ? lastError
+                              : QCoreApplication::translate("Archive", "it is damaged"));
     return opened = true;
 }
 
@@ -340,10 +344,12 @@ bool Archive::moveAside(const QString &notice)
     if (moved && QFileInfo::exists(log))
         moved = renamePath(log, target + QLatin1String("-wal"), &why);
     if (!moved) {
-        pendingNotice = tr("The archive %1 is damaged and could not be moved aside (%2). It was "
+        pendingNotice =
+            QCoreApplication::translate(
+                "Archive", "The archive %1 is damaged and could not be moved aside (%2). It was "
                            "left as it is, and downloads are not archived until it is moved or "
                            "deleted.")
-                            .arg(QDir::toNativeSeparators(filePath), why);
+                .arg(QDir::toNativeSeparators(filePath), why);
         return fail(pendingNotice);
     }
     QFile::remove(filePath + QLatin1String("-shm"));
@@ -367,7 +373,9 @@ Archive::OpenResult Archive::openConnection()
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     if (!db.isValid())
-        return fail(tr("the SQLite driver of Qt SQL is not installed")), OpenResult::Failed;
+        return fail(QCoreApplication::translate("Archive",
+                                                "the SQLite driver of Qt SQL is not installed")),
+               OpenResult::Failed;
     db.setDatabaseName(filePath);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     if (!db.open()) {
@@ -470,11 +478,14 @@ bool Archive::migrate(bool *damaged)
 std::optional<qint64> Archive::store(const ArchivedDownload &download)
 {
     const auto notArchived = [&] {
-        lastError = tr("This download was not archived: %1").arg(lastError);
+        lastError = QCoreApplication::translate("Archive", "This download was not archived: %1")
+                        .arg(lastError);
         return std::nullopt;
     };
     if (!opened) {
-        lastError = openError.isEmpty() ? tr("the archive is not open") : openError;
+        lastError = openError.isEmpty()
+                        ? QCoreApplication::translate("Archive", "the archive is not open")
+                        : openError;
         return notArchived();
     }
     QSqlDatabase db = database();
@@ -523,7 +534,7 @@ std::optional<qint64> Archive::store(const ArchivedDownload &download)
 bool Archive::recordSave(qint64 id, const QString &path, bool european, const QDateTime &when)
 {
     if (!opened)
-        return fail(tr("the archive is not open"));
+        return fail(QCoreApplication::translate("Archive", "the archive is not open"));
     QSqlQuery query(database());
     if (!query.prepare(QStringLiteral(
             "INSERT INTO save (download_id, path, european, saved_ms) SELECT id, ?, ?, ?"
@@ -536,14 +547,16 @@ bool Archive::recordSave(qint64 id, const QString &path, bool european, const QD
     if (!query.exec())
         return fail(query);
     if (query.numRowsAffected() != 1)
-        return fail(tr("There is no download %1 in the archive.").arg(id));
+        return fail(
+            QCoreApplication::translate("Archive", "There is no download %1 in the archive.")
+                .arg(id));
     return true;
 }
 
 bool Archive::setSummary(qint64 id, int recordCount, int passCount, int failCount, bool complete)
 {
     if (!opened)
-        return fail(tr("the archive is not open"));
+        return fail(QCoreApplication::translate("Archive", "the archive is not open"));
     QSqlQuery query(database());
     if (!query.prepare(QStringLiteral("UPDATE download SET record_count = ?, pass_count = ?,"
                                       " fail_count = ?, complete = ? WHERE id = ?")))
@@ -556,14 +569,16 @@ bool Archive::setSummary(qint64 id, int recordCount, int passCount, int failCoun
     if (!query.exec())
         return fail(query);
     if (query.numRowsAffected() != 1)
-        return fail(tr("There is no download %1 in the archive.").arg(id));
+        return fail(
+            QCoreApplication::translate("Archive", "There is no download %1 in the archive.")
+                .arg(id));
     return true;
 }
 
 std::optional<DownloadSummary> Archive::readSummaries(QVector<DownloadSummary> *all, qint64 id)
 {
     if (!opened) {
-        fail(tr("the archive is not open"));
+        fail(QCoreApplication::translate("Archive", "the archive is not open"));
         return std::nullopt;
     }
     QSqlQuery query(database());
@@ -613,7 +628,8 @@ std::optional<DownloadSummary> Archive::readSummaries(QVector<DownloadSummary> *
     if (query.lastError().isValid())
         return fail(query), std::nullopt;
     if (!all && !last)
-        fail(tr("There is no download %1 in the archive.").arg(id));
+        fail(QCoreApplication::translate("Archive", "There is no download %1 in the archive.")
+                 .arg(id));
     return last;
 }
 
@@ -633,7 +649,8 @@ std::optional<DownloadSummary> Archive::summary(qint64 id)
 std::optional<QByteArray> Archive::data(qint64 id)
 {
     if (!opened)
-        return fail(tr("the archive is not open")), std::nullopt;
+        return fail(QCoreApplication::translate("Archive", "the archive is not open")),
+               std::nullopt;
     QSqlQuery query(database());
     query.setForwardOnly(true);
     if (!query.prepare(QStringLiteral("SELECT bytes FROM download_data WHERE download_id = ?")))
@@ -644,7 +661,10 @@ std::optional<QByteArray> Archive::data(qint64 id)
     if (!query.next()) {
         if (query.lastError().isValid())
             return fail(query), std::nullopt;
-        return fail(tr("There is no download %1 in the archive.").arg(id)), std::nullopt;
+        return fail(
+                   QCoreApplication::translate("Archive", "There is no download %1 in the archive.")
+                       .arg(id)),
+               std::nullopt;
     }
     QByteArray bytes = query.value(0).toByteArray();
     if (bytes.isNull())
@@ -656,7 +676,7 @@ QVector<ArchivedSave> Archive::saves(qint64 id)
 {
     QVector<ArchivedSave> result;
     if (!opened)
-        return fail(tr("the archive is not open")), result;
+        return fail(QCoreApplication::translate("Archive", "the archive is not open")), result;
     QSqlQuery query(database());
     query.setForwardOnly(true);
     if (!query.prepare(QStringLiteral("SELECT path, european, saved_ms FROM save"
@@ -674,7 +694,7 @@ QVector<ArchivedSave> Archive::saves(qint64 id)
 bool Archive::remove(qint64 id)
 {
     if (!opened)
-        return fail(tr("the archive is not open"));
+        return fail(QCoreApplication::translate("Archive", "the archive is not open"));
     QSqlQuery query(database());
     if (!query.prepare(QStringLiteral("DELETE FROM download WHERE id = ?")))
         return fail(query);
@@ -682,7 +702,9 @@ bool Archive::remove(qint64 id)
     if (!query.exec())
         return fail(query);
     if (query.numRowsAffected() != 1)
-        return fail(tr("There is no download %1 in the archive.").arg(id));
+        return fail(
+            QCoreApplication::translate("Archive", "There is no download %1 in the archive.")
+                .arg(id));
     // The customer's data leaves the file, not only the list.
     query.exec(QStringLiteral("PRAGMA incremental_vacuum"));
     return true;
