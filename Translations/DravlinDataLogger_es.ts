@@ -531,6 +531,20 @@
         <source>Failed to connect. Please check the device is connected and switched on</source>
         <translation>Error de conexión. Compruebe que el equipo está conectado y encendido</translation>
     </message>
+    <message>
+        <source>File successfully saved</source>
+        <translation>Archivo guardado correctamente</translation>
+    </message>
+    <message>
+        <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
+        <comment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</comment>
+        <translation>Error al abrir &quot;%1&quot; para escritura. ¿Está ya abierto o es de solo lectura?</translation>
+    </message>
+    <message>
+        <source>Error saving &quot;%1&quot;: %2</source>
+        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
+        <translation>Error al guardar &quot;%1&quot;: %2</translation>
+    </message>
 </context>
 <context>
     <name>PortErrorText</name>
