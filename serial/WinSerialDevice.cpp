@@ -47,6 +47,11 @@ bool WinSerialDevice::open(OpenMode mode, int readTimeout, int writeTimeout)
     PortOpenSequence::Hooks hooks;
     hooks.configureTimeouts = [this](COMMTIMEOUTS &t) { configureTimeouts(t); };
     hooks.configurePortState = [this] { configurePortState(); };
+    hooks.setupStepRefused = [](const char *step, uint32_t error) {
+        qDebug().noquote() << QStringLiteral("Win32SerialDevice::open: %1 failed with error: %2")
+                                  .arg(QLatin1String(step))
+                                  .arg(error);
+    };
     const PortOpenSequence::Result result =
         PortOpenSequence::run(handle, path, portSettings.get(), portState, clamp(readTimeout),
                               clamp(writeTimeout), hooks);
