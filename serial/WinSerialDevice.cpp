@@ -179,10 +179,9 @@ void WinSerialDevice::configurePortState()
 
 void WinSerialDevice::reportError(const QString &message)
 {
-    // One line each, so that two reports do not run together.
-    const QByteArray text = message.toUtf8() + '\n';
-    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
-    std::fflush(stderr);
+    // One line each through the Qt log, where the command line can keep it off its error
+    // stream.
+    qWarning().noquote() << message;
     setErrorString(message);
 }
 

@@ -1,0 +1,13 @@
+#pragma once
+
+// The command line's messages and exit status reach the console it was started from. On
+// Windows a program built for the window (the GUI subsystem) gets no console of its own: this
+// attaches it to its parent's console (cmd, PowerShell) and points the standard streams that
+// were not redirected there. Elsewhere, and where a console is there already, it does nothing.
+// Free of Qt, so that it can be checked on its own.
+namespace ConsoleAttach {
+
+// True when the standard streams lead to a console or were redirected by the caller.
+bool toParentConsole();
+
+} // namespace ConsoleAttach
