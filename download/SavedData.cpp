@@ -120,10 +120,10 @@ SavedData::Result writeInPlace(const QString &path, const QByteArray &bytes)
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         return failure(SavedData::Outcome::NotOpened, file.errorString());
-    const qint64 oldSize = file.size();
     const QByteArray old = file.readAll();
-    if (old.size() != oldSize)
+    if (file.error() != QFileDevice::NoError)
         return failure(SavedData::Outcome::NotOpened, file.errorString());
+    const qint64 oldSize = old.size();
 #if defined(Q_OS_LINUX)
     if (bytes.size() > oldSize) {
         const int error = ::posix_fallocate(file.handle(), 0, bytes.size());
