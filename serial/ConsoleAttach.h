@@ -7,7 +7,8 @@
 // Free of Qt, so that it can be checked on its own.
 namespace ConsoleAttach {
 
-// True when the standard streams lead to a console or were redirected by the caller.
+// True when the messages reach the caller: a console, or streams it redirected to a file or
+// a pipe (cmd /c with its output in files, a service).
 bool toParentConsole();
 
 } // namespace ConsoleAttach

@@ -94,9 +94,13 @@ private slots:
         const QByteArray none("<missing>");
         const QLocale english(QLocale::English, QLocale::UnitedStates);
         const QByteArray sevenBit = builtIn; // what the tester sent, bit 7 cleared
+        // Every field comma a semicolon, every decimal point a comma, nothing else changed.
         QByteArray european = builtIn;
         for (char &c : european)
             c = c == ',' ? ';' : c == '.' ? ',' : c;
+        QVERIFY(european.startsWith("Record;Date;Time;Site;String;Voc (V);Isc (A);Irradiance "
+                                    "(W/m2);Module Temp (C);Riso (MOhm);Continuity "
+                                    "(Ohm);Result\r\n1;2024-04-08;"));
         QTest::newRow("bit 7 set, NUL bytes first, a pause shorter than the time-out")
             << (unpaced + QStringList{"--bit7", "--nul-prefix", "300", "--pause-after", "3000",
                                       "--pause-ms", "100"})

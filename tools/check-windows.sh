@@ -148,9 +148,9 @@ timeout 120 "$wine" cmd /c "$(winepath_of "$probe") & echo probe-status=%ERRORLE
 set -e
 probe_out=$(tr -d '\r' <"$tmp/probe.out")
 probe_all=$(cat "$tmp/probe.out" "$tmp/probe.err" | tr -d '\r')
-if grep -q '^console-probe: stdout attached$' <<<"$probe_out" &&
+if grep -q '^console-probe: stdout reaches the caller$' <<<"$probe_out" &&
     grep -q '^console-probe: descriptor 1$' <<<"$probe_out"; then
-    verdict ok "console probe attached to cmd's console and printed on the standard output"
+    verdict ok "console probe printed on the standard output cmd gave it"
 else
     verdict fail "console probe printed nothing on cmd's console: $(echo "$probe_all" | head -c 400)"
 fi

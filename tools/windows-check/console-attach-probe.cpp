@@ -11,7 +11,7 @@
 int main()
 {
     const bool attached = ConsoleAttach::toParentConsole();
-    std::printf("console-probe: stdout %s\n", attached ? "attached" : "not attached");
+    std::printf("console-probe: stdout %s\n", attached ? "reaches the caller" : "lost");
     std::fflush(stdout);
     const char direct[] = "console-probe: descriptor 1\n";
     const bool written = _write(1, direct, unsigned(std::strlen(direct))) > 0;
