@@ -287,16 +287,16 @@ private slots:
     void foreignOpenDuringDownload()
     {
         TesterEmulatorProcess tester;
-        QVERIFY(tester.start({"--baud", "19200"}));
+        QVERIFY(tester.start({"--baud", "57600"})); // about 4 s of data
         const QString target = dir.filePath("foreign.csv");
-        Run run({"--port", tester.devicePath, "--output", target, "--read-timeout", "2000"});
-        QTest::qWait(2000);
+        Run run({"--port", tester.devicePath, "--output", target, "--read-timeout", "500"});
+        QTest::qWait(1200);
         for (int i = 0; i < 3; ++i) {
             const int fd =
                 ::open(QFile::encodeName(tester.devicePath).constData(), O_RDWR | O_NOCTTY);
             if (fd >= 0)
                 ::close(fd);
-            QTest::qWait(200);
+            QTest::qWait(100);
         }
         QVERIFY2(run.wait(60000) == 0, run.error.constData());
         QCOMPARE(contents(target), builtIn);
