@@ -190,6 +190,10 @@
         <comment>%1 is the program&apos;s name; PORT and FILE stand for values the user fills in</comment>
         <translation>Keine Anzeige, auf der sich das Fenster öffnen ließe (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). Download ohne Fenster: %1 --download --port PORT --output DATEI</translation>
     </message>
+    <message>
+        <source>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</source>
+        <translation>Das System meldet keine serielle Schnittstelle. Stecken Sie den Adapter des Prüfgeräts ein und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>DialogLanguage</name>

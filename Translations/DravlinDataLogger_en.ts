@@ -190,6 +190,10 @@
         <comment>%1 is the program&apos;s name; PORT and FILE stand for values the user fills in</comment>
         <translation>No display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set). To download without a window: %1 --download --port PORT --output FILE</translation>
     </message>
+    <message>
+        <source>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</source>
+        <translation>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</translation>
+    </message>
 </context>
 <context>
     <name>DialogLanguage</name>

@@ -190,6 +190,10 @@
         <comment>%1 is the program&apos;s name; PORT and FILE stand for values the user fills in</comment>
         <translation>No hay pantalla en la que abrir la ventana (no está definida ni DISPLAY ni WAYLAND_DISPLAY). Para descargar sin ventana: %1 --download --port PUERTO --output ARCHIVO</translation>
     </message>
+    <message>
+        <source>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</source>
+        <translation>El sistema no indica ningún puerto serie. Conecte el adaptador del comprobador y vuelva a intentarlo.</translation>
+    </message>
 </context>
 <context>
     <name>DialogLanguage</name>

@@ -190,6 +190,10 @@
         <comment>%1 is the program&apos;s name; PORT and FILE stand for values the user fills in</comment>
         <translation>Aucun affichage où ouvrir la fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini). Pour télécharger sans fenêtre : %1 --download --port PORT --output FICHIER</translation>
     </message>
+    <message>
+        <source>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</source>
+        <translation>Le système ne signale aucun port série. Branchez l&apos;adaptateur du testeur et réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>DialogLanguage</name>

@@ -190,6 +190,10 @@
         <comment>%1 is the program&apos;s name; PORT and FILE stand for values the user fills in</comment>
         <translation>Nessuno schermo su cui aprire la finestra (né DISPLAY né WAYLAND_DISPLAY sono impostati). Per scaricare senza finestra: %1 --download --port PORTA --output FILE</translation>
     </message>
+    <message>
+        <source>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</source>
+        <translation>Il sistema non segnala alcuna porta seriale. Collegare l&apos;adattatore dello strumento e riprovare.</translation>
+    </message>
 </context>
 <context>
     <name>DialogLanguage</name>

@@ -190,6 +190,10 @@
         <comment>%1 is the program&apos;s name; PORT and FILE stand for values the user fills in</comment>
         <translation>Geen beeldscherm om het venster op te openen (DISPLAY noch WAYLAND_DISPLAY is ingesteld). Downloaden zonder venster: %1 --download --port POORT --output BESTAND</translation>
     </message>
+    <message>
+        <source>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</source>
+        <translation>Het systeem meldt geen seriële poort. Sluit de adapter van de tester aan en probeer het opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>DialogLanguage</name>

@@ -293,6 +293,11 @@ bool CommandLine::displayReachable(const QStringList &arguments, const QString &
     return (needsX && !display.isEmpty()) || (needsWayland && !waylandDisplay.isEmpty());
 }
 
+QString CommandLine::noPortsText()
+{
+    return tr("The system reports no serial port. Plug in the tester's adapter and try again.");
+}
+
 QString CommandLine::noDisplayText()
 {
     return tr("No display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set). "

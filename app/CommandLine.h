@@ -49,6 +49,8 @@ public:
     // environment's values are given, so the rule can be checked on its own.
     static bool displayReachable(const QStringList &arguments, const QString &platform,
                                  const QString &display, const QString &waylandDisplay);
+    // The line for --list-ports when the system reports no serial port.
+    static QString noPortsText();
     // The one line for a window without a display, pointing to --download.
     static QString noDisplayText();
 

@@ -59,6 +59,8 @@ int runCommandLine(int &argc, char **argv, bool noDisplay)
         const QByteArray listing =
             commandLine.listPortsAsJson() ? PortListing::json(ports) : PortListing::text(ports);
         std::fwrite(listing.constData(), 1, size_t(listing.size()), stdout);
+        if (ports.isEmpty() && !commandLine.listPortsAsJson())
+            std::fprintf(stderr, "%s\n", qPrintable(CommandLine::noPortsText()));
         return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
     }
     case CommandLine::Action::Download:
