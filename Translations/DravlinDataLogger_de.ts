@@ -157,11 +157,6 @@
         <translation>--european und --no-european schließen sich gegenseitig aus.</translation>
     </message>
     <message>
-        <source>--read-timeout needs a whole number of milliseconds, not &apos;%1&apos;.</source>
-        <comment>%1 is the value as the user typed it</comment>
-        <translation>--read-timeout benötigt eine ganze Zahl von Millisekunden, nicht „%1“.</translation>
-    </message>
-    <message>
         <source>Exit status of --download:</source>
         <translation>Exit-Status von --download:</translation>
     </message>
@@ -192,6 +187,78 @@
     <message>
         <source>stopped with SIGTERM</source>
         <translation>mit SIGTERM beendet</translation>
+    </message>
+    <message>
+        <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
+        <comment>%1 is the largest number of seconds</comment>
+        <translation>Gibt auf, wenn so viele Sekunden nach der Anfrage an das Prüfgerät keine Daten gekommen sind (1 bis %1; ohne die Option wartet der Download, bis er gestoppt wird).</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <comment>value name of --start-timeout</comment>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Also shows the serial port&apos;s diagnostics on the error stream.</source>
+        <translation>Zeigt auch die Diagnosemeldungen der seriellen Schnittstelle im Fehlerkanal.</translation>
+    </message>
+    <message>
+        <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
+        <translation>Listet die seriellen Schnittstellen auf – Name, Gerätepfad, USB-Hersteller:Produkt, Seriennummer und Beschreibung, eine Schnittstelle pro Zeile – und beendet sich.</translation>
+    </message>
+    <message>
+        <source>With --list-ports: text (the default) or json.</source>
+        <translation>Mit --list-ports: text (Vorgabe) oder json.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <comment>value name of --format</comment>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; needs --list-ports.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>Die Option „%1“ benötigt --list-ports.</translation>
+    </message>
+    <message>
+        <source>--list-ports and --download exclude each other.</source>
+        <translation>--list-ports und --download schließen einander aus.</translation>
+    </message>
+    <message>
+        <source>--format is text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format ist text oder json, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not &apos;%3&apos;.</source>
+        <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
+        <translation>--read-timeout benötigt eine ganze Zahl von Millisekunden von %1 bis %2, nicht „%3“.</translation>
+    </message>
+    <message>
+        <source>--start-timeout needs a whole number of seconds from 1 to %1, not &apos;%2&apos;.</source>
+        <comment>%1 is the limit, %2 the value as the user typed it</comment>
+        <translation>--start-timeout benötigt eine ganze Zahl von Sekunden von 1 bis %1, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>no data came within --start-timeout</source>
+        <translation>innerhalb von --start-timeout kamen keine Daten</translation>
+    </message>
+    <message>
+        <source>saved, but the data may be incomplete: the line was lost before it fell silent</source>
+        <translation>gespeichert, aber die Daten können unvollständig sein: die Leitung ging verloren, bevor sie still wurde</translation>
+    </message>
+    <message>
+        <source>stopped with SIGHUP (the terminal or SSH session closed); nothing saved</source>
+        <translation>mit SIGHUP gestoppt (Terminal oder SSH-Sitzung geschlossen); nichts gespeichert</translation>
+    </message>
+    <message>
+        <source>No display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set). To download without a window: %1 --download --port PORT --output FILE</source>
+        <comment>%1 is the program&apos;s name; PORT and FILE stand for values the user fills in</comment>
+        <translation>Keine Anzeige, auf der sich das Fenster öffnen ließe (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). Download ohne Fenster: %1 --download --port PORT --output DATEI</translation>
+    </message>
+    <message>
+        <source>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</source>
+        <translation>Das System meldet keine serielle Schnittstelle. Stecken Sie den Adapter des Prüfgeräts ein und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
@@ -365,6 +432,39 @@
     <message>
         <source>Now initiate the download on the tester</source>
         <translation>Starten Sie jetzt das Herunterladen am Prüfgerät</translation>
+    </message>
+    <message>
+        <source>No such device. Check that the adapter is plugged in.</source>
+        <translation>Gerät nicht gefunden. Prüfen Sie, ob der Adapter eingesteckt ist.</translation>
+    </message>
+    <message>
+        <source>The ports of this system: %1 --list-ports</source>
+        <comment>%1 is the program&apos;s name</comment>
+        <translation>Die Schnittstellen dieses Systems: %1 --list-ports</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing was saved</source>
+        <translation>Unterbrochen: nichts wurde gespeichert</translation>
+    </message>
+    <message>
+        <source>No data came within %1 s of asking the tester. Check that the tester is connected to this port and switched on, and start the transfer on the tester.</source>
+        <comment>%1 is a number of seconds</comment>
+        <translation>Innerhalb von %1 s nach der Anfrage kamen keine Daten. Prüfen Sie, ob das Prüfgerät an dieser Schnittstelle angeschlossen und eingeschaltet ist, und starten Sie die Übertragung am Prüfgerät.</translation>
+    </message>
+    <message>
+        <source>Bytes written to the standard output: %1</source>
+        <comment>%1 is a number of bytes</comment>
+        <translation>In die Standardausgabe geschriebene Bytes: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 bytes)</source>
+        <comment>%1 is &quot;File successfully saved&quot;, %2 the file&apos;s path, %3 the number of bytes</comment>
+        <translation>%1: %2 (%3 Bytes)</translation>
+    </message>
+    <message>
+        <source>Port %1: %2</source>
+        <comment>%1 is the port, %2 what happened</comment>
+        <translation>Schnittstelle %1: %2</translation>
     </message>
 </context>
 <context>
@@ -636,6 +736,22 @@
         <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
         <comment>%1 is a file name</comment>
         <translation>Das europäische Format gilt nur für .csv-Dateien; „%1“ wird so geschrieben, wie es empfangen wurde.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s old content could not be put back: the file was changed.</source>
+        <translation>Der alte Inhalt der Datei konnte nicht wiederhergestellt werden: Die Datei wurde verändert.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedData</name>
+    <message>
+        <source>The file holds %1 bytes instead of %2.</source>
+        <comment>%1 and %2 are numbers of bytes</comment>
+        <translation>Die Datei enthält %1 Bytes statt %2.</translation>
+    </message>
+    <message>
+        <source>It is a pipe, a device or a socket, not a regular file: only regular files are written.</source>
+        <translation>Es ist eine Pipe, ein Gerät oder ein Socket, keine gewöhnliche Datei: Geschrieben werden nur gewöhnliche Dateien.</translation>
     </message>
 </context>
 </TS>

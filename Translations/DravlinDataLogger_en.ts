@@ -157,11 +157,6 @@
         <translation>--european and --no-european exclude each other.</translation>
     </message>
     <message>
-        <source>--read-timeout needs a whole number of milliseconds, not &apos;%1&apos;.</source>
-        <comment>%1 is the value as the user typed it</comment>
-        <translation>--read-timeout needs a whole number of milliseconds, not &apos;%1&apos;.</translation>
-    </message>
-    <message>
         <source>Exit status of --download:</source>
         <translation>Exit status of --download:</translation>
     </message>
@@ -192,6 +187,78 @@
     <message>
         <source>stopped with SIGTERM</source>
         <translation>stopped with SIGTERM</translation>
+    </message>
+    <message>
+        <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
+        <comment>%1 is the largest number of seconds</comment>
+        <translation>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <comment>value name of --start-timeout</comment>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <source>Also shows the serial port&apos;s diagnostics on the error stream.</source>
+        <translation>Also shows the serial port&apos;s diagnostics on the error stream.</translation>
+    </message>
+    <message>
+        <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
+        <translation>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</translation>
+    </message>
+    <message>
+        <source>With --list-ports: text (the default) or json.</source>
+        <translation>With --list-ports: text (the default) or json.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <comment>value name of --format</comment>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; needs --list-ports.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>The option &apos;%1&apos; needs --list-ports.</translation>
+    </message>
+    <message>
+        <source>--list-ports and --download exclude each other.</source>
+        <translation>--list-ports and --download exclude each other.</translation>
+    </message>
+    <message>
+        <source>--format is text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format is text or json, not &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not &apos;%3&apos;.</source>
+        <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
+        <translation>--read-timeout needs a whole number of milliseconds from %1 to %2, not &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source>--start-timeout needs a whole number of seconds from 1 to %1, not &apos;%2&apos;.</source>
+        <comment>%1 is the limit, %2 the value as the user typed it</comment>
+        <translation>--start-timeout needs a whole number of seconds from 1 to %1, not &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>no data came within --start-timeout</source>
+        <translation>no data came within --start-timeout</translation>
+    </message>
+    <message>
+        <source>saved, but the data may be incomplete: the line was lost before it fell silent</source>
+        <translation>saved, but the data may be incomplete: the line was lost before it fell silent</translation>
+    </message>
+    <message>
+        <source>stopped with SIGHUP (the terminal or SSH session closed); nothing saved</source>
+        <translation>stopped with SIGHUP (the terminal or SSH session closed); nothing saved</translation>
+    </message>
+    <message>
+        <source>No display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set). To download without a window: %1 --download --port PORT --output FILE</source>
+        <comment>%1 is the program&apos;s name; PORT and FILE stand for values the user fills in</comment>
+        <translation>No display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set). To download without a window: %1 --download --port PORT --output FILE</translation>
+    </message>
+    <message>
+        <source>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</source>
+        <translation>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</translation>
     </message>
 </context>
 <context>
@@ -365,6 +432,39 @@
     <message>
         <source>Now initiate the download on the tester</source>
         <translation>Now initiate the download on the tester</translation>
+    </message>
+    <message>
+        <source>No such device. Check that the adapter is plugged in.</source>
+        <translation>No such device. Check that the adapter is plugged in.</translation>
+    </message>
+    <message>
+        <source>The ports of this system: %1 --list-ports</source>
+        <comment>%1 is the program&apos;s name</comment>
+        <translation>The ports of this system: %1 --list-ports</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing was saved</source>
+        <translation>Interrupted: nothing was saved</translation>
+    </message>
+    <message>
+        <source>No data came within %1 s of asking the tester. Check that the tester is connected to this port and switched on, and start the transfer on the tester.</source>
+        <comment>%1 is a number of seconds</comment>
+        <translation>No data came within %1 s of asking the tester. Check that the tester is connected to this port and switched on, and start the transfer on the tester.</translation>
+    </message>
+    <message>
+        <source>Bytes written to the standard output: %1</source>
+        <comment>%1 is a number of bytes</comment>
+        <translation>Bytes written to the standard output: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 bytes)</source>
+        <comment>%1 is &quot;File successfully saved&quot;, %2 the file&apos;s path, %3 the number of bytes</comment>
+        <translation>%1: %2 (%3 bytes)</translation>
+    </message>
+    <message>
+        <source>Port %1: %2</source>
+        <comment>%1 is the port, %2 what happened</comment>
+        <translation>Port %1: %2</translation>
     </message>
 </context>
 <context>
@@ -636,6 +736,22 @@
         <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
         <comment>%1 is a file name</comment>
         <translation>The European format applies to .csv files only; &quot;%1&quot; is written as received.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s old content could not be put back: the file was changed.</source>
+        <translation>The file&apos;s old content could not be put back: the file was changed.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedData</name>
+    <message>
+        <source>The file holds %1 bytes instead of %2.</source>
+        <comment>%1 and %2 are numbers of bytes</comment>
+        <translation>The file holds %1 bytes instead of %2.</translation>
+    </message>
+    <message>
+        <source>It is a pipe, a device or a socket, not a regular file: only regular files are written.</source>
+        <translation>It is a pipe, a device or a socket, not a regular file: only regular files are written.</translation>
     </message>
 </context>
 </TS>

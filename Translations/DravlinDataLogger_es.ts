@@ -157,11 +157,6 @@
         <translation>--european y --no-european se excluyen mutuamente.</translation>
     </message>
     <message>
-        <source>--read-timeout needs a whole number of milliseconds, not &apos;%1&apos;.</source>
-        <comment>%1 is the value as the user typed it</comment>
-        <translation>--read-timeout necesita un número entero de milisegundos, no «%1».</translation>
-    </message>
-    <message>
         <source>Exit status of --download:</source>
         <translation>Estado de salida de --download:</translation>
     </message>
@@ -192,6 +187,78 @@
     <message>
         <source>stopped with SIGTERM</source>
         <translation>detenido con SIGTERM</translation>
+    </message>
+    <message>
+        <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
+        <comment>%1 is the largest number of seconds</comment>
+        <translation>Desiste si no han llegado datos tantos segundos después de pedírselos al comprobador (1 a %1; sin esta opción la descarga espera hasta que se detenga).</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <comment>value name of --start-timeout</comment>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Also shows the serial port&apos;s diagnostics on the error stream.</source>
+        <translation>Muestra también los diagnósticos del puerto serie en la salida de errores.</translation>
+    </message>
+    <message>
+        <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
+        <translation>Enumera los puertos serie (nombre, ruta del dispositivo, fabricante:producto USB, número de serie y descripción, un puerto por línea) y termina.</translation>
+    </message>
+    <message>
+        <source>With --list-ports: text (the default) or json.</source>
+        <translation>Con --list-ports: text (predeterminado) o json.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <comment>value name of --format</comment>
+        <translation>formato</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; needs --list-ports.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>La opción «%1» necesita --list-ports.</translation>
+    </message>
+    <message>
+        <source>--list-ports and --download exclude each other.</source>
+        <translation>--list-ports y --download se excluyen mutuamente.</translation>
+    </message>
+    <message>
+        <source>--format is text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format es text o json, no «%1».</translation>
+    </message>
+    <message>
+        <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not &apos;%3&apos;.</source>
+        <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
+        <translation>--read-timeout necesita un número entero de milisegundos de %1 a %2, no «%3».</translation>
+    </message>
+    <message>
+        <source>--start-timeout needs a whole number of seconds from 1 to %1, not &apos;%2&apos;.</source>
+        <comment>%1 is the limit, %2 the value as the user typed it</comment>
+        <translation>--start-timeout necesita un número entero de segundos de 1 a %1, no «%2».</translation>
+    </message>
+    <message>
+        <source>no data came within --start-timeout</source>
+        <translation>no llegaron datos dentro de --start-timeout</translation>
+    </message>
+    <message>
+        <source>saved, but the data may be incomplete: the line was lost before it fell silent</source>
+        <translation>guardado, pero los datos pueden estar incompletos: la línea se perdió antes de quedar en silencio</translation>
+    </message>
+    <message>
+        <source>stopped with SIGHUP (the terminal or SSH session closed); nothing saved</source>
+        <translation>detenido con SIGHUP (se cerró el terminal o la sesión SSH); no se guardó nada</translation>
+    </message>
+    <message>
+        <source>No display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set). To download without a window: %1 --download --port PORT --output FILE</source>
+        <comment>%1 is the program&apos;s name; PORT and FILE stand for values the user fills in</comment>
+        <translation>No hay pantalla en la que abrir la ventana (no está definida ni DISPLAY ni WAYLAND_DISPLAY). Para descargar sin ventana: %1 --download --port PUERTO --output ARCHIVO</translation>
+    </message>
+    <message>
+        <source>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</source>
+        <translation>El sistema no indica ningún puerto serie. Conecte el adaptador del comprobador y vuelva a intentarlo.</translation>
     </message>
 </context>
 <context>
@@ -365,6 +432,39 @@
     <message>
         <source>Now initiate the download on the tester</source>
         <translation>Inicie ahora la descarga en el comprobador</translation>
+    </message>
+    <message>
+        <source>No such device. Check that the adapter is plugged in.</source>
+        <translation>No se encuentra el dispositivo. Compruebe que el adaptador está enchufado.</translation>
+    </message>
+    <message>
+        <source>The ports of this system: %1 --list-ports</source>
+        <comment>%1 is the program&apos;s name</comment>
+        <translation>Los puertos de este sistema: %1 --list-ports</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing was saved</source>
+        <translation>Interrumpido: no se guardó nada</translation>
+    </message>
+    <message>
+        <source>No data came within %1 s of asking the tester. Check that the tester is connected to this port and switched on, and start the transfer on the tester.</source>
+        <comment>%1 is a number of seconds</comment>
+        <translation>No llegaron datos en los %1 s siguientes a la petición al comprobador. Compruebe que el comprobador está conectado a este puerto y encendido, e inicie la transferencia en el comprobador.</translation>
+    </message>
+    <message>
+        <source>Bytes written to the standard output: %1</source>
+        <comment>%1 is a number of bytes</comment>
+        <translation>Bytes escritos en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 bytes)</source>
+        <comment>%1 is &quot;File successfully saved&quot;, %2 the file&apos;s path, %3 the number of bytes</comment>
+        <translation>%1: %2 (%3 bytes)</translation>
+    </message>
+    <message>
+        <source>Port %1: %2</source>
+        <comment>%1 is the port, %2 what happened</comment>
+        <translation>Puerto %1: %2</translation>
     </message>
 </context>
 <context>
@@ -636,6 +736,22 @@
         <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
         <comment>%1 is a file name</comment>
         <translation>El formato europeo solo se aplica a archivos .csv; «%1» se escribe tal como se recibió.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s old content could not be put back: the file was changed.</source>
+        <translation>No se pudo restaurar el contenido anterior del archivo: el archivo ha cambiado.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedData</name>
+    <message>
+        <source>The file holds %1 bytes instead of %2.</source>
+        <comment>%1 and %2 are numbers of bytes</comment>
+        <translation>El archivo contiene %1 bytes en lugar de %2.</translation>
+    </message>
+    <message>
+        <source>It is a pipe, a device or a socket, not a regular file: only regular files are written.</source>
+        <translation>Es una tubería, un dispositivo o un socket, no un archivo normal: solo se escriben archivos normales.</translation>
     </message>
 </context>
 </TS>

@@ -157,11 +157,6 @@
         <translation>--european et --no-european s&apos;excluent mutuellement.</translation>
     </message>
     <message>
-        <source>--read-timeout needs a whole number of milliseconds, not &apos;%1&apos;.</source>
-        <comment>%1 is the value as the user typed it</comment>
-        <translation>--read-timeout attend un nombre entier de millisecondes, pas « %1 ».</translation>
-    </message>
-    <message>
         <source>Exit status of --download:</source>
         <translation>Code de sortie de --download :</translation>
     </message>
@@ -192,6 +187,78 @@
     <message>
         <source>stopped with SIGTERM</source>
         <translation>arrêté par SIGTERM</translation>
+    </message>
+    <message>
+        <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
+        <comment>%1 is the largest number of seconds</comment>
+        <translation>Abandonne si aucune donnée n&apos;est arrivée ce nombre de secondes après la demande au testeur (1 à %1 ; sans cette option, le téléchargement attend jusqu&apos;à son arrêt).</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <comment>value name of --start-timeout</comment>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Also shows the serial port&apos;s diagnostics on the error stream.</source>
+        <translation>Affiche aussi les diagnostics du port série sur la sortie d&apos;erreur.</translation>
+    </message>
+    <message>
+        <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
+        <translation>Liste les ports série (nom, chemin du périphérique, fabricant:produit USB, numéro de série et description, un port par ligne) puis quitte.</translation>
+    </message>
+    <message>
+        <source>With --list-ports: text (the default) or json.</source>
+        <translation>Avec --list-ports : text (par défaut) ou json.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <comment>value name of --format</comment>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; needs --list-ports.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>L&apos;option « %1 » nécessite --list-ports.</translation>
+    </message>
+    <message>
+        <source>--list-ports and --download exclude each other.</source>
+        <translation>--list-ports et --download s&apos;excluent mutuellement.</translation>
+    </message>
+    <message>
+        <source>--format is text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format vaut text ou json, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not &apos;%3&apos;.</source>
+        <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
+        <translation>--read-timeout attend un nombre entier de millisecondes de %1 à %2, pas « %3 ».</translation>
+    </message>
+    <message>
+        <source>--start-timeout needs a whole number of seconds from 1 to %1, not &apos;%2&apos;.</source>
+        <comment>%1 is the limit, %2 the value as the user typed it</comment>
+        <translation>--start-timeout attend un nombre entier de secondes de 1 à %1, pas « %2 ».</translation>
+    </message>
+    <message>
+        <source>no data came within --start-timeout</source>
+        <translation>aucune donnée n&apos;est arrivée dans le délai de --start-timeout</translation>
+    </message>
+    <message>
+        <source>saved, but the data may be incomplete: the line was lost before it fell silent</source>
+        <translation>enregistré, mais les données peuvent être incomplètes : la ligne a été perdue avant de se taire</translation>
+    </message>
+    <message>
+        <source>stopped with SIGHUP (the terminal or SSH session closed); nothing saved</source>
+        <translation>arrêté par SIGHUP (terminal ou session SSH fermés) ; rien n&apos;est enregistré</translation>
+    </message>
+    <message>
+        <source>No display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set). To download without a window: %1 --download --port PORT --output FILE</source>
+        <comment>%1 is the program&apos;s name; PORT and FILE stand for values the user fills in</comment>
+        <translation>Aucun affichage où ouvrir la fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini). Pour télécharger sans fenêtre : %1 --download --port PORT --output FICHIER</translation>
+    </message>
+    <message>
+        <source>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</source>
+        <translation>Le système ne signale aucun port série. Branchez l&apos;adaptateur du testeur et réessayez.</translation>
     </message>
 </context>
 <context>
@@ -365,6 +432,39 @@
     <message>
         <source>Now initiate the download on the tester</source>
         <translation>Lancez maintenant le téléchargement sur le testeur</translation>
+    </message>
+    <message>
+        <source>No such device. Check that the adapter is plugged in.</source>
+        <translation>Périphérique introuvable. Vérifiez que l&apos;adaptateur est branché.</translation>
+    </message>
+    <message>
+        <source>The ports of this system: %1 --list-ports</source>
+        <comment>%1 is the program&apos;s name</comment>
+        <translation>Les ports de ce système : %1 --list-ports</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing was saved</source>
+        <translation>Interrompu : rien n&apos;a été enregistré</translation>
+    </message>
+    <message>
+        <source>No data came within %1 s of asking the tester. Check that the tester is connected to this port and switched on, and start the transfer on the tester.</source>
+        <comment>%1 is a number of seconds</comment>
+        <translation>Aucune donnée reçue dans les %1 s suivant la demande au testeur. Vérifiez que le testeur est relié à ce port et allumé, puis lancez le transfert sur le testeur.</translation>
+    </message>
+    <message>
+        <source>Bytes written to the standard output: %1</source>
+        <comment>%1 is a number of bytes</comment>
+        <translation>Octets écrits sur la sortie standard : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 bytes)</source>
+        <comment>%1 is &quot;File successfully saved&quot;, %2 the file&apos;s path, %3 the number of bytes</comment>
+        <translation>%1 : %2 (%3 octets)</translation>
+    </message>
+    <message>
+        <source>Port %1: %2</source>
+        <comment>%1 is the port, %2 what happened</comment>
+        <translation>Port %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -636,6 +736,22 @@
         <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
         <comment>%1 is a file name</comment>
         <translation>Le format européen ne s&apos;applique qu&apos;aux fichiers .csv ; « %1 » est écrit tel que reçu.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s old content could not be put back: the file was changed.</source>
+        <translation>L&apos;ancien contenu du fichier n&apos;a pas pu être rétabli : le fichier a été modifié.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedData</name>
+    <message>
+        <source>The file holds %1 bytes instead of %2.</source>
+        <comment>%1 and %2 are numbers of bytes</comment>
+        <translation>Le fichier contient %1 octets au lieu de %2.</translation>
+    </message>
+    <message>
+        <source>It is a pipe, a device or a socket, not a regular file: only regular files are written.</source>
+        <translation>C&apos;est un tube, un périphérique ou un socket, pas un fichier ordinaire : seuls les fichiers ordinaires sont écrits.</translation>
     </message>
 </context>
 </TS>

@@ -157,11 +157,6 @@
         <translation>--european e --no-european si escludono a vicenda.</translation>
     </message>
     <message>
-        <source>--read-timeout needs a whole number of milliseconds, not &apos;%1&apos;.</source>
-        <comment>%1 is the value as the user typed it</comment>
-        <translation>--read-timeout richiede un numero intero di millisecondi, non «%1».</translation>
-    </message>
-    <message>
         <source>Exit status of --download:</source>
         <translation>Stato di uscita di --download:</translation>
     </message>
@@ -192,6 +187,78 @@
     <message>
         <source>stopped with SIGTERM</source>
         <translation>terminato con SIGTERM</translation>
+    </message>
+    <message>
+        <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
+        <comment>%1 is the largest number of seconds</comment>
+        <translation>Rinuncia se non sono arrivati dati entro questi secondi dalla richiesta allo strumento (da 1 a %1; senza questa opzione il download attende finché non viene fermato).</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <comment>value name of --start-timeout</comment>
+        <translation>secondi</translation>
+    </message>
+    <message>
+        <source>Also shows the serial port&apos;s diagnostics on the error stream.</source>
+        <translation>Mostra anche la diagnostica della porta seriale sullo standard error.</translation>
+    </message>
+    <message>
+        <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
+        <translation>Elenca le porte seriali (nome, percorso del dispositivo, produttore:prodotto USB, numero di serie e descrizione, una porta per riga) ed esce.</translation>
+    </message>
+    <message>
+        <source>With --list-ports: text (the default) or json.</source>
+        <translation>Con --list-ports: text (predefinito) o json.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <comment>value name of --format</comment>
+        <translation>formato</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; needs --list-ports.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>L&apos;opzione «%1» richiede --list-ports.</translation>
+    </message>
+    <message>
+        <source>--list-ports and --download exclude each other.</source>
+        <translation>--list-ports e --download si escludono a vicenda.</translation>
+    </message>
+    <message>
+        <source>--format is text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format è text o json, non «%1».</translation>
+    </message>
+    <message>
+        <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not &apos;%3&apos;.</source>
+        <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
+        <translation>--read-timeout richiede un numero intero di millisecondi da %1 a %2, non «%3».</translation>
+    </message>
+    <message>
+        <source>--start-timeout needs a whole number of seconds from 1 to %1, not &apos;%2&apos;.</source>
+        <comment>%1 is the limit, %2 the value as the user typed it</comment>
+        <translation>--start-timeout richiede un numero intero di secondi da 1 a %1, non «%2».</translation>
+    </message>
+    <message>
+        <source>no data came within --start-timeout</source>
+        <translation>nessun dato arrivato entro --start-timeout</translation>
+    </message>
+    <message>
+        <source>saved, but the data may be incomplete: the line was lost before it fell silent</source>
+        <translation>salvato, ma i dati possono essere incompleti: la linea è stata persa prima di tacere</translation>
+    </message>
+    <message>
+        <source>stopped with SIGHUP (the terminal or SSH session closed); nothing saved</source>
+        <translation>fermato con SIGHUP (terminale o sessione SSH chiusi); nulla salvato</translation>
+    </message>
+    <message>
+        <source>No display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set). To download without a window: %1 --download --port PORT --output FILE</source>
+        <comment>%1 is the program&apos;s name; PORT and FILE stand for values the user fills in</comment>
+        <translation>Nessuno schermo su cui aprire la finestra (né DISPLAY né WAYLAND_DISPLAY sono impostati). Per scaricare senza finestra: %1 --download --port PORTA --output FILE</translation>
+    </message>
+    <message>
+        <source>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</source>
+        <translation>Il sistema non segnala alcuna porta seriale. Collegare l&apos;adattatore dello strumento e riprovare.</translation>
     </message>
 </context>
 <context>
@@ -365,6 +432,39 @@
     <message>
         <source>Now initiate the download on the tester</source>
         <translation>Avviare ora lo scaricamento sullo strumento</translation>
+    </message>
+    <message>
+        <source>No such device. Check that the adapter is plugged in.</source>
+        <translation>Dispositivo non trovato. Verificare che l&apos;adattatore sia inserito.</translation>
+    </message>
+    <message>
+        <source>The ports of this system: %1 --list-ports</source>
+        <comment>%1 is the program&apos;s name</comment>
+        <translation>Le porte di questo sistema: %1 --list-ports</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing was saved</source>
+        <translation>Interrotto: non è stato salvato nulla</translation>
+    </message>
+    <message>
+        <source>No data came within %1 s of asking the tester. Check that the tester is connected to this port and switched on, and start the transfer on the tester.</source>
+        <comment>%1 is a number of seconds</comment>
+        <translation>Nessun dato entro %1 s dalla richiesta allo strumento. Verificare che lo strumento sia collegato a questa porta e acceso, e avviare il trasferimento sullo strumento.</translation>
+    </message>
+    <message>
+        <source>Bytes written to the standard output: %1</source>
+        <comment>%1 is a number of bytes</comment>
+        <translation>Byte scritti sullo standard output: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 bytes)</source>
+        <comment>%1 is &quot;File successfully saved&quot;, %2 the file&apos;s path, %3 the number of bytes</comment>
+        <translation>%1: %2 (%3 byte)</translation>
+    </message>
+    <message>
+        <source>Port %1: %2</source>
+        <comment>%1 is the port, %2 what happened</comment>
+        <translation>Porta %1: %2</translation>
     </message>
 </context>
 <context>
@@ -636,6 +736,22 @@
         <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
         <comment>%1 is a file name</comment>
         <translation>Il formato europeo si applica solo ai file .csv; «%1» viene scritto così come ricevuto.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s old content could not be put back: the file was changed.</source>
+        <translation>Non è stato possibile ripristinare il contenuto precedente del file: il file è stato modificato.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedData</name>
+    <message>
+        <source>The file holds %1 bytes instead of %2.</source>
+        <comment>%1 and %2 are numbers of bytes</comment>
+        <translation>Il file contiene %1 byte invece di %2.</translation>
+    </message>
+    <message>
+        <source>It is a pipe, a device or a socket, not a regular file: only regular files are written.</source>
+        <translation>È una pipe, un dispositivo o un socket, non un file normale: si scrivono solo file normali.</translation>
     </message>
 </context>
 </TS>

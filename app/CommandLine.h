@@ -22,6 +22,7 @@ public:
         ShowVersion, // print versionText(), exit 0
         UsageError,  // print errorText() and helpText() to the error stream, exit 2
         Download,    // download without a window, as downloadOptions() say
+        ListPorts,   // print the serial ports, as listPortsAsJson() says
     };
 
     // The exit status after a usage error.
@@ -32,6 +33,8 @@ public:
     Action action() const { return act; }
     // What --download is to do.
     HeadlessDownload::Options downloadOptions() const { return downloadWith; }
+    // Whether --list-ports is to print JSON rather than lines of text.
+    bool listPortsAsJson() const { return portsAsJson; }
     // Why the arguments were refused, one line.
     QString errorText() const { return error; }
     // Usage, description, options and where the user guide lies, in the language of
@@ -40,13 +43,26 @@ public:
     // The program's name and version, one line.
     static QString versionText();
 
+    // Whether the window can reach a display, judged cheaply before anything is loaded: a
+    // platform named by -platform or QT_QPA_PLATFORM that needs none (offscreen, minimal, the
+    // frame buffer...) counts; else DISPLAY (X11) or WAYLAND_DISPLAY must be set. The
+    // environment's values are given, so the rule can be checked on its own.
+    static bool displayReachable(const QStringList &arguments, const QString &platform,
+                                 const QString &display, const QString &waylandDisplay);
+    // The line for --list-ports when the system reports no serial port.
+    static QString noPortsText();
+    // The one line for a window without a display, pointing to --download.
+    static QString noDisplayText();
+
 private:
     QCommandLineParser parser;
     Action act = Action::RunWindow;
     QString error;
     HeadlessDownload::Options downloadWith;
+    bool portsAsJson = false;
 
     void readDownloadOptions();
+    bool readListOptions();
 };
 
 #endif
