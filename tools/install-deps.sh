@@ -8,6 +8,8 @@ packages=(
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5serialport5-dev
     qttranslations5-l10n
     xdg-utils
+    # The report tests read the PDF's text (pdftotext).
+    poppler-utils
     # The Debian package and its checks (tools/package.sh, tools/check-package.sh).
     dpkg-dev lintian desktop-file-utils appstream man-db file xvfb xauth xdotool
 )
