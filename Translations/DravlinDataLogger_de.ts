@@ -504,6 +504,48 @@
     </message>
 </context>
 <context>
+    <name>ResultsCheck</name>
+    <message>
+        <source>%1 more lines with the same warning are not listed.</source>
+        <translation>%1 weitere Zeilen mit derselben Warnung werden nicht aufgeführt.</translation>
+    </message>
+    <message>
+        <source>The record numbers jump from %1 to %2 on line %3: records may be missing.</source>
+        <translation>Die Datensatznummern springen in Zeile %3 von %1 auf %2: Möglicherweise fehlen Datensätze.</translation>
+    </message>
+    <message>
+        <source>The record number %1 on line %2 repeats or goes back (the one before is %3).</source>
+        <translation>Die Datensatznummer %1 in Zeile %2 wiederholt sich oder geht zurück (die vorherige ist %3).</translation>
+    </message>
+    <message>
+        <source>The last record is incomplete: the tester may have paused longer than the read time-out. Download again with a longer time-out.</source>
+        <translation>Der letzte Datensatz ist unvollständig: Das Prüfgerät hat möglicherweise länger als die Lese-Zeitüberschreitung pausiert. Laden Sie erneut mit einer längeren Zeitüberschreitung herunter.</translation>
+    </message>
+    <message>
+        <source>This download starts in the middle of a record: the previous one may have been cut short.</source>
+        <translation>Dieser Download beginnt mitten in einem Datensatz: Der vorherige wurde möglicherweise abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where most rows have %3.</source>
+        <translation>Zeile %1 hat %2 Felder, die meisten Zeilen haben %3.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where the header has %3.</source>
+        <translation>Zeile %1 hat %2 Felder, die Kopfzeile hat %3.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsSummary</name>
+    <message>
+        <source>%1 records</source>
+        <translation>%1 Datensätze</translation>
+    </message>
+    <message>
+        <source>%1 records · %2 PASS · %3 FAIL</source>
+        <translation>%1 Datensätze · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
     <name>SaveStep</name>
     <message>
         <source>Error writing to the standard output: %1</source>

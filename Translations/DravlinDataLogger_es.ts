@@ -504,6 +504,48 @@
     </message>
 </context>
 <context>
+    <name>ResultsCheck</name>
+    <message>
+        <source>%1 more lines with the same warning are not listed.</source>
+        <translation>No se enumeran otras %1 líneas con la misma advertencia.</translation>
+    </message>
+    <message>
+        <source>The record numbers jump from %1 to %2 on line %3: records may be missing.</source>
+        <translation>Los números de registro saltan de %1 a %2 en la línea %3: puede que falten registros.</translation>
+    </message>
+    <message>
+        <source>The record number %1 on line %2 repeats or goes back (the one before is %3).</source>
+        <translation>El número de registro %1 en la línea %2 se repite o retrocede (el anterior es %3).</translation>
+    </message>
+    <message>
+        <source>The last record is incomplete: the tester may have paused longer than the read time-out. Download again with a longer time-out.</source>
+        <translation>El último registro está incompleto: es posible que el comprobador se haya detenido más tiempo que el tiempo de espera de lectura. Vuelva a descargar con un tiempo de espera más largo.</translation>
+    </message>
+    <message>
+        <source>This download starts in the middle of a record: the previous one may have been cut short.</source>
+        <translation>Esta descarga empieza en medio de un registro: es posible que la anterior se cortara.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where most rows have %3.</source>
+        <translation>La línea %1 tiene %2 campos y la mayoría de las filas tiene %3.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where the header has %3.</source>
+        <translation>La línea %1 tiene %2 campos y el encabezado tiene %3.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsSummary</name>
+    <message>
+        <source>%1 records</source>
+        <translation>%1 registros</translation>
+    </message>
+    <message>
+        <source>%1 records · %2 PASS · %3 FAIL</source>
+        <translation>%1 registros · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
     <name>SaveStep</name>
     <message>
         <source>Error writing to the standard output: %1</source>

@@ -504,6 +504,48 @@
     </message>
 </context>
 <context>
+    <name>ResultsCheck</name>
+    <message>
+        <source>%1 more lines with the same warning are not listed.</source>
+        <translation>%1 autres lignes avec le même avertissement ne sont pas listées.</translation>
+    </message>
+    <message>
+        <source>The record numbers jump from %1 to %2 on line %3: records may be missing.</source>
+        <translation>Les numéros d&apos;enregistrement sautent de %1 à %2 à la ligne %3 : des enregistrements manquent peut-être.</translation>
+    </message>
+    <message>
+        <source>The record number %1 on line %2 repeats or goes back (the one before is %3).</source>
+        <translation>Le numéro d&apos;enregistrement %1 à la ligne %2 se répète ou recule (le précédent est %3).</translation>
+    </message>
+    <message>
+        <source>The last record is incomplete: the tester may have paused longer than the read time-out. Download again with a longer time-out.</source>
+        <translation>Le dernier enregistrement est incomplet : le testeur a peut-être fait une pause plus longue que le délai de lecture. Relancez le téléchargement avec un délai plus long.</translation>
+    </message>
+    <message>
+        <source>This download starts in the middle of a record: the previous one may have been cut short.</source>
+        <translation>Ce téléchargement commence au milieu d&apos;un enregistrement : le précédent a peut-être été interrompu.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where most rows have %3.</source>
+        <translation>La ligne %1 a %2 champs alors que la plupart des lignes en ont %3.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where the header has %3.</source>
+        <translation>La ligne %1 a %2 champs alors que l&apos;en-tête en a %3.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsSummary</name>
+    <message>
+        <source>%1 records</source>
+        <translation>%1 enregistrements</translation>
+    </message>
+    <message>
+        <source>%1 records · %2 PASS · %3 FAIL</source>
+        <translation>%1 enregistrements · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
     <name>SaveStep</name>
     <message>
         <source>Error writing to the standard output: %1</source>

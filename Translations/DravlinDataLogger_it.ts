@@ -504,6 +504,48 @@
     </message>
 </context>
 <context>
+    <name>ResultsCheck</name>
+    <message>
+        <source>%1 more lines with the same warning are not listed.</source>
+        <translation>Altre %1 righe con lo stesso avviso non sono elencate.</translation>
+    </message>
+    <message>
+        <source>The record numbers jump from %1 to %2 on line %3: records may be missing.</source>
+        <translation>I numeri di record saltano da %1 a %2 alla riga %3: potrebbero mancare dei record.</translation>
+    </message>
+    <message>
+        <source>The record number %1 on line %2 repeats or goes back (the one before is %3).</source>
+        <translation>Il numero di record %1 alla riga %2 si ripete o torna indietro (il precedente è %3).</translation>
+    </message>
+    <message>
+        <source>The last record is incomplete: the tester may have paused longer than the read time-out. Download again with a longer time-out.</source>
+        <translation>L&apos;ultimo record è incompleto: lo strumento potrebbe essersi fermato più a lungo del timeout di lettura. Ripeta lo scaricamento con un timeout più lungo.</translation>
+    </message>
+    <message>
+        <source>This download starts in the middle of a record: the previous one may have been cut short.</source>
+        <translation>Questo scaricamento inizia a metà di un record: il precedente potrebbe essere stato interrotto.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where most rows have %3.</source>
+        <translation>La riga %1 ha %2 campi mentre la maggior parte delle righe ne ha %3.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where the header has %3.</source>
+        <translation>La riga %1 ha %2 campi mentre l&apos;intestazione ne ha %3.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsSummary</name>
+    <message>
+        <source>%1 records</source>
+        <translation>%1 record</translation>
+    </message>
+    <message>
+        <source>%1 records · %2 PASS · %3 FAIL</source>
+        <translation>%1 record · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
     <name>SaveStep</name>
     <message>
         <source>Error writing to the standard output: %1</source>

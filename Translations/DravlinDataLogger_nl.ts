@@ -504,6 +504,48 @@
     </message>
 </context>
 <context>
+    <name>ResultsCheck</name>
+    <message>
+        <source>%1 more lines with the same warning are not listed.</source>
+        <translation>%1 andere regels met dezelfde waarschuwing worden niet vermeld.</translation>
+    </message>
+    <message>
+        <source>The record numbers jump from %1 to %2 on line %3: records may be missing.</source>
+        <translation>De recordnummers springen van %1 naar %2 op regel %3: er ontbreken mogelijk records.</translation>
+    </message>
+    <message>
+        <source>The record number %1 on line %2 repeats or goes back (the one before is %3).</source>
+        <translation>Het recordnummer %1 op regel %2 herhaalt zich of gaat terug (het vorige is %3).</translation>
+    </message>
+    <message>
+        <source>The last record is incomplete: the tester may have paused longer than the read time-out. Download again with a longer time-out.</source>
+        <translation>Het laatste record is onvolledig: het testapparaat heeft mogelijk langer gepauzeerd dan de leestime-out. Download opnieuw met een langere time-out.</translation>
+    </message>
+    <message>
+        <source>This download starts in the middle of a record: the previous one may have been cut short.</source>
+        <translation>Deze download begint midden in een record: de vorige is mogelijk afgebroken.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where most rows have %3.</source>
+        <translation>Regel %1 heeft %2 velden, de meeste rijen hebben er %3.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where the header has %3.</source>
+        <translation>Regel %1 heeft %2 velden, de kopregel heeft er %3.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsSummary</name>
+    <message>
+        <source>%1 records</source>
+        <translation>%1 records</translation>
+    </message>
+    <message>
+        <source>%1 records · %2 PASS · %3 FAIL</source>
+        <translation>%1 records · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
     <name>SaveStep</name>
     <message>
         <source>Error writing to the standard output: %1</source>

@@ -24,7 +24,7 @@ ResultTable makeTable(int rows)
                                 "Continuity (Ohm)",
                                 "Result"};
     table.resultColumn = 8;
-    table.rows.reserve(rows);
+
     for (int r = 0; r < rows; ++r) {
         const int inverter = 1 + r / 400 % 8;
         const double temp = 20.0 + r % 40;
@@ -32,12 +32,12 @@ ResultTable makeTable(int rows)
         const double voc = modules * 38.4 * (1.0 - 0.0029 * (temp - 25.0));
         const double irradiance = 380 + r % 640;
         const double isc = 10.45 * irradiance / 1000.0 * (1.0 + 0.0005 * (temp - 25.0));
-        table.rows.append(QStringList{QStringLiteral("Marsh Lane Solar Park"),
-                                      QStringLiteral("INV%1-S%2").arg(inverter).arg(r % 400),
-                                      QString::number(voc, 'f', 1), QString::number(isc, 'f', 2),
-                                      QString::number(irradiance), QString::number(temp, 'f', 1),
-                                      QString::number(1 + r % 900), QStringLiteral("0.25"),
-                                      QStringLiteral("PASS")});
+        table.appendRow(QStringList{QStringLiteral("Marsh Lane Solar Park"),
+                                    QStringLiteral("INV%1-S%2").arg(inverter).arg(r % 400),
+                                    QString::number(voc, 'f', 1), QString::number(isc, 'f', 2),
+                                    QString::number(irradiance), QString::number(temp, 'f', 1),
+                                    QString::number(1 + r % 900), QStringLiteral("0.25"),
+                                    QStringLiteral("PASS")});
     }
     return table;
 }

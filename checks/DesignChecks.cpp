@@ -118,25 +118,22 @@ double unitScale(const ResultTable &table, int column, Role role)
 
 // A finite number from the field, scaled; a leading bound sign ('>' or '<', as testers write
 // a reading beyond their range) is accepted when given. NaN when there is none.
-double valueAt(const ResultTable &table, int row, int column, double scale, QChar bound = QChar())
+double valueAt(const ResultTable &table, int row, int column, double scale, char bound = 0)
 {
     if (column < 0)
         return missing;
     bool ok = false;
-    double value = 0.0;
-    const QStringList &fields = table.rows.at(row);
-    if (column < table.decimalComma.size() && table.decimalComma.at(column))
-        value = table.number(row, column, &ok);
-    else if (column < fields.size()) // as number() does, without a copy of the field
-        value = QStringRef(&fields.at(column)).trimmed().toDouble(&ok);
-    if (!ok && !bound.isNull() && column < table.rows.at(row).size()) {
-        const QString field = table.rows.at(row).at(column).trimmed();
-        if (field.startsWith(bound)) {
-            ResultTable one;
-            one.rows = {{field.mid(1)}};
-            if (column < table.decimalComma.size())
-                one.decimalComma = {table.decimalComma.at(column)};
-            value = one.number(0, 0, &ok);
+    double value = table.number(row, column, &ok);
+    if (!ok && bound != 0) {
+        int size = 0;
+        const char *data = table.fieldData(row, column, &size);
+        while (data && size > 0 && *data == ' ') {
+            ++data;
+            --size;
+        }
+        if (data && size > 0 && *data == bound) {
+            const bool comma = column < table.decimalComma.size() && table.decimalComma.at(column);
+            ok = ResultTable::toNumber(data + 1, size - 1, comma ? ',' : '.', &value);
         }
     }
     if (!ok || !std::isfinite(value))
@@ -237,7 +234,7 @@ DesignChecks::DesignChecks(const ResultTable &table, const SiteDesign &design) :
     if (resultColumn < 0)
         resultColumn = table.columnNamed({QStringLiteral("Result"), QStringLiteral("Verdict")});
 
-    const int rowCount = table.rows.size();
+    const int rowCount = table.rowCount();
     m_rows.resize(rowCount);
     // Voc brought to 25 °C per row, and per array the rows' values to take the median of.
     QVector<double> voc25(rowCount, missing);
@@ -246,14 +243,14 @@ DesignChecks::DesignChecks(const ResultTable &table, const SiteDesign &design) :
     const QString site = design.site.trimmed();
     for (int r = 0; r < rowCount; ++r) {
         Row &row = m_rows[r];
-        const QStringList &fields = table.rows.at(r);
-        if (resultColumn >= 0 && resultColumn < fields.size())
-            row.testerFail = isTesterFail(fields.at(resultColumn));
-        if (at(Role::String) >= 0 && at(Role::String) < fields.size())
-            row.string = fields.at(at(Role::String)).trimmed();
+        const int fieldCount = table.fieldCount(r);
+        if (resultColumn >= 0 && resultColumn < fieldCount)
+            row.testerFail = isTesterFail(table.field(r, resultColumn));
+        if (at(Role::String) >= 0 && at(Role::String) < fieldCount)
+            row.string = table.field(r, at(Role::String)).trimmed();
 
-        if (!site.isEmpty() && at(Role::Site) >= 0 && at(Role::Site) < fields.size()) {
-            const QString rowSite = fields.at(at(Role::Site)).trimmed();
+        if (!site.isEmpty() && at(Role::Site) >= 0 && at(Role::Site) < fieldCount) {
+            const QString rowSite = table.field(r, at(Role::Site)).trimmed();
             if (!rowSite.isEmpty() && rowSite.compare(site, Qt::CaseInsensitive) != 0) {
                 row.notChecked =
                     QCoreApplication::translate("DesignChecks",
@@ -289,9 +286,8 @@ DesignChecks::DesignChecks(const ResultTable &table, const SiteDesign &design) :
         const double isc = valueAt(table, r, at(Role::Isc), iscScale);
         const double irradiance = valueAt(table, r, at(Role::Irradiance), 1.0);
         const double temperature = valueAt(table, r, at(Role::Temperature), 1.0);
-        const double riso = valueAt(table, r, at(Role::Insulation), risoScale, QLatin1Char('>'));
-        const double continuity =
-            valueAt(table, r, at(Role::Continuity), continuityScale, QLatin1Char('<'));
+        const double riso = valueAt(table, r, at(Role::Insulation), risoScale, '>');
+        const double continuity = valueAt(table, r, at(Role::Continuity), continuityScale, '<');
 
         // Module count, and Voc at 25 °C for the neighbours.
         Outcome &count = row.outcomes[int(Check::ModuleCount)];

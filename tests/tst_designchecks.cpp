@@ -27,7 +27,7 @@ ResultTable tableOf(const QString &csv)
         return table;
     table.columns = lines.takeFirst().split(QLatin1Char(','));
     for (int i = 0; i < lines.size(); ++i) {
-        table.rows.append(lines.at(i).split(QLatin1Char(',')));
+        table.appendRow(lines.at(i).split(QLatin1Char(',')));
         table.rowLines.append(i + 2);
     }
     table.resultColumn = table.columnNamed({QStringLiteral("Result")});
@@ -344,7 +344,7 @@ private slots:
 
         const ResultTable table = tableOf(csv);
         const DesignChecks checks(table, designOf(design));
-        QCOMPARE(checks.rows().size(), table.rows.size());
+        QCOMPARE(checks.rows().size(), table.rowCount());
         QCOMPARE(checks.checkedRows(), checked);
         QCOMPARE(checks.failedRows(), failed);
         QCOMPARE(checks.failedByDesignOnly(), byDesignOnly);
@@ -379,7 +379,7 @@ private slots:
     void emulatorDataSet()
     {
         const ResultTable table = tableOf(QString::fromStdString(TesterDataSet::builtIn()));
-        QCOMPARE(table.rows.size(), 250);
+        QCOMPARE(table.rowCount(), 250);
         const std::vector<int> shortList = TesterDataSet::oneModuleShort();
         const std::set<int> shortRecords(shortList.cbegin(), shortList.cend());
         QVERIFY(shortRecords.size() >= 3);
@@ -409,11 +409,11 @@ private slots:
             const DesignChecks checks(table, design);
             checked += checks.checkedRows();
             byDesignOnly += checks.failedByDesignOnly();
-            for (int r = 0; r < table.rows.size(); ++r) {
+            for (int r = 0; r < table.rowCount(); ++r) {
                 const DesignChecks::Row &row = checks.rows().at(r);
                 if (row.array < 0)
                     continue;
-                const int number = table.rows.at(r).at(record).toInt();
+                const int number = table.field(r, record).toInt();
                 QCOMPARE(number, r + 1);
                 const bool isShort = shortRecords.count(number) > 0;
                 const QString where =
@@ -424,7 +424,7 @@ private slots:
                          qPrintable(where + ' ' + checks.reason(r, Check::VocNeighbours)));
                 QVERIFY2(checks.verdict(r, Check::IscStc) != Verdict::Fail,
                          qPrintable(where + ' ' + checks.reason(r, Check::IscStc)));
-                const bool low = table.rows.at(r).at(irradiance).toInt() < 400;
+                const bool low = table.field(r, irradiance).toInt() < 400;
                 lowIrradiance += low;
                 QCOMPARE(checks.verdict(r, Check::IscStc) == Verdict::NotChecked, low);
                 const bool riso = checks.verdict(r, Check::Insulation) == Verdict::Fail;
@@ -444,7 +444,7 @@ private slots:
         int shortPassedByTester = 0;
         const int result = table.resultColumn;
         for (int number : shortRecords)
-            shortPassedByTester += table.rows.at(number - 1).at(result) == QLatin1String("PASS");
+            shortPassedByTester += table.field(number - 1, result) == QLatin1String("PASS");
         QCOMPARE(byDesignOnly, shortPassedByTester);
         QVERIFY(byDesignOnly > 0);
         qInfo("%d strings one module short, %d of them passed by the tester; %d below 400 W/m2",
@@ -476,18 +476,18 @@ private slots:
                 const int count = random.bounded(12);
                 for (int f = 0; f < count; ++f)
                     fields << pool.at(random.bounded(pool.size()));
-                table.rows.append(fields);
+                table.appendRow(fields);
             }
             const DesignChecks checks(table, design);
             int failed = 0;
-            for (int r = 0; r < table.rows.size(); ++r) {
+            for (int r = 0; r < table.rowCount(); ++r) {
                 failed += checks.rows().at(r).failed();
                 for (int c = 0; c < DesignChecks::checkCount; ++c)
                     QVERIFY(checks.verdict(r, Check(c)) == Verdict::NotChecked ||
                             !checks.reason(r, Check(c)).isEmpty());
             }
             QCOMPARE(checks.failedRows(), failed);
-            QVERIFY(checks.checkedRows() <= table.rows.size());
+            QVERIFY(checks.checkedRows() <= table.rowCount());
         }
     }
 };

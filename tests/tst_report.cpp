@@ -3,6 +3,7 @@
 #include "report/CommissioningReport.h"
 #include "report/ReportTrace.h"
 #include "results/ResultTable.h"
+#include "results/ResultsParser.h"
 
 #include "TesterDataSet.h"
 
@@ -20,22 +21,10 @@ namespace {
 
 const QString marshLane = QStringLiteral("Marsh Lane Solar Park");
 
-// The table of a CSV text without quotes: the first line is the header.
-ResultTable tableOf(const QString &csv)
+// The table of the bytes, as the program reads a download.
+ResultTable tableOf(const QByteArray &received)
 {
-    ResultTable table;
-    QStringList lines = csv.split(QRegularExpression(QStringLiteral("\r?\n")));
-    while (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    if (lines.isEmpty())
-        return table;
-    table.columns = lines.takeFirst().split(QLatin1Char(','));
-    for (int i = 0; i < lines.size(); ++i) {
-        table.rows.append(lines.at(i).split(QLatin1Char(',')));
-        table.rowLines.append(i + 2);
-    }
-    table.resultColumn = table.columnNamed({QStringLiteral("Result")});
-    return table;
+    return ResultsParser::parse(received);
 }
 
 SiteDesign exampleDesign()
@@ -103,7 +92,7 @@ private slots:
         QLocale::setDefault(QLocale(locale));
 
         const QByteArray received = QByteArray::fromStdString(TesterDataSet::builtIn());
-        const ResultTable table = tableOf(QString::fromLatin1(received));
+        const ResultTable table = tableOf(received);
         const SiteDesign design = exampleDesign();
         const QDateTime downloaded(QDate(2024, 4, 16), QTime(17, 5, 9));
         const ReportTrace trace = ReportTrace::of(received, downloaded, 42);
@@ -303,7 +292,7 @@ private slots:
         }
         const QByteArray received = csv.toUtf8();
         const CommissioningReport report(
-            tableOf(csv), site,
+            tableOf(received), site,
             ReportTrace::of(received, QDateTime(), 0, QStringLiteral("results.csv")));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("report.pdf"));
@@ -349,7 +338,7 @@ private slots:
             QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 
         const QByteArray received = QByteArray::fromStdString(TesterDataSet::builtIn());
-        const CommissioningReport report(tableOf(QString::fromLatin1(received)), exampleDesign(),
+        const CommissioningReport report(tableOf(received), exampleDesign(),
                                          ReportTrace::of(received, QDateTime::currentDateTime()));
         const QString path = dir.filePath(target);
         QString error;

@@ -1,0 +1,327 @@
+// A download read as a table of results: rows, fields, the header and notes, the delimiter,
+// numbers and verdicts, on well-formed, odd and random bytes; and the table model over it.
+#include "TesterDataSet.h"
+#include "results/ResultsCheck.h"
+#include "results/ResultsModel.h"
+#include "results/ResultsParser.h"
+#include "results/ResultsSummary.h"
+
+#include <QRandomGenerator>
+#include <QSortFilterProxyModel>
+#include <QtTest>
+
+using Rows = QVector<QStringList>;
+
+namespace {
+
+Rows rowsOf(const ResultTable &table)
+{
+    Rows rows;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        QStringList fields;
+        for (int column = 0; column < table.fieldCount(row); ++column)
+            fields.append(table.field(row, column));
+        rows.append(fields);
+    }
+    return rows;
+}
+
+// "n" for a numeric column, "," for one with decimal commas, "-" for text.
+QString kindsOf(const ResultTable &table)
+{
+    QString kinds;
+    for (int column = 0; column < table.numeric.size(); ++column)
+        kinds += !table.numeric.at(column)          ? QLatin1Char('-')
+                 : table.decimalComma.value(column) ? QLatin1Char(',')
+                                                    : QLatin1Char('n');
+    return kinds;
+}
+
+// What any table read from size bytes must satisfy.
+void checkInvariants(const QByteArray &data, const ResultTable &table)
+{
+    QVERIFY(table.text.size() <= data.size());
+    long long fields = table.columns.size();
+    for (int row = 0; row < table.rowCount(); ++row) {
+        QVERIFY(table.fieldCount(row) >= 1);
+        fields += table.fieldCount(row);
+        QVERIFY(table.rowLines.at(row) >= 1);
+        if (row > 0)
+            QVERIFY(table.rowLines.at(row) > table.rowLines.at(row - 1));
+    }
+    QVERIFY(fields <= data.size() + 1);
+    QCOMPARE(table.rowLines.size(), table.rowCount());
+    QCOMPARE(table.numeric.size(), table.decimalComma.size());
+    QVERIFY(table.numeric.size() >= table.columns.size());
+    QVERIFY(table.resultColumn < table.numeric.size());
+    for (const char c : table.text)
+        QVERIFY((c & 0x80) == 0);
+    QVERIFY(table.endsWithLineEnd ==
+            (data.isEmpty() || (data.back() & 0x7f) == '\n' || (data.back() & 0x7f) == '\r'));
+    // Without quotes no byte is lost: the fields hold all but the delimiters and line ends.
+    if (!data.contains('"') && !data.contains('\xa2')) {
+        QByteArray kept;
+        for (const char c : data) {
+            const char plain = static_cast<char>(c & 0x7f);
+            if (plain != table.delimiter && plain != '\r' && plain != '\n')
+                kept += plain;
+        }
+        QCOMPARE(table.text, kept);
+    }
+}
+
+QByteArray emulatorData()
+{
+    const std::string data = TesterDataSet::builtIn();
+    return QByteArray(data.data(), static_cast<int>(data.size()));
+}
+
+} // namespace
+
+class TestResultsParser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parse_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("delimiter");
+        QTest::addColumn<QStringList>("notes");
+        QTest::addColumn<QStringList>("columns");
+        QTest::addColumn<Rows>("rows");
+        QTest::addColumn<QVector<int>>("lines");
+        QTest::addColumn<QString>("kinds");
+        QTest::addColumn<int>("resultColumn");
+
+        QTest::newRow("tester's form")
+            << QByteArray("Record,Site,Voc (V),Result\r\n"
+                          "1,Farm,742.3,PASS\r\n"
+                          "2,Depot,-1.5e2,FAIL\r\n")
+            << "," << QStringList() << QStringList{"Record", "Site", "Voc (V)", "Result"}
+            << Rows{{"1", "Farm", "742.3", "PASS"}, {"2", "Depot", "-1.5e2", "FAIL"}}
+            << QVector<int>{2, 3} << "n-n-" << 3;
+        QTest::newRow("quotes: delimiters, line ends and doubled quotes inside")
+            << QByteArray("Name,Note\r\n"
+                          "\"Farm, North\",\"first\r\nsecond\"\r\n"
+                          "\"say \"\"hi\"\"\",\"\"\r\n"
+                          "\"a\"b,c\"d\r\n")
+            << "," << QStringList() << QStringList{"Name", "Note"}
+            << Rows{{"Farm, North", "first\r\nsecond"}, {"say \"hi\"", ""}, {"ab", "c\"d"}}
+            << QVector<int>{2, 4, 5} << "--" << -1;
+        QTest::newRow("CR-only lines")
+            << QByteArray("A,B\r1,2\r\r3,4\r") << "," << QStringList() << QStringList{"A", "B"}
+            << Rows{{"1", "2"}, {"3", "4"}} << QVector<int>{2, 4} << "nn" << -1;
+        QTest::newRow("LF-only lines, blank lines left out")
+            << QByteArray("A,B\n\n1,x\n\n2,y\n") << "," << QStringList() << QStringList{"A", "B"}
+            << Rows{{"1", "x"}, {"2", "y"}} << QVector<int>{3, 5} << "n-" << -1;
+        QTest::newRow("European: semicolons and decimal commas")
+            << QByteArray("Nr;Ort;Uoc (V);Riso;Ergebnis\r\n"
+                          "1;Hof, Nord;742,3;12;pass\r\n"
+                          "2;Depot;0,5;1.5;nok\r\n")
+            << ";" << QStringList() << QStringList{"Nr", "Ort", "Uoc (V)", "Riso", "Ergebnis"}
+            << Rows{{"1", "Hof, Nord", "742,3", "12", "pass"}, {"2", "Depot", "0,5", "1.5", "nok"}}
+            << QVector<int>{2, 3} << "n-,n-" << 4;
+        QTest::newRow("tab") << QByteArray("Record\tVoc\tStatus\n1\t1,5\tdone\n") << "\t"
+                             << QStringList() << QStringList{"Record", "Voc", "Status"}
+                             << Rows{{"1", "1,5", "done"}} << QVector<int>{2} << "n--" << 2;
+        QTest::newRow("no header")
+            << QByteArray("1,2.5,OK\r\n2,3.5,NOK\r\n") << "," << QStringList() << QStringList()
+            << Rows{{"1", "2.5", "OK"}, {"2", "3.5", "NOK"}} << QVector<int>{1, 2} << "nn-" << 2;
+        QTest::newRow("notes before the header")
+            << QByteArray("Marlune MT-500, firmware 2.1\r\nSerial 1234\r\n\r\n"
+                          "Record,Voc,Verdict\r\n1,700,PASS\r\n")
+            << "," << QStringList{"Marlune MT-500, firmware 2.1", "Serial 1234", ""}
+            << QStringList{"Record", "Voc", "Verdict"} << Rows{{"1", "700", "PASS"}}
+            << QVector<int>{5} << "nn-" << 2;
+        QTest::newRow("header only")
+            << QByteArray("Record,Voc,Result\r\n") << "," << QStringList()
+            << QStringList{"Record", "Voc", "Result"} << Rows() << QVector<int>() << "---" << 2;
+        QTest::newRow("empty data") << QByteArray() << "," << QStringList() << QStringList()
+                                    << Rows() << QVector<int>() << "" << -1;
+        QTest::newRow("bit 7 cleared: CR LF and a comma with bit 7 set")
+            << QByteArray("A,B\x8d\x8a"
+                          "1\xac"
+                          "2\r\n")
+            << "," << QStringList() << QStringList{"A", "B"} << Rows{{"1", "2"}} << QVector<int>{2}
+            << "nn" << -1;
+        // A quote that never closes is a plain character, not the start of the rest of the data.
+        QTest::newRow("quote never closed")
+            << QByteArray("A,B\r\n\"x,1\r\n2,3\r\n") << "," << QStringList()
+            << QStringList{"A", "B"} << Rows{{"\"x", "1"}, {"2", "3"}} << QVector<int>{2, 3} << "-n"
+            << -1;
+        QTest::newRow("a row with more fields, a last row cut short")
+            << QByteArray("A,B\r\n1,2,3\r\n5,6\r\n4,") << "," << QStringList()
+            << QStringList{"A", "B"} << Rows{{"1", "2", "3"}, {"5", "6"}, {"4", ""}}
+            << QVector<int>{2, 3, 4} << "nnn" << -1;
+        QTest::newRow("not numbers")
+            << QByteArray("A,B,C,D\r\n1.2.3,1e,.5,+7\r\n") << "," << QStringList()
+            << QStringList{"A", "B", "C", "D"} << Rows{{"1.2.3", "1e", ".5", "+7"}}
+            << QVector<int>{2} << "--nn" << -1;
+    }
+
+    void parse()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, delimiter);
+        QFETCH(QStringList, notes);
+        QFETCH(QStringList, columns);
+        QFETCH(Rows, rows);
+        QFETCH(QVector<int>, lines);
+        QFETCH(QString, kinds);
+        QFETCH(int, resultColumn);
+
+        const ResultTable table = ResultsParser::parse(data);
+        QCOMPARE(QString(QLatin1Char(table.delimiter)), delimiter);
+        QCOMPARE(table.notes, notes);
+        QCOMPARE(table.columns, columns);
+        QCOMPARE(rowsOf(table), rows);
+        QCOMPARE(table.rowLines, lines);
+        QCOMPARE(kindsOf(table), kinds);
+        QCOMPARE(table.resultColumn, resultColumn);
+        checkInvariants(data, table);
+    }
+
+    void numbers()
+    {
+        const ResultTable table = ResultsParser::parse("Nr;Uoc;Name\r\n1;742,3;a\r\n2; -0,5 ;b\r\n"
+                                                       "3;;c\r\n");
+        bool ok = false;
+        QCOMPARE(table.number(0, 1, &ok), 742.3);
+        QVERIFY(ok);
+        QCOMPARE(table.number(1, 1, &ok), -0.5);
+        QVERIFY(ok);
+        table.number(2, 1, &ok);
+        QVERIFY(!ok); // empty
+        table.number(0, 2, &ok);
+        QVERIFY(!ok); // text
+        table.number(7, 0, &ok);
+        QVERIFY(!ok); // no such row
+    }
+
+    // Large and odd inputs: a table comes back whatever the bytes, with nothing lost.
+    void oddInputs_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+
+        QByteArray fields;
+        while (fields.size() < 1024 * 1024)
+            fields += "ab,";
+        QTest::newRow("1 MB single line of fields") << fields << fields.size() / 3 + 1 << 0;
+        QTest::newRow("1 MB single field") << QByteArray(1024 * 1024, 'x') << 1 << 0;
+        QTest::newRow("1 MB quote never closed")
+            << QByteArray("A,B\r\n\"") + QByteArray(1024 * 1024, ',') << 2 << 1;
+        QTest::newRow("1 MB of line ends") << QByteArray(1024 * 1024, '\n') << 0 << 0;
+        QByteArray all;
+        for (int byte = 0; byte < 256; ++byte)
+            all += static_cast<char>(byte);
+        QTest::newRow("all 256 byte values") << all << -1 << -1;
+        QTest::newRow("all 256 byte values, 64 times") << all.repeated(64) << -1 << -1;
+    }
+
+    void oddInputs()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        const ResultTable table = ResultsParser::parse(data);
+        checkInvariants(data, table);
+        if (columns >= 0)
+            QCOMPARE(table.columns.size(), columns);
+        if (rows >= 0)
+            QCOMPARE(table.rowCount(), rows);
+        const ResultsSummary summary(table, ResultsCheck::check(table));
+        QCOMPARE(summary.records(), table.rowCount());
+    }
+
+    // Random bytes and the emulator's data damaged as a line can damage it (bits flipped, cut
+    // short, quotes, delimiters and carriage returns thrown in), from a fixed seed.
+    void fuzz()
+    {
+        const QByteArray clean = emulatorData();
+        QRandomGenerator random(20240408);
+        const char inserts[] = {'"', ',', ';', '\t', '\r', '\n', '"'};
+        for (int round = 0; round < 12000; ++round) {
+            QByteArray data;
+            if (round % 4 == 0) {
+                data.resize(static_cast<int>(random.bounded(300)));
+                for (char &c : data)
+                    c = static_cast<char>(random.bounded(256));
+            } else {
+                const int length = 1 + static_cast<int>(random.bounded(1500));
+                data = clean.mid(static_cast<int>(random.bounded(clean.size() - length)), length);
+                const int mutations = static_cast<int>(random.bounded(8));
+                for (int m = 0; m < mutations && !data.isEmpty(); ++m) {
+                    const int at = static_cast<int>(random.bounded(data.size()));
+                    switch (random.bounded(4)) {
+                    case 0:
+                        data[at] = static_cast<char>(data.at(at) ^ (1 << random.bounded(8)));
+                        break;
+                    case 1:
+                        data.truncate(at);
+                        break;
+                    case 2:
+                        data.insert(at, inserts[random.bounded(int(sizeof inserts))]);
+                        break;
+                    default:
+                        data.remove(at, static_cast<int>(random.bounded(20)));
+                        break;
+                    }
+                }
+            }
+            const ResultTable table = ResultsParser::parse(data);
+            checkInvariants(data, table);
+            if (QTest::currentTestFailed()) {
+                qWarning() << "round" << round << "input" << data.toPercentEncoding();
+                return;
+            }
+            const ResultsSummary summary(table, ResultsCheck::check(table));
+            QVERIFY(summary.passed() + summary.failed() <= summary.records());
+            ResultsModel model(table);
+            QCOMPARE(model.rowCount(), table.rowCount());
+            if (model.rowCount() > 0 && model.columnCount() > 0) {
+                const QModelIndex last = model.index(model.rowCount() - 1, model.columnCount() - 1);
+                model.data(last);
+                model.data(last, ResultsModel::SortRole);
+            }
+        }
+    }
+
+    // The model: its headers and cells, numbers sorting as numbers in a proxy, FAIL rows.
+    void model()
+    {
+        ResultsModel model(ResultsParser::parse("Record;Site;Uoc (V);Result\r\n"
+                                                "1;Farm;9,5;PASS\r\n"
+                                                "2;Depot;100;fail\r\n"
+                                                "3;Barn;;PASS\r\n"
+                                                "4;Mill;10;PASS;extra\r\n"));
+        QCOMPARE(model.rowCount(), 4);
+        QCOMPARE(model.columnCount(), 5); // a row with a field beyond the header shows it
+        QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Uoc (V)"));
+        QCOMPARE(model.headerData(4, Qt::Horizontal).toString(), QStringLiteral("5"));
+        QCOMPARE(model.headerData(1, Qt::Vertical).toInt(), 3); // the line in the data
+        QCOMPARE(model.data(model.index(0, 2)).toString(), QStringLiteral("9,5"));
+        QCOMPARE(model.data(model.index(3, 4)).toString(), QStringLiteral("extra"));
+        QCOMPARE(model.data(model.index(0, 4)), QVariant());
+        QCOMPARE(model.data(model.index(1, 0), ResultsModel::FailedRole).toBool(), true);
+        QCOMPARE(model.data(model.index(1, 3), ResultsModel::FailedRole).toBool(), true);
+        QCOMPARE(model.data(model.index(0, 0), ResultsModel::FailedRole).toBool(), false);
+
+        QSortFilterProxyModel proxy;
+        proxy.setSourceModel(&model);
+        proxy.setSortRole(ResultsModel::SortRole);
+        proxy.sort(2, Qt::AscendingOrder);
+        QStringList order;
+        for (int row = 0; row < proxy.rowCount(); ++row)
+            order.append(proxy.index(row, 1).data().toString());
+        // 9,5 < 10 < 100 as numbers; the empty field last.
+        QCOMPARE(order, (QStringList{"Farm", "Mill", "Depot", "Barn"}));
+        proxy.sort(1, Qt::AscendingOrder);
+        QCOMPARE(proxy.index(0, 1).data().toString(), QStringLiteral("Barn"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestResultsParser)
+#include "tst_resultsparser.moc"
