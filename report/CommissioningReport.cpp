@@ -84,9 +84,10 @@ QDate parseDate(const QString &field)
 // sign ("> 999") is kept, a field that is no number is shown as written.
 QString measured(const ResultTable &table, int row, int column)
 {
-    if (column < 0 || row < 0 || row >= table.rows.size() || column >= table.rows.at(row).size())
+    if (column < 0 || column >= table.fieldCount(row))
         return dash;
-    QString field = table.rows.at(row).at(column).trimmed();
+    const QString written = table.field(row, column).trimmed();
+    QString field = written;
     if (field.isEmpty())
         return dash;
     QString bound;
@@ -101,7 +102,7 @@ QString measured(const ResultTable &table, int row, int column)
         plain.replace(QLatin1Char(','), QLatin1Char('.'));
     const double value = plain.toDouble(&ok);
     if (!ok || !std::isfinite(value))
-        return escaped(table.rows.at(row).at(column).trimmed());
+        return escaped(written);
     const int point = plain.indexOf(QLatin1Char('.'));
     int decimals = 0;
     if (point >= 0) {
@@ -178,16 +179,15 @@ void CommissioningReport::collect()
     const int siteColumn = DesignChecks::column(m_table, m_design, Role::Site);
     const int dateColumn = m_table.columnNamed({QStringLiteral("Date")});
     const QString site = m_design.site.trimmed();
-    for (int r = 0; r < m_table.rows.size(); ++r) {
-        const QStringList &fields = m_table.rows.at(r);
-        if (!site.isEmpty() && siteColumn >= 0 && siteColumn < fields.size()) {
-            const QString rowSite = fields.at(siteColumn).trimmed();
+    for (int r = 0; r < m_table.rowCount(); ++r) {
+        if (!site.isEmpty() && siteColumn >= 0 && siteColumn < m_table.fieldCount(r)) {
+            const QString rowSite = m_table.field(r, siteColumn).trimmed();
             if (!rowSite.isEmpty() && rowSite.compare(site, Qt::CaseInsensitive) != 0)
                 continue;
         }
         m_siteRows.append(r);
-        if (dateColumn >= 0 && dateColumn < fields.size()) {
-            const QDate date = parseDate(fields.at(dateColumn));
+        if (dateColumn >= 0 && dateColumn < m_table.fieldCount(r)) {
+            const QDate date = parseDate(m_table.field(r, dateColumn));
             if (date.isValid()) {
                 if (!m_firstDate.isValid() || date < m_firstDate)
                     m_firstDate = date;
@@ -211,11 +211,7 @@ QString CommissioningReport::html() const
         m_table.resultColumn >= 0
             ? m_table.resultColumn
             : m_table.columnNamed({QStringLiteral("Result"), QStringLiteral("Verdict")});
-    const auto testerField = [&](int r) {
-        const QStringList &fields = m_table.rows.at(r);
-        return resultColumn >= 0 && resultColumn < fields.size() ? fields.at(resultColumn).trimmed()
-                                                                 : QString();
-    };
+    const auto testerField = [&](int r) { return m_table.field(r, resultColumn).trimmed(); };
     const auto stringName = [&](int r) {
         const DesignChecks::Row *row = checkRow(r);
         if (row && !row->string.isEmpty())
@@ -278,7 +274,7 @@ QString CommissioningReport::html() const
     if (isEmpty()) {
         html +=
             QStringLiteral("<p><b>%1</b></p>")
-                .arg(escaped(m_design.site.trimmed().isEmpty() || m_table.rows.isEmpty()
+                .arg(escaped(m_design.site.trimmed().isEmpty() || m_table.rowCount() == 0
                                  ? tr("Nothing to report: the data holds no records.")
                                  : tr("Nothing to report: the data holds no records of the site "
                                       "\"%1\".")

@@ -157,11 +157,11 @@ private slots:
         int records = 0;
         int testerFail = 0;
         int shortPassed = 0;
-        for (int r = 0; r < table.rows.size(); ++r) {
-            if (table.rows.at(r).at(site) != marshLane)
+        for (int r = 0; r < table.rowCount(); ++r) {
+            if (table.field(r, site) != marshLane)
                 continue;
             ++records;
-            const bool fail = table.rows.at(r).at(result) == QLatin1String("FAIL");
+            const bool fail = table.field(r, result) == QLatin1String("FAIL");
             testerFail += fail;
             shortPassed += !fail && shortRecords.count(r + 1);
         }
@@ -188,19 +188,19 @@ private slots:
             rows.insert(m.captured(1), {m.captured(2), m.captured(3), m.captured(4)});
         }
         QCOMPARE(rows.size(), records);
-        for (int r = 0; r < table.rows.size(); ++r) {
-            const QStringList &fields = table.rows.at(r);
-            if (fields.at(site) != marshLane)
+        for (int r = 0; r < table.rowCount(); ++r) {
+            const auto fields = [&](int column) { return table.field(r, column); };
+            if (fields(site) != marshLane)
                 continue;
-            const QStringList row = rows.value(fields.at(string));
-            const QString where = fields.at(string);
+            const QStringList row = rows.value(fields(string));
+            const QString where = fields(string);
             QVERIFY2(!row.isEmpty(), qPrintable(where));
-            QCOMPARE(row.at(0), QString(fields.at(voc)).replace(QLatin1Char('.'), vocOfRecord));
-            QCOMPARE(row.at(1), fields.at(result));
+            QCOMPARE(row.at(0), QString(fields(voc)).replace(QLatin1Char('.'), vocOfRecord));
+            QCOMPARE(row.at(1), fields(result));
             QCOMPARE(row.at(2), checks.rows().at(r).failed() ? QStringLiteral("FAIL")
                                                              : QStringLiteral("PASS"));
             QCOMPARE(checks.rows().at(r).failed(),
-                     fields.at(result) == QLatin1String("FAIL") || shortRecords.count(r + 1) > 0);
+                     fields(result) == QLatin1String("FAIL") || shortRecords.count(r + 1) > 0);
             // Every failing check is listed with its reason.
             for (int c = 0; c < DesignChecks::checkCount; ++c) {
                 if (checks.verdict(r, DesignChecks::Check(c)) != DesignChecks::Verdict::Fail)
