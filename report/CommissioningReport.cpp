@@ -26,6 +26,8 @@ constexpr double marginRightMm = 15.0;
 constexpr double marginTopMm = 22.0;
 constexpr double marginBottomMm = 18.0;
 constexpr double bodyPointSize = 8.5;
+// The rows of a string table that fit on a page below an array's heading.
+constexpr int rowsPerPage = 48;
 
 const QString dash = QStringLiteral("\u2014");
 
@@ -343,7 +345,7 @@ QString CommissioningReport::html() const
     const int peColumn = DesignChecks::column(m_table, m_design, Role::Continuity);
     const QString tableHead =
         QStringLiteral("<table width=\"100%\" border=\"1\" cellpadding=\"2\" cellspacing=\"0\" "
-                       "style=\"border-collapse: collapse; border-color: #888888\">"
+                       "style=\"@break@border-collapse: collapse; border-color: #888888\">"
                        "<thead><tr bgcolor=\"#e8e8e8\">"
                        "<th width=\"12%\" align=\"left\">%1</th><th width=\"8%\">%2</th>"
                        "<th width=\"9%\">%3</th><th width=\"7%\">%4</th><th width=\"8%\">%5</th>"
@@ -355,18 +357,15 @@ QString CommissioningReport::html() const
                  escaped(tr("G (W/m\u00b2)")), escaped(tr("T (\u00b0C)")),
                  escaped(tr("Riso (M\u03a9)")), escaped(tr("Continuity (\u03a9)")))
             .arg(escaped(tr("Tester")), escaped(tr("Design checks")));
-    bool firstArray = true;
     for (int a = 0; a < (isEmpty() ? 0 : m_design.arrays.size()); ++a) {
         const SiteDesign::Array &array = m_design.arrays.at(a);
         html +=
             QStringLiteral("<h3%1>%2</h3>")
-                .arg(firstArray ? QStringLiteral(" style=\"page-break-before: always\"")
-                                : QString(),
+                .arg(QStringLiteral(" style=\"page-break-before: always\""),
                      escaped(tr("Array \"%1\": %2 modules of %3 in series, matched by \"%4\"")
                                  .arg(array.name, locale.toString(array.modulesInSeries),
                                       array.module.isEmpty() ? dash : array.module, array.match)));
-        firstArray = false;
-        QString rows;
+        QStringList rows;
         for (int r : m_siteRows) {
             const DesignChecks::Row *row = checkRow(r);
             if (!row || row->array != a)
@@ -391,27 +390,37 @@ QString CommissioningReport::html() const
                 return fail ? QStringLiteral("<td align=\"right\"><b>%1</b></td>").arg(text)
                             : QStringLiteral("<td align=\"right\">%1</td>").arg(text);
             };
-            rows += QStringLiteral("<tr><td nowrap>") + escaped(stringName(r)) +
-                    QStringLiteral("</td>") +
-                    cell(measured(m_table, r, vocColumn),
-                         failed(Check::ModuleCount) || failed(Check::VocNeighbours)) +
-                    cell(number(expected, 1), false) +
-                    cell(measured(m_table, r, iscColumn), false) +
-                    cell(number(iscAtStc, 2), failed(Check::IscStc)) +
-                    cell(measured(m_table, r, gColumn), false) +
-                    cell(measured(m_table, r, tColumn), false) +
-                    cell(measured(m_table, r, risoColumn), failed(Check::Insulation)) +
-                    cell(measured(m_table, r, peColumn), failed(Check::Continuity)) +
-                    QStringLiteral("<td align=\"center\">") +
-                    verdictCell(testerField(r).isEmpty() ? dash : testerField(r), row->testerFail) +
-                    QStringLiteral("</td><td align=\"center\">") + design +
-                    QStringLiteral("</td></tr>");
+            rows << QStringLiteral("<tr><td nowrap>") + escaped(stringName(r)) +
+                        QStringLiteral("</td>") +
+                        cell(measured(m_table, r, vocColumn),
+                             failed(Check::ModuleCount) || failed(Check::VocNeighbours)) +
+                        cell(number(expected, 1), false) +
+                        cell(measured(m_table, r, iscColumn), false) +
+                        cell(number(iscAtStc, 2), failed(Check::IscStc)) +
+                        cell(measured(m_table, r, gColumn), false) +
+                        cell(measured(m_table, r, tColumn), false) +
+                        cell(measured(m_table, r, risoColumn), failed(Check::Insulation)) +
+                        cell(measured(m_table, r, peColumn), failed(Check::Continuity)) +
+                        QStringLiteral("<td align=\"center\">") +
+                        verdictCell(testerField(r).isEmpty() ? dash : testerField(r),
+                                    row->testerFail) +
+                        QStringLiteral("</td><td align=\"center\">") + design +
+                        QStringLiteral("</td></tr>");
         }
         if (rows.isEmpty()) {
             html += QStringLiteral("<p>%1</p>")
                         .arg(escaped(tr("The data holds no string of this array.")));
         } else {
-            html += tableHead + rows + QStringLiteral("</table>");
+            // A table per page: Qt lays out a few tables of a page's rows much faster than one
+            // long table, and each page's table has its head.
+            for (int first = 0; first < rows.size(); first += rowsPerPage) {
+                html += QString(tableHead).replace(
+                    QLatin1String("%12"),
+                    first == 0 ? QString() : QStringLiteral("page-break-before: always; "));
+                for (int r = first; r < qMin(first + rowsPerPage, int(rows.size())); ++r)
+                    html += rows.at(r);
+                html += QStringLiteral("</table>");
+            }
         }
     }
 
