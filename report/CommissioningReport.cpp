@@ -27,7 +27,7 @@ constexpr double marginTopMm = 22.0;
 constexpr double marginBottomMm = 18.0;
 constexpr double bodyPointSize = 8.5;
 // The rows of a string table that fit on a page below an array's heading.
-constexpr int rowsPerPage = 48;
+constexpr int rowsPerPage = 44;
 
 const QString dash = QStringLiteral("\u2014");
 
@@ -345,12 +345,11 @@ QString CommissioningReport::html() const
     const int peColumn = DesignChecks::column(m_table, m_design, Role::Continuity);
     const QString tableHead =
         QStringLiteral("<table width=\"100%\" border=\"1\" cellpadding=\"2\" cellspacing=\"0\" "
-                       "style=\"@break@border-collapse: collapse; border-color: #888888\">"
-                       "<thead><tr bgcolor=\"#e8e8e8\">"
-                       "<th width=\"12%\" align=\"left\">%1</th><th width=\"8%\">%2</th>"
-                       "<th width=\"9%\">%3</th><th width=\"7%\">%4</th><th width=\"8%\">%5</th>"
-                       "<th width=\"8%\">%6</th><th width=\"7%\">%7</th><th width=\"8%\">%8</th>"
-                       "<th width=\"10%\">%9</th><th width=\"8%\">%10</th><th>%11</th>"
+                       "style=\"border-collapse: collapse; border-color: #888888\">"
+                       "<thead><tr bgcolor=\"#e8e8e8\" style=\"font-size: 7.5pt\">"
+                       "<th align=\"left\">%1</th><th>%2</th><th>%3</th><th>%4</th>"
+                       "<th>%5</th><th>%6</th><th>%7</th><th>%8</th><th>%9</th><th>%10</th>"
+                       "<th>%11</th>"
                        "</tr></thead>")
             .arg(escaped(tr("String")), escaped(tr("Voc (V)")), escaped(tr("Voc expected (V)")),
                  escaped(tr("Isc (A)")), escaped(tr("Isc at STC (A)")),
@@ -390,8 +389,8 @@ QString CommissioningReport::html() const
                 return fail ? QStringLiteral("<td align=\"right\"><b>%1</b></td>").arg(text)
                             : QStringLiteral("<td align=\"right\">%1</td>").arg(text);
             };
-            rows << QStringLiteral("<tr><td nowrap>") + escaped(stringName(r)) +
-                        QStringLiteral("</td>") +
+            rows << QStringLiteral("<tr><td style=\"white-space: nowrap\">") +
+                        escaped(stringName(r)) + QStringLiteral("</td>") +
                         cell(measured(m_table, r, vocColumn),
                              failed(Check::ModuleCount) || failed(Check::VocNeighbours)) +
                         cell(number(expected, 1), false) +
@@ -414,9 +413,11 @@ QString CommissioningReport::html() const
             // A table per page: Qt lays out a few tables of a page's rows much faster than one
             // long table, and each page's table has its head.
             for (int first = 0; first < rows.size(); first += rowsPerPage) {
-                html += QString(tableHead).replace(
-                    QLatin1String("%12"),
-                    first == 0 ? QString() : QStringLiteral("page-break-before: always; "));
+                if (first > 0) {
+                    html += QStringLiteral("<h3 style=\"page-break-before: always\">%1</h3>")
+                                .arg(escaped(tr("Array \"%1\" (continued)").arg(array.name)));
+                }
+                html += tableHead;
                 for (int r = first; r < qMin(first + rowsPerPage, int(rows.size())); ++r)
                     html += rows.at(r);
                 html += QStringLiteral("</table>");
@@ -515,18 +516,18 @@ QString CommissioningReport::html() const
 
     // Signatures.
     html += QStringLiteral("<h3>%1</h3>").arg(escaped(tr("Signatures")));
-    html += QStringLiteral("<table width=\"100%\" cellpadding=\"6\" cellspacing=\"0\">");
-    const QString line = QStringLiteral("________________________");
-    for (const QString &who : {tr("Inspector"), tr("Client")}) {
-        html += QStringLiteral("<tr><td width=\"16%\"><b>%1</b></td><td width=\"34%\">%2</td>"
-                               "<td width=\"8%\">%3</td><td width=\"14%\">__________</td>"
-                               "<td width=\"10%\">%4</td><td>%5</td></tr>")
-                    .arg(escaped(who),
-                         who == tr("Inspector") && !m_design.inspector.isEmpty()
-                             ? escaped(m_design.inspector)
-                             : line,
-                         escaped(tr("Date")), escaped(tr("Signature")), line);
-    }
+    // Boxes to write in: the role, the name, the date and the signature.
+    html += QStringLiteral("<table width=\"100%\" border=\"1\" cellpadding=\"10\" "
+                           "cellspacing=\"0\" style=\"border-collapse: collapse; border-color: "
+                           "#888888\"><tr bgcolor=\"#e8e8e8\"><th width=\"16%\"></th>"
+                           "<th width=\"30%\" align=\"left\">%1</th>"
+                           "<th width=\"18%\" align=\"left\">%2</th>"
+                           "<th align=\"left\">%3</th></tr>")
+                .arg(escaped(tr("Name")), escaped(tr("Date")), escaped(tr("Signature")));
+    html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td><td></td><td></td></tr>")
+                .arg(escaped(tr("Inspector")), escaped(m_design.inspector));
+    html += QStringLiteral("<tr><td><b>%1</b></td><td></td><td></td><td></td></tr>")
+                .arg(escaped(tr("Client")));
     html += QStringLiteral("</table>");
 
     // The trace of the data.
