@@ -265,10 +265,12 @@ bool Archive::fail(const QSqlQuery &query)
     case Full:
         return fail(QCoreApplication::translate("Archive", "the disk is full"));
     case Busy:
-    case Locked:
+    case Locked: {
+        const int seconds = qMax(1, (busyTimeoutMs + 500) / 1000);
         return fail(QCoreApplication::translate(
             "Archive", "another program kept the archive busy for more than %n second(s)", nullptr,
-            qMax(1, (busyTimeoutMs + 500) / 1000)));
+            seconds));
+    }
     case ReadOnly:
         return fail(QCoreApplication::translate("Archive", "the archive cannot be written"));
     default:
