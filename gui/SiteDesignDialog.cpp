@@ -83,9 +83,8 @@ SiteDesignDialog::SiteDesignDialog(const SiteDesign &design, const QStringList &
     ui->arraysTable->setColumnCount(FieldCount);
     ui->arraysTable->setHorizontalHeaderLabels(
         {tr("Name"), tr("Strings starting with"), tr("Module"), tr("Modules in series"),
-         tr("Voc at STC (V)"), tr("Isc at STC (A)"), tr("\u03b2 Voc (%/\u00b0C)"),
-         tr("\u03b1 Isc (%/\u00b0C)"), tr("Insulation test (V)"), tr("Insulation min. (M\u03a9)"),
-         tr("Continuity max. (\u03a9)")});
+         tr("Voc at STC (V)"), tr("Isc at STC (A)"), tr("β Voc (%/°C)"), tr("α Isc (%/°C)"),
+         tr("Insulation test (V)"), tr("Insulation min. (MΩ)"), tr("Continuity max. (Ω)")});
     ui->arraysTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->arraysTable->setToolTip(tr("Leave the insulation figures empty to take them from the "
                                    "system voltage, and the continuity maximum empty not to "
@@ -214,11 +213,11 @@ QString SiteDesignDialog::problem() const
                                         tr("Modules in series"),
                                         tr("Voc at STC (V)"),
                                         tr("Isc at STC (A)"),
-                                        tr("\u03b2 Voc (%/\u00b0C)"),
-                                        tr("\u03b1 Isc (%/\u00b0C)"),
+                                        tr("β Voc (%/°C)"),
+                                        tr("α Isc (%/°C)"),
                                         tr("Insulation test (V)"),
-                                        tr("Insulation min. (M\u03a9)"),
-                                        tr("Continuity max. (\u03a9)")};
+                                        tr("Insulation min. (MΩ)"),
+                                        tr("Continuity max. (Ω)")};
     for (int row = 0; row < table->rowCount(); ++row) {
         for (int field = 0; field < FieldCount; ++field) {
             const QTableWidgetItem *item = table->item(row, field);
@@ -328,9 +327,9 @@ void SiteDesignDialog::chooseExport()
         QMessageBox::warning(this, windowTitle(), wrong);
         return;
     }
-    QString path = QFileDialog::getSaveFileName(this, tr("Export the site design"),
-                                                ui->siteEdit->text().trimmed() + ".design.json",
-                                                tr("Site designs (*.json);;All files (*)"));
+    const QString suggested = ui->siteEdit->text().trimmed() + QStringLiteral(".design.json");
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export the site design"), suggested,
+                                                      tr("Site designs (*.json);;All files (*)"));
     if (path.isEmpty())
         return;
     QString error;

@@ -29,7 +29,7 @@ constexpr double bodyPointSize = 8.5;
 // The rows of a string table that fit on a page below an array's heading.
 constexpr int rowsPerPage = 44;
 
-const QString dash = QStringLiteral("\u2014");
+const QString dash = QStringLiteral("—");
 
 double mmToDots(double mm)
 {
@@ -63,8 +63,9 @@ QString dateTimeText(const QDateTime &when)
 {
     if (!when.isValid())
         return dash;
-    return dateText(when.date()) + QLatin1Char(' ') +
-           QLocale().toString(when.time(), QStringLiteral("HH:mm:ss"));
+    const QDateTime local = when.toLocalTime();
+    return dateText(local.date()) + QLatin1Char(' ') +
+           QLocale().toString(local.time(), QStringLiteral("HH:mm:ss"));
 }
 
 // A date as testers write it: ISO, day.month.year or day/month/year.
@@ -290,7 +291,7 @@ QString CommissioningReport::html() const
                      escaped(tr("%1 strings checked against the design: %2 FAIL by the "
                                 "design checks")
                                  .arg(locale.toString(checked), locale.toString(designFail))),
-                     escaped(tr("%1 FAIL by the tester \u00b7 %2 more by the design checks")
+                     escaped(tr("%1 FAIL by the tester · %2 more by the design checks")
                                  .arg(locale.toString(testerFail), locale.toString(designOnly))));
         if (m_design.arrays.isEmpty()) {
             html += QStringLiteral("<p>%1</p>")
@@ -352,9 +353,8 @@ QString CommissioningReport::html() const
                        "<th>%11</th>"
                        "</tr></thead>")
             .arg(escaped(tr("String")), escaped(tr("Voc (V)")), escaped(tr("Voc expected (V)")),
-                 escaped(tr("Isc (A)")), escaped(tr("Isc at STC (A)")),
-                 escaped(tr("G (W/m\u00b2)")), escaped(tr("T (\u00b0C)")),
-                 escaped(tr("Riso (M\u03a9)")), escaped(tr("Continuity (\u03a9)")))
+                 escaped(tr("Isc (A)")), escaped(tr("Isc at STC (A)")), escaped(tr("G (W/m²)")),
+                 escaped(tr("T (°C)")), escaped(tr("Riso (MΩ)")), escaped(tr("Continuity (Ω)")))
             .arg(escaped(tr("Tester")), escaped(tr("Design checks")));
     for (int a = 0; a < (isEmpty() ? 0 : m_design.arrays.size()); ++a) {
         const SiteDesign::Array &array = m_design.arrays.at(a);
@@ -455,13 +455,13 @@ QString CommissioningReport::html() const
                 .arg(escaped(tr("The tester judges each record by its own limits. The design "
                                 "checks judge each string against the design of its array:")));
     for (const QString &item :
-         {tr("Module count: round(Voc \u00f7 (Voc_STC \u00d7 (1 + \u03b2 \u00d7 (T \u2212 25 "
-             "\u00b0C)))) equals the modules in series."),
-          tr("Voc against its neighbours: Voc brought to 25 \u00b0C with \u03b2 is within %1 % "
+         {tr("Module count: round(Voc ÷ (Voc_STC × (1 + β × (T − 25 "
+             "°C)))) equals the modules in series."),
+          tr("Voc against its neighbours: Voc brought to 25 °C with β is within %1 % "
              "of the median of the same array's strings.")
               .arg(number(m_design.tolerances.vocNeighbours, 1)),
-          tr("Isc at STC: Isc \u00d7 1000 \u00f7 G \u00f7 (1 + \u03b1 \u00d7 (T \u2212 25 "
-             "\u00b0C)) is within %1 % of Isc_STC; not checked below %2 W/m\u00b2.")
+          tr("Isc at STC: Isc × 1000 ÷ G ÷ (1 + α × (T − 25 "
+             "°C)) is within %1 % of Isc_STC; not checked below %2 W/m².")
               .arg(number(m_design.tolerances.iscStc, 1),
                    number(m_design.tolerances.minIrradiance, 0)),
           tr("Insulation: Riso at least the array's minimum."),
@@ -493,22 +493,22 @@ QString CommissioningReport::html() const
                   [](const A &a) { return tr("%1 V").arg(number(a.vocStc, 2)); });
         criterion(tr("Module Isc at STC"),
                   [](const A &a) { return tr("%1 A").arg(number(a.iscStc, 2)); });
-        criterion(tr("\u03b2 (Voc)"),
-                  [](const A &a) { return tr("%1 %/\u00b0C").arg(number(a.betaVoc, 3)); });
-        criterion(tr("\u03b1 (Isc)"),
-                  [](const A &a) { return tr("%1 %/\u00b0C").arg(number(a.alphaIsc, 3)); });
-        criterion(tr("System voltage (N \u00d7 Voc_STC \u00d7 1.25)"),
+        criterion(tr("β (Voc)"),
+                  [](const A &a) { return tr("%1 %/°C").arg(number(a.betaVoc, 3)); });
+        criterion(tr("α (Isc)"),
+                  [](const A &a) { return tr("%1 %/°C").arg(number(a.alphaIsc, 3)); });
+        criterion(tr("System voltage (N × Voc_STC × 1.25)"),
                   [](const A &a) { return tr("%1 V").arg(number(a.systemVoltage(), 0)); });
         criterion(tr("Insulation test voltage"), [](const A &a) {
             const QString value = tr("%1 V").arg(number(a.effectiveInsulationTestVoltage(), 0));
             return a.insulationTestVoltage ? value : tr("%1 (by the system voltage)").arg(value);
         });
         criterion(tr("Insulation minimum"), [](const A &a) {
-            const QString value = tr("%1 M\u03a9").arg(number(a.effectiveInsulationMin(), 2));
+            const QString value = tr("%1 MΩ").arg(number(a.effectiveInsulationMin(), 2));
             return a.insulationMin ? value : tr("%1 (by the system voltage)").arg(value);
         });
         criterion(tr("Continuity maximum"), [](const A &a) {
-            return a.continuityMax ? tr("%1 \u03a9").arg(number(*a.continuityMax, 2))
+            return a.continuityMax ? tr("%1 Ω").arg(number(*a.continuityMax, 2))
                                    : tr("not checked");
         });
         html += QStringLiteral("</table>");
@@ -599,7 +599,9 @@ bool CommissioningReport::writePdf(QIODevice *device) const
         painter.setPen(Qt::black);
         const QRectF headerBox(body.left(), headerBase - mmToDots(6), body.width(), mmToDots(6));
         painter.setFont(bold);
-        painter.drawText(headerBox, Qt::AlignLeft | Qt::AlignBottom, heading);
+        painter.drawText(
+            headerBox, Qt::AlignLeft | Qt::AlignBottom,
+            painter.fontMetrics().elidedText(heading, Qt::ElideRight, int(body.width() * 0.6)));
         painter.setFont(small);
         painter.drawText(headerBox, Qt::AlignRight | Qt::AlignBottom, title());
         painter.setPen(QPen(Qt::darkGray, mmToDots(0.2)));
