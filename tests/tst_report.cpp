@@ -294,9 +294,10 @@ private slots:
             site.arrays[0].betaVoc = -400.0;
         }
         const QByteArray received = csv.toUtf8();
-        const CommissioningReport report(
-            tableOf(received), site,
-            ReportTrace::of(received, QDateTime(), 0, QStringLiteral("results.csv")));
+        const CommissioningReport report(tableOf(received), site,
+                                         ReportTrace::of(received,
+                                                         QDateTime(QDate(2024, 5, 2), QTime(10, 0)),
+                                                         0, QStringLiteral("results.csv")));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("report.pdf"));
         QString error;
@@ -311,6 +312,11 @@ private slots:
         }
         const QString all = flat(text.join(QLatin1Char(' ')));
         QVERIFY2(all.contains(expected), qPrintable(all.left(2000)));
+        // The date of the tests: the site's rows' dates (ISO or day.month.year) when there are
+        // any, else the day of the download.
+        const QString testDate = report.isEmpty() ? QStringLiteral("Date of the tests 5/2/2024 ")
+                                                  : QStringLiteral("Date of the tests 4/15/2024 ");
+        QVERIFY2(all.contains(testDate), qPrintable(all.left(600)));
         QVERIFY2(all.contains(QStringLiteral("file results.csv")), qPrintable(all.right(600)));
         QVERIFY(all.contains(QString::fromLatin1(
             QCryptographicHash::hash(received, QCryptographicHash::Sha256).toHex())));
