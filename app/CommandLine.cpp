@@ -79,6 +79,7 @@ CommandLine::CommandLine(const QStringList &arguments)
         NoEuropeanOption, tr("Saves the results as received (also without either option).")));
     parser.addOption(
         QCommandLineOption(QuietOption, tr("Shows no progress, only what went wrong.")));
+    SummaryCommand::addOptions(parser);
     for (const char *name : QtValueOptions)
         addHiddenOption(parser, name, true);
     for (const char *name : QtFlagOptions)
@@ -95,6 +96,9 @@ CommandLine::CommandLine(const QStringList &arguments)
         act = Action::UsageError;
         error = tr("Unexpected argument '%1'.", "%1 is the argument as the user typed it")
                     .arg(parser.positionalArguments().constFirst());
+    } else if (SummaryCommand::isAsked(parser)) {
+        summaryWith = SummaryCommand::read(parser, &error);
+        act = error.isEmpty() ? Action::Summary : Action::UsageError;
     } else {
         readDownloadOptions();
     }
@@ -150,13 +154,14 @@ void CommandLine::readDownloadOptions()
 QString CommandLine::helpText() const
 {
     QString text = parser.helpText();
-    text += QLatin1Char('\n') + tr("Exit status of --download:") + QLatin1Char('\n');
+    text += QLatin1Char('\n') + tr("Exit status of --download and --summary:") + QLatin1Char('\n');
     const QList<QPair<int, QString>> statuses = {
         {HeadlessDownload::Saved, tr("the results are saved")},
         {UsageErrorStatus, tr("the command line is wrong")},
         {HeadlessDownload::PortNotOpened, tr("the port could not be opened")},
         {HeadlessDownload::LostBeforeData, tr("the line was lost before any data came")},
         {HeadlessDownload::NotWritten, tr("the file could not be written")},
+        {SummaryCommand::Incomplete, tr("saved or read, but the data may be incomplete")},
         {HeadlessDownload::Interrupted + 2, tr("interrupted with Ctrl+C (SIGINT)")},
         {HeadlessDownload::Interrupted + 15, tr("stopped with SIGTERM")},
     };

@@ -2,6 +2,7 @@
 #define MARLUNE_COMMANDLINE_H
 
 #include "app/HeadlessDownload.h"
+#include "app/SummaryCommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -22,6 +23,7 @@ public:
         ShowVersion, // print versionText(), exit 0
         UsageError,  // print errorText() and helpText() to the error stream, exit 2
         Download,    // download without a window, as downloadOptions() say
+        Summary,     // print a saved file's summary, as summaryOptions() say
     };
 
     // The exit status after a usage error.
@@ -32,6 +34,7 @@ public:
     Action action() const { return act; }
     // What --download is to do.
     HeadlessDownload::Options downloadOptions() const { return downloadWith; }
+    SummaryCommand::Options summaryOptions() const { return summaryWith; }
     // Why the arguments were refused, one line.
     QString errorText() const { return error; }
     // Usage, description, options and where the user guide lies, in the language of
@@ -45,6 +48,7 @@ private:
     Action act = Action::RunWindow;
     QString error;
     HeadlessDownload::Options downloadWith;
+    SummaryCommand::Options summaryWith;
 
     void readDownloadOptions();
 };

@@ -1,4 +1,5 @@
 #include "app/HeadlessDownload.h"
+#include "app/SummaryCommand.h"
 
 #include "download/DownloadSession.h"
 #include "download/PortErrorText.h"
@@ -164,7 +165,8 @@ int HeadlessDownload::save()
         // Without a name there is no suffix to judge by: the conversion asked for applies.
         const SaveStep::Outcome outcome = SaveStep::toStandardOutput(session->data(), european);
         say(outcome.headline);
-        return outcome.saved() ? Saved : NotWritten;
+        return outcome.saved() ? SummaryCommand::report(session->data(), stderr, options.quiet)
+                               : NotWritten;
     }
     const SaveStep::Outcome outcome = SaveStep::toFile(session->data(), options.output, european);
     if (outcome.europeanRefused)
@@ -172,7 +174,8 @@ int HeadlessDownload::save()
     if (!outcome.saved() || !options.quiet)
         say(outcome.headline);
     say(outcome.reason);
-    return outcome.saved() ? Saved : NotWritten;
+    return outcome.saved() ? SummaryCommand::report(session->data(), stderr, options.quiet)
+                           : NotWritten;
 }
 
 void HeadlessDownload::say(const QString &line)

@@ -12,6 +12,7 @@ namespace Ui {
 class MainWindow;
 }
 
+class CompletenessIndicator;
 class DownloadSession;
 class QProgressBar;
 
@@ -45,6 +46,8 @@ private slots:
     void showAbout();
     void showHelp();
     void convertDataToggled(bool checked);
+    // View > Results: the data on screen as results, in a window of its own.
+    void showResults();
 
 private:
     void sessionFailed(const QString &reason);
@@ -60,6 +63,7 @@ private:
     OutputBox output;
     DownloadSession *session = nullptr;
     QProgressBar *progressBar = nullptr;
+    CompletenessIndicator *completeness = nullptr;
     QString lastSavedFile;
     // Whether lastSavedFile holds the data on screen, so that Open shows what the user sees.
     bool savedFileHoldsData = false;
