@@ -96,10 +96,6 @@
         <translation>--read-timeout benötigt eine ganze Zahl von Millisekunden, nicht „%1“.</translation>
     </message>
     <message>
-        <source>Exit status of --download:</source>
-        <translation>Exit-Status von --download:</translation>
-    </message>
-    <message>
         <source>the results are saved</source>
         <translation>die Ergebnisse sind gespeichert</translation>
     </message>
@@ -126,6 +122,14 @@
     <message>
         <source>stopped with SIGTERM</source>
         <translation>mit SIGTERM beendet</translation>
+    </message>
+    <message>
+        <source>Exit status of --download and --summary:</source>
+        <translation>Exit-Status von --download und --summary:</translation>
+    </message>
+    <message>
+        <source>saved or read, but the data may be incomplete</source>
+        <translation>gespeichert oder gelesen, aber die Daten sind womöglich unvollständig</translation>
     </message>
 </context>
 <context>
@@ -465,6 +469,18 @@
         <source>Failed to connect. Please check the device is connected and switched on</source>
         <translation>Verbindung fehlgeschlagen. Bitte prüfen Sie, ob das Gerät angeschlossen und eingeschaltet ist</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Shows the downloaded data as a table of results with a summary and a chart</source>
+        <translation>Zeigt die heruntergeladenen Daten als Ergebnistabelle mit Zusammenfassung und Diagramm</translation>
+    </message>
 </context>
 <context>
     <name>PortErrorText</name>
@@ -504,6 +520,25 @@
     </message>
 </context>
 <context>
+    <name>ResultsChart</name>
+    <message>
+        <source>This column holds no numbers to draw.</source>
+        <translation>Diese Spalte enthält keine Zahlen zum Darstellen.</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Maximum: %1</translation>
+    </message>
+    <message>
+        <source>Minimum: %1</source>
+        <translation>Minimum: %1</translation>
+    </message>
+    <message>
+        <source>Bars: %1</source>
+        <translation>Balken: %1</translation>
+    </message>
+</context>
+<context>
     <name>ResultsCheck</name>
     <message>
         <source>%1 more lines with the same warning are not listed.</source>
@@ -535,6 +570,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsFilterModel</name>
+    <message>
+        <source>The tester failed this record.</source>
+        <translation>Das Prüfgerät hat diesen Datensatz als nicht bestanden bewertet.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsSummary</name>
     <message>
         <source>%1 records</source>
@@ -543,6 +585,100 @@
     <message>
         <source>%1 records · %2 PASS · %3 FAIL</source>
         <translation>%1 Datensätze · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Filter: text in any column</source>
+        <translation>Filter: Text in einer beliebigen Spalte</translation>
+    </message>
+    <message>
+        <source>Failed only</source>
+        <translation>Nur nicht bestandene</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Saves the rows shown as a CSV file</source>
+        <translation>Speichert die angezeigten Zeilen als CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Werte:</translation>
+    </message>
+    <message>
+        <source>Labels:</source>
+        <translation>Beschriftung:</translation>
+    </message>
+    <message>
+        <source>Groups:</source>
+        <translation>Gruppen:</translation>
+    </message>
+    <message>
+        <source>Save Chart...</source>
+        <translation>Diagramm speichern...</translation>
+    </message>
+    <message>
+        <source>Saves the chart as a PNG or SVG image</source>
+        <translation>Speichert das Diagramm als PNG- oder SVG-Bild</translation>
+    </message>
+    <message>
+        <source>Results: %1</source>
+        <comment>%1 is the name of the download or file</comment>
+        <translation>Ergebnisse: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records shown</source>
+        <comment>%1 and %2 are counts</comment>
+        <translation>%1 von %2 Datensätzen angezeigt</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Export the rows shown</source>
+        <translation>Angezeigte Zeilen exportieren</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>SVG-Bilder (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Diagramm speichern</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Das Diagramm konnte nicht als „%1“ gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -556,6 +692,45 @@
         <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
         <comment>%1 is a file name</comment>
         <translation>Das europäische Format gilt nur für .csv-Dateien; „%1“ wird so geschrieben, wie es empfangen wurde.</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the warnings that its data may be incomplete.</source>
+        <translation>Gibt die Zusammenfassung einer gespeicherten .csv- oder .txt-Datei aus (Datensätze, PASS, FAIL) und die Warnungen, dass ihre Daten unvollständig sein könnten.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --summary</comment>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>The form of --summary: text (the default) or json.</source>
+        <translation>Die Form von --summary: text (Standard) oder json.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <comment>value name of --format</comment>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>--format needs --summary.</source>
+        <translation>--format benötigt --summary.</translation>
+    </message>
+    <message>
+        <source>--summary and --download exclude each other.</source>
+        <translation>--summary und --download schließen einander aus.</translation>
+    </message>
+    <message>
+        <source>--format takes text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format erwartet text oder json, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Die Datei „%1“ konnte nicht gelesen werden: %2</translation>
     </message>
 </context>
 </TS>

@@ -96,10 +96,6 @@
         <translation>--read-timeout needs a whole number of milliseconds, not &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Exit status of --download:</source>
-        <translation>Exit status of --download:</translation>
-    </message>
-    <message>
         <source>the results are saved</source>
         <translation>the results are saved</translation>
     </message>
@@ -126,6 +122,14 @@
     <message>
         <source>stopped with SIGTERM</source>
         <translation>stopped with SIGTERM</translation>
+    </message>
+    <message>
+        <source>Exit status of --download and --summary:</source>
+        <translation>Exit status of --download and --summary:</translation>
+    </message>
+    <message>
+        <source>saved or read, but the data may be incomplete</source>
+        <translation>saved or read, but the data may be incomplete</translation>
     </message>
 </context>
 <context>
@@ -465,6 +469,18 @@
         <source>Failed to connect. Please check the device is connected and switched on</source>
         <translation>Failed to connect. Please check the device is connected and switched on</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Shows the downloaded data as a table of results with a summary and a chart</source>
+        <translation>Shows the downloaded data as a table of results with a summary and a chart</translation>
+    </message>
 </context>
 <context>
     <name>PortErrorText</name>
@@ -504,6 +520,25 @@
     </message>
 </context>
 <context>
+    <name>ResultsChart</name>
+    <message>
+        <source>This column holds no numbers to draw.</source>
+        <translation>This column holds no numbers to draw.</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Maximum: %1</translation>
+    </message>
+    <message>
+        <source>Minimum: %1</source>
+        <translation>Minimum: %1</translation>
+    </message>
+    <message>
+        <source>Bars: %1</source>
+        <translation>Bars: %1</translation>
+    </message>
+</context>
+<context>
     <name>ResultsCheck</name>
     <message>
         <source>%1 more lines with the same warning are not listed.</source>
@@ -535,6 +570,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsFilterModel</name>
+    <message>
+        <source>The tester failed this record.</source>
+        <translation>The tester failed this record.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsSummary</name>
     <message>
         <source>%1 records</source>
@@ -543,6 +585,100 @@
     <message>
         <source>%1 records · %2 PASS · %3 FAIL</source>
         <translation>%1 records · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Filter: text in any column</source>
+        <translation>Filter: text in any column</translation>
+    </message>
+    <message>
+        <source>Failed only</source>
+        <translation>Failed only</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>Saves the rows shown as a CSV file</source>
+        <translation>Saves the rows shown as a CSV file</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Values:</translation>
+    </message>
+    <message>
+        <source>Labels:</source>
+        <translation>Labels:</translation>
+    </message>
+    <message>
+        <source>Groups:</source>
+        <translation>Groups:</translation>
+    </message>
+    <message>
+        <source>Save Chart...</source>
+        <translation>Save Chart...</translation>
+    </message>
+    <message>
+        <source>Saves the chart as a PNG or SVG image</source>
+        <translation>Saves the chart as a PNG or SVG image</translation>
+    </message>
+    <message>
+        <source>Results: %1</source>
+        <comment>%1 is the name of the download or file</comment>
+        <translation>Results: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records shown</source>
+        <comment>%1 and %2 are counts</comment>
+        <translation>%1 of %2 records shown</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Export the rows shown</source>
+        <translation>Export the rows shown</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>Comma Separated Value files (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>SVG images (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Save the chart</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>The chart could not be saved as &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -556,6 +692,45 @@
         <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
         <comment>%1 is a file name</comment>
         <translation>The European format applies to .csv files only; &quot;%1&quot; is written as received.</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the warnings that its data may be incomplete.</source>
+        <translation>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the warnings that its data may be incomplete.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --summary</comment>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>The form of --summary: text (the default) or json.</source>
+        <translation>The form of --summary: text (the default) or json.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <comment>value name of --format</comment>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>--format needs --summary.</source>
+        <translation>--format needs --summary.</translation>
+    </message>
+    <message>
+        <source>--summary and --download exclude each other.</source>
+        <translation>--summary and --download exclude each other.</translation>
+    </message>
+    <message>
+        <source>--format takes text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format takes text or json, not &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>The file &quot;%1&quot; could not be read: %2</translation>
     </message>
 </context>
 </TS>

@@ -96,10 +96,6 @@
         <translation>--read-timeout necesita un número entero de milisegundos, no «%1».</translation>
     </message>
     <message>
-        <source>Exit status of --download:</source>
-        <translation>Estado de salida de --download:</translation>
-    </message>
-    <message>
         <source>the results are saved</source>
         <translation>los resultados se han guardado</translation>
     </message>
@@ -126,6 +122,14 @@
     <message>
         <source>stopped with SIGTERM</source>
         <translation>detenido con SIGTERM</translation>
+    </message>
+    <message>
+        <source>Exit status of --download and --summary:</source>
+        <translation>Estado de salida de --download y --summary:</translation>
+    </message>
+    <message>
+        <source>saved or read, but the data may be incomplete</source>
+        <translation>guardado o leído, pero los datos pueden estar incompletos</translation>
     </message>
 </context>
 <context>
@@ -465,6 +469,18 @@
         <source>Failed to connect. Please check the device is connected and switched on</source>
         <translation>Error de conexión. Compruebe que el equipo está conectado y encendido</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Shows the downloaded data as a table of results with a summary and a chart</source>
+        <translation>Muestra los datos descargados como una tabla de resultados con un resumen y un gráfico</translation>
+    </message>
 </context>
 <context>
     <name>PortErrorText</name>
@@ -504,6 +520,25 @@
     </message>
 </context>
 <context>
+    <name>ResultsChart</name>
+    <message>
+        <source>This column holds no numbers to draw.</source>
+        <translation>Esta columna no contiene números que dibujar.</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Máximo: %1</translation>
+    </message>
+    <message>
+        <source>Minimum: %1</source>
+        <translation>Mínimo: %1</translation>
+    </message>
+    <message>
+        <source>Bars: %1</source>
+        <translation>Barras: %1</translation>
+    </message>
+</context>
+<context>
     <name>ResultsCheck</name>
     <message>
         <source>%1 more lines with the same warning are not listed.</source>
@@ -535,6 +570,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsFilterModel</name>
+    <message>
+        <source>The tester failed this record.</source>
+        <translation>El comprobador ha dado este registro por no superado.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsSummary</name>
     <message>
         <source>%1 records</source>
@@ -543,6 +585,100 @@
     <message>
         <source>%1 records · %2 PASS · %3 FAIL</source>
         <translation>%1 registros · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>Filter: text in any column</source>
+        <translation>Filtro: texto en cualquier columna</translation>
+    </message>
+    <message>
+        <source>Failed only</source>
+        <translation>Solo fallidos</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Saves the rows shown as a CSV file</source>
+        <translation>Guarda las filas mostradas como archivo CSV</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Valores:</translation>
+    </message>
+    <message>
+        <source>Labels:</source>
+        <translation>Etiquetas:</translation>
+    </message>
+    <message>
+        <source>Groups:</source>
+        <translation>Grupos:</translation>
+    </message>
+    <message>
+        <source>Save Chart...</source>
+        <translation>Guardar gráfico...</translation>
+    </message>
+    <message>
+        <source>Saves the chart as a PNG or SVG image</source>
+        <translation>Guarda el gráfico como imagen PNG o SVG</translation>
+    </message>
+    <message>
+        <source>Results: %1</source>
+        <comment>%1 is the name of the download or file</comment>
+        <translation>Resultados: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records shown</source>
+        <comment>%1 and %2 are counts</comment>
+        <translation>%1 de %2 registros mostrados</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Export the rows shown</source>
+        <translation>Exportar las filas mostradas</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>Imágenes SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Guardar el gráfico</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>No se pudo guardar el gráfico como «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -556,6 +692,45 @@
         <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
         <comment>%1 is a file name</comment>
         <translation>El formato europeo solo se aplica a archivos .csv; «%1» se escribe tal como se recibió.</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the warnings that its data may be incomplete.</source>
+        <translation>Muestra el resumen de un archivo .csv o .txt guardado (registros, PASS, FAIL) y los avisos de que sus datos pueden estar incompletos.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --summary</comment>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>The form of --summary: text (the default) or json.</source>
+        <translation>La forma de --summary: text (predeterminada) o json.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <comment>value name of --format</comment>
+        <translation>formato</translation>
+    </message>
+    <message>
+        <source>--format needs --summary.</source>
+        <translation>--format necesita --summary.</translation>
+    </message>
+    <message>
+        <source>--summary and --download exclude each other.</source>
+        <translation>--summary y --download se excluyen mutuamente.</translation>
+    </message>
+    <message>
+        <source>--format takes text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format admite text o json, no «%1».</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>No se pudo leer el archivo «%1»: %2</translation>
     </message>
 </context>
 </TS>

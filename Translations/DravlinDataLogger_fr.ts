@@ -96,10 +96,6 @@
         <translation>--read-timeout attend un nombre entier de millisecondes, pas « %1 ».</translation>
     </message>
     <message>
-        <source>Exit status of --download:</source>
-        <translation>Code de sortie de --download :</translation>
-    </message>
-    <message>
         <source>the results are saved</source>
         <translation>les résultats sont enregistrés</translation>
     </message>
@@ -126,6 +122,14 @@
     <message>
         <source>stopped with SIGTERM</source>
         <translation>arrêté par SIGTERM</translation>
+    </message>
+    <message>
+        <source>Exit status of --download and --summary:</source>
+        <translation>Code de sortie de --download et --summary :</translation>
+    </message>
+    <message>
+        <source>saved or read, but the data may be incomplete</source>
+        <translation>enregistré ou lu, mais les données sont peut-être incomplètes</translation>
     </message>
 </context>
 <context>
@@ -465,6 +469,18 @@
         <source>Failed to connect. Please check the device is connected and switched on</source>
         <translation>Échec de la connexion. Veuillez vérifier que l&apos;appareil est branché et allumé</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Shows the downloaded data as a table of results with a summary and a chart</source>
+        <translation>Affiche les données téléchargées sous forme de tableau de résultats avec un résumé et un graphique</translation>
+    </message>
 </context>
 <context>
     <name>PortErrorText</name>
@@ -504,6 +520,25 @@
     </message>
 </context>
 <context>
+    <name>ResultsChart</name>
+    <message>
+        <source>This column holds no numbers to draw.</source>
+        <translation>Cette colonne ne contient aucun nombre à tracer.</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Maximum : %1</translation>
+    </message>
+    <message>
+        <source>Minimum: %1</source>
+        <translation>Minimum : %1</translation>
+    </message>
+    <message>
+        <source>Bars: %1</source>
+        <translation>Barres : %1</translation>
+    </message>
+</context>
+<context>
     <name>ResultsCheck</name>
     <message>
         <source>%1 more lines with the same warning are not listed.</source>
@@ -535,6 +570,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsFilterModel</name>
+    <message>
+        <source>The tester failed this record.</source>
+        <translation>Le testeur a jugé cet enregistrement non conforme.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsSummary</name>
     <message>
         <source>%1 records</source>
@@ -543,6 +585,100 @@
     <message>
         <source>%1 records · %2 PASS · %3 FAIL</source>
         <translation>%1 enregistrements · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>Filter: text in any column</source>
+        <translation>Filtre : texte dans n&apos;importe quelle colonne</translation>
+    </message>
+    <message>
+        <source>Failed only</source>
+        <translation>Échecs seulement</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Saves the rows shown as a CSV file</source>
+        <translation>Enregistre les lignes affichées dans un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Valeurs :</translation>
+    </message>
+    <message>
+        <source>Labels:</source>
+        <translation>Étiquettes :</translation>
+    </message>
+    <message>
+        <source>Groups:</source>
+        <translation>Groupes :</translation>
+    </message>
+    <message>
+        <source>Save Chart...</source>
+        <translation>Enregistrer le graphique...</translation>
+    </message>
+    <message>
+        <source>Saves the chart as a PNG or SVG image</source>
+        <translation>Enregistre le graphique en image PNG ou SVG</translation>
+    </message>
+    <message>
+        <source>Results: %1</source>
+        <comment>%1 is the name of the download or file</comment>
+        <translation>Résultats : %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records shown</source>
+        <comment>%1 and %2 are counts</comment>
+        <translation>%1 enregistrements affichés sur %2</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Export the rows shown</source>
+        <translation>Exporter les lignes affichées</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>Images SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Enregistrer le graphique</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Impossible d&apos;enregistrer le graphique sous « %1 » : %2</translation>
     </message>
 </context>
 <context>
@@ -556,6 +692,45 @@
         <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
         <comment>%1 is a file name</comment>
         <translation>Le format européen ne s&apos;applique qu&apos;aux fichiers .csv ; « %1 » est écrit tel que reçu.</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the warnings that its data may be incomplete.</source>
+        <translation>Affiche le résumé d&apos;un fichier .csv ou .txt enregistré (enregistrements, PASS, FAIL) et les avertissements indiquant que ses données sont peut-être incomplètes.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --summary</comment>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>The form of --summary: text (the default) or json.</source>
+        <translation>La forme de --summary : text (par défaut) ou json.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <comment>value name of --format</comment>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>--format needs --summary.</source>
+        <translation>--format nécessite --summary.</translation>
+    </message>
+    <message>
+        <source>--summary and --download exclude each other.</source>
+        <translation>--summary et --download s&apos;excluent mutuellement.</translation>
+    </message>
+    <message>
+        <source>--format takes text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format accepte text ou json, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Impossible de lire le fichier « %1 » : %2</translation>
     </message>
 </context>
 </TS>

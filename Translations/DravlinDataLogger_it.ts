@@ -96,10 +96,6 @@
         <translation>--read-timeout richiede un numero intero di millisecondi, non «%1».</translation>
     </message>
     <message>
-        <source>Exit status of --download:</source>
-        <translation>Stato di uscita di --download:</translation>
-    </message>
-    <message>
         <source>the results are saved</source>
         <translation>i risultati sono stati salvati</translation>
     </message>
@@ -126,6 +122,14 @@
     <message>
         <source>stopped with SIGTERM</source>
         <translation>terminato con SIGTERM</translation>
+    </message>
+    <message>
+        <source>Exit status of --download and --summary:</source>
+        <translation>Stato di uscita di --download e --summary:</translation>
+    </message>
+    <message>
+        <source>saved or read, but the data may be incomplete</source>
+        <translation>salvato o letto, ma i dati potrebbero essere incompleti</translation>
     </message>
 </context>
 <context>
@@ -465,6 +469,18 @@
         <source>Failed to connect. Please check the device is connected and switched on</source>
         <translation>Connessione non riuscita. Verificare che lo strumento sia collegato e acceso</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Shows the downloaded data as a table of results with a summary and a chart</source>
+        <translation>Mostra i dati scaricati come tabella dei risultati con un riepilogo e un grafico</translation>
+    </message>
 </context>
 <context>
     <name>PortErrorText</name>
@@ -504,6 +520,25 @@
     </message>
 </context>
 <context>
+    <name>ResultsChart</name>
+    <message>
+        <source>This column holds no numbers to draw.</source>
+        <translation>Questa colonna non contiene numeri da disegnare.</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Massimo: %1</translation>
+    </message>
+    <message>
+        <source>Minimum: %1</source>
+        <translation>Minimo: %1</translation>
+    </message>
+    <message>
+        <source>Bars: %1</source>
+        <translation>Barre: %1</translation>
+    </message>
+</context>
+<context>
     <name>ResultsCheck</name>
     <message>
         <source>%1 more lines with the same warning are not listed.</source>
@@ -535,6 +570,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsFilterModel</name>
+    <message>
+        <source>The tester failed this record.</source>
+        <translation>Lo strumento ha giudicato questo record non superato.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsSummary</name>
     <message>
         <source>%1 records</source>
@@ -543,6 +585,100 @@
     <message>
         <source>%1 records · %2 PASS · %3 FAIL</source>
         <translation>%1 record · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabella</translation>
+    </message>
+    <message>
+        <source>Filter: text in any column</source>
+        <translation>Filtro: testo in qualsiasi colonna</translation>
+    </message>
+    <message>
+        <source>Failed only</source>
+        <translation>Solo non superati</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Esporta CSV...</translation>
+    </message>
+    <message>
+        <source>Saves the rows shown as a CSV file</source>
+        <translation>Salva le righe visualizzate come file CSV</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Valori:</translation>
+    </message>
+    <message>
+        <source>Labels:</source>
+        <translation>Etichette:</translation>
+    </message>
+    <message>
+        <source>Groups:</source>
+        <translation>Gruppi:</translation>
+    </message>
+    <message>
+        <source>Save Chart...</source>
+        <translation>Salva grafico...</translation>
+    </message>
+    <message>
+        <source>Saves the chart as a PNG or SVG image</source>
+        <translation>Salva il grafico come immagine PNG o SVG</translation>
+    </message>
+    <message>
+        <source>Results: %1</source>
+        <comment>%1 is the name of the download or file</comment>
+        <translation>Risultati: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records shown</source>
+        <comment>%1 and %2 are counts</comment>
+        <translation>%1 di %2 record visualizzati</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuna)</translation>
+    </message>
+    <message>
+        <source>Export the rows shown</source>
+        <translation>Esporta le righe visualizzate</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Tutti i file (*.*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Immagini PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>Immagini SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Salva il grafico</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Impossibile salvare il grafico come «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -556,6 +692,45 @@
         <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
         <comment>%1 is a file name</comment>
         <translation>Il formato europeo si applica solo ai file .csv; «%1» viene scritto così come ricevuto.</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the warnings that its data may be incomplete.</source>
+        <translation>Stampa il riepilogo di un file .csv o .txt salvato (record, PASS, FAIL) e gli avvisi che i suoi dati potrebbero essere incompleti.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --summary</comment>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>The form of --summary: text (the default) or json.</source>
+        <translation>La forma di --summary: text (predefinita) o json.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <comment>value name of --format</comment>
+        <translation>formato</translation>
+    </message>
+    <message>
+        <source>--format needs --summary.</source>
+        <translation>--format richiede --summary.</translation>
+    </message>
+    <message>
+        <source>--summary and --download exclude each other.</source>
+        <translation>--summary e --download si escludono a vicenda.</translation>
+    </message>
+    <message>
+        <source>--format takes text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format accetta text o json, non «%1».</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Impossibile leggere il file «%1»: %2</translation>
     </message>
 </context>
 </TS>

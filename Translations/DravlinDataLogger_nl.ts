@@ -96,10 +96,6 @@
         <translation>--read-timeout vereist een geheel aantal milliseconden, niet ‘%1’.</translation>
     </message>
     <message>
-        <source>Exit status of --download:</source>
-        <translation>Afsluitstatus van --download:</translation>
-    </message>
-    <message>
         <source>the results are saved</source>
         <translation>de resultaten zijn opgeslagen</translation>
     </message>
@@ -126,6 +122,14 @@
     <message>
         <source>stopped with SIGTERM</source>
         <translation>gestopt met SIGTERM</translation>
+    </message>
+    <message>
+        <source>Exit status of --download and --summary:</source>
+        <translation>Afsluitstatus van --download en --summary:</translation>
+    </message>
+    <message>
+        <source>saved or read, but the data may be incomplete</source>
+        <translation>opgeslagen of gelezen, maar de gegevens zijn mogelijk onvolledig</translation>
     </message>
 </context>
 <context>
@@ -465,6 +469,18 @@
         <source>Failed to connect. Please check the device is connected and switched on</source>
         <translation>Verbinding mislukt. Controleer of het apparaat is aangesloten en ingeschakeld</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Beeld</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultaten</translation>
+    </message>
+    <message>
+        <source>Shows the downloaded data as a table of results with a summary and a chart</source>
+        <translation>Toont de gedownloade gegevens als resultatentabel met een samenvatting en een grafiek</translation>
+    </message>
 </context>
 <context>
     <name>PortErrorText</name>
@@ -504,6 +520,25 @@
     </message>
 </context>
 <context>
+    <name>ResultsChart</name>
+    <message>
+        <source>This column holds no numbers to draw.</source>
+        <translation>Deze kolom bevat geen getallen om te tekenen.</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Maximum: %1</translation>
+    </message>
+    <message>
+        <source>Minimum: %1</source>
+        <translation>Minimum: %1</translation>
+    </message>
+    <message>
+        <source>Bars: %1</source>
+        <translation>Staven: %1</translation>
+    </message>
+</context>
+<context>
     <name>ResultsCheck</name>
     <message>
         <source>%1 more lines with the same warning are not listed.</source>
@@ -535,6 +570,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsFilterModel</name>
+    <message>
+        <source>The tester failed this record.</source>
+        <translation>De tester heeft dit record afgekeurd.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsSummary</name>
     <message>
         <source>%1 records</source>
@@ -543,6 +585,100 @@
     <message>
         <source>%1 records · %2 PASS · %3 FAIL</source>
         <translation>%1 records · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Resultaten</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabel</translation>
+    </message>
+    <message>
+        <source>Filter: text in any column</source>
+        <translation>Filter: tekst in een willekeurige kolom</translation>
+    </message>
+    <message>
+        <source>Failed only</source>
+        <translation>Alleen afgekeurd</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exporteren...</translation>
+    </message>
+    <message>
+        <source>Saves the rows shown as a CSV file</source>
+        <translation>Slaat de getoonde rijen op als CSV-bestand</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Grafiek</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Waarden:</translation>
+    </message>
+    <message>
+        <source>Labels:</source>
+        <translation>Labels:</translation>
+    </message>
+    <message>
+        <source>Groups:</source>
+        <translation>Groepen:</translation>
+    </message>
+    <message>
+        <source>Save Chart...</source>
+        <translation>Grafiek opslaan...</translation>
+    </message>
+    <message>
+        <source>Saves the chart as a PNG or SVG image</source>
+        <translation>Slaat de grafiek op als PNG- of SVG-afbeelding</translation>
+    </message>
+    <message>
+        <source>Results: %1</source>
+        <comment>%1 is the name of the download or file</comment>
+        <translation>Resultaten: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records shown</source>
+        <comment>%1 and %2 are counts</comment>
+        <translation>%1 van %2 records getoond</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(geen)</translation>
+    </message>
+    <message>
+        <source>Export the rows shown</source>
+        <translation>Getoonde rijen exporteren</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Alle bestanden (*.*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-afbeeldingen (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>SVG-afbeeldingen (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Grafiek opslaan</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>De grafiek kon niet worden opgeslagen als ‘%1’: %2</translation>
     </message>
 </context>
 <context>
@@ -556,6 +692,45 @@
         <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
         <comment>%1 is a file name</comment>
         <translation>De Europese notatie geldt alleen voor .csv-bestanden; ‘%1’ wordt geschreven zoals ontvangen.</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the warnings that its data may be incomplete.</source>
+        <translation>Toont de samenvatting van een opgeslagen .csv- of .txt-bestand (records, PASS, FAIL) en de waarschuwingen dat de gegevens mogelijk onvolledig zijn.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --summary</comment>
+        <translation>bestand</translation>
+    </message>
+    <message>
+        <source>The form of --summary: text (the default) or json.</source>
+        <translation>De vorm van --summary: text (standaard) of json.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <comment>value name of --format</comment>
+        <translation>formaat</translation>
+    </message>
+    <message>
+        <source>--format needs --summary.</source>
+        <translation>--format vereist --summary.</translation>
+    </message>
+    <message>
+        <source>--summary and --download exclude each other.</source>
+        <translation>--summary en --download sluiten elkaar uit.</translation>
+    </message>
+    <message>
+        <source>--format takes text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format accepteert text of json, niet &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Het bestand ‘%1’ kon niet worden gelezen: %2</translation>
     </message>
 </context>
 </TS>

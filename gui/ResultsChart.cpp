@@ -122,7 +122,7 @@ void ResultsChart::paintChart(QPainter &painter, const QRect &area) const
     const QString columnName = table->columns.value(value, QString::number(value + 1));
     painter.drawText(area.adjusted(8, 4, -8, 0), Qt::AlignLeft | Qt::AlignTop, columnName);
     painter.drawText(area.adjusted(8, 4, -8, 0), Qt::AlignRight | Qt::AlignTop,
-                     tr("%n bar(s)", nullptr, barCount));
+                     tr("Bars: %1").arg(QLocale().toString(barCount)));
 
     // The scale from 0 (or below it) to the highest value (or 0).
     double low = std::min(0.0, minimum);

@@ -88,9 +88,13 @@ ResultsWindow::ResultsWindow(const QByteArray &received, const QString &title, Q
 
     ui->chart->setTable(&model->table());
     fillChartChoosers();
-    for (QComboBox *box : {ui->valueBox, ui->labelBox, ui->groupBox})
+    for (QComboBox *box : {ui->valueBox, ui->labelBox, ui->groupBox}) {
+        // Long column names must not widen the window beyond its default size.
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(12);
         connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this,
                 &ResultsWindow::chartColumnsChosen);
+    }
     connect(ui->saveChartButton, &QPushButton::clicked, this, &ResultsWindow::saveChartAsked);
     connect(ui->tabs, &QTabWidget::currentChanged, this, &ResultsWindow::refreshChartRows);
     chartColumnsChosen();
