@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>Archive</name>
+    <message>
+        <source>the system refused</source>
+        <translation>das System hat abgelehnt</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message numerus="yes">
+        <source>another program kept the archive busy for more than %n second(s)</source>
+        <translation>
+            <numerusform>ein anderes Programm hat das Archiv länger als %n Sekunde belegt</numerusform>
+            <numerusform>ein anderes Programm hat das Archiv länger als %n Sekunden belegt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the archive cannot be written</source>
+        <translation>in das Archiv kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The archive %1 cannot be opened: %2</source>
+        <translation>Das Archiv %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The archive %1 was written by a newer version of this program. It was moved aside as %2 and a new archive was started.</source>
+        <translation>Das Archiv %1 wurde von einer neueren Version dieses Programms geschrieben. Es wurde als %2 beiseitegelegt, und ein neues Archiv wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>The archive %1 was damaged. It was moved aside as %2 and a new archive was started.</source>
+        <translation>Das Archiv %1 war beschädigt. Es wurde als %2 beiseitegelegt, und ein neues Archiv wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>es ist beschädigt</translation>
+    </message>
+    <message>
+        <source>The archive %1 is damaged and could not be moved aside (%2). It was left as it is, and downloads are not archived until it is moved or deleted.</source>
+        <translation>Das Archiv %1 ist beschädigt und konnte nicht beiseitegelegt werden (%2). Es bleibt, wie es ist, und Downloads werden nicht archiviert, bis es verschoben oder gelöscht wird.</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt SQL is not installed</source>
+        <translation>der SQLite-Treiber von Qt SQL ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>This download was not archived: %1</source>
+        <translation>Dieser Download wurde nicht archiviert: %1</translation>
+    </message>
+    <message>
+        <source>the archive is not open</source>
+        <translation>das Archiv ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive.</source>
+        <translation>Im Archiv gibt es keinen Download %1.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>

@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="en">
 <context>
+    <name>Archive</name>
+    <message>
+        <source>the system refused</source>
+        <translation>the system refused</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 is not a folder</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>the folder %1 cannot be created</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message numerus="yes">
+        <source>another program kept the archive busy for more than %n second(s)</source>
+        <translation>
+            <numerusform>another program kept the archive busy for more than %n second</numerusform>
+            <numerusform>another program kept the archive busy for more than %n seconds</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the archive cannot be written</source>
+        <translation>the archive cannot be written</translation>
+    </message>
+    <message>
+        <source>The archive %1 cannot be opened: %2</source>
+        <translation>The archive %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>The archive %1 was written by a newer version of this program. It was moved aside as %2 and a new archive was started.</source>
+        <translation>The archive %1 was written by a newer version of this program. It was moved aside as %2 and a new archive was started.</translation>
+    </message>
+    <message>
+        <source>The archive %1 was damaged. It was moved aside as %2 and a new archive was started.</source>
+        <translation>The archive %1 was damaged. It was moved aside as %2 and a new archive was started.</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>it is damaged</translation>
+    </message>
+    <message>
+        <source>The archive %1 is damaged and could not be moved aside (%2). It was left as it is, and downloads are not archived until it is moved or deleted.</source>
+        <translation>The archive %1 is damaged and could not be moved aside (%2). It was left as it is, and downloads are not archived until it is moved or deleted.</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt SQL is not installed</source>
+        <translation>the SQLite driver of Qt SQL is not installed</translation>
+    </message>
+    <message>
+        <source>This download was not archived: %1</source>
+        <translation>This download was not archived: %1</translation>
+    </message>
+    <message>
+        <source>the archive is not open</source>
+        <translation>the archive is not open</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive.</source>
+        <translation>There is no download %1 in the archive.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>

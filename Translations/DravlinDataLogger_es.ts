@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>Archive</name>
+    <message>
+        <source>the system refused</source>
+        <translation>el sistema lo rechazó</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 no es una carpeta</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message numerus="yes">
+        <source>another program kept the archive busy for more than %n second(s)</source>
+        <translation>
+            <numerusform>otro programa mantuvo ocupado el archivo histórico más de %n segundo</numerusform>
+            <numerusform>otro programa mantuvo ocupado el archivo histórico más de %n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the archive cannot be written</source>
+        <translation>no se puede escribir en el archivo histórico</translation>
+    </message>
+    <message>
+        <source>The archive %1 cannot be opened: %2</source>
+        <translation>No se puede abrir el archivo histórico %1: %2</translation>
+    </message>
+    <message>
+        <source>The archive %1 was written by a newer version of this program. It was moved aside as %2 and a new archive was started.</source>
+        <translation>El archivo histórico %1 lo escribió una versión más reciente de este programa. Se ha apartado como %2 y se ha empezado uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The archive %1 was damaged. It was moved aside as %2 and a new archive was started.</source>
+        <translation>El archivo histórico %1 estaba dañado. Se ha apartado como %2 y se ha empezado uno nuevo.</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <source>The archive %1 is damaged and could not be moved aside (%2). It was left as it is, and downloads are not archived until it is moved or deleted.</source>
+        <translation>El archivo histórico %1 está dañado y no se pudo apartar (%2). Se ha dejado como está, y las descargas no se archivan hasta que se mueva o se elimine.</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt SQL is not installed</source>
+        <translation>el controlador SQLite de Qt SQL no está instalado</translation>
+    </message>
+    <message>
+        <source>This download was not archived: %1</source>
+        <translation>Esta descarga no se ha archivado: %1</translation>
+    </message>
+    <message>
+        <source>the archive is not open</source>
+        <translation>el archivo histórico no está abierto</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive.</source>
+        <translation>No hay ninguna descarga %1 en el archivo histórico.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>

@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>Archive</name>
+    <message>
+        <source>the system refused</source>
+        <translation>le système a refusé</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message numerus="yes">
+        <source>another program kept the archive busy for more than %n second(s)</source>
+        <translation>
+            <numerusform>un autre programme a occupé l&apos;archive plus de %n seconde</numerusform>
+            <numerusform>un autre programme a occupé l&apos;archive plus de %n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the archive cannot be written</source>
+        <translation>l&apos;archive ne peut pas être écrite</translation>
+    </message>
+    <message>
+        <source>The archive %1 cannot be opened: %2</source>
+        <translation>L&apos;archive %1 ne peut pas être ouverte : %2</translation>
+    </message>
+    <message>
+        <source>The archive %1 was written by a newer version of this program. It was moved aside as %2 and a new archive was started.</source>
+        <translation>L&apos;archive %1 a été écrite par une version plus récente de ce programme. Elle a été mise de côté sous le nom %2 et une nouvelle archive a été commencée.</translation>
+    </message>
+    <message>
+        <source>The archive %1 was damaged. It was moved aside as %2 and a new archive was started.</source>
+        <translation>L&apos;archive %1 était endommagée. Elle a été mise de côté sous le nom %2 et une nouvelle archive a été commencée.</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>elle est endommagée</translation>
+    </message>
+    <message>
+        <source>The archive %1 is damaged and could not be moved aside (%2). It was left as it is, and downloads are not archived until it is moved or deleted.</source>
+        <translation>L&apos;archive %1 est endommagée et n&apos;a pas pu être mise de côté (%2). Elle est laissée telle quelle, et les téléchargements ne sont pas archivés tant qu&apos;elle n&apos;est pas déplacée ou supprimée.</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt SQL is not installed</source>
+        <translation>le pilote SQLite de Qt SQL n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>This download was not archived: %1</source>
+        <translation>Ce téléchargement n&apos;a pas été archivé : %1</translation>
+    </message>
+    <message>
+        <source>the archive is not open</source>
+        <translation>l&apos;archive n&apos;est pas ouverte</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive.</source>
+        <translation>Il n&apos;y a pas de téléchargement %1 dans l&apos;archive.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>

@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
 <context>
+    <name>Archive</name>
+    <message>
+        <source>the system refused</source>
+        <translation>il sistema ha rifiutato</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 non è una cartella</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>non è possibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>il disco è pieno</translation>
+    </message>
+    <message numerus="yes">
+        <source>another program kept the archive busy for more than %n second(s)</source>
+        <translation>
+            <numerusform>un altro programma ha tenuto occupato l&apos;archivio per più di %n secondo</numerusform>
+            <numerusform>un altro programma ha tenuto occupato l&apos;archivio per più di %n secondi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the archive cannot be written</source>
+        <translation>non è possibile scrivere nell&apos;archivio</translation>
+    </message>
+    <message>
+        <source>The archive %1 cannot be opened: %2</source>
+        <translation>Non è possibile aprire l&apos;archivio %1: %2</translation>
+    </message>
+    <message>
+        <source>The archive %1 was written by a newer version of this program. It was moved aside as %2 and a new archive was started.</source>
+        <translation>L&apos;archivio %1 è stato scritto da una versione più recente di questo programma. È stato messo da parte come %2 ed è stato iniziato un nuovo archivio.</translation>
+    </message>
+    <message>
+        <source>The archive %1 was damaged. It was moved aside as %2 and a new archive was started.</source>
+        <translation>L&apos;archivio %1 era danneggiato. È stato messo da parte come %2 ed è stato iniziato un nuovo archivio.</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>è danneggiato</translation>
+    </message>
+    <message>
+        <source>The archive %1 is damaged and could not be moved aside (%2). It was left as it is, and downloads are not archived until it is moved or deleted.</source>
+        <translation>L&apos;archivio %1 è danneggiato e non è stato possibile metterlo da parte (%2). È stato lasciato com&apos;è e gli scaricamenti non vengono archiviati finché non viene spostato o eliminato.</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt SQL is not installed</source>
+        <translation>il driver SQLite di Qt SQL non è installato</translation>
+    </message>
+    <message>
+        <source>This download was not archived: %1</source>
+        <translation>Questo scaricamento non è stato archiviato: %1</translation>
+    </message>
+    <message>
+        <source>the archive is not open</source>
+        <translation>l&apos;archivio non è aperto</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive.</source>
+        <translation>Nell&apos;archivio non c&apos;è nessuno scaricamento %1.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>

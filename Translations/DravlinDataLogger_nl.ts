@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL" sourcelanguage="en">
 <context>
+    <name>Archive</name>
+    <message>
+        <source>the system refused</source>
+        <translation>het systeem weigerde</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 is geen map</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>de map %1 kan niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>de schijf is vol</translation>
+    </message>
+    <message numerus="yes">
+        <source>another program kept the archive busy for more than %n second(s)</source>
+        <translation>
+            <numerusform>een ander programma hield het archief langer dan %n seconde bezet</numerusform>
+            <numerusform>een ander programma hield het archief langer dan %n seconden bezet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the archive cannot be written</source>
+        <translation>er kan niet naar het archief worden geschreven</translation>
+    </message>
+    <message>
+        <source>The archive %1 cannot be opened: %2</source>
+        <translation>Het archief %1 kan niet worden geopend: %2</translation>
+    </message>
+    <message>
+        <source>The archive %1 was written by a newer version of this program. It was moved aside as %2 and a new archive was started.</source>
+        <translation>Het archief %1 is geschreven door een nieuwere versie van dit programma. Het is opzijgezet als %2 en er is een nieuw archief begonnen.</translation>
+    </message>
+    <message>
+        <source>The archive %1 was damaged. It was moved aside as %2 and a new archive was started.</source>
+        <translation>Het archief %1 was beschadigd. Het is opzijgezet als %2 en er is een nieuw archief begonnen.</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>het is beschadigd</translation>
+    </message>
+    <message>
+        <source>The archive %1 is damaged and could not be moved aside (%2). It was left as it is, and downloads are not archived until it is moved or deleted.</source>
+        <translation>Het archief %1 is beschadigd en kon niet opzij worden gezet (%2). Het is gelaten zoals het is, en downloads worden niet gearchiveerd totdat het is verplaatst of verwijderd.</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt SQL is not installed</source>
+        <translation>het SQLite-stuurprogramma van Qt SQL is niet geïnstalleerd</translation>
+    </message>
+    <message>
+        <source>This download was not archived: %1</source>
+        <translation>Deze download is niet gearchiveerd: %1</translation>
+    </message>
+    <message>
+        <source>the archive is not open</source>
+        <translation>het archief is niet geopend</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive.</source>
+        <translation>Er is geen download %1 in het archief.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "archive/ArchivedDownload.h"
+#include "archive/ArchivedSave.h"
+#include "archive/DownloadSummary.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QVector>
+
+#include <optional>
+
+class QSqlDatabase;
+class QSqlQuery;
+
+// Every download kept in one SQLite file. Each Archive uses a database connection of its
+// own, so the window and a command-line download may write to the same file at the same
+// moment: a writer waits up to the busy time-out for the other.
+//
+// Nothing here throws or waits for long: a failure is a false or empty result and
+// errorString() says why in words for the user. A damaged archive is moved aside when it is
+// opened and a new one started; notice() then holds what to tell the user, once.
+class Archive
+{
+public:
+    // The newest layout of the file this program knows.
+    static const int schemaVersion;
+    static constexpr int defaultBusyTimeoutMs = 5000;
+
+    // archive.sqlite in the program's data folder.
+    static QString defaultPath();
+
+    Archive();
+    ~Archive();
+    Archive(const Archive &) = delete;
+    Archive &operator=(const Archive &) = delete;
+
+    // How long a write waits for another program's write to end; takes effect at open().
+    void setBusyTimeout(int ms) { busyTimeoutMs = ms; }
+
+    // Opens the archive at path, creating it (and its folder, mode 0700; the file 0600) when
+    // missing, and bringing an older layout up to date. A damaged archive is moved aside as
+    // "<path>.damaged-YYYYMMDD-HHMMSS" and a new one created; when it cannot be moved it is
+    // left alone and open() fails. False when the archive cannot be used (errorString()).
+    bool open(const QString &path);
+    bool isOpen() const;
+    QString path() const { return filePath; }
+
+    // What the user should be told about the last open() (a damaged archive moved aside or
+    // left alone); empty when nothing happened. takeNotice() hands it over once.
+    QString notice() const { return pendingNotice; }
+    QString takeNotice();
+    // Where the last open() moved a damaged archive; empty when it did not.
+    QString movedAsidePath() const { return movedAside; }
+
+    // Stores a download; its id, or nothing when it could not be stored (errorString():
+    // "This download was not archived: ...").
+    std::optional<qint64> store(const ArchivedDownload &download);
+    // Records a save of download id.
+    bool recordSave(qint64 id, const QString &path, bool european, const QDateTime &when);
+    // Records what the results view found in download id.
+    bool setSummary(qint64 id, int recordCount, int passCount, int failCount, bool complete);
+
+    // Every download, newest first, without its bytes.
+    QVector<DownloadSummary> list();
+    std::optional<DownloadSummary> summary(qint64 id);
+    // The bytes of download id exactly as received.
+    std::optional<QByteArray> data(qint64 id);
+    // The saves of download id, oldest first.
+    QVector<ArchivedSave> saves(qint64 id);
+    // Deletes download id with its saves.
+    bool remove(qint64 id);
+
+    // Copies what stores wrote to the log into the file itself, as far as no reader of
+    // another program holds it back. Stores leave this for later so that they are quick: call
+    // it when nothing waits for the archive (after the save step). Opening and closing do it
+    // too.
+    void checkpoint();
+
+    // Why the last call failed, for the user.
+    QString errorString() const { return lastError; }
+
+private:
+    enum class OpenResult { Ok, Damaged, Newer, Failed };
+
+    OpenResult openConnection();
+    bool migrate(bool *damaged);
+    bool moveAside(const QString &reason);
+    void closeConnection();
+    QSqlDatabase database() const;
+    bool fail(const QSqlQuery &query);
+    bool fail(const QString &reason);
+    std::optional<DownloadSummary> readSummaries(QVector<DownloadSummary> *all, qint64 id);
+
+    QString connectionName;
+    QString filePath;
+    QString pendingNotice;
+    QString movedAside;
+    QString lastError;
+    QString openError; // why the last open() failed
+    int busyTimeoutMs = defaultBusyTimeoutMs;
+    bool opened = false;
+};

@@ -1,0 +1,666 @@
+// The archive of every download: what goes in comes out byte for byte, damaged files are
+// moved aside, and a disk that cannot be written, another writer or a killed program never
+// cost an earlier download. Real SQLite files in temporary folders; the test runs copies of
+// itself (--child ...) as the other programs.
+#include "TestSupport.h"
+#include "archive/Archive.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <cstdio>
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+using namespace TestSupport;
+
+namespace {
+
+const QString notArchived = QStringLiteral("This download was not archived: ");
+
+QByteArray randomBytes(int size, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char &byte : bytes)
+        byte = char(random.bounded(256));
+    return bytes;
+}
+
+// The bytes of the numbered large download the child processes store.
+QByteArray bigData(int number, int size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char((i * 31 + number * 7) & 0xff);
+    return bytes;
+}
+
+ArchivedDownload downloadOf(const QByteArray &data, const QString &port = QStringLiteral("ttyUSB0"),
+                            qint64 startedMs = 1700000000000)
+{
+    ArchivedDownload download;
+    download.started = QDateTime::fromMSecsSinceEpoch(startedMs, Qt::UTC);
+    download.ended = download.started.addMSecs(4321);
+    download.portName = port;
+    download.devicePath = QStringLiteral("/dev/") + port;
+    download.readTimeoutMs = 110;
+    download.data = data;
+    return download;
+}
+
+// A raw connection of the test's own, for what the archive does not offer (a lock held,
+// a version set, rows counted).
+struct RawConnection
+{
+    explicit RawConnection(const QString &path)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.open();
+    }
+    ~RawConnection()
+    {
+        QSqlDatabase::database(name, false).close();
+        QSqlDatabase::removeDatabase(name);
+    }
+    QVariant value(const QString &sql)
+    {
+        QSqlQuery query(QSqlDatabase::database(name, false));
+        return query.exec(sql) && query.next() ? query.value(0) : QVariant();
+    }
+    bool exec(const QString &sql)
+    {
+        return QSqlQuery(QSqlDatabase::database(name, false)).exec(sql);
+    }
+    const QString name = QStringLiteral("raw");
+};
+
+// A real archive with one 200 KiB download, closed.
+QByteArray makeRealArchive(const QString &path)
+{
+    Archive archive;
+    const QByteArray data = randomBytes(200 * 1024, 7);
+    if (!archive.open(path) || !archive.store(downloadOf(data)))
+        return QByteArray();
+    return data;
+}
+
+// Makes a folder nobody may create or rename files in, not even root (which ignores the mode).
+bool lockFolder(const QString &path, bool locked)
+{
+#ifdef Q_OS_UNIX
+    if (::geteuid() == 0)
+        return QProcess::execute(QStringLiteral("chattr"),
+                                 {locked ? QStringLiteral("+i") : QStringLiteral("-i"), path}) == 0;
+#endif
+    return QFile::setPermissions(path,
+                                 locked ? QFile::ReadOwner | QFile::ExeOwner
+                                        : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+bool isRoot()
+{
+#ifdef Q_OS_UNIX
+    return ::geteuid() == 0;
+#else
+    return false;
+#endif
+}
+
+// The other programs: each writes what it did on standard output.
+int childMain(const QStringList &args)
+{
+    const QString mode = args.value(0);
+    const QString path = args.value(1);
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    if (mode == QLatin1String("write")) { // write PATH COUNT TAG
+        Archive archive;
+        if (!archive.open(path)) {
+            std::printf("%s\n", qPrintable(archive.errorString()));
+            return 1;
+        }
+        for (int i = 0; i < args.value(2).toInt(); ++i) {
+            const QString tag = args.value(3) + QString::number(i);
+            if (!archive.store(downloadOf(tag.toLatin1() + randomBytes(4000, i), tag))) {
+                std::printf("%s\n", qPrintable(archive.errorString()));
+                return 1;
+            }
+        }
+        return 0;
+    }
+    if (mode == QLatin1String("store-forever")) { // store-forever PATH SIZE
+        Archive archive;
+        if (!archive.open(path))
+            return 1;
+        for (int number = 0;; ++number) {
+            if (!archive.store(downloadOf(bigData(number, args.value(2).toInt()),
+                                          QStringLiteral("big%1").arg(number))))
+                return 1;
+            std::printf("stored %d\n", number);
+        }
+    }
+#ifdef Q_OS_UNIX
+    if (mode == QLatin1String("store-limited")) { // store-limited PATH FILE-SIZE-LIMIT SIZE
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlim_t limit = args.value(2).toULongLong();
+        const rlimit fileSize = {limit, limit};
+        if (::setrlimit(RLIMIT_FSIZE, &fileSize) != 0)
+            return 2;
+        Archive archive;
+        if (archive.open(path) && archive.store(downloadOf(bigData(0, args.value(3).toInt()))))
+            return 0;
+        std::printf("%s\n", qPrintable(archive.errorString()));
+        return 3;
+    }
+#endif
+    return 2;
+}
+
+} // namespace
+
+class TestArchive : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTrip_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<qint64>("lines");
+
+        QByteArray all;
+        for (int round = 0; round < 3; ++round) {
+            for (int value = 0; value < 256; ++value)
+                all.append(char(value));
+        }
+        // 0x0A and 0x0D once each per round, next to each other only as LF CR: two ends.
+        QTest::newRow("every byte value") << all << qint64(6);
+        QTest::newRow("line ends of every kind")
+            << QByteArray("a\r\nb\nc\rd\r\r\ne\n\nlast") << qint64(7);
+        QTest::newRow("bit 7 set on every byte") << QByteArray("\xc1\xac\x8d\x8a", 4) << qint64(0);
+        QTest::newRow("one NUL byte") << QByteArray(1, '\0') << qint64(0);
+        QTest::newRow("nothing") << QByteArray() << qint64(0);
+        const QByteArray large = randomBytes(3 * 1024 * 1024, 1);
+        QTest::newRow("3 MiB of random bytes") << large << ArchivedDownload::lineCountOf(large);
+    }
+
+    // Store, read back from a fresh connection, delete.
+    void roundTrip()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(qint64, lines);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("archive.sqlite"));
+
+        ArchivedDownload download = downloadOf(data, QStringLiteral("COM3"));
+        // Given in local time: read back as the same moment in UTC.
+        download.started = QDateTime(QDate(2024, 3, 31), QTime(1, 59, 58, 123), Qt::LocalTime);
+        download.ended = download.started.addSecs(3600);
+        download.devicePath = QStringLiteral("\\\\.\\COM3");
+        download.readTimeoutMs = 60000;
+        download.ending = DownloadEnding::Cancelled;
+        std::optional<qint64> id;
+        {
+            Archive archive;
+            QVERIFY2(archive.open(path), qPrintable(archive.errorString()));
+            QCOMPARE(archive.notice(), QString());
+            id = archive.store(download);
+            QVERIFY2(id, qPrintable(archive.errorString()));
+        }
+
+        Archive archive;
+        QVERIFY2(archive.open(path), qPrintable(archive.errorString()));
+        QCOMPARE(archive.data(*id), std::optional<QByteArray>(data));
+        const auto summary = archive.summary(*id);
+        QVERIFY(summary);
+        QCOMPARE(summary->started, download.started.toUTC());
+        QCOMPARE(summary->started.timeSpec(), Qt::UTC);
+        QCOMPARE(summary->ended, download.ended.toUTC());
+        QCOMPARE(summary->portName, QStringLiteral("COM3"));
+        QCOMPARE(summary->devicePath, download.devicePath);
+        QCOMPARE(summary->readTimeoutMs, 60000);
+        QCOMPARE(summary->ending, DownloadEnding::Cancelled);
+        QCOMPARE(summary->byteCount, qint64(data.size()));
+        QCOMPARE(summary->lineCount, lines);
+        QCOMPARE(summary->saveCount, 0);
+        QCOMPARE(summary->lastSavedPath, QString());
+        QVERIFY(!summary->recordCount && !summary->complete);
+        const QVector<DownloadSummary> list = archive.list();
+        QCOMPARE(list.size(), 1);
+        QCOMPARE(list[0].id, *id);
+        QCOMPARE(list[0].byteCount, qint64(data.size()));
+
+        QVERIFY(archive.remove(*id));
+        QVERIFY(!archive.data(*id));
+        QVERIFY(!archive.summary(*id));
+        QVERIFY(archive.list().isEmpty());
+        QVERIFY(!archive.remove(*id));
+        QVERIFY(archive.errorString().contains(QString::number(*id)));
+        // A new download never takes a deleted one's number (scripts keep numbers).
+        const auto next = archive.store(downloadOf("x"));
+        QVERIFY(next && *next > *id);
+    }
+
+    void savesSummaryAndOrder()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("archive.sqlite"));
+        Archive archive;
+        QVERIFY(archive.open(path));
+        const qint64 middle = *archive.store(downloadOf("middle", QStringLiteral("b"), 2000));
+        const qint64 newest = *archive.store(downloadOf("newest", QStringLiteral("c"), 3000));
+        const qint64 oldest = *archive.store(downloadOf("oldest", QStringLiteral("a"), 1000));
+        // Each ending survives the trip.
+        ArchivedDownload lost = downloadOf("lost", QStringLiteral("d"), 1500);
+        lost.ending = DownloadEnding::LineLost;
+        const qint64 lostId = *archive.store(lost);
+        ArchivedDownload interrupted = downloadOf("int", QStringLiteral("e"), 1200);
+        interrupted.ending = DownloadEnding::Interrupted;
+        const qint64 interruptedId = *archive.store(interrupted);
+
+        const QDateTime t = QDateTime::fromMSecsSinceEpoch(1700000000000, Qt::UTC);
+        // Recorded out of order: the last save is the latest in time.
+        QVERIFY(archive.recordSave(middle, QStringLiteral("/x/second.csv"), true, t.addSecs(60)));
+        QVERIFY(archive.recordSave(middle, QStringLiteral("/x/first.txt"), false, t));
+        QVERIFY(archive.recordSave(middle, QStringLiteral("/x/third.csv"), false, t.addSecs(120)));
+        QVERIFY(archive.recordSave(newest, QStringLiteral("/x/n.csv"), false, t));
+        QVERIFY(!archive.recordSave(9999, QStringLiteral("/x/none.csv"), false, t));
+        QVERIFY(archive.setSummary(middle, 120, 118, 2, true));
+        QVERIFY(!archive.setSummary(9999, 1, 1, 0, true));
+
+        const QVector<DownloadSummary> list = archive.list();
+        QVector<qint64> order;
+        for (const DownloadSummary &row : list)
+            order << row.id;
+        QCOMPARE(order, (QVector<qint64>{newest, middle, lostId, interruptedId, oldest}));
+        QCOMPARE(list[0].lastSavedPath, QStringLiteral("/x/n.csv"));
+        QCOMPARE(list[1].lastSavedPath, QStringLiteral("/x/third.csv"));
+        QCOMPARE(list[1].lastSavedAt, t.addSecs(120));
+        QCOMPARE(list[1].saveCount, 3);
+        QCOMPARE(list[1].recordCount, std::optional<int>(120));
+        QCOMPARE(list[1].passCount, std::optional<int>(118));
+        QCOMPARE(list[1].failCount, std::optional<int>(2));
+        QCOMPARE(list[1].complete, std::optional<bool>(true));
+        QCOMPARE(list[2].ending, DownloadEnding::LineLost);
+        QCOMPARE(list[3].ending, DownloadEnding::Interrupted);
+        QCOMPARE(list[4].lastSavedPath, QString());
+        QVERIFY(!list[4].recordCount);
+
+        const QVector<ArchivedSave> saves = archive.saves(middle);
+        QCOMPARE(saves.size(), 3);
+        QCOMPARE(saves[0].path, QStringLiteral("/x/first.txt"));
+        QCOMPARE(saves[1].path, QStringLiteral("/x/second.csv"));
+        QCOMPARE(saves[1].european, true);
+        QCOMPARE(saves[2].savedAt, t.addSecs(120));
+
+        // Deleting a download takes its saves and bytes with it.
+        QVERIFY(archive.remove(middle));
+        QVERIFY(archive.saves(middle).isEmpty());
+        RawConnection raw(path);
+        QCOMPARE(raw.value(QStringLiteral("SELECT count(*) FROM save")).toInt(), 1);
+        QCOMPARE(raw.value(QStringLiteral("SELECT count(*) FROM download_data")).toInt(), 4);
+    }
+
+    void defaultLocation()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("MarluneTest"));
+        QCoreApplication::setApplicationName(QStringLiteral("tst_archive"));
+        const QString path = Archive::defaultPath();
+        QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("archive.sqlite"));
+        const QString folder = QFileInfo(path).absolutePath();
+        QDir(folder).removeRecursively();
+        Archive archive;
+        QVERIFY2(archive.open(path), qPrintable(archive.errorString()));
+        QVERIFY(archive.store(downloadOf("site data")));
+#ifdef Q_OS_UNIX
+        const auto owner =
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+        QCOMPARE(QFile::permissions(path), owner);
+        QCOMPARE(QFile::permissions(folder), owner | QFile::ExeOwner | QFile::ExeUser);
+        // The log of the write-ahead journal holds the same data.
+        QCOMPARE(QFile::permissions(path + QStringLiteral("-wal")), owner);
+#endif
+    }
+
+    void damagedArchive_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("not an SQLite file") << QStringLiteral("text");
+        QTest::newRow("real archive cut at a page") << QStringLiteral("truncated");
+        QTest::newRow("real archive cut mid-page") << QStringLiteral("cut mid-page");
+        QTest::newRow("shorter than a header") << QStringLiteral("short");
+        QTest::newRow("random bytes") << QStringLiteral("random");
+        QTest::newRow("real header, random pages") << QStringLiteral("random pages");
+        QTest::newRow("newer schema version") << QStringLiteral("newer");
+        QTest::newRow("another program's database") << QStringLiteral("foreign");
+        QTest::newRow("a folder in place of the file") << QStringLiteral("folder");
+        QTest::newRow("cannot be moved aside") << QStringLiteral("locked");
+    }
+
+    // A damaged archive is moved aside whole, a new one takes its place, and the user is
+    // told once; when it cannot be moved it is left as it was and not used.
+    void damagedArchive()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("data"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + QStringLiteral("/archive.sqlite");
+
+        if (kind == QLatin1String("text")) {
+            QVERIFY(put(path, "Date,Time,Test,Result\r\n2024-05-01,10:00,RCD,PASS\r\n"));
+        } else if (kind == QLatin1String("random") || kind == QLatin1String("locked")) {
+            QVERIFY(put(path, randomBytes(64 * 1024, 42)));
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+            QVERIFY(put(path + QStringLiteral("/keep.txt"), "mine"));
+        } else if (kind == QLatin1String("foreign")) {
+            RawConnection raw(path);
+            QVERIFY(raw.exec(QStringLiteral("CREATE TABLE results (a, b)")));
+        } else {
+            QVERIFY(!makeRealArchive(path).isEmpty());
+            QByteArray bytes = contents(path);
+            QVERIFY(bytes.size() > 16 * 4096);
+            if (kind == QLatin1String("truncated"))
+                bytes.truncate(bytes.size() / 2 / 4096 * 4096);
+            else if (kind == QLatin1String("cut mid-page"))
+                bytes.truncate(bytes.size() / 2 + 100);
+            else if (kind == QLatin1String("short"))
+                bytes.truncate(50);
+            else if (kind == QLatin1String("random pages"))
+                bytes = bytes.left(100) + randomBytes(bytes.size() - 100, 9);
+            if (kind == QLatin1String("newer")) {
+                RawConnection raw(path);
+                QVERIFY(raw.exec(
+                    QStringLiteral("PRAGMA user_version=%1").arg(Archive::schemaVersion + 1)));
+            } else {
+                QVERIFY(put(path, bytes));
+            }
+        }
+        const QByteArray before = kind == QLatin1String("folder") ? QByteArray() : contents(path);
+
+        if (kind == QLatin1String("locked")) {
+            if (!lockFolder(folder, true))
+                QSKIP(
+                    "the folder cannot be made read-only here (chattr needs CAP_LINUX_IMMUTABLE)");
+            auto unlock = qScopeGuard([&] { lockFolder(folder, false); });
+            {
+                Archive archive;
+                QVERIFY(!archive.open(path));
+                QVERIFY2(archive.notice().contains(QStringLiteral("could not be moved aside")),
+                         qPrintable(archive.notice()));
+                QVERIFY(archive.notice().contains(QDir::toNativeSeparators(path)));
+                QVERIFY(archive.movedAsidePath().isEmpty());
+                QVERIFY(!archive.store(downloadOf("kept in memory")));
+                QVERIFY2(archive.errorString().startsWith(notArchived),
+                         qPrintable(archive.errorString()));
+            }
+            QCOMPARE(contents(path), before);
+            QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                     QStringList{QStringLiteral("archive.sqlite")});
+            // Once the folder may be written again, the next start moves it aside.
+            unlock.dismiss();
+            QVERIFY(lockFolder(folder, false));
+        }
+
+        Archive archive;
+        QVERIFY2(archive.open(path), qPrintable(archive.errorString()));
+        const QString moved = archive.movedAsidePath();
+        QVERIFY2(QRegularExpression(QStringLiteral("/archive\\.sqlite\\.damaged-\\d{8}-\\d{6}$"))
+                     .match(moved)
+                     .hasMatch(),
+                 qPrintable(moved));
+        const QString notice = archive.takeNotice();
+        QVERIFY(notice.contains(QDir::toNativeSeparators(moved)));
+        QCOMPARE(notice.contains(QStringLiteral("newer version")), kind == QLatin1String("newer"));
+        QCOMPARE(archive.takeNotice(), QString());
+        if (kind == QLatin1String("folder"))
+            QCOMPARE(contents(moved + QStringLiteral("/keep.txt")), QByteArray("mine"));
+        else
+            QCOMPARE(contents(moved), before);
+
+        QVERIFY(archive.list().isEmpty());
+        const auto id = archive.store(downloadOf("after"));
+        QVERIFY2(id, qPrintable(archive.errorString()));
+        Archive again;
+        QVERIFY(again.open(path));
+        QCOMPARE(again.notice(), QString());
+        QCOMPARE(again.data(*id), std::optional<QByteArray>("after"));
+    }
+
+    void unwritableArchive_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("its folder is a file") << QStringLiteral("not a folder");
+        QTest::newRow("read-only folder") << QStringLiteral("read-only");
+        QTest::newRow("full disk (file-size limit)") << QStringLiteral("size limit");
+        QTest::newRow("full disk (small tmpfs)") << QStringLiteral("tmpfs");
+        QTest::newRow("locked past the busy time-out") << QStringLiteral("locked");
+    }
+
+    // The download that cannot be archived is reported, quickly and without harm to the ones
+    // archived before.
+    void unwritableArchive()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString folder = dir.filePath(QStringLiteral("data"));
+        QVERIFY(QDir().mkpath(folder));
+        const QByteArray earlier = randomBytes(10000, 3);
+        const QByteArray big = bigData(0, 1024 * 1024);
+
+        QString mountPoint;
+        auto unmount = qScopeGuard([&] {
+            if (!mountPoint.isEmpty())
+                QProcess::execute(QStringLiteral("umount"), {mountPoint});
+        });
+        if (kind == QLatin1String("tmpfs")) {
+            if (!isRoot() || QProcess::execute(QStringLiteral("mount"),
+                                               {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                                QStringLiteral("-o"), QStringLiteral("size=512k"),
+                                                QStringLiteral("tmpfs"), folder}) != 0)
+                QSKIP("no small file system can be mounted here; the file-size limit row covers "
+                      "a full disk");
+            mountPoint = folder;
+        }
+        if (kind == QLatin1String("not a folder")) {
+            QVERIFY(put(folder + QStringLiteral("/file"), "x"));
+            folder += QStringLiteral("/file");
+        }
+        const QString path = folder + QStringLiteral("/archive.sqlite");
+        qint64 earlierId = 0;
+        if (kind != QLatin1String("not a folder")) {
+            Archive archive;
+            QVERIFY2(archive.open(path), qPrintable(archive.errorString()));
+            earlierId = archive.store(downloadOf(earlier)).value_or(0);
+            QVERIFY(earlierId > 0);
+        }
+
+        QElapsedTimer clock;
+        clock.start();
+        QString reason;
+        if (kind == QLatin1String("size limit")) {
+#ifdef Q_OS_UNIX
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("--child"), QStringLiteral("store-limited"), path,
+                         QString::number(QFileInfo(path).size() + 64 * 1024),
+                         QString::number(big.size())});
+            QVERIFY(child.waitForFinished(20000));
+            QCOMPARE(child.exitCode(), 3);
+            reason = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed();
+#else
+            QSKIP("file-size limits are a Unix feature");
+#endif
+        } else {
+            std::unique_ptr<RawConnection> blocker;
+            std::unique_ptr<QScopeGuard<std::function<void()>>> unlock;
+            if (kind == QLatin1String("read-only")) {
+                if (!lockFolder(folder, true))
+                    QSKIP("the folder cannot be made read-only here (chattr needs "
+                          "CAP_LINUX_IMMUTABLE)");
+                unlock.reset(
+                    new QScopeGuard<std::function<void()>>([&] { lockFolder(folder, false); }));
+            } else if (kind == QLatin1String("locked")) {
+                blocker.reset(new RawConnection(path));
+                QVERIFY(blocker->exec(QStringLiteral("BEGIN IMMEDIATE")));
+            }
+            Archive archive;
+            archive.setBusyTimeout(300);
+            archive.open(path);
+            if (kind == QLatin1String("tmpfs"))
+                QVERIFY(archive.store(downloadOf("fits")));
+            QVERIFY(!archive.store(downloadOf(big)));
+            reason = archive.errorString();
+            QCOMPARE(archive.takeNotice(), QString()); // nothing was moved aside
+            if (kind == QLatin1String("tmpfs")) {
+                QVERIFY2(reason.contains(QStringLiteral("disk is full")), qPrintable(reason));
+                // Once there is room again, the next download goes in.
+                QVERIFY(archive.store(downloadOf("fits again")));
+            }
+            if (kind == QLatin1String("locked")) {
+                QVERIFY2(reason.contains(QStringLiteral("busy")), qPrintable(reason));
+                QVERIFY(blocker->exec(QStringLiteral("ROLLBACK")));
+                QVERIFY2(archive.store(downloadOf("after the lock")),
+                         qPrintable(archive.errorString()));
+            }
+        }
+        QVERIFY2(reason.startsWith(notArchived), qPrintable(reason));
+        QVERIFY2(reason.size() > notArchived.size() + 3, qPrintable(reason));
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+
+        if (earlierId > 0) {
+            Archive archive;
+            QVERIFY2(archive.open(path), qPrintable(archive.errorString()));
+            QCOMPARE(archive.data(earlierId), std::optional<QByteArray>(earlier));
+            for (const DownloadSummary &row : archive.list())
+                QVERIFY(row.byteCount != big.size());
+            QVERIFY(archive.store(downloadOf("later")));
+        }
+    }
+
+    // The window and a command-line download write at the same moment, from a new file.
+    void twoWriters()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("archive.sqlite"));
+        const int count = 30;
+        QProcess writers[2];
+        const QString tags[2] = {QStringLiteral("A"), QStringLiteral("B")};
+        for (int i = 0; i < 2; ++i)
+            writers[i].start(QCoreApplication::applicationFilePath(),
+                             {QStringLiteral("--child"), QStringLiteral("write"), path,
+                              QString::number(count), tags[i]});
+        for (QProcess &writer : writers) {
+            QVERIFY(writer.waitForFinished(30000));
+            QVERIFY2(writer.exitCode() == 0, writer.readAllStandardOutput().constData());
+        }
+        Archive archive;
+        QVERIFY(archive.open(path));
+        const QVector<DownloadSummary> list = archive.list();
+        QCOMPARE(list.size(), 2 * count);
+        QSet<QString> seen;
+        for (const DownloadSummary &row : list) {
+            seen.insert(row.portName);
+            const int number = row.portName.mid(1).toInt();
+            QCOMPARE(archive.data(row.id), std::optional<QByteArray>(row.portName.toLatin1() +
+                                                                     randomBytes(4000, number)));
+        }
+        QCOMPARE(seen.size(), 2 * count);
+    }
+
+    // Killed in the middle of storing a large download: everything stored before is there.
+    void killedDuringStore()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("SIGKILL is a Unix signal");
+#endif
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("archive.sqlite"));
+        QVector<QByteArray> earlier;
+        {
+            Archive archive;
+            QVERIFY(archive.open(path));
+            for (int i = 0; i < 3; ++i) {
+                earlier << randomBytes(5000 + i, 100 + i);
+                QVERIFY(archive.store(downloadOf(earlier.last(), QStringLiteral("small"))));
+            }
+        }
+        const int size = 8 * 1024 * 1024;
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--child"), QStringLiteral("store-forever"), path,
+                     QString::number(size)});
+        QVERIFY(child.waitForStarted());
+        QByteArray said;
+        while (!said.contains("stored 1\n") && child.state() == QProcess::Running)
+            if (child.waitForReadyRead(20000))
+                said += child.readAllStandardOutput();
+        QVERIFY2(said.contains("stored 1\n"), said.constData());
+        QTest::qWait(QRandomGenerator::global()->bounded(10, 60)); // inside the next store
+        QVERIFY(child.processId() > 0 && child.state() == QProcess::Running);
+        child.kill(); // SIGKILL to our own child only
+        QVERIFY(child.waitForFinished(10000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+        Archive archive;
+        QVERIFY2(archive.open(path), qPrintable(archive.errorString()));
+        QCOMPARE(archive.notice(), QString());
+        int small = 0;
+        int large = 0;
+        for (const DownloadSummary &row : archive.list()) {
+            const auto data = archive.data(row.id);
+            QVERIFY(data);
+            if (row.portName == QLatin1String("small")) {
+                QCOMPARE(*data, earlier[2 - small++]); // newest first
+            } else {
+                QCOMPARE(*data, bigData(row.portName.mid(3).toInt(), size));
+                ++large;
+            }
+        }
+        QCOMPARE(small, 3);
+        QVERIFY(large >= 2);
+        QVERIFY(archive.store(downloadOf("after")));
+    }
+
+    void lineCount_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<qint64>("lines");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << qint64(2);
+        QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << qint64(2);
+        QTest::newRow("lone CR at the end") << QByteArray("a\r") << qint64(1);
+        QTest::newRow("no end") << QByteArray("abc") << qint64(0);
+    }
+
+    void lineCount()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(qint64, lines);
+        QCOMPARE(ArchivedDownload::lineCountOf(data), lines);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc >= 2 && qstrcmp(argv[1], "--child") == 0)
+        return childMain(app.arguments().mid(2));
+    TestArchive test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_archive.moc"
