@@ -88,9 +88,16 @@ private slots:
         QTest::newRow("standard output")
             << unpaced << QStringList{"--port", "PORT", "--output", "-"} << 0
             << QByteArray("<missing>") << "";
+        // Saved, but cut mid-record: the summary's warning follows on the error stream, exit 6.
         QTest::newRow("line lost after data")
-            << (unpaced + QStringList{"--hangup-after", "3000"}) << usual << 0 << builtIn.left(3000)
+            << (unpaced + QStringList{"--hangup-after", "3000"}) << usual << 6 << builtIn.left(3000)
             << "The connection to the device was lost. The data received";
+        QTest::newRow("a pause longer than the time-out")
+            << (unpaced + QStringList{"--pause-after", "5000", "--pause-ms", "1000"}) << usual << 6
+            << builtIn.left(5000) << "The last record is incomplete: the tester may have paused";
+        QTest::newRow("whole: the summary on the error stream")
+            << unpaced << usual << 0 << sevenBit
+            << QStringLiteral("%1 records ").arg(builtIn.count('\n') - 1);
         QTest::newRow("line lost before data")
             << (unpaced + QStringList{"--hangup-after", "0"}) << usual << 4
             << QByteArray("<missing>")
