@@ -547,6 +547,20 @@
         <source>Shows the downloaded data as a table of results with a summary and a chart</source>
         <translation>Muestra los datos descargados como una tabla de resultados con un resumen y un gráfico</translation>
     </message>
+    <message>
+        <source>File successfully saved</source>
+        <translation>Archivo guardado correctamente</translation>
+    </message>
+    <message>
+        <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
+        <comment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</comment>
+        <translation>Error al abrir &quot;%1&quot; para escritura. ¿Está ya abierto o es de solo lectura?</translation>
+    </message>
+    <message>
+        <source>Error saving &quot;%1&quot;: %2</source>
+        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
+        <translation>Error al guardar &quot;%1&quot;: %2</translation>
+    </message>
 </context>
 <context>
     <name>PortErrorText</name>

@@ -547,6 +547,20 @@
         <source>Shows the downloaded data as a table of results with a summary and a chart</source>
         <translation>Mostra i dati scaricati come tabella dei risultati con un riepilogo e un grafico</translation>
     </message>
+    <message>
+        <source>File successfully saved</source>
+        <translation>File salvato correttamente</translation>
+    </message>
+    <message>
+        <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
+        <comment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</comment>
+        <translation>Errore durante l&apos;apertura in scrittura di &quot;%1&quot;. Il file è già aperto o di sola lettura?</translation>
+    </message>
+    <message>
+        <source>Error saving &quot;%1&quot;: %2</source>
+        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
+        <translation>Errore durante il salvataggio di &quot;%1&quot;: %2</translation>
+    </message>
 </context>
 <context>
     <name>PortErrorText</name>

@@ -6,16 +6,6 @@
 
 #include <cstdio>
 
-namespace {
-
-// The window's words: the command line says the same.
-QString windowText(const char *text, const char *disambiguation = nullptr)
-{
-    return QCoreApplication::translate("MainWindow", text, disambiguation);
-}
-
-} // namespace
-
 QString SaveStep::europeanRefusedText(const QString &fileName)
 {
     return tr("The European format applies to .csv files only; \"%1\" is written as received.",
@@ -38,23 +28,26 @@ SaveStep::Outcome SaveStep::toFile(const QByteArray &received, const QString &fi
         SavedData::write(fileName, SavedData::fileBytes(received, outcome.european));
     switch (result.outcome) {
     case SavedData::Outcome::Written:
-        outcome.headline = windowText("File successfully saved");
+        // The window's words, in its context: the command line says the same.
+        outcome.headline = QCoreApplication::translate("MainWindow", "File successfully saved");
         break;
     case SavedData::Outcome::NotOpened:
         outcome.kind = Outcome::Kind::NotOpened;
         outcome.headline =
-            windowText("Error opening \"%1\" for writing. Is it open already or read only?",
-                       "The %1 will be replaced with the a file name. Please do not remove it in "
-                       "your translation!")
+            QCoreApplication::translate(
+                "MainWindow", "Error opening \"%1\" for writing. Is it open already or read only?",
+                "The %1 will be replaced with the a file name. Please do not remove it in "
+                "your translation!")
                 .arg(fileName);
         outcome.reason = result.reason;
         break;
     case SavedData::Outcome::WriteFailed:
         outcome.kind = Outcome::Kind::WriteFailed;
         outcome.headline =
-            windowText("Error saving \"%1\": %2",
-                       "The %1 will be replaced with a file name and the %2 with the reason. "
-                       "Please do not remove them in your translation!")
+            QCoreApplication::translate(
+                "MainWindow", "Error saving \"%1\": %2",
+                "The %1 will be replaced with a file name and the %2 with the reason. "
+                "Please do not remove them in your translation!")
                 .arg(fileName, result.reason);
         break;
     }
