@@ -157,10 +157,6 @@
         <translation>--european y --no-european se excluyen mutuamente.</translation>
     </message>
     <message>
-        <source>Exit status of --download:</source>
-        <translation>Estado de salida de --download:</translation>
-    </message>
-    <message>
         <source>the results are saved</source>
         <translation>los resultados se han guardado</translation>
     </message>
@@ -207,10 +203,6 @@
         <translation>Enumera los puertos serie (nombre, ruta del dispositivo, fabricante:producto USB, número de serie y descripción, un puerto por línea) y termina.</translation>
     </message>
     <message>
-        <source>With --list-ports: text (the default) or json.</source>
-        <translation>Con --list-ports: text (predeterminado) o json.</translation>
-    </message>
-    <message>
         <source>format</source>
         <comment>value name of --format</comment>
         <translation>formato</translation>
@@ -244,10 +236,6 @@
         <translation>no llegaron datos dentro de --start-timeout</translation>
     </message>
     <message>
-        <source>saved, but the data may be incomplete: the line was lost before it fell silent</source>
-        <translation>guardado, pero los datos pueden estar incompletos: la línea se perdió antes de quedar en silencio</translation>
-    </message>
-    <message>
         <source>stopped with SIGHUP (the terminal or SSH session closed); nothing saved</source>
         <translation>detenido con SIGHUP (se cerró el terminal o la sesión SSH); no se guardó nada</translation>
     </message>
@@ -259,6 +247,365 @@
     <message>
         <source>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</source>
         <translation>El sistema no indica ningún puerto serie. Conecte el adaptador del comprobador y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>With --list-ports or --summary: text (the default) or json.</source>
+        <translation>Con --list-ports o --summary: text (predeterminado) o json.</translation>
+    </message>
+    <message>
+        <source>Exit status of --download and --summary:</source>
+        <translation>Estado de salida de --download y --summary:</translation>
+    </message>
+    <message>
+        <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
+        <translation>guardado (o leído), pero puede que los datos estén incompletos: la conexión se perdió antes de que la línea quedara en silencio, o el último registro está cortado o faltan registros</translation>
+    </message>
+</context>
+<context>
+    <name>CommissioningReport</name>
+    <message>
+        <source>Module count</source>
+        <translation>Número de módulos</translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours</source>
+        <translation>Voc frente a las cadenas vecinas</translation>
+    </message>
+    <message>
+        <source>Isc at STC</source>
+        <translation>Isc en STC</translation>
+    </message>
+    <message>
+        <source>Insulation</source>
+        <translation>Aislamiento</translation>
+    </message>
+    <message>
+        <source>Continuity</source>
+        <translation>Continuidad</translation>
+    </message>
+    <message>
+        <source>Commissioning test report</source>
+        <translation>Informe de pruebas de puesta en servicio</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>línea %1</translation>
+    </message>
+    <message>
+        <source>(no site named)</source>
+        <translation>(ninguna instalación indicada)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>del %1 al %2</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Instalación</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Date of the tests</source>
+        <translation>Fecha de las pruebas</translation>
+    </message>
+    <message>
+        <source>Inspector</source>
+        <translation>Inspector</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrumento</translation>
+    </message>
+    <message>
+        <source>%1, serial number %2, calibrated on %3</source>
+        <translation>%1, número de serie %2, calibrado el %3</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Nothing to report: the data holds no records.</source>
+        <translation>Nada que informar: los datos no contienen ningún registro.</translation>
+    </message>
+    <message>
+        <source>Nothing to report: the data holds no records of the site &quot;%1&quot;.</source>
+        <translation>Nada que informar: los datos no contienen ningún registro de la instalación «%1».</translation>
+    </message>
+    <message>
+        <source>%1 records: %2 PASS and %3 FAIL by the tester</source>
+        <translation>%1 registros: %2 PASS y %3 FAIL según el comprobador</translation>
+    </message>
+    <message>
+        <source>%1 strings checked against the design: %2 FAIL by the design checks</source>
+        <translation>%1 cadenas comprobadas frente al diseño: %2 FAIL según las comprobaciones del diseño</translation>
+    </message>
+    <message>
+        <source>%1 FAIL by the tester · %2 more by the design checks</source>
+        <translation>%1 FAIL según el comprobador · %2 más según las comprobaciones del diseño</translation>
+    </message>
+    <message>
+        <source>The design has no arrays: no string was checked against it.</source>
+        <translation>El diseño no tiene campos: no se ha comprobado ninguna cadena frente a él.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>FAIL by the tester&apos;s own limits</source>
+        <translation>FAIL según los propios límites del comprobador</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>Fallos</translation>
+    </message>
+    <message>
+        <source>String</source>
+        <translation>Cadena</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>Comprobador</translation>
+    </message>
+    <message>
+        <source>Design checks: why</source>
+        <translation>Comprobaciones del diseño: motivo</translation>
+    </message>
+    <message>
+        <source>Voc (V)</source>
+        <translation>Voc (V)</translation>
+    </message>
+    <message>
+        <source>Voc expected (V)</source>
+        <translation>Voc esperada (V)</translation>
+    </message>
+    <message>
+        <source>Isc (A)</source>
+        <translation>Isc (A)</translation>
+    </message>
+    <message>
+        <source>Isc at STC (A)</source>
+        <translation>Isc en STC (A)</translation>
+    </message>
+    <message>
+        <source>G (W/m²)</source>
+        <translation>G (W/m²)</translation>
+    </message>
+    <message>
+        <source>T (°C)</source>
+        <translation>T (°C)</translation>
+    </message>
+    <message>
+        <source>Riso (MΩ)</source>
+        <translation>Riso (MΩ)</translation>
+    </message>
+    <message>
+        <source>Continuity (Ω)</source>
+        <translation>Continuidad (Ω)</translation>
+    </message>
+    <message>
+        <source>Design checks</source>
+        <translation>Comprobaciones del diseño</translation>
+    </message>
+    <message>
+        <source>Array &quot;%1&quot;: %2 modules of %3 in series, matched by &quot;%4&quot;</source>
+        <translation>Campo «%1»: %2 módulos de tipo %3 en serie, cadenas asignadas por «%4»</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>no comprobado</translation>
+    </message>
+    <message>
+        <source>The data holds no string of this array.</source>
+        <translation>Los datos no contienen ninguna cadena de este campo.</translation>
+    </message>
+    <message>
+        <source>Array &quot;%1&quot; (continued)</source>
+        <translation>Campo «%1» (continuación)</translation>
+    </message>
+    <message>
+        <source>Strings not checked against the design</source>
+        <translation>Cadenas no comprobadas frente al diseño</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Pass criteria</source>
+        <translation>Criterios de aceptación</translation>
+    </message>
+    <message>
+        <source>The tester judges each record by its own limits. The design checks judge each string against the design of its array:</source>
+        <translation>El comprobador evalúa cada registro según sus propios límites. Las comprobaciones del diseño evalúan cada cadena frente al diseño de su campo:</translation>
+    </message>
+    <message>
+        <source>Module count: round(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) equals the modules in series.</source>
+        <translation>Número de módulos: redondeo(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) es igual al número de módulos en serie.</translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours: Voc brought to 25 °C with β is within %1 % of the median of the same array&apos;s strings.</source>
+        <translation>Voc frente a las cadenas vecinas: Voc corregida a 25 °C con β está dentro del %1 % de la mediana de las cadenas del mismo campo.</translation>
+    </message>
+    <message>
+        <source>Isc at STC: Isc × 1000 ÷ G ÷ (1 + α × (T − 25 °C)) is within %1 % of Isc_STC; not checked below %2 W/m².</source>
+        <translation>Isc en STC: Isc × 1000 ÷ G ÷ (1 + α × (T − 25 °C)) está dentro del %1 % de Isc_STC; no se comprueba por debajo de %2 W/m².</translation>
+    </message>
+    <message>
+        <source>Insulation: Riso at least the array&apos;s minimum.</source>
+        <translation>Aislamiento: Riso como mínimo igual al mínimo del campo.</translation>
+    </message>
+    <message>
+        <source>Continuity: at most the array&apos;s maximum, when the design sets one.</source>
+        <translation>Continuidad: como máximo el máximo del campo, cuando el diseño fija uno.</translation>
+    </message>
+    <message>
+        <source>Array</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Strings matched by</source>
+        <translation>Cadenas asignadas por</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Módulo</translation>
+    </message>
+    <message>
+        <source>Modules in series</source>
+        <translation>Módulos en serie</translation>
+    </message>
+    <message>
+        <source>Module Voc at STC</source>
+        <translation>Voc del módulo en STC</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>Module Isc at STC</source>
+        <translation>Isc del módulo en STC</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>β (Voc)</source>
+        <translation>β (Voc)</translation>
+    </message>
+    <message>
+        <source>%1 %/°C</source>
+        <translation>%1 %/°C</translation>
+    </message>
+    <message>
+        <source>α (Isc)</source>
+        <translation>α (Isc)</translation>
+    </message>
+    <message>
+        <source>System voltage (N × Voc_STC × 1.25)</source>
+        <translation>Tensión del sistema (N × Voc_STC × 1,25)</translation>
+    </message>
+    <message>
+        <source>Insulation test voltage</source>
+        <translation>Tensión de prueba de aislamiento</translation>
+    </message>
+    <message>
+        <source>%1 (by the system voltage)</source>
+        <translation>%1 (según la tensión del sistema)</translation>
+    </message>
+    <message>
+        <source>Insulation minimum</source>
+        <translation>Aislamiento mínimo</translation>
+    </message>
+    <message>
+        <source>%1 MΩ</source>
+        <translation>%1 MΩ</translation>
+    </message>
+    <message>
+        <source>Continuity maximum</source>
+        <translation>Continuidad máxima</translation>
+    </message>
+    <message>
+        <source>%1 Ω</source>
+        <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Firmas</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Trace of the data</source>
+        <translation>Trazabilidad de los datos</translation>
+    </message>
+    <message>
+        <source>download %1 in the archive</source>
+        <translation>descarga %1 en el archivo histórico</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>archivo %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation>Descargado el</translation>
+    </message>
+    <message>
+        <source>Bytes as received</source>
+        <translation>Bytes recibidos</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the bytes</source>
+        <translation>SHA-256 de los bytes</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>No se pudo escribir el informe en %1: %2</translation>
+    </message>
+    <message>
+        <source>the PDF could not be drawn</source>
+        <translation>no se pudo generar el PDF</translation>
     </message>
 </context>
 <context>
@@ -645,6 +992,18 @@
         <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
         <translation>Error al guardar &quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Shows the downloaded data as a table of results with a summary and a chart</source>
+        <translation>Muestra los datos descargados como una tabla de resultados con un resumen y un gráfico</translation>
+    </message>
 </context>
 <context>
     <name>PortErrorText</name>
@@ -684,6 +1043,25 @@
     </message>
 </context>
 <context>
+    <name>ResultsChart</name>
+    <message>
+        <source>This column holds no numbers to draw.</source>
+        <translation>Esta columna no contiene números que dibujar.</translation>
+    </message>
+    <message>
+        <source>Bars: %1</source>
+        <translation>Barras: %1</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Máximo: %1</translation>
+    </message>
+    <message>
+        <source>Minimum: %1</source>
+        <translation>Mínimo: %1</translation>
+    </message>
+</context>
+<context>
     <name>ResultsCheck</name>
     <message>
         <source>%1 more lines with the same warning are not listed.</source>
@@ -715,6 +1093,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsFilterModel</name>
+    <message>
+        <source>The tester failed this record.</source>
+        <translation>El comprobador ha dado este registro por no superado.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsSummary</name>
     <message>
         <source>%1 records</source>
@@ -723,6 +1108,100 @@
     <message>
         <source>%1 records · %2 PASS · %3 FAIL</source>
         <translation>%1 registros · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>Filter: text in any column</source>
+        <translation>Filtro: texto en cualquier columna</translation>
+    </message>
+    <message>
+        <source>Failed only</source>
+        <translation>Solo fallidos</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Saves the rows shown as a CSV file</source>
+        <translation>Guarda las filas mostradas como archivo CSV</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Valores:</translation>
+    </message>
+    <message>
+        <source>Labels:</source>
+        <translation>Etiquetas:</translation>
+    </message>
+    <message>
+        <source>Groups:</source>
+        <translation>Grupos:</translation>
+    </message>
+    <message>
+        <source>Save Chart...</source>
+        <translation>Guardar gráfico...</translation>
+    </message>
+    <message>
+        <source>Saves the chart as a PNG or SVG image</source>
+        <translation>Guarda el gráfico como imagen PNG o SVG</translation>
+    </message>
+    <message>
+        <source>Results: %1</source>
+        <comment>%1 is the name of the download or file</comment>
+        <translation>Resultados: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records shown</source>
+        <comment>%1 and %2 are counts</comment>
+        <translation>%1 de %2 registros mostrados</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Export the rows shown</source>
+        <translation>Exportar las filas mostradas</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>Imágenes SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Guardar el gráfico</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>No se pudo guardar el gráfico como «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -752,6 +1231,267 @@
     <message>
         <source>It is a pipe, a device or a socket, not a regular file: only regular files are written.</source>
         <translation>Es una tubería, un dispositivo o un socket, no un archivo normal: solo se escriben archivos normales.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteDesignDialog</name>
+    <message>
+        <source>Site design</source>
+        <translation>Diseño de la instalación</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Instalación</translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation>Datos de la instalación</translation>
+    </message>
+    <message>
+        <source>Site:</source>
+        <translation>Instalación:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation>Cliente:</translation>
+    </message>
+    <message>
+        <source>Inspector:</source>
+        <translation>Inspector:</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrumento</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modelo:</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Número de serie:</translation>
+    </message>
+    <message>
+        <source>Calibrated on:</source>
+        <translation>Calibrado el:</translation>
+    </message>
+    <message>
+        <source>Arrays</source>
+        <translation>Campos</translation>
+    </message>
+    <message>
+        <source>Add array</source>
+        <translation>Añadir campo</translation>
+    </message>
+    <message>
+        <source>Remove array</source>
+        <translation>Quitar campo</translation>
+    </message>
+    <message>
+        <source>Checks and columns</source>
+        <translation>Comprobaciones y columnas</translation>
+    </message>
+    <message>
+        <source>Tolerances</source>
+        <translation>Tolerancias</translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours:</source>
+        <translation>Voc frente a las cadenas vecinas:</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Isc at STC:</source>
+        <translation>Isc en STC:</translation>
+    </message>
+    <message>
+        <source>Least irradiance for Isc:</source>
+        <translation>Irradiancia mínima para Isc:</translation>
+    </message>
+    <message>
+        <source> W/m²</source>
+        <translation> W/m²</translation>
+    </message>
+    <message>
+        <source>Columns of the data</source>
+        <translation>Columnas de los datos</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importar…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>String name:</source>
+        <translation>Nombre de la cadena:</translation>
+    </message>
+    <message>
+        <source>Voc:</source>
+        <translation>Voc:</translation>
+    </message>
+    <message>
+        <source>Isc:</source>
+        <translation>Isc:</translation>
+    </message>
+    <message>
+        <source>Irradiance:</source>
+        <translation>Irradiancia:</translation>
+    </message>
+    <message>
+        <source>Module temperature:</source>
+        <translation>Temperatura del módulo:</translation>
+    </message>
+    <message>
+        <source>Insulation resistance:</source>
+        <translation>Resistencia de aislamiento:</translation>
+    </message>
+    <message>
+        <source>Continuity:</source>
+        <translation>Continuidad:</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>no indicado</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Strings starting with</source>
+        <translation>Cadenas que empiezan por</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Módulo</translation>
+    </message>
+    <message>
+        <source>Modules in series</source>
+        <translation>Módulos en serie</translation>
+    </message>
+    <message>
+        <source>Voc at STC (V)</source>
+        <translation>Voc en STC (V)</translation>
+    </message>
+    <message>
+        <source>Isc at STC (A)</source>
+        <translation>Isc en STC (A)</translation>
+    </message>
+    <message>
+        <source>β Voc (%/°C)</source>
+        <translation>β Voc (%/°C)</translation>
+    </message>
+    <message>
+        <source>α Isc (%/°C)</source>
+        <translation>α Isc (%/°C)</translation>
+    </message>
+    <message>
+        <source>Insulation test (V)</source>
+        <translation>Prueba de aislamiento (V)</translation>
+    </message>
+    <message>
+        <source>Insulation min. (MΩ)</source>
+        <translation>Aislamiento mín. (MΩ)</translation>
+    </message>
+    <message>
+        <source>Continuity max. (Ω)</source>
+        <translation>Continuidad máx. (Ω)</translation>
+    </message>
+    <message>
+        <source>Leave the insulation figures empty to take them from the system voltage, and the continuity maximum empty not to check continuity.</source>
+        <translation>Deje vacíos los valores de aislamiento para tomarlos de la tensión del sistema, y el máximo de continuidad vacío para no comprobar la continuidad.</translation>
+    </message>
+    <message>
+        <source>by its usual header</source>
+        <translation>por su encabezado habitual</translation>
+    </message>
+    <message>
+        <source>The design needs at least one array.</source>
+        <translation>El diseño necesita al menos un campo.</translation>
+    </message>
+    <message>
+        <source>Array %1, %2: %3</source>
+        <translation>Campo %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>required</source>
+        <translation>obligatorio</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 10000 is needed</source>
+        <translation>se necesita un número entero de 1 a 10000</translation>
+    </message>
+    <message>
+        <source>a number above 0 is needed</source>
+        <translation>se necesita un número mayor que 0</translation>
+    </message>
+    <message>
+        <source>a number is needed</source>
+        <translation>se necesita un número</translation>
+    </message>
+    <message>
+        <source>a number above 0 is needed, or nothing</source>
+        <translation>se necesita un número mayor que 0, o deje la celda vacía</translation>
+    </message>
+    <message>
+        <source>The design file %1 could not be read: %2</source>
+        <translation>No se pudo leer el archivo de diseño %1: %2</translation>
+    </message>
+    <message>
+        <source>The design file %1 was not read: %2</source>
+        <translation>El archivo de diseño %1 no se ha cargado: %2</translation>
+    </message>
+    <message>
+        <source>The design file %1 could not be written: %2</source>
+        <translation>No se pudo escribir el archivo de diseño %1: %2</translation>
+    </message>
+    <message>
+        <source>Import a site design</source>
+        <translation>Importar un diseño de instalación</translation>
+    </message>
+    <message>
+        <source>Site designs (*.json);;All files (*)</source>
+        <translation>Diseños de instalación (*.json);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Export the site design</source>
+        <translation>Exportar el diseño de la instalación</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the warnings that its data may be incomplete.</source>
+        <translation>Muestra el resumen de un archivo .csv o .txt guardado (registros, PASS, FAIL) y los avisos de que sus datos pueden estar incompletos.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --summary</comment>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>--summary and --download exclude each other.</source>
+        <translation>--summary y --download se excluyen mutuamente.</translation>
+    </message>
+    <message>
+        <source>--format takes text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format admite text o json, no «%1».</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>No se pudo leer el archivo «%1»: %2</translation>
     </message>
 </context>
 </TS>

@@ -157,10 +157,6 @@
         <translation>--european e --no-european si escludono a vicenda.</translation>
     </message>
     <message>
-        <source>Exit status of --download:</source>
-        <translation>Stato di uscita di --download:</translation>
-    </message>
-    <message>
         <source>the results are saved</source>
         <translation>i risultati sono stati salvati</translation>
     </message>
@@ -207,10 +203,6 @@
         <translation>Elenca le porte seriali (nome, percorso del dispositivo, produttore:prodotto USB, numero di serie e descrizione, una porta per riga) ed esce.</translation>
     </message>
     <message>
-        <source>With --list-ports: text (the default) or json.</source>
-        <translation>Con --list-ports: text (predefinito) o json.</translation>
-    </message>
-    <message>
         <source>format</source>
         <comment>value name of --format</comment>
         <translation>formato</translation>
@@ -244,10 +236,6 @@
         <translation>nessun dato arrivato entro --start-timeout</translation>
     </message>
     <message>
-        <source>saved, but the data may be incomplete: the line was lost before it fell silent</source>
-        <translation>salvato, ma i dati possono essere incompleti: la linea è stata persa prima di tacere</translation>
-    </message>
-    <message>
         <source>stopped with SIGHUP (the terminal or SSH session closed); nothing saved</source>
         <translation>fermato con SIGHUP (terminale o sessione SSH chiusi); nulla salvato</translation>
     </message>
@@ -259,6 +247,365 @@
     <message>
         <source>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</source>
         <translation>Il sistema non segnala alcuna porta seriale. Collegare l&apos;adattatore dello strumento e riprovare.</translation>
+    </message>
+    <message>
+        <source>With --list-ports or --summary: text (the default) or json.</source>
+        <translation>Con --list-ports o --summary: text (predefinito) o json.</translation>
+    </message>
+    <message>
+        <source>Exit status of --download and --summary:</source>
+        <translation>Stato di uscita di --download e --summary:</translation>
+    </message>
+    <message>
+        <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
+        <translation>salvato (o letto), ma i dati potrebbero essere incompleti: la connessione è andata persa prima che la linea tacesse, oppure l&apos;ultimo record è troncato o mancano dei record</translation>
+    </message>
+</context>
+<context>
+    <name>CommissioningReport</name>
+    <message>
+        <source>Module count</source>
+        <translation>Numero di moduli</translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours</source>
+        <translation>Voc rispetto alle stringhe vicine</translation>
+    </message>
+    <message>
+        <source>Isc at STC</source>
+        <translation>Isc in STC</translation>
+    </message>
+    <message>
+        <source>Insulation</source>
+        <translation>Isolamento</translation>
+    </message>
+    <message>
+        <source>Continuity</source>
+        <translation>Continuità</translation>
+    </message>
+    <message>
+        <source>Commissioning test report</source>
+        <translation>Rapporto di prova di messa in servizio</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>riga %1</translation>
+    </message>
+    <message>
+        <source>(no site named)</source>
+        <translation>(nessun impianto indicato)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>dal %1 al %2</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Impianto</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Committente</translation>
+    </message>
+    <message>
+        <source>Date of the tests</source>
+        <translation>Data delle prove</translation>
+    </message>
+    <message>
+        <source>Inspector</source>
+        <translation>Ispettore</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Strumento</translation>
+    </message>
+    <message>
+        <source>%1, serial number %2, calibrated on %3</source>
+        <translation>%1, numero di serie %2, tarato il %3</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>Nothing to report: the data holds no records.</source>
+        <translation>Nulla da riportare: i dati non contengono alcun record.</translation>
+    </message>
+    <message>
+        <source>Nothing to report: the data holds no records of the site &quot;%1&quot;.</source>
+        <translation>Nulla da riportare: i dati non contengono alcun record dell&apos;impianto «%1».</translation>
+    </message>
+    <message>
+        <source>%1 records: %2 PASS and %3 FAIL by the tester</source>
+        <translation>%1 record: %2 PASS e %3 FAIL secondo lo strumento</translation>
+    </message>
+    <message>
+        <source>%1 strings checked against the design: %2 FAIL by the design checks</source>
+        <translation>%1 stringhe verificate rispetto al progetto: %2 FAIL secondo le verifiche di progetto</translation>
+    </message>
+    <message>
+        <source>%1 FAIL by the tester · %2 more by the design checks</source>
+        <translation>%1 FAIL secondo lo strumento · altri %2 secondo le verifiche di progetto</translation>
+    </message>
+    <message>
+        <source>The design has no arrays: no string was checked against it.</source>
+        <translation>Il progetto non ha campi: nessuna stringa è stata verificata rispetto a esso.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>FAIL by the tester&apos;s own limits</source>
+        <translation>FAIL secondo i limiti propri dello strumento</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>Esiti negativi</translation>
+    </message>
+    <message>
+        <source>String</source>
+        <translation>Stringa</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>Strumento</translation>
+    </message>
+    <message>
+        <source>Design checks: why</source>
+        <translation>Verifiche di progetto: motivo</translation>
+    </message>
+    <message>
+        <source>Voc (V)</source>
+        <translation>Voc (V)</translation>
+    </message>
+    <message>
+        <source>Voc expected (V)</source>
+        <translation>Voc attesa (V)</translation>
+    </message>
+    <message>
+        <source>Isc (A)</source>
+        <translation>Isc (A)</translation>
+    </message>
+    <message>
+        <source>Isc at STC (A)</source>
+        <translation>Isc in STC (A)</translation>
+    </message>
+    <message>
+        <source>G (W/m²)</source>
+        <translation>G (W/m²)</translation>
+    </message>
+    <message>
+        <source>T (°C)</source>
+        <translation>T (°C)</translation>
+    </message>
+    <message>
+        <source>Riso (MΩ)</source>
+        <translation>Riso (MΩ)</translation>
+    </message>
+    <message>
+        <source>Continuity (Ω)</source>
+        <translation>Continuità (Ω)</translation>
+    </message>
+    <message>
+        <source>Design checks</source>
+        <translation>Verifiche di progetto</translation>
+    </message>
+    <message>
+        <source>Array &quot;%1&quot;: %2 modules of %3 in series, matched by &quot;%4&quot;</source>
+        <translation>Campo «%1»: %2 moduli di tipo %3 in serie, stringhe associate tramite «%4»</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>non verificato</translation>
+    </message>
+    <message>
+        <source>The data holds no string of this array.</source>
+        <translation>I dati non contengono alcuna stringa di questo campo.</translation>
+    </message>
+    <message>
+        <source>Array &quot;%1&quot; (continued)</source>
+        <translation>Campo «%1» (continua)</translation>
+    </message>
+    <message>
+        <source>Strings not checked against the design</source>
+        <translation>Stringhe non verificate rispetto al progetto</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Pass criteria</source>
+        <translation>Criteri di accettazione</translation>
+    </message>
+    <message>
+        <source>The tester judges each record by its own limits. The design checks judge each string against the design of its array:</source>
+        <translation>Lo strumento valuta ogni record in base ai propri limiti. Le verifiche di progetto valutano ogni stringa rispetto al progetto del suo campo:</translation>
+    </message>
+    <message>
+        <source>Module count: round(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) equals the modules in series.</source>
+        <translation>Numero di moduli: arrotondamento(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) è uguale al numero di moduli in serie.</translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours: Voc brought to 25 °C with β is within %1 % of the median of the same array&apos;s strings.</source>
+        <translation>Voc rispetto alle stringhe vicine: Voc riportata a 25 °C con β rientra nel %1 % della mediana delle stringhe dello stesso campo.</translation>
+    </message>
+    <message>
+        <source>Isc at STC: Isc × 1000 ÷ G ÷ (1 + α × (T − 25 °C)) is within %1 % of Isc_STC; not checked below %2 W/m².</source>
+        <translation>Isc in STC: Isc × 1000 ÷ G ÷ (1 + α × (T − 25 °C)) rientra nel %1 % di Isc_STC; non verificata sotto %2 W/m².</translation>
+    </message>
+    <message>
+        <source>Insulation: Riso at least the array&apos;s minimum.</source>
+        <translation>Isolamento: Riso almeno pari al minimo del campo.</translation>
+    </message>
+    <message>
+        <source>Continuity: at most the array&apos;s maximum, when the design sets one.</source>
+        <translation>Continuità: al massimo il massimo del campo, quando il progetto ne stabilisce uno.</translation>
+    </message>
+    <message>
+        <source>Array</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Strings matched by</source>
+        <translation>Stringhe associate tramite</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Modules in series</source>
+        <translation>Moduli in serie</translation>
+    </message>
+    <message>
+        <source>Module Voc at STC</source>
+        <translation>Voc del modulo in STC</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>Module Isc at STC</source>
+        <translation>Isc del modulo in STC</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>β (Voc)</source>
+        <translation>β (Voc)</translation>
+    </message>
+    <message>
+        <source>%1 %/°C</source>
+        <translation>%1 %/°C</translation>
+    </message>
+    <message>
+        <source>α (Isc)</source>
+        <translation>α (Isc)</translation>
+    </message>
+    <message>
+        <source>System voltage (N × Voc_STC × 1.25)</source>
+        <translation>Tensione di sistema (N × Voc_STC × 1,25)</translation>
+    </message>
+    <message>
+        <source>Insulation test voltage</source>
+        <translation>Tensione di prova di isolamento</translation>
+    </message>
+    <message>
+        <source>%1 (by the system voltage)</source>
+        <translation>%1 (in base alla tensione di sistema)</translation>
+    </message>
+    <message>
+        <source>Insulation minimum</source>
+        <translation>Isolamento minimo</translation>
+    </message>
+    <message>
+        <source>%1 MΩ</source>
+        <translation>%1 MΩ</translation>
+    </message>
+    <message>
+        <source>Continuity maximum</source>
+        <translation>Continuità massima</translation>
+    </message>
+    <message>
+        <source>%1 Ω</source>
+        <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Firme</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Trace of the data</source>
+        <translation>Tracciabilità dei dati</translation>
+    </message>
+    <message>
+        <source>download %1 in the archive</source>
+        <translation>scaricamento %1 nell&apos;archivio</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>file %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation>Scaricato il</translation>
+    </message>
+    <message>
+        <source>Bytes as received</source>
+        <translation>Byte ricevuti</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the bytes</source>
+        <translation>SHA-256 dei byte</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>Non è stato possibile scrivere il rapporto in %1: %2</translation>
+    </message>
+    <message>
+        <source>the PDF could not be drawn</source>
+        <translation>non è stato possibile generare il PDF</translation>
     </message>
 </context>
 <context>
@@ -645,6 +992,18 @@
         <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
         <translation>Errore durante il salvataggio di &quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Shows the downloaded data as a table of results with a summary and a chart</source>
+        <translation>Mostra i dati scaricati come tabella dei risultati con un riepilogo e un grafico</translation>
+    </message>
 </context>
 <context>
     <name>PortErrorText</name>
@@ -684,6 +1043,25 @@
     </message>
 </context>
 <context>
+    <name>ResultsChart</name>
+    <message>
+        <source>This column holds no numbers to draw.</source>
+        <translation>Questa colonna non contiene numeri da disegnare.</translation>
+    </message>
+    <message>
+        <source>Bars: %1</source>
+        <translation>Barre: %1</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Massimo: %1</translation>
+    </message>
+    <message>
+        <source>Minimum: %1</source>
+        <translation>Minimo: %1</translation>
+    </message>
+</context>
+<context>
     <name>ResultsCheck</name>
     <message>
         <source>%1 more lines with the same warning are not listed.</source>
@@ -715,6 +1093,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsFilterModel</name>
+    <message>
+        <source>The tester failed this record.</source>
+        <translation>Lo strumento ha giudicato questo record non superato.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsSummary</name>
     <message>
         <source>%1 records</source>
@@ -723,6 +1108,100 @@
     <message>
         <source>%1 records · %2 PASS · %3 FAIL</source>
         <translation>%1 record · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabella</translation>
+    </message>
+    <message>
+        <source>Filter: text in any column</source>
+        <translation>Filtro: testo in qualsiasi colonna</translation>
+    </message>
+    <message>
+        <source>Failed only</source>
+        <translation>Solo non superati</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Esporta CSV...</translation>
+    </message>
+    <message>
+        <source>Saves the rows shown as a CSV file</source>
+        <translation>Salva le righe visualizzate come file CSV</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Valori:</translation>
+    </message>
+    <message>
+        <source>Labels:</source>
+        <translation>Etichette:</translation>
+    </message>
+    <message>
+        <source>Groups:</source>
+        <translation>Gruppi:</translation>
+    </message>
+    <message>
+        <source>Save Chart...</source>
+        <translation>Salva grafico...</translation>
+    </message>
+    <message>
+        <source>Saves the chart as a PNG or SVG image</source>
+        <translation>Salva il grafico come immagine PNG o SVG</translation>
+    </message>
+    <message>
+        <source>Results: %1</source>
+        <comment>%1 is the name of the download or file</comment>
+        <translation>Risultati: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records shown</source>
+        <comment>%1 and %2 are counts</comment>
+        <translation>%1 di %2 record visualizzati</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuna)</translation>
+    </message>
+    <message>
+        <source>Export the rows shown</source>
+        <translation>Esporta le righe visualizzate</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Tutti i file (*.*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Immagini PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>Immagini SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Salva il grafico</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Impossibile salvare il grafico come «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -752,6 +1231,267 @@
     <message>
         <source>It is a pipe, a device or a socket, not a regular file: only regular files are written.</source>
         <translation>È una pipe, un dispositivo o un socket, non un file normale: si scrivono solo file normali.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteDesignDialog</name>
+    <message>
+        <source>Site design</source>
+        <translation>Progetto dell&apos;impianto</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Impianto</translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation>Dati dell&apos;impianto</translation>
+    </message>
+    <message>
+        <source>Site:</source>
+        <translation>Impianto:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Indirizzo:</translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation>Committente:</translation>
+    </message>
+    <message>
+        <source>Inspector:</source>
+        <translation>Ispettore:</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Strumento</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modello:</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Numero di serie:</translation>
+    </message>
+    <message>
+        <source>Calibrated on:</source>
+        <translation>Tarato il:</translation>
+    </message>
+    <message>
+        <source>Arrays</source>
+        <translation>Campi</translation>
+    </message>
+    <message>
+        <source>Add array</source>
+        <translation>Aggiungi campo</translation>
+    </message>
+    <message>
+        <source>Remove array</source>
+        <translation>Rimuovi campo</translation>
+    </message>
+    <message>
+        <source>Checks and columns</source>
+        <translation>Verifiche e colonne</translation>
+    </message>
+    <message>
+        <source>Tolerances</source>
+        <translation>Tolleranze</translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours:</source>
+        <translation>Voc rispetto alle stringhe vicine:</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Isc at STC:</source>
+        <translation>Isc in STC:</translation>
+    </message>
+    <message>
+        <source>Least irradiance for Isc:</source>
+        <translation>Irraggiamento minimo per Isc:</translation>
+    </message>
+    <message>
+        <source> W/m²</source>
+        <translation> W/m²</translation>
+    </message>
+    <message>
+        <source>Columns of the data</source>
+        <translation>Colonne dei dati</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importa…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Esporta…</translation>
+    </message>
+    <message>
+        <source>String name:</source>
+        <translation>Nome della stringa:</translation>
+    </message>
+    <message>
+        <source>Voc:</source>
+        <translation>Voc:</translation>
+    </message>
+    <message>
+        <source>Isc:</source>
+        <translation>Isc:</translation>
+    </message>
+    <message>
+        <source>Irradiance:</source>
+        <translation>Irraggiamento:</translation>
+    </message>
+    <message>
+        <source>Module temperature:</source>
+        <translation>Temperatura del modulo:</translation>
+    </message>
+    <message>
+        <source>Insulation resistance:</source>
+        <translation>Resistenza di isolamento:</translation>
+    </message>
+    <message>
+        <source>Continuity:</source>
+        <translation>Continuità:</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>non indicato</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Strings starting with</source>
+        <translation>Stringhe che iniziano con</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Modules in series</source>
+        <translation>Moduli in serie</translation>
+    </message>
+    <message>
+        <source>Voc at STC (V)</source>
+        <translation>Voc in STC (V)</translation>
+    </message>
+    <message>
+        <source>Isc at STC (A)</source>
+        <translation>Isc in STC (A)</translation>
+    </message>
+    <message>
+        <source>β Voc (%/°C)</source>
+        <translation>β Voc (%/°C)</translation>
+    </message>
+    <message>
+        <source>α Isc (%/°C)</source>
+        <translation>α Isc (%/°C)</translation>
+    </message>
+    <message>
+        <source>Insulation test (V)</source>
+        <translation>Prova di isolamento (V)</translation>
+    </message>
+    <message>
+        <source>Insulation min. (MΩ)</source>
+        <translation>Isolamento min. (MΩ)</translation>
+    </message>
+    <message>
+        <source>Continuity max. (Ω)</source>
+        <translation>Continuità max. (Ω)</translation>
+    </message>
+    <message>
+        <source>Leave the insulation figures empty to take them from the system voltage, and the continuity maximum empty not to check continuity.</source>
+        <translation>Lasci vuoti i valori di isolamento per ricavarli dalla tensione di sistema, e il massimo di continuità vuoto per non verificare la continuità.</translation>
+    </message>
+    <message>
+        <source>by its usual header</source>
+        <translation>tramite la sua intestazione abituale</translation>
+    </message>
+    <message>
+        <source>The design needs at least one array.</source>
+        <translation>Il progetto richiede almeno un campo.</translation>
+    </message>
+    <message>
+        <source>Array %1, %2: %3</source>
+        <translation>Campo %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>required</source>
+        <translation>obbligatorio</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 10000 is needed</source>
+        <translation>serve un numero intero da 1 a 10000</translation>
+    </message>
+    <message>
+        <source>a number above 0 is needed</source>
+        <translation>serve un numero maggiore di 0</translation>
+    </message>
+    <message>
+        <source>a number is needed</source>
+        <translation>serve un numero</translation>
+    </message>
+    <message>
+        <source>a number above 0 is needed, or nothing</source>
+        <translation>serve un numero maggiore di 0, oppure lasci la cella vuota</translation>
+    </message>
+    <message>
+        <source>The design file %1 could not be read: %2</source>
+        <translation>Non è stato possibile leggere il file di progetto %1: %2</translation>
+    </message>
+    <message>
+        <source>The design file %1 was not read: %2</source>
+        <translation>Il file di progetto %1 non è stato caricato: %2</translation>
+    </message>
+    <message>
+        <source>The design file %1 could not be written: %2</source>
+        <translation>Non è stato possibile scrivere il file di progetto %1: %2</translation>
+    </message>
+    <message>
+        <source>Import a site design</source>
+        <translation>Importa un progetto di impianto</translation>
+    </message>
+    <message>
+        <source>Site designs (*.json);;All files (*)</source>
+        <translation>Progetti di impianto (*.json);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Export the site design</source>
+        <translation>Esporta il progetto dell&apos;impianto</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the warnings that its data may be incomplete.</source>
+        <translation>Stampa il riepilogo di un file .csv o .txt salvato (record, PASS, FAIL) e gli avvisi che i suoi dati potrebbero essere incompleti.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --summary</comment>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>--summary and --download exclude each other.</source>
+        <translation>--summary e --download si escludono a vicenda.</translation>
+    </message>
+    <message>
+        <source>--format takes text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format accetta text o json, non «%1».</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Impossibile leggere il file «%1»: %2</translation>
     </message>
 </context>
 </TS>

@@ -157,10 +157,6 @@
         <translation>--european en --no-european sluiten elkaar uit.</translation>
     </message>
     <message>
-        <source>Exit status of --download:</source>
-        <translation>Afsluitstatus van --download:</translation>
-    </message>
-    <message>
         <source>the results are saved</source>
         <translation>de resultaten zijn opgeslagen</translation>
     </message>
@@ -207,10 +203,6 @@
         <translation>Somt de seriële poorten op (naam, apparaatpad, USB-leverancier:product, serienummer en beschrijving, één poort per regel) en stopt.</translation>
     </message>
     <message>
-        <source>With --list-ports: text (the default) or json.</source>
-        <translation>Met --list-ports: text (standaard) of json.</translation>
-    </message>
-    <message>
         <source>format</source>
         <comment>value name of --format</comment>
         <translation>formaat</translation>
@@ -244,10 +236,6 @@
         <translation>binnen --start-timeout kwamen geen gegevens</translation>
     </message>
     <message>
-        <source>saved, but the data may be incomplete: the line was lost before it fell silent</source>
-        <translation>opgeslagen, maar de gegevens kunnen onvolledig zijn: de lijn ging verloren voordat die stil werd</translation>
-    </message>
-    <message>
         <source>stopped with SIGHUP (the terminal or SSH session closed); nothing saved</source>
         <translation>gestopt met SIGHUP (terminal of SSH-sessie gesloten); niets opgeslagen</translation>
     </message>
@@ -259,6 +247,365 @@
     <message>
         <source>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</source>
         <translation>Het systeem meldt geen seriële poort. Sluit de adapter van de tester aan en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>With --list-ports or --summary: text (the default) or json.</source>
+        <translation>Met --list-ports of --summary: text (standaard) of json.</translation>
+    </message>
+    <message>
+        <source>Exit status of --download and --summary:</source>
+        <translation>Afsluitstatus van --download en --summary:</translation>
+    </message>
+    <message>
+        <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
+        <translation>opgeslagen (of gelezen), maar de gegevens zijn mogelijk onvolledig: de verbinding ging verloren voordat de lijn stil werd, of het laatste record is afgekapt of er ontbreken records</translation>
+    </message>
+</context>
+<context>
+    <name>CommissioningReport</name>
+    <message>
+        <source>Module count</source>
+        <translation>Aantal modules</translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours</source>
+        <translation>Voc ten opzichte van de buurstrings</translation>
+    </message>
+    <message>
+        <source>Isc at STC</source>
+        <translation>Isc bij STC</translation>
+    </message>
+    <message>
+        <source>Insulation</source>
+        <translation>Isolatie</translation>
+    </message>
+    <message>
+        <source>Continuity</source>
+        <translation>Continuïteit</translation>
+    </message>
+    <message>
+        <source>Commissioning test report</source>
+        <translation>Opleveringstestrapport</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>regel %1</translation>
+    </message>
+    <message>
+        <source>(no site named)</source>
+        <translation>(geen locatie opgegeven)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 tot en met %2</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Locatie</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Opdrachtgever</translation>
+    </message>
+    <message>
+        <source>Date of the tests</source>
+        <translation>Datum van de tests</translation>
+    </message>
+    <message>
+        <source>Inspector</source>
+        <translation>Inspecteur</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Meetinstrument</translation>
+    </message>
+    <message>
+        <source>%1, serial number %2, calibrated on %3</source>
+        <translation>%1, serienummer %2, gekalibreerd op %3</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Samenvatting</translation>
+    </message>
+    <message>
+        <source>Nothing to report: the data holds no records.</source>
+        <translation>Niets te rapporteren: de gegevens bevatten geen records.</translation>
+    </message>
+    <message>
+        <source>Nothing to report: the data holds no records of the site &quot;%1&quot;.</source>
+        <translation>Niets te rapporteren: de gegevens bevatten geen records van de locatie ‘%1’.</translation>
+    </message>
+    <message>
+        <source>%1 records: %2 PASS and %3 FAIL by the tester</source>
+        <translation>%1 records: %2 PASS en %3 FAIL volgens het testapparaat</translation>
+    </message>
+    <message>
+        <source>%1 strings checked against the design: %2 FAIL by the design checks</source>
+        <translation>%1 strings aan het ontwerp getoetst: %2 FAIL volgens de ontwerpcontroles</translation>
+    </message>
+    <message>
+        <source>%1 FAIL by the tester · %2 more by the design checks</source>
+        <translation>%1 FAIL volgens het testapparaat · nog %2 volgens de ontwerpcontroles</translation>
+    </message>
+    <message>
+        <source>The design has no arrays: no string was checked against it.</source>
+        <translation>Het ontwerp heeft geen velden: er is geen enkele string aan getoetst.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>FAIL by the tester&apos;s own limits</source>
+        <translation>FAIL volgens de eigen grenswaarden van het testapparaat</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>Afkeuringen</translation>
+    </message>
+    <message>
+        <source>String</source>
+        <translation>String</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>Testapparaat</translation>
+    </message>
+    <message>
+        <source>Design checks: why</source>
+        <translation>Ontwerpcontroles: reden</translation>
+    </message>
+    <message>
+        <source>Voc (V)</source>
+        <translation>Voc (V)</translation>
+    </message>
+    <message>
+        <source>Voc expected (V)</source>
+        <translation>Voc verwacht (V)</translation>
+    </message>
+    <message>
+        <source>Isc (A)</source>
+        <translation>Isc (A)</translation>
+    </message>
+    <message>
+        <source>Isc at STC (A)</source>
+        <translation>Isc bij STC (A)</translation>
+    </message>
+    <message>
+        <source>G (W/m²)</source>
+        <translation>G (W/m²)</translation>
+    </message>
+    <message>
+        <source>T (°C)</source>
+        <translation>T (°C)</translation>
+    </message>
+    <message>
+        <source>Riso (MΩ)</source>
+        <translation>Riso (MΩ)</translation>
+    </message>
+    <message>
+        <source>Continuity (Ω)</source>
+        <translation>Continuïteit (Ω)</translation>
+    </message>
+    <message>
+        <source>Design checks</source>
+        <translation>Ontwerpcontroles</translation>
+    </message>
+    <message>
+        <source>Array &quot;%1&quot;: %2 modules of %3 in series, matched by &quot;%4&quot;</source>
+        <translation>Veld ‘%1’: %2 modules van het type %3 in serie, strings gekoppeld via ‘%4’</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>niet gecontroleerd</translation>
+    </message>
+    <message>
+        <source>The data holds no string of this array.</source>
+        <translation>De gegevens bevatten geen string van dit veld.</translation>
+    </message>
+    <message>
+        <source>Array &quot;%1&quot; (continued)</source>
+        <translation>Veld ‘%1’ (vervolg)</translation>
+    </message>
+    <message>
+        <source>Strings not checked against the design</source>
+        <translation>Strings die niet aan het ontwerp zijn getoetst</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Reden</translation>
+    </message>
+    <message>
+        <source>Pass criteria</source>
+        <translation>Acceptatiecriteria</translation>
+    </message>
+    <message>
+        <source>The tester judges each record by its own limits. The design checks judge each string against the design of its array:</source>
+        <translation>Het testapparaat beoordeelt elk record aan de hand van zijn eigen grenswaarden. De ontwerpcontroles beoordelen elke string aan de hand van het ontwerp van zijn veld:</translation>
+    </message>
+    <message>
+        <source>Module count: round(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) equals the modules in series.</source>
+        <translation>Aantal modules: afgerond(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) is gelijk aan het aantal modules in serie.</translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours: Voc brought to 25 °C with β is within %1 % of the median of the same array&apos;s strings.</source>
+        <translation>Voc ten opzichte van de buurstrings: Voc, met β herleid naar 25 °C, ligt binnen %1 % van de mediaan van de strings van hetzelfde veld.</translation>
+    </message>
+    <message>
+        <source>Isc at STC: Isc × 1000 ÷ G ÷ (1 + α × (T − 25 °C)) is within %1 % of Isc_STC; not checked below %2 W/m².</source>
+        <translation>Isc bij STC: Isc × 1000 ÷ G ÷ (1 + α × (T − 25 °C)) ligt binnen %1 % van Isc_STC; niet gecontroleerd onder %2 W/m².</translation>
+    </message>
+    <message>
+        <source>Insulation: Riso at least the array&apos;s minimum.</source>
+        <translation>Isolatie: Riso minstens gelijk aan het minimum van het veld.</translation>
+    </message>
+    <message>
+        <source>Continuity: at most the array&apos;s maximum, when the design sets one.</source>
+        <translation>Continuïteit: hoogstens het maximum van het veld, als het ontwerp er een vastlegt.</translation>
+    </message>
+    <message>
+        <source>Array</source>
+        <translation>Veld</translation>
+    </message>
+    <message>
+        <source>Strings matched by</source>
+        <translation>Strings gekoppeld via</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Modules in series</source>
+        <translation>Modules in serie</translation>
+    </message>
+    <message>
+        <source>Module Voc at STC</source>
+        <translation>Module-Voc bij STC</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>Module Isc at STC</source>
+        <translation>Module-Isc bij STC</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>β (Voc)</source>
+        <translation>β (Voc)</translation>
+    </message>
+    <message>
+        <source>%1 %/°C</source>
+        <translation>%1 %/°C</translation>
+    </message>
+    <message>
+        <source>α (Isc)</source>
+        <translation>α (Isc)</translation>
+    </message>
+    <message>
+        <source>System voltage (N × Voc_STC × 1.25)</source>
+        <translation>Systeemspanning (N × Voc_STC × 1,25)</translation>
+    </message>
+    <message>
+        <source>Insulation test voltage</source>
+        <translation>Testspanning isolatie</translation>
+    </message>
+    <message>
+        <source>%1 (by the system voltage)</source>
+        <translation>%1 (volgens de systeemspanning)</translation>
+    </message>
+    <message>
+        <source>Insulation minimum</source>
+        <translation>Minimale isolatie</translation>
+    </message>
+    <message>
+        <source>%1 MΩ</source>
+        <translation>%1 MΩ</translation>
+    </message>
+    <message>
+        <source>Continuity maximum</source>
+        <translation>Maximale continuïteit</translation>
+    </message>
+    <message>
+        <source>%1 Ω</source>
+        <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Handtekeningen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Handtekening</translation>
+    </message>
+    <message>
+        <source>Trace of the data</source>
+        <translation>Herkomst van de gegevens</translation>
+    </message>
+    <message>
+        <source>download %1 in the archive</source>
+        <translation>download %1 in het archief</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>bestand %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Bron</translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation>Gedownload op</translation>
+    </message>
+    <message>
+        <source>Bytes as received</source>
+        <translation>Ontvangen bytes</translation>
+    </message>
+    <message>
+        <source>SHA-256 of the bytes</source>
+        <translation>SHA-256 van de bytes</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 van %2</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation>Het rapport kon niet naar %1 worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>the PDF could not be drawn</source>
+        <translation>de pdf kon niet worden aangemaakt</translation>
     </message>
 </context>
 <context>
@@ -645,6 +992,18 @@
         <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
         <translation>Fout bij het opslaan van &quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Beeld</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultaten</translation>
+    </message>
+    <message>
+        <source>Shows the downloaded data as a table of results with a summary and a chart</source>
+        <translation>Toont de gedownloade gegevens als resultatentabel met een samenvatting en een grafiek</translation>
+    </message>
 </context>
 <context>
     <name>PortErrorText</name>
@@ -684,6 +1043,25 @@
     </message>
 </context>
 <context>
+    <name>ResultsChart</name>
+    <message>
+        <source>This column holds no numbers to draw.</source>
+        <translation>Deze kolom bevat geen getallen om te tekenen.</translation>
+    </message>
+    <message>
+        <source>Bars: %1</source>
+        <translation>Staven: %1</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Maximum: %1</translation>
+    </message>
+    <message>
+        <source>Minimum: %1</source>
+        <translation>Minimum: %1</translation>
+    </message>
+</context>
+<context>
     <name>ResultsCheck</name>
     <message>
         <source>%1 more lines with the same warning are not listed.</source>
@@ -715,6 +1093,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsFilterModel</name>
+    <message>
+        <source>The tester failed this record.</source>
+        <translation>De tester heeft dit record afgekeurd.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsSummary</name>
     <message>
         <source>%1 records</source>
@@ -723,6 +1108,100 @@
     <message>
         <source>%1 records · %2 PASS · %3 FAIL</source>
         <translation>%1 records · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Resultaten</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabel</translation>
+    </message>
+    <message>
+        <source>Filter: text in any column</source>
+        <translation>Filter: tekst in een willekeurige kolom</translation>
+    </message>
+    <message>
+        <source>Failed only</source>
+        <translation>Alleen afgekeurd</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exporteren...</translation>
+    </message>
+    <message>
+        <source>Saves the rows shown as a CSV file</source>
+        <translation>Slaat de getoonde rijen op als CSV-bestand</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Grafiek</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Waarden:</translation>
+    </message>
+    <message>
+        <source>Labels:</source>
+        <translation>Labels:</translation>
+    </message>
+    <message>
+        <source>Groups:</source>
+        <translation>Groepen:</translation>
+    </message>
+    <message>
+        <source>Save Chart...</source>
+        <translation>Grafiek opslaan...</translation>
+    </message>
+    <message>
+        <source>Saves the chart as a PNG or SVG image</source>
+        <translation>Slaat de grafiek op als PNG- of SVG-afbeelding</translation>
+    </message>
+    <message>
+        <source>Results: %1</source>
+        <comment>%1 is the name of the download or file</comment>
+        <translation>Resultaten: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records shown</source>
+        <comment>%1 and %2 are counts</comment>
+        <translation>%1 van %2 records getoond</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(geen)</translation>
+    </message>
+    <message>
+        <source>Export the rows shown</source>
+        <translation>Getoonde rijen exporteren</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Alle bestanden (*.*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-afbeeldingen (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>SVG-afbeeldingen (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Grafiek opslaan</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>De grafiek kon niet worden opgeslagen als ‘%1’: %2</translation>
     </message>
 </context>
 <context>
@@ -752,6 +1231,267 @@
     <message>
         <source>It is a pipe, a device or a socket, not a regular file: only regular files are written.</source>
         <translation>Het is een pipe, een apparaat of een socket, geen gewoon bestand: alleen gewone bestanden worden geschreven.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteDesignDialog</name>
+    <message>
+        <source>Site design</source>
+        <translation>Locatieontwerp</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Locatie</translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation>Installatie</translation>
+    </message>
+    <message>
+        <source>Site:</source>
+        <translation>Locatie:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adres:</translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation>Opdrachtgever:</translation>
+    </message>
+    <message>
+        <source>Inspector:</source>
+        <translation>Inspecteur:</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Meetinstrument</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation>Serienummer:</translation>
+    </message>
+    <message>
+        <source>Calibrated on:</source>
+        <translation>Gekalibreerd op:</translation>
+    </message>
+    <message>
+        <source>Arrays</source>
+        <translation>Velden</translation>
+    </message>
+    <message>
+        <source>Add array</source>
+        <translation>Veld toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove array</source>
+        <translation>Veld verwijderen</translation>
+    </message>
+    <message>
+        <source>Checks and columns</source>
+        <translation>Controles en kolommen</translation>
+    </message>
+    <message>
+        <source>Tolerances</source>
+        <translation>Toleranties</translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours:</source>
+        <translation>Voc ten opzichte van de buurstrings:</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Isc at STC:</source>
+        <translation>Isc bij STC:</translation>
+    </message>
+    <message>
+        <source>Least irradiance for Isc:</source>
+        <translation>Minimale instraling voor Isc:</translation>
+    </message>
+    <message>
+        <source> W/m²</source>
+        <translation> W/m²</translation>
+    </message>
+    <message>
+        <source>Columns of the data</source>
+        <translation>Kolommen van de gegevens</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importeren…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporteren…</translation>
+    </message>
+    <message>
+        <source>String name:</source>
+        <translation>Stringnaam:</translation>
+    </message>
+    <message>
+        <source>Voc:</source>
+        <translation>Voc:</translation>
+    </message>
+    <message>
+        <source>Isc:</source>
+        <translation>Isc:</translation>
+    </message>
+    <message>
+        <source>Irradiance:</source>
+        <translation>Instraling:</translation>
+    </message>
+    <message>
+        <source>Module temperature:</source>
+        <translation>Moduletemperatuur:</translation>
+    </message>
+    <message>
+        <source>Insulation resistance:</source>
+        <translation>Isolatieweerstand:</translation>
+    </message>
+    <message>
+        <source>Continuity:</source>
+        <translation>Continuïteit:</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>niet opgegeven</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Strings starting with</source>
+        <translation>Strings beginnend met</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Modules in series</source>
+        <translation>Modules in serie</translation>
+    </message>
+    <message>
+        <source>Voc at STC (V)</source>
+        <translation>Voc bij STC (V)</translation>
+    </message>
+    <message>
+        <source>Isc at STC (A)</source>
+        <translation>Isc bij STC (A)</translation>
+    </message>
+    <message>
+        <source>β Voc (%/°C)</source>
+        <translation>β Voc (%/°C)</translation>
+    </message>
+    <message>
+        <source>α Isc (%/°C)</source>
+        <translation>α Isc (%/°C)</translation>
+    </message>
+    <message>
+        <source>Insulation test (V)</source>
+        <translation>Isolatietest (V)</translation>
+    </message>
+    <message>
+        <source>Insulation min. (MΩ)</source>
+        <translation>Isolatie min. (MΩ)</translation>
+    </message>
+    <message>
+        <source>Continuity max. (Ω)</source>
+        <translation>Continuïteit max. (Ω)</translation>
+    </message>
+    <message>
+        <source>Leave the insulation figures empty to take them from the system voltage, and the continuity maximum empty not to check continuity.</source>
+        <translation>Laat de isolatiewaarden leeg om ze uit de systeemspanning af te leiden, en het continuïteitsmaximum leeg om de continuïteit niet te controleren.</translation>
+    </message>
+    <message>
+        <source>by its usual header</source>
+        <translation>via de gebruikelijke kolomkop</translation>
+    </message>
+    <message>
+        <source>The design needs at least one array.</source>
+        <translation>Het ontwerp heeft minstens één veld nodig.</translation>
+    </message>
+    <message>
+        <source>Array %1, %2: %3</source>
+        <translation>Veld %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>required</source>
+        <translation>verplicht</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 10000 is needed</source>
+        <translation>een geheel getal van 1 tot 10000 is nodig</translation>
+    </message>
+    <message>
+        <source>a number above 0 is needed</source>
+        <translation>een getal groter dan 0 is nodig</translation>
+    </message>
+    <message>
+        <source>a number is needed</source>
+        <translation>een getal is nodig</translation>
+    </message>
+    <message>
+        <source>a number above 0 is needed, or nothing</source>
+        <translation>een getal groter dan 0 is nodig, of laat het leeg</translation>
+    </message>
+    <message>
+        <source>The design file %1 could not be read: %2</source>
+        <translation>Het ontwerpbestand %1 kon niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>The design file %1 was not read: %2</source>
+        <translation>Het ontwerpbestand %1 is niet ingelezen: %2</translation>
+    </message>
+    <message>
+        <source>The design file %1 could not be written: %2</source>
+        <translation>Het ontwerpbestand %1 kon niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>Import a site design</source>
+        <translation>Een locatieontwerp importeren</translation>
+    </message>
+    <message>
+        <source>Site designs (*.json);;All files (*)</source>
+        <translation>Locatieontwerpen (*.json);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Export the site design</source>
+        <translation>Het locatieontwerp exporteren</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the warnings that its data may be incomplete.</source>
+        <translation>Toont de samenvatting van een opgeslagen .csv- of .txt-bestand (records, PASS, FAIL) en de waarschuwingen dat de gegevens mogelijk onvolledig zijn.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --summary</comment>
+        <translation>bestand</translation>
+    </message>
+    <message>
+        <source>--summary and --download exclude each other.</source>
+        <translation>--summary en --download sluiten elkaar uit.</translation>
+    </message>
+    <message>
+        <source>--format takes text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format accepteert text of json, niet &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Het bestand ‘%1’ kon niet worden gelezen: %2</translation>
     </message>
 </context>
 </TS>

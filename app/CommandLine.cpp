@@ -110,8 +110,9 @@ CommandLine::CommandLine(const QStringList &arguments)
         ListPortsOption, tr("Lists the serial ports: name, device path, USB vendor:product, "
                             "serial number and description, one port a line, and exits.")));
     parser.addOption(QCommandLineOption(FormatOption,
-                                        tr("With --list-ports: text (the default) or json."),
+                                        tr("With --list-ports or --summary: text (the default) or json."),
                                         tr("format", "value name of --format")));
+    SummaryCommand::addOptions(parser);
     for (const char *name : QtValueOptions)
         addHiddenOption(parser, name, true);
     for (const char *name : QtFlagOptions)
@@ -128,6 +129,9 @@ CommandLine::CommandLine(const QStringList &arguments)
         act = Action::UsageError;
         error = tr("Unexpected argument '%1'.", "%1 is the argument as the user typed it")
                     .arg(parser.positionalArguments().constFirst());
+    } else if (SummaryCommand::isAsked(parser)) {
+        summaryWith = SummaryCommand::read(parser, &error);
+        act = error.isEmpty() ? Action::Summary : Action::UsageError;
     } else if (readListOptions()) {
         readDownloadOptions();
     }
@@ -236,7 +240,7 @@ void CommandLine::readDownloadOptions()
 QString CommandLine::helpText() const
 {
     QString text = parser.helpText();
-    text += QLatin1Char('\n') + tr("Exit status of --download:") + QLatin1Char('\n');
+    text += QLatin1Char('\n') + tr("Exit status of --download and --summary:") + QLatin1Char('\n');
     const QList<QPair<int, QString>> statuses = {
         {HeadlessDownload::Saved, tr("the results are saved")},
         {UsageErrorStatus, tr("the command line is wrong")},
@@ -245,7 +249,8 @@ QString CommandLine::helpText() const
         {HeadlessDownload::LostBeforeData, tr("no data came within --start-timeout")},
         {HeadlessDownload::NotWritten, tr("the file could not be written")},
         {HeadlessDownload::SavedIncomplete,
-         tr("saved, but the data may be incomplete: the line was lost before it fell silent")},
+         tr("saved (or read), but the data may be incomplete: the line was lost before it fell "
+            "silent, or the last record is cut or records are missing")},
         {HeadlessDownload::Interrupted + 1, tr("stopped with SIGHUP (the terminal or SSH session "
                                                "closed); nothing saved")},
         {HeadlessDownload::Interrupted + 2, tr("interrupted with Ctrl+C (SIGINT)")},

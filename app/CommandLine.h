@@ -2,6 +2,7 @@
 #define MARLUNE_COMMANDLINE_H
 
 #include "app/HeadlessDownload.h"
+#include "app/SummaryCommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -23,6 +24,7 @@ public:
         UsageError,  // print errorText() and helpText() to the error stream, exit 2
         Download,    // download without a window, as downloadOptions() say
         ListPorts,   // print the serial ports, as listPortsAsJson() says
+        Summary,     // print a saved file's summary, as summaryOptions() say
     };
 
     // The exit status after a usage error.
@@ -35,6 +37,7 @@ public:
     HeadlessDownload::Options downloadOptions() const { return downloadWith; }
     // Whether --list-ports is to print JSON rather than lines of text.
     bool listPortsAsJson() const { return portsAsJson; }
+    SummaryCommand::Options summaryOptions() const { return summaryWith; }
     // Why the arguments were refused, one line.
     QString errorText() const { return error; }
     // Usage, description, options and where the user guide lies, in the language of
@@ -60,6 +63,7 @@ private:
     QString error;
     HeadlessDownload::Options downloadWith;
     bool portsAsJson = false;
+    SummaryCommand::Options summaryWith;
 
     void readDownloadOptions();
     bool readListOptions();

@@ -1,4 +1,5 @@
 #include "app/HeadlessDownload.h"
+#include "app/SummaryCommand.h"
 
 #include "download/DownloadSession.h"
 #include "download/PortErrorText.h"
@@ -228,7 +229,8 @@ int HeadlessDownload::save()
         else if (!options.quiet)
             say(tr("Bytes written to the standard output: %1", "%1 is a number of bytes")
                     .arg(QLocale().toString(outcome.bytes)));
-        return outcome.saved() ? Saved : NotWritten;
+        return outcome.saved() ? SummaryCommand::report(session->data(), stderr, options.quiet)
+                               : NotWritten;
     }
     const SaveStep::Outcome outcome = SaveStep::toFile(session->data(), options.output, european);
     if (outcome.europeanRefused)
@@ -242,7 +244,8 @@ int HeadlessDownload::save()
                      QDir::toNativeSeparators(QFileInfo(options.output).absoluteFilePath()),
                      QLocale().toString(outcome.bytes)));
     say(outcome.reason);
-    return outcome.saved() ? Saved : NotWritten;
+    return outcome.saved() ? SummaryCommand::report(session->data(), stderr, options.quiet)
+                           : NotWritten;
 }
 
 void HeadlessDownload::say(const QString &line)

@@ -12,6 +12,7 @@ namespace Ui {
 class MainWindow;
 }
 
+class CompletenessIndicator;
 class DownloadSession;
 class QLabel;
 class QProgressBar;
@@ -46,6 +47,8 @@ private slots:
     void showAbout();
     void showHelp();
     void convertDataToggled(bool checked);
+    // View > Results: the data on screen as results, in a window of its own.
+    void showResults();
 
 private:
     void sessionFailed(const QString &reason);
@@ -61,6 +64,7 @@ private:
     OutputBox output;
     DownloadSession *session = nullptr;
     QProgressBar *progressBar = nullptr;
+    CompletenessIndicator *completeness = nullptr;
     // Shows the status bar's message, wrapped to the width it gets.
     QLabel *statusMessage = nullptr;
     QString lastSavedFile;
