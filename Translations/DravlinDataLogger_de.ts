@@ -208,11 +208,6 @@
         <translation>Format</translation>
     </message>
     <message>
-        <source>The option &apos;%1&apos; needs --list-ports.</source>
-        <comment>%1 is an option&apos;s name</comment>
-        <translation>Die Option „%1“ benötigt --list-ports.</translation>
-    </message>
-    <message>
         <source>--list-ports and --download exclude each other.</source>
         <translation>--list-ports und --download schließen einander aus.</translation>
     </message>
@@ -259,6 +254,10 @@
     <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
         <translation>gespeichert (oder gelesen), aber die Daten sind möglicherweise unvollständig: Die Verbindung ging verloren, bevor die Leitung still wurde, oder der letzte Datensatz ist abgeschnitten oder Datensätze fehlen</translation>
+    </message>
+    <message>
+        <source>--format goes with --list-ports or --summary.</source>
+        <translation>--format gehört zu --list-ports oder --summary.</translation>
     </message>
 </context>
 <context>

@@ -208,11 +208,6 @@
         <translation>format</translation>
     </message>
     <message>
-        <source>The option &apos;%1&apos; needs --list-ports.</source>
-        <comment>%1 is an option&apos;s name</comment>
-        <translation>The option &apos;%1&apos; needs --list-ports.</translation>
-    </message>
-    <message>
         <source>--list-ports and --download exclude each other.</source>
         <translation>--list-ports and --download exclude each other.</translation>
     </message>
@@ -259,6 +254,10 @@
     <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
         <translation>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</translation>
+    </message>
+    <message>
+        <source>--format goes with --list-ports or --summary.</source>
+        <translation>--format goes with --list-ports or --summary.</translation>
     </message>
 </context>
 <context>

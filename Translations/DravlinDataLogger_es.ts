@@ -208,11 +208,6 @@
         <translation>formato</translation>
     </message>
     <message>
-        <source>The option &apos;%1&apos; needs --list-ports.</source>
-        <comment>%1 is an option&apos;s name</comment>
-        <translation>La opción «%1» necesita --list-ports.</translation>
-    </message>
-    <message>
         <source>--list-ports and --download exclude each other.</source>
         <translation>--list-ports y --download se excluyen mutuamente.</translation>
     </message>
@@ -259,6 +254,10 @@
     <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
         <translation>guardado (o leído), pero puede que los datos estén incompletos: la conexión se perdió antes de que la línea quedara en silencio, o el último registro está cortado o faltan registros</translation>
+    </message>
+    <message>
+        <source>--format goes with --list-ports or --summary.</source>
+        <translation>--format va con --list-ports o --summary.</translation>
     </message>
 </context>
 <context>

@@ -208,11 +208,6 @@
         <translation>format</translation>
     </message>
     <message>
-        <source>The option &apos;%1&apos; needs --list-ports.</source>
-        <comment>%1 is an option&apos;s name</comment>
-        <translation>L&apos;option « %1 » nécessite --list-ports.</translation>
-    </message>
-    <message>
         <source>--list-ports and --download exclude each other.</source>
         <translation>--list-ports et --download s&apos;excluent mutuellement.</translation>
     </message>
@@ -259,6 +254,10 @@
     <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
         <translation>enregistré (ou lu), mais les données sont peut-être incomplètes : la liaison a été perdue avant le silence de la ligne, ou le dernier enregistrement est coupé ou des enregistrements manquent</translation>
+    </message>
+    <message>
+        <source>--format goes with --list-ports or --summary.</source>
+        <translation>--format s&apos;utilise avec --list-ports ou --summary.</translation>
     </message>
 </context>
 <context>

@@ -208,11 +208,6 @@
         <translation>formato</translation>
     </message>
     <message>
-        <source>The option &apos;%1&apos; needs --list-ports.</source>
-        <comment>%1 is an option&apos;s name</comment>
-        <translation>L&apos;opzione «%1» richiede --list-ports.</translation>
-    </message>
-    <message>
         <source>--list-ports and --download exclude each other.</source>
         <translation>--list-ports e --download si escludono a vicenda.</translation>
     </message>
@@ -259,6 +254,10 @@
     <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
         <translation>salvato (o letto), ma i dati potrebbero essere incompleti: la connessione è andata persa prima che la linea tacesse, oppure l&apos;ultimo record è troncato o mancano dei record</translation>
+    </message>
+    <message>
+        <source>--format goes with --list-ports or --summary.</source>
+        <translation>--format si usa con --list-ports o --summary.</translation>
     </message>
 </context>
 <context>

@@ -208,11 +208,6 @@
         <translation>formaat</translation>
     </message>
     <message>
-        <source>The option &apos;%1&apos; needs --list-ports.</source>
-        <comment>%1 is an option&apos;s name</comment>
-        <translation>De optie ‘%1’ vereist --list-ports.</translation>
-    </message>
-    <message>
         <source>--list-ports and --download exclude each other.</source>
         <translation>--list-ports en --download sluiten elkaar uit.</translation>
     </message>
@@ -259,6 +254,10 @@
     <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
         <translation>opgeslagen (of gelezen), maar de gegevens zijn mogelijk onvolledig: de verbinding ging verloren voordat de lijn stil werd, of het laatste record is afgekapt of er ontbreken records</translation>
+    </message>
+    <message>
+        <source>--format goes with --list-ports or --summary.</source>
+        <translation>--format hoort bij --list-ports of --summary.</translation>
     </message>
 </context>
 <context>

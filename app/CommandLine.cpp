@@ -109,9 +109,9 @@ CommandLine::CommandLine(const QStringList &arguments)
     parser.addOption(QCommandLineOption(
         ListPortsOption, tr("Lists the serial ports: name, device path, USB vendor:product, "
                             "serial number and description, one port a line, and exits.")));
-    parser.addOption(QCommandLineOption(FormatOption,
-                                        tr("With --list-ports or --summary: text (the default) or json."),
-                                        tr("format", "value name of --format")));
+    parser.addOption(QCommandLineOption(
+        FormatOption, tr("With --list-ports or --summary: text (the default) or json."),
+        tr("format", "value name of --format")));
     SummaryCommand::addOptions(parser);
     for (const char *name : QtValueOptions)
         addHiddenOption(parser, name, true);
@@ -142,8 +142,7 @@ bool CommandLine::readListOptions()
     const bool list = parser.isSet(ListPortsOption);
     if (!list && parser.isSet(FormatOption)) {
         act = Action::UsageError;
-        error =
-            tr("The option '%1' needs --list-ports.", "%1 is an option's name").arg(FormatOption);
+        error = tr("--format goes with --list-ports or --summary.");
         return false;
     }
     if (!list)
