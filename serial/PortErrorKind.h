@@ -2,6 +2,9 @@
 // Plain C++, no Qt.
 #pragma once
 
+#include <cstdint>
+#include <initializer_list>
+
 namespace Ml {
 
 enum class PortErrorKind {
@@ -13,5 +16,24 @@ enum class PortErrorKind {
     PortLost,         // the open port stopped working: adapter unplugged, far end hung up
     Other,            // anything else; the raw code tells more
 };
+
+// The kind of a system error code (errno, GetLastError) by a list of the codes that have one:
+// 0 is no failure, a code the list does not hold is Other.
+struct PortErrorCode
+{
+    uint32_t code;
+    PortErrorKind kind;
+};
+
+inline PortErrorKind portErrorKindOf(uint32_t code, std::initializer_list<PortErrorCode> known)
+{
+    if (code == 0)
+        return PortErrorKind::None;
+    for (const PortErrorCode &entry : known) {
+        if (entry.code == code)
+            return entry.kind;
+    }
+    return PortErrorKind::Other;
+}
 
 } // namespace Ml

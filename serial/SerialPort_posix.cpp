@@ -538,40 +538,24 @@ bool SerialPort::pause(uint32_t milliseconds)
 
 PortErrorKind SerialPort::openErrorKind(uint32_t code)
 {
-    switch (code) {
-    case 0:
-        return PortErrorKind::None;
-    case EBUSY:
-    case EWOULDBLOCK:
-        return PortErrorKind::InUse;
-    case EACCES:
-    case EPERM:
-        return PortErrorKind::PermissionDenied;
-    case ENOENT:
-    case ENODEV:
-    case ENXIO:
-    case ENOTDIR:
-        return PortErrorKind::NoSuchDevice;
-    case EINVAL:
-        return PortErrorKind::SettingsRejected;
-    default:
-        return PortErrorKind::Other;
-    }
+    using K = PortErrorKind;
+    return portErrorKindOf(code, {{EBUSY, K::InUse},
+                                  {EWOULDBLOCK, K::InUse},
+                                  {EACCES, K::PermissionDenied},
+                                  {EPERM, K::PermissionDenied},
+                                  {ENOENT, K::NoSuchDevice},
+                                  {ENODEV, K::NoSuchDevice},
+                                  {ENXIO, K::NoSuchDevice},
+                                  {ENOTDIR, K::NoSuchDevice},
+                                  {EINVAL, K::SettingsRejected}});
 }
 
 PortErrorKind SerialPort::transferErrorKind(uint32_t code)
 {
-    switch (code) {
-    case 0:
-        return PortErrorKind::None;
-    case EIO:
-    case ENODEV:
-    case ENXIO:
-    case EBADF:
-        return PortErrorKind::PortLost;
-    default:
-        return PortErrorKind::Other;
-    }
+    using K = PortErrorKind;
+    return portErrorKindOf(
+        code,
+        {{EIO, K::PortLost}, {ENODEV, K::PortLost}, {ENXIO, K::PortLost}, {EBADF, K::PortLost}});
 }
 
 std::string SerialPort::deviceGroup(const Path &path)

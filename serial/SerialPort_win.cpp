@@ -208,39 +208,27 @@ bool SerialPort::pause(uint32_t milliseconds)
 
 PortErrorKind SerialPort::openErrorKind(uint32_t code)
 {
-    switch (code) {
-    case 0:
-        return PortErrorKind::None;
-    case ERROR_ACCESS_DENIED: // what a COM port held by another program answers
-    case ERROR_SHARING_VIOLATION:
-        return PortErrorKind::InUse;
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_NAME:
-        return PortErrorKind::NoSuchDevice;
-    case ERROR_INVALID_PARAMETER:
-        return PortErrorKind::SettingsRejected;
-    default:
-        return PortErrorKind::Other;
-    }
+    using K = PortErrorKind;
+    // ERROR_ACCESS_DENIED is what a COM port held by another program answers.
+    return portErrorKindOf(code, {{ERROR_ACCESS_DENIED, K::InUse},
+                                  {ERROR_SHARING_VIOLATION, K::InUse},
+                                  {ERROR_FILE_NOT_FOUND, K::NoSuchDevice},
+                                  {ERROR_PATH_NOT_FOUND, K::NoSuchDevice},
+                                  {ERROR_INVALID_NAME, K::NoSuchDevice},
+                                  {ERROR_INVALID_PARAMETER, K::SettingsRejected}});
 }
 
 PortErrorKind SerialPort::transferErrorKind(uint32_t code)
 {
-    switch (code) {
-    case 0:
-        return PortErrorKind::None;
-    case ERROR_ACCESS_DENIED:
-    case ERROR_INVALID_HANDLE:
-    case ERROR_BAD_COMMAND:
-    case ERROR_GEN_FAILURE:
-    case ERROR_OPERATION_ABORTED:
-    case 1167: // ERROR_DEVICE_NOT_CONNECTED
-    case 1617: // ERROR_DEVICE_REMOVED
-        return PortErrorKind::PortLost;
-    default:
-        return PortErrorKind::Other;
-    }
+    using K = PortErrorKind;
+    // 1167: ERROR_DEVICE_NOT_CONNECTED; 1617: ERROR_DEVICE_REMOVED
+    return portErrorKindOf(code, {{ERROR_ACCESS_DENIED, K::PortLost},
+                                  {ERROR_INVALID_HANDLE, K::PortLost},
+                                  {ERROR_BAD_COMMAND, K::PortLost},
+                                  {ERROR_GEN_FAILURE, K::PortLost},
+                                  {ERROR_OPERATION_ABORTED, K::PortLost},
+                                  {1167, K::PortLost},
+                                  {1617, K::PortLost}});
 }
 
 std::string SerialPort::deviceGroup(const Path &)
