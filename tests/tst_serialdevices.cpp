@@ -13,8 +13,10 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <ctime>
 #include <memory>
+#include <pthread.h>
 #include <random>
 #include <termios.h>
 #include <thread>
@@ -482,6 +484,38 @@ private slots:
     }
 
     // write() only queues; the worker writes it out and reports each port write.
+    // A waiter the system schedules late still passes on the bytes that came while it was
+    // held: here it is held in a signal handler (300 ms) while they arrive, as a loaded
+    // machine can hold it.
+    void lateWaiterStillPasses()
+    {
+        TestLine line;
+        auto device = line.openAsync(110);
+        QVERIFY(device);
+        struct sigaction hold = {}, previous = {};
+        hold.sa_handler = [](int) {
+            const timespec held{0, 300 * 1000 * 1000};
+            ::nanosleep(&held, nullptr);
+        };
+        QVERIFY(::sigaction(SIGUSR1, &hold, &previous) == 0);
+        std::atomic<bool> waiting{false}, passed{false};
+        std::atomic<pthread_t> waiter{};
+        Helper thread([&](const std::atomic<bool> &) {
+            waiter = ::pthread_self();
+            waiting = true;
+            passed = device->waitForReadyRead(3000);
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(waiting, 5000);
+        QThread::msleep(200);                         // the waiter is inside the wait
+        QCOMPARE(::pthread_kill(waiter, SIGUSR1), 0); // our own thread, alive until joined
+        QThread::msleep(20);
+        QVERIFY(line.send("ab"));
+        thread.join();
+        ::sigaction(SIGUSR1, &previous, nullptr);
+        QVERIFY2(passed, "the waiter held while the bytes came did not pass");
+        QTRY_COMPARE(device->bytesAvailable(), qint64(2));
+    }
+
     // waitForReadyRead() returns once bytes are buffered, false after silence; the reading
     // side of the buffer behaves as a sequential device.
     void queuesAndBlockingWaits()
