@@ -2,8 +2,8 @@
 // the whole download byte for byte, the commands going out at once, the read time-out's
 // safe range, Cancel, a line lost before or after data, a line that sends only NUL bytes,
 // and the text for the view arriving in batches.
+#include "SessionRig.h"
 #include "TestSupport.h"
-#include "TesterEmulatorProcess.h"
 
 #include "download/DownloadSession.h"
 #include "download/PortErrorText.h"
@@ -20,45 +20,7 @@
 
 using namespace TestSupport;
 
-namespace {
-
-// A session and what it told, against an emulator started with the given arguments.
-struct Rig
-{
-    explicit Rig(const QStringList &arguments) { started = emulator.start(arguments); }
-
-    bool start(int readTimeout)
-    {
-        return started && session.start(emulator.devicePath, readTimeout);
-    }
-    // Waits until the session is over; false when it did not end in time.
-    bool waitForEnd(int timeoutMs)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (session.isRunning() && clock.elapsed() < timeoutMs)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QCoreApplication::processEvents();
-        return !session.isRunning();
-    }
-
-    TesterEmulatorProcess emulator;
-    bool started = false;
-    DownloadSession session;
-    QString text;
-    int batches = 0;
-    QObject watcher;
-    QSignalSpy finished{&session, &DownloadSession::finished};
-    QSignalSpy failed{&session, &DownloadSession::failed};
-    QSignalSpy onlyNul{&session, &DownloadSession::lineSendsOnlyNul};
-    const QMetaObject::Connection textConnection =
-        QObject::connect(&session, &DownloadSession::textReady, &watcher, [this] {
-            ++batches;
-            text += session.takeText();
-        });
-};
-
-} // namespace
+using Rig = SessionRig;
 
 class TestDownloadSession : public QObject
 {
@@ -151,7 +113,7 @@ private slots:
         const QString how = port;
         Rig rig({"--baud", "0"});
         if (!port.isEmpty() && !port.startsWith('/'))
-            port = rig.emulator.devicePath;
+            port = rig.devicePath();
         Ml::WinSerialDeviceAsync holder(nullptr, port);
         if (how == "held")
             QVERIFY(holder.open(QIODevice::ReadWrite, 100));
@@ -308,7 +270,7 @@ private slots:
                 byte = char(byte | 0x80);
         const bool busy = arguments.removeAll("BUSY") > 0;
         Rig rig(arguments);
-        QVERIFY(rig.start(readTimeout));
+        QVERIFY(rig.startSession(readTimeout));
         if (busy)
             QThread::msleep(100);
         protocolBroken = !rig.waitForEnd(20000) || rig.finished.count() != 1;
@@ -323,7 +285,7 @@ private slots:
             QCOMPARE(rig.text, original.size() == 43 ? QStringLiteral("Site,Temp\nD\u00fcsseldorf "
                                                                       "S\u00fcd,25 \u00b0C\nAB,1\n")
                                                      : linesOf(original));
-        QVERIFY(portIsFree(rig.emulator.devicePath));
+        QVERIFY(portIsFree(rig.devicePath()));
     }
 
     void commandsGoOutAtOnce_data()
@@ -342,11 +304,11 @@ private slots:
         Rig rig({"--baud", "0"});
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(rig.start(*DownloadSession::readTimeoutFrom(stored)));
+        QVERIFY(rig.startSession(*DownloadSession::readTimeoutFrom(stored)));
         QTRY_VERIFY_WITH_TIMEOUT(rig.session.hasData(), 3000);
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
         rig.session.cancel();
-        QVERIFY(portIsFree(rig.emulator.devicePath));
+        QVERIFY(portIsFree(rig.devicePath()));
     }
 
     void cancel_data()
@@ -364,7 +326,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(bool, afterData);
         Rig rig(arguments);
-        QVERIFY(rig.start(DownloadSession::minReadTimeout));
+        QVERIFY(rig.startSession(DownloadSession::minReadTimeout));
         if (afterData)
             QTRY_VERIFY_WITH_TIMEOUT(rig.session.data().size() > 100, 10000);
         else
@@ -377,7 +339,7 @@ private slots:
         QCOMPARE(rig.session.hasData(), afterData);
         QVERIFY(builtIn.startsWith(rig.session.data()) && rig.session.data() != builtIn);
         QCOMPARE(rig.text, linesOf(rig.session.data())); // the last batch came before the end
-        QVERIFY(portIsFree(rig.emulator.devicePath));
+        QVERIFY(portIsFree(rig.devicePath()));
     }
 
     void lineLost_data()
@@ -392,7 +354,7 @@ private slots:
     {
         QFETCH(int, after);
         Rig rig({"--baud", "0", "--hangup-after", QString::number(after)});
-        QVERIFY(rig.start(DownloadSession::defaultReadTimeout));
+        QVERIFY(rig.startSession(DownloadSession::defaultReadTimeout));
         QVERIFY(rig.waitForEnd(10000));
         QVERIFY(rig.session.lineLost());
         QCOMPARE(rig.session.data(), builtIn.left(after));
@@ -412,7 +374,7 @@ private slots:
         Rig rig({"--baud", "9600", "--nul-prefix", "4500", "--data", dir.filePath("short.csv")});
         QElapsedTimer frozen;
         frozen.start();
-        QVERIFY(rig.start(DownloadSession::defaultReadTimeout));
+        QVERIFY(rig.startSession(DownloadSession::defaultReadTimeout));
         QVERIFY2(frozen.elapsed() < 4000, "the wait for the line to settle has no limit");
         QCOMPARE(rig.onlyNul.count(), 1);
         QTest::qWait(500);
@@ -433,7 +395,7 @@ private slots:
         Rig rig({"--baud", "0", "--data", dir.filePath("large.csv")});
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(rig.start(DownloadSession::defaultReadTimeout));
+        QVERIFY(rig.startSession(DownloadSession::defaultReadTimeout));
         // Announcements of the port reach the session first, then this watcher.
         auto *device = rig.session.findChild<Ml::WinSerialDeviceAsync *>();
         QVERIFY(device);

@@ -1,6 +1,7 @@
 // The pure rules of the serial layer: the configuration record and the open sequence,
 // which system records become ports in the list, under which name they are opened, and
 // which USB IDs they carry.
+#include "TestSupport.h"
 #include "serial/ComPortDiscovery.h"
 #include "serial/PortOpenSequence.h"
 #include "serial/PortSettings.h"
@@ -172,9 +173,7 @@ private slots:
             {"ttyS0", "4\n"}, {"ttyS1", "0\n"}, {"ttyUSB0", "0\n"}, {"ttyS2", "0\n"}};
         for (const auto &type : types) {
             QVERIFY(QDir(sys.path()).mkpath(type.first));
-            QFile file(sys.filePath(type.first + "/type"));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(type.second);
+            QVERIFY(TestSupport::put(sys.filePath(type.first + "/type"), type.second));
         }
         QList<ComPortInfo> found;
         for (const QString &name : QStringList{"ttyS0", "ttyS1", "ttyUSB0", "ttyS2", "ttyACM0"}) {

@@ -4,6 +4,7 @@
 // the middle of a session; saving (the European question, the save dialog's folder, saves
 // that fail) and Help and Open. What a session does on the line, and what a saved file
 // holds, is tested without the window (tst_downloadsession, tst_saveddata).
+#include "EmulatorRig.h"
 #include "TestSupport.h"
 #include "TesterEmulatorProcess.h"
 #include "UiDriver.h"
@@ -43,18 +44,15 @@ QByteArray saved(UiDriver &driver, const QString &path)
     return driver.press("saveBtn") ? contents(path) : QByteArray("<not saved>");
 }
 
-// A shown window and its driver, pointed at the tester emulator.
-struct Rig
+// A shown window and its driver, pointed at the latest tester emulator.
+struct Rig : EmulatorRig
 {
-    // Starts an emulator (a new one each time) and points the window at it.
-    bool start(const QStringList &arguments)
+    bool start(const QStringList &arguments) override
     {
-        emulators.emplace_back(std::make_unique<TesterEmulatorProcess>());
-        const bool started = emulators.back()->start(arguments);
-        driver.setPort(emulators.back()->devicePath);
+        const bool started = EmulatorRig::start(arguments);
+        driver.setPort(devicePath());
         return started;
     }
-    TesterEmulatorProcess &emulator() { return *emulators.back(); }
     // Downloads the built-in results and declines the save dialog that follows,
     // leaving the data in the window for the Save button.
     bool downloadAndDecline()
@@ -63,7 +61,6 @@ struct Rig
                driver.seen == QStringList{"QFileDialog"} && driver.button("saveBtn")->isVisible();
     }
 
-    std::vector<std::unique_ptr<TesterEmulatorProcess>> emulators;
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
     UiDriver driver{window.get()};
 };
@@ -156,9 +153,7 @@ private slots:
 
         // A paced line sends a part of the results, so the test stays short.
         const QByteArray sent = arguments.contains("--data") ? builtIn.left(4000) : builtIn;
-        QFile part(dir.filePath("part.csv"));
-        QVERIFY(part.open(QIODevice::WriteOnly) && part.write(sent) == sent.size());
-        part.close();
+        QVERIFY(put(dir.filePath("part.csv"), sent));
         if (!storedTimeout.isNull())
             QSettings().setValue(SettingsKeys::ReadTimeout, storedTimeout);
         QVERIFY(QDir(dir.path()).mkpath("earlier"));
@@ -191,7 +186,7 @@ private slots:
         QCOMPARE(QSettings().value(SettingsKeys::ReadTimeout).toString(), timeoutAfter);
         QCOMPARE(QSettings().value(SettingsKeys::LastSavedFilePath).toString(), target);
         QVERIFY(driver.button("openBtn")->isVisible());
-        QVERIFY(portIsFree(rig.emulator().devicePath));
+        QVERIFY(portIsFree(rig.devicePath()));
     }
 
     // A click on Download that waits while a session ends must not start a new session
@@ -267,8 +262,7 @@ private slots:
             rig.window->close();
             rig.window.reset();
             QCoreApplication::processEvents();
-            QCOMPARE(QSettings().value(SettingsKeys::PortName).toString(),
-                     rig.emulator().devicePath);
+            QCOMPARE(QSettings().value(SettingsKeys::PortName).toString(), rig.devicePath());
         } else {
             QVERIFY(driver.press("cancelBtn"));
             QVERIFY(driver.button("downloadBtn")->isVisible());
@@ -279,7 +273,7 @@ private slots:
                                                               : "Please select a port"),
                      qPrintable(driver.statusText()));
         }
-        QVERIFY(portIsFree(rig.emulator().devicePath));
+        QVERIFY(portIsFree(rig.devicePath()));
         QTest::qWait(200); // nothing of the ended session comes late
         QCOMPARE(driver.seen, QStringList());
     }
@@ -418,9 +412,7 @@ private slots:
         UiDriver &driver = rig.driver;
         QVERIFY(rig.downloadAndDecline());
         QString target = saves.filePath("results.csv");
-        QFile old(target);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("results of last week\r\n") > 0);
-        old.close();
+        QVERIFY(put(target, "results of last week\r\n"));
         if (how == "read-only")
             QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup));
         if (how == "folder gone")
