@@ -17,21 +17,23 @@ enum class PortErrorKind {
     Other,            // anything else; the raw code tells more
 };
 
-// The kind of a system error code (errno, GetLastError) by a list of the codes that have one:
+// The kind of a system error code (errno, GetLastError) by a list of kinds with their codes:
 // 0 is no failure, a code the list does not hold is Other.
-struct PortErrorCode
+struct PortErrorCodes
 {
-    uint32_t code;
     PortErrorKind kind;
+    std::initializer_list<uint32_t> codes;
 };
 
-inline PortErrorKind portErrorKindOf(uint32_t code, std::initializer_list<PortErrorCode> known)
+inline PortErrorKind portErrorKindOf(uint32_t code, std::initializer_list<PortErrorCodes> known)
 {
     if (code == 0)
         return PortErrorKind::None;
-    for (const PortErrorCode &entry : known) {
-        if (entry.code == code)
-            return entry.kind;
+    for (const PortErrorCodes &entry : known) {
+        for (const uint32_t listed : entry.codes) {
+            if (listed == code)
+                return entry.kind;
+        }
     }
     return PortErrorKind::Other;
 }

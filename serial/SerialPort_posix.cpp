@@ -538,24 +538,15 @@ bool SerialPort::pause(uint32_t milliseconds)
 
 PortErrorKind SerialPort::openErrorKind(uint32_t code)
 {
-    using K = PortErrorKind;
-    return portErrorKindOf(code, {{EBUSY, K::InUse},
-                                  {EWOULDBLOCK, K::InUse},
-                                  {EACCES, K::PermissionDenied},
-                                  {EPERM, K::PermissionDenied},
-                                  {ENOENT, K::NoSuchDevice},
-                                  {ENODEV, K::NoSuchDevice},
-                                  {ENXIO, K::NoSuchDevice},
-                                  {ENOTDIR, K::NoSuchDevice},
-                                  {EINVAL, K::SettingsRejected}});
+    return portErrorKindOf(code, {{PortErrorKind::InUse, {EBUSY, EWOULDBLOCK}},
+                                  {PortErrorKind::PermissionDenied, {EACCES, EPERM}},
+                                  {PortErrorKind::NoSuchDevice, {ENOENT, ENODEV, ENXIO, ENOTDIR}},
+                                  {PortErrorKind::SettingsRejected, {EINVAL}}});
 }
 
 PortErrorKind SerialPort::transferErrorKind(uint32_t code)
 {
-    using K = PortErrorKind;
-    return portErrorKindOf(
-        code,
-        {{EIO, K::PortLost}, {ENODEV, K::PortLost}, {ENXIO, K::PortLost}, {EBADF, K::PortLost}});
+    return portErrorKindOf(code, {{PortErrorKind::PortLost, {EIO, ENODEV, ENXIO, EBADF}}});
 }
 
 std::string SerialPort::deviceGroup(const Path &path)

@@ -208,27 +208,20 @@ bool SerialPort::pause(uint32_t milliseconds)
 
 PortErrorKind SerialPort::openErrorKind(uint32_t code)
 {
-    using K = PortErrorKind;
     // ERROR_ACCESS_DENIED is what a COM port held by another program answers.
-    return portErrorKindOf(code, {{ERROR_ACCESS_DENIED, K::InUse},
-                                  {ERROR_SHARING_VIOLATION, K::InUse},
-                                  {ERROR_FILE_NOT_FOUND, K::NoSuchDevice},
-                                  {ERROR_PATH_NOT_FOUND, K::NoSuchDevice},
-                                  {ERROR_INVALID_NAME, K::NoSuchDevice},
-                                  {ERROR_INVALID_PARAMETER, K::SettingsRejected}});
+    return portErrorKindOf(code,
+                           {{PortErrorKind::InUse, {ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION}},
+                            {PortErrorKind::NoSuchDevice,
+                             {ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND, ERROR_INVALID_NAME}},
+                            {PortErrorKind::SettingsRejected, {ERROR_INVALID_PARAMETER}}});
 }
 
 PortErrorKind SerialPort::transferErrorKind(uint32_t code)
 {
-    using K = PortErrorKind;
     // 1167: ERROR_DEVICE_NOT_CONNECTED; 1617: ERROR_DEVICE_REMOVED
-    return portErrorKindOf(code, {{ERROR_ACCESS_DENIED, K::PortLost},
-                                  {ERROR_INVALID_HANDLE, K::PortLost},
-                                  {ERROR_BAD_COMMAND, K::PortLost},
-                                  {ERROR_GEN_FAILURE, K::PortLost},
-                                  {ERROR_OPERATION_ABORTED, K::PortLost},
-                                  {1167, K::PortLost},
-                                  {1617, K::PortLost}});
+    return portErrorKindOf(code, {{PortErrorKind::PortLost,
+                                   {ERROR_ACCESS_DENIED, ERROR_INVALID_HANDLE, ERROR_BAD_COMMAND,
+                                    ERROR_GEN_FAILURE, ERROR_OPERATION_ABORTED, 1167, 1617}}});
 }
 
 std::string SerialPort::deviceGroup(const Path &)

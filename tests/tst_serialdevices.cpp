@@ -437,12 +437,7 @@ private slots:
         device->close();
     }
 
-    void closeDuringBlockedRead_data()
-    {
-        QTest::addColumn<int>("timeout");
-        QTest::newRow("10000") << 10000;
-        QTest::newRow("2147483647") << INT_MAX;
-    }
+    void closeDuringBlockedRead_data() { writeGoesOutAtOnce_data(); }
 
     // close() wakes a read that waits for a long time-out at once.
     void closeDuringBlockedRead()
@@ -451,7 +446,7 @@ private slots:
         TestLine line;
         auto device = line.openAsync(timeout);
         QVERIFY(device);
-        QTest::qWait(100);
+        QTest::qWait(100); // the worker now waits in its read
         QElapsedTimer timer;
         timer.start();
         device->close();
