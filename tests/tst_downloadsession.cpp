@@ -2,6 +2,15 @@
 // the whole download byte for byte, the commands going out at once, the read time-out's
 // safe range, Cancel, a line lost before or after data, a line that sends only NUL bytes,
 // and the text for the view arriving in batches.
+//
+// What the session may be told in each of its states, and the rows that tell it:
+//   waiting before the commands: noise and a time-out (wholeDownload "noise and a time-out
+//     during the wait"), only NUL bytes (lineSendsOnlyNul);
+//   waiting for data: time-outs (cancel "before any data"), NUL bytes (wholeDownload "NUL
+//     bytes before the commands"), the line lost (lineLost "before any data"), Cancel;
+//   receiving: a pause shorter than the time-out, the time-out (wholeDownload), the line
+//     lost (lineLost "after data"), Cancel (cancel "after part of the data");
+//   ended: nothing more comes after Cancel (cancel) or after the line was lost (lineLost).
 #include "SessionRig.h"
 #include "TestSupport.h"
 
@@ -270,7 +279,8 @@ private slots:
                 byte = char(byte | 0x80);
         const bool busy = arguments.removeAll("BUSY") > 0;
         Rig rig(arguments);
-        QVERIFY(rig.startSession(readTimeout));
+        QVERIFY2(rig.startSession(readTimeout),
+                 "the session did not start on the emulator\'s port");
         if (busy)
             QThread::msleep(100);
         protocolBroken = !rig.waitForEnd(20000) || rig.finished.count() != 1;
@@ -304,7 +314,8 @@ private slots:
         Rig rig({"--baud", "0"});
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(rig.startSession(*DownloadSession::readTimeoutFrom(stored)));
+        QVERIFY2(rig.startSession(*DownloadSession::readTimeoutFrom(stored)),
+                 "the session did not start on the emulator\'s port");
         QTRY_VERIFY_WITH_TIMEOUT(rig.session.hasData(), 3000);
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
         rig.session.cancel();
@@ -326,7 +337,8 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(bool, afterData);
         Rig rig(arguments);
-        QVERIFY(rig.startSession(DownloadSession::minReadTimeout));
+        QVERIFY2(rig.startSession(DownloadSession::minReadTimeout),
+                 "the session did not start on the emulator\'s port");
         if (afterData)
             QTRY_VERIFY_WITH_TIMEOUT(rig.session.data().size() > 100, 10000);
         else
@@ -354,12 +366,16 @@ private slots:
     {
         QFETCH(int, after);
         Rig rig({"--baud", "0", "--hangup-after", QString::number(after)});
-        QVERIFY(rig.startSession(DownloadSession::defaultReadTimeout));
-        QVERIFY(rig.waitForEnd(10000));
+        QVERIFY2(rig.startSession(DownloadSession::defaultReadTimeout),
+                 "the session did not start on the emulator\'s port");
+        QVERIFY2(rig.waitForEnd(10000), "the session did not end within 10 s of the line dropping");
         QVERIFY(rig.session.lineLost());
         QCOMPARE(rig.session.data(), builtIn.left(after));
         QCOMPARE(rig.finished.count(), after > 0 ? 1 : 0);
         QCOMPARE(rig.failed.count(), after > 0 ? 0 : 1);
+        // Ended: the failure that every later time-out would report tells nothing more.
+        QTest::qWait(300);
+        QCOMPARE(rig.finished.count() + rig.failed.count(), 1);
         if (after == 0)
             QCOMPARE(rig.failed.first().first().toString(), PortErrorText::lostBeforeData());
     }
@@ -374,12 +390,13 @@ private slots:
         Rig rig({"--baud", "9600", "--nul-prefix", "4500", "--data", dir.filePath("short.csv")});
         QElapsedTimer frozen;
         frozen.start();
-        QVERIFY(rig.startSession(DownloadSession::defaultReadTimeout));
+        QVERIFY2(rig.startSession(DownloadSession::defaultReadTimeout),
+                 "the session did not start on the emulator\'s port");
         QVERIFY2(frozen.elapsed() < 4000, "the wait for the line to settle has no limit");
         QCOMPARE(rig.onlyNul.count(), 1);
         QTest::qWait(500);
         QVERIFY(!rig.session.hasData());
-        QVERIFY(rig.waitForEnd(60000));
+        QVERIFY2(rig.waitForEnd(60000), "the session did not end within 60 s of the NUL bytes");
         QCOMPARE(rig.session.data(), builtIn.left(500));
     }
 
@@ -395,7 +412,8 @@ private slots:
         Rig rig({"--baud", "0", "--data", dir.filePath("large.csv")});
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(rig.startSession(DownloadSession::defaultReadTimeout));
+        QVERIFY2(rig.startSession(DownloadSession::defaultReadTimeout),
+                 "the session did not start on the emulator\'s port");
         // Announcements of the port reach the session first, then this watcher.
         auto *device = rig.session.findChild<Ml::WinSerialDeviceAsync *>();
         QVERIFY(device);

@@ -256,7 +256,8 @@ private slots:
 
             QProcess child;
             child.start(QCoreApplication::applicationFilePath(), {"--probe", copy, source});
-            QVERIFY(child.waitForFinished(60000));
+            QVERIFY2(child.waitForFinished(60000),
+                     "the probe of a damaged copy did not end within 60 s");
             QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
                      qPrintable(QStringLiteral("copy %1 of %2 crashed the probe: %3")
                                     .arg(i)

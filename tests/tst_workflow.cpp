@@ -160,7 +160,7 @@ private slots:
         const QString earlier = dir.filePath("earlier/last week.csv");
         QSettings().setValue(SettingsKeys::LastSavedFilePath, earlier);
         Rig rig;
-        QVERIFY(rig.start(arguments));
+        QVERIFY2(rig.start(arguments), "the tester emulator did not start");
         UiDriver &driver = rig.driver;
         const QString target = dir.filePath(QTest::currentDataTag() + QStringLiteral(".csv"));
         driver.saveAs = QStringList{target};
@@ -195,14 +195,14 @@ private slots:
     void noSessionBeforeTheSave()
     {
         Rig rig;
-        QVERIFY(rig.start({"--baud", "0"}));
+        QVERIFY2(rig.start({"--baud", "0"}), "the tester emulator did not start");
         QPushButton *download = rig.driver.button("downloadBtn");
         rig.driver.saveAs = QStringList{dir.filePath("kept whole.csv")};
         bool takesClicksAtDialog = true;
         rig.driver.onSaveDialog = [&] { takesClicksAtDialog = download->isEnabled(); };
         // Download comes back when the session ends: a click right then.
         ClickWhenShown clicker(download);
-        QVERIFY(rig.driver.download(20000));
+        QVERIFY2(rig.driver.download(20000), "the download did not end within 20 s");
         QCOMPARE(clicker.clicks, 2);
         QCOMPARE(rig.driver.seen, QStringList{"QFileDialog"});
         QCOMPARE(contents(dir.filePath("kept whole.csv")), builtIn);
@@ -214,12 +214,13 @@ private slots:
     {
         // Like an adapter pulled out: the session ends by itself, and what came is kept.
         Rig rig;
-        QVERIFY(rig.start({"--baud", "0", "--hangup-after", "3000"}));
+        QVERIFY2(rig.start({"--baud", "0", "--hangup-after", "3000"}),
+                 "the tester emulator did not start");
         rig.driver.saveAs = QStringList{dir.filePath("kept.csv")};
         QString statusAtDialog;
         rig.driver.onSaveDialog = [&] { statusAtDialog = rig.driver.statusText(); };
 
-        QVERIFY(rig.driver.download(15000));
+        QVERIFY2(rig.driver.download(15000), "the download did not end within 15 s");
         QCOMPARE(rig.driver.seen, QStringList{"QFileDialog"});
         QCOMPARE(statusAtDialog, QStringLiteral("The connection to the device was lost. The "
                                                 "data received so far is kept."));
@@ -249,7 +250,7 @@ private slots:
 
         QSettings().setValue(SettingsKeys::ReadTimeout, afterData ? 5000 : 110);
         Rig rig;
-        QVERIFY(rig.start(arguments));
+        QVERIFY2(rig.start(arguments), "the tester emulator did not start");
         UiDriver &driver = rig.driver;
 
         QVERIFY(driver.press("downloadBtn"));
@@ -283,7 +284,8 @@ private slots:
         // The session tells when the line sends only NUL bytes (tst_downloadsession): the
         // status says what to check until data comes, and Cancel ends the session.
         Rig rig;
-        QVERIFY(rig.start({"--baud", "0", "--ignore-commands"}));
+        QVERIFY2(rig.start({"--baud", "0", "--ignore-commands"}),
+                 "the tester emulator did not start");
         QVERIFY(rig.driver.press("downloadBtn"));
         auto *session = rig.window->findChild<DownloadSession *>();
         QVERIFY(QMetaObject::invokeMethod(session, "lineSendsOnlyNul"));
@@ -318,11 +320,12 @@ private slots:
         Rig rig;
         QVERIFY(rig.downloadAndDecline());
         if (port == "drops") {
-            QVERIFY(rig.start({"--baud", "0", "--hangup-after", "0"}));
+            QVERIFY2(rig.start({"--baud", "0", "--hangup-after", "0"}),
+                     "the tester emulator did not start");
         } else {
             rig.driver.setPort(port);
         }
-        QVERIFY(rig.driver.download(15000));
+        QVERIFY2(rig.driver.download(15000), "the download did not end within 15 s");
         QCOMPARE(rig.driver.seen, (QStringList{"QFileDialog", "QMessageBox"}));
         const UiDriver::Box box = rig.driver.boxes.first();
         QCOMPARE(box.text, QStringLiteral("Failed to connect. Please check the device is "
@@ -506,7 +509,7 @@ private slots:
 
         // Nor does a new session: the file holds the last one's data.
         QSettings().setValue(SettingsKeys::ReadTimeout, 5000);
-        QVERIFY(rig.start({"--baud", "2400"}));
+        QVERIFY2(rig.start({"--baud", "2400"}), "the tester emulator did not start");
         QVERIFY(driver.press("downloadBtn"));
         QTRY_VERIFY_WITH_TIMEOUT(driver.outputText().size() > 100, 10000);
         QVERIFY(driver.press("cancelBtn"));
