@@ -232,9 +232,9 @@ private slots:
             << (unpaced + QStringList{"--nul-prefix", "300"}) << QByteArray() << 110;
         // The emulator sends every millisecond, far below the shortest time-out; what could
         // cut this row is the emulator itself held off the processor for 50 ms on a loaded
-        // machine (a tester does not stall), so its download is kept short: about 90 ms.
+        // machine (a tester does not stall), so its download is kept short: about 45 ms.
         QTest::newRow("paced, shortest time-out")
-            << paced << builtIn.left(1000) << DownloadSession::minReadTimeout;
+            << paced << builtIn.left(500) << DownloadSession::minReadTimeout;
         QTest::newRow("paced, time-out 250") << paced << builtIn.left(5000) << 250;
         // A pause shorter than the time-out is no end; it also cuts the two bytes of the ü
         // apart, and the NUL must not hide what follows it.
