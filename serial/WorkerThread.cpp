@@ -185,6 +185,9 @@ void WorkerThread::run()
     // Whoever still waits is let go: the loop has ended.
     openGate(writeGate);
     openGate(readGate);
+    // The loop's last step under the data lock: synchronizeWithEndedLoop() orders all of the
+    // above before what the caller does next, in a way ThreadSanitizer sees.
+    TsanMutex::Locker locker(bufferMutex);
 }
 
 void WorkerThread::writeOut()
