@@ -79,6 +79,7 @@ CommandLine::CommandLine(const QStringList &arguments)
         NoEuropeanOption, tr("Saves the results as received (also without either option).")));
     parser.addOption(
         QCommandLineOption(QuietOption, tr("Shows no progress, only what went wrong.")));
+    ArchiveCommands::addOptions(parser);
     for (const char *name : QtValueOptions)
         addHiddenOption(parser, name, true);
     for (const char *name : QtFlagOptions)
@@ -95,6 +96,9 @@ CommandLine::CommandLine(const QStringList &arguments)
         act = Action::UsageError;
         error = tr("Unexpected argument '%1'.", "%1 is the argument as the user typed it")
                     .arg(parser.positionalArguments().constFirst());
+    } else if (ArchiveCommands::requested(parser) != ArchiveCommands::Command::None) {
+        act = ArchiveCommands::read(parser, &archiveWith, &error) ? Action::Archive
+                                                                  : Action::UsageError;
     } else {
         readDownloadOptions();
     }
@@ -103,11 +107,15 @@ CommandLine::CommandLine(const QStringList &arguments)
 void CommandLine::readDownloadOptions()
 {
     const bool download = parser.isSet(DownloadOption);
-    for (const QString &name : {PortOption, OutputOption, ReadTimeoutOption, EuropeanOption,
-                                NoEuropeanOption, QuietOption}) {
+    for (const QString &name : QStringList{PortOption, OutputOption, ReadTimeoutOption,
+                                           EuropeanOption, NoEuropeanOption, QuietOption} +
+                                   ArchiveCommands::optionNames()) {
         if (!download && parser.isSet(name)) {
             act = Action::UsageError;
-            error = tr("The option '%1' needs --download.", "%1 is an option's name").arg(name);
+            error =
+                name == QLatin1String("format")
+                    ? tr("--format needs --list-downloads.")
+                    : tr("The option '%1' needs --download.", "%1 is an option's name").arg(name);
             return;
         }
     }
@@ -143,6 +151,7 @@ void CommandLine::readDownloadOptions()
     if (parser.isSet(EuropeanOption) || parser.isSet(NoEuropeanOption))
         options.european = parser.isSet(EuropeanOption);
     options.quiet = parser.isSet(QuietOption);
+    options.archive = ArchiveCommands::archiveForDownload(parser, &options.archivePath);
     downloadWith = options;
     act = Action::Download;
 }
@@ -157,6 +166,10 @@ QString CommandLine::helpText() const
         {HeadlessDownload::PortNotOpened, tr("the port could not be opened")},
         {HeadlessDownload::LostBeforeData, tr("the line was lost before any data came")},
         {HeadlessDownload::NotWritten, tr("the file could not be written")},
+        {ArchiveCommands::NoSuchDownload,
+         tr("no such download in the archive (--export, --delete)")},
+        {ArchiveCommands::ArchiveUnusable,
+         tr("the archive cannot be used (--list-downloads, --export, --delete)")},
         {HeadlessDownload::Interrupted + 2, tr("interrupted with Ctrl+C (SIGINT)")},
         {HeadlessDownload::Interrupted + 15, tr("stopped with SIGTERM")},
     };

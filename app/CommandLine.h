@@ -1,6 +1,7 @@
 #ifndef MARLUNE_COMMANDLINE_H
 #define MARLUNE_COMMANDLINE_H
 
+#include "app/ArchiveCommands.h"
 #include "app/HeadlessDownload.h"
 
 #include <QCommandLineParser>
@@ -22,6 +23,7 @@ public:
         ShowVersion, // print versionText(), exit 0
         UsageError,  // print errorText() and helpText() to the error stream, exit 2
         Download,    // download without a window, as downloadOptions() say
+        Archive,     // --list-downloads, --export or --delete, as archiveOptions() say
     };
 
     // The exit status after a usage error.
@@ -32,6 +34,8 @@ public:
     Action action() const { return act; }
     // What --download is to do.
     HeadlessDownload::Options downloadOptions() const { return downloadWith; }
+    // What the archive command is to do.
+    ArchiveCommands::Options archiveOptions() const { return archiveWith; }
     // Why the arguments were refused, one line.
     QString errorText() const { return error; }
     // Usage, description, options and where the user guide lies, in the language of
@@ -45,6 +49,7 @@ private:
     Action act = Action::RunWindow;
     QString error;
     HeadlessDownload::Options downloadWith;
+    ArchiveCommands::Options archiveWith;
 
     void readDownloadOptions();
 };

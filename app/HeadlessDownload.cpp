@@ -1,5 +1,6 @@
 #include "app/HeadlessDownload.h"
 
+#include "app/HeadlessArchiving.h"
 #include "download/DownloadSession.h"
 #include "download/PortErrorText.h"
 #include "download/SaveStep.h"
@@ -87,7 +88,11 @@ int HeadlessDownload::run()
         }
     } stopSignals;
 
-    if (!session->start(resolvePort(options.port), options.readTimeout)) {
+    const QString devicePath = resolvePort(options.port);
+    if (options.archive)
+        archiving = std::make_unique<HeadlessArchiving>(options.archivePath, options.port,
+                                                        devicePath, options.readTimeout);
+    if (!session->start(devicePath, options.readTimeout)) {
         say(PortErrorText::connectionFailed());
         say(session->openFailureReason());
         return PortNotOpened;
@@ -109,8 +114,11 @@ void HeadlessDownload::checkSignals()
 {
     if (stopSignal == 0 || status >= 0)
         return;
-    // Nothing is written: a download cut short is not the tester's data.
+    // Nothing is written: a download cut short is not the tester's data. It is kept in the
+    // archive.
     session->cancel();
+    if (archiving)
+        archiving->interrupted(session->data());
     if (progressShown && terminal)
         std::fputc('\n', stderr);
     end(Interrupted + stopSignal);
@@ -145,6 +153,9 @@ void HeadlessDownload::finished()
         std::fputc('\n', stderr);
     if (session->lineLost())
         say(PortErrorText::lostAfterData());
+    if (archiving)
+        archiving->keep(session->data(),
+                        session->lineLost() ? DownloadEnding::LineLost : DownloadEnding::Silence);
     end(save());
 }
 
@@ -164,7 +175,7 @@ int HeadlessDownload::save()
         // Without a name there is no suffix to judge by: the conversion asked for applies.
         const SaveStep::Outcome outcome = SaveStep::toStandardOutput(session->data(), european);
         say(outcome.headline);
-        return outcome.saved() ? Saved : NotWritten;
+        return archived(outcome);
     }
     const SaveStep::Outcome outcome = SaveStep::toFile(session->data(), options.output, european);
     if (outcome.europeanRefused)
@@ -172,6 +183,15 @@ int HeadlessDownload::save()
     if (!outcome.saved() || !options.quiet)
         say(outcome.headline);
     say(outcome.reason);
+    return archived(outcome);
+}
+
+int HeadlessDownload::archived(const SaveStep::Outcome &outcome)
+{
+    if (archiving && outcome.saved())
+        archiving->saved(session->data(), options.output, outcome.european);
+    else if (archiving)
+        archiving->notWritten(session->data(), options.output, options.european);
     return outcome.saved() ? Saved : NotWritten;
 }
 

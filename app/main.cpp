@@ -46,6 +46,8 @@ int runCommandLine(int &argc, char **argv)
         // The standard error stream is the user's here: the debug log stays out of it.
         QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
         return HeadlessDownload(commandLine.downloadOptions()).run();
+    case CommandLine::Action::Archive:
+        return ArchiveCommands::run(commandLine.archiveOptions());
     case CommandLine::Action::UsageError:
     case CommandLine::Action::RunWindow:
         break;
