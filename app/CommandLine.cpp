@@ -162,14 +162,14 @@ QString CommandLine::helpText() const
     text += QLatin1Char('\n') + tr("Exit status of --download:") + QLatin1Char('\n');
     const QList<QPair<int, QString>> statuses = {
         {HeadlessDownload::Saved, tr("the results are saved")},
+        {ArchiveCommands::ArchiveUnusable,
+         tr("the archive cannot be used (--list-downloads, --export, --delete)")},
         {UsageErrorStatus, tr("the command line is wrong")},
         {HeadlessDownload::PortNotOpened, tr("the port could not be opened")},
         {HeadlessDownload::LostBeforeData, tr("the line was lost before any data came")},
         {HeadlessDownload::NotWritten, tr("the file could not be written")},
         {ArchiveCommands::NoSuchDownload,
          tr("no such download in the archive (--export, --delete)")},
-        {ArchiveCommands::ArchiveUnusable,
-         tr("the archive cannot be used (--list-downloads, --export, --delete)")},
         {HeadlessDownload::Interrupted + 2, tr("interrupted with Ctrl+C (SIGINT)")},
         {HeadlessDownload::Interrupted + 15, tr("stopped with SIGTERM")},
     };

@@ -72,7 +72,7 @@ void DownloadArchiver::settle(const QByteArray &data)
 {
     if (!stored || !handle || !handle->isOpen())
         return;
-    if (!summarized) {
+    if (!summarized && data.size() <= summaryLimit) {
         summarized = true;
         summarize(*handle, *stored, data);
     }

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <limits>
 #include <memory>
 #include <optional>
 
@@ -43,6 +44,10 @@ public:
     // After the save step: records what the results reader finds in data, once, and lets the
     // archive copy its log into the file.
     void settle(const QByteArray &data);
+    // The largest download whose results are read at settle(); a larger one's are read when
+    // the History shows it. Reading results needs about twice the data's size for a moment,
+    // which a window holding a large download on screen should not add to its peak.
+    void setSummaryLimit(qint64 bytes) { summaryLimit = bytes; }
 
     // Records the results summary of download id in archive.
     static bool summarize(Archive &archive, qint64 id, const QByteArray &data);
@@ -60,4 +65,5 @@ private:
     bool inSession = false;
     std::optional<qint64> stored;
     bool summarized = false;
+    qint64 summaryLimit = std::numeric_limits<qint64>::max();
 };

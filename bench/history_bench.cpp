@@ -52,6 +52,8 @@ int main(int argc, char *argv[])
             if (i % 3 == 0)
                 archive.recordSave(*id, QStringLiteral("/home/user/site %1.csv").arg(i), false,
                                    download.ended);
+            if (i % 100 == 99)
+                archive.checkpoint(); // as the window does after each save step
         }
     }
 

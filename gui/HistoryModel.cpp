@@ -17,6 +17,14 @@ void HistoryModel::reload(Archive *archive)
     endResetModel();
 }
 
+void HistoryModel::update(int row, const DownloadSummary &download)
+{
+    if (row < 0 || row >= downloads.size())
+        return;
+    downloads[row] = download;
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
 int HistoryModel::rowOf(qint64 id) const
 {
     for (int row = 0; row < downloads.size(); ++row) {

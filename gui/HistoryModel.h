@@ -21,6 +21,8 @@ public:
     // Reads the list again from archive (nothing when it is nullptr).
     void reload(Archive *archive);
     const DownloadSummary &download(int row) const { return downloads.at(row); }
+    // Shows download as its row anew (the same id).
+    void update(int row, const DownloadSummary &download);
     // The row of download id, -1 when it is not listed.
     int rowOf(qint64 id) const;
 

@@ -1,6 +1,7 @@
 #include "gui/HistoryWindow.h"
 
 #include "archive/Archive.h"
+#include "archive/DownloadArchiver.h"
 #include "gui/HistoryModel.h"
 #include "gui/SaveDialogFlow.h"
 
@@ -155,6 +156,11 @@ void HistoryWindow::selectionChanged()
         return;
     }
     text->setPlainText(textOf(*data));
+    // A large download's results are read when it is first shown.
+    if (!download.recordCount && DownloadArchiver::summarize(*archive, *id, *data)) {
+        if (const std::optional<DownloadSummary> read = archive->summary(*id))
+            model->update(model->rowOf(*id), *read);
+    }
 }
 
 void HistoryWindow::saveAs()

@@ -6,6 +6,7 @@
 
 SessionArchiving::SessionArchiving(QMainWindow *window) : window(window)
 {
+    archiver.setSummaryLimit(summaryLimit);
 }
 
 Archive *SessionArchiving::archive()

@@ -14,6 +14,10 @@ class QMainWindow;
 class SessionArchiving
 {
 public:
+    // The results of a larger download are read when the History shows it, not after the
+    // save step: the window keeps its peak memory low while it shows a large download.
+    static constexpr qint64 summaryLimit = 4 * 1024 * 1024;
+
     explicit SessionArchiving(QMainWindow *window);
 
     // The archive for the History; nullptr when it cannot be used (the user has been told).

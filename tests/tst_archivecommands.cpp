@@ -309,6 +309,8 @@ private slots:
         QTest::newRow("not archived") << QStringList{"--no-archive"} << 0 << "";
         QTest::newRow("output not written") << QStringList{"READONLY"} << 5 << "silence";
         QTest::newRow("stopped with SIGTERM") << QStringList{"SIGTERM"} << 143 << "interrupted";
+        QTest::newRow("damaged archive replaced") << QStringList{"DAMAGED"} << 0 << "silence";
+        QTest::newRow("archive cannot be written") << QStringList{"UNWRITABLE"} << 0 << "";
     }
 
     void downloadKept()
@@ -321,8 +323,16 @@ private slots:
         TesterEmulatorProcess tester;
         QVERIFY(tester.start({"--baud", stop ? "2400" : "0"}));
         const QByteArray sent = TesterEmulatorProcess::builtInData();
-        const QString archive = archivePath();
+        QString archive = archivePath();
         const QString target = dir.filePath(QStringLiteral("download %1.csv").arg(cases));
+        const bool damaged = options.removeAll("DAMAGED");
+        if (damaged)
+            QVERIFY(put(archive, QByteArray("SQLite format 3").repeated(100)));
+        const bool unwritable = options.removeAll("UNWRITABLE");
+        if (unwritable) {
+            QVERIFY(put(archive, "a file where the folder should be"));
+            archive += "/archive.sqlite";
+        }
         const bool readOnly = options.removeAll("READONLY");
         if (readOnly) {
             QVERIFY(put(target, "last week\r\n"));
@@ -337,6 +347,13 @@ private slots:
             ::kill(pid_t(download.process.processId()), SIGTERM);
         }
         QCOMPARE(download.wait(), status);
+        // One line each for a damaged archive and for a download not archived.
+        QCOMPARE(download.error.count("was damaged. It was moved aside as"), damaged ? 1 : 0);
+        QCOMPARE(download.error.count("This download was not archived: "), unwritable ? 1 : 0);
+        if (unwritable) {
+            QCOMPARE(contents(target), sevenBit(TesterEmulatorProcess::builtInData()));
+            return;
+        }
 
         QByteArray output;
         QCOMPARE(run({"--list-downloads", "--format", "json", "--archive", archive}, &output), 0);

@@ -15,6 +15,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -202,6 +204,72 @@ private slots:
         QCOMPARE(seen.firstRowAfter.value(HistoryModel::SavedAs), target);
         QVERIFY(seen.openEnabledAfter);
         QCOMPARE(QSettings().value(SettingsKeys::LastSavedFilePath).toString(), target);
+    }
+
+    // A damaged archive is told once in a box and replaced; an archive that cannot be
+    // written is told in the status bar. The download goes on to its save dialog either way.
+    void archiveTrouble_data()
+    {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<QString>("box");    // the text of the box, empty: none
+        QTest::addColumn<QString>("status"); // in the status bar after the download
+        QTest::addColumn<int>("kept");
+
+        QTest::newRow("damaged") << "damaged"
+                                 << "was damaged. It was moved aside as"
+                                 << "Bytes received" << 1;
+        QTest::newRow("cannot be written") << "unwritable"
+                                           << ""
+                                           << "This download was not archived: " << 0;
+    }
+
+    void archiveTrouble()
+    {
+        QFETCH(QString, trouble);
+        QFETCH(QString, box);
+        QFETCH(QString, status);
+        QFETCH(int, kept);
+
+        const QString path = Archive::defaultPath();
+        if (trouble == "damaged") {
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            QVERIFY(put(path, QByteArray("not an archive at all ").repeated(200)));
+        } else {
+            // Where the program's data folder should be, a file: nothing can be created.
+            QVERIFY(put(home->filePath("DRAVLIN"), "a file"));
+        }
+        QSettings().setValue(SettingsKeys::ReadTimeout, 110);
+        TesterEmulatorProcess tester;
+        QVERIFY(tester.start({"--baud", "0"}));
+        const QString target = home->filePath("saved anyway.csv");
+        {
+            MainWindow window;
+            UiDriver driver(&window);
+            driver.setPort(tester.devicePath);
+            driver.saveAs = QStringList{target};
+            QString statusAtDialog;
+            driver.onSaveDialog = [&] { statusAtDialog = driver.statusText(); };
+            QVERIFY(driver.download(20000));
+            QCOMPARE(driver.seen, box.isEmpty() ? QStringList{"QFileDialog"}
+                                                : (QStringList{"QMessageBox", "QFileDialog"}));
+            if (!box.isEmpty())
+                QVERIFY2(driver.boxes.value(0).text.contains(box),
+                         qPrintable(driver.boxes.value(0).text));
+            QVERIFY2(statusAtDialog.contains(status), qPrintable(statusAtDialog));
+            QCOMPARE(contents(target), builtIn);
+
+            // Told once: the History opens without another box.
+            const Seen seen = showHistory(&window, driver);
+            QCOMPARE(seen.rows, kept);
+            QCOMPARE(driver.boxes.size(), box.isEmpty() ? 0 : 1);
+            if (kept == 0)
+                QVERIFY2(seen.emptyLine.contains("cannot be"), qPrintable(seen.emptyLine));
+        }
+        if (kept > 0) {
+            Archive archive;
+            QVERIFY(archive.open(path));
+            QCOMPARE(archive.list().value(0).lastSavedPath, target);
+        }
     }
 
     void emptyAndDelete_data()
