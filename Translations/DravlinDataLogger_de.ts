@@ -106,15 +106,6 @@
         <translation>Bewahrt den Download nicht im Archiv auf (mit --download).</translation>
     </message>
     <message>
-        <source>The list&apos;s format for --list-downloads: text (the default) or json.</source>
-        <translation>Das Format der Liste von --list-downloads: text (Standard) oder json.</translation>
-    </message>
-    <message>
-        <source>format</source>
-        <comment>value name of --format</comment>
-        <translation>Format</translation>
-    </message>
-    <message>
         <source>--list-downloads, --export and --delete go one at a time.</source>
         <translation>--list-downloads, --export und --delete können nur einzeln angegeben werden.</translation>
     </message>
@@ -274,11 +265,6 @@
         <translation>--european und --no-european schließen sich gegenseitig aus.</translation>
     </message>
     <message>
-        <source>--read-timeout needs a whole number of milliseconds, not &apos;%1&apos;.</source>
-        <comment>%1 is the value as the user typed it</comment>
-        <translation>--read-timeout benötigt eine ganze Zahl von Millisekunden, nicht „%1“.</translation>
-    </message>
-    <message>
         <source>Exit status of --download:</source>
         <translation>Exit-Status von --download:</translation>
     </message>
@@ -311,16 +297,431 @@
         <translation>mit SIGTERM beendet</translation>
     </message>
     <message>
-        <source>--format needs --list-downloads.</source>
-        <translation>--format braucht --list-downloads.</translation>
+        <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
+        <comment>%1 is the largest number of seconds</comment>
+        <translation>Gibt auf, wenn so viele Sekunden nach der Anfrage an das Prüfgerät keine Daten gekommen sind (1 bis %1; ohne die Option wartet der Download, bis er gestoppt wird).</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <comment>value name of --start-timeout</comment>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Also shows the serial port&apos;s diagnostics on the error stream.</source>
+        <translation>Zeigt auch die Diagnosemeldungen der seriellen Schnittstelle im Fehlerkanal.</translation>
+    </message>
+    <message>
+        <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
+        <translation>Listet die seriellen Schnittstellen auf – Name, Gerätepfad, USB-Hersteller:Produkt, Seriennummer und Beschreibung, eine Schnittstelle pro Zeile – und beendet sich.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <comment>value name of --format</comment>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>--list-ports and --download exclude each other.</source>
+        <translation>--list-ports und --download schließen einander aus.</translation>
+    </message>
+    <message>
+        <source>--format is text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format ist text oder json, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not &apos;%3&apos;.</source>
+        <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
+        <translation>--read-timeout benötigt eine ganze Zahl von Millisekunden von %1 bis %2, nicht „%3“.</translation>
+    </message>
+    <message>
+        <source>--start-timeout needs a whole number of seconds from 1 to %1, not &apos;%2&apos;.</source>
+        <comment>%1 is the limit, %2 the value as the user typed it</comment>
+        <translation>--start-timeout benötigt eine ganze Zahl von Sekunden von 1 bis %1, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>no data came within --start-timeout</source>
+        <translation>innerhalb von --start-timeout kamen keine Daten</translation>
+    </message>
+    <message>
+        <source>saved, but the data may be incomplete: the line was lost before it fell silent</source>
+        <translation>gespeichert, aber die Daten können unvollständig sein: die Leitung ging verloren, bevor sie still wurde</translation>
+    </message>
+    <message>
+        <source>stopped with SIGHUP (the terminal or SSH session closed); nothing saved</source>
+        <translation>mit SIGHUP gestoppt (Terminal oder SSH-Sitzung geschlossen); nichts gespeichert</translation>
+    </message>
+    <message>
+        <source>No display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set). To download without a window: %1 --download --port PORT --output FILE</source>
+        <comment>%1 is the program&apos;s name; PORT and FILE stand for values the user fills in</comment>
+        <translation>Keine Anzeige, auf der sich das Fenster öffnen ließe (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). Download ohne Fenster: %1 --download --port PORT --output DATEI</translation>
+    </message>
+    <message>
+        <source>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</source>
+        <translation>Das System meldet keine serielle Schnittstelle. Stecken Sie den Adapter des Prüfgeräts ein und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>With --list-ports or --list-downloads: text (the default) or json.</source>
+        <translation>Mit --list-ports oder --list-downloads: text (Standard) oder json.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; needs --list-ports or --list-downloads.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>Die Option &apos;%1&apos; braucht --list-ports oder --list-downloads.</translation>
+    </message>
+    <message>
+        <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
+        <translation>das Archiv kann nicht verwendet werden (--list-downloads, --export, --delete)</translation>
     </message>
     <message>
         <source>no such download in the archive (--export, --delete)</source>
         <translation>kein solcher Download im Archiv (--export, --delete)</translation>
     </message>
+</context>
+<context>
+    <name>CommissioningReport</name>
     <message>
-        <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
-        <translation>das Archiv kann nicht verwendet werden (--list-downloads, --export, --delete)</translation>
+        <source>Module count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isc at STC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insulation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continuity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commissioning test report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no site named)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date of the tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inspector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, serial number %2, calibrated on %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to report: the data holds no records.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to report: the data holds no records of the site &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 records: %2 PASS and %3 FAIL by the tester</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 strings checked against the design: %2 FAIL by the design checks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 FAIL by the tester · %2 more by the design checks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The design has no arrays: no string was checked against it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAIL by the tester&apos;s own limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>String</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Design checks: why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voc (V)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voc expected (V)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isc (A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isc at STC (A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>G (W/m²)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T (°C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Riso (MΩ)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continuity (Ω)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Design checks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Array &quot;%1&quot;: %2 modules of %3 in series, matched by &quot;%4&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data holds no string of this array.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Array &quot;%1&quot; (continued)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strings not checked against the design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pass criteria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tester judges each record by its own limits. The design checks judge each string against the design of its array:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module count: round(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) equals the modules in series.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours: Voc brought to 25 °C with β is within %1 % of the median of the same array&apos;s strings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isc at STC: Isc × 1000 ÷ G ÷ (1 + α × (T − 25 °C)) is within %1 % of Isc_STC; not checked below %2 W/m².</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insulation: Riso at least the array&apos;s minimum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continuity: at most the array&apos;s maximum, when the design sets one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strings matched by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modules in series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module Voc at STC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module Isc at STC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>β (Voc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %/°C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>α (Isc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System voltage (N × Voc_STC × 1.25)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insulation test voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (by the system voltage)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insulation minimum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MΩ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continuity maximum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Ω</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trace of the data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>download %1 in the archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bytes as received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHA-256 of the bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the PDF could not be drawn</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -506,6 +907,11 @@
 <context>
     <name>HeadlessArchiving</name>
     <message>
+        <source>What came is kept in the archive as download %1.</source>
+        <comment>%1 is the number of the download</comment>
+        <translation>Was angekommen ist, bleibt im Archiv als Download %1 erhalten.</translation>
+    </message>
+    <message>
         <source>The data is kept in the archive as download %1. To write it:</source>
         <comment>%1 is the number of the download; the command follows on the next line</comment>
         <translation>Die Daten sind im Archiv als Download %1 aufbewahrt. So schreiben Sie sie:</translation>
@@ -525,6 +931,39 @@
     <message>
         <source>Now initiate the download on the tester</source>
         <translation>Starten Sie jetzt das Herunterladen am Prüfgerät</translation>
+    </message>
+    <message>
+        <source>No such device. Check that the adapter is plugged in.</source>
+        <translation>Gerät nicht gefunden. Prüfen Sie, ob der Adapter eingesteckt ist.</translation>
+    </message>
+    <message>
+        <source>The ports of this system: %1 --list-ports</source>
+        <comment>%1 is the program&apos;s name</comment>
+        <translation>Die Schnittstellen dieses Systems: %1 --list-ports</translation>
+    </message>
+    <message>
+        <source>Interrupted: nothing was saved</source>
+        <translation>Unterbrochen: nichts wurde gespeichert</translation>
+    </message>
+    <message>
+        <source>No data came within %1 s of asking the tester. Check that the tester is connected to this port and switched on, and start the transfer on the tester.</source>
+        <comment>%1 is a number of seconds</comment>
+        <translation>Innerhalb von %1 s nach der Anfrage kamen keine Daten. Prüfen Sie, ob das Prüfgerät an dieser Schnittstelle angeschlossen und eingeschaltet ist, und starten Sie die Übertragung am Prüfgerät.</translation>
+    </message>
+    <message>
+        <source>Bytes written to the standard output: %1</source>
+        <comment>%1 is a number of bytes</comment>
+        <translation>In die Standardausgabe geschriebene Bytes: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 bytes)</source>
+        <comment>%1 is &quot;File successfully saved&quot;, %2 the file&apos;s path, %3 the number of bytes</comment>
+        <translation>%1: %2 (%3 Bytes)</translation>
+    </message>
+    <message>
+        <source>Port %1: %2</source>
+        <comment>%1 is the port, %2 what happened</comment>
+        <translation>Schnittstelle %1: %2</translation>
     </message>
 </context>
 <context>
@@ -778,6 +1217,20 @@
         <translation>Verbindung fehlgeschlagen. Bitte prüfen Sie, ob das Gerät angeschlossen und eingeschaltet ist</translation>
     </message>
     <message>
+        <source>File successfully saved</source>
+        <translation>Datei erfolgreich gespeichert</translation>
+    </message>
+    <message>
+        <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
+        <comment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</comment>
+        <translation>Fehler beim Öffnen von „%1“ zum Schreiben. Ist die Datei bereits geöffnet oder schreibgeschützt?</translation>
+    </message>
+    <message>
+        <source>Error saving &quot;%1&quot;: %2</source>
+        <comment>The %1 will be replaced with a file name and the %2 with the reason. Please do not remove them in your translation!</comment>
+        <translation>Fehler beim Speichern von „%1“: %2</translation>
+    </message>
+    <message>
         <source>History...</source>
         <translation>Verlauf...</translation>
     </message>
@@ -876,6 +1329,257 @@
         <source>The European format applies to .csv files only; &quot;%1&quot; is written as received.</source>
         <comment>%1 is a file name</comment>
         <translation>Das europäische Format gilt nur für .csv-Dateien; „%1“ wird so geschrieben, wie es empfangen wurde.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s old content could not be put back: the file was changed.</source>
+        <translation>Der alte Inhalt der Datei konnte nicht wiederhergestellt werden: Die Datei wurde verändert.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedData</name>
+    <message>
+        <source>The file holds %1 bytes instead of %2.</source>
+        <comment>%1 and %2 are numbers of bytes</comment>
+        <translation>Die Datei enthält %1 Bytes statt %2.</translation>
+    </message>
+    <message>
+        <source>It is a pipe, a device or a socket, not a regular file: only regular files are written.</source>
+        <translation>Es ist eine Pipe, ein Gerät oder ein Socket, keine gewöhnliche Datei: Geschrieben werden nur gewöhnliche Dateien.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteDesignDialog</name>
+    <message>
+        <source>Site design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inspector:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibrated on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checks and columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tolerances</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isc at STC:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Least irradiance for Isc:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> W/m²</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columns of the data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>String name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voc:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isc:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Irradiance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module temperature:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insulation resistance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continuity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strings starting with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modules in series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voc at STC (V)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isc at STC (A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>β Voc (%/°C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>α Isc (%/°C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insulation test (V)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insulation min. (MΩ)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continuity max. (Ω)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave the insulation figures empty to take them from the system voltage, and the continuity maximum empty not to check continuity.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>by its usual header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The design needs at least one array.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Array %1, %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 10000 is needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number above 0 is needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number is needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number above 0 is needed, or nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The design file %1 could not be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The design file %1 was not read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The design file %1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import a site design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site designs (*.json);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the site design</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -27,9 +27,10 @@ const QString OutputOption = QStringLiteral("output");
 const QString EuropeanOption = QStringLiteral("european");
 const QString NoEuropeanOption = QStringLiteral("no-european");
 // The download's options, which no archive command takes.
-const QStringList DownloadOnly = {QStringLiteral("download"), QStringLiteral("port"),
-                                  QStringLiteral("read-timeout"), QStringLiteral("quiet"),
-                                  NoArchiveOption};
+const QStringList DownloadOnly = {QStringLiteral("download"),     QStringLiteral("port"),
+                                  QStringLiteral("read-timeout"), QStringLiteral("start-timeout"),
+                                  QStringLiteral("quiet"),        QStringLiteral("verbose"),
+                                  QStringLiteral("list-ports"),   NoArchiveOption};
 
 void say(const QString &line)
 {
@@ -91,14 +92,11 @@ void ArchiveCommands::addOptions(QCommandLineParser &parser)
         tr("file", "value name of --archive")));
     parser.addOption(QCommandLineOption(
         NoArchiveOption, tr("Does not keep the download in the archive (with --download).")));
-    parser.addOption(QCommandLineOption(
-        FormatOption, tr("The list's format for --list-downloads: text (the default) or json."),
-        tr("format", "value name of --format")));
 }
 
 QStringList ArchiveCommands::optionNames()
 {
-    return {ArchiveOption, NoArchiveOption, FormatOption};
+    return {ArchiveOption, NoArchiveOption};
 }
 
 ArchiveCommands::Command ArchiveCommands::requested(const QCommandLineParser &parser)

@@ -40,10 +40,10 @@ public:
         NoSuchDownload = 7,
     };
 
-    // The options of the archive: --list-downloads, --export, --delete, --archive,
-    // --no-archive and --format.
+    // The options of the archive: --list-downloads, --export, --delete, --archive and
+    // --no-archive. --format, which --list-downloads reads, is the command line's own.
     static void addOptions(QCommandLineParser &parser);
-    // The archive's options that only go with --download or an archive command; for the
+    // The archive's options that go with --download or an archive command only; for the
     // message that they need one.
     static QStringList optionNames();
     // Which archive command the parsed arguments ask for.

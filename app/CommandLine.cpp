@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <optional>
+
 namespace {
 
 const QString HelpOption = QStringLiteral("help");
@@ -17,6 +19,22 @@ const QString ReadTimeoutOption = QStringLiteral("read-timeout");
 const QString EuropeanOption = QStringLiteral("european");
 const QString NoEuropeanOption = QStringLiteral("no-european");
 const QString QuietOption = QStringLiteral("quiet");
+const QString VerboseOption = QStringLiteral("verbose");
+const QString StartTimeoutOption = QStringLiteral("start-timeout");
+const QString ListPortsOption = QStringLiteral("list-ports");
+const QString FormatOption = QStringLiteral("format");
+// A day: a longer wait is no time-out a script means.
+const int maxStartTimeout = 86400;
+
+// A whole number as typed, within [low, high]; nothing otherwise.
+std::optional<int> wholeNumberIn(const QString &text, int low, int high)
+{
+    bool ok = false;
+    const qlonglong value = text.trimmed().toLongLong(&ok);
+    if (!ok || value < low || value > high)
+        return std::nullopt;
+    return int(value);
+}
 
 // Qt's application objects take these from the command line themselves; they are
 // accepted here so that they reach the window's application object.
@@ -77,8 +95,23 @@ CommandLine::CommandLine(const QStringList &arguments)
                            "and decimal commas.")));
     parser.addOption(QCommandLineOption(
         NoEuropeanOption, tr("Saves the results as received (also without either option).")));
+    parser.addOption(QCommandLineOption(
+        StartTimeoutOption,
+        tr("Gives up when no data has come this many seconds after the tester was asked for it "
+           "(1 to %1; without it the download waits until it is stopped).",
+           "%1 is the largest number of seconds")
+            .arg(maxStartTimeout),
+        tr("seconds", "value name of --start-timeout")));
     parser.addOption(
         QCommandLineOption(QuietOption, tr("Shows no progress, only what went wrong.")));
+    parser.addOption(QCommandLineOption(
+        VerboseOption, tr("Also shows the serial port's diagnostics on the error stream.")));
+    parser.addOption(QCommandLineOption(
+        ListPortsOption, tr("Lists the serial ports: name, device path, USB vendor:product, "
+                            "serial number and description, one port a line, and exits.")));
+    parser.addOption(QCommandLineOption(
+        FormatOption, tr("With --list-ports or --list-downloads: text (the default) or json."),
+        tr("format", "value name of --format")));
     ArchiveCommands::addOptions(parser);
     for (const char *name : QtValueOptions)
         addHiddenOption(parser, name, true);
@@ -99,23 +132,57 @@ CommandLine::CommandLine(const QStringList &arguments)
     } else if (ArchiveCommands::requested(parser) != ArchiveCommands::Command::None) {
         act = ArchiveCommands::read(parser, &archiveWith, &error) ? Action::Archive
                                                                   : Action::UsageError;
-    } else {
+    } else if (readListOptions()) {
         readDownloadOptions();
     }
+}
+
+bool CommandLine::readListOptions()
+{
+    const bool list = parser.isSet(ListPortsOption);
+    if (!list && parser.isSet(FormatOption)) {
+        act = Action::UsageError;
+        error =
+            tr("The option '%1' needs --list-ports or --list-downloads.", "%1 is an option's name")
+                .arg(FormatOption);
+        return false;
+    }
+    if (!list)
+        return true;
+    act = Action::UsageError;
+    if (parser.isSet(DownloadOption)) {
+        error = tr("--list-ports and --download exclude each other.");
+        return false;
+    }
+    const QString format = parser.value(FormatOption);
+    if (parser.isSet(FormatOption) && format != QLatin1String("text") &&
+        format != QLatin1String("json")) {
+        error = tr("--format is text or json, not '%1'.", "%1 is the value as the user typed it")
+                    .arg(format);
+        return false;
+    }
+    for (const QString &name : {PortOption, OutputOption, ReadTimeoutOption, StartTimeoutOption,
+                                EuropeanOption, NoEuropeanOption, QuietOption, VerboseOption}) {
+        if (parser.isSet(name)) {
+            error = tr("The option '%1' needs --download.", "%1 is an option's name").arg(name);
+            return false;
+        }
+    }
+    portsAsJson = format == QLatin1String("json");
+    act = Action::ListPorts;
+    return false;
 }
 
 void CommandLine::readDownloadOptions()
 {
     const bool download = parser.isSet(DownloadOption);
-    for (const QString &name : QStringList{PortOption, OutputOption, ReadTimeoutOption,
-                                           EuropeanOption, NoEuropeanOption, QuietOption} +
-                                   ArchiveCommands::optionNames()) {
+    for (const QString &name :
+         QStringList{PortOption, OutputOption, ReadTimeoutOption, StartTimeoutOption,
+                     EuropeanOption, NoEuropeanOption, QuietOption, VerboseOption} +
+             ArchiveCommands::optionNames()) {
         if (!download && parser.isSet(name)) {
             act = Action::UsageError;
-            error =
-                name == QLatin1String("format")
-                    ? tr("--format needs --list-downloads.")
-                    : tr("The option '%1' needs --download.", "%1 is an option's name").arg(name);
+            error = tr("The option '%1' needs --download.", "%1 is an option's name").arg(name);
             return;
         }
     }
@@ -136,21 +203,39 @@ void CommandLine::readDownloadOptions()
     }
     HeadlessDownload::Options options;
     if (parser.isSet(ReadTimeoutOption)) {
+        // A value the user typed is taken as typed or refused, never brought into range.
         const std::optional<int> timeout =
-            DownloadSession::readTimeoutFrom(parser.value(ReadTimeoutOption));
+            wholeNumberIn(parser.value(ReadTimeoutOption), DownloadSession::minReadTimeout,
+                          DownloadSession::maxReadTimeout);
         if (!timeout) {
-            error = tr("--read-timeout needs a whole number of milliseconds, not '%1'.",
-                       "%1 is the value as the user typed it")
+            error = tr("--read-timeout needs a whole number of milliseconds from %1 to %2, not "
+                       "'%3'.",
+                       "%1 and %2 are the limits, %3 the value as the user typed it")
+                        .arg(DownloadSession::minReadTimeout)
+                        .arg(DownloadSession::maxReadTimeout)
                         .arg(parser.value(ReadTimeoutOption));
             return;
         }
         options.readTimeout = *timeout;
+    }
+    if (parser.isSet(StartTimeoutOption)) {
+        const std::optional<int> timeout =
+            wholeNumberIn(parser.value(StartTimeoutOption), 1, maxStartTimeout);
+        if (!timeout) {
+            error = tr("--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.",
+                       "%1 is the limit, %2 the value as the user typed it")
+                        .arg(maxStartTimeout)
+                        .arg(parser.value(StartTimeoutOption));
+            return;
+        }
+        options.startTimeout = *timeout;
     }
     options.port = parser.value(PortOption);
     options.output = parser.value(OutputOption);
     if (parser.isSet(EuropeanOption) || parser.isSet(NoEuropeanOption))
         options.european = parser.isSet(EuropeanOption);
     options.quiet = parser.isSet(QuietOption);
+    options.verbose = parser.isSet(VerboseOption);
     options.archive = ArchiveCommands::archiveForDownload(parser, &options.archivePath);
     downloadWith = options;
     act = Action::Download;
@@ -167,7 +252,12 @@ QString CommandLine::helpText() const
         {UsageErrorStatus, tr("the command line is wrong")},
         {HeadlessDownload::PortNotOpened, tr("the port could not be opened")},
         {HeadlessDownload::LostBeforeData, tr("the line was lost before any data came")},
+        {HeadlessDownload::LostBeforeData, tr("no data came within --start-timeout")},
         {HeadlessDownload::NotWritten, tr("the file could not be written")},
+        {HeadlessDownload::SavedIncomplete,
+         tr("saved, but the data may be incomplete: the line was lost before it fell silent")},
+        {HeadlessDownload::Interrupted + 1, tr("stopped with SIGHUP (the terminal or SSH session "
+                                               "closed); nothing saved")},
         {ArchiveCommands::NoSuchDownload,
          tr("no such download in the archive (--export, --delete)")},
         {HeadlessDownload::Interrupted + 2, tr("interrupted with Ctrl+C (SIGINT)")},
@@ -181,6 +271,51 @@ QString CommandLine::helpText() const
                 tr("User guide: %1", "%1 is the path of the help page").arg(page) +
                 QLatin1Char('\n');
     return text;
+}
+
+bool CommandLine::displayReachable(const QStringList &arguments, const QString &platform,
+                                   const QString &display, const QString &waylandDisplay)
+{
+    // -platform wins over the environment, as in Qt.
+    QString named = platform;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if ((argument == QLatin1String("-platform") || argument == QLatin1String("--platform")) &&
+            i + 1 < arguments.size())
+            named = arguments.at(i + 1);
+        else if (argument.startsWith(QLatin1String("-platform=")) ||
+                 argument.startsWith(QLatin1String("--platform=")))
+            named = argument.mid(argument.indexOf(QLatin1Char('=')) + 1);
+    }
+    // "xcb:opt=..." or a list "wayland;xcb": the platforms that need a display server.
+    const QStringList names = named.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    bool needsX = names.isEmpty(), needsWayland = names.isEmpty();
+    bool other = false;
+    for (const QString &entry : names) {
+        const QString name = entry.section(QLatin1Char(':'), 0, 0).trimmed();
+        if (name == QLatin1String("xcb"))
+            needsX = true;
+        else if (name.startsWith(QLatin1String("wayland")))
+            needsWayland = true;
+        else
+            other = true;
+    }
+    if (other)
+        return true;
+    return (needsX && !display.isEmpty()) || (needsWayland && !waylandDisplay.isEmpty());
+}
+
+QString CommandLine::noPortsText()
+{
+    return tr("The system reports no serial port. Plug in the tester's adapter and try again.");
+}
+
+QString CommandLine::noDisplayText()
+{
+    return tr("No display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set). "
+              "To download without a window: %1 --download --port PORT --output FILE",
+              "%1 is the program's name; PORT and FILE stand for values the user fills in")
+        .arg(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
 }
 
 QString CommandLine::versionText()

@@ -24,6 +24,7 @@ public:
         UsageError,  // print errorText() and helpText() to the error stream, exit 2
         Download,    // download without a window, as downloadOptions() say
         Archive,     // --list-downloads, --export or --delete, as archiveOptions() say
+        ListPorts,   // print the serial ports, as listPortsAsJson() says
     };
 
     // The exit status after a usage error.
@@ -36,6 +37,8 @@ public:
     HeadlessDownload::Options downloadOptions() const { return downloadWith; }
     // What the archive command is to do.
     ArchiveCommands::Options archiveOptions() const { return archiveWith; }
+    // Whether --list-ports is to print JSON rather than lines of text.
+    bool listPortsAsJson() const { return portsAsJson; }
     // Why the arguments were refused, one line.
     QString errorText() const { return error; }
     // Usage, description, options and where the user guide lies, in the language of
@@ -44,14 +47,27 @@ public:
     // The program's name and version, one line.
     static QString versionText();
 
+    // Whether the window can reach a display, judged cheaply before anything is loaded: a
+    // platform named by -platform or QT_QPA_PLATFORM that needs none (offscreen, minimal, the
+    // frame buffer...) counts; else DISPLAY (X11) or WAYLAND_DISPLAY must be set. The
+    // environment's values are given, so the rule can be checked on its own.
+    static bool displayReachable(const QStringList &arguments, const QString &platform,
+                                 const QString &display, const QString &waylandDisplay);
+    // The line for --list-ports when the system reports no serial port.
+    static QString noPortsText();
+    // The one line for a window without a display, pointing to --download.
+    static QString noDisplayText();
+
 private:
     QCommandLineParser parser;
     Action act = Action::RunWindow;
     QString error;
     HeadlessDownload::Options downloadWith;
     ArchiveCommands::Options archiveWith;
+    bool portsAsJson = false;
 
     void readDownloadOptions();
+    bool readListOptions();
 };
 
 #endif

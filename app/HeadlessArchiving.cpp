@@ -39,6 +39,10 @@ void HeadlessArchiving::interrupted(const QByteArray &data)
 {
     keep(data, DownloadEnding::Interrupted);
     archiver.settle(data);
+    if (const std::optional<qint64> id = archiver.storedId())
+        say(tr("What came is kept in the archive as download %1.",
+               "%1 is the number of the download")
+                .arg(*id));
 }
 
 void HeadlessArchiving::saved(const QByteArray &data, const QString &output, bool european)

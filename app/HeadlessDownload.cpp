@@ -6,6 +6,8 @@
 #include "download/SaveStep.h"
 #include "serial/ComPortDiscovery.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 
 #include <csignal>
@@ -19,7 +21,8 @@
 
 namespace {
 
-// The signal that asks us to stop (Ctrl+C, a service manager), 0 while none came.
+// The signal that asks us to stop (Ctrl+C, a service manager, a closed terminal or SSH
+// session), 0 while none came.
 volatile std::sig_atomic_t stopSignal = 0;
 
 extern "C" void askToStop(int signalNumber)
@@ -36,6 +39,46 @@ bool isTerminal(std::FILE *stream)
 #endif
 }
 
+// The signals that end a download cleanly, from the start (the wait before the commands
+// included) to the end; what was there before is put back on every way out.
+class StopSignals
+{
+public:
+    StopSignals()
+    {
+        stopSignal = 0;
+        for (int i = 0; i < count; ++i)
+            before[i] = std::signal(numbers[i], askToStop);
+#ifndef _WIN32
+        // A reader of the standard output that goes away is a failed write, not our end.
+        pipeBefore = std::signal(SIGPIPE, SIG_IGN);
+#endif
+    }
+    ~StopSignals()
+    {
+        for (int i = 0; i < count; ++i)
+            std::signal(numbers[i], before[i] == SIG_ERR ? SIG_DFL : before[i]);
+#ifndef _WIN32
+        std::signal(SIGPIPE, pipeBefore == SIG_ERR ? SIG_DFL : pipeBefore);
+#endif
+    }
+    StopSignals(const StopSignals &) = delete;
+    StopSignals &operator=(const StopSignals &) = delete;
+
+private:
+#ifdef SIGHUP
+    static constexpr int count = 3;
+    const int numbers[count] = {SIGINT, SIGTERM, SIGHUP};
+#else
+    static constexpr int count = 2;
+    const int numbers[count] = {SIGINT, SIGTERM};
+#endif
+    void (*before[count])(int) = {};
+#ifndef _WIN32
+    void (*pipeBefore)(int) = SIG_DFL;
+#endif
+};
+
 } // namespace
 
 HeadlessDownload::HeadlessDownload(const Options &options)
@@ -43,12 +86,15 @@ HeadlessDownload::HeadlessDownload(const Options &options)
 {
     connect(session, &DownloadSession::finished, this, &HeadlessDownload::finished);
     connect(session, &DownloadSession::failed, this, &HeadlessDownload::failed);
-    connect(session, &DownloadSession::lineSendsOnlyNul, this,
-            [this] { say(tr("The line sends only NUL bytes. Check the cable and the tester.")); });
+    connect(session, &DownloadSession::lineSendsOnlyNul, this, [this] {
+        sayAboutPort(tr("The line sends only NUL bytes. Check the cable and the tester."));
+    });
     // The text for a view is not needed here; taking it keeps it from piling up.
     connect(session, &DownloadSession::textReady, session, &DownloadSession::takeText);
     connect(&signalWatch, &QTimer::timeout, this, &HeadlessDownload::checkSignals);
     connect(&progress, &QTimer::timeout, this, &HeadlessDownload::showProgress);
+    startWatch.setSingleShot(true);
+    connect(&startWatch, &QTimer::timeout, this, &HeadlessDownload::startTimedOut);
     terminal = isTerminal(stderr);
 }
 
@@ -67,40 +113,39 @@ QString HeadlessDownload::resolvePort(const QString &port)
 
 int HeadlessDownload::run()
 {
-    // Ctrl+C and SIGTERM end the session cleanly, from the start (the wait before the
-    // commands included) to the end.
-    struct StopSignals
-    {
-        StopSignals()
-        {
-            stopSignal = 0;
-            std::signal(SIGINT, askToStop);
-            std::signal(SIGTERM, askToStop);
-#ifndef _WIN32
-            // A reader of the standard output that goes away is a failed write, not our end.
-            std::signal(SIGPIPE, SIG_IGN);
-#endif
-        }
-        ~StopSignals()
-        {
-            std::signal(SIGINT, SIG_DFL);
-            std::signal(SIGTERM, SIG_DFL);
-        }
-    } stopSignals;
+    const StopSignals stopSignals;
 
-    const QString devicePath = resolvePort(options.port);
+    // A file that cannot be written is known before the tester is asked for anything.
+    if (options.output != QLatin1String("-")) {
+        const SaveStep::Outcome check = SaveStep::check(options.output);
+        if (!check.saved()) {
+            say(check.headline);
+            say(check.reason);
+            return NotWritten;
+        }
+    }
+
+    portPath = resolvePort(options.port);
     if (options.archive)
-        archiving = std::make_unique<HeadlessArchiving>(options.archivePath, options.port,
-                                                        devicePath, options.readTimeout);
-    if (!session->start(devicePath, options.readTimeout)) {
-        say(PortErrorText::connectionFailed());
-        say(session->openFailureReason());
+        archiving = std::make_unique<HeadlessArchiving>(options.archivePath, options.port, portPath,
+                                                        options.readTimeout);
+    if (!session->start(portPath, options.readTimeout)) {
+        sayAboutPort(PortErrorText::connectionFailed());
+        QString reason = session->openFailureReason();
+        // The window's advice names a button the command line does not have.
+        if (reason == PortErrorText::noSuchDevice())
+            reason = tr("No such device. Check that the adapter is plugged in.");
+        sayAboutPort(reason);
+        say(tr("The ports of this system: %1 --list-ports", "%1 is the program's name")
+                .arg(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()));
         return PortNotOpened;
     }
     if (!options.quiet)
         say(tr("Now initiate the download on the tester"));
     clock.start();
     progress.start(terminal ? 250 : 5000);
+    if (options.startTimeout > 0)
+        startWatch.start(options.startTimeout * 1000);
     // The watch also wakes the loop, so a signal is seen within its interval.
     signalWatch.start(50);
     checkSignals(); // one that came during the wait
@@ -119,9 +164,21 @@ void HeadlessDownload::checkSignals()
     session->cancel();
     if (archiving)
         archiving->interrupted(session->data());
-    if (progressShown && terminal)
-        std::fputc('\n', stderr);
+    say(tr("Interrupted: nothing was saved"));
     end(Interrupted + stopSignal);
+}
+
+void HeadlessDownload::startTimedOut()
+{
+    if (status >= 0 || session->hasData())
+        return;
+    session->cancel();
+    sayAboutPort(tr("No data came within %1 s of asking the tester. Check that the tester is "
+                    "connected to this port and switched on, and start the transfer on the "
+                    "tester.",
+                    "%1 is a number of seconds")
+                     .arg(options.startTimeout));
+    end(LostBeforeData);
 }
 
 void HeadlessDownload::showProgress()
@@ -135,12 +192,13 @@ void HeadlessDownload::showProgress()
                              .arg(QLocale().toString(bytes))
                              .arg(QLocale().toString(qRound64(bytes / seconds)));
     // On a terminal the line is redrawn in place; in a log, a line every few seconds.
-    if (terminal)
+    if (terminal) {
         std::fprintf(stderr, "\r%s\033[K", qPrintable(line));
-    else
+        progressLineOpen = true;
+    } else {
         std::fprintf(stderr, "%s\n", qPrintable(line));
+    }
     std::fflush(stderr);
-    progressShown = true;
 }
 
 void HeadlessDownload::finished()
@@ -148,23 +206,23 @@ void HeadlessDownload::finished()
     if (status >= 0)
         return;
     progress.stop();
+    startWatch.stop();
     showProgress();
-    if (progressShown && terminal)
-        std::fputc('\n', stderr);
-    if (session->lineLost())
-        say(PortErrorText::lostAfterData());
+    const bool lost = session->lineLost();
+    if (lost)
+        sayAboutPort(PortErrorText::lostAfterData());
     if (archiving)
-        archiving->keep(session->data(),
-                        session->lineLost() ? DownloadEnding::LineLost : DownloadEnding::Silence);
-    end(save());
+        archiving->keep(session->data(), lost ? DownloadEnding::LineLost : DownloadEnding::Silence);
+    const int saved = save();
+    end(saved == Saved && lost ? SavedIncomplete : saved);
 }
 
 void HeadlessDownload::failed(const QString &reason)
 {
     if (status >= 0)
         return;
-    say(PortErrorText::connectionFailed());
-    say(reason);
+    // The port opened: "Failed to connect" would be wrong here.
+    sayAboutPort(reason);
     end(LostBeforeData);
 }
 
@@ -174,14 +232,24 @@ int HeadlessDownload::save()
     if (options.output == QLatin1String("-")) {
         // Without a name there is no suffix to judge by: the conversion asked for applies.
         const SaveStep::Outcome outcome = SaveStep::toStandardOutput(session->data(), european);
-        say(outcome.headline);
+        if (!outcome.saved())
+            say(outcome.headline);
+        else if (!options.quiet)
+            say(tr("Bytes written to the standard output: %1", "%1 is a number of bytes")
+                    .arg(QLocale().toString(outcome.bytes)));
         return archived(outcome);
     }
     const SaveStep::Outcome outcome = SaveStep::toFile(session->data(), options.output, european);
     if (outcome.europeanRefused)
         say(SaveStep::europeanRefusedText(options.output));
-    if (!outcome.saved() || !options.quiet)
+    if (!outcome.saved())
         say(outcome.headline);
+    else if (!options.quiet)
+        say(tr("%1: %2 (%3 bytes)", "%1 is \"File successfully saved\", %2 the file's path, %3 "
+                                    "the number of bytes")
+                .arg(outcome.headline,
+                     QDir::toNativeSeparators(QFileInfo(options.output).absoluteFilePath()),
+                     QLocale().toString(outcome.bytes)));
     say(outcome.reason);
     return archived(outcome);
 }
@@ -199,13 +267,27 @@ void HeadlessDownload::say(const QString &line)
 {
     if (line.isEmpty())
         return;
+    if (progressLineOpen)
+        std::fputc('\n', stderr);
+    progressLineOpen = false;
     std::fprintf(stderr, "%s\n", qPrintable(line));
     std::fflush(stderr);
+}
+
+void HeadlessDownload::sayAboutPort(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    const QString shown = QDir::toNativeSeparators(portPath) == options.port
+                              ? options.port
+                              : QStringLiteral("%1 (%2)").arg(options.port, portPath);
+    say(tr("Port %1: %2", "%1 is the port, %2 what happened").arg(shown, text));
 }
 
 void HeadlessDownload::end(int exitStatus)
 {
     status = exitStatus;
     progress.stop();
+    startWatch.stop();
     signalWatch.stop();
 }

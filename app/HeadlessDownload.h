@@ -28,10 +28,12 @@ public:
         QString port;   // a name from the port list (ttyUSB0, COM3) or a device path
         QString output; // a file name, or "-" for the standard output
         int readTimeout = 110;
+        int startTimeout = 0;         // seconds to wait for the first data; 0: for ever
         std::optional<bool> european; // not given: written as received
         bool quiet = false;
-        bool archive = true; // keep the download in the archive
-        QString archivePath; // empty: the program's own archive
+        bool verbose = false; // the serial layer's diagnostics on the error stream
+        bool archive = true;  // keep the download in the archive
+        QString archivePath;  // empty: the program's own archive
     };
 
     // Exit statuses.
@@ -39,9 +41,10 @@ public:
         Saved = 0,
         UsageError = 2,
         PortNotOpened = 3,
-        LostBeforeData = 4,
+        LostBeforeData = 4, // also: no data within the start time-out
         NotWritten = 5,
-        Interrupted = 128, // plus the signal's number: 130 for SIGINT, 143 for SIGTERM
+        SavedIncomplete = 6, // saved, but the line was lost before it fell silent
+        Interrupted = 128,   // plus the signal's number: 129 SIGHUP, 130 SIGINT, 143 SIGTERM
     };
 
     explicit HeadlessDownload(const Options &options);
@@ -56,21 +59,25 @@ public:
 private:
     void finished();
     void failed(const QString &reason);
+    void startTimedOut();
     void checkSignals();
     void showProgress();
     int save();
     // Records the save's outcome in the archive; the exit status.
     int archived(const SaveStep::Outcome &outcome);
     void say(const QString &line);
+    void sayAboutPort(const QString &text);
     void end(int status);
 
     Options options;
+    QString portPath;
     DownloadSession *session;
     std::unique_ptr<HeadlessArchiving> archiving;
     QTimer signalWatch;
     QTimer progress;
+    QTimer startWatch;
     QElapsedTimer clock;
-    bool progressShown = false;
+    bool progressLineOpen = false;
     bool terminal = false;
     int status = -1;
 };

@@ -1,6 +1,9 @@
 #include "app/CommandLine.h"
+#include "app/PortListing.h"
 #include "app/StartupCycle.h"
 #include "common/InstallPaths.h"
+#include "serial/ComPortDiscovery.h"
+#include "serial/ConsoleAttach.h"
 #include "translation/Translators.h"
 
 #include <QApplication>
@@ -8,6 +11,7 @@
 #include <QLoggingCategory>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -25,15 +29,22 @@ int runWindow(int &argc, char **argv)
     return 0;
 }
 
-// Help, version, usage errors and the download without a window: no display. The texts
-// are in the stored language, else in the language of the environment.
-int runCommandLine(int &argc, char **argv)
+// Help, version, usage errors, the port list, the download without a window and the word
+// that there is no display: no display needed. The texts are in the stored language, else in
+// the language of the environment.
+int runCommandLine(int &argc, char **argv, bool noDisplay)
 {
+    // On Windows the window's program has no console: the messages go to its caller's.
+    ConsoleAttach::toParentConsole();
     QCoreApplication app(argc, argv);
     StartupCycle::setApplicationIdentity();
     QObject translators;
     Translators::installForCommandLine(&translators, InstallPaths::translationsDirectory());
 
+    if (noDisplay) {
+        std::fprintf(stderr, "%s\n", qPrintable(CommandLine::noDisplayText()));
+        return 1;
+    }
     const CommandLine commandLine(QCoreApplication::arguments());
     switch (commandLine.action()) {
     case CommandLine::Action::ShowHelp:
@@ -42,9 +53,22 @@ int runCommandLine(int &argc, char **argv)
     case CommandLine::Action::ShowVersion:
         std::fputs(qPrintable(CommandLine::versionText() + QLatin1Char('\n')), stdout);
         return 0;
+    case CommandLine::Action::ListPorts: {
+        QList<ComPortInfo> ports;
+        enumerateComPorts(ports);
+        const QByteArray listing =
+            commandLine.listPortsAsJson() ? PortListing::json(ports) : PortListing::text(ports);
+        std::fwrite(listing.constData(), 1, size_t(listing.size()), stdout);
+        if (ports.isEmpty() && !commandLine.listPortsAsJson())
+            std::fprintf(stderr, "%s\n", qPrintable(CommandLine::noPortsText()));
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    }
     case CommandLine::Action::Download:
-        // The standard error stream is the user's here: the debug log stays out of it.
-        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+        // The standard error stream is the user's here: the debug log, the serial layer's
+        // diagnostics included, stays out of it unless asked for.
+        if (!commandLine.downloadOptions().verbose)
+            QLoggingCategory::setFilterRules(
+                QStringLiteral("*.debug=false\n*.info=false\ndefault.warning=false"));
         return HeadlessDownload(commandLine.downloadOptions()).run();
     case CommandLine::Action::Archive:
         return ArchiveCommands::run(commandLine.archiveOptions());
@@ -58,6 +82,13 @@ int runCommandLine(int &argc, char **argv)
     return CommandLine::UsageErrorStatus;
 }
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+QString environment(const char *name)
+{
+    return QString::fromLocal8Bit(std::getenv(name));
+}
+#endif
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -67,7 +98,13 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (CommandLine(arguments).action() == CommandLine::Action::RunWindow)
-        return runWindow(argc, argv);
-    return runCommandLine(argc, argv);
+    if (CommandLine(arguments).action() != CommandLine::Action::RunWindow)
+        return runCommandLine(argc, argv, false);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Without a display the window's application object would abort: say so instead.
+    if (!CommandLine::displayReachable(arguments, environment("QT_QPA_PLATFORM"),
+                                       environment("DISPLAY"), environment("WAYLAND_DISPLAY")))
+        return runCommandLine(argc, argv, true);
+#endif
+    return runWindow(argc, argv);
 }

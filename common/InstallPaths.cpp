@@ -23,9 +23,11 @@ QString InstallPaths::helpDirectory()
 
 QString InstallPaths::helpPage(const QString &languageCode)
 {
-    const QString pattern = helpDirectory() + QStringLiteral("/DravlinSolarDataLoggerHelp_%1.html");
+    // The folder is added after the name is made: a folder's path may hold "%1" itself.
+    const QString folder = helpDirectory() + QLatin1Char('/');
     for (const QString &code : {languageCode, QStringLiteral("en")}) {
-        const QString page = pattern.arg(code);
+        const QString page =
+            folder + QStringLiteral("DravlinSolarDataLoggerHelp_%1.html").arg(code);
         if (QFileInfo(page).isFile())
             return page;
     }

@@ -20,6 +20,8 @@ const unsigned long settleMs = 500;
 // after this many steps the commands are sent anyway.
 const unsigned long nulStepMs = 200;
 const int maxNulSteps = 10;
+// The same limit for NUL bytes that keep coming after the commands, without data.
+const qint64 nulLimitMs = settleMs + maxNulSteps * nulStepMs;
 // The view is fed in batches: a text box that takes every chunk on its own cannot keep up.
 const int batchMs = 50;
 
@@ -63,6 +65,8 @@ bool DownloadSession::start(const QString &portPath, int readTimeout)
     pendingText.clear();
     failureReason.clear();
     lost = false;
+    nulSince.invalidate();
+    nulReported = false;
     decoder.reset(QTextCodec::codecForName("UTF-8")->makeDecoder());
 
     device = new Ml::WinSerialDeviceAsync(this, portPath);
@@ -92,8 +96,10 @@ bool DownloadSession::start(const QString &portPath, int readTimeout)
     connect(device, &Ml::WinSerialDeviceAsync::portFailed, this, &DownloadSession::deviceFailed);
     device->write(TesterProtocol::remoteCommand);
     device->write(TesterProtocol::allDataCommand);
-    if (onlyNul)
+    if (onlyNul) {
+        nulReported = true;
         emit lineSendsOnlyNul();
+    }
     return true;
 }
 
@@ -124,6 +130,8 @@ void DownloadSession::takeFromDevice()
         while (start < chunk.size() && chunk.at(start) == '\0')
             ++start;
         chunk.remove(0, start);
+        if (start > 0 && chunk.isEmpty())
+            noteNulOnly();
     }
     if (chunk.isEmpty())
         return;
@@ -140,6 +148,22 @@ void DownloadSession::takeFromDevice()
         sendBatch();
     else if (!batchTimer.isActive())
         batchTimer.start();
+}
+
+void DownloadSession::noteNulOnly()
+{
+    // A line that answers the commands with NUL bytes alone, for as long as the wait before
+    // them would have waited, is the same fault as one that sends them during that wait.
+    if (nulReported)
+        return;
+    if (!nulSince.isValid()) {
+        nulSince.start();
+        return;
+    }
+    if (nulSince.elapsed() < nulLimitMs)
+        return;
+    nulReported = true;
+    emit lineSendsOnlyNul();
 }
 
 void DownloadSession::sendBatch()
@@ -163,8 +187,10 @@ void DownloadSession::deviceTimedOut()
     //
     // Silence before the first byte: the user has not started the transfer on the tester
     // yet. Silence after data: the tester has sent everything.
-    if (received.isEmpty())
+    if (received.isEmpty()) {
+        nulSince.invalidate(); // a silence: the NUL bytes before it were no stuck line
         return;
+    }
     stop(true);
     emit finished();
 }

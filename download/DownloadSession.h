@@ -42,7 +42,7 @@ public:
 
     // Starts a session on the port at portPath: forgets the last session's data, opens the
     // port, waits 500 ms (and 200 ms steps while the line brings NUL bytes, at most about
-    // 2 s) blocking the calling thread, discards what came, and asks the tester for its data.
+    // 2.5 s) blocking the calling thread, discards what came, and asks the tester for its data.
     // False when the port could not be opened (openFailureReason() says why) or a session
     // runs already.
     bool start(const QString &portPath, int readTimeout);
@@ -66,7 +66,9 @@ signals:
     // New text to show. Sent in batches, at most about every 50 ms, and at once before the
     // session ends.
     void textReady();
-    // The line kept sending NUL bytes after the wait: the cable or the tester is at fault.
+    // The line kept sending NUL bytes through the wait before the commands (at most about
+    // 2.5 s), or sent nothing else for as long after them: the cable or the tester is at
+    // fault. Once per session.
     void lineSendsOnlyNul();
     // The download is over and the port released: the line fell silent after the data, or
     // was lost after it (lineLost()). data() holds what came.
@@ -78,6 +80,7 @@ private:
     void takeFromDevice();
     void deviceTimedOut();
     void deviceFailed();
+    void noteNulOnly();
     void stop(bool flushText);
     void sendBatch();
 
@@ -89,4 +92,7 @@ private:
     QElapsedTimer sinceBatch;
     QString failureReason;
     bool lost = false;
+    // Since when the line has sent NUL bytes alone after the commands, without a silence.
+    QElapsedTimer nulSince;
+    bool nulReported = false;
 };

@@ -28,8 +28,7 @@ QString PortErrorText::openFailure(const QString &portPath, const Ml::WinSerialD
         return tr("Permission denied. Your user account may not use this port.");
     }
     case Ml::PortErrorKind::NoSuchDevice:
-        return tr(
-            "No such device. Check that the adapter is plugged in, then press Refresh Ports.");
+        return noSuchDevice();
     default:
         break;
     }
@@ -43,6 +42,11 @@ QString PortErrorText::openFailure(const QString &portPath, const Ml::WinSerialD
                                          "operating system. Please do not remove it in your "
                                          "translation!")
         .arg(reported);
+}
+
+QString PortErrorText::noSuchDevice()
+{
+    return tr("No such device. Check that the adapter is plugged in, then press Refresh Ports.");
 }
 
 QString PortErrorText::lostBeforeData()

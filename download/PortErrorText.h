@@ -19,6 +19,8 @@ public:
     // Why the open of the port at portPath failed, in words the user can act on; device is
     // the one whose open failed.
     static QString openFailure(const QString &portPath, const Ml::WinSerialDeviceAsync &device);
+    // The words for a port that is not there (one of openFailure()'s).
+    static QString noSuchDevice();
     static QString lostBeforeData();
     static QString lostAfterData();
 };

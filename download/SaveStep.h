@@ -16,7 +16,8 @@ public:
         enum class Kind {
             Saved,
             NotOpened,  // nothing was written; an existing file is as it was
-            WriteFailed // the writing failed; an existing file is as it was
+            WriteFailed // the writing failed; an existing file is as it was, unless `reason`
+                        // says that it was changed
         };
         Kind kind = Kind::Saved;
         // Whether the European format was applied.
@@ -26,8 +27,11 @@ public:
         bool europeanRefused = false;
         // What happened, in the user's words: "File successfully saved" or the failure.
         QString headline;
-        // The system's words for a file that did not open; empty otherwise.
+        // Why a file did not open (the system's words, or that it is no regular file), or that
+        // a failed write changed the old file; empty otherwise.
         QString reason;
+        // The bytes written.
+        qint64 bytes = 0;
 
         bool saved() const { return kind == Kind::Saved; }
     };
@@ -39,9 +43,13 @@ public:
     // language writes decimal commas.
     static bool europeanQuestionApplies(const QString &fileName);
 
+    // Whether fileName can be saved as, before there is anything to save: Saved when it can,
+    // else the words toFile() would give for a file that does not open. Changes nothing.
+    static Outcome check(const QString &fileName);
     // Saves the data received as fileName, in the European format when `european` is asked
     // for and the file is a .csv file.
     static Outcome toFile(const QByteArray &received, const QString &fileName, bool european);
-    // Writes the data received to the standard output, in the European format when asked.
+    // Writes the data received to the standard output (file descriptor 1, every write
+    // checked), in the European format when asked.
     static Outcome toStandardOutput(const QByteArray &received, bool european);
 };

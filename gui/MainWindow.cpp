@@ -20,6 +20,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -56,6 +57,17 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
 
     ui->actionChangeLanguage->setVisible(false);
     setWindowIcon(QIcon(QStringLiteral(":/DravlinIco.png")));
+
+    // The status bar draws its message on one line, cut at the busy indicator. The message
+    // is shown by a label instead, which wraps to a second line where a translation needs it;
+    // the status bar keeps the message itself (and its time-outs).
+    statusMessage = new QLabel(ui->statusBar);
+    statusMessage->setObjectName(QStringLiteral("statusMessage"));
+    statusMessage->setTextFormat(Qt::PlainText);
+    statusMessage->setWordWrap(true);
+    statusMessage->setContentsMargins(4, 0, 0, 0); // where the status bar put its message
+    ui->statusBar->addPermanentWidget(statusMessage, 1);
+    connect(ui->statusBar, &QStatusBar::messageChanged, statusMessage, &QLabel::setText);
 
     progressBar = new QProgressBar();
     progressBar->setValue(0);
@@ -185,12 +197,21 @@ void MainWindow::download()
         showSessionEnded();
         showIdleMessage();
         showConnectionFailure(session->openFailureReason());
+        return;
     }
+    // The wait before the commands blocks this thread, and nothing has been drawn since the
+    // click: a click that came meanwhile (the second click of a double click on Download)
+    // waits in the queue and would land on Cancel, which now stands where Download was. Such
+    // clicks are handled here, before Cancel can be seen, and Cancel does not take them.
+    cancelNotShownYet = true;
+    QCoreApplication::processEvents();
+    ui->cancelBtn->setDown(false); // nor a press from then whose release comes later
+    cancelNotShownYet = false;
 }
 
 void MainWindow::cancelDownload()
 {
-    if (!session->isRunning())
+    if (!session->isRunning() || cancelNotShownYet)
         return;
     session->cancel();
     showSessionEnded();

@@ -14,6 +14,7 @@ class MainWindow;
 }
 
 class DownloadSession;
+class QLabel;
 class QProgressBar;
 
 // The program's only window: the port list, the downloaded output and the menus. One window
@@ -64,12 +65,16 @@ private:
     SessionArchiving archiving{this};
     DownloadSession *session = nullptr;
     QProgressBar *progressBar = nullptr;
+    // Shows the status bar's message, wrapped to the width it gets.
+    QLabel *statusMessage = nullptr;
     QString lastSavedFile;
     // Whether lastSavedFile holds the data on screen, so that Open shows what the user sees.
     bool savedFileHoldsData = false;
     // From the end of a session until its save dialog is done: no new session may start
     // and empty the data being saved.
     bool savingEndedSession = false;
+    // While Download handles the clicks that came during the wait before the commands.
+    bool cancelNotShownYet = false;
 };
 
 #endif

@@ -23,6 +23,7 @@ void enumerateComPorts(QList<ComPortInfo> &ports)
         port.devicePath = info.systemLocation();
         port.friendlyName = info.description();
         port.enumeratorName = info.manufacturer();
+        port.serialNumber = info.serialNumber();
         if (info.hasVendorIdentifier())
             port.vendorId = info.vendorIdentifier();
         if (info.hasProductIdentifier())

@@ -11,6 +11,7 @@ struct ComPortInfo
     QString devicePath;         // what the serial device opens, e.g. \\.\COM10 or /dev/ttyUSB0
     QString physicalDeviceName; // the system's device object name
     QString friendlyName;       // the description the system shows for the port
+    QString serialNumber;       // the adapter's serial number, when the system reports one
     QString enumeratorName;     // the bus or driver that reported it (Linux: the manufacturer)
     qint32 vendorId = 0;        // USB vendor ID, 0 when there is none
     qint32 productId = 0;       // USB product ID, 0 when there is none

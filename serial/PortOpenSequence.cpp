@@ -54,9 +54,14 @@ PortOpenSequence::Result PortOpenSequence::run(SerialPort &port, const SerialPor
     if (!port.getCommState(*portState))
         return PortUnavailable;
     applyPortSettings(settings, *portState);
-    if (!port.setCommMask(0) || !port.setupComm(Comm::queueSize, Comm::queueSize) ||
-        !port.purgeComm(Comm::purgeAll))
-        return ConfigurationRejected;
+    // Some drivers refuse one of these and still transfer bytes: noted, not fatal.
+    const auto note = [&](bool ok, const char *step) {
+        if (!ok && hooks.setupStepRefused)
+            hooks.setupStepRefused(step, port.lastError());
+    };
+    note(port.setCommMask(0), "SetCommMask");
+    note(port.setupComm(Comm::queueSize, Comm::queueSize), "SetupComm");
+    note(port.purgeComm(Comm::purgeAll), "PurgeComm");
     COMMTIMEOUTS t = timeouts(readTimeout, writeTimeout);
     if (hooks.configureTimeouts)
         hooks.configureTimeouts(t);

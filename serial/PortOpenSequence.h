@@ -21,8 +21,8 @@ public:
         Opened,
         PortUnavailable, // the port could not be opened or its state not read
         StateRejected,   // the port refused the configured state
-        // the port refused its event mask, queue sizes, purge or time-outs: reads could then
-        // wait until the buffer fills, and a close behind them for ever
+        // the port refused its time-outs: reads could then wait until the buffer fills, and a
+        // close behind them for ever
         ConfigurationRejected,
     };
 
@@ -30,6 +30,9 @@ public:
     {
         std::function<void(COMMTIMEOUTS &)> configureTimeouts;
         std::function<void()> configurePortState;
+        // A step the port refused that the open goes on without (the event mask, the queue
+        // sizes, the purge), with the system's error code.
+        std::function<void(const char *step, uint32_t error)> setupStepRefused;
     };
 
     // A Windows port name with the local device prefix "\\.\" in front, unless it already

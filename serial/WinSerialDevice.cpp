@@ -47,6 +47,11 @@ bool WinSerialDevice::open(OpenMode mode, int readTimeout, int writeTimeout)
     PortOpenSequence::Hooks hooks;
     hooks.configureTimeouts = [this](COMMTIMEOUTS &t) { configureTimeouts(t); };
     hooks.configurePortState = [this] { configurePortState(); };
+    hooks.setupStepRefused = [](const char *step, uint32_t error) {
+        qDebug().noquote() << QStringLiteral("Win32SerialDevice::open: %1 failed with error: %2")
+                                  .arg(QLatin1String(step))
+                                  .arg(error);
+    };
     const PortOpenSequence::Result result =
         PortOpenSequence::run(handle, path, portSettings.get(), portState, clamp(readTimeout),
                               clamp(writeTimeout), hooks);
@@ -174,10 +179,9 @@ void WinSerialDevice::configurePortState()
 
 void WinSerialDevice::reportError(const QString &message)
 {
-    // One line each, so that two reports do not run together.
-    const QByteArray text = message.toUtf8() + '\n';
-    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
-    std::fflush(stderr);
+    // One line each through the Qt log, where the command line can keep it off its error
+    // stream.
+    qWarning().noquote() << message;
     setErrorString(message);
 }
 

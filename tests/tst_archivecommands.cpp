@@ -276,7 +276,7 @@ private slots:
         QTest::newRow("unknown format")
             << QStringList{"--list-downloads", "--format", "xml"} << "not 'xml'";
         QTest::newRow("format without a list")
-            << QStringList{"--format", "json"} << "--format needs --list-downloads.";
+            << QStringList{"--format", "json"} << "needs --list-ports or --list-downloads.";
         QTest::newRow("European with delete")
             << QStringList{"--delete", "3", "--european"} << "'european' does not go with --delete";
         QTest::newRow("port with a list")
@@ -320,8 +320,16 @@ private slots:
         QFETCH(QString, ending);
 
         const bool stop = options.removeAll("SIGTERM");
+        const bool readOnly = options.removeAll("READONLY");
         TesterEmulatorProcess tester;
-        QVERIFY(tester.start({"--baud", stop ? "2400" : "0"}));
+        // Stopped, or made read-only, during a pause in the middle of the data.
+        const bool pause = stop || readOnly;
+        QVERIFY(tester.start(
+            pause ? QStringList{"--baud", "0", "--pause-after", "500", "--pause-ms", "2000"}
+                  : QStringList{"--baud", "0"}));
+        if (pause)
+            options << "--read-timeout"
+                    << "4000";
         const QByteArray sent = TesterEmulatorProcess::builtInData();
         QString archive = archivePath();
         const QString target = dir.filePath(QStringLiteral("download %1.csv").arg(cases));
@@ -333,18 +341,27 @@ private slots:
             QVERIFY(put(archive, "a file where the folder should be"));
             archive += "/archive.sqlite";
         }
-        const bool readOnly = options.removeAll("READONLY");
-        if (readOnly) {
+        if (readOnly)
             QVERIFY(put(target, "last week\r\n"));
-            QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
-        }
 
         Run download(QStringList{"--download", "--port", tester.devicePath, "--output", target,
                                  "--archive", archive} +
                      options);
-        if (stop) {
-            QTest::qWait(1500);
-            ::kill(pid_t(download.process.processId()), SIGTERM);
+        if (pause) {
+            // The target is checked before the port opens, and the tester is asked once it
+            // is open: the data comes, and pauses, after this line.
+            QByteArray said;
+            QVERIFY(QTest::qWaitFor(
+                [&] {
+                    said += download.process.readAllStandardError();
+                    return said.contains("Now initiate the download on the tester");
+                },
+                10000));
+            QTest::qWait(700);
+            if (stop)
+                ::kill(pid_t(download.process.processId()), SIGTERM);
+            else
+                QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
         }
         QCOMPARE(download.wait(), status);
         // One line each for a damaged archive and for a download not archived.

@@ -373,6 +373,26 @@ private slots:
         // 2 MB come in about 2000 chunks; batches at most every ~50 ms are far fewer.
         QVERIFY2(rig.batches <= clock.elapsed() / 40 + 2, qPrintable(QString::number(rig.batches)));
     }
+
+    // A line quiet during the wait that answers the commands with NUL bytes alone: after
+    // about the same 2.5 s the session says so, as for NUL bytes during the wait. The NUL
+    // bytes are no data; the answer after them is the whole download.
+    void nulOnlyAfterTheCommands()
+    {
+        const QByteArray answer = builtIn.left(300);
+        QVERIFY(put(dir.filePath("nul first.bin"), QByteArray(4000, '\0') + answer));
+        Rig rig({"--baud", "9600", "--data", dir.filePath("nul first.bin")});
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(rig.start(DownloadSession::defaultReadTimeout));
+        QCOMPARE(rig.onlyNul.count(), 0); // the line was quiet during the wait
+        QTRY_COMPARE_WITH_TIMEOUT(rig.onlyNul.count(), 1, 5000);
+        QVERIFY2(clock.elapsed() > 2500, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!rig.session.hasData());
+        QVERIFY(rig.waitForEnd(20000));
+        QCOMPARE(rig.onlyNul.count(), 1);
+        QCOMPARE(rig.session.data(), answer);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDownloadSession)

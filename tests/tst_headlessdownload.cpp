@@ -11,6 +11,9 @@
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace TestSupport;
 
@@ -19,8 +22,10 @@ namespace {
 // The program, started as a user's script would, without a display.
 struct Run
 {
-    explicit Run(const QStringList &arguments)
+    explicit Run(const QStringList &arguments, bool download = true, const QString &fifo = {})
     {
+        if (!fifo.isEmpty())
+            closeOutputEarly(fifo);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -28,8 +33,20 @@ struct Run
         environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
         process.setProcessEnvironment(environment);
         process.start(QCoreApplication::applicationDirPath() + "/marlune-datalogger",
-                      QStringList{"--download"} + arguments);
+                      (download ? QStringList{"--download"} : QStringList()) + arguments);
+        if (reader >= 0) {
+            process.waitForStarted();
+            ::close(reader);
+        }
     }
+    // The standard output is a FIFO whose only reader goes away once the program runs.
+    void closeOutputEarly(const QString &fifo)
+    {
+        // Not inherited: the program must not be a reader of its own output.
+        reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        process.setStandardOutputFile(fifo);
+    }
+    int reader = -1;
     // The exit status, -1 when the program did not end in time or crashed.
     int wait(int timeoutMs = 20000)
     {
@@ -68,45 +85,105 @@ private slots:
         QTest::addColumn<QStringList>("options");  // PORT and FILE stand for the port and file
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("file"); // what the file holds afterwards
+        QTest::addColumn<QByteArray>("out");  // what the standard output got
         QTest::addColumn<QString>("said");    // a line of the error stream
+        QTest::addColumn<QString>("unsaid");  // what the error stream must not hold
 
         const QStringList unpaced{"--baud", "0"};
         const QStringList usual{"--port", "PORT", "--output", "FILE"};
+        const QByteArray none("<missing>");
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
         const QByteArray sevenBit = builtIn; // what the tester sent, bit 7 cleared
-        const QByteArray european = QByteArray(builtIn).replace(',', ';').replace('.', ',');
+        // Every field comma a semicolon, every decimal point a comma, nothing else changed.
+        QByteArray european = builtIn;
+        for (char &c : european)
+            c = c == ',' ? ';' : c == '.' ? ',' : c;
+        QVERIFY(european.startsWith("Record;Date;Time;Site;String;Voc (V);Isc (A);Irradiance "
+                                    "(W/m2);Module Temp (C);Riso (MOhm);Continuity "
+                                    "(Ohm);Result\r\n1;2024-04-08;"));
         QTest::newRow("bit 7 set, NUL bytes first, a pause shorter than the time-out")
             << (unpaced + QStringList{"--bit7", "--nul-prefix", "300", "--pause-after", "3000",
                                       "--pause-ms", "100"})
-            << (usual + QStringList{"--read-timeout", "400"}) << 0 << sevenBit
-            << "File successfully saved";
+            << (usual + QStringList{"--read-timeout", "400"}) << 0 << sevenBit << QByteArray()
+            << QString("File successfully saved: FILE (%1 bytes)")
+                   .arg(english.toString(builtIn.size()))
+            << "Win32SerialDevice";
         QTest::newRow("European .csv")
-            << unpaced << (usual + QStringList{"--european"}) << 0 << european << "";
+            << unpaced << (usual + QStringList{"--european"}) << 0 << european << QByteArray() << ""
+            << "";
         QTest::newRow("European asked, .txt written as received")
             << unpaced
             << QStringList{"--port", "PORT", "--output", "FILE.txt", "--european", "--quiet"} << 0
-            << builtIn << "The European format applies to .csv files only";
+            << builtIn << QByteArray() << "The European format applies to .csv files only"
+            << "saved";
+        QTest::newRow("quiet: nothing but errors")
+            << unpaced << (usual + QStringList{"--quiet"}) << 0 << builtIn << QByteArray() << ""
+            << "ANY";
         QTest::newRow("standard output")
-            << unpaced << QStringList{"--port", "PORT", "--output", "-"} << 0
-            << QByteArray("<missing>") << "";
+            << unpaced << QStringList{"--port", "PORT", "--output", "-"} << 0 << none << builtIn
+            << QString("Bytes written to the standard output: %1")
+                   .arg(english.toString(builtIn.size()))
+            << "";
+        QTest::newRow("standard output, European")
+            << unpaced << QStringList{"--port", "PORT", "--output", "-", "--european"} << 0 << none
+            << european << ""
+            << ".csv files only";
+        QTest::newRow("standard output closed early")
+            << unpaced << QStringList{"--port", "PORT", "--output", "-", "CLOSEOUT"} << 5 << none
+            << QByteArray() << "Error writing to the standard output: Broken pipe"
+            << "";
         QTest::newRow("line lost after data")
-            << (unpaced + QStringList{"--hangup-after", "3000"}) << usual << 0 << builtIn.left(3000)
-            << "The connection to the device was lost. The data received";
+            << (unpaced + QStringList{"--hangup-after", "3000"}) << usual << 6 << builtIn.left(3000)
+            << QByteArray() << "Port PORT: The connection to the device was lost. The data received"
+            << "";
         QTest::newRow("line lost before data")
-            << (unpaced + QStringList{"--hangup-after", "0"}) << usual << 4
-            << QByteArray("<missing>")
-            << "The connection to the device was lost before any data arrived.";
+            << (unpaced + QStringList{"--hangup-after", "0"}) << usual << 4 << none << QByteArray()
+            << "Port PORT: The connection to the device was lost before any data arrived."
+            << "Failed to connect";
+        QTest::newRow("tester never answers, start time-out")
+            << QStringList{"--ignore-commands"} << (usual + QStringList{"--start-timeout", "2"})
+            << 4 << none << QByteArray() << "Port PORT: No data came within 2 s"
+            << "";
         QTest::newRow("port held by another program")
-            << unpaced << (usual + QStringList{"HOLD"}) << 3 << QByteArray("<missing>")
-            << "The port is in use by another program.";
+            << unpaced << (usual + QStringList{"HOLD"}) << 3 << none << QByteArray()
+            << "Port PORT: The port is in use by another program."
+            << "";
         QTest::newRow("no such port")
-            << QStringList() << usual << 3 << QByteArray("<missing>") << "No such device.";
-        QTest::newRow("read-only target") << unpaced << (usual + QStringList{"READONLY"}) << 5
-                                          << QByteArray("last week\r\n") << "Error opening";
+            << QStringList() << usual << 3 << none << QByteArray()
+            << "Port PORT: No such device. Check that the adapter is plugged in.\n"
+               "The ports of this system: marlune-datalogger --list-ports"
+            << "Refresh Ports";
+        QTest::newRow("verbose: the serial diagnostics")
+            << QStringList() << (usual + QStringList{"--verbose"}) << 3 << none << QByteArray()
+            << "Win32SerialDevice::open"
+            << "";
+        QTest::newRow("quiet without verbose: no serial diagnostics")
+            << QStringList() << (usual + QStringList{"--quiet"}) << 3 << none << QByteArray() << ""
+            << "Win32SerialDevice";
+        // The target is checked before the port opens: no port is there, and the answer is 5.
+        QTest::newRow("read-only target")
+            << QStringList() << (usual + QStringList{"READONLY"}) << 5
+            << QByteArray("last week\r\n") << QByteArray() << "Error opening"
+            << "";
+        QTest::newRow("folder does not exist")
+            << QStringList() << QStringList{"--port", "PORT", "--output", "NODIR"} << 5 << none
+            << QByteArray() << "No such file or directory"
+            << "";
+        QTest::newRow("FIFO as target")
+            << QStringList() << (usual + QStringList{"FIFO"}) << 5 << QByteArray("FIFO")
+            << QByteArray() << "not a regular file"
+            << "";
         QTest::newRow("no port given") << QStringList() << QStringList{"--output", "FILE"} << 2
-                                       << QByteArray("<missing>") << "--download needs --port.";
+                                       << none << QByteArray() << "--download needs --port."
+                                       << "";
         QTest::newRow("time-out no number")
-            << QStringList() << (usual + QStringList{"--read-timeout", "soon"}) << 2
-            << QByteArray("<missing>") << "--read-timeout needs a whole number";
+            << QStringList() << (usual + QStringList{"--read-timeout", "soon"}) << 2 << none
+            << QByteArray() << "--read-timeout needs a whole number"
+            << "";
+        QTest::newRow("time-out out of range")
+            << QStringList() << (usual + QStringList{"--read-timeout", "0"}) << 2 << none
+            << QByteArray() << "from 50 to 60000, not '0'"
+            << "";
     }
 
     void download()
@@ -115,7 +192,9 @@ private slots:
         QFETCH(QStringList, options);
         QFETCH(int, status);
         QFETCH(QByteArray, file);
+        QFETCH(QByteArray, out);
         QFETCH(QString, said);
+        QFETCH(QString, unsaid);
 
         TesterEmulatorProcess tester;
         QString port = "/dev/ml-no-such-port";
@@ -132,39 +211,105 @@ private slots:
             QVERIFY(put(target, "last week\r\n"));
             QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
         }
+        int reader = -1;
+        if (options.removeAll("FIFO")) {
+            QVERIFY(::mkfifo(QFile::encodeName(target).constData(), 0600) == 0);
+            reader = ::open(QFile::encodeName(target).constData(), O_RDONLY | O_NONBLOCK);
+            QVERIFY(reader >= 0);
+        }
+        const bool closeOut = options.removeAll("CLOSEOUT") > 0;
         QString written = target;
         for (QString &option : options) {
             if (option == "FILE.txt")
                 option = written = dir.filePath(QTest::currentDataTag() + QStringLiteral(".txt"));
+            if (option == "NODIR")
+                option = written = dir.filePath("no/such/folder/x.csv");
             option.replace("PORT", port).replace("FILE", target);
         }
+        said.replace("PORT", port).replace("FILE", target);
 
-        Run run(options);
-        QCOMPARE(run.wait(), status);
-        QVERIFY2(contents(written).size() == file.size(), run.error.constData());
-        QCOMPARE(contents(written), file);
-        if (options.contains("-"))
-            QCOMPARE(run.output, builtIn);
-        else
-            QVERIFY(run.output.isEmpty());
+        const QString fifo = dir.filePath("stdout.fifo");
+        QFile::remove(fifo);
+        if (closeOut)
+            QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        Run run(options, true, closeOut ? fifo : QString());
+        const int exitStatus = run.wait();
+        QVERIFY2(exitStatus == status, run.error.constData());
+        if (reader >= 0) {
+            char got[16];
+            QVERIFY(::read(reader, got, sizeof got) <= 0); // nothing sent into the pipe
+            ::close(reader);
+            QVERIFY(QFileInfo(target).exists() && !QFileInfo(target).isFile());
+        } else {
+            QVERIFY2(contents(written).size() == file.size(), run.error.constData());
+            QCOMPARE(contents(written), file);
+        }
+        QCOMPARE(run.output, out);
         QVERIFY2(run.error.contains(said.toUtf8()), run.error.constData());
-        QVERIFY(!run.error.contains("Win32SerialDevice::close()")); // no debug log
+        if (unsaid == "ANY")
+            QVERIFY2(run.error.isEmpty(), run.error.constData());
+        else if (!unsaid.isEmpty())
+            QVERIFY2(!run.error.contains(unsaid.toUtf8()), run.error.constData());
     }
 
-    // A service stopped, or Ctrl+C: the session ends cleanly, no partial file is left, and
-    // the port is free for the next run.
+    // A service stopped, Ctrl+C, a closed SSH session: the session ends cleanly, one line says
+    // so, no partial file is left, and the port is free for the next run.
+    void stoppedBySignal_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+
     void stoppedBySignal()
     {
+        QFETCH(int, signalNumber);
         TesterEmulatorProcess tester;
         QVERIFY(tester.start({"--baud", "2400"}));
         const QString target = dir.filePath("stopped.csv");
         Run run({"--port", tester.devicePath, "--output", target});
         QTest::qWait(1500);
-        ::kill(pid_t(run.process.processId()), SIGTERM);
-        QCOMPARE(run.wait(), 143);
+        // Only the child we started: a pid of 0 (the child ended) would signal our whole group.
+        const qint64 pid = run.process.processId();
+        QVERIFY2(pid > 0 && run.process.state() == QProcess::Running,
+                 "the download ended before it was stopped");
+        ::kill(pid_t(pid), signalNumber);
+        QCOMPARE(run.wait(), 128 + signalNumber);
+        QVERIFY2(run.error.contains("Interrupted: nothing was saved\n"), run.error.constData());
         QVERIFY(!QFile::exists(target));
         QVERIFY(
             Ml::WinSerialDeviceAsync(nullptr, tester.devicePath).open(QIODevice::ReadWrite, 50));
+    }
+
+    // Another program that opens the port while a download runs (and is turned away by the
+    // session's lock) does not end the tester's answer.
+    void foreignOpenDuringDownload()
+    {
+        TesterEmulatorProcess tester;
+        QVERIFY(tester.start({"--baud", "57600"})); // about 4 s of data
+        const QString target = dir.filePath("foreign.csv");
+        Run run({"--port", tester.devicePath, "--output", target, "--read-timeout", "500"});
+        QTest::qWait(1200);
+        for (int i = 0; i < 3; ++i) {
+            const int fd =
+                ::open(QFile::encodeName(tester.devicePath).constData(), O_RDWR | O_NOCTTY);
+            if (fd >= 0)
+                ::close(fd);
+            QTest::qWait(100);
+        }
+        QVERIFY2(run.wait(60000) == 0, run.error.constData());
+        QCOMPARE(contents(target), builtIn);
+    }
+
+    // The window without a display: one line pointing to --download, status 1, no abort.
+    void windowWithoutDisplay()
+    {
+        Run run(QStringList(), false);
+        QCOMPARE(run.wait(), 1);
+        QVERIFY2(run.error.contains("No display") && run.error.contains("--download --port"),
+                 run.error.constData());
+        QCOMPARE(run.error.count('\n'), 1);
     }
 };
 

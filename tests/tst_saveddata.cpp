@@ -8,7 +8,14 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using namespace TestSupport;
@@ -25,6 +32,42 @@ bool lockFolder(const QString &path, bool locked)
     return QProcess::execute(QStringLiteral("chattr"),
                              {locked ? QStringLiteral("+i") : QStringLiteral("-i"), path}) == 0;
 }
+
+// What kind of file a path is now, without following a link: 'f' regular, 'p' FIFO, 'c'
+// character device, 's' socket, 'l' link, '-' none.
+char kindOf(const QString &path)
+{
+    struct stat status;
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return '-';
+    if (S_ISREG(status.st_mode))
+        return 'f';
+    if (S_ISFIFO(status.st_mode))
+        return 'p';
+    if (S_ISCHR(status.st_mode))
+        return 'c';
+    if (S_ISSOCK(status.st_mode))
+        return 's';
+    return S_ISLNK(status.st_mode) ? 'l' : '?';
+}
+
+// A file system of 256 KiB, mounted for the length of one test (root only).
+struct SmallFileSystem
+{
+    explicit SmallFileSystem(const QString &path) : path(path)
+    {
+        mounted =
+            ::geteuid() == 0 && QDir().mkpath(path) &&
+            ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0, "size=256k") == 0;
+    }
+    ~SmallFileSystem()
+    {
+        if (mounted)
+            ::umount(QFile::encodeName(path).constData());
+    }
+    QString path;
+    bool mounted = false;
+};
 
 } // namespace
 
@@ -139,6 +182,130 @@ private slots:
             QCOMPARE(contents(target), written ? data : before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
                  how == QLatin1String("no folder") ? 0 : 1);
+    }
+
+    // Only regular files are written: a pipe, a device node or a socket stays what it is,
+    // nothing is sent to it, and the reason says why.
+    void refusesWhatIsNoRegularFile_data()
+    {
+        QTest::addColumn<char>("kind");
+        QTest::newRow("FIFO") << 'p';
+        QTest::newRow("device node") << 'c';
+        QTest::newRow("socket") << 's';
+        QTest::newRow("link to a FIFO") << 'l';
+    }
+
+    void refusesWhatIsNoRegularFile()
+    {
+        QFETCH(char, kind);
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("fifo"));
+        QString target = dir.filePath(QStringLiteral("target.csv"));
+        const QByteArray path = QFile::encodeName(target);
+        int server = -1;
+        if (kind == 'p') {
+            QVERIFY(::mkfifo(path.constData(), 0600) == 0);
+        } else if (kind == 'l') {
+            QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+            QVERIFY(QFile::link(fifo, target));
+        } else if (kind == 'c') {
+            // A device node of our own (the null device) as root; else the system's, which a
+            // user could not replace anyway.
+            if (::geteuid() == 0)
+                QVERIFY(::mknod(path.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0);
+            else
+                target = QStringLiteral("/dev/null");
+        } else {
+            server = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            QVERIFY(size_t(path.size()) < sizeof address.sun_path);
+            std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+            QVERIFY(::bind(server, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
+        }
+        const char before = kindOf(target);
+
+        // A reader on the FIFO would get the bytes; opened without blocking, it shows whether any
+        // came.
+        const int reader = kind == 'p' || kind == 'l'
+                               ? ::open(QFile::encodeName(kind == 'l' ? fifo : target).constData(),
+                                        O_RDONLY | O_NONBLOCK)
+                               : -1;
+        const SavedData::Result checked = SavedData::check(target);
+        const SavedData::Result result = SavedData::write(target, QByteArray("1,2\r\n"));
+        char got[16];
+        const ssize_t sent = reader >= 0 ? ::read(reader, got, sizeof got) : 0;
+        if (reader >= 0)
+            ::close(reader);
+        if (server >= 0)
+            ::close(server);
+
+        QCOMPARE(int(checked.outcome), int(SavedData::Outcome::NotOpened));
+        QCOMPARE(int(result.outcome), int(SavedData::Outcome::NotOpened));
+        QCOMPARE(int(result.problem), int(SavedData::Problem::NotRegularFile));
+        QVERIFY2(result.reason.contains("not a regular file"), qPrintable(result.reason));
+        QCOMPARE(kindOf(target), before);
+        QVERIFY(sent <= 0);
+        if (target.startsWith(dir.path()))
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden).size(),
+                     kind == 'l' ? 2 : 1);
+    }
+
+    // A full disk, and a file that can only be written in place (its folder may not be written
+    // to, also when it is reached through a link from elsewhere): the file holds the new bytes
+    // or exactly the old ones, and a failure names the system's reason.
+    void fullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("outcome");
+        const int written = int(SavedData::Outcome::Written);
+        const int failed = int(SavedData::Outcome::WriteFailed);
+        QTest::newRow("link to a writable file in a locked folder") << "link" << written;
+        QTest::newRow("locked folder, file-size limit") << "locked limit" << failed;
+        QTest::newRow("full file system") << "tmpfs" << failed;
+    }
+
+    void fullDiskKeepsTheOldFile()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, outcome);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("locked"));
+        QVERIFY(QDir().mkpath(folder));
+        SmallFileSystem small(folder);
+        if (how == QLatin1String("tmpfs") && !small.mounted)
+            QSKIP("mounting a small file system needs root");
+        const QString file = folder + QStringLiteral("/results.csv");
+        const QByteArray before = QByteArray("results of last week\r\n").repeated(2000);
+        const QByteArray data = QByteArray("1,2024-04-08,739.2\r\n")
+                                    .repeated(how == QLatin1String("tmpfs") ? 12000 : 3000);
+        QVERIFY(put(file, before));
+        QString target = file;
+        if (how == QLatin1String("link")) {
+            target = dir.filePath(QStringLiteral("link.csv"));
+            QVERIFY(QFile::link(file, target));
+        }
+        if (how != QLatin1String("tmpfs") && !lockFolder(folder, true))
+            QSKIP("no way to lock a folder here");
+        rlimit unlimited{};
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &unlimited) == 0);
+        if (how == QLatin1String("locked limit")) {
+            const rlimit limit{rlim_t(before.size() + 1000), unlimited.rlim_max};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        const SavedData::Result result = SavedData::write(target, data);
+        ::setrlimit(RLIMIT_FSIZE, &unlimited);
+        if (how != QLatin1String("tmpfs"))
+            lockFolder(folder, false);
+
+        QCOMPARE(int(result.outcome), outcome);
+        QVERIFY(!result.oldFileChanged);
+        QCOMPARE(contents(file), outcome == int(SavedData::Outcome::Written) ? data : before);
+        if (how == QLatin1String("tmpfs"))
+            QCOMPARE(result.reason, qt_error_string(ENOSPC));
+        if (how == QLatin1String("locked limit"))
+            QCOMPARE(result.reason, qt_error_string(EFBIG));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 };
 

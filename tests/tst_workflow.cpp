@@ -21,9 +21,12 @@
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLayout>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 #include <csignal>
@@ -503,6 +506,36 @@ private slots:
         QVERIFY(driver.press("cancelBtn"));
         QVERIFY(!driver.button("openBtn")->isVisible());
         QCOMPARE(openedUrls.size(), 1);
+    }
+
+    // A double click on Download: its second click comes during the wait before the commands
+    // and must not press the Cancel that by then stands where Download was.
+    void doubleClickOnDownload()
+    {
+        Rig rig;
+        QVERIFY(rig.start({"--baud", "0"}));
+        rig.driver.saveAs = QStringList{dir.filePath("double click.csv")};
+        QWindow *window = rig.window->windowHandle();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QPushButton *download = rig.driver.button("downloadBtn");
+        QPushButton *cancel = rig.driver.button("cancelBtn");
+        const QPoint at = download->mapTo(rig.window.get(), download->rect().center());
+        QWidget *underSecondClick = nullptr;
+        QTimer::singleShot(200, rig.window.get(), [&] {
+            download->parentWidget()->layout()->activate(); // as drawn once Cancel shows
+            underSecondClick = rig.window->childAt(at);
+            QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
+        });
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return underSecondClick && !QApplication::activeModalWidget() &&
+                       download->isVisible();
+            },
+            20000));
+        QCOMPARE(underSecondClick, static_cast<QWidget *>(cancel));
+        QCOMPARE(rig.driver.seen, QStringList{"QFileDialog"});
+        QCOMPARE(contents(dir.filePath("double click.csv")), builtIn);
     }
 };
 

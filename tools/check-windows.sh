@@ -55,6 +55,8 @@ build_one mingw32 -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-mingw32.cmake"
 
 passed=0
 failed=0
+# A Linux path as Wine's cmd names it (the Z: drive maps /).
+winepath_of() { echo "Z:${1//\//\\}"; }
 verdict() { # ok, text
     if [ "$1" = ok ]; then passed=$((passed + 1)); echo "PASS $2"; else failed=$((failed + 1)); echo "FAIL $2"; fi
 }
@@ -136,6 +138,32 @@ elif [ "$rc" -ne 0 ] && [ "$wfail" -eq 0 ]; then
     verdict fail "win-serial-check.exe exited with $rc"
 fi
 [ "$peer_rc" -eq 0 ] || [ "$pfail" -gt 0 ] || verdict fail "pty-peer exited with $peer_rc"
+
+echo "=== windows-check: the command line's console under Wine"
+# A GUI-subsystem program started from a console (cmd /c, as a script does): it must attach,
+# print on both streams, and its exit status must reach cmd.
+probe=$build/mingw64/console-attach-probe.exe
+set +e
+timeout 120 "$wine" cmd /c "$(winepath_of "$probe") & echo probe-status=%ERRORLEVEL%" >"$tmp/probe.out" 2>"$tmp/probe.err"
+set -e
+probe_out=$(tr -d '\r' <"$tmp/probe.out")
+probe_all=$(cat "$tmp/probe.out" "$tmp/probe.err" | tr -d '\r')
+if grep -q '^console-probe: stdout reaches the caller$' <<<"$probe_out" &&
+    grep -q '^console-probe: descriptor 1$' <<<"$probe_out"; then
+    verdict ok "console probe printed on the standard output cmd gave it"
+else
+    verdict fail "console probe printed nothing on cmd's console: $(echo "$probe_all" | head -c 400)"
+fi
+if grep -q 'console-probe: stderr' <<<"$probe_all"; then
+    verdict ok "console probe printed on the error stream"
+else
+    verdict fail "console probe's error stream did not arrive"
+fi
+if grep -q '^probe-status=6$' <<<"$probe_out"; then
+    verdict ok "console probe's exit status 6 reached cmd"
+else
+    verdict fail "console probe's exit status did not reach cmd: $(grep probe-status <<<"$probe_out" || echo none)"
+fi
 
 # The 32-bit program needs wine32 (i386 multiarch) to run; wine64 alone starts it and exits 0
 # without running it, so it is built and inspected only.

@@ -9,6 +9,8 @@ packages=(
     libqt5sql5-sqlite
     qttranslations5-l10n
     xdg-utils
+    # The report tests read the PDF's text (pdftotext).
+    poppler-utils
     # The Debian package and its checks (tools/package.sh, tools/check-package.sh).
     dpkg-dev lintian desktop-file-utils appstream man-db file xvfb xauth xdotool
 )

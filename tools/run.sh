@@ -12,7 +12,9 @@ build=${ML_BUILD_DIR:-$top/build}/plain
 
 # Same configuration as the plain build of tools/test.sh, so the two share one build.
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DML_WERROR=ON >/dev/null
-cmake --build "$build" -j"$(nproc)"
+# Only what the demo runs (the program with its catalogues and help, and the emulator): the
+# tests and benchmarks are built by tools/test.sh.
+cmake --build "$build" -j"$(nproc)" --target marlune-datalogger tester-emulator
 
 demo=$build/demo
 link=$demo/ttyTESTER

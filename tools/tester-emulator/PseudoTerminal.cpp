@@ -76,7 +76,7 @@ void PseudoTerminal::watchCloses()
 {
 #ifdef __linux__
     watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (watch >= 0 && ::inotify_add_watch(watch, slave.c_str(), IN_CLOSE) < 0) {
+    if (watch >= 0 && ::inotify_add_watch(watch, slave.c_str(), IN_CLOSE | IN_OPEN) < 0) {
         ::close(watch);
         watch = -1;
     }
@@ -88,6 +88,10 @@ bool PseudoTerminal::closedSinceLastCheck()
     if (watch < 0)
         return false;
     int closes = 0;
+    // A close followed by an open is the far end closing and opening the port again. An open
+    // followed by a close, while the session keeps the port, is another program that looked
+    // at the device (and was turned away by the session's lock): not the session's end.
+    bool reopened = false;
 #ifdef __linux__
     alignas(inotify_event) char buffer[4096];
     ssize_t n;
@@ -96,13 +100,24 @@ bool PseudoTerminal::closedSinceLastCheck()
             const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
             if (event->mask & IN_CLOSE)
                 ++closes;
+            else if ((event->mask & IN_OPEN) && closes > 0)
+                reopened = true;
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }
     }
 #endif
     const int own = closes < ownCloses ? closes : ownCloses;
     ownCloses -= own;
-    return closes > own;
+    if (closes <= own)
+        return false;
+    return reopened || nobodyHasSlaveOpen();
+}
+
+bool PseudoTerminal::nobodyHasSlaveOpen() const
+{
+    // The master reports a hang-up while no process has the slave open.
+    pollfd p{master, POLLIN, 0};
+    return ::poll(&p, 1, 0) >= 0 && (p.revents & POLLHUP) != 0;
 }
 
 void PseudoTerminal::close()

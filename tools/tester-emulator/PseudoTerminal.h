@@ -32,7 +32,9 @@ public:
     int masterFd() const { return master; }
     // Readable when the device may have been closed; -1 where not watched.
     int watchFd() const { return watch; }
-    // True when the far end closed the device since the last call.
+    // True when the far end closed the device since the last call: the last close of the
+    // slave, or a close and a new open. Another program's open and close while the far end
+    // keeps the device open does not count.
     bool closedSinceLastCheck();
     const std::string &slavePath() const { return slave; }
 
@@ -59,6 +61,7 @@ private:
     void watchCloses();
 
     void closeOwnSlave(int fd);
+    bool nobodyHasSlaveOpen() const;
 
     int master = -1;
     int watch = -1;

@@ -1,0 +1,371 @@
+#include "checks/DesignChecks.h"
+#include "checks/DesignFile.h"
+#include "report/CommissioningReport.h"
+#include "report/ReportTrace.h"
+#include "results/ResultTable.h"
+#include "results/ResultsParser.h"
+
+#include "TesterDataSet.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <set>
+
+namespace {
+
+const QString marshLane = QStringLiteral("Marsh Lane Solar Park");
+
+// The table of the bytes, as the program reads a download.
+ResultTable tableOf(const QByteArray &received)
+{
+    return ResultsParser::parse(received);
+}
+
+SiteDesign exampleDesign()
+{
+    QFile file(QStringLiteral(ML_EXAMPLE_DESIGN));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("no example design");
+    QString error;
+    const auto design = DesignFile::read(file.readAll(), &error);
+    if (!design)
+        qFatal("example design refused: %s", qPrintable(error));
+    return *design;
+}
+
+// The PDF's text as pdftotext lays it out, one entry per page.
+QStringList pagesOf(const QString &pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"),
+                                                QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+// The text with every run of white space as one space.
+QString flat(const QString &text)
+{
+    return text.simplified();
+}
+
+} // namespace
+
+// The commissioning report as a PDF: what its pages say, read back with pdftotext.
+class TestReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+                 "pdftotext (poppler-utils) is needed: tools/install-deps.sh installs it");
+    }
+    void cleanup() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    // The emulator's data with the Marsh Lane design, in two locales: every string of the site
+    // has its row with both verdicts, the summary counts agree with the data set's own account
+    // of its strings, every failure is listed with its reason, the trace holds the SHA-256 of
+    // the bytes, and every page has the header and its number.
+    void emulatorData_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("vocOfRecord"); // how the Voc of the site's first row reads
+        QTest::newRow("en_US") << QStringLiteral("en_US") << QStringLiteral(".");
+        QTest::newRow("de_DE") << QStringLiteral("de_DE") << QStringLiteral(",");
+    }
+    void emulatorData()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, vocOfRecord);
+        QLocale::setDefault(QLocale(locale));
+
+        const QByteArray received = QByteArray::fromStdString(TesterDataSet::builtIn());
+        const ResultTable table = tableOf(received);
+        const SiteDesign design = exampleDesign();
+        const QDateTime downloaded(QDate(2024, 4, 16), QTime(17, 5, 9));
+        const ReportTrace trace = ReportTrace::of(received, downloaded, 42);
+        const QByteArray sha =
+            QCryptographicHash::hash(received, QCryptographicHash::Sha256).toHex();
+        QCOMPARE(trace.sha256, sha);
+        QCOMPARE(trace.byteCount, qint64(received.size()));
+
+        const DesignChecks checks(table, design);
+        const CommissioningReport report(table, design, checks, trace);
+        QCOMPARE(report.firstTestDate(), QDate(2024, 4, 15));
+        QCOMPARE(report.lastTestDate(), QDate(2024, 4, 16));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("marsh-lane.pdf"));
+        QString error;
+        QVERIFY2(report.save(path, &error), qPrintable(error));
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF-1.4"));
+        QVERIFY(bytes.contains("pdfaid:part")); // PDF/A-1b metadata
+        if (locale == QLatin1String("en_US")) { // to look at
+            const QString copy = QDir::temp().filePath(QStringLiteral("tst_report-marsh-lane.pdf"));
+            QFile::remove(copy);
+            QFile::copy(path, copy);
+        }
+
+        const QStringList pages = pagesOf(path);
+        QVERIFY(pages.size() >= 3);
+        for (int p = 0; p < pages.size(); ++p) {
+            const QStringList lines = pages.at(p).split(QLatin1Char('\n'));
+            QVERIFY2(
+                lines.constFirst().contains(marshLane) &&
+                    lines.constFirst().contains(QLatin1String("Commissioning test report")),
+                qPrintable(QStringLiteral("page %1 starts: %2").arg(p + 1).arg(lines.first())));
+            QVERIFY2(
+                pages.at(p).contains(QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages.size())),
+                qPrintable(QStringLiteral("page %1").arg(p + 1)));
+        }
+        const QString text = pages.join(QLatin1Char('\n'));
+        const QString flatText = flat(text);
+
+        // The first page: who, where, when, with what.
+        const QString first = flat(pages.at(0));
+        QString dateFormat = QLocale().dateFormat(QLocale::ShortFormat);
+        if (!dateFormat.contains(QLatin1String("yyyy")))
+            dateFormat.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+        for (const QString &expected :
+             {marshLane, QStringLiteral("Marsh Lane, Eastwick"),
+              QStringLiteral("Marsh Lane Energy Ltd"), QStringLiteral("J. Okafor"),
+              QStringLiteral("MT-204871"), QLocale().toString(QDate(2024, 1, 15), dateFormat),
+              QLocale().toString(QDate(2024, 4, 15), dateFormat),
+              QLocale().toString(QDate(2024, 4, 16), dateFormat)}) {
+            QVERIFY2(first.contains(expected), qPrintable(expected));
+        }
+
+        // The summary, counted from the data set's own account of its strings.
+        const std::vector<int> shortList = TesterDataSet::oneModuleShort();
+        const std::set<int> shortRecords(shortList.cbegin(), shortList.cend());
+        const int site = table.columnNamed({QStringLiteral("Site")});
+        const int string = table.columnNamed({QStringLiteral("String")});
+        const int result = table.resultColumn;
+        const int voc = table.columnNamed({QStringLiteral("Voc")});
+        int records = 0;
+        int testerFail = 0;
+        int shortPassed = 0;
+        for (int r = 0; r < table.rowCount(); ++r) {
+            if (table.field(r, site) != marshLane)
+                continue;
+            ++records;
+            const bool fail = table.field(r, result) == QLatin1String("FAIL");
+            testerFail += fail;
+            shortPassed += !fail && shortRecords.count(r + 1);
+        }
+        QCOMPARE(records, 96);
+        QCOMPARE(report.siteRows().size(), records);
+        QVERIFY(shortPassed > 0);
+        const QString summary = QStringLiteral("%1 FAIL by the tester \u00b7 %2 more by the design "
+                                               "checks")
+                                    .arg(testerFail)
+                                    .arg(shortPassed);
+        QVERIFY2(first.contains(summary), qPrintable(summary));
+        QVERIFY(first.contains(QStringLiteral("%1 records: %2 PASS and %3 FAIL by the tester")
+                                   .arg(records)
+                                   .arg(records - testerFail)
+                                   .arg(testerFail)));
+
+        // Each string's row: its name, its measured Voc, the tester's verdict and the checks'.
+        QRegularExpression rowPattern(
+            QStringLiteral("^\\s*(INV\\d+-S\\d+)\\s+(\\S+)\\s.*\\s(PASS|FAIL)\\s+(PASS|FAIL)\\s*$"),
+            QRegularExpression::MultilineOption);
+        QMap<QString, QStringList> rows;
+        for (auto match = rowPattern.globalMatch(text); match.hasNext();) {
+            const auto m = match.next();
+            rows.insert(m.captured(1), {m.captured(2), m.captured(3), m.captured(4)});
+        }
+        QCOMPARE(rows.size(), records);
+        for (int r = 0; r < table.rowCount(); ++r) {
+            const auto fields = [&](int column) { return table.field(r, column); };
+            if (fields(site) != marshLane)
+                continue;
+            const QStringList row = rows.value(fields(string));
+            const QString where = fields(string);
+            QVERIFY2(!row.isEmpty(), qPrintable(where));
+            QCOMPARE(row.at(0), QString(fields(voc)).replace(QLatin1Char('.'), vocOfRecord));
+            QCOMPARE(row.at(1), fields(result));
+            QCOMPARE(row.at(2), checks.rows().at(r).failed() ? QStringLiteral("FAIL")
+                                                             : QStringLiteral("PASS"));
+            QCOMPARE(checks.rows().at(r).failed(),
+                     fields(result) == QLatin1String("FAIL") || shortRecords.count(r + 1) > 0);
+            // Every failing check is listed with its reason.
+            for (int c = 0; c < DesignChecks::checkCount; ++c) {
+                if (checks.verdict(r, DesignChecks::Check(c)) != DesignChecks::Verdict::Fail)
+                    continue;
+                const QString reason = flat(checks.reason(r, DesignChecks::Check(c)));
+                QVERIFY2(flatText.contains(reason), qPrintable(where + ": " + reason));
+            }
+            if (shortRecords.count(r + 1)) {
+                QVERIFY2(flatText.contains(
+                             QStringLiteral("Module count: 21 modules measured, 22 designed")),
+                         qPrintable(where));
+            }
+        }
+        // No other site's strings (the other visits use INV1 to INV4 too, on other days).
+        QVERIFY(!text.contains(QLatin1String("Hillside Farm")));
+
+        // The criteria, the signatures and the trace.
+        for (const QString &expected :
+             {QStringLiteral("Pass criteria"), QStringLiteral("Solwind SW-400M"),
+              QStringLiteral("Signature"), QStringLiteral("download 42 in the archive"),
+              QString::fromLatin1(sha), QLocale().toString(received.size())}) {
+            QVERIFY2(flatText.contains(expected), qPrintable(expected));
+        }
+        // The preview holds the same report.
+        const QString html = report.html();
+        QVERIFY(html.contains(QString::fromLatin1(sha)));
+        QVERIFY(html.contains(summary));
+    }
+
+    // Data that gives nothing to report, and designs that make no sense: a report all the same,
+    // one that says what there is, never a crash.
+    void edgeCases_data()
+    {
+        QTest::addColumn<QString>("csv");
+        QTest::addColumn<QString>("design"); // "marsh lane", "zeros" or "no arrays"
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("pages"); // 0: any number
+
+        const QString header = QStringLiteral("Record,Date,Time,Site,String,Voc (V),Isc (A),"
+                                              "Irradiance (W/m2),Module Temp (C),Riso (MOhm),"
+                                              "Continuity (Ohm),Result\n");
+        QTest::newRow("empty data") << QString() << QStringLiteral("marsh lane")
+                                    << QStringLiteral("Nothing to report: the data holds no "
+                                                      "records.")
+                                    << 1;
+        QTest::newRow("header only") << header << QStringLiteral("marsh lane")
+                                     << QStringLiteral("Nothing to report: the data holds no "
+                                                       "records.")
+                                     << 1;
+        QTest::newRow("another site only")
+            << header + QStringLiteral("1,2024-04-08,09:00:00,Hillside Farm,INV1-S01,760.1,9.1,"
+                                       "880,40.0,500,0.2,PASS\n")
+            << QStringLiteral("marsh lane")
+            << QStringLiteral("Nothing to report: the data holds no records of the site \"Marsh "
+                              "Lane Solar Park\".")
+            << 1;
+        const QString rows =
+            header + QStringLiteral("1,2024-04-15,09:00:00,Marsh Lane Solar Park,INV1-S01,nan,,"
+                                    "-5,1e308,> 999,< 0.01,PASS\n"
+                                    "2,15.04.2024,09:05:00,Marsh Lane Solar Park,INV1-S02,806.4,"
+                                    "10.4,1000,25,0.3,2.5,FAIL\n"
+                                    "3,,,Marsh Lane Solar Park,,,,,,,,\n"
+                                    "4,2024-04-15,09:10:00,Marsh Lane Solar Park,XYZ-1,844.8\n");
+        QTest::newRow("odd fields")
+            << rows << QStringLiteral("marsh lane")
+            << QStringLiteral("4 records: 1 PASS and 1 FAIL by the tester") << 0;
+        QTest::newRow("zero modules, zero Voc, no Isc")
+            << rows << QStringLiteral("zeros")
+            << QStringLiteral("4 records: 1 PASS and 1 FAIL by the tester") << 0;
+        QTest::newRow("no arrays")
+            << rows << QStringLiteral("no arrays")
+            << QStringLiteral("The design has no arrays: no string was checked against it.") << 0;
+    }
+    void edgeCases()
+    {
+        QFETCH(QString, csv);
+        QFETCH(QString, design);
+        QFETCH(QString, expected);
+        QFETCH(int, pages);
+
+        SiteDesign site = exampleDesign();
+        if (design == QLatin1String("no arrays")) {
+            site.arrays.clear();
+        } else if (design == QLatin1String("zeros")) {
+            site.arrays[0].modulesInSeries = 0;
+            site.arrays[0].vocStc = 0.0;
+            site.arrays[0].iscStc = qQNaN();
+            site.arrays[0].betaVoc = -400.0;
+        }
+        const QByteArray received = csv.toUtf8();
+        const CommissioningReport report(tableOf(received), site,
+                                         ReportTrace::of(received,
+                                                         QDateTime(QDate(2024, 5, 2), QTime(10, 0)),
+                                                         0, QStringLiteral("results.csv")));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.pdf"));
+        QString error;
+        QVERIFY2(report.save(path, &error), qPrintable(error));
+        const QStringList text = pagesOf(path);
+        if (pages > 0)
+            QCOMPARE(text.size(), pages);
+        for (int p = 0; p < text.size(); ++p) {
+            QVERIFY(text.at(p).section(QLatin1Char('\n'), 0, 0).contains(marshLane));
+            QVERIFY(
+                text.at(p).contains(QStringLiteral("Page %1 of %2").arg(p + 1).arg(text.size())));
+        }
+        const QString all = flat(text.join(QLatin1Char(' ')));
+        QVERIFY2(all.contains(expected), qPrintable(all.left(2000)));
+        // The date of the tests: the site's rows' dates (ISO or day.month.year) when there are
+        // any, else the day of the download.
+        const QString testDate = report.isEmpty() ? QStringLiteral("Date of the tests 5/2/2024 ")
+                                                  : QStringLiteral("Date of the tests 4/15/2024 ");
+        QVERIFY2(all.contains(testDate), qPrintable(all.left(600)));
+        QVERIFY2(all.contains(QStringLiteral("file results.csv")), qPrintable(all.right(600)));
+        QVERIFY(all.contains(QString::fromLatin1(
+            QCryptographicHash::hash(received, QCryptographicHash::Sha256).toHex())));
+    }
+
+    // A report that cannot be written says where and why, and leaves no file behind nor
+    // touches the file that was there.
+    void unwritable_data()
+    {
+        QTest::addColumn<QString>("target"); // relative to a fresh folder
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no such folder")
+            << QStringLiteral("missing/report.pdf") << QStringLiteral("No such file or directory");
+        QTest::newRow("a folder") << QStringLiteral("folder") << QString();
+        QTest::newRow("below a file")
+            << QStringLiteral("file.txt/report.pdf") << QStringLiteral("Not a directory");
+    }
+    void unwritable()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+        QFile file(dir.filePath(QStringLiteral("file.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("kept") == 4);
+        file.close();
+        const QStringList before =
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+
+        const QByteArray received = QByteArray::fromStdString(TesterDataSet::builtIn());
+        const CommissioningReport report(tableOf(received), exampleDesign(),
+                                         ReportTrace::of(received, QDateTime::currentDateTime()));
+        const QString path = dir.filePath(target);
+        QString error;
+        QVERIFY(!report.save(path, &error));
+        QVERIFY2(error.startsWith(QStringLiteral("The report could not be written to %1: ")
+                                      .arg(QDir::toNativeSeparators(path))),
+                 qPrintable(error));
+        QVERIFY2(error.size() > QDir::toNativeSeparators(path).size() + 40, qPrintable(error));
+        if (!reason.isEmpty())
+            QVERIFY2(error.contains(reason), qPrintable(error));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 before);
+        QVERIFY(QDir(dir.filePath(QStringLiteral("folder"))).isEmpty());
+        QFile kept(dir.filePath(QStringLiteral("file.txt")));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("kept"));
+    }
+};
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"
