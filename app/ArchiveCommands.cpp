@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -51,16 +52,32 @@ QString quoted(const QString &argument)
     return QLatin1Char('\'') + text + QLatin1Char('\'');
 }
 
-QString localTime(const QDateTime &utc)
+// Local times for many rows. Converting by the system's zone rules costs more than the rest of
+// a row, so the offset is looked up once per quarter hour: zones change their offset only at
+// whole quarter hours.
+class LocalTimes
 {
-    return utc.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
+public:
+    QDateTime of(const QDateTime &utc)
+    {
+        const qint64 ms = utc.toMSecsSinceEpoch();
+        const qint64 quarter = ms >= 0 ? ms / quarterMs : (ms + 1) / quarterMs - 1;
+        auto known = offsets.constFind(quarter);
+        if (known == offsets.constEnd())
+            known = offsets.insert(quarter, utc.toLocalTime().offsetFromUtc());
+        return QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, *known);
+    }
+    QString text(const QDateTime &utc)
+    {
+        return of(utc).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+    // ISO 8601 with the offset.
+    QString iso(const QDateTime &utc) { return of(utc).toString(Qt::ISODate); }
 
-QString isoWithOffset(const QDateTime &utc)
-{
-    const QDateTime local = utc.toLocalTime();
-    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
-}
+private:
+    static constexpr qint64 quarterMs = 15 * 60 * 1000;
+    QHash<qint64, int> offsets;
+};
 
 // Opens the archive and tells its notice; nullptr (said why) when it cannot be used.
 bool openArchive(Archive &archive, const QString &path)
@@ -246,11 +263,12 @@ int ArchiveCommands::run(const Options &options)
 QString ArchiveCommands::listText(const QVector<DownloadSummary> &downloads)
 {
     const QLocale locale;
+    LocalTimes times;
     QVector<QStringList> rows;
     rows.append(
         {tr("ID"), tr("Date and time"), tr("Port"), tr("Bytes"), tr("Ended"), tr("Saved as")});
     for (const DownloadSummary &download : downloads) {
-        rows.append({QString::number(download.id), localTime(download.started),
+        rows.append({QString::number(download.id), times.text(download.started),
                      download.portName.isEmpty() ? download.devicePath : download.portName,
                      locale.toString(download.byteCount), DownloadEndingText::text(download.ending),
                      download.lastSavedPath.isEmpty()
@@ -282,11 +300,12 @@ QString ArchiveCommands::listText(const QVector<DownloadSummary> &downloads)
 QByteArray ArchiveCommands::listJson(const QVector<DownloadSummary> &downloads)
 {
     QJsonArray array;
+    LocalTimes times;
     for (const DownloadSummary &download : downloads) {
         QJsonObject object;
         object.insert(QStringLiteral("id"), download.id);
-        object.insert(QStringLiteral("started"), isoWithOffset(download.started));
-        object.insert(QStringLiteral("ended"), isoWithOffset(download.ended));
+        object.insert(QStringLiteral("started"), times.iso(download.started));
+        object.insert(QStringLiteral("ended"), times.iso(download.ended));
         object.insert(QStringLiteral("port"), download.portName);
         object.insert(QStringLiteral("device"), download.devicePath);
         object.insert(QStringLiteral("bytes"), download.byteCount);
