@@ -130,7 +130,7 @@
     <message>
         <source>--format is text or json, not &apos;%1&apos;.</source>
         <comment>%1 is the value as the user typed it</comment>
-        <translation>--format ist text oder json, nicht &apos;%1&apos;.</translation>
+        <translation>--format ist text oder json, nicht „%1“.</translation>
     </message>
     <message>
         <source>--archive needs a file.</source>
@@ -265,10 +265,6 @@
         <translation>--european und --no-european schließen sich gegenseitig aus.</translation>
     </message>
     <message>
-        <source>Exit status of --download:</source>
-        <translation>Exit-Status von --download:</translation>
-    </message>
-    <message>
         <source>the results are saved</source>
         <translation>die Ergebnisse sind gespeichert</translation>
     </message>
@@ -343,10 +339,6 @@
         <translation>innerhalb von --start-timeout kamen keine Daten</translation>
     </message>
     <message>
-        <source>saved, but the data may be incomplete: the line was lost before it fell silent</source>
-        <translation>gespeichert, aber die Daten können unvollständig sein: die Leitung ging verloren, bevor sie still wurde</translation>
-    </message>
-    <message>
         <source>stopped with SIGHUP (the terminal or SSH session closed); nothing saved</source>
         <translation>mit SIGHUP gestoppt (Terminal oder SSH-Sitzung geschlossen); nichts gespeichert</translation>
     </message>
@@ -360,13 +352,21 @@
         <translation>Das System meldet keine serielle Schnittstelle. Stecken Sie den Adapter des Prüfgeräts ein und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <source>With --list-ports or --list-downloads: text (the default) or json.</source>
-        <translation>Mit --list-ports oder --list-downloads: text (Standard) oder json.</translation>
+        <source>Exit status of --download and --summary:</source>
+        <translation>Exit-Status von --download und --summary:</translation>
     </message>
     <message>
-        <source>The option &apos;%1&apos; needs --list-ports or --list-downloads.</source>
+        <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
+        <translation>gespeichert (oder gelesen), aber die Daten sind möglicherweise unvollständig: Die Verbindung ging verloren, bevor die Leitung still wurde, oder der letzte Datensatz ist abgeschnitten oder Datensätze fehlen</translation>
+    </message>
+    <message>
+        <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+        <translation>Mit --list-ports, --list-downloads oder --summary: text (Standard) oder json.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; needs --list-ports, --list-downloads or --summary.</source>
         <comment>%1 is an option&apos;s name</comment>
-        <translation>Die Option &apos;%1&apos; braucht --list-ports oder --list-downloads.</translation>
+        <translation>Die Option &apos;%1&apos; braucht --list-ports, --list-downloads oder --summary.</translation>
     </message>
     <message>
         <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
@@ -381,159 +381,159 @@
     <name>CommissioningReport</name>
     <message>
         <source>Module count</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulanzahl</translation>
     </message>
     <message>
         <source>Voc against its neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc gegenüber den Nachbarsträngen</translation>
     </message>
     <message>
         <source>Isc at STC</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc bei STC</translation>
     </message>
     <message>
         <source>Insulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Isolation</translation>
     </message>
     <message>
         <source>Continuity</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgängigkeit</translation>
     </message>
     <message>
         <source>Commissioning test report</source>
-        <translation type="unfinished"></translation>
+        <translation>Inbetriebnahmeprüfbericht</translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>(no site named)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine Anlage angegeben)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlage</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftraggeber</translation>
     </message>
     <message>
         <source>Date of the tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum der Prüfungen</translation>
     </message>
     <message>
         <source>Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfer</translation>
     </message>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Messgerät</translation>
     </message>
     <message>
         <source>%1, serial number %2, calibrated on %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Seriennummer %2, kalibriert am %3</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfassung</translation>
     </message>
     <message>
         <source>Nothing to report: the data holds no records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu berichten: Die Daten enthalten keine Datensätze.</translation>
     </message>
     <message>
         <source>Nothing to report: the data holds no records of the site &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu berichten: Die Daten enthalten keine Datensätze der Anlage „%1“.</translation>
     </message>
     <message>
         <source>%1 records: %2 PASS and %3 FAIL by the tester</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Datensätze: %2 PASS und %3 FAIL laut Prüfgerät</translation>
     </message>
     <message>
         <source>%1 strings checked against the design: %2 FAIL by the design checks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Stränge gegen die Auslegung geprüft: %2 FAIL laut Auslegungsprüfungen</translation>
     </message>
     <message>
         <source>%1 FAIL by the tester · %2 more by the design checks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 FAIL laut Prüfgerät · %2 weitere laut Auslegungsprüfungen</translation>
     </message>
     <message>
         <source>The design has no arrays: no string was checked against it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auslegung hat keine Generatorfelder: Kein Strang wurde gegen sie geprüft.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>FAIL by the tester&apos;s own limits</source>
-        <translation type="unfinished"></translation>
+        <translation>FAIL nach den eigenen Grenzwerten des Prüfgeräts</translation>
     </message>
     <message>
         <source>Failures</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht bestanden</translation>
     </message>
     <message>
         <source>String</source>
-        <translation type="unfinished"></translation>
+        <translation>Strang</translation>
     </message>
     <message>
         <source>Tester</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfgerät</translation>
     </message>
     <message>
         <source>Design checks: why</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslegungsprüfungen: Grund</translation>
     </message>
     <message>
         <source>Voc (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc (V)</translation>
     </message>
     <message>
         <source>Voc expected (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc erwartet (V)</translation>
     </message>
     <message>
         <source>Isc (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc (A)</translation>
     </message>
     <message>
         <source>Isc at STC (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc bei STC (A)</translation>
     </message>
     <message>
         <source>G (W/m²)</source>
-        <translation type="unfinished"></translation>
+        <translation>G (W/m²)</translation>
     </message>
     <message>
         <source>T (°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>T (°C)</translation>
     </message>
     <message>
         <source>Riso (MΩ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Riso (MΩ)</translation>
     </message>
     <message>
         <source>Continuity (Ω)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgängigkeit (Ω)</translation>
     </message>
     <message>
         <source>Design checks</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslegungsprüfungen</translation>
     </message>
     <message>
         <source>Array &quot;%1&quot;: %2 modules of %3 in series, matched by &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Generatorfeld „%1“: %2 Module vom Typ %3 in Reihe, Stränge zugeordnet über „%4“</translation>
     </message>
     <message>
         <source>FAIL</source>
@@ -545,183 +545,183 @@
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht geprüft</translation>
     </message>
     <message>
         <source>The data holds no string of this array.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten enthalten keinen Strang dieses Generatorfelds.</translation>
     </message>
     <message>
         <source>Array &quot;%1&quot; (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation>Generatorfeld „%1“ (Fortsetzung)</translation>
     </message>
     <message>
         <source>Strings not checked against the design</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gegen die Auslegung geprüfte Stränge</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund</translation>
     </message>
     <message>
         <source>Pass criteria</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertungskriterien</translation>
     </message>
     <message>
         <source>The tester judges each record by its own limits. The design checks judge each string against the design of its array:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Prüfgerät bewertet jeden Datensatz nach seinen eigenen Grenzwerten. Die Auslegungsprüfungen bewerten jeden Strang anhand der Auslegung seines Generatorfelds:</translation>
     </message>
     <message>
         <source>Module count: round(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) equals the modules in series.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulanzahl: gerundet(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) ist gleich der Anzahl der Module in Reihe.</translation>
     </message>
     <message>
         <source>Voc against its neighbours: Voc brought to 25 °C with β is within %1 % of the median of the same array&apos;s strings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc gegenüber den Nachbarsträngen: Voc, mit β auf 25 °C umgerechnet, liegt innerhalb von %1 % um den Median der Stränge desselben Generatorfelds.</translation>
     </message>
     <message>
         <source>Isc at STC: Isc × 1000 ÷ G ÷ (1 + α × (T − 25 °C)) is within %1 % of Isc_STC; not checked below %2 W/m².</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc bei STC: Isc × 1000 ÷ G ÷ (1 + α × (T − 25 °C)) liegt innerhalb von %1 % um Isc_STC; unter %2 W/m² nicht geprüft.</translation>
     </message>
     <message>
         <source>Insulation: Riso at least the array&apos;s minimum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isolation: Riso mindestens gleich dem Mindestwert des Generatorfelds.</translation>
     </message>
     <message>
         <source>Continuity: at most the array&apos;s maximum, when the design sets one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgängigkeit: höchstens der Höchstwert des Generatorfelds, sofern die Auslegung einen festlegt.</translation>
     </message>
     <message>
         <source>Array</source>
-        <translation type="unfinished"></translation>
+        <translation>Generatorfeld</translation>
     </message>
     <message>
         <source>Strings matched by</source>
-        <translation type="unfinished"></translation>
+        <translation>Stränge zugeordnet über</translation>
     </message>
     <message>
         <source>Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul</translation>
     </message>
     <message>
         <source>Modules in series</source>
-        <translation type="unfinished"></translation>
+        <translation>Module in Reihe</translation>
     </message>
     <message>
         <source>Module Voc at STC</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul-Voc bei STC</translation>
     </message>
     <message>
         <source>%1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 V</translation>
     </message>
     <message>
         <source>Module Isc at STC</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul-Isc bei STC</translation>
     </message>
     <message>
         <source>%1 A</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 A</translation>
     </message>
     <message>
         <source>β (Voc)</source>
-        <translation type="unfinished"></translation>
+        <translation>β (Voc)</translation>
     </message>
     <message>
         <source>%1 %/°C</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %/°C</translation>
     </message>
     <message>
         <source>α (Isc)</source>
-        <translation type="unfinished"></translation>
+        <translation>α (Isc)</translation>
     </message>
     <message>
         <source>System voltage (N × Voc_STC × 1.25)</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemspannung (N × Voc_STC × 1,25)</translation>
     </message>
     <message>
         <source>Insulation test voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Isolationsprüfspannung</translation>
     </message>
     <message>
         <source>%1 (by the system voltage)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nach der Systemspannung)</translation>
     </message>
     <message>
         <source>Insulation minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestwert Isolation</translation>
     </message>
     <message>
         <source>%1 MΩ</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MΩ</translation>
     </message>
     <message>
         <source>Continuity maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstwert Durchgängigkeit</translation>
     </message>
     <message>
         <source>%1 Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ω</translation>
     </message>
     <message>
         <source>Signatures</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschriften</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschrift</translation>
     </message>
     <message>
         <source>Trace of the data</source>
-        <translation type="unfinished"></translation>
+        <translation>Herkunft der Daten</translation>
     </message>
     <message>
         <source>download %1 in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Download %1 im Archiv</translation>
     </message>
     <message>
         <source>file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle</translation>
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Heruntergeladen am</translation>
     </message>
     <message>
         <source>Bytes as received</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangene Bytes</translation>
     </message>
     <message>
         <source>SHA-256 of the bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 der Bytes</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>The report could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht in %1 geschrieben werden: %2</translation>
     </message>
     <message>
         <source>the PDF could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>das PDF konnte nicht erstellt werden</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1039,14 @@
         <translation>Öffnet die Datei, als die dieser Download zuletzt gespeichert wurde</translation>
     </message>
     <message>
+        <source>&amp;Results...</source>
+        <translation>&amp;Ergebnisse...</translation>
+    </message>
+    <message>
+        <source>Shows this download as a table of results</source>
+        <translation>Zeigt diesen Download als Ergebnistabelle</translation>
+    </message>
+    <message>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
@@ -1231,6 +1239,18 @@
         <translation>Fehler beim Speichern von „%1“: %2</translation>
     </message>
     <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Shows the downloaded data as a table of results with a summary and a chart</source>
+        <translation>Zeigt die heruntergeladenen Daten als Ergebnistabelle mit Zusammenfassung und Diagramm</translation>
+    </message>
+    <message>
         <source>History...</source>
         <translation>Verlauf...</translation>
     </message>
@@ -1277,6 +1297,25 @@
     </message>
 </context>
 <context>
+    <name>ResultsChart</name>
+    <message>
+        <source>This column holds no numbers to draw.</source>
+        <translation>Diese Spalte enthält keine Zahlen zum Darstellen.</translation>
+    </message>
+    <message>
+        <source>Bars: %1</source>
+        <translation>Balken: %1</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Maximum: %1</translation>
+    </message>
+    <message>
+        <source>Minimum: %1</source>
+        <translation>Minimum: %1</translation>
+    </message>
+</context>
+<context>
     <name>ResultsCheck</name>
     <message>
         <source>%1 more lines with the same warning are not listed.</source>
@@ -1308,6 +1347,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsFilterModel</name>
+    <message>
+        <source>The tester failed this record.</source>
+        <translation>Das Prüfgerät hat diesen Datensatz als nicht bestanden bewertet.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsSummary</name>
     <message>
         <source>%1 records</source>
@@ -1316,6 +1362,100 @@
     <message>
         <source>%1 records · %2 PASS · %3 FAIL</source>
         <translation>%1 Datensätze · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Filter: text in any column</source>
+        <translation>Filter: Text in einer beliebigen Spalte</translation>
+    </message>
+    <message>
+        <source>Failed only</source>
+        <translation>Nur nicht bestandene</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Saves the rows shown as a CSV file</source>
+        <translation>Speichert die angezeigten Zeilen als CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Werte:</translation>
+    </message>
+    <message>
+        <source>Labels:</source>
+        <translation>Beschriftung:</translation>
+    </message>
+    <message>
+        <source>Groups:</source>
+        <translation>Gruppen:</translation>
+    </message>
+    <message>
+        <source>Save Chart...</source>
+        <translation>Diagramm speichern...</translation>
+    </message>
+    <message>
+        <source>Saves the chart as a PNG or SVG image</source>
+        <translation>Speichert das Diagramm als PNG- oder SVG-Bild</translation>
+    </message>
+    <message>
+        <source>Results: %1</source>
+        <comment>%1 is the name of the download or file</comment>
+        <translation>Ergebnisse: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records shown</source>
+        <comment>%1 and %2 are counts</comment>
+        <translation>%1 von %2 Datensätzen angezeigt</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Export the rows shown</source>
+        <translation>Angezeigte Zeilen exportieren</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>SVG-Bilder (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Diagramm speichern</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Das Diagramm konnte nicht als „%1“ gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1351,235 +1491,261 @@
     <name>SiteDesignDialog</name>
     <message>
         <source>Site design</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlagenauslegung</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlage</translation>
     </message>
     <message>
         <source>Installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlagendaten</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlage:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse:</translation>
     </message>
     <message>
         <source>Client:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftraggeber:</translation>
     </message>
     <message>
         <source>Inspector:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfer:</translation>
     </message>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Messgerät</translation>
     </message>
     <message>
         <source>Model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell:</translation>
     </message>
     <message>
         <source>Serial number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer:</translation>
     </message>
     <message>
         <source>Calibrated on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibriert am:</translation>
     </message>
     <message>
         <source>Arrays</source>
-        <translation type="unfinished"></translation>
+        <translation>Generatorfelder</translation>
     </message>
     <message>
         <source>Add array</source>
-        <translation type="unfinished"></translation>
+        <translation>Generatorfeld hinzufügen</translation>
     </message>
     <message>
         <source>Remove array</source>
-        <translation type="unfinished"></translation>
+        <translation>Generatorfeld entfernen</translation>
     </message>
     <message>
         <source>Checks and columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfungen und Spalten</translation>
     </message>
     <message>
         <source>Tolerances</source>
-        <translation type="unfinished"></translation>
+        <translation>Toleranzen</translation>
     </message>
     <message>
         <source>Voc against its neighbours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc gegenüber den Nachbarsträngen:</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Isc at STC:</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc bei STC:</translation>
     </message>
     <message>
         <source>Least irradiance for Isc:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindesteinstrahlung für Isc:</translation>
     </message>
     <message>
         <source> W/m²</source>
-        <translation type="unfinished"></translation>
+        <translation> W/m²</translation>
     </message>
     <message>
         <source>Columns of the data</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten der Daten</translation>
     </message>
     <message>
         <source>Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren…</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren…</translation>
     </message>
     <message>
         <source>String name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strangname:</translation>
     </message>
     <message>
         <source>Voc:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc:</translation>
     </message>
     <message>
         <source>Isc:</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc:</translation>
     </message>
     <message>
         <source>Irradiance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstrahlung:</translation>
     </message>
     <message>
         <source>Module temperature:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modultemperatur:</translation>
     </message>
     <message>
         <source>Insulation resistance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Isolationswiderstand:</translation>
     </message>
     <message>
         <source>Continuity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgängigkeit:</translation>
     </message>
     <message>
         <source>not given</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht angegeben</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Strings starting with</source>
-        <translation type="unfinished"></translation>
+        <translation>Stränge beginnend mit</translation>
     </message>
     <message>
         <source>Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul</translation>
     </message>
     <message>
         <source>Modules in series</source>
-        <translation type="unfinished"></translation>
+        <translation>Module in Reihe</translation>
     </message>
     <message>
         <source>Voc at STC (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc bei STC (V)</translation>
     </message>
     <message>
         <source>Isc at STC (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc bei STC (A)</translation>
     </message>
     <message>
         <source>β Voc (%/°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>β Voc (%/°C)</translation>
     </message>
     <message>
         <source>α Isc (%/°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>α Isc (%/°C)</translation>
     </message>
     <message>
         <source>Insulation test (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isolationsprüfung (V)</translation>
     </message>
     <message>
         <source>Insulation min. (MΩ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isolation min. (MΩ)</translation>
     </message>
     <message>
         <source>Continuity max. (Ω)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgängigkeit max. (Ω)</translation>
     </message>
     <message>
         <source>Leave the insulation figures empty to take them from the system voltage, and the continuity maximum empty not to check continuity.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lassen Sie die Isolationswerte leer, um sie aus der Systemspannung abzuleiten, und den Höchstwert der Durchgängigkeit leer, um die Durchgängigkeit nicht zu prüfen.</translation>
     </message>
     <message>
         <source>by its usual header</source>
-        <translation type="unfinished"></translation>
+        <translation>anhand der üblichen Spaltenüberschrift</translation>
     </message>
     <message>
         <source>The design needs at least one array.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auslegung braucht mindestens ein Generatorfeld.</translation>
     </message>
     <message>
         <source>Array %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Generatorfeld %1, %2: %3</translation>
     </message>
     <message>
         <source>required</source>
-        <translation type="unfinished"></translation>
+        <translation>erforderlich</translation>
     </message>
     <message>
         <source>a whole number from 1 to 10000 is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl von 1 bis 10000 ist nötig</translation>
     </message>
     <message>
         <source>a number above 0 is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zahl größer als 0 ist nötig</translation>
     </message>
     <message>
         <source>a number is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zahl ist nötig</translation>
     </message>
     <message>
         <source>a number above 0 is needed, or nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zahl größer als 0 ist nötig, oder das Feld bleibt leer</translation>
     </message>
     <message>
         <source>The design file %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auslegungsdatei %1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>The design file %1 was not read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auslegungsdatei %1 wurde nicht eingelesen: %2</translation>
     </message>
     <message>
         <source>The design file %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auslegungsdatei %1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Import a site design</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlagenauslegung importieren</translation>
     </message>
     <message>
         <source>Site designs (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlagenauslegungen (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Export the site design</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlagenauslegung exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the warnings that its data may be incomplete.</source>
+        <translation>Gibt die Zusammenfassung einer gespeicherten .csv- oder .txt-Datei aus (Datensätze, PASS, FAIL) und die Warnungen, dass ihre Daten unvollständig sein könnten.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --summary</comment>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>--summary and --download exclude each other.</source>
+        <translation>--summary und --download schließen einander aus.</translation>
+    </message>
+    <message>
+        <source>--format takes text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format erwartet text oder json, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Die Datei „%1“ konnte nicht gelesen werden: %2</translation>
     </message>
 </context>
 </TS>

@@ -265,10 +265,6 @@
         <translation>--european and --no-european exclude each other.</translation>
     </message>
     <message>
-        <source>Exit status of --download:</source>
-        <translation>Exit status of --download:</translation>
-    </message>
-    <message>
         <source>the results are saved</source>
         <translation>the results are saved</translation>
     </message>
@@ -343,10 +339,6 @@
         <translation>no data came within --start-timeout</translation>
     </message>
     <message>
-        <source>saved, but the data may be incomplete: the line was lost before it fell silent</source>
-        <translation>saved, but the data may be incomplete: the line was lost before it fell silent</translation>
-    </message>
-    <message>
         <source>stopped with SIGHUP (the terminal or SSH session closed); nothing saved</source>
         <translation>stopped with SIGHUP (the terminal or SSH session closed); nothing saved</translation>
     </message>
@@ -360,13 +352,21 @@
         <translation>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</translation>
     </message>
     <message>
-        <source>With --list-ports or --list-downloads: text (the default) or json.</source>
-        <translation>With --list-ports or --list-downloads: text (the default) or json.</translation>
+        <source>Exit status of --download and --summary:</source>
+        <translation>Exit status of --download and --summary:</translation>
     </message>
     <message>
-        <source>The option &apos;%1&apos; needs --list-ports or --list-downloads.</source>
+        <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
+        <translation>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</translation>
+    </message>
+    <message>
+        <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+        <translation>With --list-ports, --list-downloads or --summary: text (the default) or json.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; needs --list-ports, --list-downloads or --summary.</source>
         <comment>%1 is an option&apos;s name</comment>
-        <translation>The option &apos;%1&apos; needs --list-ports or --list-downloads.</translation>
+        <translation>The option &apos;%1&apos; needs --list-ports, --list-downloads or --summary.</translation>
     </message>
     <message>
         <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
@@ -381,159 +381,159 @@
     <name>CommissioningReport</name>
     <message>
         <source>Module count</source>
-        <translation type="unfinished"></translation>
+        <translation>Module count</translation>
     </message>
     <message>
         <source>Voc against its neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc against its neighbours</translation>
     </message>
     <message>
         <source>Isc at STC</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc at STC</translation>
     </message>
     <message>
         <source>Insulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation</translation>
     </message>
     <message>
         <source>Continuity</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuity</translation>
     </message>
     <message>
         <source>Commissioning test report</source>
-        <translation type="unfinished"></translation>
+        <translation>Commissioning test report</translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1</translation>
     </message>
     <message>
         <source>(no site named)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no site named)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to %2</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Address</translation>
     </message>
     <message>
         <source>Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Client</translation>
     </message>
     <message>
         <source>Date of the tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Date of the tests</translation>
     </message>
     <message>
         <source>Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Inspector</translation>
     </message>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrument</translation>
     </message>
     <message>
         <source>%1, serial number %2, calibrated on %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, serial number %2, calibrated on %3</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Summary</translation>
     </message>
     <message>
         <source>Nothing to report: the data holds no records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing to report: the data holds no records.</translation>
     </message>
     <message>
         <source>Nothing to report: the data holds no records of the site &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing to report: the data holds no records of the site &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>%1 records: %2 PASS and %3 FAIL by the tester</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 records: %2 PASS and %3 FAIL by the tester</translation>
     </message>
     <message>
         <source>%1 strings checked against the design: %2 FAIL by the design checks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 strings checked against the design: %2 FAIL by the design checks</translation>
     </message>
     <message>
         <source>%1 FAIL by the tester · %2 more by the design checks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 FAIL by the tester · %2 more by the design checks</translation>
     </message>
     <message>
         <source>The design has no arrays: no string was checked against it.</source>
-        <translation type="unfinished"></translation>
+        <translation>The design has no arrays: no string was checked against it.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>FAIL by the tester&apos;s own limits</source>
-        <translation type="unfinished"></translation>
+        <translation>FAIL by the tester&apos;s own limits</translation>
     </message>
     <message>
         <source>Failures</source>
-        <translation type="unfinished"></translation>
+        <translation>Failures</translation>
     </message>
     <message>
         <source>String</source>
-        <translation type="unfinished"></translation>
+        <translation>String</translation>
     </message>
     <message>
         <source>Tester</source>
-        <translation type="unfinished"></translation>
+        <translation>Tester</translation>
     </message>
     <message>
         <source>Design checks: why</source>
-        <translation type="unfinished"></translation>
+        <translation>Design checks: why</translation>
     </message>
     <message>
         <source>Voc (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc (V)</translation>
     </message>
     <message>
         <source>Voc expected (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc expected (V)</translation>
     </message>
     <message>
         <source>Isc (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc (A)</translation>
     </message>
     <message>
         <source>Isc at STC (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc at STC (A)</translation>
     </message>
     <message>
         <source>G (W/m²)</source>
-        <translation type="unfinished"></translation>
+        <translation>G (W/m²)</translation>
     </message>
     <message>
         <source>T (°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>T (°C)</translation>
     </message>
     <message>
         <source>Riso (MΩ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Riso (MΩ)</translation>
     </message>
     <message>
         <source>Continuity (Ω)</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuity (Ω)</translation>
     </message>
     <message>
         <source>Design checks</source>
-        <translation type="unfinished"></translation>
+        <translation>Design checks</translation>
     </message>
     <message>
         <source>Array &quot;%1&quot;: %2 modules of %3 in series, matched by &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Array &quot;%1&quot;: %2 modules of %3 in series, matched by &quot;%4&quot;</translation>
     </message>
     <message>
         <source>FAIL</source>
@@ -545,183 +545,183 @@
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>not checked</translation>
     </message>
     <message>
         <source>The data holds no string of this array.</source>
-        <translation type="unfinished"></translation>
+        <translation>The data holds no string of this array.</translation>
     </message>
     <message>
         <source>Array &quot;%1&quot; (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation>Array &quot;%1&quot; (continued)</translation>
     </message>
     <message>
         <source>Strings not checked against the design</source>
-        <translation type="unfinished"></translation>
+        <translation>Strings not checked against the design</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Reason</translation>
     </message>
     <message>
         <source>Pass criteria</source>
-        <translation type="unfinished"></translation>
+        <translation>Pass criteria</translation>
     </message>
     <message>
         <source>The tester judges each record by its own limits. The design checks judge each string against the design of its array:</source>
-        <translation type="unfinished"></translation>
+        <translation>The tester judges each record by its own limits. The design checks judge each string against the design of its array:</translation>
     </message>
     <message>
         <source>Module count: round(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) equals the modules in series.</source>
-        <translation type="unfinished"></translation>
+        <translation>Module count: round(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) equals the modules in series.</translation>
     </message>
     <message>
         <source>Voc against its neighbours: Voc brought to 25 °C with β is within %1 % of the median of the same array&apos;s strings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc against its neighbours: Voc brought to 25 °C with β is within %1 % of the median of the same array&apos;s strings.</translation>
     </message>
     <message>
         <source>Isc at STC: Isc × 1000 ÷ G ÷ (1 + α × (T − 25 °C)) is within %1 % of Isc_STC; not checked below %2 W/m².</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc at STC: Isc × 1000 ÷ G ÷ (1 + α × (T − 25 °C)) is within %1 % of Isc_STC; not checked below %2 W/m².</translation>
     </message>
     <message>
         <source>Insulation: Riso at least the array&apos;s minimum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation: Riso at least the array&apos;s minimum.</translation>
     </message>
     <message>
         <source>Continuity: at most the array&apos;s maximum, when the design sets one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuity: at most the array&apos;s maximum, when the design sets one.</translation>
     </message>
     <message>
         <source>Array</source>
-        <translation type="unfinished"></translation>
+        <translation>Array</translation>
     </message>
     <message>
         <source>Strings matched by</source>
-        <translation type="unfinished"></translation>
+        <translation>Strings matched by</translation>
     </message>
     <message>
         <source>Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Module</translation>
     </message>
     <message>
         <source>Modules in series</source>
-        <translation type="unfinished"></translation>
+        <translation>Modules in series</translation>
     </message>
     <message>
         <source>Module Voc at STC</source>
-        <translation type="unfinished"></translation>
+        <translation>Module Voc at STC</translation>
     </message>
     <message>
         <source>%1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 V</translation>
     </message>
     <message>
         <source>Module Isc at STC</source>
-        <translation type="unfinished"></translation>
+        <translation>Module Isc at STC</translation>
     </message>
     <message>
         <source>%1 A</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 A</translation>
     </message>
     <message>
         <source>β (Voc)</source>
-        <translation type="unfinished"></translation>
+        <translation>β (Voc)</translation>
     </message>
     <message>
         <source>%1 %/°C</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %/°C</translation>
     </message>
     <message>
         <source>α (Isc)</source>
-        <translation type="unfinished"></translation>
+        <translation>α (Isc)</translation>
     </message>
     <message>
         <source>System voltage (N × Voc_STC × 1.25)</source>
-        <translation type="unfinished"></translation>
+        <translation>System voltage (N × Voc_STC × 1.25)</translation>
     </message>
     <message>
         <source>Insulation test voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation test voltage</translation>
     </message>
     <message>
         <source>%1 (by the system voltage)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (by the system voltage)</translation>
     </message>
     <message>
         <source>Insulation minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation minimum</translation>
     </message>
     <message>
         <source>%1 MΩ</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MΩ</translation>
     </message>
     <message>
         <source>Continuity maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuity maximum</translation>
     </message>
     <message>
         <source>%1 Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ω</translation>
     </message>
     <message>
         <source>Signatures</source>
-        <translation type="unfinished"></translation>
+        <translation>Signatures</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature</translation>
     </message>
     <message>
         <source>Trace of the data</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace of the data</translation>
     </message>
     <message>
         <source>download %1 in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>download %1 in the archive</translation>
     </message>
     <message>
         <source>file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>file %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloaded</translation>
     </message>
     <message>
         <source>Bytes as received</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes as received</translation>
     </message>
     <message>
         <source>SHA-256 of the bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 of the bytes</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 of %2</translation>
     </message>
     <message>
         <source>The report could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The report could not be written to %1: %2</translation>
     </message>
     <message>
         <source>the PDF could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>the PDF could not be drawn</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1039,14 @@
         <translation>Opens the file this download was last saved as</translation>
     </message>
     <message>
+        <source>&amp;Results...</source>
+        <translation>&amp;Results...</translation>
+    </message>
+    <message>
+        <source>Shows this download as a table of results</source>
+        <translation>Shows this download as a table of results</translation>
+    </message>
+    <message>
         <source>&amp;Delete</source>
         <translation>&amp;Delete</translation>
     </message>
@@ -1231,6 +1239,18 @@
         <translation>Error saving &quot;%1&quot;: %2</translation>
     </message>
     <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Shows the downloaded data as a table of results with a summary and a chart</source>
+        <translation>Shows the downloaded data as a table of results with a summary and a chart</translation>
+    </message>
+    <message>
         <source>History...</source>
         <translation>History...</translation>
     </message>
@@ -1277,6 +1297,25 @@
     </message>
 </context>
 <context>
+    <name>ResultsChart</name>
+    <message>
+        <source>This column holds no numbers to draw.</source>
+        <translation>This column holds no numbers to draw.</translation>
+    </message>
+    <message>
+        <source>Bars: %1</source>
+        <translation>Bars: %1</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Maximum: %1</translation>
+    </message>
+    <message>
+        <source>Minimum: %1</source>
+        <translation>Minimum: %1</translation>
+    </message>
+</context>
+<context>
     <name>ResultsCheck</name>
     <message>
         <source>%1 more lines with the same warning are not listed.</source>
@@ -1308,6 +1347,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsFilterModel</name>
+    <message>
+        <source>The tester failed this record.</source>
+        <translation>The tester failed this record.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsSummary</name>
     <message>
         <source>%1 records</source>
@@ -1316,6 +1362,100 @@
     <message>
         <source>%1 records · %2 PASS · %3 FAIL</source>
         <translation>%1 records · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Filter: text in any column</source>
+        <translation>Filter: text in any column</translation>
+    </message>
+    <message>
+        <source>Failed only</source>
+        <translation>Failed only</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>Saves the rows shown as a CSV file</source>
+        <translation>Saves the rows shown as a CSV file</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Values:</translation>
+    </message>
+    <message>
+        <source>Labels:</source>
+        <translation>Labels:</translation>
+    </message>
+    <message>
+        <source>Groups:</source>
+        <translation>Groups:</translation>
+    </message>
+    <message>
+        <source>Save Chart...</source>
+        <translation>Save Chart...</translation>
+    </message>
+    <message>
+        <source>Saves the chart as a PNG or SVG image</source>
+        <translation>Saves the chart as a PNG or SVG image</translation>
+    </message>
+    <message>
+        <source>Results: %1</source>
+        <comment>%1 is the name of the download or file</comment>
+        <translation>Results: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records shown</source>
+        <comment>%1 and %2 are counts</comment>
+        <translation>%1 of %2 records shown</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Export the rows shown</source>
+        <translation>Export the rows shown</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>Comma Separated Value files (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>SVG images (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Save the chart</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>The chart could not be saved as &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -1351,235 +1491,261 @@
     <name>SiteDesignDialog</name>
     <message>
         <source>Site design</source>
-        <translation type="unfinished"></translation>
+        <translation>Site design</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site</translation>
     </message>
     <message>
         <source>Installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Address:</translation>
     </message>
     <message>
         <source>Client:</source>
-        <translation type="unfinished"></translation>
+        <translation>Client:</translation>
     </message>
     <message>
         <source>Inspector:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inspector:</translation>
     </message>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrument</translation>
     </message>
     <message>
         <source>Model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Model:</translation>
     </message>
     <message>
         <source>Serial number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial number:</translation>
     </message>
     <message>
         <source>Calibrated on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrated on:</translation>
     </message>
     <message>
         <source>Arrays</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrays</translation>
     </message>
     <message>
         <source>Add array</source>
-        <translation type="unfinished"></translation>
+        <translation>Add array</translation>
     </message>
     <message>
         <source>Remove array</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove array</translation>
     </message>
     <message>
         <source>Checks and columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Checks and columns</translation>
     </message>
     <message>
         <source>Tolerances</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolerances</translation>
     </message>
     <message>
         <source>Voc against its neighbours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc against its neighbours:</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Isc at STC:</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc at STC:</translation>
     </message>
     <message>
         <source>Least irradiance for Isc:</source>
-        <translation type="unfinished"></translation>
+        <translation>Least irradiance for Isc:</translation>
     </message>
     <message>
         <source> W/m²</source>
-        <translation type="unfinished"></translation>
+        <translation> W/m²</translation>
     </message>
     <message>
         <source>Columns of the data</source>
-        <translation type="unfinished"></translation>
+        <translation>Columns of the data</translation>
     </message>
     <message>
         <source>Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Import…</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Export…</translation>
     </message>
     <message>
         <source>String name:</source>
-        <translation type="unfinished"></translation>
+        <translation>String name:</translation>
     </message>
     <message>
         <source>Voc:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc:</translation>
     </message>
     <message>
         <source>Isc:</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc:</translation>
     </message>
     <message>
         <source>Irradiance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Irradiance:</translation>
     </message>
     <message>
         <source>Module temperature:</source>
-        <translation type="unfinished"></translation>
+        <translation>Module temperature:</translation>
     </message>
     <message>
         <source>Insulation resistance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation resistance:</translation>
     </message>
     <message>
         <source>Continuity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuity:</translation>
     </message>
     <message>
         <source>not given</source>
-        <translation type="unfinished"></translation>
+        <translation>not given</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Strings starting with</source>
-        <translation type="unfinished"></translation>
+        <translation>Strings starting with</translation>
     </message>
     <message>
         <source>Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Module</translation>
     </message>
     <message>
         <source>Modules in series</source>
-        <translation type="unfinished"></translation>
+        <translation>Modules in series</translation>
     </message>
     <message>
         <source>Voc at STC (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc at STC (V)</translation>
     </message>
     <message>
         <source>Isc at STC (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc at STC (A)</translation>
     </message>
     <message>
         <source>β Voc (%/°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>β Voc (%/°C)</translation>
     </message>
     <message>
         <source>α Isc (%/°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>α Isc (%/°C)</translation>
     </message>
     <message>
         <source>Insulation test (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation test (V)</translation>
     </message>
     <message>
         <source>Insulation min. (MΩ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation min. (MΩ)</translation>
     </message>
     <message>
         <source>Continuity max. (Ω)</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuity max. (Ω)</translation>
     </message>
     <message>
         <source>Leave the insulation figures empty to take them from the system voltage, and the continuity maximum empty not to check continuity.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leave the insulation figures empty to take them from the system voltage, and the continuity maximum empty not to check continuity.</translation>
     </message>
     <message>
         <source>by its usual header</source>
-        <translation type="unfinished"></translation>
+        <translation>by its usual header</translation>
     </message>
     <message>
         <source>The design needs at least one array.</source>
-        <translation type="unfinished"></translation>
+        <translation>The design needs at least one array.</translation>
     </message>
     <message>
         <source>Array %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Array %1, %2: %3</translation>
     </message>
     <message>
         <source>required</source>
-        <translation type="unfinished"></translation>
+        <translation>required</translation>
     </message>
     <message>
         <source>a whole number from 1 to 10000 is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>a whole number from 1 to 10000 is needed</translation>
     </message>
     <message>
         <source>a number above 0 is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>a number above 0 is needed</translation>
     </message>
     <message>
         <source>a number is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>a number is needed</translation>
     </message>
     <message>
         <source>a number above 0 is needed, or nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>a number above 0 is needed, or nothing</translation>
     </message>
     <message>
         <source>The design file %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The design file %1 could not be read: %2</translation>
     </message>
     <message>
         <source>The design file %1 was not read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The design file %1 was not read: %2</translation>
     </message>
     <message>
         <source>The design file %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The design file %1 could not be written: %2</translation>
     </message>
     <message>
         <source>Import a site design</source>
-        <translation type="unfinished"></translation>
+        <translation>Import a site design</translation>
     </message>
     <message>
         <source>Site designs (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Site designs (*.json);;All files (*)</translation>
     </message>
     <message>
         <source>Export the site design</source>
-        <translation type="unfinished"></translation>
+        <translation>Export the site design</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the warnings that its data may be incomplete.</source>
+        <translation>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the warnings that its data may be incomplete.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --summary</comment>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>--summary and --download exclude each other.</source>
+        <translation>--summary and --download exclude each other.</translation>
+    </message>
+    <message>
+        <source>--format takes text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format takes text or json, not &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>The file &quot;%1&quot; could not be read: %2</translation>
     </message>
 </context>
 </TS>

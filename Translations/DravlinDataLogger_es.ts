@@ -130,7 +130,7 @@
     <message>
         <source>--format is text or json, not &apos;%1&apos;.</source>
         <comment>%1 is the value as the user typed it</comment>
-        <translation>--format es text o json, no &apos;%1&apos;.</translation>
+        <translation>--format es text o json, no «%1».</translation>
     </message>
     <message>
         <source>--archive needs a file.</source>
@@ -265,10 +265,6 @@
         <translation>--european y --no-european se excluyen mutuamente.</translation>
     </message>
     <message>
-        <source>Exit status of --download:</source>
-        <translation>Estado de salida de --download:</translation>
-    </message>
-    <message>
         <source>the results are saved</source>
         <translation>los resultados se han guardado</translation>
     </message>
@@ -343,10 +339,6 @@
         <translation>no llegaron datos dentro de --start-timeout</translation>
     </message>
     <message>
-        <source>saved, but the data may be incomplete: the line was lost before it fell silent</source>
-        <translation>guardado, pero los datos pueden estar incompletos: la línea se perdió antes de quedar en silencio</translation>
-    </message>
-    <message>
         <source>stopped with SIGHUP (the terminal or SSH session closed); nothing saved</source>
         <translation>detenido con SIGHUP (se cerró el terminal o la sesión SSH); no se guardó nada</translation>
     </message>
@@ -360,13 +352,21 @@
         <translation>El sistema no indica ningún puerto serie. Conecte el adaptador del comprobador y vuelva a intentarlo.</translation>
     </message>
     <message>
-        <source>With --list-ports or --list-downloads: text (the default) or json.</source>
-        <translation>Con --list-ports o --list-downloads: text (predeterminado) o json.</translation>
+        <source>Exit status of --download and --summary:</source>
+        <translation>Estado de salida de --download y --summary:</translation>
     </message>
     <message>
-        <source>The option &apos;%1&apos; needs --list-ports or --list-downloads.</source>
+        <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
+        <translation>guardado (o leído), pero puede que los datos estén incompletos: la conexión se perdió antes de que la línea quedara en silencio, o el último registro está cortado o faltan registros</translation>
+    </message>
+    <message>
+        <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+        <translation>Con --list-ports, --list-downloads o --summary: text (predeterminado) o json.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; needs --list-ports, --list-downloads or --summary.</source>
         <comment>%1 is an option&apos;s name</comment>
-        <translation>La opción &apos;%1&apos; necesita --list-ports o --list-downloads.</translation>
+        <translation>La opción &apos;%1&apos; necesita --list-ports, --list-downloads o --summary.</translation>
     </message>
     <message>
         <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
@@ -381,159 +381,159 @@
     <name>CommissioningReport</name>
     <message>
         <source>Module count</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de módulos</translation>
     </message>
     <message>
         <source>Voc against its neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc frente a las cadenas vecinas</translation>
     </message>
     <message>
         <source>Isc at STC</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc en STC</translation>
     </message>
     <message>
         <source>Insulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Aislamiento</translation>
     </message>
     <message>
         <source>Continuity</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuidad</translation>
     </message>
     <message>
         <source>Commissioning test report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de pruebas de puesta en servicio</translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1</translation>
     </message>
     <message>
         <source>(no site named)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna instalación indicada)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>del %1 al %2</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalación</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>Date of the tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de las pruebas</translation>
     </message>
     <message>
         <source>Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Inspector</translation>
     </message>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrumento</translation>
     </message>
     <message>
         <source>%1, serial number %2, calibrated on %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, número de serie %2, calibrado el %3</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen</translation>
     </message>
     <message>
         <source>Nothing to report: the data holds no records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que informar: los datos no contienen ningún registro.</translation>
     </message>
     <message>
         <source>Nothing to report: the data holds no records of the site &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que informar: los datos no contienen ningún registro de la instalación «%1».</translation>
     </message>
     <message>
         <source>%1 records: %2 PASS and %3 FAIL by the tester</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 registros: %2 PASS y %3 FAIL según el comprobador</translation>
     </message>
     <message>
         <source>%1 strings checked against the design: %2 FAIL by the design checks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cadenas comprobadas frente al diseño: %2 FAIL según las comprobaciones del diseño</translation>
     </message>
     <message>
         <source>%1 FAIL by the tester · %2 more by the design checks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 FAIL según el comprobador · %2 más según las comprobaciones del diseño</translation>
     </message>
     <message>
         <source>The design has no arrays: no string was checked against it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diseño no tiene campos: no se ha comprobado ninguna cadena frente a él.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>FAIL by the tester&apos;s own limits</source>
-        <translation type="unfinished"></translation>
+        <translation>FAIL según los propios límites del comprobador</translation>
     </message>
     <message>
         <source>Failures</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallos</translation>
     </message>
     <message>
         <source>String</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadena</translation>
     </message>
     <message>
         <source>Tester</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobador</translation>
     </message>
     <message>
         <source>Design checks: why</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobaciones del diseño: motivo</translation>
     </message>
     <message>
         <source>Voc (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc (V)</translation>
     </message>
     <message>
         <source>Voc expected (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc esperada (V)</translation>
     </message>
     <message>
         <source>Isc (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc (A)</translation>
     </message>
     <message>
         <source>Isc at STC (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc en STC (A)</translation>
     </message>
     <message>
         <source>G (W/m²)</source>
-        <translation type="unfinished"></translation>
+        <translation>G (W/m²)</translation>
     </message>
     <message>
         <source>T (°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>T (°C)</translation>
     </message>
     <message>
         <source>Riso (MΩ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Riso (MΩ)</translation>
     </message>
     <message>
         <source>Continuity (Ω)</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuidad (Ω)</translation>
     </message>
     <message>
         <source>Design checks</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobaciones del diseño</translation>
     </message>
     <message>
         <source>Array &quot;%1&quot;: %2 modules of %3 in series, matched by &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo «%1»: %2 módulos de tipo %3 en serie, cadenas asignadas por «%4»</translation>
     </message>
     <message>
         <source>FAIL</source>
@@ -545,183 +545,183 @@
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>no comprobado</translation>
     </message>
     <message>
         <source>The data holds no string of this array.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos no contienen ninguna cadena de este campo.</translation>
     </message>
     <message>
         <source>Array &quot;%1&quot; (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo «%1» (continuación)</translation>
     </message>
     <message>
         <source>Strings not checked against the design</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadenas no comprobadas frente al diseño</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>Pass criteria</source>
-        <translation type="unfinished"></translation>
+        <translation>Criterios de aceptación</translation>
     </message>
     <message>
         <source>The tester judges each record by its own limits. The design checks judge each string against the design of its array:</source>
-        <translation type="unfinished"></translation>
+        <translation>El comprobador evalúa cada registro según sus propios límites. Las comprobaciones del diseño evalúan cada cadena frente al diseño de su campo:</translation>
     </message>
     <message>
         <source>Module count: round(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) equals the modules in series.</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de módulos: redondeo(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) es igual al número de módulos en serie.</translation>
     </message>
     <message>
         <source>Voc against its neighbours: Voc brought to 25 °C with β is within %1 % of the median of the same array&apos;s strings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc frente a las cadenas vecinas: Voc corregida a 25 °C con β está dentro del %1 % de la mediana de las cadenas del mismo campo.</translation>
     </message>
     <message>
         <source>Isc at STC: Isc × 1000 ÷ G ÷ (1 + α × (T − 25 °C)) is within %1 % of Isc_STC; not checked below %2 W/m².</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc en STC: Isc × 1000 ÷ G ÷ (1 + α × (T − 25 °C)) está dentro del %1 % de Isc_STC; no se comprueba por debajo de %2 W/m².</translation>
     </message>
     <message>
         <source>Insulation: Riso at least the array&apos;s minimum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aislamiento: Riso como mínimo igual al mínimo del campo.</translation>
     </message>
     <message>
         <source>Continuity: at most the array&apos;s maximum, when the design sets one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuidad: como máximo el máximo del campo, cuando el diseño fija uno.</translation>
     </message>
     <message>
         <source>Array</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo</translation>
     </message>
     <message>
         <source>Strings matched by</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadenas asignadas por</translation>
     </message>
     <message>
         <source>Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo</translation>
     </message>
     <message>
         <source>Modules in series</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulos en serie</translation>
     </message>
     <message>
         <source>Module Voc at STC</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc del módulo en STC</translation>
     </message>
     <message>
         <source>%1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 V</translation>
     </message>
     <message>
         <source>Module Isc at STC</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc del módulo en STC</translation>
     </message>
     <message>
         <source>%1 A</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 A</translation>
     </message>
     <message>
         <source>β (Voc)</source>
-        <translation type="unfinished"></translation>
+        <translation>β (Voc)</translation>
     </message>
     <message>
         <source>%1 %/°C</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %/°C</translation>
     </message>
     <message>
         <source>α (Isc)</source>
-        <translation type="unfinished"></translation>
+        <translation>α (Isc)</translation>
     </message>
     <message>
         <source>System voltage (N × Voc_STC × 1.25)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión del sistema (N × Voc_STC × 1,25)</translation>
     </message>
     <message>
         <source>Insulation test voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión de prueba de aislamiento</translation>
     </message>
     <message>
         <source>%1 (by the system voltage)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (según la tensión del sistema)</translation>
     </message>
     <message>
         <source>Insulation minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Aislamiento mínimo</translation>
     </message>
     <message>
         <source>%1 MΩ</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MΩ</translation>
     </message>
     <message>
         <source>Continuity maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuidad máxima</translation>
     </message>
     <message>
         <source>%1 Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ω</translation>
     </message>
     <message>
         <source>Signatures</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmas</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma</translation>
     </message>
     <message>
         <source>Trace of the data</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazabilidad de los datos</translation>
     </message>
     <message>
         <source>download %1 in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>descarga %1 en el archivo histórico</translation>
     </message>
     <message>
         <source>file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargado el</translation>
     </message>
     <message>
         <source>Bytes as received</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes recibidos</translation>
     </message>
     <message>
         <source>SHA-256 of the bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 de los bytes</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>The report could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el informe en %1: %2</translation>
     </message>
     <message>
         <source>the PDF could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo generar el PDF</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1039,14 @@
         <translation>Abre el archivo como el que se guardó esta descarga por última vez</translation>
     </message>
     <message>
+        <source>&amp;Results...</source>
+        <translation>&amp;Resultados...</translation>
+    </message>
+    <message>
+        <source>Shows this download as a table of results</source>
+        <translation>Muestra esta descarga como una tabla de resultados</translation>
+    </message>
+    <message>
         <source>&amp;Delete</source>
         <translation>&amp;Eliminar</translation>
     </message>
@@ -1231,6 +1239,18 @@
         <translation>Error al guardar &quot;%1&quot;: %2</translation>
     </message>
     <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Shows the downloaded data as a table of results with a summary and a chart</source>
+        <translation>Muestra los datos descargados como una tabla de resultados con un resumen y un gráfico</translation>
+    </message>
+    <message>
         <source>History...</source>
         <translation>Historial...</translation>
     </message>
@@ -1277,6 +1297,25 @@
     </message>
 </context>
 <context>
+    <name>ResultsChart</name>
+    <message>
+        <source>This column holds no numbers to draw.</source>
+        <translation>Esta columna no contiene números que dibujar.</translation>
+    </message>
+    <message>
+        <source>Bars: %1</source>
+        <translation>Barras: %1</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Máximo: %1</translation>
+    </message>
+    <message>
+        <source>Minimum: %1</source>
+        <translation>Mínimo: %1</translation>
+    </message>
+</context>
+<context>
     <name>ResultsCheck</name>
     <message>
         <source>%1 more lines with the same warning are not listed.</source>
@@ -1308,6 +1347,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsFilterModel</name>
+    <message>
+        <source>The tester failed this record.</source>
+        <translation>El comprobador ha dado este registro por no superado.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsSummary</name>
     <message>
         <source>%1 records</source>
@@ -1316,6 +1362,100 @@
     <message>
         <source>%1 records · %2 PASS · %3 FAIL</source>
         <translation>%1 registros · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>Filter: text in any column</source>
+        <translation>Filtro: texto en cualquier columna</translation>
+    </message>
+    <message>
+        <source>Failed only</source>
+        <translation>Solo fallidos</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Saves the rows shown as a CSV file</source>
+        <translation>Guarda las filas mostradas como archivo CSV</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Valores:</translation>
+    </message>
+    <message>
+        <source>Labels:</source>
+        <translation>Etiquetas:</translation>
+    </message>
+    <message>
+        <source>Groups:</source>
+        <translation>Grupos:</translation>
+    </message>
+    <message>
+        <source>Save Chart...</source>
+        <translation>Guardar gráfico...</translation>
+    </message>
+    <message>
+        <source>Saves the chart as a PNG or SVG image</source>
+        <translation>Guarda el gráfico como imagen PNG o SVG</translation>
+    </message>
+    <message>
+        <source>Results: %1</source>
+        <comment>%1 is the name of the download or file</comment>
+        <translation>Resultados: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records shown</source>
+        <comment>%1 and %2 are counts</comment>
+        <translation>%1 de %2 registros mostrados</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Export the rows shown</source>
+        <translation>Exportar las filas mostradas</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>Imágenes SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Guardar el gráfico</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>No se pudo guardar el gráfico como «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -1351,235 +1491,261 @@
     <name>SiteDesignDialog</name>
     <message>
         <source>Site design</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseño de la instalación</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalación</translation>
     </message>
     <message>
         <source>Installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de la instalación</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalación:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección:</translation>
     </message>
     <message>
         <source>Client:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente:</translation>
     </message>
     <message>
         <source>Inspector:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inspector:</translation>
     </message>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrumento</translation>
     </message>
     <message>
         <source>Model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo:</translation>
     </message>
     <message>
         <source>Serial number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie:</translation>
     </message>
     <message>
         <source>Calibrated on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrado el:</translation>
     </message>
     <message>
         <source>Arrays</source>
-        <translation type="unfinished"></translation>
+        <translation>Campos</translation>
     </message>
     <message>
         <source>Add array</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir campo</translation>
     </message>
     <message>
         <source>Remove array</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar campo</translation>
     </message>
     <message>
         <source>Checks and columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobaciones y columnas</translation>
     </message>
     <message>
         <source>Tolerances</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolerancias</translation>
     </message>
     <message>
         <source>Voc against its neighbours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc frente a las cadenas vecinas:</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Isc at STC:</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc en STC:</translation>
     </message>
     <message>
         <source>Least irradiance for Isc:</source>
-        <translation type="unfinished"></translation>
+        <translation>Irradiancia mínima para Isc:</translation>
     </message>
     <message>
         <source> W/m²</source>
-        <translation type="unfinished"></translation>
+        <translation> W/m²</translation>
     </message>
     <message>
         <source>Columns of the data</source>
-        <translation type="unfinished"></translation>
+        <translation>Columnas de los datos</translation>
     </message>
     <message>
         <source>Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar…</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar…</translation>
     </message>
     <message>
         <source>String name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la cadena:</translation>
     </message>
     <message>
         <source>Voc:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc:</translation>
     </message>
     <message>
         <source>Isc:</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc:</translation>
     </message>
     <message>
         <source>Irradiance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Irradiancia:</translation>
     </message>
     <message>
         <source>Module temperature:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura del módulo:</translation>
     </message>
     <message>
         <source>Insulation resistance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistencia de aislamiento:</translation>
     </message>
     <message>
         <source>Continuity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuidad:</translation>
     </message>
     <message>
         <source>not given</source>
-        <translation type="unfinished"></translation>
+        <translation>no indicado</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Strings starting with</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadenas que empiezan por</translation>
     </message>
     <message>
         <source>Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo</translation>
     </message>
     <message>
         <source>Modules in series</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulos en serie</translation>
     </message>
     <message>
         <source>Voc at STC (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc en STC (V)</translation>
     </message>
     <message>
         <source>Isc at STC (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc en STC (A)</translation>
     </message>
     <message>
         <source>β Voc (%/°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>β Voc (%/°C)</translation>
     </message>
     <message>
         <source>α Isc (%/°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>α Isc (%/°C)</translation>
     </message>
     <message>
         <source>Insulation test (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba de aislamiento (V)</translation>
     </message>
     <message>
         <source>Insulation min. (MΩ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aislamiento mín. (MΩ)</translation>
     </message>
     <message>
         <source>Continuity max. (Ω)</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuidad máx. (Ω)</translation>
     </message>
     <message>
         <source>Leave the insulation figures empty to take them from the system voltage, and the continuity maximum empty not to check continuity.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deje vacíos los valores de aislamiento para tomarlos de la tensión del sistema, y el máximo de continuidad vacío para no comprobar la continuidad.</translation>
     </message>
     <message>
         <source>by its usual header</source>
-        <translation type="unfinished"></translation>
+        <translation>por su encabezado habitual</translation>
     </message>
     <message>
         <source>The design needs at least one array.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diseño necesita al menos un campo.</translation>
     </message>
     <message>
         <source>Array %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo %1, %2: %3</translation>
     </message>
     <message>
         <source>required</source>
-        <translation type="unfinished"></translation>
+        <translation>obligatorio</translation>
     </message>
     <message>
         <source>a whole number from 1 to 10000 is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>se necesita un número entero de 1 a 10000</translation>
     </message>
     <message>
         <source>a number above 0 is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>se necesita un número mayor que 0</translation>
     </message>
     <message>
         <source>a number is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>se necesita un número</translation>
     </message>
     <message>
         <source>a number above 0 is needed, or nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>se necesita un número mayor que 0, o deje la celda vacía</translation>
     </message>
     <message>
         <source>The design file %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo de diseño %1: %2</translation>
     </message>
     <message>
         <source>The design file %1 was not read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de diseño %1 no se ha cargado: %2</translation>
     </message>
     <message>
         <source>The design file %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo de diseño %1: %2</translation>
     </message>
     <message>
         <source>Import a site design</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar un diseño de instalación</translation>
     </message>
     <message>
         <source>Site designs (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseños de instalación (*.json);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Export the site design</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar el diseño de la instalación</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the warnings that its data may be incomplete.</source>
+        <translation>Muestra el resumen de un archivo .csv o .txt guardado (registros, PASS, FAIL) y los avisos de que sus datos pueden estar incompletos.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --summary</comment>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>--summary and --download exclude each other.</source>
+        <translation>--summary y --download se excluyen mutuamente.</translation>
+    </message>
+    <message>
+        <source>--format takes text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format admite text o json, no «%1».</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>No se pudo leer el archivo «%1»: %2</translation>
     </message>
 </context>
 </TS>

@@ -130,7 +130,7 @@
     <message>
         <source>--format is text or json, not &apos;%1&apos;.</source>
         <comment>%1 is the value as the user typed it</comment>
-        <translation>--format vaut text ou json, et non &apos;%1&apos;.</translation>
+        <translation>--format vaut text ou json, pas « %1 ».</translation>
     </message>
     <message>
         <source>--archive needs a file.</source>
@@ -265,10 +265,6 @@
         <translation>--european et --no-european s&apos;excluent mutuellement.</translation>
     </message>
     <message>
-        <source>Exit status of --download:</source>
-        <translation>Code de sortie de --download :</translation>
-    </message>
-    <message>
         <source>the results are saved</source>
         <translation>les résultats sont enregistrés</translation>
     </message>
@@ -343,10 +339,6 @@
         <translation>aucune donnée n&apos;est arrivée dans le délai de --start-timeout</translation>
     </message>
     <message>
-        <source>saved, but the data may be incomplete: the line was lost before it fell silent</source>
-        <translation>enregistré, mais les données peuvent être incomplètes : la ligne a été perdue avant de se taire</translation>
-    </message>
-    <message>
         <source>stopped with SIGHUP (the terminal or SSH session closed); nothing saved</source>
         <translation>arrêté par SIGHUP (terminal ou session SSH fermés) ; rien n&apos;est enregistré</translation>
     </message>
@@ -360,13 +352,21 @@
         <translation>Le système ne signale aucun port série. Branchez l&apos;adaptateur du testeur et réessayez.</translation>
     </message>
     <message>
-        <source>With --list-ports or --list-downloads: text (the default) or json.</source>
-        <translation>Avec --list-ports ou --list-downloads : text (par défaut) ou json.</translation>
+        <source>Exit status of --download and --summary:</source>
+        <translation>Code de sortie de --download et --summary :</translation>
     </message>
     <message>
-        <source>The option &apos;%1&apos; needs --list-ports or --list-downloads.</source>
+        <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
+        <translation>enregistré (ou lu), mais les données sont peut-être incomplètes : la liaison a été perdue avant le silence de la ligne, ou le dernier enregistrement est coupé ou des enregistrements manquent</translation>
+    </message>
+    <message>
+        <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+        <translation>Avec --list-ports, --list-downloads ou --summary : text (par défaut) ou json.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; needs --list-ports, --list-downloads or --summary.</source>
         <comment>%1 is an option&apos;s name</comment>
-        <translation>L&apos;option &apos;%1&apos; nécessite --list-ports ou --list-downloads.</translation>
+        <translation>L&apos;option &apos;%1&apos; nécessite --list-ports, --list-downloads ou --summary.</translation>
     </message>
     <message>
         <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
@@ -381,159 +381,159 @@
     <name>CommissioningReport</name>
     <message>
         <source>Module count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de modules</translation>
     </message>
     <message>
         <source>Voc against its neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc par rapport aux chaînes voisines</translation>
     </message>
     <message>
         <source>Isc at STC</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc aux STC</translation>
     </message>
     <message>
         <source>Insulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Isolement</translation>
     </message>
     <message>
         <source>Continuity</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuité</translation>
     </message>
     <message>
         <source>Commissioning test report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport d&apos;essais de mise en service</translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>(no site named)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun site indiqué)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>du %1 au %2</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Client</translation>
     </message>
     <message>
         <source>Date of the tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Date des essais</translation>
     </message>
     <message>
         <source>Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Inspecteur</translation>
     </message>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrument</translation>
     </message>
     <message>
         <source>%1, serial number %2, calibrated on %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, numéro de série %2, étalonné le %3</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Résumé</translation>
     </message>
     <message>
         <source>Nothing to report: the data holds no records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à signaler : les données ne contiennent aucun enregistrement.</translation>
     </message>
     <message>
         <source>Nothing to report: the data holds no records of the site &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à signaler : les données ne contiennent aucun enregistrement du site « %1 ».</translation>
     </message>
     <message>
         <source>%1 records: %2 PASS and %3 FAIL by the tester</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistrements : %2 PASS et %3 FAIL selon le testeur</translation>
     </message>
     <message>
         <source>%1 strings checked against the design: %2 FAIL by the design checks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chaînes contrôlées par rapport à la conception : %2 FAIL selon les contrôles de conception</translation>
     </message>
     <message>
         <source>%1 FAIL by the tester · %2 more by the design checks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 FAIL selon le testeur · %2 de plus selon les contrôles de conception</translation>
     </message>
     <message>
         <source>The design has no arrays: no string was checked against it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conception n&apos;a aucun champ : aucune chaîne n&apos;a été contrôlée par rapport à elle.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>FAIL by the tester&apos;s own limits</source>
-        <translation type="unfinished"></translation>
+        <translation>FAIL selon les propres limites du testeur</translation>
     </message>
     <message>
         <source>Failures</source>
-        <translation type="unfinished"></translation>
+        <translation>Échecs</translation>
     </message>
     <message>
         <source>String</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne</translation>
     </message>
     <message>
         <source>Tester</source>
-        <translation type="unfinished"></translation>
+        <translation>Testeur</translation>
     </message>
     <message>
         <source>Design checks: why</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôles de conception : motif</translation>
     </message>
     <message>
         <source>Voc (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc (V)</translation>
     </message>
     <message>
         <source>Voc expected (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc attendue (V)</translation>
     </message>
     <message>
         <source>Isc (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc (A)</translation>
     </message>
     <message>
         <source>Isc at STC (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc aux STC (A)</translation>
     </message>
     <message>
         <source>G (W/m²)</source>
-        <translation type="unfinished"></translation>
+        <translation>G (W/m²)</translation>
     </message>
     <message>
         <source>T (°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>T (°C)</translation>
     </message>
     <message>
         <source>Riso (MΩ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Riso (MΩ)</translation>
     </message>
     <message>
         <source>Continuity (Ω)</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuité (Ω)</translation>
     </message>
     <message>
         <source>Design checks</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôles de conception</translation>
     </message>
     <message>
         <source>Array &quot;%1&quot;: %2 modules of %3 in series, matched by &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ « %1 » : %2 modules de type %3 en série, chaînes associées par « %4 »</translation>
     </message>
     <message>
         <source>FAIL</source>
@@ -545,183 +545,183 @@
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>non contrôlé</translation>
     </message>
     <message>
         <source>The data holds no string of this array.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données ne contiennent aucune chaîne de ce champ.</translation>
     </message>
     <message>
         <source>Array &quot;%1&quot; (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ « %1 » (suite)</translation>
     </message>
     <message>
         <source>Strings not checked against the design</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes non contrôlées par rapport à la conception</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Motif</translation>
     </message>
     <message>
         <source>Pass criteria</source>
-        <translation type="unfinished"></translation>
+        <translation>Critères d&apos;acceptation</translation>
     </message>
     <message>
         <source>The tester judges each record by its own limits. The design checks judge each string against the design of its array:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le testeur juge chaque enregistrement selon ses propres limites. Les contrôles de conception jugent chaque chaîne par rapport à la conception de son champ :</translation>
     </message>
     <message>
         <source>Module count: round(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) equals the modules in series.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de modules : arrondi(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) est égal au nombre de modules en série.</translation>
     </message>
     <message>
         <source>Voc against its neighbours: Voc brought to 25 °C with β is within %1 % of the median of the same array&apos;s strings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc par rapport aux chaînes voisines : Voc ramenée à 25 °C avec β est à %1 % au plus de la médiane des chaînes du même champ.</translation>
     </message>
     <message>
         <source>Isc at STC: Isc × 1000 ÷ G ÷ (1 + α × (T − 25 °C)) is within %1 % of Isc_STC; not checked below %2 W/m².</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc aux STC : Isc × 1000 ÷ G ÷ (1 + α × (T − 25 °C)) est à %1 % au plus de Isc_STC ; non contrôlé en dessous de %2 W/m².</translation>
     </message>
     <message>
         <source>Insulation: Riso at least the array&apos;s minimum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isolement : Riso au moins égale au minimum du champ.</translation>
     </message>
     <message>
         <source>Continuity: at most the array&apos;s maximum, when the design sets one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuité : au plus le maximum du champ, lorsque la conception en fixe un.</translation>
     </message>
     <message>
         <source>Array</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ</translation>
     </message>
     <message>
         <source>Strings matched by</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes associées par</translation>
     </message>
     <message>
         <source>Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Module</translation>
     </message>
     <message>
         <source>Modules in series</source>
-        <translation type="unfinished"></translation>
+        <translation>Modules en série</translation>
     </message>
     <message>
         <source>Module Voc at STC</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc du module aux STC</translation>
     </message>
     <message>
         <source>%1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 V</translation>
     </message>
     <message>
         <source>Module Isc at STC</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc du module aux STC</translation>
     </message>
     <message>
         <source>%1 A</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 A</translation>
     </message>
     <message>
         <source>β (Voc)</source>
-        <translation type="unfinished"></translation>
+        <translation>β (Voc)</translation>
     </message>
     <message>
         <source>%1 %/°C</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %/°C</translation>
     </message>
     <message>
         <source>α (Isc)</source>
-        <translation type="unfinished"></translation>
+        <translation>α (Isc)</translation>
     </message>
     <message>
         <source>System voltage (N × Voc_STC × 1.25)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension du système (N × Voc_STC × 1,25)</translation>
     </message>
     <message>
         <source>Insulation test voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension d&apos;essai d&apos;isolement</translation>
     </message>
     <message>
         <source>%1 (by the system voltage)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (d&apos;après la tension du système)</translation>
     </message>
     <message>
         <source>Insulation minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Isolement minimal</translation>
     </message>
     <message>
         <source>%1 MΩ</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MΩ</translation>
     </message>
     <message>
         <source>Continuity maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuité maximale</translation>
     </message>
     <message>
         <source>%1 Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ω</translation>
     </message>
     <message>
         <source>Signatures</source>
-        <translation type="unfinished"></translation>
+        <translation>Signatures</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature</translation>
     </message>
     <message>
         <source>Trace of the data</source>
-        <translation type="unfinished"></translation>
+        <translation>Traçabilité des données</translation>
     </message>
     <message>
         <source>download %1 in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>téléchargement %1 dans l&apos;archive</translation>
     </message>
     <message>
         <source>file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargé le</translation>
     </message>
     <message>
         <source>Bytes as received</source>
-        <translation type="unfinished"></translation>
+        <translation>Octets reçus</translation>
     </message>
     <message>
         <source>SHA-256 of the bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 des octets</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>The report could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport n&apos;a pas pu être écrit dans %1 : %2</translation>
     </message>
     <message>
         <source>the PDF could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>le PDF n&apos;a pas pu être généré</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1039,14 @@
         <translation>Ouvre le fichier sous lequel ce téléchargement a été enregistré en dernier</translation>
     </message>
     <message>
+        <source>&amp;Results...</source>
+        <translation>&amp;Résultats...</translation>
+    </message>
+    <message>
+        <source>Shows this download as a table of results</source>
+        <translation>Affiche ce téléchargement sous forme de tableau de résultats</translation>
+    </message>
+    <message>
         <source>&amp;Delete</source>
         <translation>&amp;Supprimer</translation>
     </message>
@@ -1231,6 +1239,18 @@
         <translation>Erreur lors de l&apos;enregistrement de «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Shows the downloaded data as a table of results with a summary and a chart</source>
+        <translation>Affiche les données téléchargées sous forme de tableau de résultats avec un résumé et un graphique</translation>
+    </message>
+    <message>
         <source>History...</source>
         <translation>Historique...</translation>
     </message>
@@ -1277,6 +1297,25 @@
     </message>
 </context>
 <context>
+    <name>ResultsChart</name>
+    <message>
+        <source>This column holds no numbers to draw.</source>
+        <translation>Cette colonne ne contient aucun nombre à tracer.</translation>
+    </message>
+    <message>
+        <source>Bars: %1</source>
+        <translation>Barres : %1</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Maximum : %1</translation>
+    </message>
+    <message>
+        <source>Minimum: %1</source>
+        <translation>Minimum : %1</translation>
+    </message>
+</context>
+<context>
     <name>ResultsCheck</name>
     <message>
         <source>%1 more lines with the same warning are not listed.</source>
@@ -1308,6 +1347,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsFilterModel</name>
+    <message>
+        <source>The tester failed this record.</source>
+        <translation>Le testeur a jugé cet enregistrement non conforme.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsSummary</name>
     <message>
         <source>%1 records</source>
@@ -1316,6 +1362,100 @@
     <message>
         <source>%1 records · %2 PASS · %3 FAIL</source>
         <translation>%1 enregistrements · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>Filter: text in any column</source>
+        <translation>Filtre : texte dans n&apos;importe quelle colonne</translation>
+    </message>
+    <message>
+        <source>Failed only</source>
+        <translation>Échecs seulement</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Saves the rows shown as a CSV file</source>
+        <translation>Enregistre les lignes affichées dans un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Valeurs :</translation>
+    </message>
+    <message>
+        <source>Labels:</source>
+        <translation>Étiquettes :</translation>
+    </message>
+    <message>
+        <source>Groups:</source>
+        <translation>Groupes :</translation>
+    </message>
+    <message>
+        <source>Save Chart...</source>
+        <translation>Enregistrer le graphique...</translation>
+    </message>
+    <message>
+        <source>Saves the chart as a PNG or SVG image</source>
+        <translation>Enregistre le graphique en image PNG ou SVG</translation>
+    </message>
+    <message>
+        <source>Results: %1</source>
+        <comment>%1 is the name of the download or file</comment>
+        <translation>Résultats : %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records shown</source>
+        <comment>%1 and %2 are counts</comment>
+        <translation>%1 enregistrements affichés sur %2</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Export the rows shown</source>
+        <translation>Exporter les lignes affichées</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>Images SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Enregistrer le graphique</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Impossible d&apos;enregistrer le graphique sous « %1 » : %2</translation>
     </message>
 </context>
 <context>
@@ -1351,235 +1491,261 @@
     <name>SiteDesignDialog</name>
     <message>
         <source>Site design</source>
-        <translation type="unfinished"></translation>
+        <translation>Conception du site</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site</translation>
     </message>
     <message>
         <source>Installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site :</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse :</translation>
     </message>
     <message>
         <source>Client:</source>
-        <translation type="unfinished"></translation>
+        <translation>Client :</translation>
     </message>
     <message>
         <source>Inspector:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inspecteur :</translation>
     </message>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrument</translation>
     </message>
     <message>
         <source>Model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle :</translation>
     </message>
     <message>
         <source>Serial number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série :</translation>
     </message>
     <message>
         <source>Calibrated on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Étalonné le :</translation>
     </message>
     <message>
         <source>Arrays</source>
-        <translation type="unfinished"></translation>
+        <translation>Champs</translation>
     </message>
     <message>
         <source>Add array</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un champ</translation>
     </message>
     <message>
         <source>Remove array</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le champ</translation>
     </message>
     <message>
         <source>Checks and columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôles et colonnes</translation>
     </message>
     <message>
         <source>Tolerances</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolérances</translation>
     </message>
     <message>
         <source>Voc against its neighbours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc par rapport aux chaînes voisines :</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Isc at STC:</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc aux STC :</translation>
     </message>
     <message>
         <source>Least irradiance for Isc:</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclairement minimal pour Isc :</translation>
     </message>
     <message>
         <source> W/m²</source>
-        <translation type="unfinished"></translation>
+        <translation> W/m²</translation>
     </message>
     <message>
         <source>Columns of the data</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes des données</translation>
     </message>
     <message>
         <source>Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer…</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter…</translation>
     </message>
     <message>
         <source>String name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de chaîne :</translation>
     </message>
     <message>
         <source>Voc:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc :</translation>
     </message>
     <message>
         <source>Isc:</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc :</translation>
     </message>
     <message>
         <source>Irradiance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclairement :</translation>
     </message>
     <message>
         <source>Module temperature:</source>
-        <translation type="unfinished"></translation>
+        <translation>Température du module :</translation>
     </message>
     <message>
         <source>Insulation resistance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Résistance d&apos;isolement :</translation>
     </message>
     <message>
         <source>Continuity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuité :</translation>
     </message>
     <message>
         <source>not given</source>
-        <translation type="unfinished"></translation>
+        <translation>non indiqué</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Strings starting with</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes commençant par</translation>
     </message>
     <message>
         <source>Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Module</translation>
     </message>
     <message>
         <source>Modules in series</source>
-        <translation type="unfinished"></translation>
+        <translation>Modules en série</translation>
     </message>
     <message>
         <source>Voc at STC (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc aux STC (V)</translation>
     </message>
     <message>
         <source>Isc at STC (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc aux STC (A)</translation>
     </message>
     <message>
         <source>β Voc (%/°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>β Voc (%/°C)</translation>
     </message>
     <message>
         <source>α Isc (%/°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>α Isc (%/°C)</translation>
     </message>
     <message>
         <source>Insulation test (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai d&apos;isolement (V)</translation>
     </message>
     <message>
         <source>Insulation min. (MΩ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isolement min. (MΩ)</translation>
     </message>
     <message>
         <source>Continuity max. (Ω)</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuité max. (Ω)</translation>
     </message>
     <message>
         <source>Leave the insulation figures empty to take them from the system voltage, and the continuity maximum empty not to check continuity.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissez les valeurs d&apos;isolement vides pour les déduire de la tension du système, et le maximum de continuité vide pour ne pas contrôler la continuité.</translation>
     </message>
     <message>
         <source>by its usual header</source>
-        <translation type="unfinished"></translation>
+        <translation>par son en-tête habituel</translation>
     </message>
     <message>
         <source>The design needs at least one array.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conception a besoin d&apos;au moins un champ.</translation>
     </message>
     <message>
         <source>Array %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ %1, %2 : %3</translation>
     </message>
     <message>
         <source>required</source>
-        <translation type="unfinished"></translation>
+        <translation>obligatoire</translation>
     </message>
     <message>
         <source>a whole number from 1 to 10000 is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre entier de 1 à 10000 est nécessaire</translation>
     </message>
     <message>
         <source>a number above 0 is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre supérieur à 0 est nécessaire</translation>
     </message>
     <message>
         <source>a number is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre est nécessaire</translation>
     </message>
     <message>
         <source>a number above 0 is needed, or nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre supérieur à 0 est nécessaire, ou laissez le champ vide</translation>
     </message>
     <message>
         <source>The design file %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de conception %1 n&apos;a pas pu être lu : %2</translation>
     </message>
     <message>
         <source>The design file %1 was not read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de conception %1 n&apos;a pas été chargé : %2</translation>
     </message>
     <message>
         <source>The design file %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de conception %1 n&apos;a pas pu être écrit : %2</translation>
     </message>
     <message>
         <source>Import a site design</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une conception de site</translation>
     </message>
     <message>
         <source>Site designs (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conceptions de site (*.json);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Export the site design</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la conception du site</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the warnings that its data may be incomplete.</source>
+        <translation>Affiche le résumé d&apos;un fichier .csv ou .txt enregistré (enregistrements, PASS, FAIL) et les avertissements indiquant que ses données sont peut-être incomplètes.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --summary</comment>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>--summary and --download exclude each other.</source>
+        <translation>--summary et --download s&apos;excluent mutuellement.</translation>
+    </message>
+    <message>
+        <source>--format takes text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format accepte text ou json, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Impossible de lire le fichier « %1 » : %2</translation>
     </message>
 </context>
 </TS>

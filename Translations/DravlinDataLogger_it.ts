@@ -130,7 +130,7 @@
     <message>
         <source>--format is text or json, not &apos;%1&apos;.</source>
         <comment>%1 is the value as the user typed it</comment>
-        <translation>--format è text o json, non &apos;%1&apos;.</translation>
+        <translation>--format è text o json, non «%1».</translation>
     </message>
     <message>
         <source>--archive needs a file.</source>
@@ -265,10 +265,6 @@
         <translation>--european e --no-european si escludono a vicenda.</translation>
     </message>
     <message>
-        <source>Exit status of --download:</source>
-        <translation>Stato di uscita di --download:</translation>
-    </message>
-    <message>
         <source>the results are saved</source>
         <translation>i risultati sono stati salvati</translation>
     </message>
@@ -343,10 +339,6 @@
         <translation>nessun dato arrivato entro --start-timeout</translation>
     </message>
     <message>
-        <source>saved, but the data may be incomplete: the line was lost before it fell silent</source>
-        <translation>salvato, ma i dati possono essere incompleti: la linea è stata persa prima di tacere</translation>
-    </message>
-    <message>
         <source>stopped with SIGHUP (the terminal or SSH session closed); nothing saved</source>
         <translation>fermato con SIGHUP (terminale o sessione SSH chiusi); nulla salvato</translation>
     </message>
@@ -360,13 +352,21 @@
         <translation>Il sistema non segnala alcuna porta seriale. Collegare l&apos;adattatore dello strumento e riprovare.</translation>
     </message>
     <message>
-        <source>With --list-ports or --list-downloads: text (the default) or json.</source>
-        <translation>Con --list-ports o --list-downloads: text (predefinito) o json.</translation>
+        <source>Exit status of --download and --summary:</source>
+        <translation>Stato di uscita di --download e --summary:</translation>
     </message>
     <message>
-        <source>The option &apos;%1&apos; needs --list-ports or --list-downloads.</source>
+        <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
+        <translation>salvato (o letto), ma i dati potrebbero essere incompleti: la connessione è andata persa prima che la linea tacesse, oppure l&apos;ultimo record è troncato o mancano dei record</translation>
+    </message>
+    <message>
+        <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+        <translation>Con --list-ports, --list-downloads o --summary: text (predefinito) o json.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; needs --list-ports, --list-downloads or --summary.</source>
         <comment>%1 is an option&apos;s name</comment>
-        <translation>L&apos;opzione &apos;%1&apos; richiede --list-ports o --list-downloads.</translation>
+        <translation>L&apos;opzione &apos;%1&apos; richiede --list-ports, --list-downloads o --summary.</translation>
     </message>
     <message>
         <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
@@ -381,159 +381,159 @@
     <name>CommissioningReport</name>
     <message>
         <source>Module count</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di moduli</translation>
     </message>
     <message>
         <source>Voc against its neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc rispetto alle stringhe vicine</translation>
     </message>
     <message>
         <source>Isc at STC</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc in STC</translation>
     </message>
     <message>
         <source>Insulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Isolamento</translation>
     </message>
     <message>
         <source>Continuity</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuità</translation>
     </message>
     <message>
         <source>Commissioning test report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporto di prova di messa in servizio</translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1</translation>
     </message>
     <message>
         <source>(no site named)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nessun impianto indicato)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dal %1 al %2</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Impianto</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo</translation>
     </message>
     <message>
         <source>Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Committente</translation>
     </message>
     <message>
         <source>Date of the tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Data delle prove</translation>
     </message>
     <message>
         <source>Inspector</source>
-        <translation type="unfinished"></translation>
+        <translation>Ispettore</translation>
     </message>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumento</translation>
     </message>
     <message>
         <source>%1, serial number %2, calibrated on %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, numero di serie %2, tarato il %3</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Riepilogo</translation>
     </message>
     <message>
         <source>Nothing to report: the data holds no records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulla da riportare: i dati non contengono alcun record.</translation>
     </message>
     <message>
         <source>Nothing to report: the data holds no records of the site &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulla da riportare: i dati non contengono alcun record dell&apos;impianto «%1».</translation>
     </message>
     <message>
         <source>%1 records: %2 PASS and %3 FAIL by the tester</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 record: %2 PASS e %3 FAIL secondo lo strumento</translation>
     </message>
     <message>
         <source>%1 strings checked against the design: %2 FAIL by the design checks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stringhe verificate rispetto al progetto: %2 FAIL secondo le verifiche di progetto</translation>
     </message>
     <message>
         <source>%1 FAIL by the tester · %2 more by the design checks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 FAIL secondo lo strumento · altri %2 secondo le verifiche di progetto</translation>
     </message>
     <message>
         <source>The design has no arrays: no string was checked against it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il progetto non ha campi: nessuna stringa è stata verificata rispetto a esso.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>FAIL by the tester&apos;s own limits</source>
-        <translation type="unfinished"></translation>
+        <translation>FAIL secondo i limiti propri dello strumento</translation>
     </message>
     <message>
         <source>Failures</source>
-        <translation type="unfinished"></translation>
+        <translation>Esiti negativi</translation>
     </message>
     <message>
         <source>String</source>
-        <translation type="unfinished"></translation>
+        <translation>Stringa</translation>
     </message>
     <message>
         <source>Tester</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumento</translation>
     </message>
     <message>
         <source>Design checks: why</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifiche di progetto: motivo</translation>
     </message>
     <message>
         <source>Voc (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc (V)</translation>
     </message>
     <message>
         <source>Voc expected (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc attesa (V)</translation>
     </message>
     <message>
         <source>Isc (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc (A)</translation>
     </message>
     <message>
         <source>Isc at STC (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc in STC (A)</translation>
     </message>
     <message>
         <source>G (W/m²)</source>
-        <translation type="unfinished"></translation>
+        <translation>G (W/m²)</translation>
     </message>
     <message>
         <source>T (°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>T (°C)</translation>
     </message>
     <message>
         <source>Riso (MΩ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Riso (MΩ)</translation>
     </message>
     <message>
         <source>Continuity (Ω)</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuità (Ω)</translation>
     </message>
     <message>
         <source>Design checks</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifiche di progetto</translation>
     </message>
     <message>
         <source>Array &quot;%1&quot;: %2 modules of %3 in series, matched by &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo «%1»: %2 moduli di tipo %3 in serie, stringhe associate tramite «%4»</translation>
     </message>
     <message>
         <source>FAIL</source>
@@ -545,183 +545,183 @@
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>non verificato</translation>
     </message>
     <message>
         <source>The data holds no string of this array.</source>
-        <translation type="unfinished"></translation>
+        <translation>I dati non contengono alcuna stringa di questo campo.</translation>
     </message>
     <message>
         <source>Array &quot;%1&quot; (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo «%1» (continua)</translation>
     </message>
     <message>
         <source>Strings not checked against the design</source>
-        <translation type="unfinished"></translation>
+        <translation>Stringhe non verificate rispetto al progetto</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>Pass criteria</source>
-        <translation type="unfinished"></translation>
+        <translation>Criteri di accettazione</translation>
     </message>
     <message>
         <source>The tester judges each record by its own limits. The design checks judge each string against the design of its array:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo strumento valuta ogni record in base ai propri limiti. Le verifiche di progetto valutano ogni stringa rispetto al progetto del suo campo:</translation>
     </message>
     <message>
         <source>Module count: round(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) equals the modules in series.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di moduli: arrotondamento(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) è uguale al numero di moduli in serie.</translation>
     </message>
     <message>
         <source>Voc against its neighbours: Voc brought to 25 °C with β is within %1 % of the median of the same array&apos;s strings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc rispetto alle stringhe vicine: Voc riportata a 25 °C con β rientra nel %1 % della mediana delle stringhe dello stesso campo.</translation>
     </message>
     <message>
         <source>Isc at STC: Isc × 1000 ÷ G ÷ (1 + α × (T − 25 °C)) is within %1 % of Isc_STC; not checked below %2 W/m².</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc in STC: Isc × 1000 ÷ G ÷ (1 + α × (T − 25 °C)) rientra nel %1 % di Isc_STC; non verificata sotto %2 W/m².</translation>
     </message>
     <message>
         <source>Insulation: Riso at least the array&apos;s minimum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isolamento: Riso almeno pari al minimo del campo.</translation>
     </message>
     <message>
         <source>Continuity: at most the array&apos;s maximum, when the design sets one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuità: al massimo il massimo del campo, quando il progetto ne stabilisce uno.</translation>
     </message>
     <message>
         <source>Array</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo</translation>
     </message>
     <message>
         <source>Strings matched by</source>
-        <translation type="unfinished"></translation>
+        <translation>Stringhe associate tramite</translation>
     </message>
     <message>
         <source>Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo</translation>
     </message>
     <message>
         <source>Modules in series</source>
-        <translation type="unfinished"></translation>
+        <translation>Moduli in serie</translation>
     </message>
     <message>
         <source>Module Voc at STC</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc del modulo in STC</translation>
     </message>
     <message>
         <source>%1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 V</translation>
     </message>
     <message>
         <source>Module Isc at STC</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc del modulo in STC</translation>
     </message>
     <message>
         <source>%1 A</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 A</translation>
     </message>
     <message>
         <source>β (Voc)</source>
-        <translation type="unfinished"></translation>
+        <translation>β (Voc)</translation>
     </message>
     <message>
         <source>%1 %/°C</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %/°C</translation>
     </message>
     <message>
         <source>α (Isc)</source>
-        <translation type="unfinished"></translation>
+        <translation>α (Isc)</translation>
     </message>
     <message>
         <source>System voltage (N × Voc_STC × 1.25)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione di sistema (N × Voc_STC × 1,25)</translation>
     </message>
     <message>
         <source>Insulation test voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione di prova di isolamento</translation>
     </message>
     <message>
         <source>%1 (by the system voltage)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (in base alla tensione di sistema)</translation>
     </message>
     <message>
         <source>Insulation minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>Isolamento minimo</translation>
     </message>
     <message>
         <source>%1 MΩ</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MΩ</translation>
     </message>
     <message>
         <source>Continuity maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuità massima</translation>
     </message>
     <message>
         <source>%1 Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ω</translation>
     </message>
     <message>
         <source>Signatures</source>
-        <translation type="unfinished"></translation>
+        <translation>Firme</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma</translation>
     </message>
     <message>
         <source>Trace of the data</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracciabilità dei dati</translation>
     </message>
     <message>
         <source>download %1 in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>scaricamento %1 nell&apos;archivio</translation>
     </message>
     <message>
         <source>file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>file %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Scaricato il</translation>
     </message>
     <message>
         <source>Bytes as received</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte ricevuti</translation>
     </message>
     <message>
         <source>SHA-256 of the bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 dei byte</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1 di %2</translation>
     </message>
     <message>
         <source>The report could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile scrivere il rapporto in %1: %2</translation>
     </message>
     <message>
         <source>the PDF could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile generare il PDF</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1039,14 @@
         <translation>Apre il file con cui questo scaricamento è stato salvato l&apos;ultima volta</translation>
     </message>
     <message>
+        <source>&amp;Results...</source>
+        <translation>&amp;Risultati...</translation>
+    </message>
+    <message>
+        <source>Shows this download as a table of results</source>
+        <translation>Mostra questo scaricamento come tabella dei risultati</translation>
+    </message>
+    <message>
         <source>&amp;Delete</source>
         <translation>&amp;Elimina</translation>
     </message>
@@ -1231,6 +1239,18 @@
         <translation>Errore durante il salvataggio di &quot;%1&quot;: %2</translation>
     </message>
     <message>
+        <source>View</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Shows the downloaded data as a table of results with a summary and a chart</source>
+        <translation>Mostra i dati scaricati come tabella dei risultati con un riepilogo e un grafico</translation>
+    </message>
+    <message>
         <source>History...</source>
         <translation>Cronologia...</translation>
     </message>
@@ -1277,6 +1297,25 @@
     </message>
 </context>
 <context>
+    <name>ResultsChart</name>
+    <message>
+        <source>This column holds no numbers to draw.</source>
+        <translation>Questa colonna non contiene numeri da disegnare.</translation>
+    </message>
+    <message>
+        <source>Bars: %1</source>
+        <translation>Barre: %1</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Massimo: %1</translation>
+    </message>
+    <message>
+        <source>Minimum: %1</source>
+        <translation>Minimo: %1</translation>
+    </message>
+</context>
+<context>
     <name>ResultsCheck</name>
     <message>
         <source>%1 more lines with the same warning are not listed.</source>
@@ -1308,6 +1347,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsFilterModel</name>
+    <message>
+        <source>The tester failed this record.</source>
+        <translation>Lo strumento ha giudicato questo record non superato.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsSummary</name>
     <message>
         <source>%1 records</source>
@@ -1316,6 +1362,100 @@
     <message>
         <source>%1 records · %2 PASS · %3 FAIL</source>
         <translation>%1 record · %2 PASS · %3 FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabella</translation>
+    </message>
+    <message>
+        <source>Filter: text in any column</source>
+        <translation>Filtro: testo in qualsiasi colonna</translation>
+    </message>
+    <message>
+        <source>Failed only</source>
+        <translation>Solo non superati</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Esporta CSV...</translation>
+    </message>
+    <message>
+        <source>Saves the rows shown as a CSV file</source>
+        <translation>Salva le righe visualizzate come file CSV</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Valori:</translation>
+    </message>
+    <message>
+        <source>Labels:</source>
+        <translation>Etichette:</translation>
+    </message>
+    <message>
+        <source>Groups:</source>
+        <translation>Gruppi:</translation>
+    </message>
+    <message>
+        <source>Save Chart...</source>
+        <translation>Salva grafico...</translation>
+    </message>
+    <message>
+        <source>Saves the chart as a PNG or SVG image</source>
+        <translation>Salva il grafico come immagine PNG o SVG</translation>
+    </message>
+    <message>
+        <source>Results: %1</source>
+        <comment>%1 is the name of the download or file</comment>
+        <translation>Risultati: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records shown</source>
+        <comment>%1 and %2 are counts</comment>
+        <translation>%1 di %2 record visualizzati</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuna)</translation>
+    </message>
+    <message>
+        <source>Export the rows shown</source>
+        <translation>Esporta le righe visualizzate</translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Tutti i file (*.*)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Immagini PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>Immagini SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save the chart</source>
+        <translation>Salva il grafico</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Impossibile salvare il grafico come «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -1351,235 +1491,261 @@
     <name>SiteDesignDialog</name>
     <message>
         <source>Site design</source>
-        <translation type="unfinished"></translation>
+        <translation>Progetto dell&apos;impianto</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Impianto</translation>
     </message>
     <message>
         <source>Installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati dell&apos;impianto</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impianto:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo:</translation>
     </message>
     <message>
         <source>Client:</source>
-        <translation type="unfinished"></translation>
+        <translation>Committente:</translation>
     </message>
     <message>
         <source>Inspector:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ispettore:</translation>
     </message>
     <message>
         <source>Instrument</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumento</translation>
     </message>
     <message>
         <source>Model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello:</translation>
     </message>
     <message>
         <source>Serial number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di serie:</translation>
     </message>
     <message>
         <source>Calibrated on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarato il:</translation>
     </message>
     <message>
         <source>Arrays</source>
-        <translation type="unfinished"></translation>
+        <translation>Campi</translation>
     </message>
     <message>
         <source>Add array</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi campo</translation>
     </message>
     <message>
         <source>Remove array</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi campo</translation>
     </message>
     <message>
         <source>Checks and columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifiche e colonne</translation>
     </message>
     <message>
         <source>Tolerances</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolleranze</translation>
     </message>
     <message>
         <source>Voc against its neighbours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc rispetto alle stringhe vicine:</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Isc at STC:</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc in STC:</translation>
     </message>
     <message>
         <source>Least irradiance for Isc:</source>
-        <translation type="unfinished"></translation>
+        <translation>Irraggiamento minimo per Isc:</translation>
     </message>
     <message>
         <source> W/m²</source>
-        <translation type="unfinished"></translation>
+        <translation> W/m²</translation>
     </message>
     <message>
         <source>Columns of the data</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne dei dati</translation>
     </message>
     <message>
         <source>Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa…</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta…</translation>
     </message>
     <message>
         <source>String name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome della stringa:</translation>
     </message>
     <message>
         <source>Voc:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc:</translation>
     </message>
     <message>
         <source>Isc:</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc:</translation>
     </message>
     <message>
         <source>Irradiance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Irraggiamento:</translation>
     </message>
     <message>
         <source>Module temperature:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura del modulo:</translation>
     </message>
     <message>
         <source>Insulation resistance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistenza di isolamento:</translation>
     </message>
     <message>
         <source>Continuity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuità:</translation>
     </message>
     <message>
         <source>not given</source>
-        <translation type="unfinished"></translation>
+        <translation>non indicato</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Strings starting with</source>
-        <translation type="unfinished"></translation>
+        <translation>Stringhe che iniziano con</translation>
     </message>
     <message>
         <source>Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo</translation>
     </message>
     <message>
         <source>Modules in series</source>
-        <translation type="unfinished"></translation>
+        <translation>Moduli in serie</translation>
     </message>
     <message>
         <source>Voc at STC (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Voc in STC (V)</translation>
     </message>
     <message>
         <source>Isc at STC (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isc in STC (A)</translation>
     </message>
     <message>
         <source>β Voc (%/°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>β Voc (%/°C)</translation>
     </message>
     <message>
         <source>α Isc (%/°C)</source>
-        <translation type="unfinished"></translation>
+        <translation>α Isc (%/°C)</translation>
     </message>
     <message>
         <source>Insulation test (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova di isolamento (V)</translation>
     </message>
     <message>
         <source>Insulation min. (MΩ)</source>
-        <translation type="unfinished"></translation>
+        <translation>Isolamento min. (MΩ)</translation>
     </message>
     <message>
         <source>Continuity max. (Ω)</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuità max. (Ω)</translation>
     </message>
     <message>
         <source>Leave the insulation figures empty to take them from the system voltage, and the continuity maximum empty not to check continuity.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lasci vuoti i valori di isolamento per ricavarli dalla tensione di sistema, e il massimo di continuità vuoto per non verificare la continuità.</translation>
     </message>
     <message>
         <source>by its usual header</source>
-        <translation type="unfinished"></translation>
+        <translation>tramite la sua intestazione abituale</translation>
     </message>
     <message>
         <source>The design needs at least one array.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il progetto richiede almeno un campo.</translation>
     </message>
     <message>
         <source>Array %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo %1, %2: %3</translation>
     </message>
     <message>
         <source>required</source>
-        <translation type="unfinished"></translation>
+        <translation>obbligatorio</translation>
     </message>
     <message>
         <source>a whole number from 1 to 10000 is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>serve un numero intero da 1 a 10000</translation>
     </message>
     <message>
         <source>a number above 0 is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>serve un numero maggiore di 0</translation>
     </message>
     <message>
         <source>a number is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>serve un numero</translation>
     </message>
     <message>
         <source>a number above 0 is needed, or nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>serve un numero maggiore di 0, oppure lasci la cella vuota</translation>
     </message>
     <message>
         <source>The design file %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile leggere il file di progetto %1: %2</translation>
     </message>
     <message>
         <source>The design file %1 was not read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di progetto %1 non è stato caricato: %2</translation>
     </message>
     <message>
         <source>The design file %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile scrivere il file di progetto %1: %2</translation>
     </message>
     <message>
         <source>Import a site design</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa un progetto di impianto</translation>
     </message>
     <message>
         <source>Site designs (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Progetti di impianto (*.json);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Export the site design</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta il progetto dell&apos;impianto</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the warnings that its data may be incomplete.</source>
+        <translation>Stampa il riepilogo di un file .csv o .txt salvato (record, PASS, FAIL) e gli avvisi che i suoi dati potrebbero essere incompleti.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --summary</comment>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>--summary and --download exclude each other.</source>
+        <translation>--summary e --download si escludono a vicenda.</translation>
+    </message>
+    <message>
+        <source>--format takes text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format accetta text o json, non «%1».</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Impossibile leggere il file «%1»: %2</translation>
     </message>
 </context>
 </TS>

@@ -110,8 +110,10 @@ CommandLine::CommandLine(const QStringList &arguments)
         ListPortsOption, tr("Lists the serial ports: name, device path, USB vendor:product, "
                             "serial number and description, one port a line, and exits.")));
     parser.addOption(QCommandLineOption(
-        FormatOption, tr("With --list-ports or --list-downloads: text (the default) or json."),
+        FormatOption,
+        tr("With --list-ports, --list-downloads or --summary: text (the default) or json."),
         tr("format", "value name of --format")));
+    SummaryCommand::addOptions(parser);
     ArchiveCommands::addOptions(parser);
     for (const char *name : QtValueOptions)
         addHiddenOption(parser, name, true);
@@ -129,6 +131,9 @@ CommandLine::CommandLine(const QStringList &arguments)
         act = Action::UsageError;
         error = tr("Unexpected argument '%1'.", "%1 is the argument as the user typed it")
                     .arg(parser.positionalArguments().constFirst());
+    } else if (SummaryCommand::isAsked(parser)) {
+        summaryWith = SummaryCommand::read(parser, &error);
+        act = error.isEmpty() ? Action::Summary : Action::UsageError;
     } else if (ArchiveCommands::requested(parser) != ArchiveCommands::Command::None) {
         act = ArchiveCommands::read(parser, &archiveWith, &error) ? Action::Archive
                                                                   : Action::UsageError;
@@ -142,9 +147,9 @@ bool CommandLine::readListOptions()
     const bool list = parser.isSet(ListPortsOption);
     if (!list && parser.isSet(FormatOption)) {
         act = Action::UsageError;
-        error =
-            tr("The option '%1' needs --list-ports or --list-downloads.", "%1 is an option's name")
-                .arg(FormatOption);
+        error = tr("The option '%1' needs --list-ports, --list-downloads or --summary.",
+                   "%1 is an option's name")
+                    .arg(FormatOption);
         return false;
     }
     if (!list)
@@ -244,7 +249,7 @@ void CommandLine::readDownloadOptions()
 QString CommandLine::helpText() const
 {
     QString text = parser.helpText();
-    text += QLatin1Char('\n') + tr("Exit status of --download:") + QLatin1Char('\n');
+    text += QLatin1Char('\n') + tr("Exit status of --download and --summary:") + QLatin1Char('\n');
     const QList<QPair<int, QString>> statuses = {
         {HeadlessDownload::Saved, tr("the results are saved")},
         {ArchiveCommands::ArchiveUnusable,
@@ -255,7 +260,8 @@ QString CommandLine::helpText() const
         {HeadlessDownload::LostBeforeData, tr("no data came within --start-timeout")},
         {HeadlessDownload::NotWritten, tr("the file could not be written")},
         {HeadlessDownload::SavedIncomplete,
-         tr("saved, but the data may be incomplete: the line was lost before it fell silent")},
+         tr("saved (or read), but the data may be incomplete: the line was lost before it fell "
+            "silent, or the last record is cut or records are missing")},
         {HeadlessDownload::Interrupted + 1, tr("stopped with SIGHUP (the terminal or SSH session "
                                                "closed); nothing saved")},
         {ArchiveCommands::NoSuchDownload,

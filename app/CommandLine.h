@@ -3,6 +3,7 @@
 
 #include "app/ArchiveCommands.h"
 #include "app/HeadlessDownload.h"
+#include "app/SummaryCommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -25,6 +26,7 @@ public:
         Download,    // download without a window, as downloadOptions() say
         Archive,     // --list-downloads, --export or --delete, as archiveOptions() say
         ListPorts,   // print the serial ports, as listPortsAsJson() says
+        Summary,     // print a saved file's summary, as summaryOptions() say
     };
 
     // The exit status after a usage error.
@@ -39,6 +41,7 @@ public:
     ArchiveCommands::Options archiveOptions() const { return archiveWith; }
     // Whether --list-ports is to print JSON rather than lines of text.
     bool listPortsAsJson() const { return portsAsJson; }
+    SummaryCommand::Options summaryOptions() const { return summaryWith; }
     // Why the arguments were refused, one line.
     QString errorText() const { return error; }
     // Usage, description, options and where the user guide lies, in the language of
@@ -65,6 +68,7 @@ private:
     HeadlessDownload::Options downloadWith;
     ArchiveCommands::Options archiveWith;
     bool portsAsJson = false;
+    SummaryCommand::Options summaryWith;
 
     void readDownloadOptions();
     bool readListOptions();

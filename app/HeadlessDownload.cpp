@@ -1,4 +1,5 @@
 #include "app/HeadlessDownload.h"
+#include "app/SummaryCommand.h"
 
 #include "app/HeadlessArchiving.h"
 #include "download/DownloadSession.h"
@@ -260,7 +261,8 @@ int HeadlessDownload::archived(const SaveStep::Outcome &outcome)
         archiving->saved(session->data(), options.output, outcome.european);
     else if (archiving)
         archiving->notWritten(session->data(), options.output, options.european);
-    return outcome.saved() ? Saved : NotWritten;
+    return outcome.saved() ? SummaryCommand::report(session->data(), stderr, options.quiet)
+                           : NotWritten;
 }
 
 void HeadlessDownload::say(const QString &line)

@@ -72,6 +72,8 @@ int runCommandLine(int &argc, char **argv, bool noDisplay)
         return HeadlessDownload(commandLine.downloadOptions()).run();
     case CommandLine::Action::Archive:
         return ArchiveCommands::run(commandLine.archiveOptions());
+    case CommandLine::Action::Summary:
+        return SummaryCommand::run(commandLine.summaryOptions());
     case CommandLine::Action::UsageError:
     case CommandLine::Action::RunWindow:
         break;

@@ -3,6 +3,7 @@
 #include "archive/Archive.h"
 #include "archive/DownloadArchiver.h"
 #include "gui/HistoryModel.h"
+#include "gui/ResultsWindow.h"
 #include "gui/SaveDialogFlow.h"
 
 #include <QDesktopServices>
@@ -74,10 +75,13 @@ HistoryWindow::HistoryWindow(Archive *archive, const QString &problem, QWidget *
     openButton = new QPushButton(tr("&Open"), this);
     openButton->setObjectName(QStringLiteral("openBtn"));
     openButton->setToolTip(tr("Opens the file this download was last saved as"));
+    resultsButton = new QPushButton(tr("&Results..."), this);
+    resultsButton->setObjectName(QStringLiteral("resultsBtn"));
+    resultsButton->setToolTip(tr("Shows this download as a table of results"));
     deleteButton = new QPushButton(tr("&Delete"), this);
     deleteButton->setObjectName(QStringLiteral("deleteBtn"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    for (QPushButton *button : {saveAsButton, openButton, deleteButton}) {
+    for (QPushButton *button : {saveAsButton, openButton, resultsButton, deleteButton}) {
         button->setAutoDefault(false);
         buttons->addButton(button, QDialogButtonBox::ActionRole);
     }
@@ -91,6 +95,7 @@ HistoryWindow::HistoryWindow(Archive *archive, const QString &problem, QWidget *
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(saveAsButton, &QPushButton::clicked, this, &HistoryWindow::saveAs);
     connect(openButton, &QPushButton::clicked, this, &HistoryWindow::openSaved);
+    connect(resultsButton, &QPushButton::clicked, this, &HistoryWindow::showResults);
     connect(deleteButton, &QPushButton::clicked, this, &HistoryWindow::deleteSelected);
     auto *deleteKey = new QShortcut(QKeySequence::Delete, table);
     deleteKey->setContext(Qt::WidgetShortcut);
@@ -142,6 +147,7 @@ void HistoryWindow::selectionChanged()
     statusLine->clear();
     text->clear();
     saveAsButton->setEnabled(id.has_value());
+    resultsButton->setEnabled(id.has_value());
     deleteButton->setEnabled(id.has_value());
     openButton->setEnabled(false);
     if (!id)
@@ -153,6 +159,7 @@ void HistoryWindow::selectionChanged()
     if (!data) {
         statusLine->setText(archive->errorString());
         saveAsButton->setEnabled(false);
+        resultsButton->setEnabled(false);
         return;
     }
     text->setPlainText(textOf(*data));
@@ -196,6 +203,24 @@ void HistoryWindow::openSaved()
     const QString path = model->download(model->rowOf(*id)).lastSavedPath;
     if (!path.isEmpty())
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void HistoryWindow::showResults()
+{
+    const std::optional<qint64> id = selectedId();
+    if (!id)
+        return;
+    const std::optional<QByteArray> data = archive->data(*id);
+    if (!data) {
+        SaveDialogFlow::warn(this, archive->errorString());
+        return;
+    }
+    const DownloadSummary &download = model->download(model->rowOf(*id));
+    const QString title =
+        download.lastSavedPath.isEmpty()
+            ? QLocale().toString(download.started.toLocalTime(), QLocale::ShortFormat)
+            : QFileInfo(download.lastSavedPath).fileName();
+    (new ResultsWindow(*data, title, this))->show();
 }
 
 void HistoryWindow::deleteSelected()

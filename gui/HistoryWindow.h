@@ -14,7 +14,8 @@ class QTableView;
 
 // File > History: every archived download, newest first. The selected one's text is shown
 // as the main window shows a download; Save As runs the same save as after a download, Open
-// opens the file it was last saved as, Delete removes it from the archive after asking.
+// opens the file it was last saved as, Results shows it in the Results window, Delete removes
+// it from the archive after asking.
 class HistoryWindow : public QDialog
 {
     Q_OBJECT
@@ -31,6 +32,7 @@ private:
     void selectionChanged();
     void saveAs();
     void openSaved();
+    void showResults();
     void deleteSelected();
     void reload(std::optional<qint64> select);
     std::optional<qint64> selectedId() const;
@@ -44,4 +46,5 @@ private:
     QPushButton *saveAsButton;
     QPushButton *openButton;
     QPushButton *deleteButton;
+    QPushButton *resultsButton;
 };

@@ -7,9 +7,11 @@
 #include "download/PortErrorText.h"
 #include "download/SaveStep.h"
 #include "download/SavedData.h"
+#include "gui/CompletenessIndicator.h"
 #include "gui/DialogLanguage.h"
 #include "gui/HistoryWindow.h"
 #include "gui/PortList.h"
+#include "gui/ResultsWindow.h"
 #include "gui/SaveDialogFlow.h"
 #include "serial/ComPortDiscovery.h"
 #include "translation/Translators.h"
@@ -99,6 +101,8 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     connect(ui->cancelBtn, &QPushButton::clicked, this, &MainWindow::cancelDownload);
     connect(ui->saveBtn, &QPushButton::clicked, this, &MainWindow::saveFile);
     connect(ui->openBtn, &QPushButton::clicked, this, &MainWindow::openFile);
+    connect(ui->actionResults, &QAction::triggered, this, &MainWindow::showResults);
+    completeness = new CompletenessIndicator(ui->statusBar);
 
     session = new DownloadSession(this);
     connect(session, &DownloadSession::textReady, this, &MainWindow::readyRead);
@@ -190,6 +194,8 @@ void MainWindow::download()
     progressBar->show();
     output.clear();
     savedFileHoldsData = false;
+    completeness->clear();
+    ui->actionResults->setEnabled(false);
 
     const int readTimeout = settledReadTimeout();
     archiving.begin(ui->comPorts->currentText(), PortList::selectedPath(ui->comPorts), readTimeout);
@@ -231,6 +237,8 @@ void MainWindow::showSessionEnded()
     ui->actionChangeLanguage->setEnabled(true);
     ui->comPorts->setEnabled(true);
     ui->statusBar->removeWidget(progressBar);
+    ui->actionResults->setEnabled(session->hasData());
+    completeness->showFor(session->data());
 }
 
 void MainWindow::showIdleMessage()
@@ -314,6 +322,14 @@ void MainWindow::openFile()
 {
     if (savedFileHoldsData)
         QDesktopServices::openUrl(QUrl::fromLocalFile(lastSavedFile));
+}
+
+void MainWindow::showResults()
+{
+    if (!session->hasData() || session->isRunning())
+        return;
+    const QString title = savedFileHoldsData ? QFileInfo(lastSavedFile).fileName() : QString();
+    (new ResultsWindow(session->data(), title, this))->show();
 }
 
 void MainWindow::showAbout()

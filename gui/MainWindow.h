@@ -13,6 +13,7 @@ namespace Ui {
 class MainWindow;
 }
 
+class CompletenessIndicator;
 class DownloadSession;
 class QLabel;
 class QProgressBar;
@@ -48,6 +49,8 @@ private slots:
     void showHelp();
     void showHistory();
     void convertDataToggled(bool checked);
+    // View > Results: the data on screen as results, in a window of its own.
+    void showResults();
 
 private:
     void sessionFailed(const QString &reason);
@@ -65,6 +68,7 @@ private:
     SessionArchiving archiving{this};
     DownloadSession *session = nullptr;
     QProgressBar *progressBar = nullptr;
+    CompletenessIndicator *completeness = nullptr;
     // Shows the status bar's message, wrapped to the width it gets.
     QLabel *statusMessage = nullptr;
     QString lastSavedFile;

@@ -5,10 +5,6 @@
 #include <QStringList>
 #include <QVector>
 
-#include <charconv>
-#include <limits>
-#include <string>
-
 // A download read as a table of results: the header's column names, the records with their
 // fields as text, and what the reading learnt of each column. It is read from the data as it
 // would be saved without conversion and is never written back into it.
@@ -51,112 +47,24 @@ struct ResultTable
     int rowCount() const { return rowStarts.size(); }
 
     // The number of fields of a row; 0 for a row out of range.
-    int fieldCount(int row) const
-    {
-        return row < 0 || row >= rowStarts.size() ? 0 : fieldBounds.at(rowStarts.at(row));
-    }
+    int fieldCount(int row) const;
 
     // A field's text; empty for a row or column out of range.
-    QString field(int row, int column) const
-    {
-        int size = 0;
-        const char *data = fieldData(row, column, &size);
-        return data ? QString::fromUtf8(data, size) : QString();
-    }
+    QString field(int row, int column) const;
 
     // A field's bytes in text, without a copy; nullptr for a row or column out of range.
-    const char *fieldData(int row, int column, int *size) const
-    {
-        *size = 0;
-        if (column < 0 || column >= fieldCount(row))
-            return nullptr;
-        const int at = rowStarts.at(row) + 1 + column;
-        const int start = fieldBounds.at(at);
-        *size = fieldBounds.at(at + 1) - start;
-        return text.constData() + start;
-    }
+    const char *fieldData(int row, int column, int *size) const;
 
     // Adds a record at the end, e.g. for a table made by hand.
-    void appendRow(const QStringList &fields, int line = 0)
-    {
-        rowStarts.append(fieldBounds.size());
-        fieldBounds.append(fields.size());
-        fieldBounds.append(text.size());
-        for (const QString &value : fields) {
-            text.append(value.toUtf8());
-            fieldBounds.append(text.size());
-        }
-        rowLines.append(line);
-    }
+    void appendRow(const QStringList &fields, int line = 0);
 
     // The number in a field, by its column's rule; ok is false for an empty field, a field that
     // is no number, or a row or column out of range.
-    double number(int row, int column, bool *ok = nullptr) const
-    {
-        int size = 0;
-        const char *data = fieldData(row, column, &size);
-        const bool comma = column >= 0 && column < decimalComma.size() && decimalComma.at(column);
-        double value = 0.0;
-        const bool converted = data && toNumber(data, size, comma ? ',' : '.', &value);
-        if (ok)
-            *ok = converted;
-        return converted ? value : 0.0;
-    }
+    double number(int row, int column, bool *ok = nullptr) const;
 
     // Whether the bytes are a number written with the decimal separator: spaces around, a sign,
     // digits with at most one separator, an exponent. Its value goes to value when not null.
-    static bool toNumber(const char *data, int size, char separator, double *value = nullptr)
-    {
-        int begin = 0;
-        int end = size;
-        while (begin < end && data[begin] == ' ')
-            ++begin;
-        while (end > begin && data[end - 1] == ' ')
-            --end;
-        int at = begin;
-        if (at < end && (data[at] == '+' || data[at] == '-'))
-            ++at;
-        const int mantissa = at;
-        int digits = 0;
-        int separatorAt = -1;
-        for (; at < end; ++at) {
-            const char c = data[at];
-            if (c >= '0' && c <= '9')
-                ++digits;
-            else if (c == separator && separatorAt < 0)
-                separatorAt = at;
-            else
-                break;
-        }
-        if (digits == 0)
-            return false;
-        bool tiny = false;
-        if (at < end && (data[at] == 'e' || data[at] == 'E')) {
-            ++at;
-            tiny = at < end && data[at] == '-';
-            if (at < end && (data[at] == '+' || data[at] == '-'))
-                ++at;
-            const int exponent = at;
-            while (at < end && data[at] >= '0' && data[at] <= '9')
-                ++at;
-            if (at == exponent)
-                return false;
-        }
-        if (at != end)
-            return false;
-        if (!value)
-            return true;
-        // from_chars takes no '+' and only a decimal point, whatever the C locale says.
-        std::string plain(data + mantissa, static_cast<size_t>(end - mantissa));
-        if (separatorAt >= 0)
-            plain[static_cast<size_t>(separatorAt - mantissa)] = '.';
-        double parsed = 0.0;
-        const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), parsed);
-        if (result.ec == std::errc::result_out_of_range)
-            parsed = tiny ? 0.0 : std::numeric_limits<double>::infinity();
-        *value = data[begin] == '-' ? -parsed : parsed;
-        return true;
-    }
+    static bool toNumber(const char *data, int size, char separator, double *value = nullptr);
 
     // Whether a row's verdict is FAIL (or NOK), and whether it is PASS (or OK), any case and
     // spaces around; both false without a result column.
@@ -164,44 +72,10 @@ struct ResultTable
     bool passed(int row) const { return verdict(row) == Verdict::Pass; }
 
     enum class Verdict { None, Pass, Fail };
-    Verdict verdict(int row) const
-    {
-        int size = 0;
-        const char *data = fieldData(row, resultColumn, &size);
-        return data ? verdictOf(data, size) : Verdict::None;
-    }
-    static Verdict verdictOf(const char *data, int size)
-    {
-        while (size > 0 && *data == ' ') {
-            ++data;
-            --size;
-        }
-        while (size > 0 && data[size - 1] == ' ')
-            --size;
-        const QLatin1String word(data, size);
-        if (word.compare(QLatin1String("PASS"), Qt::CaseInsensitive) == 0 ||
-            word.compare(QLatin1String("OK"), Qt::CaseInsensitive) == 0)
-            return Verdict::Pass;
-        if (word.compare(QLatin1String("FAIL"), Qt::CaseInsensitive) == 0 ||
-            word.compare(QLatin1String("NOK"), Qt::CaseInsensitive) == 0)
-            return Verdict::Fail;
-        return Verdict::None;
-    }
+    Verdict verdict(int row) const;
+    static Verdict verdictOf(const char *data, int size);
 
     // The column whose header equals one of the names, ignoring case and surrounding spaces and
     // a unit in brackets ("Voc (V)" matches "voc"); -1 when none does.
-    int columnNamed(const QStringList &names) const
-    {
-        for (int column = 0; column < columns.size(); ++column) {
-            QString header = columns.at(column).trimmed();
-            const int bracket = header.indexOf(QLatin1Char('('));
-            if (bracket > 0)
-                header = header.left(bracket).trimmed();
-            for (const QString &name : names) {
-                if (header.compare(name, Qt::CaseInsensitive) == 0)
-                    return column;
-            }
-        }
-        return -1;
-    }
+    int columnNamed(const QStringList &names) const;
 };

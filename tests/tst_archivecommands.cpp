@@ -276,7 +276,8 @@ private slots:
         QTest::newRow("unknown format")
             << QStringList{"--list-downloads", "--format", "xml"} << "not 'xml'";
         QTest::newRow("format without a list")
-            << QStringList{"--format", "json"} << "needs --list-ports or --list-downloads.";
+            << QStringList{"--format", "json"}
+            << "needs --list-ports, --list-downloads or --summary.";
         QTest::newRow("European with delete")
             << QStringList{"--delete", "3", "--european"} << "'european' does not go with --delete";
         QTest::newRow("port with a list")

@@ -87,7 +87,7 @@ private slots:
             << QStringList{"--list-ports", "--format", "json"} << A::ListPorts << "";
         QTest::newRow("--format alone")
             << QStringList{"--format", "json"} << A::UsageError
-            << "The option 'format' needs --list-ports or --list-downloads.";
+            << "The option 'format' needs --list-ports, --list-downloads or --summary.";
         QTest::newRow("--format unknown")
             << QStringList{"--list-ports", "--format", "xml"} << A::UsageError
             << "--format is text or json, not 'xml'.";

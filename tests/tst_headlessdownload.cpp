@@ -136,6 +136,15 @@ private slots:
             << (unpaced + QStringList{"--hangup-after", "3000"}) << usual << 6 << builtIn.left(3000)
             << QByteArray() << "Port PORT: The connection to the device was lost. The data received"
             << "";
+        // Saved, but cut mid-record: the summary's warning follows on the error stream, exit 6.
+        QTest::newRow("a pause longer than the time-out")
+            << (unpaced + QStringList{"--pause-after", "5000", "--pause-ms", "1000"}) << usual << 6
+            << builtIn.left(5000) << QByteArray()
+            << "The last record is incomplete: the tester may have paused"
+            << "";
+        QTest::newRow("whole: the summary on the error stream")
+            << unpaced << usual << 0 << sevenBit << QByteArray()
+            << QStringLiteral("%1 records ").arg(builtIn.count('\n') - 1) << "incomplete";
         QTest::newRow("line lost before data")
             << (unpaced + QStringList{"--hangup-after", "0"}) << usual << 4 << none << QByteArray()
             << "Port PORT: The connection to the device was lost before any data arrived."

@@ -12,6 +12,7 @@
 #include "common/SettingsKeys.h"
 #include "gui/HistoryModel.h"
 #include "gui/MainWindow.h"
+#include "gui/ResultsWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,6 +43,7 @@ struct Seen
     bool openEnabled = false;
     QStringList firstRowAfter;
     bool openEnabledAfter = false;
+    QString resultsTitle; // of a Results window opened from the History
 };
 
 QStringList rowOf(QTableView *table, int row)
@@ -72,6 +74,8 @@ Seen showHistory(MainWindow *window, UiDriver &driver,
         if (table->model()->rowCount() > 0)
             seen.firstRowAfter = rowOf(table, 0);
         seen.openEnabledAfter = history->findChild<QPushButton *>("openBtn")->isEnabled();
+        if (auto *results = history->findChild<ResultsWindow *>())
+            seen.resultsTitle = results->windowTitle();
         history->close();
     });
     window->findChild<QAction *>("actionHistory")->trigger();
@@ -190,6 +194,7 @@ private slots:
         const Seen seen = showHistory(&window, driver, [&](QWidget *history) {
             driver.saveAs = QStringList{target};
             history->findChild<QPushButton *>("saveAsBtn")->click();
+            history->findChild<QPushButton *>("resultsBtn")->click();
         });
         QCOMPARE(seen.rows, 1);
         QCOMPARE(seen.firstRow.value(HistoryModel::Port), tester.devicePath);
@@ -204,6 +209,7 @@ private slots:
         QCOMPARE(seen.firstRowAfter.value(HistoryModel::SavedAs), target);
         QVERIFY(seen.openEnabledAfter);
         QCOMPARE(QSettings().value(SettingsKeys::LastSavedFilePath).toString(), target);
+        QVERIFY2(seen.resultsTitle.contains("from the history.csv"), qPrintable(seen.resultsTitle));
     }
 
     // A damaged archive is told once in a box and replaced; an archive that cannot be

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qtbase5-dev qttools5-dev qttools5-dev-tools libqt5serialport5-dev
+    qtbase5-dev qttools5-dev qttools5-dev-tools libqt5serialport5-dev libqt5svg5-dev
     libqt5sql5-sqlite
     qttranslations5-l10n
     xdg-utils

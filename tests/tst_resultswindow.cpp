@@ -1,0 +1,421 @@
+// The Results window over real data: the emulator's data set, a European file and hand-made
+// files. What the user sees in the table (Failed only, the filter, the FAIL marks, the order
+// of numbers), what Ctrl+C copies, the bytes of the CSV export, the chart's files, and View >
+// Results in the main window after a download from the tester emulator.
+#include "TestSupport.h"
+#include "TesterDataSet.h"
+#include "TesterEmulatorProcess.h"
+#include "UiDriver.h"
+
+#include "gui/CompletenessIndicator.h"
+#include "gui/MainWindow.h"
+#include "gui/ResultsChart.h"
+#include "gui/ResultsFilterModel.h"
+#include "gui/ResultsWindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QImage>
+#include <QLineEdit>
+#include <QSvgRenderer>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+
+using namespace TestSupport;
+
+namespace {
+
+QByteArray builtIn()
+{
+    return QByteArray::fromStdString(TesterDataSet::builtIn());
+}
+
+// The data set in the European form, as the program saves it for a decimal-comma language.
+QByteArray european()
+{
+    return builtIn().replace(',', ';').replace('.', ',');
+}
+
+// The data lines after the header, without their line ends.
+QList<QByteArray> recordLines(const QByteArray &data)
+{
+    QList<QByteArray> lines = data.split('\n');
+    lines.removeFirst();
+    QList<QByteArray> records;
+    for (QByteArray line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.isEmpty())
+            records.append(line);
+    }
+    return records;
+}
+
+// The records whose fields hold the word (any case), found in the raw lines.
+int linesWithField(const QByteArray &data, char delimiter, const QByteArray &word)
+{
+    int count = 0;
+    for (const QByteArray &line : recordLines(data)) {
+        for (const QByteArray &field : line.split(delimiter)) {
+            if (field.toLower() == word.toLower()) {
+                ++count;
+                break;
+            }
+        }
+    }
+    return count;
+}
+
+int linesContaining(const QByteArray &data, const QByteArray &text)
+{
+    int count = 0;
+    for (const QByteArray &line : recordLines(data))
+        count += line.toLower().contains(text.toLower()) ? 1 : 0;
+    return count;
+}
+
+int columnNamed(const QAbstractItemModel *model, const QString &name)
+{
+    for (int column = 0; column < model->columnCount(); ++column) {
+        if (model->headerData(column, Qt::Horizontal).toString() == name)
+            return column;
+    }
+    return -1;
+}
+
+} // namespace
+
+class TestResultsWindow : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    // The rows shown for Failed only and the filter, and the FAIL marks on them.
+    void shownRows_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<bool>("failedOnly");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<int>("rows");
+
+        const QByteArray data = builtIn();
+        const int fails = linesWithField(data, ',', "FAIL");
+        QVERIFY(fails > 0 && fails < recordLines(data).size());
+        QTest::newRow("all") << data << false << QString() << recordLines(data).size();
+        QTest::newRow("failed only") << data << true << QString() << fails;
+        QTest::newRow("European file, failed only")
+            << european() << true << QString() << linesWithField(european(), ';', "FAIL");
+        QTest::newRow("filter, any case")
+            << data << false << "inv2-s0" << linesContaining(data, "inv2-s0");
+        QTest::newRow("filter and failed only") << data << true << "INV1" << [&] {
+            int count = 0;
+            for (const QByteArray &line : recordLines(data))
+                count += line.contains("INV1") && line.endsWith(",FAIL") ? 1 : 0;
+            return count;
+        }();
+        QTest::newRow("filter finds nothing") << data << false << "no such text" << 0;
+        const QByteArray lowerCase = "No,Site,Status\n1,North,pass\n2,North,fail\n3,South,Fail\n"
+                                     "4,South,PASS\n5,South,nok\n";
+        QTest::newRow("lower-case verdicts, failed only") << lowerCase << true << QString() << 3;
+    }
+    void shownRows()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(bool, failedOnly);
+        QFETCH(QString, filter);
+        QFETCH(int, rows);
+
+        ResultsWindow window(data, "data.csv");
+        auto *failedBox = window.findChild<QCheckBox *>("failedOnlyBox");
+        QVERIFY(failedBox && failedBox->isEnabled());
+        failedBox->setChecked(failedOnly);
+        auto *filterEdit = window.findChild<QLineEdit *>("filterEdit");
+        filterEdit->setText(filter);
+        QTRY_COMPARE(window.shownRows()->rowCount(), rows);
+
+        // Every FAIL row is marked by colour and by an icon with a text; no other row is.
+        const QAbstractItemModel *shown = window.shownRows();
+        const int result = shown->columnCount() - 1;
+        for (int row = 0; row < shown->rowCount(); ++row) {
+            const QString verdict = shown->index(row, result).data().toString().toUpper();
+            const bool failed = verdict == "FAIL" || verdict == "NOK";
+            QVERIFY(!failedOnly || failed);
+            QCOMPARE(shown->index(row, 0).data(Qt::DecorationRole).isValid(), failed);
+            QCOMPARE(shown->index(row, 0).data(Qt::ToolTipRole).isValid(), failed);
+            QCOMPARE(shown->index(row, 1).data(Qt::BackgroundRole).isValid(), failed);
+            if (!filter.isEmpty()) {
+                bool found = false;
+                for (int column = 0; column < shown->columnCount(); ++column)
+                    found = found || shown->index(row, column)
+                                         .data()
+                                         .toString()
+                                         .contains(filter, Qt::CaseInsensitive);
+                QVERIFY(found);
+            }
+        }
+    }
+
+    // A click on a column header sorts numbers as numbers, both ways, also with decimal commas.
+    void sortsNumbers_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QStringList>("firstAscending");
+
+        QTest::newRow("record numbers") << builtIn() << "Record" << QStringList{"1", "2", "3"};
+        QTest::newRow("decimals") << builtIn() << "Voc (V)" << QStringList();
+        QTest::newRow("decimal commas") << european() << "Isc (A)" << QStringList();
+        QTest::newRow("negative and exponent, empty last")
+            << QByteArray("T,Result\n10,PASS\n-2.5,PASS\n,PASS\n9,FAIL\n1e1,PASS\n-10,PASS\n")
+            << "T" << QStringList{"-10", "-2.5", "9", "10", "1e1", ""};
+    }
+    void sortsNumbers()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, column);
+        QFETCH(QStringList, firstAscending);
+
+        ResultsWindow window(data, QString());
+        QTableView *view = window.tableView();
+        const int section = columnNamed(view->model(), column);
+        QVERIFY2(section >= 0, qPrintable(column));
+        for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            view->sortByColumn(section, order);
+            QList<double> numbers;
+            QStringList texts;
+            for (int row = 0; row < view->model()->rowCount(); ++row) {
+                const QString text = view->model()->index(row, section).data().toString();
+                texts.append(text);
+                if (!text.isEmpty())
+                    numbers.append(QString(text).replace(',', '.').toDouble());
+            }
+            QList<double> expected = numbers;
+            std::stable_sort(expected.begin(), expected.end());
+            if (order == Qt::DescendingOrder)
+                std::reverse(expected.begin(), expected.end());
+            QCOMPARE(numbers, expected);
+            if (order == Qt::AscendingOrder && !firstAscending.isEmpty())
+                QCOMPARE(texts.mid(0, firstAscending.size()), firstAscending);
+        }
+    }
+
+    // Ctrl+C copies the selected cells as tab-separated lines; the export writes the rows shown,
+    // in the data's own delimiter and quoting, through the save step.
+    void copyAndExport_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<bool>("failedOnly");
+        QTest::addColumn<QByteArray>("exported");
+
+        const QByteArray data = builtIn();
+        QByteArray failLines = data.left(data.indexOf('\n') + 1);
+        for (const QByteArray &line : recordLines(data)) {
+            if (line.endsWith(",FAIL"))
+                failLines += line + "\r\n";
+        }
+        QTest::newRow("emulator, all rows") << data << false << data;
+        QTest::newRow("emulator, failed only") << data << true << failLines;
+        QTest::newRow("European file stays European") << european() << false << european();
+        const QByteArray quoted = "Name,Note,Result\r\n\"a,b\",\"say \"\"hi\"\"\",FAIL\r\n"
+                                  "plain,\"two\r\nlines\",PASS\r\n";
+        QTest::newRow("quoted fields") << quoted << false << quoted;
+        QTest::newRow("LF lines become CR LF")
+            << QByteArray("A;B\n1;x\n2;y\n") << false << QByteArray("A;B\r\n1;x\r\n2;y\r\n");
+    }
+    void copyAndExport()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(bool, failedOnly);
+        QFETCH(QByteArray, exported);
+
+        ResultsWindow window(data, QString());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.findChild<QCheckBox *>("failedOnlyBox")->setChecked(failedOnly);
+
+        const QString file = dir.filePath(QTest::currentDataTag() + QStringLiteral(".csv"));
+        const SaveStep::Outcome outcome = window.exportCsv(file);
+        QVERIFY2(outcome.saved(), qPrintable(outcome.headline));
+        QCOMPARE(contents(file), exported);
+
+        // A block of two rows and up to three columns, copied with Ctrl+C.
+        QTableView *view = window.tableView();
+        const QAbstractItemModel *shown = view->model();
+        const int lastColumn = std::min(2, shown->columnCount() - 1);
+        view->selectionModel()->select(
+            QItemSelection(shown->index(0, 0), shown->index(1, lastColumn)),
+            QItemSelectionModel::ClearAndSelect);
+        QString expected;
+        for (int row = 0; row < 2; ++row) {
+            QStringList cells;
+            for (int column = 0; column <= lastColumn; ++column)
+                cells.append(shown->index(row, column)
+                                 .data()
+                                 .toString()
+                                 .replace('\n', ' ')
+                                 .replace('\r', ' '));
+            expected += cells.join('\t') + '\n';
+        }
+        QApplication::clipboard()->clear();
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), expected);
+        QCOMPARE(expected.count('\t'), 2 * lastColumn);
+        QVERIFY(!expected.contains("\"\""));
+    }
+
+    // An export that cannot be written says so and leaves no file.
+    void exportFails()
+    {
+        ResultsWindow window(builtIn(), QString());
+        const QString file = dir.filePath("no such folder/results.csv");
+        const SaveStep::Outcome outcome = window.exportCsv(file);
+        QVERIFY(!outcome.saved());
+        QVERIFY(outcome.headline.contains(file));
+        QVERIFY(!QFile::exists(file));
+    }
+
+    // The chart of the rows shown, its minimum and maximum, saved as PNG and as SVG.
+    void chart_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<bool>("failedOnly");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("group");
+
+        QTest::newRow("Voc by site") << builtIn() << false << "Voc (V)"
+                                     << "Site";
+        QTest::newRow("failed only, Riso") << builtIn() << true << "Riso (MOhm)"
+                                           << "";
+        QTest::newRow("European Isc by date") << european() << false << "Isc (A)"
+                                              << "Date";
+        QTest::newRow("negative values")
+            << QByteArray("Name,T,Result\na,-5,PASS\nb,3,FAIL\nc,0,PASS\n") << false << "T"
+            << "";
+    }
+    void chart()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(bool, failedOnly);
+        QFETCH(QString, value);
+        QFETCH(QString, group);
+
+        ResultsWindow window(data, QString());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.findChild<QCheckBox *>("failedOnlyBox")->setChecked(failedOnly);
+        window.findChild<QTabWidget *>("tabs")->setCurrentIndex(1);
+        auto *valueBox = window.findChild<QComboBox *>("valueBox");
+        auto *groupBox = window.findChild<QComboBox *>("groupBox");
+        valueBox->setCurrentText(value);
+        QCOMPARE(valueBox->currentText(), value);
+        if (!group.isEmpty())
+            groupBox->setCurrentText(group);
+
+        // The marks are at the lowest and the highest value of the rows shown.
+        const QAbstractItemModel *shown = window.shownRows();
+        const int column = columnNamed(shown, value);
+        double low = 1e300, high = -1e300;
+        for (int row = 0; row < shown->rowCount(); ++row) {
+            const double number =
+                shown->index(row, column).data().toString().replace(',', '.').toDouble();
+            low = std::min(low, number);
+            high = std::max(high, number);
+        }
+        double minimum = 0, maximum = 0;
+        QVERIFY(window.chart()->range(&minimum, &maximum));
+        QCOMPARE(minimum, low);
+        QCOMPARE(maximum, high);
+
+        QString error;
+        const QString png = dir.filePath(QTest::currentDataTag() + QStringLiteral(".png"));
+        QVERIFY2(window.chart()->savePng(png, &error), qPrintable(error));
+        QImage image;
+        QVERIFY(image.load(png, "PNG"));
+        QVERIFY(image.width() >= 640 && image.height() >= 400);
+        // Bars in the bar colours (blue, red for FAIL), not a blank page.
+        int barPixels = 0;
+        for (int y = 0; y < image.height(); y += 2) {
+            for (int x = 0; x < image.width(); x += 2) {
+                const QColor colour = image.pixelColor(x, y);
+                barPixels += (colour == QColor(70, 120, 180) || colour == QColor(200, 60, 60));
+            }
+        }
+        QVERIFY2(barPixels > 200, qPrintable(QString::number(barPixels)));
+
+        const QString svg = dir.filePath(QTest::currentDataTag() + QStringLiteral(".svg"));
+        QVERIFY2(window.chart()->saveSvg(svg, &error), qPrintable(error));
+        const QByteArray svgBytes = contents(svg);
+        QVERIFY(svgBytes.contains("<svg"));
+        QVERIFY(svgBytes.trimmed().endsWith("</svg>"));
+        QSvgRenderer renderer(svg);
+        QVERIFY(renderer.isValid());
+        QVERIFY(renderer.defaultSize().width() >= 640);
+
+        // A file that cannot be written: the reason, no file.
+        const QString missing = dir.filePath("no such folder/chart.png");
+        QVERIFY(!window.chart()->savePng(missing, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!window.chart()->saveSvg(dir.filePath("no such folder/chart.svg"), &error));
+        QVERIFY(!QFile::exists(missing));
+    }
+
+    // View > Results in the main window opens the data of the download on screen; a download
+    // cut short by a pause leaves the warning beside the status until the next one starts.
+    void mainWindow_data()
+    {
+        QTest::addColumn<QStringList>("emulator");
+        QTest::addColumn<bool>("complete");
+
+        QTest::newRow("whole") << QStringList{"--baud", "0"} << true;
+        QTest::newRow("a pause longer than the read time-out")
+            << QStringList{"--baud", "0", "--pause-after", "5000", "--pause-ms", "1500"} << false;
+    }
+    void mainWindow()
+    {
+        QFETCH(QStringList, emulator);
+        QFETCH(bool, complete);
+
+        MainWindow window;
+        UiDriver driver(&window);
+        auto *results = window.findChild<QAction *>("actionResults");
+        QVERIFY(results && !results->isEnabled());
+        TesterEmulatorProcess tester;
+        QVERIFY(tester.start(emulator));
+        driver.setPort(tester.devicePath);
+        QVERIFY(driver.download(20000)); // the save dialog is declined
+        QVERIFY(results->isEnabled());
+
+        auto *indicator = window.findChild<CompletenessIndicator *>();
+        QVERIFY(indicator);
+        QCOMPARE(indicator->isVisible(), !complete);
+        if (!complete) {
+            QVERIFY(indicator->warnings().constFirst().startsWith("The last record is incomplete"));
+            QVERIFY(indicator->toolTip().contains(indicator->warnings().constFirst()));
+        }
+
+        results->trigger();
+        auto *resultsWindow = window.findChild<ResultsWindow *>();
+        QVERIFY(resultsWindow && resultsWindow->isVisible());
+        const int records = recordLines(builtIn()).size();
+        QCOMPARE(resultsWindow->summary().isComplete(), complete);
+        if (complete)
+            QCOMPARE(resultsWindow->summary().records(), records);
+        else
+            QVERIFY(resultsWindow->summary().records() < records);
+        resultsWindow->close();
+        driver.stop();
+    }
+};
+
+QTEST_MAIN(TestResultsWindow)
+#include "tst_resultswindow.moc"
