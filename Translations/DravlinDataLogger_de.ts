@@ -364,9 +364,8 @@
         <translation>Mit --list-ports, --list-downloads oder --summary: text (Standard) oder json.</translation>
     </message>
     <message>
-        <source>The option &apos;%1&apos; needs --list-ports, --list-downloads or --summary.</source>
-        <comment>%1 is an option&apos;s name</comment>
-        <translation>Die Option &apos;%1&apos; braucht --list-ports, --list-downloads oder --summary.</translation>
+        <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+        <translation>--format gehört zu --list-ports, --list-downloads oder --summary.</translation>
     </message>
     <message>
         <source>the archive cannot be used (--list-downloads, --export, --delete)</source>

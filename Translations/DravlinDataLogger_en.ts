@@ -364,9 +364,8 @@
         <translation>With --list-ports, --list-downloads or --summary: text (the default) or json.</translation>
     </message>
     <message>
-        <source>The option &apos;%1&apos; needs --list-ports, --list-downloads or --summary.</source>
-        <comment>%1 is an option&apos;s name</comment>
-        <translation>The option &apos;%1&apos; needs --list-ports, --list-downloads or --summary.</translation>
+        <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+        <translation>--format goes with --list-ports, --list-downloads or --summary.</translation>
     </message>
     <message>
         <source>the archive cannot be used (--list-downloads, --export, --delete)</source>

@@ -364,9 +364,8 @@
         <translation>Con --list-ports, --list-downloads o --summary: text (predeterminado) o json.</translation>
     </message>
     <message>
-        <source>The option &apos;%1&apos; needs --list-ports, --list-downloads or --summary.</source>
-        <comment>%1 is an option&apos;s name</comment>
-        <translation>La opción &apos;%1&apos; necesita --list-ports, --list-downloads o --summary.</translation>
+        <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+        <translation>--format se usa con --list-ports, --list-downloads o --summary.</translation>
     </message>
     <message>
         <source>the archive cannot be used (--list-downloads, --export, --delete)</source>

@@ -364,9 +364,8 @@
         <translation>Avec --list-ports, --list-downloads ou --summary : text (par défaut) ou json.</translation>
     </message>
     <message>
-        <source>The option &apos;%1&apos; needs --list-ports, --list-downloads or --summary.</source>
-        <comment>%1 is an option&apos;s name</comment>
-        <translation>L&apos;option &apos;%1&apos; nécessite --list-ports, --list-downloads ou --summary.</translation>
+        <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+        <translation>--format s&apos;utilise avec --list-ports, --list-downloads ou --summary.</translation>
     </message>
     <message>
         <source>the archive cannot be used (--list-downloads, --export, --delete)</source>

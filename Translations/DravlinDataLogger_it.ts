@@ -364,9 +364,8 @@
         <translation>Con --list-ports, --list-downloads o --summary: text (predefinito) o json.</translation>
     </message>
     <message>
-        <source>The option &apos;%1&apos; needs --list-ports, --list-downloads or --summary.</source>
-        <comment>%1 is an option&apos;s name</comment>
-        <translation>L&apos;opzione &apos;%1&apos; richiede --list-ports, --list-downloads o --summary.</translation>
+        <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+        <translation>--format si usa con --list-ports, --list-downloads o --summary.</translation>
     </message>
     <message>
         <source>the archive cannot be used (--list-downloads, --export, --delete)</source>

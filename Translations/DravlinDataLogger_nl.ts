@@ -364,9 +364,8 @@
         <translation>Met --list-ports, --list-downloads of --summary: text (standaard) of json.</translation>
     </message>
     <message>
-        <source>The option &apos;%1&apos; needs --list-ports, --list-downloads or --summary.</source>
-        <comment>%1 is an option&apos;s name</comment>
-        <translation>De optie &apos;%1&apos; heeft --list-ports, --list-downloads of --summary nodig.</translation>
+        <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+        <translation>--format hoort bij --list-ports, --list-downloads of --summary.</translation>
     </message>
     <message>
         <source>the archive cannot be used (--list-downloads, --export, --delete)</source>

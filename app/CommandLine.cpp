@@ -147,9 +147,7 @@ bool CommandLine::readListOptions()
     const bool list = parser.isSet(ListPortsOption);
     if (!list && parser.isSet(FormatOption)) {
         act = Action::UsageError;
-        error = tr("The option '%1' needs --list-ports, --list-downloads or --summary.",
-                   "%1 is an option's name")
-                    .arg(FormatOption);
+        error = tr("--format goes with --list-ports, --list-downloads or --summary.");
         return false;
     }
     if (!list)

@@ -277,7 +277,7 @@ private slots:
             << QStringList{"--list-downloads", "--format", "xml"} << "not 'xml'";
         QTest::newRow("format without a list")
             << QStringList{"--format", "json"}
-            << "needs --list-ports, --list-downloads or --summary.";
+            << "--format goes with --list-ports, --list-downloads or --summary.";
         QTest::newRow("European with delete")
             << QStringList{"--delete", "3", "--european"} << "'european' does not go with --delete";
         QTest::newRow("port with a list")
