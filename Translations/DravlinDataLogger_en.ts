@@ -68,6 +68,114 @@
     </message>
 </context>
 <context>
+    <name>ArchiveCommands</name>
+    <message>
+        <source>Lists the downloads kept in the archive, newest first.</source>
+        <translation>Lists the downloads kept in the archive, newest first.</translation>
+    </message>
+    <message>
+        <source>Saves download ID of the archive as --output, as after a download (--european applies).</source>
+        <translation>Saves download ID of the archive as --output, as after a download (--european applies).</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <comment>value name of --export</comment>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Deletes download ID from the archive.</source>
+        <translation>Deletes download ID from the archive.</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <comment>value name of --delete</comment>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>The archive to use instead of the program&apos;s own (%1).</source>
+        <comment>%1 is a file&apos;s path</comment>
+        <translation>The archive to use instead of the program&apos;s own (%1).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --archive</comment>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Does not keep the download in the archive (with --download).</source>
+        <translation>Does not keep the download in the archive (with --download).</translation>
+    </message>
+    <message>
+        <source>--list-downloads, --export and --delete go one at a time.</source>
+        <translation>--list-downloads, --export and --delete go one at a time.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; does not go with --%2.</source>
+        <comment>%1 and %2 are options&apos; names</comment>
+        <translation>The option &apos;%1&apos; does not go with --%2.</translation>
+    </message>
+    <message>
+        <source>--%1 needs the number of a download as --list-downloads shows it, not &apos;%2&apos;.</source>
+        <comment>%1 is an option&apos;s name, %2 the value as the user typed it</comment>
+        <translation>--%1 needs the number of a download as --list-downloads shows it, not &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>--export needs --output.</source>
+        <translation>--export needs --output.</translation>
+    </message>
+    <message>
+        <source>--european and --no-european exclude each other.</source>
+        <translation>--european and --no-european exclude each other.</translation>
+    </message>
+    <message>
+        <source>--format is text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format is text or json, not &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive needs a file.</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive %2.</source>
+        <comment>%1 is the number of a download, %2 the archive&apos;s path</comment>
+        <translation>There is no download %1 in the archive %2.</translation>
+    </message>
+    <message>
+        <source>Download %1 deleted from the archive.</source>
+        <comment>%1 is the number of a download</comment>
+        <translation>Download %1 deleted from the archive.</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Ended</translation>
+    </message>
+    <message>
+        <source>Saved as</source>
+        <translation>Saved as</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>not saved</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
@@ -244,10 +352,6 @@
         <translation>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</translation>
     </message>
     <message>
-        <source>With --list-ports or --summary: text (the default) or json.</source>
-        <translation>With --list-ports or --summary: text (the default) or json.</translation>
-    </message>
-    <message>
         <source>Exit status of --download and --summary:</source>
         <translation>Exit status of --download and --summary:</translation>
     </message>
@@ -256,8 +360,20 @@
         <translation>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</translation>
     </message>
     <message>
-        <source>--format goes with --list-ports or --summary.</source>
-        <translation>--format goes with --list-ports or --summary.</translation>
+        <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+        <translation>With --list-ports, --list-downloads or --summary: text (the default) or json.</translation>
+    </message>
+    <message>
+        <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+        <translation>--format goes with --list-ports, --list-downloads or --summary.</translation>
+    </message>
+    <message>
+        <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
+        <translation>the archive cannot be used (--list-downloads, --export, --delete)</translation>
+    </message>
+    <message>
+        <source>no such download in the archive (--export, --delete)</source>
+        <translation>no such download in the archive (--export, --delete)</translation>
     </message>
 </context>
 <context>
@@ -765,6 +881,42 @@
     </message>
 </context>
 <context>
+    <name>DownloadEndingText</name>
+    <message>
+        <source>Finished</source>
+        <comment>a download that ended when the tester fell silent</comment>
+        <translation>Finished</translation>
+    </message>
+    <message>
+        <source>Line lost</source>
+        <comment>a download that ended when the connection was lost</comment>
+        <translation>Line lost</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a download stopped by the user</comment>
+        <translation>Cancelled</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <comment>a download stopped when the program was closed or stopped</comment>
+        <translation>Interrupted</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessArchiving</name>
+    <message>
+        <source>What came is kept in the archive as download %1.</source>
+        <comment>%1 is the number of the download</comment>
+        <translation>What came is kept in the archive as download %1.</translation>
+    </message>
+    <message>
+        <source>The data is kept in the archive as download %1. To write it:</source>
+        <comment>%1 is the number of the download; the command follows on the next line</comment>
+        <translation>The data is kept in the archive as download %1. To write it:</translation>
+    </message>
+</context>
+<context>
     <name>HeadlessDownload</name>
     <message>
         <source>Bytes received: %1 (%2 bytes/s)</source>
@@ -811,6 +963,100 @@
         <source>Port %1: %2</source>
         <comment>%1 is the port, %2 what happened</comment>
         <translation>Port %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Saved %1 times</source>
+        <comment>%1 is a number of saves, always more than one</comment>
+        <translation>Saved %1 times</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>not saved</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Ended</translation>
+    </message>
+    <message>
+        <source>Saved as</source>
+        <translation>Saved as</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <comment>the number of tests passed</comment>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <comment>the number of tests failed</comment>
+        <translation>FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Every download you receive will appear here, also the ones you do not save.</source>
+        <translation>Every download you receive will appear here, also the ones you do not save.</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Save As...</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Opens the file this download was last saved as</source>
+        <translation>Opens the file this download was last saved as</translation>
+    </message>
+    <message>
+        <source>&amp;Results...</source>
+        <translation>&amp;Results...</translation>
+    </message>
+    <message>
+        <source>Shows this download as a table of results</source>
+        <translation>Shows this download as a table of results</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Delete the download of %1 from the archive?</source>
+        <comment>%1 is the date and time of the download</comment>
+        <translation>Delete the download of %1 from the archive?</translation>
+    </message>
+    <message>
+        <source>The files it was saved as stay where they are.</source>
+        <translation>The files it was saved as stay where they are.</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1248,14 @@
     <message>
         <source>Shows the downloaded data as a table of results with a summary and a chart</source>
         <translation>Shows the downloaded data as a table of results with a summary and a chart</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>History...</translation>
+    </message>
+    <message>
+        <source>Shows every download kept in the archive</source>
+        <translation>Shows every download kept in the archive</translation>
     </message>
 </context>
 <context>

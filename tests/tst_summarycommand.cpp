@@ -114,7 +114,7 @@ private slots:
             << QByteArray("--format takes text or json");
         QTest::newRow("--format without --summary")
             << QByteArray("-") << QStringList{"--format", "json"} << 2 << QByteArray()
-            << QByteArray("--format goes with --list-ports or --summary.");
+            << QByteArray("--format goes with --list-ports, --list-downloads or --summary.");
     }
     void summary()
     {
