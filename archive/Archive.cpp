@@ -535,38 +535,29 @@ std::optional<qint64> Archive::store(const ArchivedDownload &download)
 
 bool Archive::recordSave(qint64 id, const QString &path, bool european, const QDateTime &when)
 {
-    if (!opened)
-        return fail(QCoreApplication::translate("Archive", "the archive is not open"));
-    QSqlQuery query(database());
-    if (!query.prepare(QStringLiteral(
-            "INSERT INTO save (download_id, path, european, saved_ms) SELECT id, ?, ?, ?"
-            " FROM download WHERE id = ?")))
-        return fail(query);
-    query.addBindValue(path);
-    query.addBindValue(european ? 1 : 0);
-    query.addBindValue(msOf(when));
-    query.addBindValue(id);
-    if (!query.exec())
-        return fail(query);
-    if (query.numRowsAffected() != 1)
-        return fail(
-            QCoreApplication::translate("Archive", "There is no download %1 in the archive.")
-                .arg(id));
-    return true;
+    return changeDownload(id,
+                          QStringLiteral("INSERT INTO save (download_id, path, european, saved_ms)"
+                                         " SELECT id, ?, ?, ? FROM download WHERE id = ?"),
+                          {path, european ? 1 : 0, msOf(when)});
 }
 
 bool Archive::setSummary(qint64 id, int recordCount, int passCount, int failCount, bool complete)
 {
+    return changeDownload(id,
+                          QStringLiteral("UPDATE download SET record_count = ?, pass_count = ?,"
+                                         " fail_count = ?, complete = ? WHERE id = ?"),
+                          {recordCount, passCount, failCount, complete ? 1 : 0});
+}
+
+bool Archive::changeDownload(qint64 id, const QString &statement, const QVariantList &values)
+{
     if (!opened)
         return fail(QCoreApplication::translate("Archive", "the archive is not open"));
     QSqlQuery query(database());
-    if (!query.prepare(QStringLiteral("UPDATE download SET record_count = ?, pass_count = ?,"
-                                      " fail_count = ?, complete = ? WHERE id = ?")))
+    if (!query.prepare(statement))
         return fail(query);
-    query.addBindValue(recordCount);
-    query.addBindValue(passCount);
-    query.addBindValue(failCount);
-    query.addBindValue(complete ? 1 : 0);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
     query.addBindValue(id);
     if (!query.exec())
         return fail(query);

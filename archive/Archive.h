@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QVariant>
 #include <QVector>
 
 #include <optional>
@@ -91,6 +92,8 @@ private:
     QSqlDatabase database() const;
     bool fail(const QSqlQuery &query);
     bool fail(const QString &reason);
+    // Runs a statement that changes one download: its values, then the download's id last.
+    bool changeDownload(qint64 id, const QString &statement, const QVariantList &values);
     std::optional<DownloadSummary> readSummaries(QVector<DownloadSummary> *all, qint64 id);
 
     QString connectionName;
