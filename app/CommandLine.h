@@ -2,6 +2,7 @@
 #define MARLUNE_COMMANDLINE_H
 
 #include "app/HeadlessDownload.h"
+#include "app/ReportCommand.h"
 #include "app/SummaryCommand.h"
 
 #include <QCommandLineParser>
@@ -25,6 +26,7 @@ public:
         Download,    // download without a window, as downloadOptions() say
         ListPorts,   // print the serial ports, as listPortsAsJson() says
         Summary,     // print a saved file's summary, as summaryOptions() say
+        Report,      // write a commissioning report, as reportOptions() say
     };
 
     // The exit status after a usage error.
@@ -38,6 +40,7 @@ public:
     // Whether --list-ports is to print JSON rather than lines of text.
     bool listPortsAsJson() const { return portsAsJson; }
     SummaryCommand::Options summaryOptions() const { return summaryWith; }
+    ReportCommand::Options reportOptions() const { return reportWith; }
     // Why the arguments were refused, one line.
     QString errorText() const { return error; }
     // Usage, description, options and where the user guide lies, in the language of
@@ -64,6 +67,7 @@ private:
     HeadlessDownload::Options downloadWith;
     bool portsAsJson = false;
     SummaryCommand::Options summaryWith;
+    ReportCommand::Options reportWith;
 
     void readDownloadOptions();
     bool readListOptions();

@@ -445,6 +445,14 @@ QString DesignChecks::reason(int row, Check check) const
     return QString();
 }
 
+QString DesignChecks::failCountsText(int testerFailed) const
+{
+    return QCoreApplication::translate(
+               "DesignChecks", "%1 FAIL by the tester · %2 more by the design checks",
+               "%1 rows the tester failed, %2 further rows only the design checks failed")
+        .arg(QLocale().toString(testerFailed), QLocale().toString(m_failedByDesignOnly));
+}
+
 QJsonObject DesignChecks::toJson() const
 {
     QJsonArray failures;

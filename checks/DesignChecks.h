@@ -75,6 +75,9 @@ public:
     // Rows with at least one FAIL, and of those the rows the tester passed.
     int failedRows() const { return m_failed; }
     int failedByDesignOnly() const { return m_failedByDesignOnly; }
+    // "12 FAIL by the tester · 7 more by the design checks": the rows the tester failed, as
+    // the caller counts them, and the rows only these checks failed.
+    QString failCountsText(int testerFailed) const;
 
     // {"checked": N, "fail": F, "failures": [{"row": R, "string": S, "check": K, "reason": T}]}
     // with one failure per failing check, rows counted from 1 after the header.
