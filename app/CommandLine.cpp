@@ -141,7 +141,7 @@ CommandLine::CommandLine(const QStringList &arguments)
         error = tr("--design goes with --summary or --report.");
     } else if (parser.isSet(QStringLiteral("archive"))) {
         act = Action::UsageError;
-        error = tr("--archive goes with --report and a download's id.");
+        error = tr("--archive goes with --report.");
     } else if (readListOptions()) {
         readDownloadOptions();
     }

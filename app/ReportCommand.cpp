@@ -2,6 +2,8 @@
 
 #include "app/SummaryCommand.h"
 #include "archive/Archive.h"
+#include "checks/DesignChecks.h"
+#include "checks/DesignFile.h"
 #include "report/CommissioningReport.h"
 #include "report/ReportTrace.h"
 #include "results/ResultsParser.h"
@@ -28,17 +30,81 @@ void say(const QString &line)
 
 } // namespace
 
+std::optional<SiteDesign> ReportCommand::keptDesign(const QString &archivePath,
+                                                    const ResultTable &table, QString *error)
+{
+    // The sites of the data, in their order.
+    QStringList sites;
+    const int siteColumn = DesignChecks::column(table, SiteDesign(), SiteDesign::Role::Site);
+    for (int row = 0; siteColumn >= 0 && row < table.rowCount(); ++row) {
+        const QString site = table.field(row, siteColumn).trimmed();
+        if (!site.isEmpty() && !sites.contains(site))
+            sites.append(site);
+    }
+    const QString path = archivePath.isEmpty() ? Archive::defaultPath() : archivePath;
+    const QString none =
+        tr("No design is kept in the archive for the site of these results (%1); give one with "
+           "--design.",
+           "%1 lists the sites' names")
+            .arg(sites.isEmpty() ? tr("no Site column") : sites.join(QStringLiteral(", ")));
+    if (sites.isEmpty() || !QFileInfo::exists(path)) {
+        *error = none;
+        return std::nullopt;
+    }
+    Archive archive;
+    if (!archive.open(path)) {
+        *error = tr("The archive \"%1\" could not be read: %2",
+                    "%1 is the archive's path, %2 the reason")
+                     .arg(QDir::toNativeSeparators(path), archive.errorString());
+        return std::nullopt;
+    }
+    QStringList found;
+    QByteArray json;
+    for (const QString &site : sites) {
+        const std::optional<QByteArray> kept = archive.designFor(site);
+        if (!kept) {
+            *error = tr("The archive \"%1\" could not be read: %2",
+                        "%1 is the archive's path, %2 the reason")
+                         .arg(QDir::toNativeSeparators(path), archive.errorString());
+            return std::nullopt;
+        }
+        if (!kept->isEmpty()) {
+            found.append(site);
+            json = *kept;
+        }
+    }
+    if (found.isEmpty()) {
+        *error = none;
+        return std::nullopt;
+    }
+    if (found.size() > 1) {
+        *error = tr("The archive keeps designs for several sites of these results (%1); choose "
+                    "one with --design.",
+                    "%1 lists the sites' names")
+                     .arg(found.join(QStringLiteral(", ")));
+        return std::nullopt;
+    }
+    QString reason;
+    std::optional<SiteDesign> design = DesignFile::read(json, &reason);
+    if (!design)
+        *error = tr("The design kept in the archive for \"%1\" cannot be used: %2",
+                    "%1 is the site's name, %2 what is wrong")
+                     .arg(found.first(), reason);
+    return design;
+}
+
 void ReportCommand::addOptions(QCommandLineParser &parser)
 {
     parser.addOption(QCommandLineOption(
         ReportOption,
         tr("Writes the commissioning test report as the PDF file --output: the results of "
            "download ID of the archive, or of a saved .csv or .txt file, checked against the "
-           "site's design (--design)."),
+           "site's design (--design, else the design the archive keeps for the site)."),
         tr("ID or file", "value name of --report")));
     parser.addOption(QCommandLineOption(
         ArchiveOption,
-        tr("With --report: the archive to read instead of the program's own (%1).",
+        tr("With --report: the archive to read the download and the site's design from instead "
+           "of the program's own (%1).",
            "%1 is a file's path")
             .arg(QDir::toNativeSeparators(Archive::defaultPath())),
         tr("file", "value name of --archive")));
@@ -88,21 +154,23 @@ ReportCommand::Options ReportCommand::read(const QCommandLineParser &parser, QSt
         *error = tr("--report needs a download's id or a saved file.");
     else if (options.output.isEmpty() || options.output == QLatin1String("-"))
         *error = tr("--report needs --output and the name of the PDF file to write.");
-    else if (options.design.isEmpty())
-        *error = tr("--report needs --design and the site's design file (JSON).");
-    else if (parser.isSet(ArchiveOption) &&
-             (options.archive.isEmpty() || !isArchiveId(options.source)))
-        *error = tr("--archive goes with --report and a download's id.");
+    else if (parser.isSet(SummaryCommand::designOption()) && options.design.isEmpty())
+        *error = tr("--design needs a file.");
+    else if (parser.isSet(ArchiveOption) && options.archive.isEmpty())
+        *error = tr("--archive needs a file.");
     return options;
 }
 
 int ReportCommand::run(const Options &options)
 {
     QString error;
-    const std::optional<SiteDesign> design = SummaryCommand::readDesign(options.design, &error);
-    if (!design) {
-        say(error);
-        return Unreadable;
+    std::optional<SiteDesign> design;
+    if (!options.design.isEmpty()) {
+        design = SummaryCommand::readDesign(options.design, &error);
+        if (!design) {
+            say(error);
+            return Unreadable;
+        }
     }
 
     QByteArray received;
@@ -160,7 +228,15 @@ int ReportCommand::run(const Options &options)
         trace = ReportTrace::of(received, QDateTime(), 0, QFileInfo(options.source).fileName());
     }
 
-    const CommissioningReport report(ResultsParser::parse(received), *design, trace);
+    const ResultTable table = ResultsParser::parse(received);
+    if (!design) {
+        design = keptDesign(options.archive, table, &error);
+        if (!design) {
+            say(error);
+            return Unreadable;
+        }
+    }
+    const CommissioningReport report(table, *design, trace);
     if (!report.save(options.output, &error)) {
         say(error);
         return NotWritten;

@@ -1,13 +1,19 @@
 #pragma once
 
+#include "checks/SiteDesign.h"
+#include "results/ResultTable.h"
+
 #include <QCoreApplication>
 #include <QString>
 
+#include <optional>
+
 class QCommandLineParser;
 
-// --report SOURCE --output FILE.pdf --design DESIGN.json [--archive FILE]: the commissioning
+// --report SOURCE --output FILE.pdf [--design DESIGN.json] [--archive FILE]: the commissioning
 // report of a download as a PDF, without a window. SOURCE is a download's id in the archive
-// (digits) or a saved .csv/.txt file. It needs a QGuiApplication (the offscreen platform will do).
+// (digits) or a saved .csv/.txt file. Without --design the design kept in the archive for the
+// data's site is used. It needs a QGuiApplication (the offscreen platform will do).
 class ReportCommand
 {
     Q_DECLARE_TR_FUNCTIONS(ReportCommand)
@@ -17,7 +23,7 @@ public:
     {
         QString source;
         QString output;
-        QString design;
+        QString design;  // empty: the design kept in the archive for the data's site
         QString archive; // empty: Archive::defaultPath()
     };
 
@@ -36,6 +42,11 @@ public:
     static Options read(const QCommandLineParser &parser, QString *error);
     // Whether the source names a download in the archive rather than a file.
     static bool isArchiveId(const QString &source);
+
+    // The design the archive keeps for the one site of the table that has one; nothing with
+    // the reason when no site or several have one, or it cannot be read.
+    static std::optional<SiteDesign> keptDesign(const QString &archivePath,
+                                                const ResultTable &table, QString *error);
 
     // Writes the report; what went wrong on the error stream. The exit status.
     static int run(const Options &options);

@@ -94,6 +94,8 @@ private slots:
         download.readTimeoutMs = 2000;
         download.data = "Record,Result\r\n1,PASS\r\n";
         QVERIFY(archive.store(download));
+        // The design of the data's Marsh Lane site, kept for the reports without --design.
+        QVERIFY(archive.storeDesign(QStringLiteral("Marsh Lane Solar Park"), exampleDesign()));
         download.data = data;
         const std::optional<qint64> id = archive.store(download);
         QVERIFY(id && *id > 0);
@@ -106,7 +108,7 @@ private slots:
     {
         QTest::addColumn<QString>("source"); // "@" stands for the archived download's id
         QTest::addColumn<QStringList>("options");
-        QTest::addColumn<QByteArray>("design"); // empty: the example design
+        QTest::addColumn<QByteArray>("design"); // empty: the example design; "-": no --design
         QTest::addColumn<bool>("writable");
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("errorHas");
@@ -129,8 +131,16 @@ private slots:
                                         << 2 << QByteArray("could not be read") << QString();
         QTest::newRow("not written") << "DATA" << QStringList() << QByteArray() << false << 5
                                      << QByteArray("report.pdf") << QString();
-        QTest::newRow("no design") << "DATA" << QStringList{"--design", ""} << QByteArray() << true
-                                   << 2 << QByteArray("--report needs --design") << QString();
+        QTest::newRow("the design kept in the archive")
+            << "@" << inArchive << QByteArray("-") << true << 0 << QByteArray() << "in the archive";
+        QTest::newRow("a saved file, the design kept in the archive")
+            << "DATA" << inArchive << QByteArray("-") << true << 0 << QByteArray()
+            << "emulator.csv";
+        QTest::newRow("no design kept")
+            << "DATA" << QStringList{"--archive", "NOWHERE"} << QByteArray("-") << true << 2
+            << QByteArray("No design is kept in the archive for the site of these results "
+                          "(Hillside Farm, ")
+            << QString();
     }
     void report()
     {
@@ -144,7 +154,7 @@ private slots:
 
         const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
         QString thisDesign = designPath;
-        if (!design.isEmpty()) {
+        if (!design.isEmpty() && design != "-") {
             thisDesign = dir.filePath(tag + QStringLiteral(".design.json"));
             QVERIFY(put(thisDesign, design));
         }
@@ -158,13 +168,13 @@ private slots:
             from = QString::number(archivedId);
         else if (source == "missing.csv")
             from = dir.filePath(source);
-        QStringList arguments{"--report", from, "--output", output, "--design", thisDesign};
+        QStringList arguments{"--report", from, "--output", output};
+        if (design != "-")
+            arguments += QStringList{"--design", thisDesign};
         for (QString option : options) {
             option.replace("NOWHERE", dir.filePath("nowhere.sqlite"));
             arguments.append(option == "ARCHIVE" ? archivePath : option);
         }
-        if (options.value(0) == "--design")
-            arguments = QStringList{"--report", from, "--output", output};
 
         const Run run(arguments);
         QVERIFY2(run.error.contains(errorHas), run.error.constData());
