@@ -33,14 +33,7 @@ void say(const QString &line)
 std::optional<SiteDesign> ReportCommand::keptDesign(const QString &archivePath,
                                                     const ResultTable &table, QString *error)
 {
-    // The sites of the data, in their order.
-    QStringList sites;
-    const int siteColumn = DesignChecks::column(table, SiteDesign(), SiteDesign::Role::Site);
-    for (int row = 0; siteColumn >= 0 && row < table.rowCount(); ++row) {
-        const QString site = table.field(row, siteColumn).trimmed();
-        if (!site.isEmpty() && !sites.contains(site))
-            sites.append(site);
-    }
+    const QStringList sites = DesignChecks::sites(table);
     const QString path = archivePath.isEmpty() ? Archive::defaultPath() : archivePath;
     const QString none =
         tr("No design is kept in the archive for the site of these results (%1); give one with "

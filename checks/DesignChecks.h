@@ -5,6 +5,7 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <array>
@@ -63,6 +64,9 @@ public:
     // The column of a role: the design's mapping when it names one (then only that header),
     // else the usual headers, any case, a unit in brackets ignored; -1 when none.
     static int column(const ResultTable &table, const SiteDesign &design, SiteDesign::Role role);
+    // The names in the table's site column, trimmed, each once in the order they first appear;
+    // empty when the table has no site column.
+    static QStringList sites(const ResultTable &table, const SiteDesign &design = SiteDesign());
     // "module_count", "voc_neighbours", "isc_stc", "insulation", "continuity".
     static QString checkKey(Check check);
 

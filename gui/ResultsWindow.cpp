@@ -1,6 +1,8 @@
 #include "gui/ResultsWindow.h"
 #include "ui_ResultsWindow.h"
 
+#include "archive/Archive.h"
+#include "checks/DesignFile.h"
 #include "gui/DesignChecksColumn.h"
 #include "gui/ReportPreviewDialog.h"
 #include "gui/ResultsChart.h"
@@ -160,9 +162,46 @@ SiteDesignDialog *ResultsWindow::openSiteDesign()
         headers.append(model->headerData(column, Qt::Horizontal).toString());
     auto *dialog = new SiteDesignDialog(siteDesign, headers, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] { setDesign(dialog->design()); });
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        setDesign(dialog->design());
+        keepDesign(dialog->design());
+    });
     dialog->open();
     return dialog;
+}
+
+void ResultsWindow::setArchive(Archive *archive)
+{
+    designArchive = archive;
+    if (!archive || checks)
+        return;
+    // The design kept for the data's site, when exactly one of its sites has one.
+    std::optional<SiteDesign> kept;
+    int found = 0;
+    for (const QString &site : DesignChecks::sites(model->table())) {
+        const std::optional<QByteArray> json = archive->designFor(site);
+        if (json && !json->isEmpty()) {
+            ++found;
+            kept = DesignFile::read(*json);
+        }
+    }
+    if (found == 1 && kept)
+        setDesign(*kept);
+}
+
+void ResultsWindow::keepDesign(const SiteDesign &design)
+{
+    if (!designArchive || design.site.isEmpty())
+        return;
+    if (designArchive->storeDesign(design.site, DesignFile::write(design)))
+        return;
+    auto *box =
+        new QMessageBox(QMessageBox::Warning, tr("Site design"),
+                        tr("The design could not be kept in the archive: %1", "%1 is the reason")
+                            .arg(designArchive->errorString()),
+                        QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 ReportPreviewDialog *ResultsWindow::openReport()

@@ -17,6 +17,7 @@ namespace Ui {
 class ResultsWindow;
 }
 
+class Archive;
 class DesignChecksColumn;
 class QLabel;
 class QPushButton;
@@ -68,6 +69,11 @@ public:
     // archive (0 when it was read from a file).
     void setSource(const QDateTime &downloadedAt, qint64 archiveId = 0);
 
+    // The archive that keeps the sites' designs (not owned; it must outlive the window, or be
+    // set to nullptr first). A design it keeps for the data's one site with a design is applied
+    // at once; a design chosen in the Site design dialog is kept there for its site.
+    void setArchive(Archive *archive);
+
     QPushButton *siteDesignButton() const { return designButton; }
     QPushButton *reportButton() const { return reportPreviewButton; }
     // Opens the Site design dialog (window-modal) with the table's headers; its design is
@@ -84,6 +90,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void keepDesign(const SiteDesign &design);
     void applyFilter();
     void chartColumnsChosen();
     void refreshChartRows();
@@ -105,6 +112,7 @@ private:
     DesignChecksColumn *checksColumn;
     SiteDesign siteDesign;
     std::shared_ptr<const DesignChecks> checks;
+    Archive *designArchive = nullptr;
     QLabel *designLabel;
     QPushButton *designButton;
     QPushButton *reportPreviewButton;

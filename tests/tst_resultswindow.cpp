@@ -7,6 +7,7 @@
 #include "TesterEmulatorProcess.h"
 #include "UiDriver.h"
 
+#include "archive/Archive.h"
 #include "checks/DesignFile.h"
 #include "gui/CompletenessIndicator.h"
 #include "gui/MainWindow.h"
@@ -407,7 +408,7 @@ private slots:
     {
         QTest::addColumn<bool>("throughDialog");
         QTest::newRow("set directly") << false;
-        QTest::newRow("through the Site design dialog") << true;
+        QTest::newRow("through the Site design dialog, kept in the archive") << true;
     }
     void designChecks()
     {
@@ -420,6 +421,10 @@ private slots:
         QVERIFY(!window.reportButton()->isEnabled());
         QCOMPARE(window.openReport(), nullptr);
 
+        Archive archive;
+        QVERIFY(archive.open(dir.filePath(QTest::currentDataTag() + QStringLiteral(".sqlite"))));
+        window.setArchive(&archive);
+        QVERIFY(!window.hasDesign());
         if (throughDialog) {
             window.show();
             window.siteDesignButton()->click();
@@ -434,6 +439,15 @@ private slots:
         QVERIFY(window.hasDesign());
         QCOMPARE(window.design(), design);
         QVERIFY(window.reportButton()->isEnabled());
+        // The dialog's design is kept for its site, and the next window of the data opens with it.
+        QCOMPARE(archive.designFor(design.site)->isEmpty(), !throughDialog);
+        {
+            ResultsWindow next(data, "emulator.csv");
+            next.setArchive(&archive);
+            QCOMPARE(next.hasDesign(), throughDialog);
+            if (throughDialog)
+                QCOMPARE(next.design(), design);
+        }
 
         const QAbstractItemModel *rows = window.shownRows();
         QCOMPARE(rows->columnCount(), columns + 1);
