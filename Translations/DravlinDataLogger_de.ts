@@ -252,10 +252,6 @@
         <translation>--design gehört zu --summary oder --report.</translation>
     </message>
     <message>
-        <source>--archive goes with --report and a download&apos;s id.</source>
-        <translation>--archive gehört zu --report mit der Nummer eines Auslesens.</translation>
-    </message>
-    <message>
         <source>Exit status of --download, --summary and --report:</source>
         <translation>Exit-Status von --download, --summary und --report:</translation>
     </message>
@@ -270,6 +266,10 @@
     <message>
         <source>the archive holds no download with that id</source>
         <translation>das Archiv enthält kein Auslesen mit dieser Nummer</translation>
+    </message>
+    <message>
+        <source>--archive goes with --report.</source>
+        <translation>--archive gehört zu --report.</translation>
     </message>
 </context>
 <context>
@@ -1114,18 +1114,9 @@
 <context>
     <name>ReportCommand</name>
     <message>
-        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design).</source>
-        <translation>Schreibt den Inbetriebnahmeprüfbericht als PDF-Datei --output: die Ergebnisse des Auslesens ID im Archiv oder einer gespeicherten .csv- oder .txt-Datei, geprüft gegen die Auslegung der Anlage (--design).</translation>
-    </message>
-    <message>
         <source>ID or file</source>
         <comment>value name of --report</comment>
         <translation>ID oder Datei</translation>
-    </message>
-    <message>
-        <source>With --report: the archive to read instead of the program&apos;s own (%1).</source>
-        <comment>%1 is a file&apos;s path</comment>
-        <translation>Mit --report: das Archiv, das statt des programmeigenen gelesen wird (%1).</translation>
     </message>
     <message>
         <source>file</source>
@@ -1151,14 +1142,6 @@
         <translation>--report braucht --output mit dem Namen der zu schreibenden PDF-Datei.</translation>
     </message>
     <message>
-        <source>--report needs --design and the site&apos;s design file (JSON).</source>
-        <translation>--report braucht --design mit der Auslegungsdatei der Anlage (JSON).</translation>
-    </message>
-    <message>
-        <source>--archive goes with --report and a download&apos;s id.</source>
-        <translation>--archive gehört zu --report mit der Nummer eines Auslesens.</translation>
-    </message>
-    <message>
         <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
         <translation>Es gibt kein Auslesen %1: Das Archiv „%2“ existiert nicht.</translation>
@@ -1182,6 +1165,42 @@
         <source>The file &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>Die Datei „%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>Für den Standort dieser Ergebnisse (%1) ist keine Auslegung im Archiv aufbewahrt; geben Sie eine mit --design an.</translation>
+    </message>
+    <message>
+        <source>no Site column</source>
+        <translation>keine Spalte Site</translation>
+    </message>
+    <message>
+        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>Das Archiv bewahrt Auslegungen für mehrere Standorte dieser Ergebnisse auf (%1); wählen Sie eine mit --design.</translation>
+    </message>
+    <message>
+        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
+        <translation>Die im Archiv für „%1“ aufbewahrte Auslegung ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
+        <translation>Schreibt den Inbetriebnahmeprüfbericht als PDF-Datei --output: die Ergebnisse des Auslesens ID im Archiv oder einer gespeicherten .csv- oder .txt-Datei, geprüft gegen die Auslegung der Anlage (--design, sonst die im Archiv für den Standort aufbewahrte Auslegung).</translation>
+    </message>
+    <message>
+        <source>With --report: the archive to read the download and the site&apos;s design from instead of the program&apos;s own (%1).</source>
+        <comment>%1 is a file&apos;s path</comment>
+        <translation>Mit --report: das Archiv, aus dem das Auslesen und die Auslegung der Anlage statt aus dem programmeigenen gelesen werden (%1).</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design braucht eine Datei.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive braucht eine Datei.</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1407,15 @@
     <message>
         <source>The commissioning test report of these results checked against the site design, shown before it is saved as PDF.</source>
         <translation>Der Inbetriebnahmeprüfbericht dieser Ergebnisse, geprüft gegen die Anlagenauslegung, angezeigt, bevor er als PDF gespeichert wird.</translation>
+    </message>
+    <message>
+        <source>Site design</source>
+        <translation>Anlagenauslegung</translation>
+    </message>
+    <message>
+        <source>The design could not be kept in the archive: %1</source>
+        <comment>%1 is the reason</comment>
+        <translation>Die Auslegung konnte nicht im Archiv aufbewahrt werden: %1</translation>
     </message>
 </context>
 <context>

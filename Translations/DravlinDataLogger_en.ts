@@ -252,10 +252,6 @@
         <translation>--design goes with --summary or --report.</translation>
     </message>
     <message>
-        <source>--archive goes with --report and a download&apos;s id.</source>
-        <translation>--archive goes with --report and a download&apos;s id.</translation>
-    </message>
-    <message>
         <source>Exit status of --download, --summary and --report:</source>
         <translation>Exit status of --download, --summary and --report:</translation>
     </message>
@@ -270,6 +266,10 @@
     <message>
         <source>the archive holds no download with that id</source>
         <translation>the archive holds no download with that id</translation>
+    </message>
+    <message>
+        <source>--archive goes with --report.</source>
+        <translation>--archive goes with --report.</translation>
     </message>
 </context>
 <context>
@@ -1114,18 +1114,9 @@
 <context>
     <name>ReportCommand</name>
     <message>
-        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design).</source>
-        <translation>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design).</translation>
-    </message>
-    <message>
         <source>ID or file</source>
         <comment>value name of --report</comment>
         <translation>ID or file</translation>
-    </message>
-    <message>
-        <source>With --report: the archive to read instead of the program&apos;s own (%1).</source>
-        <comment>%1 is a file&apos;s path</comment>
-        <translation>With --report: the archive to read instead of the program&apos;s own (%1).</translation>
     </message>
     <message>
         <source>file</source>
@@ -1151,14 +1142,6 @@
         <translation>--report needs --output and the name of the PDF file to write.</translation>
     </message>
     <message>
-        <source>--report needs --design and the site&apos;s design file (JSON).</source>
-        <translation>--report needs --design and the site&apos;s design file (JSON).</translation>
-    </message>
-    <message>
-        <source>--archive goes with --report and a download&apos;s id.</source>
-        <translation>--archive goes with --report and a download&apos;s id.</translation>
-    </message>
-    <message>
         <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
         <translation>There is no download %1: the archive &quot;%2&quot; does not exist.</translation>
@@ -1182,6 +1165,42 @@
         <source>The file &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>The file &quot;%1&quot; could not be read: %2</translation>
+    </message>
+    <message>
+        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>No design is kept in the archive for the site of these results (%1); give one with --design.</translation>
+    </message>
+    <message>
+        <source>no Site column</source>
+        <translation>no Site column</translation>
+    </message>
+    <message>
+        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>The archive keeps designs for several sites of these results (%1); choose one with --design.</translation>
+    </message>
+    <message>
+        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
+        <translation>The design kept in the archive for &quot;%1&quot; cannot be used: %2</translation>
+    </message>
+    <message>
+        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
+        <translation>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</translation>
+    </message>
+    <message>
+        <source>With --report: the archive to read the download and the site&apos;s design from instead of the program&apos;s own (%1).</source>
+        <comment>%1 is a file&apos;s path</comment>
+        <translation>With --report: the archive to read the download and the site&apos;s design from instead of the program&apos;s own (%1).</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design needs a file.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive needs a file.</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1407,15 @@
     <message>
         <source>The commissioning test report of these results checked against the site design, shown before it is saved as PDF.</source>
         <translation>The commissioning test report of these results checked against the site design, shown before it is saved as PDF.</translation>
+    </message>
+    <message>
+        <source>Site design</source>
+        <translation>Site design</translation>
+    </message>
+    <message>
+        <source>The design could not be kept in the archive: %1</source>
+        <comment>%1 is the reason</comment>
+        <translation>The design could not be kept in the archive: %1</translation>
     </message>
 </context>
 <context>

@@ -252,10 +252,6 @@
         <translation>--design va con --summary o --report.</translation>
     </message>
     <message>
-        <source>--archive goes with --report and a download&apos;s id.</source>
-        <translation>--archive va con --report y el número de una descarga.</translation>
-    </message>
-    <message>
         <source>Exit status of --download, --summary and --report:</source>
         <translation>Estado de salida de --download, --summary y --report:</translation>
     </message>
@@ -270,6 +266,10 @@
     <message>
         <source>the archive holds no download with that id</source>
         <translation>el archivo no contiene ninguna descarga con ese número</translation>
+    </message>
+    <message>
+        <source>--archive goes with --report.</source>
+        <translation>--archive va con --report.</translation>
     </message>
 </context>
 <context>
@@ -1114,18 +1114,9 @@
 <context>
     <name>ReportCommand</name>
     <message>
-        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design).</source>
-        <translation>Escribe el informe de pruebas de puesta en servicio como el archivo PDF --output: los resultados de la descarga ID del archivo, o de un archivo .csv o .txt guardado, comprobados frente al diseño de la instalación (--design).</translation>
-    </message>
-    <message>
         <source>ID or file</source>
         <comment>value name of --report</comment>
         <translation>ID o archivo</translation>
-    </message>
-    <message>
-        <source>With --report: the archive to read instead of the program&apos;s own (%1).</source>
-        <comment>%1 is a file&apos;s path</comment>
-        <translation>Con --report: el archivo de descargas que se lee en lugar del propio del programa (%1).</translation>
     </message>
     <message>
         <source>file</source>
@@ -1151,14 +1142,6 @@
         <translation>--report necesita --output y el nombre del archivo PDF que se escribirá.</translation>
     </message>
     <message>
-        <source>--report needs --design and the site&apos;s design file (JSON).</source>
-        <translation>--report necesita --design y el archivo de diseño de la instalación (JSON).</translation>
-    </message>
-    <message>
-        <source>--archive goes with --report and a download&apos;s id.</source>
-        <translation>--archive va con --report y el número de una descarga.</translation>
-    </message>
-    <message>
         <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
         <translation>No existe la descarga %1: el archivo «%2» no existe.</translation>
@@ -1182,6 +1165,42 @@
         <source>The file &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>No se pudo leer el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>El archivo no guarda ningún diseño para el emplazamiento de estos resultados (%1); indique uno con --design.</translation>
+    </message>
+    <message>
+        <source>no Site column</source>
+        <translation>sin columna Site</translation>
+    </message>
+    <message>
+        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>El archivo guarda diseños de varios emplazamientos de estos resultados (%1); elija uno con --design.</translation>
+    </message>
+    <message>
+        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
+        <translation>El diseño guardado en el archivo para «%1» no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
+        <translation>Escribe el informe de pruebas de puesta en servicio como el archivo PDF --output: los resultados de la descarga ID del archivo, o de un archivo .csv o .txt guardado, comprobados frente al diseño de la instalación (--design, si no, el diseño que el archivo guarda para el emplazamiento).</translation>
+    </message>
+    <message>
+        <source>With --report: the archive to read the download and the site&apos;s design from instead of the program&apos;s own (%1).</source>
+        <comment>%1 is a file&apos;s path</comment>
+        <translation>Con --report: el archivo del que se leen la descarga y el diseño de la instalación en lugar del propio del programa (%1).</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design necesita un archivo.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive necesita un archivo.</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1407,15 @@
     <message>
         <source>The commissioning test report of these results checked against the site design, shown before it is saved as PDF.</source>
         <translation>El informe de pruebas de puesta en servicio de estos resultados comprobados frente al diseño de la instalación, mostrado antes de guardarlo como PDF.</translation>
+    </message>
+    <message>
+        <source>Site design</source>
+        <translation>Diseño de la instalación</translation>
+    </message>
+    <message>
+        <source>The design could not be kept in the archive: %1</source>
+        <comment>%1 is the reason</comment>
+        <translation>No se pudo guardar el diseño en el archivo: %1</translation>
     </message>
 </context>
 <context>

@@ -252,10 +252,6 @@
         <translation>--design va avec --summary ou --report.</translation>
     </message>
     <message>
-        <source>--archive goes with --report and a download&apos;s id.</source>
-        <translation>--archive va avec --report et le numéro d&apos;un transfert.</translation>
-    </message>
-    <message>
         <source>Exit status of --download, --summary and --report:</source>
         <translation>Code de sortie de --download, --summary et --report :</translation>
     </message>
@@ -270,6 +266,10 @@
     <message>
         <source>the archive holds no download with that id</source>
         <translation>l&apos;archive ne contient aucun transfert portant ce numéro</translation>
+    </message>
+    <message>
+        <source>--archive goes with --report.</source>
+        <translation>--archive va avec --report.</translation>
     </message>
 </context>
 <context>
@@ -1114,18 +1114,9 @@
 <context>
     <name>ReportCommand</name>
     <message>
-        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design).</source>
-        <translation>Écrit le rapport d&apos;essais de mise en service dans le fichier PDF --output : les résultats du transfert ID de l&apos;archive, ou d&apos;un fichier .csv ou .txt enregistré, contrôlés par rapport à la conception du site (--design).</translation>
-    </message>
-    <message>
         <source>ID or file</source>
         <comment>value name of --report</comment>
         <translation>ID ou fichier</translation>
-    </message>
-    <message>
-        <source>With --report: the archive to read instead of the program&apos;s own (%1).</source>
-        <comment>%1 is a file&apos;s path</comment>
-        <translation>Avec --report : l&apos;archive à lire au lieu de celle du programme (%1).</translation>
     </message>
     <message>
         <source>file</source>
@@ -1151,14 +1142,6 @@
         <translation>--report demande --output et le nom du fichier PDF à écrire.</translation>
     </message>
     <message>
-        <source>--report needs --design and the site&apos;s design file (JSON).</source>
-        <translation>--report demande --design et le fichier de conception du site (JSON).</translation>
-    </message>
-    <message>
-        <source>--archive goes with --report and a download&apos;s id.</source>
-        <translation>--archive va avec --report et le numéro d&apos;un transfert.</translation>
-    </message>
-    <message>
         <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
         <translation>Il n&apos;y a pas de transfert %1 : l&apos;archive « %2 » n&apos;existe pas.</translation>
@@ -1182,6 +1165,42 @@
         <source>The file &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>Impossible de lire le fichier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>Aucune conception n&apos;est conservée dans l&apos;archive pour le site de ces résultats (%1) ; indiquez-en une avec --design.</translation>
+    </message>
+    <message>
+        <source>no Site column</source>
+        <translation>pas de colonne Site</translation>
+    </message>
+    <message>
+        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>L&apos;archive conserve des conceptions pour plusieurs sites de ces résultats (%1) ; choisissez-en une avec --design.</translation>
+    </message>
+    <message>
+        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
+        <translation>La conception conservée dans l&apos;archive pour « %1 » est inutilisable : %2</translation>
+    </message>
+    <message>
+        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
+        <translation>Écrit le rapport d&apos;essais de mise en service dans le fichier PDF --output : les résultats du transfert ID de l&apos;archive, ou d&apos;un fichier .csv ou .txt enregistré, contrôlés par rapport à la conception du site (--design, sinon la conception que l&apos;archive conserve pour le site).</translation>
+    </message>
+    <message>
+        <source>With --report: the archive to read the download and the site&apos;s design from instead of the program&apos;s own (%1).</source>
+        <comment>%1 is a file&apos;s path</comment>
+        <translation>Avec --report : l&apos;archive où lire le transfert et la conception du site au lieu de celle du programme (%1).</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design demande un fichier.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive demande un fichier.</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1407,15 @@
     <message>
         <source>The commissioning test report of these results checked against the site design, shown before it is saved as PDF.</source>
         <translation>Le rapport d&apos;essais de mise en service de ces résultats contrôlés par rapport à la conception du site, affiché avant d&apos;être enregistré en PDF.</translation>
+    </message>
+    <message>
+        <source>Site design</source>
+        <translation>Conception du site</translation>
+    </message>
+    <message>
+        <source>The design could not be kept in the archive: %1</source>
+        <comment>%1 is the reason</comment>
+        <translation>La conception n&apos;a pas pu être conservée dans l&apos;archive : %1</translation>
     </message>
 </context>
 <context>

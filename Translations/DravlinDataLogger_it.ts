@@ -252,10 +252,6 @@
         <translation>--design va con --summary o --report.</translation>
     </message>
     <message>
-        <source>--archive goes with --report and a download&apos;s id.</source>
-        <translation>--archive va con --report e il numero di uno scaricamento.</translation>
-    </message>
-    <message>
         <source>Exit status of --download, --summary and --report:</source>
         <translation>Stato di uscita di --download, --summary e --report:</translation>
     </message>
@@ -270,6 +266,10 @@
     <message>
         <source>the archive holds no download with that id</source>
         <translation>l&apos;archivio non contiene alcuno scaricamento con quel numero</translation>
+    </message>
+    <message>
+        <source>--archive goes with --report.</source>
+        <translation>--archive va con --report.</translation>
     </message>
 </context>
 <context>
@@ -1114,18 +1114,9 @@
 <context>
     <name>ReportCommand</name>
     <message>
-        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design).</source>
-        <translation>Scrive il rapporto di prova di messa in servizio come file PDF --output: i risultati dello scaricamento ID dell&apos;archivio, o di un file .csv o .txt salvato, verificati rispetto al progetto dell&apos;impianto (--design).</translation>
-    </message>
-    <message>
         <source>ID or file</source>
         <comment>value name of --report</comment>
         <translation>ID o file</translation>
-    </message>
-    <message>
-        <source>With --report: the archive to read instead of the program&apos;s own (%1).</source>
-        <comment>%1 is a file&apos;s path</comment>
-        <translation>Con --report: l&apos;archivio da leggere al posto di quello del programma (%1).</translation>
     </message>
     <message>
         <source>file</source>
@@ -1151,14 +1142,6 @@
         <translation>--report richiede --output e il nome del file PDF da scrivere.</translation>
     </message>
     <message>
-        <source>--report needs --design and the site&apos;s design file (JSON).</source>
-        <translation>--report richiede --design e il file di progetto dell&apos;impianto (JSON).</translation>
-    </message>
-    <message>
-        <source>--archive goes with --report and a download&apos;s id.</source>
-        <translation>--archive va con --report e il numero di uno scaricamento.</translation>
-    </message>
-    <message>
         <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
         <translation>Non esiste lo scaricamento %1: l&apos;archivio «%2» non esiste.</translation>
@@ -1182,6 +1165,42 @@
         <source>The file &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>Impossibile leggere il file «%1»: %2</translation>
+    </message>
+    <message>
+        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>L&apos;archivio non conserva alcun progetto per il sito di questi risultati (%1); indicatene uno con --design.</translation>
+    </message>
+    <message>
+        <source>no Site column</source>
+        <translation>nessuna colonna Site</translation>
+    </message>
+    <message>
+        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>L&apos;archivio conserva progetti per più siti di questi risultati (%1); sceglietene uno con --design.</translation>
+    </message>
+    <message>
+        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
+        <translation>Il progetto conservato nell&apos;archivio per «%1» non è utilizzabile: %2</translation>
+    </message>
+    <message>
+        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
+        <translation>Scrive il rapporto di prova di messa in servizio come file PDF --output: i risultati dello scaricamento ID dell&apos;archivio, o di un file .csv o .txt salvato, verificati rispetto al progetto dell&apos;impianto (--design, altrimenti il progetto che l&apos;archivio conserva per il sito).</translation>
+    </message>
+    <message>
+        <source>With --report: the archive to read the download and the site&apos;s design from instead of the program&apos;s own (%1).</source>
+        <comment>%1 is a file&apos;s path</comment>
+        <translation>Con --report: l&apos;archivio da cui leggere lo scaricamento e il progetto dell&apos;impianto al posto di quello del programma (%1).</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design richiede un file.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive richiede un file.</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1407,15 @@
     <message>
         <source>The commissioning test report of these results checked against the site design, shown before it is saved as PDF.</source>
         <translation>Il rapporto di prova di messa in servizio di questi risultati verificati rispetto al progetto dell&apos;impianto, mostrato prima di salvarlo come PDF.</translation>
+    </message>
+    <message>
+        <source>Site design</source>
+        <translation>Progetto dell&apos;impianto</translation>
+    </message>
+    <message>
+        <source>The design could not be kept in the archive: %1</source>
+        <comment>%1 is the reason</comment>
+        <translation>Non è stato possibile conservare il progetto nell&apos;archivio: %1</translation>
     </message>
 </context>
 <context>

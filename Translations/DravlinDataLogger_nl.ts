@@ -252,10 +252,6 @@
         <translation>--design hoort bij --summary of --report.</translation>
     </message>
     <message>
-        <source>--archive goes with --report and a download&apos;s id.</source>
-        <translation>--archive hoort bij --report met het nummer van een uitlezing.</translation>
-    </message>
-    <message>
         <source>Exit status of --download, --summary and --report:</source>
         <translation>Afsluitstatus van --download, --summary en --report:</translation>
     </message>
@@ -270,6 +266,10 @@
     <message>
         <source>the archive holds no download with that id</source>
         <translation>het archief bevat geen uitlezing met dat nummer</translation>
+    </message>
+    <message>
+        <source>--archive goes with --report.</source>
+        <translation>--archive hoort bij --report.</translation>
     </message>
 </context>
 <context>
@@ -1114,18 +1114,9 @@
 <context>
     <name>ReportCommand</name>
     <message>
-        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design).</source>
-        <translation>Schrijft het opleveringstestrapport als PDF-bestand --output: de resultaten van uitlezing ID in het archief, of van een opgeslagen .csv- of .txt-bestand, getoetst aan het ontwerp van de locatie (--design).</translation>
-    </message>
-    <message>
         <source>ID or file</source>
         <comment>value name of --report</comment>
         <translation>ID of bestand</translation>
-    </message>
-    <message>
-        <source>With --report: the archive to read instead of the program&apos;s own (%1).</source>
-        <comment>%1 is a file&apos;s path</comment>
-        <translation>Met --report: het archief dat gelezen wordt in plaats van dat van het programma (%1).</translation>
     </message>
     <message>
         <source>file</source>
@@ -1151,14 +1142,6 @@
         <translation>--report heeft --output nodig met de naam van het te schrijven PDF-bestand.</translation>
     </message>
     <message>
-        <source>--report needs --design and the site&apos;s design file (JSON).</source>
-        <translation>--report heeft --design nodig met het ontwerpbestand van de locatie (JSON).</translation>
-    </message>
-    <message>
-        <source>--archive goes with --report and a download&apos;s id.</source>
-        <translation>--archive hoort bij --report met het nummer van een uitlezing.</translation>
-    </message>
-    <message>
         <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
         <translation>Er is geen uitlezing %1: het archief &apos;%2&apos; bestaat niet.</translation>
@@ -1182,6 +1165,42 @@
         <source>The file &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>Het bestand ‘%1’ kon niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>Het archief bewaart geen ontwerp voor de locatie van deze resultaten (%1); geef er een op met --design.</translation>
+    </message>
+    <message>
+        <source>no Site column</source>
+        <translation>geen kolom Site</translation>
+    </message>
+    <message>
+        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>Het archief bewaart ontwerpen voor meerdere locaties van deze resultaten (%1); kies er een met --design.</translation>
+    </message>
+    <message>
+        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
+        <translation>Het ontwerp dat het archief voor &apos;%1&apos; bewaart, is niet bruikbaar: %2</translation>
+    </message>
+    <message>
+        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
+        <translation>Schrijft het opleveringstestrapport als PDF-bestand --output: de resultaten van uitlezing ID in het archief, of van een opgeslagen .csv- of .txt-bestand, getoetst aan het ontwerp van de locatie (--design, anders het ontwerp dat het archief voor de locatie bewaart).</translation>
+    </message>
+    <message>
+        <source>With --report: the archive to read the download and the site&apos;s design from instead of the program&apos;s own (%1).</source>
+        <comment>%1 is a file&apos;s path</comment>
+        <translation>Met --report: het archief waaruit de uitlezing en het ontwerp van de locatie gelezen worden in plaats van dat van het programma (%1).</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design heeft een bestand nodig.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive heeft een bestand nodig.</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1407,15 @@
     <message>
         <source>The commissioning test report of these results checked against the site design, shown before it is saved as PDF.</source>
         <translation>Het opleveringstestrapport van deze resultaten, getoetst aan het locatieontwerp, getoond voordat het als PDF wordt opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Site design</source>
+        <translation>Locatieontwerp</translation>
+    </message>
+    <message>
+        <source>The design could not be kept in the archive: %1</source>
+        <comment>%1 is the reason</comment>
+        <translation>Het ontwerp kon niet in het archief worden bewaard: %1</translation>
     </message>
 </context>
 <context>
