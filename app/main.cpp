@@ -90,6 +90,9 @@ int runReport(int &argc, char **argv)
 {
     ConsoleAttach::toParentConsole();
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The error stream is the user's: Qt's notes about the platform stay out of it.
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("*.debug=false\n*.info=false\ndefault.warning=false"));
     QGuiApplication app(argc, argv);
     StartupCycle::setApplicationIdentity();
     QObject translators;

@@ -25,6 +25,7 @@ struct Run
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
         environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
         environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
         process.setProcessEnvironment(environment);
@@ -183,6 +184,7 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath("nowhere.sqlite")));
         if (status != 0)
             return;
+        QVERIFY2(run.error.isEmpty(), run.error.constData());
 
         const QString text = textOf(output);
         const QByteArray sha = QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex();
