@@ -68,6 +68,114 @@
     </message>
 </context>
 <context>
+    <name>ArchiveCommands</name>
+    <message>
+        <source>Lists the downloads kept in the archive, newest first.</source>
+        <translation>Listet die im Archiv aufbewahrten Downloads auf, die neuesten zuerst.</translation>
+    </message>
+    <message>
+        <source>Saves download ID of the archive as --output, as after a download (--european applies).</source>
+        <translation>Speichert den Download ID aus dem Archiv als --output, wie nach einem Download (--european gilt).</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <comment>value name of --export</comment>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Deletes download ID from the archive.</source>
+        <translation>Löscht den Download ID aus dem Archiv.</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <comment>value name of --delete</comment>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>The archive to use instead of the program&apos;s own (%1).</source>
+        <comment>%1 is a file&apos;s path</comment>
+        <translation>Das Archiv, das statt des eigenen Archivs des Programms verwendet wird (%1).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --archive</comment>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Does not keep the download in the archive (with --download).</source>
+        <translation>Bewahrt den Download nicht im Archiv auf (mit --download).</translation>
+    </message>
+    <message>
+        <source>--list-downloads, --export and --delete go one at a time.</source>
+        <translation>--list-downloads, --export und --delete können nur einzeln angegeben werden.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; does not go with --%2.</source>
+        <comment>%1 and %2 are options&apos; names</comment>
+        <translation>Die Option &apos;%1&apos; passt nicht zu --%2.</translation>
+    </message>
+    <message>
+        <source>--%1 needs the number of a download as --list-downloads shows it, not &apos;%2&apos;.</source>
+        <comment>%1 is an option&apos;s name, %2 the value as the user typed it</comment>
+        <translation>--%1 braucht die Nummer eines Downloads, wie --list-downloads sie zeigt, nicht &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>--export needs --output.</source>
+        <translation>--export braucht --output.</translation>
+    </message>
+    <message>
+        <source>--european and --no-european exclude each other.</source>
+        <translation>--european und --no-european schließen sich gegenseitig aus.</translation>
+    </message>
+    <message>
+        <source>--format is text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format ist text oder json, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive braucht eine Datei.</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive %2.</source>
+        <comment>%1 is the number of a download, %2 the archive&apos;s path</comment>
+        <translation>Im Archiv %2 gibt es keinen Download %1.</translation>
+    </message>
+    <message>
+        <source>Download %1 deleted from the archive.</source>
+        <comment>%1 is the number of a download</comment>
+        <translation>Download %1 wurde aus dem Archiv gelöscht.</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Saved as</source>
+        <translation>Gespeichert als</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>nicht gespeichert</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
@@ -236,16 +344,20 @@
         <translation>Das System meldet keine serielle Schnittstelle. Stecken Sie den Adapter des Prüfgeräts ein und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <source>With --list-ports or --summary: text (the default) or json.</source>
-        <translation>Mit --list-ports oder --summary: text (Standard) oder json.</translation>
-    </message>
-    <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
         <translation>gespeichert (oder gelesen), aber die Daten sind möglicherweise unvollständig: Die Verbindung ging verloren, bevor die Leitung still wurde, oder der letzte Datensatz ist abgeschnitten oder Datensätze fehlen</translation>
     </message>
     <message>
-        <source>--format goes with --list-ports or --summary.</source>
-        <translation>--format gehört zu --list-ports oder --summary.</translation>
+        <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+        <translation>Mit --list-ports, --list-downloads oder --summary: text (Standard) oder json.</translation>
+    </message>
+    <message>
+        <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+        <translation>--format gehört zu --list-ports, --list-downloads oder --summary.</translation>
+    </message>
+    <message>
+        <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
+        <translation>das Archiv kann nicht verwendet werden (--list-downloads, --export, --delete)</translation>
     </message>
     <message>
         <source>--design goes with --summary or --report.</source>
@@ -264,12 +376,8 @@
         <translation>die Datei (oder der Bericht) konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <source>the archive holds no download with that id</source>
-        <translation>das Archiv enthält kein Auslesen mit dieser Nummer</translation>
-    </message>
-    <message>
-        <source>--archive goes with --report.</source>
-        <translation>--archive gehört zu --report.</translation>
+        <source>no such download in the archive (--export, --delete, --report)</source>
+        <translation>kein solcher Download im Archiv (--export, --delete, --report)</translation>
     </message>
 </context>
 <context>
@@ -835,6 +943,42 @@
     </message>
 </context>
 <context>
+    <name>DownloadEndingText</name>
+    <message>
+        <source>Finished</source>
+        <comment>a download that ended when the tester fell silent</comment>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Line lost</source>
+        <comment>a download that ended when the connection was lost</comment>
+        <translation>Verbindung verloren</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a download stopped by the user</comment>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <comment>a download stopped when the program was closed or stopped</comment>
+        <translation>Unterbrochen</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessArchiving</name>
+    <message>
+        <source>What came is kept in the archive as download %1.</source>
+        <comment>%1 is the number of the download</comment>
+        <translation>Was angekommen ist, bleibt im Archiv als Download %1 erhalten.</translation>
+    </message>
+    <message>
+        <source>The data is kept in the archive as download %1. To write it:</source>
+        <comment>%1 is the number of the download; the command follows on the next line</comment>
+        <translation>Die Daten sind im Archiv als Download %1 aufbewahrt. So schreiben Sie sie:</translation>
+    </message>
+</context>
+<context>
     <name>HeadlessDownload</name>
     <message>
         <source>Bytes received: %1 (%2 bytes/s)</source>
@@ -881,6 +1025,100 @@
         <source>Port %1: %2</source>
         <comment>%1 is the port, %2 what happened</comment>
         <translation>Schnittstelle %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Saved %1 times</source>
+        <comment>%1 is a number of saves, always more than one</comment>
+        <translation>%1-mal gespeichert</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Saved as</source>
+        <translation>Gespeichert als</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Datensätze</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <comment>the number of tests passed</comment>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <comment>the number of tests failed</comment>
+        <translation>FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Every download you receive will appear here, also the ones you do not save.</source>
+        <translation>Hier erscheint jeder Download, den Sie empfangen, auch wenn Sie ihn nicht speichern.</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Speichern unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Opens the file this download was last saved as</source>
+        <translation>Öffnet die Datei, als die dieser Download zuletzt gespeichert wurde</translation>
+    </message>
+    <message>
+        <source>&amp;Results...</source>
+        <translation>&amp;Ergebnisse...</translation>
+    </message>
+    <message>
+        <source>Shows this download as a table of results</source>
+        <translation>Zeigt diesen Download als Ergebnistabelle</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete the download of %1 from the archive?</source>
+        <comment>%1 is the date and time of the download</comment>
+        <translation>Den Download vom %1 aus dem Archiv löschen?</translation>
+    </message>
+    <message>
+        <source>The files it was saved as stay where they are.</source>
+        <translation>Die Dateien, als die er gespeichert wurde, bleiben erhalten.</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1311,14 @@
         <source>Shows the downloaded data as a table of results with a summary and a chart</source>
         <translation>Zeigt die heruntergeladenen Daten als Ergebnistabelle mit Zusammenfassung und Diagramm</translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Verlauf...</translation>
+    </message>
+    <message>
+        <source>Shows every download kept in the archive</source>
+        <translation>Zeigt jeden im Archiv aufbewahrten Download</translation>
+    </message>
 </context>
 <context>
     <name>PortErrorText</name>
@@ -1114,14 +1360,37 @@
 <context>
     <name>ReportCommand</name>
     <message>
+        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>Für den Standort dieser Ergebnisse (%1) ist keine Auslegung im Archiv aufbewahrt; geben Sie eine mit --design an.</translation>
+    </message>
+    <message>
+        <source>no Site column</source>
+        <translation>keine Spalte Site</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is the archive&apos;s path, %2 the reason</comment>
+        <translation>Das Archiv „%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>Das Archiv bewahrt Auslegungen für mehrere Standorte dieser Ergebnisse auf (%1); wählen Sie eine mit --design.</translation>
+    </message>
+    <message>
+        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
+        <translation>Die im Archiv für „%1“ aufbewahrte Auslegung ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
+        <translation>Schreibt den Inbetriebnahmeprüfbericht als PDF-Datei --output: die Ergebnisse des Auslesens ID im Archiv oder einer gespeicherten .csv- oder .txt-Datei, geprüft gegen die Auslegung der Anlage (--design, sonst die im Archiv für den Standort aufbewahrte Auslegung).</translation>
+    </message>
+    <message>
         <source>ID or file</source>
         <comment>value name of --report</comment>
         <translation>ID oder Datei</translation>
-    </message>
-    <message>
-        <source>file</source>
-        <comment>value name of --archive</comment>
-        <translation>Datei</translation>
     </message>
     <message>
         <source>--report and --%1 exclude each other.</source>
@@ -1142,14 +1411,17 @@
         <translation>--report braucht --output mit dem Namen der zu schreibenden PDF-Datei.</translation>
     </message>
     <message>
+        <source>--design needs a file.</source>
+        <translation>--design braucht eine Datei.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive braucht eine Datei.</translation>
+    </message>
+    <message>
         <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
         <translation>Es gibt kein Auslesen %1: Das Archiv „%2“ existiert nicht.</translation>
-    </message>
-    <message>
-        <source>The archive &quot;%1&quot; could not be read: %2</source>
-        <comment>%1 is the archive&apos;s path, %2 the reason</comment>
-        <translation>Das Archiv „%1“ konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>There is no download %1 in the archive &quot;%2&quot;.</source>
@@ -1165,42 +1437,6 @@
         <source>The file &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>Die Datei „%1“ konnte nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
-        <comment>%1 lists the sites&apos; names</comment>
-        <translation>Für den Standort dieser Ergebnisse (%1) ist keine Auslegung im Archiv aufbewahrt; geben Sie eine mit --design an.</translation>
-    </message>
-    <message>
-        <source>no Site column</source>
-        <translation>keine Spalte Site</translation>
-    </message>
-    <message>
-        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
-        <comment>%1 lists the sites&apos; names</comment>
-        <translation>Das Archiv bewahrt Auslegungen für mehrere Standorte dieser Ergebnisse auf (%1); wählen Sie eine mit --design.</translation>
-    </message>
-    <message>
-        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
-        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
-        <translation>Die im Archiv für „%1“ aufbewahrte Auslegung ist nicht verwendbar: %2</translation>
-    </message>
-    <message>
-        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
-        <translation>Schreibt den Inbetriebnahmeprüfbericht als PDF-Datei --output: die Ergebnisse des Auslesens ID im Archiv oder einer gespeicherten .csv- oder .txt-Datei, geprüft gegen die Auslegung der Anlage (--design, sonst die im Archiv für den Standort aufbewahrte Auslegung).</translation>
-    </message>
-    <message>
-        <source>With --report: the archive to read the download and the site&apos;s design from instead of the program&apos;s own (%1).</source>
-        <comment>%1 is a file&apos;s path</comment>
-        <translation>Mit --report: das Archiv, aus dem das Auslesen und die Auslegung der Anlage statt aus dem programmeigenen gelesen werden (%1).</translation>
-    </message>
-    <message>
-        <source>--design needs a file.</source>
-        <translation>--design braucht eine Datei.</translation>
-    </message>
-    <message>
-        <source>--archive needs a file.</source>
-        <translation>--archive braucht eine Datei.</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,114 @@
     </message>
 </context>
 <context>
+    <name>ArchiveCommands</name>
+    <message>
+        <source>Lists the downloads kept in the archive, newest first.</source>
+        <translation>Muestra las descargas guardadas en el archivo histórico, las más recientes primero.</translation>
+    </message>
+    <message>
+        <source>Saves download ID of the archive as --output, as after a download (--european applies).</source>
+        <translation>Guarda la descarga ID del archivo histórico como --output, igual que tras una descarga (--european se aplica).</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <comment>value name of --export</comment>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Deletes download ID from the archive.</source>
+        <translation>Elimina la descarga ID del archivo histórico.</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <comment>value name of --delete</comment>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>The archive to use instead of the program&apos;s own (%1).</source>
+        <comment>%1 is a file&apos;s path</comment>
+        <translation>El archivo histórico que se usa en lugar del propio del programa (%1).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --archive</comment>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>Does not keep the download in the archive (with --download).</source>
+        <translation>No guarda la descarga en el archivo histórico (con --download).</translation>
+    </message>
+    <message>
+        <source>--list-downloads, --export and --delete go one at a time.</source>
+        <translation>--list-downloads, --export y --delete se usan de uno en uno.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; does not go with --%2.</source>
+        <comment>%1 and %2 are options&apos; names</comment>
+        <translation>La opción &apos;%1&apos; no se puede usar con --%2.</translation>
+    </message>
+    <message>
+        <source>--%1 needs the number of a download as --list-downloads shows it, not &apos;%2&apos;.</source>
+        <comment>%1 is an option&apos;s name, %2 the value as the user typed it</comment>
+        <translation>--%1 necesita el número de una descarga tal como lo muestra --list-downloads, no &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>--export needs --output.</source>
+        <translation>--export necesita --output.</translation>
+    </message>
+    <message>
+        <source>--european and --no-european exclude each other.</source>
+        <translation>--european y --no-european se excluyen mutuamente.</translation>
+    </message>
+    <message>
+        <source>--format is text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format es text o json, no «%1».</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive necesita un archivo.</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive %2.</source>
+        <comment>%1 is the number of a download, %2 the archive&apos;s path</comment>
+        <translation>No hay ninguna descarga %1 en el archivo histórico %2.</translation>
+    </message>
+    <message>
+        <source>Download %1 deleted from the archive.</source>
+        <comment>%1 is the number of a download</comment>
+        <translation>Descarga %1 eliminada del archivo histórico.</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Fecha y hora</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Final</translation>
+    </message>
+    <message>
+        <source>Saved as</source>
+        <translation>Guardado como</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>no guardado</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
@@ -236,16 +344,20 @@
         <translation>El sistema no indica ningún puerto serie. Conecte el adaptador del comprobador y vuelva a intentarlo.</translation>
     </message>
     <message>
-        <source>With --list-ports or --summary: text (the default) or json.</source>
-        <translation>Con --list-ports o --summary: text (predeterminado) o json.</translation>
-    </message>
-    <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
         <translation>guardado (o leído), pero puede que los datos estén incompletos: la conexión se perdió antes de que la línea quedara en silencio, o el último registro está cortado o faltan registros</translation>
     </message>
     <message>
-        <source>--format goes with --list-ports or --summary.</source>
-        <translation>--format va con --list-ports o --summary.</translation>
+        <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+        <translation>Con --list-ports, --list-downloads o --summary: text (predeterminado) o json.</translation>
+    </message>
+    <message>
+        <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+        <translation>--format se usa con --list-ports, --list-downloads o --summary.</translation>
+    </message>
+    <message>
+        <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
+        <translation>no se puede usar el archivo histórico (--list-downloads, --export, --delete)</translation>
     </message>
     <message>
         <source>--design goes with --summary or --report.</source>
@@ -264,12 +376,8 @@
         <translation>no se pudo escribir el archivo (o el informe)</translation>
     </message>
     <message>
-        <source>the archive holds no download with that id</source>
-        <translation>el archivo no contiene ninguna descarga con ese número</translation>
-    </message>
-    <message>
-        <source>--archive goes with --report.</source>
-        <translation>--archive va con --report.</translation>
+        <source>no such download in the archive (--export, --delete, --report)</source>
+        <translation>no existe esa descarga en el archivo histórico (--export, --delete, --report)</translation>
     </message>
 </context>
 <context>
@@ -835,6 +943,42 @@
     </message>
 </context>
 <context>
+    <name>DownloadEndingText</name>
+    <message>
+        <source>Finished</source>
+        <comment>a download that ended when the tester fell silent</comment>
+        <translation>Completada</translation>
+    </message>
+    <message>
+        <source>Line lost</source>
+        <comment>a download that ended when the connection was lost</comment>
+        <translation>Conexión perdida</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a download stopped by the user</comment>
+        <translation>Cancelada</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <comment>a download stopped when the program was closed or stopped</comment>
+        <translation>Interrumpida</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessArchiving</name>
+    <message>
+        <source>What came is kept in the archive as download %1.</source>
+        <comment>%1 is the number of the download</comment>
+        <translation>Lo recibido se guarda en el archivo histórico como descarga %1.</translation>
+    </message>
+    <message>
+        <source>The data is kept in the archive as download %1. To write it:</source>
+        <comment>%1 is the number of the download; the command follows on the next line</comment>
+        <translation>Los datos se guardan en el archivo histórico como descarga %1. Para escribirlos:</translation>
+    </message>
+</context>
+<context>
     <name>HeadlessDownload</name>
     <message>
         <source>Bytes received: %1 (%2 bytes/s)</source>
@@ -881,6 +1025,100 @@
         <source>Port %1: %2</source>
         <comment>%1 is the port, %2 what happened</comment>
         <translation>Puerto %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Saved %1 times</source>
+        <comment>%1 is a number of saves, always more than one</comment>
+        <translation>Guardado %1 veces</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>no guardado</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Fecha y hora</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Líneas</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Final</translation>
+    </message>
+    <message>
+        <source>Saved as</source>
+        <translation>Guardado como</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <comment>the number of tests passed</comment>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <comment>the number of tests failed</comment>
+        <translation>FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Every download you receive will appear here, also the ones you do not save.</source>
+        <translation>Aquí aparecerá cada descarga que reciba, también las que no guarde.</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Guardar como...</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Opens the file this download was last saved as</source>
+        <translation>Abre el archivo como el que se guardó esta descarga por última vez</translation>
+    </message>
+    <message>
+        <source>&amp;Results...</source>
+        <translation>&amp;Resultados...</translation>
+    </message>
+    <message>
+        <source>Shows this download as a table of results</source>
+        <translation>Muestra esta descarga como una tabla de resultados</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete the download of %1 from the archive?</source>
+        <comment>%1 is the date and time of the download</comment>
+        <translation>¿Eliminar del archivo histórico la descarga del %1?</translation>
+    </message>
+    <message>
+        <source>The files it was saved as stay where they are.</source>
+        <translation>Los archivos en los que se guardó se conservan.</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1311,14 @@
         <source>Shows the downloaded data as a table of results with a summary and a chart</source>
         <translation>Muestra los datos descargados como una tabla de resultados con un resumen y un gráfico</translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Historial...</translation>
+    </message>
+    <message>
+        <source>Shows every download kept in the archive</source>
+        <translation>Muestra todas las descargas guardadas en el archivo histórico</translation>
+    </message>
 </context>
 <context>
     <name>PortErrorText</name>
@@ -1114,14 +1360,37 @@
 <context>
     <name>ReportCommand</name>
     <message>
+        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>El archivo no guarda ningún diseño para el emplazamiento de estos resultados (%1); indique uno con --design.</translation>
+    </message>
+    <message>
+        <source>no Site column</source>
+        <translation>sin columna Site</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is the archive&apos;s path, %2 the reason</comment>
+        <translation>No se pudo leer el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>El archivo guarda diseños de varios emplazamientos de estos resultados (%1); elija uno con --design.</translation>
+    </message>
+    <message>
+        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
+        <translation>El diseño guardado en el archivo para «%1» no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
+        <translation>Escribe el informe de pruebas de puesta en servicio como el archivo PDF --output: los resultados de la descarga ID del archivo, o de un archivo .csv o .txt guardado, comprobados frente al diseño de la instalación (--design, si no, el diseño que el archivo guarda para el emplazamiento).</translation>
+    </message>
+    <message>
         <source>ID or file</source>
         <comment>value name of --report</comment>
         <translation>ID o archivo</translation>
-    </message>
-    <message>
-        <source>file</source>
-        <comment>value name of --archive</comment>
-        <translation>archivo</translation>
     </message>
     <message>
         <source>--report and --%1 exclude each other.</source>
@@ -1142,14 +1411,17 @@
         <translation>--report necesita --output y el nombre del archivo PDF que se escribirá.</translation>
     </message>
     <message>
+        <source>--design needs a file.</source>
+        <translation>--design necesita un archivo.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive necesita un archivo.</translation>
+    </message>
+    <message>
         <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
         <translation>No existe la descarga %1: el archivo «%2» no existe.</translation>
-    </message>
-    <message>
-        <source>The archive &quot;%1&quot; could not be read: %2</source>
-        <comment>%1 is the archive&apos;s path, %2 the reason</comment>
-        <translation>No se pudo leer el archivo «%1»: %2</translation>
     </message>
     <message>
         <source>There is no download %1 in the archive &quot;%2&quot;.</source>
@@ -1165,42 +1437,6 @@
         <source>The file &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>No se pudo leer el archivo «%1»: %2</translation>
-    </message>
-    <message>
-        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
-        <comment>%1 lists the sites&apos; names</comment>
-        <translation>El archivo no guarda ningún diseño para el emplazamiento de estos resultados (%1); indique uno con --design.</translation>
-    </message>
-    <message>
-        <source>no Site column</source>
-        <translation>sin columna Site</translation>
-    </message>
-    <message>
-        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
-        <comment>%1 lists the sites&apos; names</comment>
-        <translation>El archivo guarda diseños de varios emplazamientos de estos resultados (%1); elija uno con --design.</translation>
-    </message>
-    <message>
-        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
-        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
-        <translation>El diseño guardado en el archivo para «%1» no se puede usar: %2</translation>
-    </message>
-    <message>
-        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
-        <translation>Escribe el informe de pruebas de puesta en servicio como el archivo PDF --output: los resultados de la descarga ID del archivo, o de un archivo .csv o .txt guardado, comprobados frente al diseño de la instalación (--design, si no, el diseño que el archivo guarda para el emplazamiento).</translation>
-    </message>
-    <message>
-        <source>With --report: the archive to read the download and the site&apos;s design from instead of the program&apos;s own (%1).</source>
-        <comment>%1 is a file&apos;s path</comment>
-        <translation>Con --report: el archivo del que se leen la descarga y el diseño de la instalación en lugar del propio del programa (%1).</translation>
-    </message>
-    <message>
-        <source>--design needs a file.</source>
-        <translation>--design necesita un archivo.</translation>
-    </message>
-    <message>
-        <source>--archive needs a file.</source>
-        <translation>--archive necesita un archivo.</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,114 @@
     </message>
 </context>
 <context>
+    <name>ArchiveCommands</name>
+    <message>
+        <source>Lists the downloads kept in the archive, newest first.</source>
+        <translation>Affiche la liste des téléchargements conservés dans l&apos;archive, les plus récents en premier.</translation>
+    </message>
+    <message>
+        <source>Saves download ID of the archive as --output, as after a download (--european applies).</source>
+        <translation>Enregistre le téléchargement ID de l&apos;archive sous --output, comme après un téléchargement (--european s&apos;applique).</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <comment>value name of --export</comment>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Deletes download ID from the archive.</source>
+        <translation>Supprime le téléchargement ID de l&apos;archive.</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <comment>value name of --delete</comment>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>The archive to use instead of the program&apos;s own (%1).</source>
+        <comment>%1 is a file&apos;s path</comment>
+        <translation>L&apos;archive à utiliser à la place de celle du programme (%1).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --archive</comment>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>Does not keep the download in the archive (with --download).</source>
+        <translation>Ne conserve pas le téléchargement dans l&apos;archive (avec --download).</translation>
+    </message>
+    <message>
+        <source>--list-downloads, --export and --delete go one at a time.</source>
+        <translation>--list-downloads, --export et --delete s&apos;utilisent un seul à la fois.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; does not go with --%2.</source>
+        <comment>%1 and %2 are options&apos; names</comment>
+        <translation>L&apos;option &apos;%1&apos; ne s&apos;utilise pas avec --%2.</translation>
+    </message>
+    <message>
+        <source>--%1 needs the number of a download as --list-downloads shows it, not &apos;%2&apos;.</source>
+        <comment>%1 is an option&apos;s name, %2 the value as the user typed it</comment>
+        <translation>--%1 attend le numéro d&apos;un téléchargement tel que --list-downloads l&apos;affiche, et non &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>--export needs --output.</source>
+        <translation>--export nécessite --output.</translation>
+    </message>
+    <message>
+        <source>--european and --no-european exclude each other.</source>
+        <translation>--european et --no-european s&apos;excluent mutuellement.</translation>
+    </message>
+    <message>
+        <source>--format is text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format vaut text ou json, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive nécessite un fichier.</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive %2.</source>
+        <comment>%1 is the number of a download, %2 the archive&apos;s path</comment>
+        <translation>Il n&apos;y a pas de téléchargement %1 dans l&apos;archive %2.</translation>
+    </message>
+    <message>
+        <source>Download %1 deleted from the archive.</source>
+        <comment>%1 is the number of a download</comment>
+        <translation>Téléchargement %1 supprimé de l&apos;archive.</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Octets</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Saved as</source>
+        <translation>Enregistré sous</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>non enregistré</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
@@ -236,16 +344,20 @@
         <translation>Le système ne signale aucun port série. Branchez l&apos;adaptateur du testeur et réessayez.</translation>
     </message>
     <message>
-        <source>With --list-ports or --summary: text (the default) or json.</source>
-        <translation>Avec --list-ports ou --summary : text (par défaut) ou json.</translation>
-    </message>
-    <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
         <translation>enregistré (ou lu), mais les données sont peut-être incomplètes : la liaison a été perdue avant le silence de la ligne, ou le dernier enregistrement est coupé ou des enregistrements manquent</translation>
     </message>
     <message>
-        <source>--format goes with --list-ports or --summary.</source>
-        <translation>--format s&apos;utilise avec --list-ports ou --summary.</translation>
+        <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+        <translation>Avec --list-ports, --list-downloads ou --summary : text (par défaut) ou json.</translation>
+    </message>
+    <message>
+        <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+        <translation>--format s&apos;utilise avec --list-ports, --list-downloads ou --summary.</translation>
+    </message>
+    <message>
+        <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
+        <translation>l&apos;archive ne peut pas être utilisée (--list-downloads, --export, --delete)</translation>
     </message>
     <message>
         <source>--design goes with --summary or --report.</source>
@@ -264,12 +376,8 @@
         <translation>le fichier (ou le rapport) n&apos;a pas pu être écrit</translation>
     </message>
     <message>
-        <source>the archive holds no download with that id</source>
-        <translation>l&apos;archive ne contient aucun transfert portant ce numéro</translation>
-    </message>
-    <message>
-        <source>--archive goes with --report.</source>
-        <translation>--archive va avec --report.</translation>
+        <source>no such download in the archive (--export, --delete, --report)</source>
+        <translation>aucun téléchargement de ce numéro dans l&apos;archive (--export, --delete, --report)</translation>
     </message>
 </context>
 <context>
@@ -835,6 +943,42 @@
     </message>
 </context>
 <context>
+    <name>DownloadEndingText</name>
+    <message>
+        <source>Finished</source>
+        <comment>a download that ended when the tester fell silent</comment>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Line lost</source>
+        <comment>a download that ended when the connection was lost</comment>
+        <translation>Liaison perdue</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a download stopped by the user</comment>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <comment>a download stopped when the program was closed or stopped</comment>
+        <translation>Interrompu</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessArchiving</name>
+    <message>
+        <source>What came is kept in the archive as download %1.</source>
+        <comment>%1 is the number of the download</comment>
+        <translation>Ce qui est arrivé est conservé dans l&apos;archive comme téléchargement %1.</translation>
+    </message>
+    <message>
+        <source>The data is kept in the archive as download %1. To write it:</source>
+        <comment>%1 is the number of the download; the command follows on the next line</comment>
+        <translation>Les données sont conservées dans l&apos;archive comme téléchargement %1. Pour les écrire :</translation>
+    </message>
+</context>
+<context>
     <name>HeadlessDownload</name>
     <message>
         <source>Bytes received: %1 (%2 bytes/s)</source>
@@ -881,6 +1025,100 @@
         <source>Port %1: %2</source>
         <comment>%1 is the port, %2 what happened</comment>
         <translation>Port %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Saved %1 times</source>
+        <comment>%1 is a number of saves, always more than one</comment>
+        <translation>Enregistré %1 fois</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>non enregistré</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Octets</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Saved as</source>
+        <translation>Enregistré sous</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Enregistrements</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <comment>the number of tests passed</comment>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <comment>the number of tests failed</comment>
+        <translation>FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Every download you receive will appear here, also the ones you do not save.</source>
+        <translation>Chaque téléchargement que vous recevez apparaîtra ici, même si vous ne l&apos;enregistrez pas.</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Opens the file this download was last saved as</source>
+        <translation>Ouvre le fichier sous lequel ce téléchargement a été enregistré en dernier</translation>
+    </message>
+    <message>
+        <source>&amp;Results...</source>
+        <translation>&amp;Résultats...</translation>
+    </message>
+    <message>
+        <source>Shows this download as a table of results</source>
+        <translation>Affiche ce téléchargement sous forme de tableau de résultats</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete the download of %1 from the archive?</source>
+        <comment>%1 is the date and time of the download</comment>
+        <translation>Supprimer de l&apos;archive le téléchargement du %1 ?</translation>
+    </message>
+    <message>
+        <source>The files it was saved as stay where they are.</source>
+        <translation>Les fichiers sous lesquels il a été enregistré restent en place.</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1311,14 @@
         <source>Shows the downloaded data as a table of results with a summary and a chart</source>
         <translation>Affiche les données téléchargées sous forme de tableau de résultats avec un résumé et un graphique</translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Historique...</translation>
+    </message>
+    <message>
+        <source>Shows every download kept in the archive</source>
+        <translation>Affiche tous les téléchargements conservés dans l&apos;archive</translation>
+    </message>
 </context>
 <context>
     <name>PortErrorText</name>
@@ -1114,14 +1360,37 @@
 <context>
     <name>ReportCommand</name>
     <message>
+        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>Aucune conception n&apos;est conservée dans l&apos;archive pour le site de ces résultats (%1) ; indiquez-en une avec --design.</translation>
+    </message>
+    <message>
+        <source>no Site column</source>
+        <translation>pas de colonne Site</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is the archive&apos;s path, %2 the reason</comment>
+        <translation>L&apos;archive « %1 » n&apos;a pas pu être lue : %2</translation>
+    </message>
+    <message>
+        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>L&apos;archive conserve des conceptions pour plusieurs sites de ces résultats (%1) ; choisissez-en une avec --design.</translation>
+    </message>
+    <message>
+        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
+        <translation>La conception conservée dans l&apos;archive pour « %1 » est inutilisable : %2</translation>
+    </message>
+    <message>
+        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
+        <translation>Écrit le rapport d&apos;essais de mise en service dans le fichier PDF --output : les résultats du transfert ID de l&apos;archive, ou d&apos;un fichier .csv ou .txt enregistré, contrôlés par rapport à la conception du site (--design, sinon la conception que l&apos;archive conserve pour le site).</translation>
+    </message>
+    <message>
         <source>ID or file</source>
         <comment>value name of --report</comment>
         <translation>ID ou fichier</translation>
-    </message>
-    <message>
-        <source>file</source>
-        <comment>value name of --archive</comment>
-        <translation>fichier</translation>
     </message>
     <message>
         <source>--report and --%1 exclude each other.</source>
@@ -1142,14 +1411,17 @@
         <translation>--report demande --output et le nom du fichier PDF à écrire.</translation>
     </message>
     <message>
+        <source>--design needs a file.</source>
+        <translation>--design demande un fichier.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive nécessite un fichier.</translation>
+    </message>
+    <message>
         <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
         <translation>Il n&apos;y a pas de transfert %1 : l&apos;archive « %2 » n&apos;existe pas.</translation>
-    </message>
-    <message>
-        <source>The archive &quot;%1&quot; could not be read: %2</source>
-        <comment>%1 is the archive&apos;s path, %2 the reason</comment>
-        <translation>L&apos;archive « %1 » n&apos;a pas pu être lue : %2</translation>
     </message>
     <message>
         <source>There is no download %1 in the archive &quot;%2&quot;.</source>
@@ -1165,42 +1437,6 @@
         <source>The file &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>Impossible de lire le fichier « %1 » : %2</translation>
-    </message>
-    <message>
-        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
-        <comment>%1 lists the sites&apos; names</comment>
-        <translation>Aucune conception n&apos;est conservée dans l&apos;archive pour le site de ces résultats (%1) ; indiquez-en une avec --design.</translation>
-    </message>
-    <message>
-        <source>no Site column</source>
-        <translation>pas de colonne Site</translation>
-    </message>
-    <message>
-        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
-        <comment>%1 lists the sites&apos; names</comment>
-        <translation>L&apos;archive conserve des conceptions pour plusieurs sites de ces résultats (%1) ; choisissez-en une avec --design.</translation>
-    </message>
-    <message>
-        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
-        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
-        <translation>La conception conservée dans l&apos;archive pour « %1 » est inutilisable : %2</translation>
-    </message>
-    <message>
-        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
-        <translation>Écrit le rapport d&apos;essais de mise en service dans le fichier PDF --output : les résultats du transfert ID de l&apos;archive, ou d&apos;un fichier .csv ou .txt enregistré, contrôlés par rapport à la conception du site (--design, sinon la conception que l&apos;archive conserve pour le site).</translation>
-    </message>
-    <message>
-        <source>With --report: the archive to read the download and the site&apos;s design from instead of the program&apos;s own (%1).</source>
-        <comment>%1 is a file&apos;s path</comment>
-        <translation>Avec --report : l&apos;archive où lire le transfert et la conception du site au lieu de celle du programme (%1).</translation>
-    </message>
-    <message>
-        <source>--design needs a file.</source>
-        <translation>--design demande un fichier.</translation>
-    </message>
-    <message>
-        <source>--archive needs a file.</source>
-        <translation>--archive demande un fichier.</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,114 @@
     </message>
 </context>
 <context>
+    <name>ArchiveCommands</name>
+    <message>
+        <source>Lists the downloads kept in the archive, newest first.</source>
+        <translation>Elenca gli scaricamenti conservati nell&apos;archivio, dal più recente.</translation>
+    </message>
+    <message>
+        <source>Saves download ID of the archive as --output, as after a download (--european applies).</source>
+        <translation>Salva lo scaricamento ID dell&apos;archivio come --output, come dopo uno scaricamento (--european si applica).</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <comment>value name of --export</comment>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Deletes download ID from the archive.</source>
+        <translation>Elimina lo scaricamento ID dall&apos;archivio.</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <comment>value name of --delete</comment>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>The archive to use instead of the program&apos;s own (%1).</source>
+        <comment>%1 is a file&apos;s path</comment>
+        <translation>L&apos;archivio da usare al posto di quello del programma (%1).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --archive</comment>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Does not keep the download in the archive (with --download).</source>
+        <translation>Non conserva lo scaricamento nell&apos;archivio (con --download).</translation>
+    </message>
+    <message>
+        <source>--list-downloads, --export and --delete go one at a time.</source>
+        <translation>--list-downloads, --export e --delete si usano uno alla volta.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; does not go with --%2.</source>
+        <comment>%1 and %2 are options&apos; names</comment>
+        <translation>L&apos;opzione &apos;%1&apos; non si può usare con --%2.</translation>
+    </message>
+    <message>
+        <source>--%1 needs the number of a download as --list-downloads shows it, not &apos;%2&apos;.</source>
+        <comment>%1 is an option&apos;s name, %2 the value as the user typed it</comment>
+        <translation>--%1 richiede il numero di uno scaricamento come lo mostra --list-downloads, non &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>--export needs --output.</source>
+        <translation>--export richiede --output.</translation>
+    </message>
+    <message>
+        <source>--european and --no-european exclude each other.</source>
+        <translation>--european e --no-european si escludono a vicenda.</translation>
+    </message>
+    <message>
+        <source>--format is text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format è text o json, non «%1».</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive richiede un file.</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive %2.</source>
+        <comment>%1 is the number of a download, %2 the archive&apos;s path</comment>
+        <translation>Non c&apos;è nessuno scaricamento %1 nell&apos;archivio %2.</translation>
+    </message>
+    <message>
+        <source>Download %1 deleted from the archive.</source>
+        <comment>%1 is the number of a download</comment>
+        <translation>Scaricamento %1 eliminato dall&apos;archivio.</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Data e ora</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Saved as</source>
+        <translation>Salvato come</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>non salvato</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
@@ -236,16 +344,20 @@
         <translation>Il sistema non segnala alcuna porta seriale. Collegare l&apos;adattatore dello strumento e riprovare.</translation>
     </message>
     <message>
-        <source>With --list-ports or --summary: text (the default) or json.</source>
-        <translation>Con --list-ports o --summary: text (predefinito) o json.</translation>
-    </message>
-    <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
         <translation>salvato (o letto), ma i dati potrebbero essere incompleti: la connessione è andata persa prima che la linea tacesse, oppure l&apos;ultimo record è troncato o mancano dei record</translation>
     </message>
     <message>
-        <source>--format goes with --list-ports or --summary.</source>
-        <translation>--format si usa con --list-ports o --summary.</translation>
+        <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+        <translation>Con --list-ports, --list-downloads o --summary: text (predefinito) o json.</translation>
+    </message>
+    <message>
+        <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+        <translation>--format si usa con --list-ports, --list-downloads o --summary.</translation>
+    </message>
+    <message>
+        <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
+        <translation>non è possibile usare l&apos;archivio (--list-downloads, --export, --delete)</translation>
     </message>
     <message>
         <source>--design goes with --summary or --report.</source>
@@ -264,12 +376,8 @@
         <translation>non è stato possibile scrivere il file (o il rapporto)</translation>
     </message>
     <message>
-        <source>the archive holds no download with that id</source>
-        <translation>l&apos;archivio non contiene alcuno scaricamento con quel numero</translation>
-    </message>
-    <message>
-        <source>--archive goes with --report.</source>
-        <translation>--archive va con --report.</translation>
+        <source>no such download in the archive (--export, --delete, --report)</source>
+        <translation>nessuno scaricamento con quel numero nell&apos;archivio (--export, --delete, --report)</translation>
     </message>
 </context>
 <context>
@@ -835,6 +943,42 @@
     </message>
 </context>
 <context>
+    <name>DownloadEndingText</name>
+    <message>
+        <source>Finished</source>
+        <comment>a download that ended when the tester fell silent</comment>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Line lost</source>
+        <comment>a download that ended when the connection was lost</comment>
+        <translation>Connessione persa</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a download stopped by the user</comment>
+        <translation>Annullato</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <comment>a download stopped when the program was closed or stopped</comment>
+        <translation>Interrotto</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessArchiving</name>
+    <message>
+        <source>What came is kept in the archive as download %1.</source>
+        <comment>%1 is the number of the download</comment>
+        <translation>Quanto ricevuto è conservato nell&apos;archivio come scaricamento %1.</translation>
+    </message>
+    <message>
+        <source>The data is kept in the archive as download %1. To write it:</source>
+        <comment>%1 is the number of the download; the command follows on the next line</comment>
+        <translation>I dati sono conservati nell&apos;archivio come scaricamento %1. Per scriverli:</translation>
+    </message>
+</context>
+<context>
     <name>HeadlessDownload</name>
     <message>
         <source>Bytes received: %1 (%2 bytes/s)</source>
@@ -881,6 +1025,100 @@
         <source>Port %1: %2</source>
         <comment>%1 is the port, %2 what happened</comment>
         <translation>Porta %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Saved %1 times</source>
+        <comment>%1 is a number of saves, always more than one</comment>
+        <translation>Salvato %1 volte</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>non salvato</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Data e ora</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Righe</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Saved as</source>
+        <translation>Salvato come</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <comment>the number of tests passed</comment>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <comment>the number of tests failed</comment>
+        <translation>FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>Every download you receive will appear here, also the ones you do not save.</source>
+        <translation>Qui compariranno tutti gli scaricamenti ricevuti, anche quelli non salvati.</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Salva con nome...</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>Opens the file this download was last saved as</source>
+        <translation>Apre il file con cui questo scaricamento è stato salvato l&apos;ultima volta</translation>
+    </message>
+    <message>
+        <source>&amp;Results...</source>
+        <translation>&amp;Risultati...</translation>
+    </message>
+    <message>
+        <source>Shows this download as a table of results</source>
+        <translation>Mostra questo scaricamento come tabella dei risultati</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Delete the download of %1 from the archive?</source>
+        <comment>%1 is the date and time of the download</comment>
+        <translation>Eliminare dall&apos;archivio lo scaricamento del %1?</translation>
+    </message>
+    <message>
+        <source>The files it was saved as stay where they are.</source>
+        <translation>I file in cui è stato salvato restano dove sono.</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1311,14 @@
         <source>Shows the downloaded data as a table of results with a summary and a chart</source>
         <translation>Mostra i dati scaricati come tabella dei risultati con un riepilogo e un grafico</translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Cronologia...</translation>
+    </message>
+    <message>
+        <source>Shows every download kept in the archive</source>
+        <translation>Mostra tutti gli scaricamenti conservati nell&apos;archivio</translation>
+    </message>
 </context>
 <context>
     <name>PortErrorText</name>
@@ -1114,14 +1360,37 @@
 <context>
     <name>ReportCommand</name>
     <message>
+        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>L&apos;archivio non conserva alcun progetto per il sito di questi risultati (%1); indicatene uno con --design.</translation>
+    </message>
+    <message>
+        <source>no Site column</source>
+        <translation>nessuna colonna Site</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is the archive&apos;s path, %2 the reason</comment>
+        <translation>Non è stato possibile leggere l&apos;archivio «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>L&apos;archivio conserva progetti per più siti di questi risultati (%1); sceglietene uno con --design.</translation>
+    </message>
+    <message>
+        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
+        <translation>Il progetto conservato nell&apos;archivio per «%1» non è utilizzabile: %2</translation>
+    </message>
+    <message>
+        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
+        <translation>Scrive il rapporto di prova di messa in servizio come file PDF --output: i risultati dello scaricamento ID dell&apos;archivio, o di un file .csv o .txt salvato, verificati rispetto al progetto dell&apos;impianto (--design, altrimenti il progetto che l&apos;archivio conserva per il sito).</translation>
+    </message>
+    <message>
         <source>ID or file</source>
         <comment>value name of --report</comment>
         <translation>ID o file</translation>
-    </message>
-    <message>
-        <source>file</source>
-        <comment>value name of --archive</comment>
-        <translation>file</translation>
     </message>
     <message>
         <source>--report and --%1 exclude each other.</source>
@@ -1142,14 +1411,17 @@
         <translation>--report richiede --output e il nome del file PDF da scrivere.</translation>
     </message>
     <message>
+        <source>--design needs a file.</source>
+        <translation>--design richiede un file.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive richiede un file.</translation>
+    </message>
+    <message>
         <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
         <translation>Non esiste lo scaricamento %1: l&apos;archivio «%2» non esiste.</translation>
-    </message>
-    <message>
-        <source>The archive &quot;%1&quot; could not be read: %2</source>
-        <comment>%1 is the archive&apos;s path, %2 the reason</comment>
-        <translation>Non è stato possibile leggere l&apos;archivio «%1»: %2</translation>
     </message>
     <message>
         <source>There is no download %1 in the archive &quot;%2&quot;.</source>
@@ -1165,42 +1437,6 @@
         <source>The file &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>Impossibile leggere il file «%1»: %2</translation>
-    </message>
-    <message>
-        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
-        <comment>%1 lists the sites&apos; names</comment>
-        <translation>L&apos;archivio non conserva alcun progetto per il sito di questi risultati (%1); indicatene uno con --design.</translation>
-    </message>
-    <message>
-        <source>no Site column</source>
-        <translation>nessuna colonna Site</translation>
-    </message>
-    <message>
-        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
-        <comment>%1 lists the sites&apos; names</comment>
-        <translation>L&apos;archivio conserva progetti per più siti di questi risultati (%1); sceglietene uno con --design.</translation>
-    </message>
-    <message>
-        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
-        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
-        <translation>Il progetto conservato nell&apos;archivio per «%1» non è utilizzabile: %2</translation>
-    </message>
-    <message>
-        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
-        <translation>Scrive il rapporto di prova di messa in servizio come file PDF --output: i risultati dello scaricamento ID dell&apos;archivio, o di un file .csv o .txt salvato, verificati rispetto al progetto dell&apos;impianto (--design, altrimenti il progetto che l&apos;archivio conserva per il sito).</translation>
-    </message>
-    <message>
-        <source>With --report: the archive to read the download and the site&apos;s design from instead of the program&apos;s own (%1).</source>
-        <comment>%1 is a file&apos;s path</comment>
-        <translation>Con --report: l&apos;archivio da cui leggere lo scaricamento e il progetto dell&apos;impianto al posto di quello del programma (%1).</translation>
-    </message>
-    <message>
-        <source>--design needs a file.</source>
-        <translation>--design richiede un file.</translation>
-    </message>
-    <message>
-        <source>--archive needs a file.</source>
-        <translation>--archive richiede un file.</translation>
     </message>
 </context>
 <context>

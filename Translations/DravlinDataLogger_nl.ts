@@ -68,6 +68,114 @@
     </message>
 </context>
 <context>
+    <name>ArchiveCommands</name>
+    <message>
+        <source>Lists the downloads kept in the archive, newest first.</source>
+        <translation>Toont de downloads die in het archief bewaard zijn, de nieuwste eerst.</translation>
+    </message>
+    <message>
+        <source>Saves download ID of the archive as --output, as after a download (--european applies).</source>
+        <translation>Slaat download ID uit het archief op als --output, zoals na een download (--european geldt).</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <comment>value name of --export</comment>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Deletes download ID from the archive.</source>
+        <translation>Verwijdert download ID uit het archief.</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <comment>value name of --delete</comment>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>The archive to use instead of the program&apos;s own (%1).</source>
+        <comment>%1 is a file&apos;s path</comment>
+        <translation>Het archief dat in plaats van het eigen archief van het programma wordt gebruikt (%1).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --archive</comment>
+        <translation>bestand</translation>
+    </message>
+    <message>
+        <source>Does not keep the download in the archive (with --download).</source>
+        <translation>Bewaart de download niet in het archief (met --download).</translation>
+    </message>
+    <message>
+        <source>--list-downloads, --export and --delete go one at a time.</source>
+        <translation>--list-downloads, --export en --delete gaan één tegelijk.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; does not go with --%2.</source>
+        <comment>%1 and %2 are options&apos; names</comment>
+        <translation>De optie &apos;%1&apos; gaat niet samen met --%2.</translation>
+    </message>
+    <message>
+        <source>--%1 needs the number of a download as --list-downloads shows it, not &apos;%2&apos;.</source>
+        <comment>%1 is an option&apos;s name, %2 the value as the user typed it</comment>
+        <translation>--%1 heeft het nummer van een download nodig zoals --list-downloads het toont, niet &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>--export needs --output.</source>
+        <translation>--export heeft --output nodig.</translation>
+    </message>
+    <message>
+        <source>--european and --no-european exclude each other.</source>
+        <translation>--european en --no-european sluiten elkaar uit.</translation>
+    </message>
+    <message>
+        <source>--format is text or json, not &apos;%1&apos;.</source>
+        <comment>%1 is the value as the user typed it</comment>
+        <translation>--format is text of json, niet ‘%1’.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive heeft een bestand nodig.</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive %2.</source>
+        <comment>%1 is the number of a download, %2 the archive&apos;s path</comment>
+        <translation>Er is geen download %1 in het archief %2.</translation>
+    </message>
+    <message>
+        <source>Download %1 deleted from the archive.</source>
+        <comment>%1 is the number of a download</comment>
+        <translation>Download %1 is uit het archief verwijderd.</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum en tijd</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Poort</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <source>Saved as</source>
+        <translation>Opgeslagen als</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>niet opgeslagen</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
@@ -236,16 +344,20 @@
         <translation>Het systeem meldt geen seriële poort. Sluit de adapter van de tester aan en probeer het opnieuw.</translation>
     </message>
     <message>
-        <source>With --list-ports or --summary: text (the default) or json.</source>
-        <translation>Met --list-ports of --summary: text (standaard) of json.</translation>
-    </message>
-    <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
         <translation>opgeslagen (of gelezen), maar de gegevens zijn mogelijk onvolledig: de verbinding ging verloren voordat de lijn stil werd, of het laatste record is afgekapt of er ontbreken records</translation>
     </message>
     <message>
-        <source>--format goes with --list-ports or --summary.</source>
-        <translation>--format hoort bij --list-ports of --summary.</translation>
+        <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+        <translation>Met --list-ports, --list-downloads of --summary: text (standaard) of json.</translation>
+    </message>
+    <message>
+        <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+        <translation>--format hoort bij --list-ports, --list-downloads of --summary.</translation>
+    </message>
+    <message>
+        <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
+        <translation>het archief kan niet worden gebruikt (--list-downloads, --export, --delete)</translation>
     </message>
     <message>
         <source>--design goes with --summary or --report.</source>
@@ -264,12 +376,8 @@
         <translation>het bestand (of het rapport) kon niet worden geschreven</translation>
     </message>
     <message>
-        <source>the archive holds no download with that id</source>
-        <translation>het archief bevat geen uitlezing met dat nummer</translation>
-    </message>
-    <message>
-        <source>--archive goes with --report.</source>
-        <translation>--archive hoort bij --report.</translation>
+        <source>no such download in the archive (--export, --delete, --report)</source>
+        <translation>geen download met dat nummer in het archief (--export, --delete, --report)</translation>
     </message>
 </context>
 <context>
@@ -835,6 +943,42 @@
     </message>
 </context>
 <context>
+    <name>DownloadEndingText</name>
+    <message>
+        <source>Finished</source>
+        <comment>a download that ended when the tester fell silent</comment>
+        <translation>Voltooid</translation>
+    </message>
+    <message>
+        <source>Line lost</source>
+        <comment>a download that ended when the connection was lost</comment>
+        <translation>Verbinding verloren</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <comment>a download stopped by the user</comment>
+        <translation>Geannuleerd</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <comment>a download stopped when the program was closed or stopped</comment>
+        <translation>Onderbroken</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessArchiving</name>
+    <message>
+        <source>What came is kept in the archive as download %1.</source>
+        <comment>%1 is the number of the download</comment>
+        <translation>Wat binnenkwam, is in het archief bewaard als download %1.</translation>
+    </message>
+    <message>
+        <source>The data is kept in the archive as download %1. To write it:</source>
+        <comment>%1 is the number of the download; the command follows on the next line</comment>
+        <translation>De gegevens zijn in het archief bewaard als download %1. Zo schrijft u ze weg:</translation>
+    </message>
+</context>
+<context>
     <name>HeadlessDownload</name>
     <message>
         <source>Bytes received: %1 (%2 bytes/s)</source>
@@ -881,6 +1025,100 @@
         <source>Port %1: %2</source>
         <comment>%1 is the port, %2 what happened</comment>
         <translation>Poort %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Saved %1 times</source>
+        <comment>%1 is a number of saves, always more than one</comment>
+        <translation>%1 keer opgeslagen</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum en tijd</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Poort</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Regels</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <source>Saved as</source>
+        <translation>Opgeslagen als</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <comment>the number of tests passed</comment>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <comment>the number of tests failed</comment>
+        <translation>FAIL</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Geschiedenis</translation>
+    </message>
+    <message>
+        <source>Every download you receive will appear here, also the ones you do not save.</source>
+        <translation>Elke download die u ontvangt verschijnt hier, ook als u hem niet opslaat.</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>Op&amp;slaan als...</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Openen</translation>
+    </message>
+    <message>
+        <source>Opens the file this download was last saved as</source>
+        <translation>Opent het bestand waarin deze download het laatst is opgeslagen</translation>
+    </message>
+    <message>
+        <source>&amp;Results...</source>
+        <translation>&amp;Resultaten...</translation>
+    </message>
+    <message>
+        <source>Shows this download as a table of results</source>
+        <translation>Toont deze download als een tabel met resultaten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete the download of %1 from the archive?</source>
+        <comment>%1 is the date and time of the download</comment>
+        <translation>De download van %1 uit het archief verwijderen?</translation>
+    </message>
+    <message>
+        <source>The files it was saved as stay where they are.</source>
+        <translation>De bestanden waarin hij is opgeslagen blijven staan.</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1311,14 @@
         <source>Shows the downloaded data as a table of results with a summary and a chart</source>
         <translation>Toont de gedownloade gegevens als resultatentabel met een samenvatting en een grafiek</translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Geschiedenis...</translation>
+    </message>
+    <message>
+        <source>Shows every download kept in the archive</source>
+        <translation>Toont elke download die in het archief bewaard is</translation>
+    </message>
 </context>
 <context>
     <name>PortErrorText</name>
@@ -1114,14 +1360,37 @@
 <context>
     <name>ReportCommand</name>
     <message>
+        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>Het archief bewaart geen ontwerp voor de locatie van deze resultaten (%1); geef er een op met --design.</translation>
+    </message>
+    <message>
+        <source>no Site column</source>
+        <translation>geen kolom Site</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is the archive&apos;s path, %2 the reason</comment>
+        <translation>Het archief &apos;%1&apos; kon niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>Het archief bewaart ontwerpen voor meerdere locaties van deze resultaten (%1); kies er een met --design.</translation>
+    </message>
+    <message>
+        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
+        <translation>Het ontwerp dat het archief voor &apos;%1&apos; bewaart, is niet bruikbaar: %2</translation>
+    </message>
+    <message>
+        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
+        <translation>Schrijft het opleveringstestrapport als PDF-bestand --output: de resultaten van uitlezing ID in het archief, of van een opgeslagen .csv- of .txt-bestand, getoetst aan het ontwerp van de locatie (--design, anders het ontwerp dat het archief voor de locatie bewaart).</translation>
+    </message>
+    <message>
         <source>ID or file</source>
         <comment>value name of --report</comment>
         <translation>ID of bestand</translation>
-    </message>
-    <message>
-        <source>file</source>
-        <comment>value name of --archive</comment>
-        <translation>bestand</translation>
     </message>
     <message>
         <source>--report and --%1 exclude each other.</source>
@@ -1142,14 +1411,17 @@
         <translation>--report heeft --output nodig met de naam van het te schrijven PDF-bestand.</translation>
     </message>
     <message>
+        <source>--design needs a file.</source>
+        <translation>--design heeft een bestand nodig.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive heeft een bestand nodig.</translation>
+    </message>
+    <message>
         <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
         <translation>Er is geen uitlezing %1: het archief &apos;%2&apos; bestaat niet.</translation>
-    </message>
-    <message>
-        <source>The archive &quot;%1&quot; could not be read: %2</source>
-        <comment>%1 is the archive&apos;s path, %2 the reason</comment>
-        <translation>Het archief &apos;%1&apos; kon niet worden gelezen: %2</translation>
     </message>
     <message>
         <source>There is no download %1 in the archive &quot;%2&quot;.</source>
@@ -1165,42 +1437,6 @@
         <source>The file &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>Het bestand ‘%1’ kon niet worden gelezen: %2</translation>
-    </message>
-    <message>
-        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
-        <comment>%1 lists the sites&apos; names</comment>
-        <translation>Het archief bewaart geen ontwerp voor de locatie van deze resultaten (%1); geef er een op met --design.</translation>
-    </message>
-    <message>
-        <source>no Site column</source>
-        <translation>geen kolom Site</translation>
-    </message>
-    <message>
-        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
-        <comment>%1 lists the sites&apos; names</comment>
-        <translation>Het archief bewaart ontwerpen voor meerdere locaties van deze resultaten (%1); kies er een met --design.</translation>
-    </message>
-    <message>
-        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
-        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
-        <translation>Het ontwerp dat het archief voor &apos;%1&apos; bewaart, is niet bruikbaar: %2</translation>
-    </message>
-    <message>
-        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
-        <translation>Schrijft het opleveringstestrapport als PDF-bestand --output: de resultaten van uitlezing ID in het archief, of van een opgeslagen .csv- of .txt-bestand, getoetst aan het ontwerp van de locatie (--design, anders het ontwerp dat het archief voor de locatie bewaart).</translation>
-    </message>
-    <message>
-        <source>With --report: the archive to read the download and the site&apos;s design from instead of the program&apos;s own (%1).</source>
-        <comment>%1 is a file&apos;s path</comment>
-        <translation>Met --report: het archief waaruit de uitlezing en het ontwerp van de locatie gelezen worden in plaats van dat van het programma (%1).</translation>
-    </message>
-    <message>
-        <source>--design needs a file.</source>
-        <translation>--design heeft een bestand nodig.</translation>
-    </message>
-    <message>
-        <source>--archive needs a file.</source>
-        <translation>--archive heeft een bestand nodig.</translation>
     </message>
 </context>
 <context>

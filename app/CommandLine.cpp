@@ -110,9 +110,11 @@ CommandLine::CommandLine(const QStringList &arguments)
         ListPortsOption, tr("Lists the serial ports: name, device path, USB vendor:product, "
                             "serial number and description, one port a line, and exits.")));
     parser.addOption(QCommandLineOption(
-        FormatOption, tr("With --list-ports or --summary: text (the default) or json."),
+        FormatOption,
+        tr("With --list-ports, --list-downloads or --summary: text (the default) or json."),
         tr("format", "value name of --format")));
     SummaryCommand::addOptions(parser);
+    ArchiveCommands::addOptions(parser);
     ReportCommand::addOptions(parser);
     for (const char *name : QtValueOptions)
         addHiddenOption(parser, name, true);
@@ -139,9 +141,9 @@ CommandLine::CommandLine(const QStringList &arguments)
     } else if (parser.isSet(SummaryCommand::designOption())) {
         act = Action::UsageError;
         error = tr("--design goes with --summary or --report.");
-    } else if (parser.isSet(QStringLiteral("archive"))) {
-        act = Action::UsageError;
-        error = tr("--archive goes with --report.");
+    } else if (ArchiveCommands::requested(parser) != ArchiveCommands::Command::None) {
+        act = ArchiveCommands::read(parser, &archiveWith, &error) ? Action::Archive
+                                                                  : Action::UsageError;
     } else if (readListOptions()) {
         readDownloadOptions();
     }
@@ -152,7 +154,7 @@ bool CommandLine::readListOptions()
     const bool list = parser.isSet(ListPortsOption);
     if (!list && parser.isSet(FormatOption)) {
         act = Action::UsageError;
-        error = tr("--format goes with --list-ports or --summary.");
+        error = tr("--format goes with --list-ports, --list-downloads or --summary.");
         return false;
     }
     if (!list)
@@ -184,8 +186,10 @@ bool CommandLine::readListOptions()
 void CommandLine::readDownloadOptions()
 {
     const bool download = parser.isSet(DownloadOption);
-    for (const QString &name : {PortOption, OutputOption, ReadTimeoutOption, StartTimeoutOption,
-                                EuropeanOption, NoEuropeanOption, QuietOption, VerboseOption}) {
+    for (const QString &name :
+         QStringList{PortOption, OutputOption, ReadTimeoutOption, StartTimeoutOption,
+                     EuropeanOption, NoEuropeanOption, QuietOption, VerboseOption} +
+             ArchiveCommands::optionNames()) {
         if (!download && parser.isSet(name)) {
             act = Action::UsageError;
             error = tr("The option '%1' needs --download.", "%1 is an option's name").arg(name);
@@ -242,6 +246,7 @@ void CommandLine::readDownloadOptions()
         options.european = parser.isSet(EuropeanOption);
     options.quiet = parser.isSet(QuietOption);
     options.verbose = parser.isSet(VerboseOption);
+    options.archive = ArchiveCommands::archiveForDownload(parser, &options.archivePath);
     downloadWith = options;
     act = Action::Download;
 }
@@ -253,6 +258,8 @@ QString CommandLine::helpText() const
             QLatin1Char('\n');
     const QList<QPair<int, QString>> statuses = {
         {HeadlessDownload::Saved, tr("the results are saved")},
+        {ArchiveCommands::ArchiveUnusable,
+         tr("the archive cannot be used (--list-downloads, --export, --delete)")},
         {UsageErrorStatus, tr("the command line is wrong, or a file, the design file or the "
                               "archive could not be read")},
         {HeadlessDownload::PortNotOpened, tr("the port could not be opened")},
@@ -262,7 +269,8 @@ QString CommandLine::helpText() const
         {HeadlessDownload::SavedIncomplete,
          tr("saved (or read), but the data may be incomplete: the line was lost before it fell "
             "silent, or the last record is cut or records are missing")},
-        {ReportCommand::NoSuchDownload, tr("the archive holds no download with that id")},
+        {ArchiveCommands::NoSuchDownload,
+         tr("no such download in the archive (--export, --delete, --report)")},
         {HeadlessDownload::Interrupted + 1, tr("stopped with SIGHUP (the terminal or SSH session "
                                                "closed); nothing saved")},
         {HeadlessDownload::Interrupted + 2, tr("interrupted with Ctrl+C (SIGINT)")},

@@ -1,6 +1,7 @@
 #ifndef MARLUNE_COMMANDLINE_H
 #define MARLUNE_COMMANDLINE_H
 
+#include "app/ArchiveCommands.h"
 #include "app/HeadlessDownload.h"
 #include "app/ReportCommand.h"
 #include "app/SummaryCommand.h"
@@ -24,6 +25,7 @@ public:
         ShowVersion, // print versionText(), exit 0
         UsageError,  // print errorText() and helpText() to the error stream, exit 2
         Download,    // download without a window, as downloadOptions() say
+        Archive,     // --list-downloads, --export or --delete, as archiveOptions() say
         ListPorts,   // print the serial ports, as listPortsAsJson() says
         Summary,     // print a saved file's summary, as summaryOptions() say
         Report,      // write a commissioning report, as reportOptions() say
@@ -37,6 +39,8 @@ public:
     Action action() const { return act; }
     // What --download is to do.
     HeadlessDownload::Options downloadOptions() const { return downloadWith; }
+    // What the archive command is to do.
+    ArchiveCommands::Options archiveOptions() const { return archiveWith; }
     // Whether --list-ports is to print JSON rather than lines of text.
     bool listPortsAsJson() const { return portsAsJson; }
     SummaryCommand::Options summaryOptions() const { return summaryWith; }
@@ -65,6 +69,7 @@ private:
     Action act = Action::RunWindow;
     QString error;
     HeadlessDownload::Options downloadWith;
+    ArchiveCommands::Options archiveWith;
     bool portsAsJson = false;
     SummaryCommand::Options summaryWith;
     ReportCommand::Options reportWith;

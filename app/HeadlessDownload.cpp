@@ -1,6 +1,7 @@
 #include "app/HeadlessDownload.h"
 #include "app/SummaryCommand.h"
 
+#include "app/HeadlessArchiving.h"
 #include "download/DownloadSession.h"
 #include "download/PortErrorText.h"
 #include "download/SaveStep.h"
@@ -126,6 +127,9 @@ int HeadlessDownload::run()
     }
 
     portPath = resolvePort(options.port);
+    if (options.archive)
+        archiving = std::make_unique<HeadlessArchiving>(options.archivePath, options.port, portPath,
+                                                        options.readTimeout);
     if (!session->start(portPath, options.readTimeout)) {
         sayAboutPort(PortErrorText::connectionFailed());
         QString reason = session->openFailureReason();
@@ -156,8 +160,11 @@ void HeadlessDownload::checkSignals()
 {
     if (stopSignal == 0 || status >= 0)
         return;
-    // Nothing is written: a download cut short is not the tester's data.
+    // Nothing is written: a download cut short is not the tester's data. It is kept in the
+    // archive.
     session->cancel();
+    if (archiving)
+        archiving->interrupted(session->data());
     say(tr("Interrupted: nothing was saved"));
     end(Interrupted + stopSignal);
 }
@@ -205,6 +212,8 @@ void HeadlessDownload::finished()
     const bool lost = session->lineLost();
     if (lost)
         sayAboutPort(PortErrorText::lostAfterData());
+    if (archiving)
+        archiving->keep(session->data(), lost ? DownloadEnding::LineLost : DownloadEnding::Silence);
     const int saved = save();
     end(saved == Saved && lost ? SavedIncomplete : saved);
 }
@@ -229,8 +238,7 @@ int HeadlessDownload::save()
         else if (!options.quiet)
             say(tr("Bytes written to the standard output: %1", "%1 is a number of bytes")
                     .arg(QLocale().toString(outcome.bytes)));
-        return outcome.saved() ? SummaryCommand::report(session->data(), stderr, options.quiet)
-                               : NotWritten;
+        return archived(outcome);
     }
     const SaveStep::Outcome outcome = SaveStep::toFile(session->data(), options.output, european);
     if (outcome.europeanRefused)
@@ -244,6 +252,15 @@ int HeadlessDownload::save()
                      QDir::toNativeSeparators(QFileInfo(options.output).absoluteFilePath()),
                      QLocale().toString(outcome.bytes)));
     say(outcome.reason);
+    return archived(outcome);
+}
+
+int HeadlessDownload::archived(const SaveStep::Outcome &outcome)
+{
+    if (archiving && outcome.saved())
+        archiving->saved(session->data(), options.output, outcome.european);
+    else if (archiving)
+        archiving->notWritten(session->data(), options.output, options.european);
     return outcome.saved() ? SummaryCommand::report(session->data(), stderr, options.quiet)
                            : NotWritten;
 }

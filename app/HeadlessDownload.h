@@ -1,15 +1,19 @@
 #ifndef MARLUNE_HEADLESSDOWNLOAD_H
 #define MARLUNE_HEADLESSDOWNLOAD_H
 
+#include "download/SaveStep.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 
 class DownloadSession;
+class HeadlessArchiving;
 
 // What the Download button does, from the command line and without a display: the same
 // session (line settings, wait, commands, silence and lost-line rules) and the same saved
@@ -28,6 +32,8 @@ public:
         std::optional<bool> european; // not given: written as received
         bool quiet = false;
         bool verbose = false; // the serial layer's diagnostics on the error stream
+        bool archive = true;  // keep the download in the archive
+        QString archivePath;  // empty: the program's own archive
     };
 
     // Exit statuses.
@@ -57,6 +63,8 @@ private:
     void checkSignals();
     void showProgress();
     int save();
+    // Records the save's outcome in the archive; the exit status.
+    int archived(const SaveStep::Outcome &outcome);
     void say(const QString &line);
     void sayAboutPort(const QString &text);
     void end(int status);
@@ -64,6 +72,7 @@ private:
     Options options;
     QString portPath;
     DownloadSession *session;
+    std::unique_ptr<HeadlessArchiving> archiving;
     QTimer signalWatch;
     QTimer progress;
     QTimer startWatch;

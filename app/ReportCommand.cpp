@@ -94,13 +94,6 @@ void ReportCommand::addOptions(QCommandLineParser &parser)
            "download ID of the archive, or of a saved .csv or .txt file, checked against the "
            "site's design (--design, else the design the archive keeps for the site)."),
         tr("ID or file", "value name of --report")));
-    parser.addOption(QCommandLineOption(
-        ArchiveOption,
-        tr("With --report: the archive to read the download and the site's design from instead "
-           "of the program's own (%1).",
-           "%1 is a file's path")
-            .arg(QDir::toNativeSeparators(Archive::defaultPath())),
-        tr("file", "value name of --archive")));
 }
 
 bool ReportCommand::isAsked(const QCommandLineParser &parser)
@@ -126,7 +119,8 @@ ReportCommand::Options ReportCommand::read(const QCommandLineParser &parser, QSt
     options.design = parser.value(SummaryCommand::designOption());
     options.archive = parser.value(ArchiveOption);
     for (const QString &name :
-         {QStringLiteral("summary"), QStringLiteral("download"), QStringLiteral("list-ports")}) {
+         {QStringLiteral("summary"), QStringLiteral("download"), QStringLiteral("list-ports"),
+          QStringLiteral("list-downloads"), QStringLiteral("export"), QStringLiteral("delete")}) {
         if (parser.isSet(name)) {
             *error =
                 tr("--report and --%1 exclude each other.", "%1 is an option's name").arg(name);
@@ -136,7 +130,7 @@ ReportCommand::Options ReportCommand::read(const QCommandLineParser &parser, QSt
     for (const QString &name :
          {QStringLiteral("port"), QStringLiteral("read-timeout"), QStringLiteral("start-timeout"),
           QStringLiteral("european"), QStringLiteral("no-european"), QStringLiteral("quiet"),
-          QStringLiteral("verbose"), QStringLiteral("format")}) {
+          QStringLiteral("verbose"), QStringLiteral("format"), QStringLiteral("no-archive")}) {
         if (parser.isSet(name)) {
             *error = tr("The option '%1' does not go with --report.", "%1 is an option's name")
                          .arg(name);

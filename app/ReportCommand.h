@@ -35,7 +35,8 @@ public:
         NoSuchDownload = 7, // the archive holds no download with that id
     };
 
-    // Adds --report and --archive (--output is the command line's own, --design the summary's).
+    // Adds --report (--output is the command line's own, --design the summary's, --archive the
+    // archive commands').
     static void addOptions(QCommandLineParser &parser);
     static bool isAsked(const QCommandLineParser &parser);
     // What it asks for; error says why it is refused, empty when it is not.

@@ -71,6 +71,8 @@ int runCommandLine(int &argc, char **argv, bool noDisplay)
             QLoggingCategory::setFilterRules(
                 QStringLiteral("*.debug=false\n*.info=false\ndefault.warning=false"));
         return HeadlessDownload(commandLine.downloadOptions()).run();
+    case CommandLine::Action::Archive:
+        return ArchiveCommands::run(commandLine.archiveOptions());
     case CommandLine::Action::Summary:
         return SummaryCommand::run(commandLine.summaryOptions());
     case CommandLine::Action::Report: // runReport()

@@ -94,9 +94,8 @@ void byteLatency(int runs)
 void wakeLatency(int runs)
 {
     TestLine line;
-    WinSerialDeviceAsync device(nullptr, line.slavePath());
-    device.setPortSettings(Ml::PortSettings::forTester());
-    device.open(QIODevice::ReadWrite, 10000);
+    auto opened = line.openAsync(10000);
+    WinSerialDeviceAsync &device = *opened;
     std::vector<double> latency;
     for (int i = 0; i < runs; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -121,9 +120,8 @@ void wakeLatency(int runs)
 void throughput(int megabytes)
 {
     TestLine line;
-    WinSerialDeviceAsync device(nullptr, line.slavePath());
-    device.setPortSettings(Ml::PortSettings::forTester());
-    device.open(QIODevice::ReadWrite, 110);
+    auto opened = line.openAsync(110);
+    WinSerialDeviceAsync &device = *opened;
     const QByteArray block(64 * 1024, '\x5a');
     const qint64 total = qint64(megabytes) * 1024 * 1024;
     qint64 received = 0;
@@ -146,9 +144,8 @@ void throughput(int megabytes)
 void idleCpu(bool lost)
 {
     TestLine line;
-    WinSerialDeviceAsync device(nullptr, line.slavePath());
-    device.setPortSettings(Ml::PortSettings::forTester());
-    device.open(QIODevice::ReadWrite, 110);
+    auto opened = line.openAsync(110);
+    WinSerialDeviceAsync &device = *opened;
     if (lost)
         line.hangUp();
     int timeOuts = 0;

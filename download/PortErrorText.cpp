@@ -11,14 +11,23 @@ QString PortErrorText::connectionFailed()
 
 QString PortErrorText::openFailure(const QString &portPath, const Ml::WinSerialDeviceAsync &device)
 {
+    const Ml::PortErrorKind kind = device.portErrorKind();
+    // The group is looked up only when it is needed.
+    const QString group =
+        kind == Ml::PortErrorKind::PermissionDenied ? device.portDeviceGroup() : QString();
+    return openFailure(portPath, kind, device.portErrorCode(), device.portErrorString(), group);
+}
+
+QString PortErrorText::openFailure(const QString &portPath, Ml::PortErrorKind kind, quint32 code,
+                                   const QString &diagnostic, const QString &group)
+{
     if (portPath.isEmpty())
         return tr("No port is selected. Connect the adapter, then press Refresh Ports.");
-    switch (device.portErrorKind()) {
+    switch (kind) {
     case Ml::PortErrorKind::InUse:
         return tr("The port is in use by another program. Close the other program and try again.");
-    case Ml::PortErrorKind::PermissionDenied: {
+    case Ml::PortErrorKind::PermissionDenied:
         // Joining root's group is no advice to give.
-        const QString group = device.portDeviceGroup();
         if (!group.isEmpty() && group != QLatin1String("root"))
             return tr("Permission denied. Add your user to the group \"%1\" that owns the port, "
                       "then log out and log in again.",
@@ -26,7 +35,6 @@ QString PortErrorText::openFailure(const QString &portPath, const Ml::WinSerialD
                       "Please do not remove it in your translation!")
                 .arg(group);
         return tr("Permission denied. Your user account may not use this port.");
-    }
     case Ml::PortErrorKind::NoSuchDevice:
         return noSuchDevice();
     default:
@@ -34,8 +42,7 @@ QString PortErrorText::openFailure(const QString &portPath, const Ml::WinSerialD
     }
     // The system's own sentence for the code (errno, GetLastError), in plain words; the
     // diagnostic line with the bare code when there is none.
-    const quint32 code = device.portErrorCode();
-    const QString reported = code != 0 ? qt_error_string(int(code)) : device.portErrorString();
+    const QString reported = code != 0 ? qt_error_string(int(code)) : diagnostic;
     if (reported.isEmpty())
         return QString();
     return tr("The system reported: %1", "The %1 will be replaced with the error message of the "

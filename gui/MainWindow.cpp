@@ -9,8 +9,10 @@
 #include "download/SavedData.h"
 #include "gui/CompletenessIndicator.h"
 #include "gui/DialogLanguage.h"
+#include "gui/HistoryWindow.h"
 #include "gui/PortList.h"
 #include "gui/ResultsWindow.h"
+#include "gui/SaveDialogFlow.h"
 #include "serial/ComPortDiscovery.h"
 #include "translation/Translators.h"
 
@@ -88,6 +90,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     PortList::acceptTypedPaths(ui->comPorts);
     refreshPorts();
 
+    connect(ui->actionHistory, &QAction::triggered, this, &MainWindow::showHistory);
     connect(ui->actionExit, &QAction::triggered, this, &MainWindow::close);
     connect(ui->actionChangeLanguage, &QAction::triggered, this, &MainWindow::changeLanguage);
     connect(ui->actionRefreshPorts, &QAction::triggered, this, &MainWindow::refreshPorts);
@@ -124,6 +127,10 @@ MainWindow::~MainWindow()
     // Closed while downloading: stop the worker and free the port before the window's
     // members go, and let nothing of the session reach a window half gone.
     disconnect(session, nullptr, this, nullptr);
+    if (session->isRunning()) {
+        session->cancel();
+        archiving.keepOnClose(session->data());
+    }
     delete session;
     delete progressBar;
 }
@@ -190,7 +197,9 @@ void MainWindow::download()
     completeness->clear();
     ui->actionResults->setEnabled(false);
 
-    if (!session->start(PortList::selectedPath(ui->comPorts), settledReadTimeout())) {
+    const int readTimeout = settledReadTimeout();
+    archiving.begin(ui->comPorts->currentText(), PortList::selectedPath(ui->comPorts), readTimeout);
+    if (!session->start(PortList::selectedPath(ui->comPorts), readTimeout)) {
         showSessionEnded();
         showIdleMessage();
         showConnectionFailure(session->openFailureReason());
@@ -214,6 +223,8 @@ void MainWindow::cancelDownload()
     showSessionEnded();
     if (!session->hasData())
         showIdleMessage();
+    archiving.keep(session->data(), DownloadEnding::Cancelled);
+    archiving.settle(session->data());
 }
 
 void MainWindow::showSessionEnded()
@@ -255,12 +266,15 @@ void MainWindow::readTimeOut()
     showSessionEnded();
     if (session->lineLost())
         ui->statusBar->showMessage(PortErrorText::lostAfterData());
+    archiving.keep(session->data(),
+                   session->lineLost() ? DownloadEnding::LineLost : DownloadEnding::Silence);
     // Draw the restored controls before the dialog opens; a click that was waiting must not
     // start a new session that empties the data about to be saved.
     savingEndedSession = true;
     ui->downloadBtn->setEnabled(false);
     QCoreApplication::processEvents();
     saveFile();
+    archiving.settle(session->data());
     ui->downloadBtn->setEnabled(true);
     savingEndedSession = false;
 }
@@ -288,45 +302,20 @@ void MainWindow::showWarning(const QString &text, const QString &reason)
 
 void MainWindow::saveFile()
 {
-    const QString csvFilter = tr("Comma Separated Value files (*.csv)");
-    const QString filters = QStringLiteral("%1;;%2;;%3")
-                                .arg(csvFilter, tr("Text files (*.txt)"), tr("All files (*.*)"));
-    const QString start = QSettings().value(SettingsKeys::LastSavedFilePath).toString();
-    QString selectedFilter = csvFilter;
-    lastSavedFile = QFileDialog::getSaveFileName(this, tr("Save downloaded data to file"), start,
-                                                 filters, &selectedFilter);
+    const std::optional<SaveDialogFlow::Choice> choice = SaveDialogFlow::ask(this);
+    lastSavedFile = choice ? choice->fileName : QString();
     savedFileHoldsData = false;
     ui->openBtn->hide();
-    if (lastSavedFile.isEmpty())
+    if (!choice)
         return;
 
-    bool european = false;
-    if (SaveStep::europeanQuestionApplies(lastSavedFile)) {
-        const QVariant stored = QSettings().value(SettingsKeys::ConvertData);
-        if (stored.isNull()) {
-            QMessageBox question(this);
-            question.setIcon(QMessageBox::Question);
-            question.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            question.setText(tr("Would you like to convert the data to European format?"));
-            question.setInformativeText(tr("Decimal points will be replaced by commas and the "
-                                           "commas separating fields will be replaced by "
-                                           "semi-colons."));
-            european = question.exec() == QMessageBox::Yes;
-        } else {
-            european = stored.toBool();
-        }
-        QSettings().setValue(SettingsKeys::ConvertData, european);
-    }
-
-    const SaveStep::Outcome outcome = SaveStep::toFile(session->data(), lastSavedFile, european);
-    if (!outcome.saved()) {
-        showWarning(outcome.headline, outcome.reason);
+    const SaveStep::Outcome outcome = SaveDialogFlow::save(this, session->data(), *choice);
+    if (!outcome.saved())
         return;
-    }
+    archiving.saved(lastSavedFile, outcome.european);
     savedFileHoldsData = true;
     ui->openBtn->show();
     ui->statusBar->showMessage(outcome.headline, 3000);
-    QSettings().setValue(SettingsKeys::LastSavedFilePath, lastSavedFile);
 }
 
 void MainWindow::openFile()
@@ -340,7 +329,9 @@ void MainWindow::showResults()
     if (!session->hasData() || session->isRunning())
         return;
     const QString title = savedFileHoldsData ? QFileInfo(lastSavedFile).fileName() : QString();
-    (new ResultsWindow(session->data(), title, this))->show();
+    auto *results = new ResultsWindow(session->data(), title, this);
+    results->setArchive(archiving.archive()); // the sites' designs
+    results->show();
 }
 
 void MainWindow::showAbout()
@@ -349,6 +340,15 @@ void MainWindow::showAbout()
                             "The %1 is replaced with the version number so please don't remove it!")
                              .arg(QCoreApplication::applicationVersion());
     QMessageBox::about(this, tr("About Marlune DataLogger", "Title of the About box"), text);
+}
+
+void MainWindow::showHistory()
+{
+    if (session->isRunning() || savingEndedSession)
+        return;
+    Archive *archive = archiving.archive();
+    HistoryWindow history(archive, archiving.problem(), this);
+    history.exec();
 }
 
 void MainWindow::showHelp()

@@ -2,6 +2,7 @@
 #define MARLUNE_MAINWINDOW_H
 
 #include "gui/OutputBox.h"
+#include "gui/SessionArchiving.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -46,6 +47,7 @@ private slots:
     void saveFile();
     void showAbout();
     void showHelp();
+    void showHistory();
     void convertDataToggled(bool checked);
     // View > Results: the data on screen as results, in a window of its own.
     void showResults();
@@ -62,6 +64,8 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui;
     OutputBox output;
+    // Every session's download kept in the archive.
+    SessionArchiving archiving{this};
     DownloadSession *session = nullptr;
     QProgressBar *progressBar = nullptr;
     CompletenessIndicator *completeness = nullptr;

@@ -1,14 +1,7 @@
 // Reading the Ports class through the device set-up API (setupapi) and the registry
 // (advapi32).
 #include "serial/ComPortRawRecord.h"
-
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "serial/CommTypes.h" // <windows.h>, lean and without min and max
 
 #include <initguid.h> // defines GUID_DEVCLASS_PORTS here rather than needing a library
 

@@ -538,40 +538,15 @@ bool SerialPort::pause(uint32_t milliseconds)
 
 PortErrorKind SerialPort::openErrorKind(uint32_t code)
 {
-    switch (code) {
-    case 0:
-        return PortErrorKind::None;
-    case EBUSY:
-    case EWOULDBLOCK:
-        return PortErrorKind::InUse;
-    case EACCES:
-    case EPERM:
-        return PortErrorKind::PermissionDenied;
-    case ENOENT:
-    case ENODEV:
-    case ENXIO:
-    case ENOTDIR:
-        return PortErrorKind::NoSuchDevice;
-    case EINVAL:
-        return PortErrorKind::SettingsRejected;
-    default:
-        return PortErrorKind::Other;
-    }
+    return portErrorKindOf(code, {{PortErrorKind::InUse, {EBUSY, EWOULDBLOCK}},
+                                  {PortErrorKind::PermissionDenied, {EACCES, EPERM}},
+                                  {PortErrorKind::NoSuchDevice, {ENOENT, ENODEV, ENXIO, ENOTDIR}},
+                                  {PortErrorKind::SettingsRejected, {EINVAL}}});
 }
 
 PortErrorKind SerialPort::transferErrorKind(uint32_t code)
 {
-    switch (code) {
-    case 0:
-        return PortErrorKind::None;
-    case EIO:
-    case ENODEV:
-    case ENXIO:
-    case EBADF:
-        return PortErrorKind::PortLost;
-    default:
-        return PortErrorKind::Other;
-    }
+    return portErrorKindOf(code, {{PortErrorKind::PortLost, {EIO, ENODEV, ENXIO, EBADF}}});
 }
 
 std::string SerialPort::deviceGroup(const Path &path)

@@ -208,39 +208,20 @@ bool SerialPort::pause(uint32_t milliseconds)
 
 PortErrorKind SerialPort::openErrorKind(uint32_t code)
 {
-    switch (code) {
-    case 0:
-        return PortErrorKind::None;
-    case ERROR_ACCESS_DENIED: // what a COM port held by another program answers
-    case ERROR_SHARING_VIOLATION:
-        return PortErrorKind::InUse;
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_NAME:
-        return PortErrorKind::NoSuchDevice;
-    case ERROR_INVALID_PARAMETER:
-        return PortErrorKind::SettingsRejected;
-    default:
-        return PortErrorKind::Other;
-    }
+    // ERROR_ACCESS_DENIED is what a COM port held by another program answers.
+    return portErrorKindOf(code,
+                           {{PortErrorKind::InUse, {ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION}},
+                            {PortErrorKind::NoSuchDevice,
+                             {ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND, ERROR_INVALID_NAME}},
+                            {PortErrorKind::SettingsRejected, {ERROR_INVALID_PARAMETER}}});
 }
 
 PortErrorKind SerialPort::transferErrorKind(uint32_t code)
 {
-    switch (code) {
-    case 0:
-        return PortErrorKind::None;
-    case ERROR_ACCESS_DENIED:
-    case ERROR_INVALID_HANDLE:
-    case ERROR_BAD_COMMAND:
-    case ERROR_GEN_FAILURE:
-    case ERROR_OPERATION_ABORTED:
-    case 1167: // ERROR_DEVICE_NOT_CONNECTED
-    case 1617: // ERROR_DEVICE_REMOVED
-        return PortErrorKind::PortLost;
-    default:
-        return PortErrorKind::Other;
-    }
+    // 1167: ERROR_DEVICE_NOT_CONNECTED; 1617: ERROR_DEVICE_REMOVED
+    return portErrorKindOf(code, {{PortErrorKind::PortLost,
+                                   {ERROR_ACCESS_DENIED, ERROR_INVALID_HANDLE, ERROR_BAD_COMMAND,
+                                    ERROR_GEN_FAILURE, ERROR_OPERATION_ABORTED, 1167, 1617}}});
 }
 
 std::string SerialPort::deviceGroup(const Path &)

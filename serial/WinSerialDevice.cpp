@@ -135,15 +135,8 @@ qint64 WinSerialDevice::readPort(char *data, qint64 maxSize, int waitMs)
     uint32_t read = 0;
     const bool ok = waitMs < 0 ? handle.readFile(data, size, read)
                                : handle.readFileWithin(data, size, uint32_t(waitMs), read);
-    if (!ok) {
-        errorCode = handle.lastError();
-        recordError(SerialPort::transferErrorKind(errorCode));
-        const QString message =
-            QStringLiteral("Win32SerialDevice::readData failed with error: %1").arg(errorCode);
-        reportError(message);
-        qDebug() << message;
-        return -1;
-    }
+    if (!ok)
+        return transferFailed("readData", handle.lastError());
     if (read > 0)
         emit readyRead();
     return read;
@@ -157,15 +150,8 @@ qint64 WinSerialDevice::writeData(const char *data, qint64 maxSize)
     const bool ok = handle.writeFile(data, size, written);
     const uint32_t writeError = handle.lastError();
     handle.flushFileBuffers();
-    if (!ok) {
-        errorCode = writeError;
-        recordError(SerialPort::transferErrorKind(errorCode));
-        const QString message =
-            QStringLiteral("Win32SerialDevice::writeData failed with error: %1").arg(errorCode);
-        reportError(message);
-        qDebug() << message;
-        return -1;
-    }
+    if (!ok)
+        return transferFailed("writeData", writeError);
     return written;
 }
 
@@ -183,6 +169,18 @@ void WinSerialDevice::reportError(const QString &message)
     // stream.
     qWarning().noquote() << message;
     setErrorString(message);
+}
+
+qint64 WinSerialDevice::transferFailed(const char *operation, uint32_t code)
+{
+    errorCode = code;
+    recordError(SerialPort::transferErrorKind(errorCode));
+    const QString message = QStringLiteral("Win32SerialDevice::%1 failed with error: %2")
+                                .arg(QLatin1String(operation))
+                                .arg(errorCode);
+    reportError(message);
+    qDebug() << message;
+    return -1;
 }
 
 void WinSerialDevice::recordError(PortErrorKind kind)

@@ -60,6 +60,8 @@ private:
     qint64 readPort(char *data, qint64 maxSize, int waitMs);
     void reportError(const QString &message);
     void recordError(PortErrorKind kind);
+    // Records and reports a failed read or write (operation: its name); returns -1.
+    qint64 transferFailed(const char *operation, uint32_t code);
 
     QString deviceName;
     SerialPort handle;

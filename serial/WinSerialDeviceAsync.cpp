@@ -88,12 +88,12 @@ bool WinSerialDeviceAsync::canReadLine() const
 
 bool WinSerialDeviceAsync::waitForReadyRead(int msecs)
 {
-    return thread->passReadGate(msecs);
+    return isOpen() && thread->passReadGate(msecs);
 }
 
 bool WinSerialDeviceAsync::waitForBytesWritten(int msecs)
 {
-    return thread->passWriteGate(msecs);
+    return isOpen() && thread->passWriteGate(msecs);
 }
 
 qint64 WinSerialDeviceAsync::readData(char *data, qint64 maxSize)

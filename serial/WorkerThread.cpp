@@ -4,7 +4,9 @@
 #include "serial/TsanMutex.h"
 #include "serial/WinSerialDevice.h"
 
-#include <chrono>
+#include <QDeadlineTimer>
+#include <QMutexLocker>
+
 #include <cstring>
 
 namespace Ml {
@@ -64,11 +66,7 @@ void WorkerThread::startLoop(int timeout)
         readTimeout = qMax(1, timeout);
         failure = PortFailure();
     }
-    gatesHeld = false;
     start(QThread::InheritPriority);
-    // Until the loop holds its gates a waitForReadyRead() would pass at once.
-    while (!gatesHeld && isRunning())
-        QThread::usleep(50);
 }
 
 qint64 WorkerThread::bytesWaiting()
@@ -85,38 +83,42 @@ bool WorkerThread::lineWaiting()
 
 bool WorkerThread::passReadGate(int milliseconds)
 {
-    return passGate(readGate, readGateWaiters, milliseconds);
+    return passGate(readGate, readGate.openings, milliseconds);
 }
 
 bool WorkerThread::passWriteGate(int milliseconds)
 {
+    // Counted before the look at the queue: a write-out that ends in between has opened the
+    // gate since, and the wait passes at once.
+    const quint64 since = writeGate.openings;
     {
         // Held by the loop for a whole write-out, which its write time-out bounds.
         TsanMutex::Locker locker(writeMutex);
         if (writeBuffer.isEmpty())
             return true;
     }
-    return passGate(writeGate, writeGateWaiters, milliseconds);
+    return passGate(writeGate, since, milliseconds);
 }
 
-bool WorkerThread::passGate(QMutex &gate, std::atomic<int> &waiters, int milliseconds)
+bool WorkerThread::passGate(Gate &gate, quint64 since, int milliseconds)
 {
-    ++waiters;
-    const bool passed = gate.tryLock(milliseconds);
-    if (passed)
-        gate.unlock();
-    --waiters;
-    return passed;
+    const QDeadlineTimer deadline =
+        milliseconds < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(milliseconds);
+    QMutexLocker locker(&gate.mutex);
+    while (gate.openings == since) {
+        if (!gate.opened.wait(&gate.mutex, deadline))
+            break;
+    }
+    return gate.openings != since;
 }
 
-void WorkerThread::retakeGate(QMutex &gate, std::atomic<int> &waiters)
+void WorkerThread::openGate(Gate &gate)
 {
-    // A mutex is not fair: taken back at once, the gate would almost never let a waiter
-    // through. Give those already waiting a moment to pass.
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(20);
-    while (waiters > 0 && std::chrono::steady_clock::now() < giveUp)
-        QThread::yieldCurrentThread();
-    gate.lock();
+    // Every waiter passes, however late it is scheduled: an opening is counted, not held
+    // for a moment.
+    QMutexLocker locker(&gate.mutex);
+    ++gate.openings;
+    gate.opened.wakeAll();
 }
 
 WorkerThread::PortFailure WorkerThread::portFailure()
@@ -144,9 +146,6 @@ bool WorkerThread::isStopRequested()
 
 void WorkerThread::run()
 {
-    readGate.lock();
-    writeGate.lock();
-    gatesHeld = true;
     int timeout;
     {
         TsanMutex::Locker locker(bufferMutex);
@@ -167,9 +166,8 @@ void WorkerThread::run()
                 TsanMutex::Locker locker(bufferMutex);
                 readBuffer.append(chunk, int(n));
             }
-            readGate.unlock();
+            openGate(readGate);
             emit readyRead();
-            retakeGate(readGate, readGateWaiters);
         } else if (n < 0) {
             // The port failed (adapter unplugged, far end hung up). Say so once, and wait out
             // a read time-out instead of failing again at once, so that a lost port is not a
@@ -184,8 +182,12 @@ void WorkerThread::run()
             silence.restart();
         }
     }
-    writeGate.unlock();
-    readGate.unlock();
+    // Whoever still waits is let go: the loop has ended.
+    openGate(writeGate);
+    openGate(readGate);
+    // The loop's last step under the data lock: synchronizeWithEndedLoop() orders all of the
+    // above before what the caller does next, in a way ThreadSanitizer sees.
+    TsanMutex::Locker locker(bufferMutex);
 }
 
 void WorkerThread::writeOut()
@@ -201,9 +203,8 @@ void WorkerThread::writeOut()
         }
         if (result == 0)
             break; // the port took nothing within the write time-out: next turn
-        writeGate.unlock();
+        openGate(writeGate);
         emit bytesWritten(result);
-        retakeGate(writeGate, writeGateWaiters);
         written += int(result);
         if (written < writeBuffer.size() && isStopRequested())
             break;

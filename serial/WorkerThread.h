@@ -6,6 +6,7 @@
 #include <QMutex>
 #include <QString>
 #include <QThread>
+#include <QWaitCondition>
 
 #include <atomic>
 
@@ -19,10 +20,11 @@ class WinSerialDevice;
 // for what is left of the read time-out's silence (SilenceClock): readTimeOut() comes after
 // that much silence, whatever was written meanwhile.
 //
-// Lock order in the run loop: readGate, writeGate, writeMutex, bufferMutex. Other threads
-// take one of them at a time. The two gates guard no data: they are the points where
-// waitForReadyRead() and waitForBytesWritten() wait for the loop, which is why only the
-// two data locks are shown to ThreadSanitizer (see TsanMutex).
+// Lock order in the run loop: writeMutex, bufferMutex, a gate's mutex. Other threads take one
+// of them at a time. The two gates guard no data: they are where waitForReadyRead() and
+// waitForBytesWritten() wait for the loop, which counts each opening (bytes read, bytes
+// written, the loop's end), so a waiter passes on an opening however late it is scheduled.
+// Only the two data locks are shown to ThreadSanitizer (see TsanMutex); the count is atomic.
 class WorkerThread : public QThread
 {
     Q_OBJECT
@@ -46,11 +48,12 @@ public:
     void requestStop();
 
     // Clears the stop flag and the failure record (so a stop requested right after the
-    // start is not lost), starts the run loop and returns once it holds its gates.
+    // start is not lost) and starts the run loop.
     void startLoop(int readTimeout);
     qint64 bytesWaiting();
     bool lineWaiting();
-    // Succeed when the run loop lets go of its gate within the time (negative: no limit).
+    // Succeed when the run loop opens its gate (bytes came, or the loop ended) within the
+    // time (negative: no limit).
     bool passReadGate(int milliseconds);
     // The same, but true at once when nothing queued is left to write: a write goes out at
     // once, often before its writer starts waiting for it.
@@ -76,24 +79,27 @@ private:
     bool isStopRequested();
     void writeOut();
     void noteFailure();
-    bool passGate(QMutex &gate, std::atomic<int> &waiters, int milliseconds);
-    void retakeGate(QMutex &gate, std::atomic<int> &waiters);
+    struct Gate
+    {
+        QMutex mutex;
+        QWaitCondition opened;
+        std::atomic<quint64> openings{0};
+    };
+    // Waits until the gate has opened more often than `since` counts.
+    bool passGate(Gate &gate, quint64 since, int milliseconds);
+    void openGate(Gate &gate);
 
     WinSerialDevice *device;
     QByteArray readBuffer;
     int readPos = 0;
     QMutex bufferMutex;
-    QMutex readGate;
+    Gate readGate;
     bool stopRequested = false;
     QByteArray writeBuffer;
     QMutex writeMutex;
-    QMutex writeGate;
+    Gate writeGate;
     int readTimeout = 1; // guarded by bufferMutex; the silence that makes a time-out
     PortFailure failure; // guarded by bufferMutex
-    // Threads waiting to pass a gate; the run loop lets them through before taking it back.
-    std::atomic<int> readGateWaiters{0};
-    std::atomic<int> writeGateWaiters{0};
-    std::atomic<bool> gatesHeld{false};
 };
 
 } // namespace Ml

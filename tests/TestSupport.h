@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QString>
 
-// Small checks the download tests share: files as bytes, the view's text of a stream, and
+// Small checks the download tests share: files as bytes, the view's text of the results, and
 // whether a port is free again.
 namespace TestSupport {
 
@@ -23,14 +23,11 @@ inline bool put(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// What the output box should show of a whole stream: all of its text, without NUL bytes and
-// carriage returns, however the stream was cut into chunks.
-inline QString viewOf(const QByteArray &bytes)
+// The text of plain ASCII lines (the tester's results) as the output box shows them: each
+// line ended by a line break.
+inline QString linesOf(const QByteArray &ascii)
 {
-    QString text = QString::fromUtf8(bytes.constData(), bytes.size());
-    text.remove(QChar(0));
-    text.remove(QLatin1Char('\r'));
-    return text;
+    return QString::fromLatin1(ascii).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
 // A session has let the port go when it can be opened again at once.

@@ -85,8 +85,9 @@ private slots:
         QTest::newRow("--list-ports") << QStringList{"--list-ports"} << A::ListPorts << "";
         QTest::newRow("--list-ports as JSON")
             << QStringList{"--list-ports", "--format", "json"} << A::ListPorts << "";
-        QTest::newRow("--format alone") << QStringList{"--format", "json"} << A::UsageError
-                                        << "--format goes with --list-ports or --summary.";
+        QTest::newRow("--format alone")
+            << QStringList{"--format", "json"} << A::UsageError
+            << "--format goes with --list-ports, --list-downloads or --summary.";
         QTest::newRow("--format unknown")
             << QStringList{"--list-ports", "--format", "xml"} << A::UsageError
             << "--format is text or json, not 'xml'.";
@@ -229,7 +230,8 @@ private slots:
         QCOMPARE(CommandLine::versionText(), QStringLiteral("Marlune DataLogger 3.1"));
         for (const char *option : {"--list-ports", "--format", "--verbose", "--start-timeout"})
             QVERIFY2(help.contains(option), option);
-        QVERIFY2(help.contains("    6  saved (or read), but the data may be incomplete"), qPrintable(help));
+        QVERIFY2(help.contains("    6  saved (or read), but the data may be incomplete"),
+                 qPrintable(help));
         QVERIFY2(help.contains("  129  stopped with SIGHUP"), qPrintable(help));
     }
 

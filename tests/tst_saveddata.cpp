@@ -116,6 +116,9 @@ private slots:
         QTest::newRow("upper case") << "/data/RESULTS.CSV" << true;
         QTest::newRow("text file") << "/data/results.txt" << false;
         QTest::newRow("csv then txt") << "/data/results.csv.txt" << false;
+        QTest::newRow("dots in the name") << "/data/site.b.csv" << true;
+        QTest::newRow("csv twice") << "/data/results.csv.csv" << true;
+        QTest::newRow("only the suffix") << "/data/.csv" << true;
         QTest::newRow("no suffix") << "/data/results" << false;
         QTest::newRow("folder named .csv") << "/data.csv/results" << false;
     }

@@ -1,13 +1,17 @@
 // The pure rules of the serial layer: the configuration record and the open sequence,
 // which system records become ports in the list, under which name they are opened, and
 // which USB IDs they carry.
+#include "TestSupport.h"
 #include "serial/ComPortDiscovery.h"
 #include "serial/PortOpenSequence.h"
 #include "serial/PortSettings.h"
+#include "serial/SilenceClock.h"
 
 #include <QtTest>
 
+#include <climits>
 #include <cstring>
+#include <thread>
 
 using namespace Ml;
 
@@ -172,9 +176,7 @@ private slots:
             {"ttyS0", "4\n"}, {"ttyS1", "0\n"}, {"ttyUSB0", "0\n"}, {"ttyS2", "0\n"}};
         for (const auto &type : types) {
             QVERIFY(QDir(sys.path()).mkpath(type.first));
-            QFile file(sys.filePath(type.first + "/type"));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(type.second);
+            QVERIFY(TestSupport::put(sys.filePath(type.first + "/type"), type.second));
         }
         QList<ComPortInfo> found;
         for (const QString &name : QStringList{"ttyS0", "ttyS1", "ttyUSB0", "ttyS2", "ttyACM0"}) {
@@ -192,6 +194,46 @@ private slots:
                  QStringList({"ttyS0 /dev/ttyS0", "ttyUSB0 /dev/ttyUSB0", "ttyACM0 /dev/ttyACM0"}));
     }
 #endif
+
+    void silenceClock_data()
+    {
+        QTest::addColumn<int>("timeout");
+        QTest::addColumn<int>("counted");  // the time-out the clock counts
+        QTest::addColumn<int>("silentMs"); // how long the line is silent first
+        QTest::addColumn<bool>("due");
+
+        QTest::newRow("fresh") << 10000 << 10000 << 0 << false;
+        QTest::newRow("part of the silence") << 10000 << 10000 << 30 << false;
+        QTest::newRow("the whole silence") << 40 << 40 << 45 << true;
+        QTest::newRow("0 counts as 1 ms") << 0 << 1 << 5 << true;
+        QTest::newRow("negative counts as 1 ms") << -110 << 1 << 5 << true;
+        QTest::newRow("int's maximum") << INT_MAX << INT_MAX << 30 << false;
+    }
+
+    // How much of the read time-out's silence is left: never more than the time-out, never
+    // negative, none once the line has been silent that long; a restart (bytes came, or a
+    // time-out was reported) counts the whole silence again.
+    void silenceClock()
+    {
+        QFETCH(int, timeout);
+        QFETCH(int, counted);
+        QFETCH(int, silentMs);
+        QFETCH(bool, due);
+
+        Ml::SilenceClock silence(timeout);
+        QCOMPARE(silence.timeout(), counted);
+        std::this_thread::sleep_for(std::chrono::milliseconds(silentMs));
+        const int remaining = silence.remaining();
+        QCOMPARE(silence.due(), due);
+        if (due)
+            QCOMPARE(remaining, 0);
+        else
+            QVERIFY2(remaining > 0 && remaining <= counted - silentMs,
+                     qPrintable(QString::number(remaining)));
+        silence.restart();
+        QVERIFY(silence.remaining() > 0 || counted == 1);
+        QVERIFY(silence.remaining() <= counted);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestSerialRules)

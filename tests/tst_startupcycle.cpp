@@ -4,6 +4,7 @@
 // window on its own: when Country Settings appear, and what survives closing the
 // window and opening a new one.
 // The system language of this test is French (LC_ALL is set before Qt starts).
+#include "TestSupport.h"
 #include "UiDriver.h"
 
 #include "app/StartupCycle.h"
@@ -72,26 +73,21 @@ void populate(const QString &dir, const QStringList &files)
         const QString code = file.right(2);
         const QString target = QStringLiteral("%1/DravlinDataLogger_%2.qm").arg(dir, code);
         if (file.endsWith(QLatin1String(".qm"))) {
-            QFile(dir + '/' + file).open(QIODevice::WriteOnly);
+            TestSupport::put(dir + '/' + file, QByteArray());
         } else if (file.startsWith(QLatin1String("qt_"))) {
             const QDir built(InstallPaths::translationsDirectory(),
                              QStringLiteral("qt*_%1.qm").arg(code));
             for (const QString &name : built.entryList())
                 QFile::copy(built.filePath(name), dir + '/' + name);
         } else if (file.startsWith(QLatin1String("garbage_"))) {
-            QFile out(target);
-            out.open(QIODevice::WriteOnly);
-            out.write(QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd") +
-                      QByteArray(300, '\xff'));
+            TestSupport::put(target, QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd") +
+                                         QByteArray(300, '\xff'));
         } else if (file.startsWith(QLatin1String("damaged_"))) {
-            QFile in(QStringLiteral(ML_TEST_TRANSLATIONS_DIR "/DravlinDataLogger_de.qm"));
-            in.open(QIODevice::ReadOnly);
-            QByteArray qm = in.readAll();
+            QByteArray qm = TestSupport::contents(
+                QStringLiteral(ML_TEST_TRANSLATIONS_DIR "/DravlinDataLogger_de.qm"));
             const int text = qm.indexOf(QByteArray("\0H\0e\0r\0u\0n\0t\0e\0r", 16));
             qm.replace(text - 4, 4, QByteArray("\xff\xff\xff\xfa"));
-            QFile out(target);
-            out.open(QIODevice::WriteOnly);
-            out.write(qm);
+            TestSupport::put(target, qm);
         } else {
             QFile::copy(
                 QStringLiteral(ML_TEST_TRANSLATIONS_DIR "/DravlinDataLogger_%1.qm").arg(code),

@@ -148,7 +148,7 @@ private slots:
             << QByteArray("--design goes with --summary or --report.");
         QTest::newRow("--format without --summary")
             << QByteArray("-") << QStringList{"--format", "json"} << 2 << QByteArray()
-            << QByteArray("--format goes with --list-ports or --summary.");
+            << QByteArray("--format goes with --list-ports, --list-downloads or --summary.");
     }
     void summary()
     {

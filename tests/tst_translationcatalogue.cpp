@@ -42,6 +42,20 @@ Keys keys(const QString &path)
     return all;
 }
 
+// A catalogue made of blocks, each a tag byte, a 32-bit big-endian length and its bytes;
+// `longer` is added to the last block's length field only.
+QByteArray catalogue(const QVector<QPair<int, QByteArray>> &parts, int longer = 0)
+{
+    QByteArray qm = QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd");
+    for (int i = 0; i < parts.size(); ++i) {
+        const QByteArray &bytes = parts.at(i).second;
+        char length[4];
+        qToBigEndian(quint32(bytes.size() + (i == parts.size() - 1 ? longer : 0)), length);
+        qm += char(parts.at(i).first) + QByteArray(length, 4) + bytes;
+    }
+    return qm;
+}
+
 // The child: loads a damaged copy the way the program does and asks for every text of the
 // intact catalogue and for random ones, in several plural forms.
 int probe(const QString &damaged, const QString &intact)
@@ -61,6 +75,18 @@ int probe(const QString &damaged, const QString &intact)
             QCoreApplication::translate(key.context, key.sourceText, key.comment, n);
     }
     std::printf(accepted ? "accepted\n" : "refused\n");
+    return 0;
+}
+
+// The child: a translator that holds a catalogue loads a damaged one; "refused" when the load
+// fails and leaves the translator empty.
+int refuse(const QString &damaged)
+{
+    QTranslator translator;
+    if (!translator.load(InstallPaths::translationsDirectory() + "/DravlinDataLogger_fr.qm"))
+        return 2;
+    const bool accepted = TranslationCatalogue::load(&translator, damaged);
+    std::printf(!accepted && translator.isEmpty() ? "refused\n" : "accepted\n");
     return 0;
 }
 
@@ -144,12 +170,58 @@ private slots:
                 put(folder.filePath(damaged), qm.replace(start + 5 + at, patch.size(), patch));
         }
 
-        QTranslator translator; // what it held before is dropped
-        QVERIFY(
-            translator.load(InstallPaths::translationsDirectory() + "/DravlinDataLogger_fr.qm"));
+        // In a child: a damaged catalogue the check let through could crash the load, and
+        // with it every later row.
         const QString loaded = damaged.startsWith("qtbase") ? "qt_de.qm" : damaged;
-        QVERIFY(!TranslationCatalogue::load(&translator, folder.filePath(loaded)));
-        QVERIFY(translator.isEmpty());
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {"--refuse", folder.filePath(loaded)});
+        QVERIFY2(child.waitForFinished(30000), "the child loading the catalogue did not end");
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 qPrintable("the load crashed: " + child.readAllStandardError()));
+        QCOMPARE(child.readAllStandardOutput().trimmed(), QByteArray("refused"));
+    }
+
+    void structureChecked_data()
+    {
+        QTest::addColumn<QByteArray>("qm");
+        QTest::addColumn<bool>("accepted");
+
+        const auto hex = &QByteArray::fromHex;
+        // A record: translation "ab" (UTF-16), source text "ab", context "C", end.
+        const QByteArray record = hex("03 00000004 00610062 06 00000002 6162 07 00000001 43 01");
+        const QPair<int, QByteArray> messages{0x69, record};
+        QTest::newRow("intact") << catalogue({messages}) << true;
+        QTest::newRow("odd-length translation")
+            << catalogue({{0x69, hex("03 00000003 006100 06 00000002 6162 01")}}) << false;
+        QTest::newRow("record's length field cut to 3 bytes")
+            << catalogue({{0x69, record + hex("06 000000")}}) << false;
+        QTest::newRow("record without its end")
+            << catalogue({{0x69, record + hex("06 00000002 6162")}}) << false;
+        QTest::newRow("block header cut to 4 bytes")
+            << catalogue({messages}) + hex("88000000") << false;
+        QTest::newRow("last block one byte longer than what remains")
+            << catalogue({{0x88, hex("0101")}, messages}, 1) << false;
+        QTest::newRow("plural rules")
+            << catalogue({messages, {0x88, hex("0101 fd 0405 08")}}) << true;
+        QTest::newRow("plural rules ending in a joint")
+            << catalogue({messages, {0x88, hex("0101 fd")}}) << false;
+        QTest::newRow("plural rule missing an operand")
+            << catalogue({messages, {0x88, hex("0101 fe 04 05")}}) << false;
+        QTest::newRow("dependency's length cut to 3 bytes")
+            << catalogue({messages, {0x96, hex("000002")}}) << false;
+        QTest::newRow("dependency of odd length")
+            << catalogue({messages, {0x96, hex("00000003 007100")}}) << false;
+        QTest::newRow("block twice") << catalogue({messages, messages}) << false;
+        QTest::newRow("unknown block") << catalogue({messages, {0x55, hex("00")}}) << false;
+    }
+
+    // Each rule of the structure, on a catalogue made for it (run under ASan as well, where
+    // a read past a block shows).
+    void structureChecked()
+    {
+        QFETCH(QByteArray, qm);
+        QFETCH(bool, accepted);
+        QCOMPARE(TranslationCatalogue::isWellFormed(qm), accepted);
     }
 
     void damagedCopiesNeverCrash()
@@ -184,7 +256,8 @@ private slots:
 
             QProcess child;
             child.start(QCoreApplication::applicationFilePath(), {"--probe", copy, source});
-            QVERIFY(child.waitForFinished(60000));
+            QVERIFY2(child.waitForFinished(60000),
+                     "the probe of a damaged copy did not end within 60 s");
             QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
                      qPrintable(QStringLiteral("copy %1 of %2 crashed the probe: %3")
                                     .arg(i)
@@ -202,6 +275,8 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     if (argc == 4 && qstrcmp(argv[1], "--probe") == 0)
         return probe(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc == 3 && qstrcmp(argv[1], "--refuse") == 0)
+        return refuse(QString::fromLocal8Bit(argv[2]));
     TestTranslationCatalogue test;
     return QTest::qExec(&test, argc, argv);
 }

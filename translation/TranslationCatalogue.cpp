@@ -22,14 +22,12 @@ const int MaxDependencyDepth = 4;
 const char BytesProperty[] = "mlCatalogueBytes";
 
 // The blocks of a catalogue, each a tag byte and a 32-bit big-endian length.
+// clang-format off
 enum BlockTag : uchar {
-    ContextsBlock = 0x2f,
-    HashesBlock = 0x42,
-    MessagesBlock = 0x69,
-    NumerusRulesBlock = 0x88,
-    DependenciesBlock = 0x96,
-    LanguageBlock = 0xa7
+    ContextsBlock = 0x2f, HashesBlock = 0x42, MessagesBlock = 0x69,
+    NumerusRulesBlock = 0x88, DependenciesBlock = 0x96, LanguageBlock = 0xa7
 };
+// clang-format on
 
 // The fields of one message record; all but End and Obsolete1 carry a 32-bit length.
 enum RecordTag : uchar {
@@ -44,17 +42,13 @@ enum RecordTag : uchar {
 const quint32 NullTranslation = 0xffffffff;
 
 // Plural rules: operators with one or (between) two operands, joined by And, Or, NewRule.
+// clang-format off
 enum NumerusOp : uchar {
-    OperatorMask = 0x07,
-    Equal = 1,
-    Less = 2,
-    LessOrEqual = 3,
-    Between = 4,
-    BadOperator = 0x80,
-    And = 0xfd,
-    Or = 0xfe,
-    NewRule = 0xff
+    OperatorMask = 0x07, BadOperator = 0x80,
+    Equal = 1, Less = 2, LessOrEqual = 3, Between = 4,
+    And = 0xfd, Or = 0xfe, NewRule = 0xff
 };
+// clang-format on
 
 struct Record
 {

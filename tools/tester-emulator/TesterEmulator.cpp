@@ -237,12 +237,9 @@ TesterEmulator::Outcome TesterEmulator::waitWritable()
 {
     while (!stopping()) {
         const int revents = pollLine(POLLOUT | POLLIN, 50);
-        if (revents < 0)
-            return Outcome::Failed;
-        if (revents & POLLIN)
-            takeInput(false);
-        if (closeSeen || (!(revents & POLLIN) && (revents & (POLLHUP | POLLERR))))
-            return Outcome::PortClosed;
+        const Outcome line = serviceLine(revents, false);
+        if (line != Outcome::Done)
+            return line;
         if (revents & POLLOUT)
             return Outcome::Done;
     }
@@ -254,16 +251,24 @@ TesterEmulator::Outcome TesterEmulator::idleUntil(Clock::time_point until, bool 
     while (!stopping()) {
         const int timeout = millisecondsUntil(until);
         const int revents = pollLine(POLLIN, std::min(timeout, 100));
-        if (revents < 0)
-            return Outcome::Failed;
-        if (revents & POLLIN)
-            takeInput(scan);
-        if (closeSeen || (!(revents & POLLIN) && (revents & (POLLHUP | POLLERR))))
-            return Outcome::PortClosed;
+        const Outcome line = serviceLine(revents, scan);
+        if (line != Outcome::Done)
+            return line;
         if (timeout == 0 || Clock::now() >= until)
             return Outcome::Done;
     }
     return Outcome::Stopped;
+}
+
+TesterEmulator::Outcome TesterEmulator::serviceLine(int revents, bool scan)
+{
+    if (revents < 0)
+        return Outcome::Failed;
+    if (revents & POLLIN)
+        takeInput(scan);
+    if (closeSeen || (!(revents & POLLIN) && (revents & (POLLHUP | POLLERR))))
+        return Outcome::PortClosed;
+    return Outcome::Done;
 }
 
 int TesterEmulator::pollLine(short events, int timeoutMs)

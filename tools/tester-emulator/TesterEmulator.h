@@ -41,6 +41,9 @@ private:
     // Polls the master for the given events and notes a close of the port;
     // returns the master's poll events, or -1 when polling failed.
     int pollLine(short events, int timeoutMs);
+    // What a poll's events mean for the line: its input taken (scanned for commands or
+    // discarded); Failed or PortClosed when it is gone, else Done.
+    Outcome serviceLine(int revents, bool scan);
     // Reads what the host sent; scanned for commands or discarded.
     void takeInput(bool scan);
     bool stopping() const { return stopRequested != 0; }

@@ -89,12 +89,18 @@ long long msSince(std::chrono::steady_clock::time_point start)
         .count();
 }
 
-bool openPort(SerialPort &port, const std::string &name, std::unique_ptr<DCB> &state)
+// Runs the open sequence on the named port with the tester's line settings.
+PortOpenSequence::Result openSequence(SerialPort &port, const std::string &name,
+                                      std::unique_ptr<DCB> &state, uint32_t portReadTimeout)
 {
     const std::unique_ptr<PortSettings> settings(PortSettings::forTester());
-    const PortOpenSequence::Result result =
-        PortOpenSequence::run(port, PortOpenSequence::openPath(wide(name)), settings.get(), state,
-                              readTimeout, writeTimeout, PortOpenSequence::Hooks());
+    return PortOpenSequence::run(port, PortOpenSequence::openPath(wide(name)), settings.get(),
+                                 state, portReadTimeout, writeTimeout, PortOpenSequence::Hooks());
+}
+
+bool openPort(SerialPort &port, const std::string &name, std::unique_ptr<DCB> &state)
+{
+    const PortOpenSequence::Result result = openSequence(port, name, state, readTimeout);
     check(result == PortOpenSequence::Opened,
           "open " + name + " with 9600 8N1, DTR and RTS on (result " + std::to_string(result) +
               ", error " + std::to_string(port.lastError()) + ")");
@@ -345,10 +351,7 @@ void checkWorker(const std::string &name)
 {
     SerialPort port;
     std::unique_ptr<DCB> state;
-    const std::unique_ptr<PortSettings> settings(PortSettings::forTester());
-    const PortOpenSequence::Result result =
-        PortOpenSequence::run(port, PortOpenSequence::openPath(wide(name)), settings.get(), state,
-                              10000, writeTimeout, PortOpenSequence::Hooks());
+    const PortOpenSequence::Result result = openSequence(port, name, state, 10000);
     check(result == PortOpenSequence::Opened,
           name + ": open with a read time-out of 10000 ms (error " +
               std::to_string(port.lastError()) + ")");
@@ -449,10 +452,7 @@ void checkAbsentPort(const std::string &name)
 {
     SerialPort port;
     std::unique_ptr<DCB> state;
-    const std::unique_ptr<PortSettings> settings(PortSettings::forTester());
-    const PortOpenSequence::Result result =
-        PortOpenSequence::run(port, PortOpenSequence::openPath(wide(name)), settings.get(), state,
-                              readTimeout, writeTimeout, PortOpenSequence::Hooks());
+    const PortOpenSequence::Result result = openSequence(port, name, state, readTimeout);
     const uint32_t code = port.lastError();
     // The port device shows this as "Win32SerialDevice::open failed with error: <code>".
     check(result == PortOpenSequence::PortUnavailable && !port.isOpen() &&

@@ -1,0 +1,340 @@
+#include "app/ArchiveCommands.h"
+
+#include "archive/Archive.h"
+#include "archive/DownloadEndingText.h"
+#include "download/SaveStep.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace {
+
+const QString ListOption = QStringLiteral("list-downloads");
+const QString ExportOption = QStringLiteral("export");
+const QString DeleteOption = QStringLiteral("delete");
+const QString ArchiveOption = QStringLiteral("archive");
+const QString NoArchiveOption = QStringLiteral("no-archive");
+const QString FormatOption = QStringLiteral("format");
+const QString OutputOption = QStringLiteral("output");
+const QString EuropeanOption = QStringLiteral("european");
+const QString NoEuropeanOption = QStringLiteral("no-european");
+// The download's options, which no archive command takes.
+const QStringList DownloadOnly = {QStringLiteral("download"),     QStringLiteral("port"),
+                                  QStringLiteral("read-timeout"), QStringLiteral("start-timeout"),
+                                  QStringLiteral("quiet"),        QStringLiteral("verbose"),
+                                  QStringLiteral("list-ports"),   NoArchiveOption};
+
+void say(const QString &line)
+{
+    if (line.isEmpty())
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+    std::fflush(stderr);
+}
+
+// An argument as a POSIX shell reads it back.
+QString quoted(const QString &argument)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./:=+,@%-]+$"));
+    if (plain.match(argument).hasMatch())
+        return argument;
+    QString text = argument;
+    text.replace(QLatin1Char('\''), QLatin1String("'\\''"));
+    return QLatin1Char('\'') + text + QLatin1Char('\'');
+}
+
+// Local times for many rows. Converting by the system's zone rules costs more than the rest of
+// a row, so the offset is looked up once per quarter hour: zones change their offset only at
+// whole quarter hours.
+class LocalTimes
+{
+public:
+    QDateTime of(const QDateTime &utc)
+    {
+        const qint64 ms = utc.toMSecsSinceEpoch();
+        const qint64 quarter = ms >= 0 ? ms / quarterMs : (ms + 1) / quarterMs - 1;
+        auto known = offsets.constFind(quarter);
+        if (known == offsets.constEnd())
+            known = offsets.insert(quarter, utc.toLocalTime().offsetFromUtc());
+        return QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, *known);
+    }
+    QString text(const QDateTime &utc)
+    {
+        return of(utc).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+    // ISO 8601 with the offset.
+    QString iso(const QDateTime &utc) { return of(utc).toString(Qt::ISODate); }
+
+private:
+    static constexpr qint64 quarterMs = 15 * 60 * 1000;
+    QHash<qint64, int> offsets;
+};
+
+// Opens the archive and tells its notice; nullptr (said why) when it cannot be used.
+bool openArchive(Archive &archive, const QString &path)
+{
+    const bool opened = archive.open(path.isEmpty() ? Archive::defaultPath() : path);
+    say(archive.takeNotice());
+    if (!opened)
+        say(archive.errorString());
+    return opened;
+}
+
+} // namespace
+
+void ArchiveCommands::addOptions(QCommandLineParser &parser)
+{
+    parser.addOption(QCommandLineOption(
+        ListOption, tr("Lists the downloads kept in the archive, newest first.")));
+    parser.addOption(QCommandLineOption(
+        ExportOption,
+        tr("Saves download ID of the archive as --output, as after a download (--european "
+           "applies)."),
+        tr("ID", "value name of --export")));
+    parser.addOption(QCommandLineOption(DeleteOption, tr("Deletes download ID from the archive."),
+                                        tr("ID", "value name of --delete")));
+    parser.addOption(QCommandLineOption(
+        ArchiveOption,
+        tr("The archive to use instead of the program's own (%1).", "%1 is a file's path")
+            .arg(QDir::toNativeSeparators(Archive::defaultPath())),
+        tr("file", "value name of --archive")));
+    parser.addOption(QCommandLineOption(
+        NoArchiveOption, tr("Does not keep the download in the archive (with --download).")));
+}
+
+QStringList ArchiveCommands::optionNames()
+{
+    return {ArchiveOption, NoArchiveOption};
+}
+
+ArchiveCommands::Command ArchiveCommands::requested(const QCommandLineParser &parser)
+{
+    if (parser.isSet(ListOption))
+        return Command::List;
+    if (parser.isSet(ExportOption))
+        return Command::Export;
+    if (parser.isSet(DeleteOption))
+        return Command::Delete;
+    return Command::None;
+}
+
+bool ArchiveCommands::read(const QCommandLineParser &parser, Options *options, QString *error)
+{
+    const int commands = int(parser.isSet(ListOption)) + int(parser.isSet(ExportOption)) +
+                         int(parser.isSet(DeleteOption));
+    if (commands > 1) {
+        *error = tr("--list-downloads, --export and --delete go one at a time.");
+        return false;
+    }
+    Options read;
+    read.command = requested(parser);
+    const QString commandName = read.command == Command::List     ? ListOption
+                                : read.command == Command::Export ? ExportOption
+                                                                  : DeleteOption;
+    QStringList refused = DownloadOnly;
+    if (read.command != Command::Export)
+        refused << OutputOption << EuropeanOption << NoEuropeanOption;
+    if (read.command != Command::List)
+        refused << FormatOption;
+    for (const QString &name : qAsConst(refused)) {
+        if (parser.isSet(name)) {
+            *error = tr("The option '%1' does not go with --%2.", "%1 and %2 are options' names")
+                         .arg(name, commandName);
+            return false;
+        }
+    }
+    if (read.command == Command::Export || read.command == Command::Delete) {
+        bool number = false;
+        read.id = parser.value(commandName).toLongLong(&number);
+        if (!number || read.id <= 0) {
+            *error = tr("--%1 needs the number of a download as --list-downloads shows it, not "
+                        "'%2'.",
+                        "%1 is an option's name, %2 the value as the user typed it")
+                         .arg(commandName, parser.value(commandName));
+            return false;
+        }
+    }
+    if (read.command == Command::Export) {
+        read.output = parser.value(OutputOption);
+        if (read.output.isEmpty()) {
+            *error = tr("--export needs --output.");
+            return false;
+        }
+        if (parser.isSet(EuropeanOption) && parser.isSet(NoEuropeanOption)) {
+            *error = tr("--european and --no-european exclude each other.");
+            return false;
+        }
+        if (parser.isSet(EuropeanOption) || parser.isSet(NoEuropeanOption))
+            read.european = parser.isSet(EuropeanOption);
+    }
+    if (parser.isSet(FormatOption)) {
+        const QString format = parser.value(FormatOption);
+        if (format != QLatin1String("json") && format != QLatin1String("text")) {
+            *error =
+                tr("--format is text or json, not '%1'.", "%1 is the value as the user typed it")
+                    .arg(format);
+            return false;
+        }
+        read.json = format == QLatin1String("json");
+    }
+    if (parser.isSet(ArchiveOption)) {
+        read.archivePath = parser.value(ArchiveOption);
+        if (read.archivePath.isEmpty()) {
+            *error = tr("--archive needs a file.");
+            return false;
+        }
+    }
+    *options = read;
+    return true;
+}
+
+bool ArchiveCommands::archiveForDownload(const QCommandLineParser &parser, QString *archivePath)
+{
+    *archivePath = parser.value(ArchiveOption);
+    return !parser.isSet(NoArchiveOption);
+}
+
+int ArchiveCommands::run(const Options &options)
+{
+    Archive archive;
+    if (!openArchive(archive, options.archivePath))
+        return ArchiveUnusable;
+
+    if (options.command == Command::List) {
+        const QVector<DownloadSummary> downloads = archive.list();
+        const QByteArray text =
+            options.json ? listJson(downloads) : listText(downloads).toLocal8Bit();
+        std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+        std::fflush(stdout);
+        return Done;
+    }
+
+    const std::optional<DownloadSummary> download = archive.summary(options.id);
+    if (!download) {
+        say(tr("There is no download %1 in the archive %2.",
+               "%1 is the number of a download, %2 the archive's path")
+                .arg(options.id)
+                .arg(QDir::toNativeSeparators(archive.path())));
+        return NoSuchDownload;
+    }
+    if (options.command == Command::Delete) {
+        if (!archive.remove(options.id)) {
+            say(archive.errorString());
+            return ArchiveUnusable;
+        }
+        say(tr("Download %1 deleted from the archive.", "%1 is the number of a download")
+                .arg(options.id));
+        return Done;
+    }
+
+    const std::optional<QByteArray> data = archive.data(options.id);
+    if (!data) {
+        say(archive.errorString());
+        return ArchiveUnusable;
+    }
+    const bool european = options.european.value_or(false);
+    if (options.output == QLatin1String("-")) {
+        const SaveStep::Outcome outcome = SaveStep::toStandardOutput(*data, european);
+        say(outcome.headline);
+        return outcome.saved() ? Done : NotWritten;
+    }
+    const SaveStep::Outcome outcome = SaveStep::toFile(*data, options.output, european);
+    if (outcome.europeanRefused)
+        say(SaveStep::europeanRefusedText(options.output));
+    say(outcome.headline);
+    say(outcome.reason);
+    if (!outcome.saved())
+        return NotWritten;
+    archive.recordSave(options.id, QFileInfo(options.output).absoluteFilePath(), outcome.european,
+                       QDateTime::currentDateTimeUtc());
+    archive.checkpoint();
+    return Done;
+}
+
+QString ArchiveCommands::listText(const QVector<DownloadSummary> &downloads)
+{
+    const QLocale locale;
+    LocalTimes times;
+    QVector<QStringList> rows;
+    rows.append(
+        {tr("ID"), tr("Date and time"), tr("Port"), tr("Bytes"), tr("Ended"), tr("Saved as")});
+    for (const DownloadSummary &download : downloads) {
+        rows.append({QString::number(download.id), times.text(download.started),
+                     download.portName.isEmpty() ? download.devicePath : download.portName,
+                     locale.toString(download.byteCount), DownloadEndingText::text(download.ending),
+                     download.lastSavedPath.isEmpty()
+                         ? tr("not saved")
+                         : QDir::toNativeSeparators(download.lastSavedPath)});
+    }
+    // Columns as wide as their widest entry; the numbers right-aligned, the last one free.
+    QVector<int> widths(rows.constFirst().size(), 0);
+    for (const QStringList &row : qAsConst(rows)) {
+        for (int column = 0; column < row.size(); ++column)
+            widths[column] = qMax(widths[column], row.at(column).size());
+    }
+    QString text;
+    for (const QStringList &row : qAsConst(rows)) {
+        QStringList cells;
+        for (int column = 0; column < row.size(); ++column) {
+            if (column == row.size() - 1)
+                cells.append(row.at(column));
+            else if (column == 0 || column == 3)
+                cells.append(row.at(column).rightJustified(widths[column]));
+            else
+                cells.append(row.at(column).leftJustified(widths[column]));
+        }
+        text += cells.join(QLatin1String("  ")) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+QByteArray ArchiveCommands::listJson(const QVector<DownloadSummary> &downloads)
+{
+    QJsonArray array;
+    LocalTimes times;
+    for (const DownloadSummary &download : downloads) {
+        QJsonObject object;
+        object.insert(QStringLiteral("id"), download.id);
+        object.insert(QStringLiteral("started"), times.iso(download.started));
+        object.insert(QStringLiteral("ended"), times.iso(download.ended));
+        object.insert(QStringLiteral("port"), download.portName);
+        object.insert(QStringLiteral("device"), download.devicePath);
+        object.insert(QStringLiteral("bytes"), download.byteCount);
+        object.insert(QStringLiteral("lines"), download.lineCount);
+        object.insert(QStringLiteral("ending"), DownloadEndingText::name(download.ending));
+        object.insert(QStringLiteral("lastSaved"), download.lastSavedPath.isEmpty()
+                                                       ? QJsonValue()
+                                                       : QJsonValue(download.lastSavedPath));
+        const auto count = [](const std::optional<int> &value) {
+            return value ? QJsonValue(*value) : QJsonValue();
+        };
+        object.insert(QStringLiteral("records"), count(download.recordCount));
+        object.insert(QStringLiteral("pass"), count(download.passCount));
+        object.insert(QStringLiteral("fail"), count(download.failCount));
+        array.append(object);
+    }
+    return QJsonDocument(array).toJson(QJsonDocument::Indented);
+}
+
+QString ArchiveCommands::exportCommand(qint64 id, const QString &output,
+                                       const std::optional<bool> &european,
+                                       const QString &archivePath)
+{
+    QStringList arguments = {QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
+                             QStringLiteral("--export"), QString::number(id),
+                             QStringLiteral("--output"), quoted(output)};
+    if (european)
+        arguments << (*european ? QStringLiteral("--european") : QStringLiteral("--no-european"));
+    if (!archivePath.isEmpty())
+        arguments << QStringLiteral("--archive") << quoted(archivePath);
+    return arguments.join(QLatin1Char(' '));
+}

@@ -1,0 +1,66 @@
+#include "app/HeadlessArchiving.h"
+
+#include "app/ArchiveCommands.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+void say(const QString &line)
+{
+    if (line.isEmpty())
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+    std::fflush(stderr);
+}
+
+} // namespace
+
+HeadlessArchiving::HeadlessArchiving(const QString &archivePath, const QString &portName,
+                                     const QString &devicePath, int readTimeoutMs)
+    : archivePath(archivePath), archiver(archivePath)
+{
+    archiver.begin(portName, devicePath, readTimeoutMs);
+}
+
+void HeadlessArchiving::keep(const QByteArray &data, DownloadEnding ending)
+{
+    if (data.isEmpty() || archiver.storedId())
+        return;
+    const bool stored = archiver.keep(data, ending).has_value();
+    say(archiver.takeNotice());
+    if (!stored)
+        say(archiver.problem());
+}
+
+void HeadlessArchiving::interrupted(const QByteArray &data)
+{
+    keep(data, DownloadEnding::Interrupted);
+    archiver.settle(data);
+    if (const std::optional<qint64> id = archiver.storedId())
+        say(tr("What came is kept in the archive as download %1.",
+               "%1 is the number of the download")
+                .arg(*id));
+}
+
+void HeadlessArchiving::saved(const QByteArray &data, const QString &output, bool european)
+{
+    if (output != QLatin1String("-"))
+        archiver.saved(QFileInfo(output).absoluteFilePath(), european);
+    archiver.settle(data);
+}
+
+void HeadlessArchiving::notWritten(const QByteArray &data, const QString &output,
+                                   const std::optional<bool> &european)
+{
+    archiver.settle(data);
+    const std::optional<qint64> id = archiver.storedId();
+    if (!id)
+        return;
+    say(tr("The data is kept in the archive as download %1. To write it:",
+           "%1 is the number of the download; the command follows on the next line")
+            .arg(*id));
+    say(QStringLiteral("  ") + ArchiveCommands::exportCommand(*id, output, european, archivePath));
+}

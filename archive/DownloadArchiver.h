@@ -1,0 +1,69 @@
+#pragma once
+
+#include "archive/Archive.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include <limits>
+#include <memory>
+#include <optional>
+
+// Keeps the downloads of one window or one command in the archive: the facts of a session
+// noted when it starts, its bytes stored when it ends (before anything is saved), the saves
+// recorded against it, and what the results reader finds in it. The archive is opened at its
+// first use; an archive that cannot be used never stops a download: problem() then says
+// that this download was not archived.
+class DownloadArchiver
+{
+public:
+    // The archive at path; an empty path is Archive::defaultPath().
+    explicit DownloadArchiver(const QString &path = QString());
+    ~DownloadArchiver();
+    DownloadArchiver(const DownloadArchiver &) = delete;
+    DownloadArchiver &operator=(const DownloadArchiver &) = delete;
+
+    // The archive, opened at the first call; nullptr when it cannot be used (problem()).
+    Archive *archive();
+    // What to tell the user about a damaged archive met when it was opened, once; empty
+    // when there is nothing to tell.
+    QString takeNotice();
+    // Why the last store or open failed, for the user; empty after a success.
+    QString problem() const { return lastProblem; }
+
+    // A session starts on the port portName (as the user named it) at devicePath.
+    void begin(const QString &portName, const QString &devicePath, int readTimeoutMs);
+    // The session has ended with data: stores it unless it is stored already. The id, or
+    // nothing when the download could not be archived (problem()).
+    std::optional<qint64> keep(const QByteArray &data, DownloadEnding ending);
+    // The id of the session's stored download; nothing before keep() or after a failure.
+    std::optional<qint64> storedId() const { return stored; }
+    // The session's download was saved as path.
+    void saved(const QString &path, bool european);
+    // After the save step: records what the results reader finds in data, once, and lets the
+    // archive copy its log into the file.
+    void settle(const QByteArray &data);
+    // The largest download whose results are read at settle(); a larger one's are read when
+    // the History shows it. Reading results needs about twice the data's size for a moment,
+    // which a window holding a large download on screen should not add to its peak.
+    void setSummaryLimit(qint64 bytes) { summaryLimit = bytes; }
+
+    // Records the results summary of download id in archive.
+    static bool summarize(Archive &archive, qint64 id, const QByteArray &data);
+
+private:
+    QString filePath;
+    std::unique_ptr<Archive> handle; // made at the first use, open or not
+    QString pendingNotice;
+    QString lastProblem;
+
+    QDateTime started;
+    QString port;
+    QString device;
+    int timeout = 0;
+    bool inSession = false;
+    std::optional<qint64> stored;
+    bool summarized = false;
+    qint64 summaryLimit = std::numeric_limits<qint64>::max();
+};

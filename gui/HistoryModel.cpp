@@ -1,0 +1,120 @@
+#include "gui/HistoryModel.h"
+
+#include "archive/Archive.h"
+#include "archive/DownloadEndingText.h"
+
+#include <QDir>
+#include <QLocale>
+
+HistoryModel::HistoryModel(QObject *parent) : QAbstractTableModel(parent)
+{
+}
+
+void HistoryModel::reload(Archive *archive)
+{
+    beginResetModel();
+    downloads = archive ? archive->list() : QVector<DownloadSummary>();
+    endResetModel();
+}
+
+void HistoryModel::update(int row, const DownloadSummary &download)
+{
+    if (row < 0 || row >= downloads.size())
+        return;
+    downloads[row] = download;
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+int HistoryModel::rowOf(qint64 id) const
+{
+    for (int row = 0; row < downloads.size(); ++row) {
+        if (downloads.at(row).id == id)
+            return row;
+    }
+    return -1;
+}
+
+int HistoryModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : downloads.size();
+}
+
+int HistoryModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant HistoryModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= downloads.size())
+        return QVariant();
+    const DownloadSummary &download = downloads.at(index.row());
+    const bool number =
+        index.column() == Bytes || index.column() == Lines || index.column() >= Records;
+    if (role == Qt::TextAlignmentRole)
+        return int((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    if (role == Qt::ToolTipRole && index.column() == Port)
+        return QDir::toNativeSeparators(download.devicePath);
+    if (role == Qt::ToolTipRole && index.column() == SavedAs && download.saveCount > 1)
+        return tr("Saved %1 times", "%1 is a number of saves, always more than one")
+            .arg(QLocale().toString(download.saveCount));
+    if (role != Qt::DisplayRole)
+        return QVariant();
+
+    const QLocale locale;
+    const auto count = [&](const std::optional<int> &value) {
+        return value ? locale.toString(*value) : QString();
+    };
+    switch (index.column()) {
+    case When:
+        return locale.toString(download.started.toLocalTime(), QLocale::ShortFormat);
+    case Port:
+        return download.portName.isEmpty() ? QDir::toNativeSeparators(download.devicePath)
+                                           : download.portName;
+    case Bytes:
+        return locale.toString(download.byteCount);
+    case Lines:
+        return locale.toString(download.lineCount);
+    case Ending:
+        return DownloadEndingText::text(download.ending);
+    case SavedAs:
+        return download.lastSavedPath.isEmpty() ? tr("not saved")
+                                                : QDir::toNativeSeparators(download.lastSavedPath);
+    case Records:
+        return count(download.recordCount);
+    case Pass:
+        return count(download.passCount);
+    case Fail:
+        return count(download.failCount);
+    default:
+        return QVariant();
+    }
+}
+
+QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case When:
+        return tr("Date and time");
+    case Port:
+        return tr("Port");
+    case Bytes:
+        return tr("Bytes");
+    case Lines:
+        return tr("Lines");
+    case Ending:
+        return tr("Ended");
+    case SavedAs:
+        return tr("Saved as");
+    case Records:
+        return tr("Records");
+    case Pass:
+        return tr("PASS", "the number of tests passed");
+    case Fail:
+        return tr("FAIL", "the number of tests failed");
+    default:
+        return QVariant();
+    }
+}

@@ -1,0 +1,7 @@
+#include "EmulatorRig.h"
+
+bool EmulatorRig::start(const QStringList &arguments)
+{
+    emulators.push_back(std::make_unique<TesterEmulatorProcess>());
+    return emulators.back()->start(arguments);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "EmulatorRig.h"
+
+#include "download/DownloadSession.h"
+
+#include <QObject>
+#include <QSignalSpy>
+#include <QString>
+
+// A download session against a tester emulator, without a window, and what it told: its
+// signals, and the text for the view with the number of batches it came in.
+class SessionRig : public EmulatorRig
+{
+public:
+    SessionRig();
+    // Starts an emulator with the arguments; its result is in `started`.
+    explicit SessionRig(const QStringList &arguments);
+
+    // Starts the session on the latest emulator's port.
+    bool startSession(int readTimeout);
+    // Waits until the session is over; false when it did not end in time.
+    bool waitForEnd(int timeoutMs);
+
+    bool started = false;
+    DownloadSession session;
+    QString text;
+    int batches = 0;
+    QObject watcher; // the context of connections that end with the rig
+    QSignalSpy finished{&session, &DownloadSession::finished};
+    QSignalSpy failed{&session, &DownloadSession::failed};
+    QSignalSpy onlyNul{&session, &DownloadSession::lineSendsOnlyNul};
+};

@@ -1,0 +1,423 @@
+// The archive from the command line, the program run as a child process as a script runs it:
+// --list-downloads (text and JSON), --export byte for byte, --delete, their exit statuses and
+// usage errors, and a --download kept in the archive, also when its output cannot be written
+// or it is stopped. Each case has an archive file of its own.
+#include "TestSupport.h"
+#include "TesterEmulatorProcess.h"
+
+#include "archive/Archive.h"
+#include "download/SavedData.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+using namespace TestSupport;
+
+namespace {
+
+// The program, started as a user's script would, without a display.
+struct Run
+{
+    explicit Run(const QStringList &arguments)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+        process.setProcessEnvironment(environment);
+        process.start(QCoreApplication::applicationDirPath() + "/marlune-datalogger", arguments);
+    }
+    // The exit status, -1 when the program did not end in time or crashed.
+    int wait(int timeoutMs = 20000)
+    {
+        if (!process.waitForFinished(timeoutMs)) {
+            process.kill();
+            process.waitForFinished();
+            return -1;
+        }
+        error = process.readAllStandardError();
+        output = process.readAllStandardOutput();
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+    QProcess process;
+    QByteArray output, error;
+};
+
+int run(const QStringList &arguments, QByteArray *output = nullptr, QByteArray *error = nullptr)
+{
+    Run child(arguments);
+    const int status = child.wait();
+    if (output)
+        *output = child.output;
+    if (error)
+        *error = child.error;
+    return status;
+}
+
+// Every byte value, many times over, with line ends between.
+QByteArray allBytes()
+{
+    QByteArray data;
+    for (int round = 0; round < 40; ++round) {
+        for (int value = 0; value < 256; ++value)
+            data.append(char(value));
+        data.append("\r\n1.5,2.25,PASS\r\n");
+    }
+    return data;
+}
+
+QByteArray sevenBit(QByteArray data)
+{
+    for (char &byte : data)
+        byte = char(byte & 0x7f);
+    return data;
+}
+
+ArchivedDownload downloadOf(const QByteArray &data, const QDateTime &started, DownloadEnding ending)
+{
+    ArchivedDownload download;
+    download.started = started;
+    download.ended = started.addSecs(42);
+    download.portName = QStringLiteral("ttyUSB0");
+    download.devicePath = QStringLiteral("/dev/ttyUSB0");
+    download.readTimeoutMs = 110;
+    download.ending = ending;
+    download.data = data;
+    return download;
+}
+
+// An archive with an older download, saved once, and a newer one with every byte value.
+struct Stored
+{
+    explicit Stored(const QString &path) : path(path)
+    {
+        Archive archive;
+        if (!archive.open(path))
+            return;
+        const QDateTime start = QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53), Qt::UTC);
+        older =
+            archive
+                .store(downloadOf("Record,Result\r\n1,PASS\r\n", start, DownloadEnding::LineLost))
+                .value_or(0);
+        archive.recordSave(older, "/srv/site/older.csv", false, start.addSecs(60));
+        newer = archive.store(downloadOf(allBytes(), start.addDays(1), DownloadEnding::Silence))
+                    .value_or(0);
+    }
+    QString path;
+    qint64 older = 0, newer = 0;
+};
+
+} // namespace
+
+class TestArchiveCommands : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    int cases = 0;
+
+    // A fresh archive file in this run's folder.
+    QString archivePath() { return dir.filePath(QStringLiteral("archive-%1.sqlite").arg(++cases)); }
+
+private slots:
+    void listing()
+    {
+        const Stored stored(archivePath());
+        QVERIFY(stored.newer > stored.older && stored.older > 0);
+
+        QByteArray output, error;
+        QCOMPARE(run({"--list-downloads", "--archive", stored.path}, &output, &error), 0);
+        const QList<QByteArray> lines = output.trimmed().split('\n');
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines[0].contains("ID") && lines[0].contains("Saved as"), lines[0].constData());
+        // Newest first, local time, and "not saved" for the one never saved.
+        const QString local = QDateTime(QDate(2026, 3, 15), QTime(9, 26, 53), Qt::UTC)
+                                  .toLocalTime()
+                                  .toString("yyyy-MM-dd HH:mm:ss");
+        QVERIFY2(lines[1].trimmed().startsWith(QByteArray::number(stored.newer)) &&
+                     lines[1].contains(local.toUtf8()) && lines[1].contains("ttyUSB0") &&
+                     lines[1].contains("Finished") && lines[1].endsWith("not saved"),
+                 lines[1].constData());
+        QVERIFY2(lines[2].contains("Line lost") && lines[2].endsWith("/srv/site/older.csv"),
+                 lines[2].constData());
+
+        QCOMPARE(run({"--list-downloads", "--format", "json", "--archive", stored.path}, &output),
+                 0);
+        QJsonParseError parseError;
+        const QJsonArray list = QJsonDocument::fromJson(output, &parseError).array();
+        QCOMPARE(parseError.error, QJsonParseError::NoError);
+        QCOMPARE(list.size(), 2);
+        const QJsonObject newest = list[0].toObject();
+        QCOMPARE(newest["id"].toInt(), int(stored.newer));
+        QCOMPARE(newest["bytes"].toInt(), allBytes().size());
+        QCOMPARE(newest["ending"].toString(), QStringLiteral("silence"));
+        QCOMPARE(newest["port"].toString(), QStringLiteral("ttyUSB0"));
+        QVERIFY(newest["lastSaved"].isNull());
+        // ISO 8601 with the offset, and the same moment as stored.
+        const QString started = newest["started"].toString();
+        QVERIFY2(
+            QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(Z|[+-]\\d\\d:\\d\\d)$")
+                .match(started)
+                .hasMatch(),
+            qPrintable(started));
+        QCOMPARE(QDateTime::fromString(started, Qt::ISODate).toUTC(),
+                 QDateTime(QDate(2026, 3, 15), QTime(9, 26, 53), Qt::UTC));
+        QCOMPARE(list[1].toObject()["ending"].toString(), QStringLiteral("line-lost"));
+        QCOMPARE(list[1].toObject()["lastSaved"].toString(), QStringLiteral("/srv/site/older.csv"));
+
+        // An archive without downloads: the header alone, an empty array.
+        const QString empty = archivePath();
+        QCOMPARE(run({"--list-downloads", "--archive", empty}, &output), 0);
+        QCOMPARE(output.count('\n'), 1);
+        QCOMPARE(run({"--list-downloads", "--archive", empty, "--format", "json"}, &output), 0);
+        QCOMPARE(QJsonDocument::fromJson(output).array().size(), 0);
+    }
+
+    void exporting_data()
+    {
+        QTest::addColumn<QStringList>("options"); // FILE stands for the output
+        QTest::addColumn<QString>("name");        // of the output
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("said");
+
+        const QByteArray data = allBytes();
+        QTest::newRow("as received, bit 7 cleared")
+            << QStringList() << "out.csv" << 0 << sevenBit(data) << "File successfully saved";
+        QTest::newRow("European .csv") << QStringList{"--european"} << "out.csv" << 0
+                                       << SavedData::fileBytes(data, true) << "";
+        QTest::newRow("European asked, .txt as received")
+            << QStringList{"--european"} << "out.txt" << 0 << sevenBit(data)
+            << "The European format applies to .csv files only";
+        QTest::newRow("standard output") << QStringList() << "-" << 0 << sevenBit(data) << "";
+        QTest::newRow("no such download") << QStringList{"ID=999"} << "out.csv" << 7
+                                          << QByteArray("<missing>") << "There is no download 999";
+        QTest::newRow("read-only target") << QStringList{"READONLY"} << "out.csv" << 5
+                                          << QByteArray("last week\r\n") << "Error opening";
+    }
+
+    void exporting()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, name);
+        QFETCH(int, status);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, said);
+
+        const Stored stored(archivePath());
+        QVERIFY(stored.newer > 0);
+        QString id = QString::number(stored.newer);
+        const QString target = name == "-" ? name : dir.filePath(QString::number(cases) + name);
+        if (options.removeAll("READONLY")) {
+            QVERIFY(put(target, "last week\r\n"));
+            QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
+        }
+        if (options.removeAll("ID=999"))
+            id = "999";
+
+        QByteArray output, error;
+        QCOMPARE(
+            run(QStringList{"--export", id, "--output", target, "--archive", stored.path} + options,
+                &output, &error),
+            status);
+        QVERIFY2(error.contains(said.toUtf8()), error.constData());
+        QCOMPARE(target == "-" ? output : contents(target), file);
+
+        // A save is recorded against the download; a failed one is not.
+        Archive archive;
+        QVERIFY(archive.open(stored.path));
+        const QVector<ArchivedSave> saves = archive.saves(stored.newer);
+        QCOMPARE(saves.size(), status == 0 && target != "-" ? 1 : 0);
+        if (!saves.isEmpty()) {
+            QCOMPARE(saves[0].path, target);
+            QCOMPARE(saves[0].european, options.contains("--european") && name.endsWith(".csv"));
+        }
+    }
+
+    void deleting()
+    {
+        const Stored stored(archivePath());
+        const QString id = QString::number(stored.older);
+        QByteArray error;
+        QCOMPARE(run({"--delete", id, "--archive", stored.path}, nullptr, &error), 0);
+        QVERIFY2(error.contains("deleted"), error.constData());
+        // Gone, with its saves; the other one stays whole.
+        QCOMPARE(run({"--delete", id, "--archive", stored.path}, nullptr, &error), 7);
+        QCOMPARE(
+            run({"--export", id, "--output", dir.filePath("gone.csv"), "--archive", stored.path}),
+            7);
+        Archive archive;
+        QVERIFY(archive.open(stored.path));
+        QCOMPARE(archive.list().size(), 1);
+        QVERIFY(archive.saves(stored.older).isEmpty());
+        QCOMPARE(archive.data(stored.newer).value_or(QByteArray()), allBytes());
+    }
+
+    void usage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("said");
+
+        QTest::newRow("export without output")
+            << QStringList{"--export", "1"} << "--export needs --output.";
+        QTest::newRow("export of no number")
+            << QStringList{"--export", "first", "--output", "x.csv"} << "not 'first'";
+        QTest::newRow("delete of zero") << QStringList{"--delete", "0"} << "not '0'";
+        QTest::newRow("two commands")
+            << QStringList{"--list-downloads", "--delete", "3"} << "one at a time";
+        QTest::newRow("unknown format")
+            << QStringList{"--list-downloads", "--format", "xml"} << "not 'xml'";
+        QTest::newRow("format without a list")
+            << QStringList{"--format", "json"}
+            << "--format goes with --list-ports, --list-downloads or --summary.";
+        QTest::newRow("European with delete")
+            << QStringList{"--delete", "3", "--european"} << "'european' does not go with --delete";
+        QTest::newRow("port with a list")
+            << QStringList{"--list-downloads", "--port", "COM3"} << "'port' does not go with";
+        QTest::newRow("no-archive with export")
+            << QStringList{"--export", "1", "--output", "x.csv", "--no-archive"}
+            << "'no-archive' does not go with --export";
+        QTest::newRow("archive alone")
+            << QStringList{"--archive", "a.sqlite"} << "The option 'archive' needs --download.";
+    }
+
+    void usage()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, said);
+        QByteArray error;
+        QCOMPARE(run(arguments, nullptr, &error), 2);
+        QVERIFY2(error.contains(said.toUtf8()), error.constData());
+    }
+
+    // The command-line download is kept before it is written: saved, not archived on
+    // request, stopped by a signal, and written later when its output failed.
+    void downloadKept_data()
+    {
+        QTest::addColumn<QStringList>("options"); // FILE stands for the output
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("ending"); // empty: nothing archived
+
+        QTest::newRow("saved") << QStringList() << 0 << "silence";
+        QTest::newRow("not archived") << QStringList{"--no-archive"} << 0 << "";
+        QTest::newRow("output not written") << QStringList{"READONLY"} << 5 << "silence";
+        QTest::newRow("stopped with SIGTERM") << QStringList{"SIGTERM"} << 143 << "interrupted";
+        QTest::newRow("damaged archive replaced") << QStringList{"DAMAGED"} << 0 << "silence";
+        QTest::newRow("archive cannot be written") << QStringList{"UNWRITABLE"} << 0 << "";
+    }
+
+    void downloadKept()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(QString, ending);
+
+        const bool stop = options.removeAll("SIGTERM");
+        const bool readOnly = options.removeAll("READONLY");
+        TesterEmulatorProcess tester;
+        // Stopped, or made read-only, during a pause in the middle of the data.
+        const bool pause = stop || readOnly;
+        QVERIFY(tester.start(
+            pause ? QStringList{"--baud", "0", "--pause-after", "500", "--pause-ms", "2000"}
+                  : QStringList{"--baud", "0"}));
+        if (pause)
+            options << "--read-timeout"
+                    << "4000";
+        const QByteArray sent = TesterEmulatorProcess::builtInData();
+        QString archive = archivePath();
+        const QString target = dir.filePath(QStringLiteral("download %1.csv").arg(cases));
+        const bool damaged = options.removeAll("DAMAGED");
+        if (damaged)
+            QVERIFY(put(archive, QByteArray("SQLite format 3").repeated(100)));
+        const bool unwritable = options.removeAll("UNWRITABLE");
+        if (unwritable) {
+            QVERIFY(put(archive, "a file where the folder should be"));
+            archive += "/archive.sqlite";
+        }
+        if (readOnly)
+            QVERIFY(put(target, "last week\r\n"));
+
+        Run download(QStringList{"--download", "--port", tester.devicePath, "--output", target,
+                                 "--archive", archive} +
+                     options);
+        if (pause) {
+            // The target is checked before the port opens, and the tester is asked once it
+            // is open: the data comes, and pauses, after this line.
+            QByteArray said;
+            QVERIFY(QTest::qWaitFor(
+                [&] {
+                    said += download.process.readAllStandardError();
+                    return said.contains("Now initiate the download on the tester");
+                },
+                10000));
+            QTest::qWait(700);
+            if (stop)
+                ::kill(pid_t(download.process.processId()), SIGTERM);
+            else
+                QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
+        }
+        QCOMPARE(download.wait(), status);
+        // One line each for a damaged archive and for a download not archived.
+        QCOMPARE(download.error.count("was damaged. It was moved aside as"), damaged ? 1 : 0);
+        QCOMPARE(download.error.count("This download was not archived: "), unwritable ? 1 : 0);
+        if (unwritable) {
+            QCOMPARE(contents(target), sevenBit(TesterEmulatorProcess::builtInData()));
+            return;
+        }
+
+        QByteArray output;
+        QCOMPARE(run({"--list-downloads", "--format", "json", "--archive", archive}, &output), 0);
+        const QJsonArray list = QJsonDocument::fromJson(output).array();
+        QCOMPARE(list.size(), ending.isEmpty() ? 0 : 1);
+        if (ending.isEmpty())
+            return;
+        const QJsonObject kept = list[0].toObject();
+        QCOMPARE(kept["ending"].toString(), ending);
+        QCOMPARE(kept["port"].toString(), tester.devicePath);
+        QCOMPARE(kept["lastSaved"].toString(), status == 0 ? target : QString());
+        Archive opened;
+        QVERIFY(opened.open(archive));
+        const QByteArray data = opened.data(kept["id"].toInt()).value_or(QByteArray("<none>"));
+        if (stop) {
+            QVERIFY(!data.isEmpty() && sent.startsWith(data)); // what came before the stop
+            QVERIFY(!QFile::exists(target));
+            return;
+        }
+        QCOMPARE(data, sent);
+        if (!readOnly) {
+            QCOMPARE(opened.summary(kept["id"].toInt())->recordCount.value_or(-1) > 0, true);
+            return;
+        }
+
+        // The output failed: the program says where the data is and the command that writes
+        // it. Once the file may be replaced, that command writes what came.
+        QVERIFY2(download.error.contains("The data is kept in the archive as download"),
+                 download.error.constData());
+        const QList<QByteArray> lines = download.error.split('\n');
+        QString command;
+        for (const QByteArray &line : lines) {
+            if (line.trimmed().startsWith("marlune-datalogger --export"))
+                command = QString::fromUtf8(line.trimmed());
+        }
+        QVERIFY2(!command.isEmpty(), download.error.constData());
+        QStringList arguments = QProcess::splitCommand(command.replace("'", "\""));
+        arguments.removeFirst();
+        QCOMPARE(arguments.mid(0, 4), (QStringList{"--export", QString::number(kept["id"].toInt()),
+                                                   "--output", target}));
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(run(arguments), 0);
+        QCOMPARE(contents(target), sevenBit(sent));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestArchiveCommands)
+
+#include "tst_archivecommands.moc"
