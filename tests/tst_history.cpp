@@ -201,7 +201,7 @@ private slots:
         QCOMPARE(seen.firstRow.value(HistoryModel::SavedAs), QStringLiteral("not saved"));
         QCOMPARE(seen.firstRow.value(HistoryModel::Ending), QStringLiteral("Finished"));
         QVERIFY(seen.firstRow.value(HistoryModel::Records).toInt() > 0);
-        QCOMPARE(seen.text, viewOf(sevenBit(builtIn)));
+        QCOMPARE(seen.text, linesOf(sevenBit(builtIn)));
         QVERIFY(seen.saveAsEnabled && !seen.openEnabled);
         QCOMPARE(driver.seen, (QStringList{"HistoryWindow", "QFileDialog"}));
 

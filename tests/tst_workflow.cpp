@@ -372,8 +372,8 @@ private slots:
         const QByteArray europeanHead =
             "Record;Date;Time;Site;String;Voc (V);Isc (A);Irradiance (W/m2);Module Temp (C);"
             "Riso (MOhm);Continuity (Ohm);Result\r\n"
-            "1;2024-04-08;08:30:35;Hillside Farm;INV1-S01;739,2;9,51;855;38,9;981,8;0,28;PASS\r\n"
-            "2;2024-04-08;08:33:19;Hillside Farm;INV1-S02;746,5;9,12;830;35,7;533,4;0,40;PASS\r\n";
+            "1;2024-04-08;08:30:35;Hillside Farm;INV1-S01;739,2;8,95;855;38,9;981,8;0,28;PASS\r\n"
+            "2;2024-04-08;08:33:19;Hillside Farm;INV1-S02;746,5;8,70;830;35,7;533,4;0,40;PASS\r\n";
         const auto check = [&](const QByteArray &file) {
             if (!converted)
                 return file == builtIn;
