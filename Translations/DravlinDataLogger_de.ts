@@ -269,20 +269,12 @@
         <translation>die Ergebnisse sind gespeichert</translation>
     </message>
     <message>
-        <source>the command line is wrong</source>
-        <translation>die Befehlszeile ist fehlerhaft</translation>
-    </message>
-    <message>
         <source>the port could not be opened</source>
         <translation>die Schnittstelle konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>the line was lost before any data came</source>
         <translation>die Verbindung ging verloren, bevor Daten ankamen</translation>
-    </message>
-    <message>
-        <source>the file could not be written</source>
-        <translation>die Datei konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>interrupted with Ctrl+C (SIGINT)</source>
@@ -352,10 +344,6 @@
         <translation>Das System meldet keine serielle Schnittstelle. Stecken Sie den Adapter des Prüfgeräts ein und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <source>Exit status of --download and --summary:</source>
-        <translation>Exit-Status von --download und --summary:</translation>
-    </message>
-    <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
         <translation>gespeichert (oder gelesen), aber die Daten sind möglicherweise unvollständig: Die Verbindung ging verloren, bevor die Leitung still wurde, oder der letzte Datensatz ist abgeschnitten oder Datensätze fehlen</translation>
     </message>
@@ -372,8 +360,24 @@
         <translation>das Archiv kann nicht verwendet werden (--list-downloads, --export, --delete)</translation>
     </message>
     <message>
-        <source>no such download in the archive (--export, --delete)</source>
-        <translation>kein solcher Download im Archiv (--export, --delete)</translation>
+        <source>--design goes with --summary or --report.</source>
+        <translation>--design gehört zu --summary oder --report.</translation>
+    </message>
+    <message>
+        <source>Exit status of --download, --summary and --report:</source>
+        <translation>Exit-Status von --download, --summary und --report:</translation>
+    </message>
+    <message>
+        <source>the command line is wrong, or a file, the design file or the archive could not be read</source>
+        <translation>die Kommandozeile ist falsch, oder eine Datei, die Auslegungsdatei oder das Archiv konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the file (or the report) could not be written</source>
+        <translation>die Datei (oder der Bericht) konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>no such download in the archive (--export, --delete, --report)</source>
+        <translation>kein solcher Download im Archiv (--export, --delete, --report)</translation>
     </message>
 </context>
 <context>
@@ -816,6 +820,64 @@
     <message>
         <source>%1 Ω, at most %2 Ω designed</source>
         <translation>%1 Ω, höchstens %2 Ω ausgelegt</translation>
+    </message>
+    <message>
+        <source>%1 FAIL by the tester · %2 more by the design checks</source>
+        <comment>%1 rows the tester failed, %2 further rows only the design checks failed</comment>
+        <translation>%1 FAIL laut Prüfgerät · %2 weitere laut Auslegungsprüfungen</translation>
+    </message>
+</context>
+<context>
+    <name>DesignChecksColumn</name>
+    <message>
+        <source>Module count</source>
+        <translation>Modulanzahl</translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours</source>
+        <translation>Voc gegenüber den Nachbarsträngen</translation>
+    </message>
+    <message>
+        <source>Isc at STC</source>
+        <translation>Isc bei STC</translation>
+    </message>
+    <message>
+        <source>Insulation</source>
+        <translation>Isolation</translation>
+    </message>
+    <message>
+        <source>Continuity</source>
+        <translation>Durchgängigkeit</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>nicht geprüft</translation>
+    </message>
+    <message>
+        <source>FAIL: %1</source>
+        <comment>%1 names the checks failed</comment>
+        <translation>FAIL: %1</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <comment>%1 the check&apos;s name, %2 its verdict, %3 the reason</comment>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Design checks</source>
+        <translation>Auslegungsprüfungen</translation>
+    </message>
+    <message>
+        <source>The design checks&apos; verdict; the reasons in each cell&apos;s tooltip.</source>
+        <translation>Das Urteil der Auslegungsprüfungen; die Gründe im Tooltip jeder Zelle.</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1358,116 @@
     </message>
 </context>
 <context>
+    <name>ReportCommand</name>
+    <message>
+        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>Für den Standort dieser Ergebnisse (%1) ist keine Auslegung im Archiv aufbewahrt; geben Sie eine mit --design an.</translation>
+    </message>
+    <message>
+        <source>no Site column</source>
+        <translation>keine Spalte Site</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is the archive&apos;s path, %2 the reason</comment>
+        <translation>Das Archiv „%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>Das Archiv bewahrt Auslegungen für mehrere Standorte dieser Ergebnisse auf (%1); wählen Sie eine mit --design.</translation>
+    </message>
+    <message>
+        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
+        <translation>Die im Archiv für „%1“ aufbewahrte Auslegung ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
+        <translation>Schreibt den Inbetriebnahmeprüfbericht als PDF-Datei --output: die Ergebnisse des Auslesens ID im Archiv oder einer gespeicherten .csv- oder .txt-Datei, geprüft gegen die Auslegung der Anlage (--design, sonst die im Archiv für den Standort aufbewahrte Auslegung).</translation>
+    </message>
+    <message>
+        <source>ID or file</source>
+        <comment>value name of --report</comment>
+        <translation>ID oder Datei</translation>
+    </message>
+    <message>
+        <source>--report and --%1 exclude each other.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>--report und --%1 schließen einander aus.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; does not go with --report.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>Die Option „%1“ passt nicht zu --report.</translation>
+    </message>
+    <message>
+        <source>--report needs a download&apos;s id or a saved file.</source>
+        <translation>--report braucht die Nummer eines Auslesens oder eine gespeicherte Datei.</translation>
+    </message>
+    <message>
+        <source>--report needs --output and the name of the PDF file to write.</source>
+        <translation>--report braucht --output mit dem Namen der zu schreibenden PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design braucht eine Datei.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive braucht eine Datei.</translation>
+    </message>
+    <message>
+        <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
+        <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
+        <translation>Es gibt kein Auslesen %1: Das Archiv „%2“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive &quot;%2&quot;.</source>
+        <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
+        <translation>Im Archiv „%2“ gibt es kein Auslesen %1.</translation>
+    </message>
+    <message>
+        <source>The download %1 could not be read from the archive: %2</source>
+        <comment>%1 is the download&apos;s id, %2 the reason</comment>
+        <translation>Das Auslesen %1 konnte nicht aus dem Archiv gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Die Datei „%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPreviewDialog</name>
+    <message>
+        <source>Report preview</source>
+        <translation>Berichtsvorschau</translation>
+    </message>
+    <message>
+        <source>Save PDF…</source>
+        <translation>PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Save the report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>commissioning-report.pdf</source>
+        <comment>default file name</comment>
+        <translation>inbetriebnahmeprüfbericht.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Report not saved</source>
+        <translation>Bericht nicht gespeichert</translation>
+    </message>
+</context>
+<context>
     <name>ResultsChart</name>
     <message>
         <source>This column holds no numbers to draw.</source>
@@ -1455,6 +1627,31 @@
         <source>The chart could not be saved as &quot;%1&quot;: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>Das Diagramm konnte nicht als „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Site design…</source>
+        <translation>Anlagenauslegung…</translation>
+    </message>
+    <message>
+        <source>Report…</source>
+        <translation>Bericht…</translation>
+    </message>
+    <message>
+        <source>The design of the site: its arrays and limits, to check each string against.</source>
+        <translation>Die Auslegung der Anlage: ihre Felder und Grenzwerte, gegen die jeder Strang geprüft wird.</translation>
+    </message>
+    <message>
+        <source>The commissioning test report of these results checked against the site design, shown before it is saved as PDF.</source>
+        <translation>Der Inbetriebnahmeprüfbericht dieser Ergebnisse, geprüft gegen die Anlagenauslegung, angezeigt, bevor er als PDF gespeichert wird.</translation>
+    </message>
+    <message>
+        <source>Site design</source>
+        <translation>Anlagenauslegung</translation>
+    </message>
+    <message>
+        <source>The design could not be kept in the archive: %1</source>
+        <comment>%1 is the reason</comment>
+        <translation>Die Auslegung konnte nicht im Archiv aufbewahrt werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1745,6 +1942,34 @@
         <source>The file &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>Die Datei „%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>With --summary or --report: checks the results string by string against the site&apos;s design in this JSON file (modules in series, Voc, Isc, insulation, continuity).</source>
+        <translation>Mit --summary oder --report: prüft die Ergebnisse Strang für Strang gegen die Auslegung der Anlage in dieser JSON-Datei (Module in Reihe, Voc, Isc, Isolation, Durchgängigkeit).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --design</comment>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>The design file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Die Auslegungsdatei „%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The design file &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is a file name, %2 what in the file is wrong</comment>
+        <translation>Die Auslegungsdatei „%1“ ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design braucht eine Datei.</translation>
+    </message>
+    <message>
+        <source>row %1, %2: %3: %4</source>
+        <comment>%1 is the row counted from 1 after the header, %2 the string&apos;s name, %3 the check&apos;s key (module_count...), %4 the reason</comment>
+        <translation>Zeile %1, %2: %3: %4</translation>
     </message>
 </context>
 </TS>

@@ -269,20 +269,12 @@
         <translation>the results are saved</translation>
     </message>
     <message>
-        <source>the command line is wrong</source>
-        <translation>the command line is wrong</translation>
-    </message>
-    <message>
         <source>the port could not be opened</source>
         <translation>the port could not be opened</translation>
     </message>
     <message>
         <source>the line was lost before any data came</source>
         <translation>the line was lost before any data came</translation>
-    </message>
-    <message>
-        <source>the file could not be written</source>
-        <translation>the file could not be written</translation>
     </message>
     <message>
         <source>interrupted with Ctrl+C (SIGINT)</source>
@@ -352,10 +344,6 @@
         <translation>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</translation>
     </message>
     <message>
-        <source>Exit status of --download and --summary:</source>
-        <translation>Exit status of --download and --summary:</translation>
-    </message>
-    <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
         <translation>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</translation>
     </message>
@@ -372,8 +360,24 @@
         <translation>the archive cannot be used (--list-downloads, --export, --delete)</translation>
     </message>
     <message>
-        <source>no such download in the archive (--export, --delete)</source>
-        <translation>no such download in the archive (--export, --delete)</translation>
+        <source>--design goes with --summary or --report.</source>
+        <translation>--design goes with --summary or --report.</translation>
+    </message>
+    <message>
+        <source>Exit status of --download, --summary and --report:</source>
+        <translation>Exit status of --download, --summary and --report:</translation>
+    </message>
+    <message>
+        <source>the command line is wrong, or a file, the design file or the archive could not be read</source>
+        <translation>the command line is wrong, or a file, the design file or the archive could not be read</translation>
+    </message>
+    <message>
+        <source>the file (or the report) could not be written</source>
+        <translation>the file (or the report) could not be written</translation>
+    </message>
+    <message>
+        <source>no such download in the archive (--export, --delete, --report)</source>
+        <translation>no such download in the archive (--export, --delete, --report)</translation>
     </message>
 </context>
 <context>
@@ -816,6 +820,64 @@
     <message>
         <source>%1 Ω, at most %2 Ω designed</source>
         <translation>%1 Ω, at most %2 Ω designed</translation>
+    </message>
+    <message>
+        <source>%1 FAIL by the tester · %2 more by the design checks</source>
+        <comment>%1 rows the tester failed, %2 further rows only the design checks failed</comment>
+        <translation>%1 FAIL by the tester · %2 more by the design checks</translation>
+    </message>
+</context>
+<context>
+    <name>DesignChecksColumn</name>
+    <message>
+        <source>Module count</source>
+        <translation>Module count</translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours</source>
+        <translation>Voc against its neighbours</translation>
+    </message>
+    <message>
+        <source>Isc at STC</source>
+        <translation>Isc at STC</translation>
+    </message>
+    <message>
+        <source>Insulation</source>
+        <translation>Insulation</translation>
+    </message>
+    <message>
+        <source>Continuity</source>
+        <translation>Continuity</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>not checked</translation>
+    </message>
+    <message>
+        <source>FAIL: %1</source>
+        <comment>%1 names the checks failed</comment>
+        <translation>FAIL: %1</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <comment>%1 the check&apos;s name, %2 its verdict, %3 the reason</comment>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Design checks</source>
+        <translation>Design checks</translation>
+    </message>
+    <message>
+        <source>The design checks&apos; verdict; the reasons in each cell&apos;s tooltip.</source>
+        <translation>The design checks&apos; verdict; the reasons in each cell&apos;s tooltip.</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1358,116 @@
     </message>
 </context>
 <context>
+    <name>ReportCommand</name>
+    <message>
+        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>No design is kept in the archive for the site of these results (%1); give one with --design.</translation>
+    </message>
+    <message>
+        <source>no Site column</source>
+        <translation>no Site column</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is the archive&apos;s path, %2 the reason</comment>
+        <translation>The archive &quot;%1&quot; could not be read: %2</translation>
+    </message>
+    <message>
+        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>The archive keeps designs for several sites of these results (%1); choose one with --design.</translation>
+    </message>
+    <message>
+        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
+        <translation>The design kept in the archive for &quot;%1&quot; cannot be used: %2</translation>
+    </message>
+    <message>
+        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
+        <translation>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</translation>
+    </message>
+    <message>
+        <source>ID or file</source>
+        <comment>value name of --report</comment>
+        <translation>ID or file</translation>
+    </message>
+    <message>
+        <source>--report and --%1 exclude each other.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>--report and --%1 exclude each other.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; does not go with --report.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>The option &apos;%1&apos; does not go with --report.</translation>
+    </message>
+    <message>
+        <source>--report needs a download&apos;s id or a saved file.</source>
+        <translation>--report needs a download&apos;s id or a saved file.</translation>
+    </message>
+    <message>
+        <source>--report needs --output and the name of the PDF file to write.</source>
+        <translation>--report needs --output and the name of the PDF file to write.</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design needs a file.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive needs a file.</translation>
+    </message>
+    <message>
+        <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
+        <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
+        <translation>There is no download %1: the archive &quot;%2&quot; does not exist.</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive &quot;%2&quot;.</source>
+        <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
+        <translation>There is no download %1 in the archive &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The download %1 could not be read from the archive: %2</source>
+        <comment>%1 is the download&apos;s id, %2 the reason</comment>
+        <translation>The download %1 could not be read from the archive: %2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>The file &quot;%1&quot; could not be read: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPreviewDialog</name>
+    <message>
+        <source>Report preview</source>
+        <translation>Report preview</translation>
+    </message>
+    <message>
+        <source>Save PDF…</source>
+        <translation>Save PDF…</translation>
+    </message>
+    <message>
+        <source>Save the report</source>
+        <translation>Save the report</translation>
+    </message>
+    <message>
+        <source>commissioning-report.pdf</source>
+        <comment>default file name</comment>
+        <translation>commissioning-report.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Report not saved</source>
+        <translation>Report not saved</translation>
+    </message>
+</context>
+<context>
     <name>ResultsChart</name>
     <message>
         <source>This column holds no numbers to draw.</source>
@@ -1455,6 +1627,31 @@
         <source>The chart could not be saved as &quot;%1&quot;: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>The chart could not be saved as &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Site design…</source>
+        <translation>Site design…</translation>
+    </message>
+    <message>
+        <source>Report…</source>
+        <translation>Report…</translation>
+    </message>
+    <message>
+        <source>The design of the site: its arrays and limits, to check each string against.</source>
+        <translation>The design of the site: its arrays and limits, to check each string against.</translation>
+    </message>
+    <message>
+        <source>The commissioning test report of these results checked against the site design, shown before it is saved as PDF.</source>
+        <translation>The commissioning test report of these results checked against the site design, shown before it is saved as PDF.</translation>
+    </message>
+    <message>
+        <source>Site design</source>
+        <translation>Site design</translation>
+    </message>
+    <message>
+        <source>The design could not be kept in the archive: %1</source>
+        <comment>%1 is the reason</comment>
+        <translation>The design could not be kept in the archive: %1</translation>
     </message>
 </context>
 <context>
@@ -1745,6 +1942,34 @@
         <source>The file &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>The file &quot;%1&quot; could not be read: %2</translation>
+    </message>
+    <message>
+        <source>With --summary or --report: checks the results string by string against the site&apos;s design in this JSON file (modules in series, Voc, Isc, insulation, continuity).</source>
+        <translation>With --summary or --report: checks the results string by string against the site&apos;s design in this JSON file (modules in series, Voc, Isc, insulation, continuity).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --design</comment>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>The design file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>The design file &quot;%1&quot; could not be read: %2</translation>
+    </message>
+    <message>
+        <source>The design file &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is a file name, %2 what in the file is wrong</comment>
+        <translation>The design file &quot;%1&quot; cannot be used: %2</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design needs a file.</translation>
+    </message>
+    <message>
+        <source>row %1, %2: %3: %4</source>
+        <comment>%1 is the row counted from 1 after the header, %2 the string&apos;s name, %3 the check&apos;s key (module_count...), %4 the reason</comment>
+        <translation>row %1, %2: %3: %4</translation>
     </message>
 </context>
 </TS>

@@ -269,20 +269,12 @@
         <translation>los resultados se han guardado</translation>
     </message>
     <message>
-        <source>the command line is wrong</source>
-        <translation>la línea de órdenes es incorrecta</translation>
-    </message>
-    <message>
         <source>the port could not be opened</source>
         <translation>no se pudo abrir el puerto</translation>
     </message>
     <message>
         <source>the line was lost before any data came</source>
         <translation>la conexión se perdió antes de que llegaran datos</translation>
-    </message>
-    <message>
-        <source>the file could not be written</source>
-        <translation>no se pudo escribir el archivo</translation>
     </message>
     <message>
         <source>interrupted with Ctrl+C (SIGINT)</source>
@@ -352,10 +344,6 @@
         <translation>El sistema no indica ningún puerto serie. Conecte el adaptador del comprobador y vuelva a intentarlo.</translation>
     </message>
     <message>
-        <source>Exit status of --download and --summary:</source>
-        <translation>Estado de salida de --download y --summary:</translation>
-    </message>
-    <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
         <translation>guardado (o leído), pero puede que los datos estén incompletos: la conexión se perdió antes de que la línea quedara en silencio, o el último registro está cortado o faltan registros</translation>
     </message>
@@ -372,8 +360,24 @@
         <translation>no se puede usar el archivo histórico (--list-downloads, --export, --delete)</translation>
     </message>
     <message>
-        <source>no such download in the archive (--export, --delete)</source>
-        <translation>no existe esa descarga en el archivo histórico (--export, --delete)</translation>
+        <source>--design goes with --summary or --report.</source>
+        <translation>--design va con --summary o --report.</translation>
+    </message>
+    <message>
+        <source>Exit status of --download, --summary and --report:</source>
+        <translation>Estado de salida de --download, --summary y --report:</translation>
+    </message>
+    <message>
+        <source>the command line is wrong, or a file, the design file or the archive could not be read</source>
+        <translation>la línea de órdenes es incorrecta, o no se pudo leer un archivo, el archivo de diseño o el archivo de descargas</translation>
+    </message>
+    <message>
+        <source>the file (or the report) could not be written</source>
+        <translation>no se pudo escribir el archivo (o el informe)</translation>
+    </message>
+    <message>
+        <source>no such download in the archive (--export, --delete, --report)</source>
+        <translation>no existe esa descarga en el archivo histórico (--export, --delete, --report)</translation>
     </message>
 </context>
 <context>
@@ -816,6 +820,64 @@
     <message>
         <source>%1 Ω, at most %2 Ω designed</source>
         <translation>%1 Ω, como máximo %2 Ω según diseño</translation>
+    </message>
+    <message>
+        <source>%1 FAIL by the tester · %2 more by the design checks</source>
+        <comment>%1 rows the tester failed, %2 further rows only the design checks failed</comment>
+        <translation>%1 FAIL según el comprobador · %2 más según las comprobaciones del diseño</translation>
+    </message>
+</context>
+<context>
+    <name>DesignChecksColumn</name>
+    <message>
+        <source>Module count</source>
+        <translation>Número de módulos</translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours</source>
+        <translation>Voc frente a las cadenas vecinas</translation>
+    </message>
+    <message>
+        <source>Isc at STC</source>
+        <translation>Isc en STC</translation>
+    </message>
+    <message>
+        <source>Insulation</source>
+        <translation>Aislamiento</translation>
+    </message>
+    <message>
+        <source>Continuity</source>
+        <translation>Continuidad</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>no comprobado</translation>
+    </message>
+    <message>
+        <source>FAIL: %1</source>
+        <comment>%1 names the checks failed</comment>
+        <translation>FAIL: %1</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <comment>%1 the check&apos;s name, %2 its verdict, %3 the reason</comment>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Design checks</source>
+        <translation>Comprobaciones del diseño</translation>
+    </message>
+    <message>
+        <source>The design checks&apos; verdict; the reasons in each cell&apos;s tooltip.</source>
+        <translation>El veredicto de las comprobaciones del diseño; los motivos en la información emergente de cada celda.</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1358,116 @@
     </message>
 </context>
 <context>
+    <name>ReportCommand</name>
+    <message>
+        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>El archivo no guarda ningún diseño para el emplazamiento de estos resultados (%1); indique uno con --design.</translation>
+    </message>
+    <message>
+        <source>no Site column</source>
+        <translation>sin columna Site</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is the archive&apos;s path, %2 the reason</comment>
+        <translation>No se pudo leer el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>El archivo guarda diseños de varios emplazamientos de estos resultados (%1); elija uno con --design.</translation>
+    </message>
+    <message>
+        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
+        <translation>El diseño guardado en el archivo para «%1» no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
+        <translation>Escribe el informe de pruebas de puesta en servicio como el archivo PDF --output: los resultados de la descarga ID del archivo, o de un archivo .csv o .txt guardado, comprobados frente al diseño de la instalación (--design, si no, el diseño que el archivo guarda para el emplazamiento).</translation>
+    </message>
+    <message>
+        <source>ID or file</source>
+        <comment>value name of --report</comment>
+        <translation>ID o archivo</translation>
+    </message>
+    <message>
+        <source>--report and --%1 exclude each other.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>--report y --%1 se excluyen mutuamente.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; does not go with --report.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>La opción «%1» no va con --report.</translation>
+    </message>
+    <message>
+        <source>--report needs a download&apos;s id or a saved file.</source>
+        <translation>--report necesita el número de una descarga o un archivo guardado.</translation>
+    </message>
+    <message>
+        <source>--report needs --output and the name of the PDF file to write.</source>
+        <translation>--report necesita --output y el nombre del archivo PDF que se escribirá.</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design necesita un archivo.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive necesita un archivo.</translation>
+    </message>
+    <message>
+        <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
+        <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
+        <translation>No existe la descarga %1: el archivo «%2» no existe.</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive &quot;%2&quot;.</source>
+        <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
+        <translation>No hay ninguna descarga %1 en el archivo «%2».</translation>
+    </message>
+    <message>
+        <source>The download %1 could not be read from the archive: %2</source>
+        <comment>%1 is the download&apos;s id, %2 the reason</comment>
+        <translation>No se pudo leer la descarga %1 del archivo: %2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>No se pudo leer el archivo «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPreviewDialog</name>
+    <message>
+        <source>Report preview</source>
+        <translation>Vista previa del informe</translation>
+    </message>
+    <message>
+        <source>Save PDF…</source>
+        <translation>Guardar PDF…</translation>
+    </message>
+    <message>
+        <source>Save the report</source>
+        <translation>Guardar el informe</translation>
+    </message>
+    <message>
+        <source>commissioning-report.pdf</source>
+        <comment>default file name</comment>
+        <translation>informe-puesta-en-servicio.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Report not saved</source>
+        <translation>Informe no guardado</translation>
+    </message>
+</context>
+<context>
     <name>ResultsChart</name>
     <message>
         <source>This column holds no numbers to draw.</source>
@@ -1455,6 +1627,31 @@
         <source>The chart could not be saved as &quot;%1&quot;: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>No se pudo guardar el gráfico como «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Site design…</source>
+        <translation>Diseño de la instalación…</translation>
+    </message>
+    <message>
+        <source>Report…</source>
+        <translation>Informe…</translation>
+    </message>
+    <message>
+        <source>The design of the site: its arrays and limits, to check each string against.</source>
+        <translation>El diseño de la instalación: sus campos y límites, frente a los que se comprueba cada cadena.</translation>
+    </message>
+    <message>
+        <source>The commissioning test report of these results checked against the site design, shown before it is saved as PDF.</source>
+        <translation>El informe de pruebas de puesta en servicio de estos resultados comprobados frente al diseño de la instalación, mostrado antes de guardarlo como PDF.</translation>
+    </message>
+    <message>
+        <source>Site design</source>
+        <translation>Diseño de la instalación</translation>
+    </message>
+    <message>
+        <source>The design could not be kept in the archive: %1</source>
+        <comment>%1 is the reason</comment>
+        <translation>No se pudo guardar el diseño en el archivo: %1</translation>
     </message>
 </context>
 <context>
@@ -1745,6 +1942,34 @@
         <source>The file &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>No se pudo leer el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>With --summary or --report: checks the results string by string against the site&apos;s design in this JSON file (modules in series, Voc, Isc, insulation, continuity).</source>
+        <translation>Con --summary o --report: comprueba los resultados cadena por cadena frente al diseño de la instalación de este archivo JSON (módulos en serie, Voc, Isc, aislamiento, continuidad).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --design</comment>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>The design file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>No se pudo leer el archivo de diseño «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The design file &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is a file name, %2 what in the file is wrong</comment>
+        <translation>El archivo de diseño «%1» no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design necesita un archivo.</translation>
+    </message>
+    <message>
+        <source>row %1, %2: %3: %4</source>
+        <comment>%1 is the row counted from 1 after the header, %2 the string&apos;s name, %3 the check&apos;s key (module_count...), %4 the reason</comment>
+        <translation>fila %1, %2: %3: %4</translation>
     </message>
 </context>
 </TS>

@@ -269,20 +269,12 @@
         <translation>les résultats sont enregistrés</translation>
     </message>
     <message>
-        <source>the command line is wrong</source>
-        <translation>la ligne de commande est incorrecte</translation>
-    </message>
-    <message>
         <source>the port could not be opened</source>
         <translation>le port n&apos;a pas pu être ouvert</translation>
     </message>
     <message>
         <source>the line was lost before any data came</source>
         <translation>la liaison a été perdue avant l&apos;arrivée de données</translation>
-    </message>
-    <message>
-        <source>the file could not be written</source>
-        <translation>le fichier n&apos;a pas pu être écrit</translation>
     </message>
     <message>
         <source>interrupted with Ctrl+C (SIGINT)</source>
@@ -352,10 +344,6 @@
         <translation>Le système ne signale aucun port série. Branchez l&apos;adaptateur du testeur et réessayez.</translation>
     </message>
     <message>
-        <source>Exit status of --download and --summary:</source>
-        <translation>Code de sortie de --download et --summary :</translation>
-    </message>
-    <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
         <translation>enregistré (ou lu), mais les données sont peut-être incomplètes : la liaison a été perdue avant le silence de la ligne, ou le dernier enregistrement est coupé ou des enregistrements manquent</translation>
     </message>
@@ -372,8 +360,24 @@
         <translation>l&apos;archive ne peut pas être utilisée (--list-downloads, --export, --delete)</translation>
     </message>
     <message>
-        <source>no such download in the archive (--export, --delete)</source>
-        <translation>aucun téléchargement de ce numéro dans l&apos;archive (--export, --delete)</translation>
+        <source>--design goes with --summary or --report.</source>
+        <translation>--design va avec --summary ou --report.</translation>
+    </message>
+    <message>
+        <source>Exit status of --download, --summary and --report:</source>
+        <translation>Code de sortie de --download, --summary et --report :</translation>
+    </message>
+    <message>
+        <source>the command line is wrong, or a file, the design file or the archive could not be read</source>
+        <translation>la ligne de commande est incorrecte, ou un fichier, le fichier de conception ou l&apos;archive n&apos;a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>the file (or the report) could not be written</source>
+        <translation>le fichier (ou le rapport) n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>no such download in the archive (--export, --delete, --report)</source>
+        <translation>aucun téléchargement de ce numéro dans l&apos;archive (--export, --delete, --report)</translation>
     </message>
 </context>
 <context>
@@ -816,6 +820,64 @@
     <message>
         <source>%1 Ω, at most %2 Ω designed</source>
         <translation>%1 Ω, au plus %2 Ω prévus</translation>
+    </message>
+    <message>
+        <source>%1 FAIL by the tester · %2 more by the design checks</source>
+        <comment>%1 rows the tester failed, %2 further rows only the design checks failed</comment>
+        <translation>%1 FAIL selon le testeur · %2 de plus selon les contrôles de conception</translation>
+    </message>
+</context>
+<context>
+    <name>DesignChecksColumn</name>
+    <message>
+        <source>Module count</source>
+        <translation>Nombre de modules</translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours</source>
+        <translation>Voc par rapport aux chaînes voisines</translation>
+    </message>
+    <message>
+        <source>Isc at STC</source>
+        <translation>Isc aux STC</translation>
+    </message>
+    <message>
+        <source>Insulation</source>
+        <translation>Isolement</translation>
+    </message>
+    <message>
+        <source>Continuity</source>
+        <translation>Continuité</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>non contrôlé</translation>
+    </message>
+    <message>
+        <source>FAIL: %1</source>
+        <comment>%1 names the checks failed</comment>
+        <translation>FAIL : %1</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <comment>%1 the check&apos;s name, %2 its verdict, %3 the reason</comment>
+        <translation>%1 : %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Design checks</source>
+        <translation>Contrôles de conception</translation>
+    </message>
+    <message>
+        <source>The design checks&apos; verdict; the reasons in each cell&apos;s tooltip.</source>
+        <translation>Le verdict des contrôles de conception ; les motifs dans l&apos;infobulle de chaque cellule.</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1358,116 @@
     </message>
 </context>
 <context>
+    <name>ReportCommand</name>
+    <message>
+        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>Aucune conception n&apos;est conservée dans l&apos;archive pour le site de ces résultats (%1) ; indiquez-en une avec --design.</translation>
+    </message>
+    <message>
+        <source>no Site column</source>
+        <translation>pas de colonne Site</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is the archive&apos;s path, %2 the reason</comment>
+        <translation>L&apos;archive « %1 » n&apos;a pas pu être lue : %2</translation>
+    </message>
+    <message>
+        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>L&apos;archive conserve des conceptions pour plusieurs sites de ces résultats (%1) ; choisissez-en une avec --design.</translation>
+    </message>
+    <message>
+        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
+        <translation>La conception conservée dans l&apos;archive pour « %1 » est inutilisable : %2</translation>
+    </message>
+    <message>
+        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
+        <translation>Écrit le rapport d&apos;essais de mise en service dans le fichier PDF --output : les résultats du transfert ID de l&apos;archive, ou d&apos;un fichier .csv ou .txt enregistré, contrôlés par rapport à la conception du site (--design, sinon la conception que l&apos;archive conserve pour le site).</translation>
+    </message>
+    <message>
+        <source>ID or file</source>
+        <comment>value name of --report</comment>
+        <translation>ID ou fichier</translation>
+    </message>
+    <message>
+        <source>--report and --%1 exclude each other.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>--report et --%1 s&apos;excluent mutuellement.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; does not go with --report.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>L&apos;option « %1 » ne va pas avec --report.</translation>
+    </message>
+    <message>
+        <source>--report needs a download&apos;s id or a saved file.</source>
+        <translation>--report demande le numéro d&apos;un transfert ou un fichier enregistré.</translation>
+    </message>
+    <message>
+        <source>--report needs --output and the name of the PDF file to write.</source>
+        <translation>--report demande --output et le nom du fichier PDF à écrire.</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design demande un fichier.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive nécessite un fichier.</translation>
+    </message>
+    <message>
+        <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
+        <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
+        <translation>Il n&apos;y a pas de transfert %1 : l&apos;archive « %2 » n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive &quot;%2&quot;.</source>
+        <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
+        <translation>Il n&apos;y a pas de transfert %1 dans l&apos;archive « %2 ».</translation>
+    </message>
+    <message>
+        <source>The download %1 could not be read from the archive: %2</source>
+        <comment>%1 is the download&apos;s id, %2 the reason</comment>
+        <translation>Le transfert %1 n&apos;a pas pu être lu dans l&apos;archive : %2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Impossible de lire le fichier « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPreviewDialog</name>
+    <message>
+        <source>Report preview</source>
+        <translation>Aperçu du rapport</translation>
+    </message>
+    <message>
+        <source>Save PDF…</source>
+        <translation>Enregistrer le PDF…</translation>
+    </message>
+    <message>
+        <source>Save the report</source>
+        <translation>Enregistrer le rapport</translation>
+    </message>
+    <message>
+        <source>commissioning-report.pdf</source>
+        <comment>default file name</comment>
+        <translation>rapport-mise-en-service.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Report not saved</source>
+        <translation>Rapport non enregistré</translation>
+    </message>
+</context>
+<context>
     <name>ResultsChart</name>
     <message>
         <source>This column holds no numbers to draw.</source>
@@ -1455,6 +1627,31 @@
         <source>The chart could not be saved as &quot;%1&quot;: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>Impossible d&apos;enregistrer le graphique sous « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Site design…</source>
+        <translation>Conception du site…</translation>
+    </message>
+    <message>
+        <source>Report…</source>
+        <translation>Rapport…</translation>
+    </message>
+    <message>
+        <source>The design of the site: its arrays and limits, to check each string against.</source>
+        <translation>La conception du site : ses champs et ses limites, par rapport auxquels chaque chaîne est contrôlée.</translation>
+    </message>
+    <message>
+        <source>The commissioning test report of these results checked against the site design, shown before it is saved as PDF.</source>
+        <translation>Le rapport d&apos;essais de mise en service de ces résultats contrôlés par rapport à la conception du site, affiché avant d&apos;être enregistré en PDF.</translation>
+    </message>
+    <message>
+        <source>Site design</source>
+        <translation>Conception du site</translation>
+    </message>
+    <message>
+        <source>The design could not be kept in the archive: %1</source>
+        <comment>%1 is the reason</comment>
+        <translation>La conception n&apos;a pas pu être conservée dans l&apos;archive : %1</translation>
     </message>
 </context>
 <context>
@@ -1745,6 +1942,34 @@
         <source>The file &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>Impossible de lire le fichier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>With --summary or --report: checks the results string by string against the site&apos;s design in this JSON file (modules in series, Voc, Isc, insulation, continuity).</source>
+        <translation>Avec --summary ou --report : contrôle les résultats chaîne par chaîne par rapport à la conception du site dans ce fichier JSON (modules en série, Voc, Isc, isolement, continuité).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --design</comment>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>The design file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Le fichier de conception « %1 » n&apos;a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>The design file &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is a file name, %2 what in the file is wrong</comment>
+        <translation>Le fichier de conception « %1 » est inutilisable : %2</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design demande un fichier.</translation>
+    </message>
+    <message>
+        <source>row %1, %2: %3: %4</source>
+        <comment>%1 is the row counted from 1 after the header, %2 the string&apos;s name, %3 the check&apos;s key (module_count...), %4 the reason</comment>
+        <translation>ligne %1, %2 : %3 : %4</translation>
     </message>
 </context>
 </TS>

@@ -269,20 +269,12 @@
         <translation>i risultati sono stati salvati</translation>
     </message>
     <message>
-        <source>the command line is wrong</source>
-        <translation>la riga di comando è errata</translation>
-    </message>
-    <message>
         <source>the port could not be opened</source>
         <translation>non è stato possibile aprire la porta</translation>
     </message>
     <message>
         <source>the line was lost before any data came</source>
         <translation>la connessione si è interrotta prima che arrivassero dati</translation>
-    </message>
-    <message>
-        <source>the file could not be written</source>
-        <translation>non è stato possibile scrivere il file</translation>
     </message>
     <message>
         <source>interrupted with Ctrl+C (SIGINT)</source>
@@ -352,10 +344,6 @@
         <translation>Il sistema non segnala alcuna porta seriale. Collegare l&apos;adattatore dello strumento e riprovare.</translation>
     </message>
     <message>
-        <source>Exit status of --download and --summary:</source>
-        <translation>Stato di uscita di --download e --summary:</translation>
-    </message>
-    <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
         <translation>salvato (o letto), ma i dati potrebbero essere incompleti: la connessione è andata persa prima che la linea tacesse, oppure l&apos;ultimo record è troncato o mancano dei record</translation>
     </message>
@@ -372,8 +360,24 @@
         <translation>non è possibile usare l&apos;archivio (--list-downloads, --export, --delete)</translation>
     </message>
     <message>
-        <source>no such download in the archive (--export, --delete)</source>
-        <translation>nessuno scaricamento con quel numero nell&apos;archivio (--export, --delete)</translation>
+        <source>--design goes with --summary or --report.</source>
+        <translation>--design va con --summary o --report.</translation>
+    </message>
+    <message>
+        <source>Exit status of --download, --summary and --report:</source>
+        <translation>Stato di uscita di --download, --summary e --report:</translation>
+    </message>
+    <message>
+        <source>the command line is wrong, or a file, the design file or the archive could not be read</source>
+        <translation>la riga di comando è errata, oppure non è stato possibile leggere un file, il file di progetto o l&apos;archivio</translation>
+    </message>
+    <message>
+        <source>the file (or the report) could not be written</source>
+        <translation>non è stato possibile scrivere il file (o il rapporto)</translation>
+    </message>
+    <message>
+        <source>no such download in the archive (--export, --delete, --report)</source>
+        <translation>nessuno scaricamento con quel numero nell&apos;archivio (--export, --delete, --report)</translation>
     </message>
 </context>
 <context>
@@ -816,6 +820,64 @@
     <message>
         <source>%1 Ω, at most %2 Ω designed</source>
         <translation>%1 Ω, al massimo %2 Ω da progetto</translation>
+    </message>
+    <message>
+        <source>%1 FAIL by the tester · %2 more by the design checks</source>
+        <comment>%1 rows the tester failed, %2 further rows only the design checks failed</comment>
+        <translation>%1 FAIL secondo lo strumento · altri %2 secondo le verifiche di progetto</translation>
+    </message>
+</context>
+<context>
+    <name>DesignChecksColumn</name>
+    <message>
+        <source>Module count</source>
+        <translation>Numero di moduli</translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours</source>
+        <translation>Voc rispetto alle stringhe vicine</translation>
+    </message>
+    <message>
+        <source>Isc at STC</source>
+        <translation>Isc in STC</translation>
+    </message>
+    <message>
+        <source>Insulation</source>
+        <translation>Isolamento</translation>
+    </message>
+    <message>
+        <source>Continuity</source>
+        <translation>Continuità</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>non verificato</translation>
+    </message>
+    <message>
+        <source>FAIL: %1</source>
+        <comment>%1 names the checks failed</comment>
+        <translation>FAIL: %1</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <comment>%1 the check&apos;s name, %2 its verdict, %3 the reason</comment>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Design checks</source>
+        <translation>Verifiche di progetto</translation>
+    </message>
+    <message>
+        <source>The design checks&apos; verdict; the reasons in each cell&apos;s tooltip.</source>
+        <translation>L&apos;esito delle verifiche di progetto; i motivi nel suggerimento di ogni cella.</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1358,116 @@
     </message>
 </context>
 <context>
+    <name>ReportCommand</name>
+    <message>
+        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>L&apos;archivio non conserva alcun progetto per il sito di questi risultati (%1); indicatene uno con --design.</translation>
+    </message>
+    <message>
+        <source>no Site column</source>
+        <translation>nessuna colonna Site</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is the archive&apos;s path, %2 the reason</comment>
+        <translation>Non è stato possibile leggere l&apos;archivio «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>L&apos;archivio conserva progetti per più siti di questi risultati (%1); sceglietene uno con --design.</translation>
+    </message>
+    <message>
+        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
+        <translation>Il progetto conservato nell&apos;archivio per «%1» non è utilizzabile: %2</translation>
+    </message>
+    <message>
+        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
+        <translation>Scrive il rapporto di prova di messa in servizio come file PDF --output: i risultati dello scaricamento ID dell&apos;archivio, o di un file .csv o .txt salvato, verificati rispetto al progetto dell&apos;impianto (--design, altrimenti il progetto che l&apos;archivio conserva per il sito).</translation>
+    </message>
+    <message>
+        <source>ID or file</source>
+        <comment>value name of --report</comment>
+        <translation>ID o file</translation>
+    </message>
+    <message>
+        <source>--report and --%1 exclude each other.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>--report e --%1 si escludono a vicenda.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; does not go with --report.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>L&apos;opzione «%1» non va con --report.</translation>
+    </message>
+    <message>
+        <source>--report needs a download&apos;s id or a saved file.</source>
+        <translation>--report richiede il numero di uno scaricamento o un file salvato.</translation>
+    </message>
+    <message>
+        <source>--report needs --output and the name of the PDF file to write.</source>
+        <translation>--report richiede --output e il nome del file PDF da scrivere.</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design richiede un file.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive richiede un file.</translation>
+    </message>
+    <message>
+        <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
+        <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
+        <translation>Non esiste lo scaricamento %1: l&apos;archivio «%2» non esiste.</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive &quot;%2&quot;.</source>
+        <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
+        <translation>Non c&apos;è alcuno scaricamento %1 nell&apos;archivio «%2».</translation>
+    </message>
+    <message>
+        <source>The download %1 could not be read from the archive: %2</source>
+        <comment>%1 is the download&apos;s id, %2 the reason</comment>
+        <translation>Non è stato possibile leggere lo scaricamento %1 dall&apos;archivio: %2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Impossibile leggere il file «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPreviewDialog</name>
+    <message>
+        <source>Report preview</source>
+        <translation>Anteprima del rapporto</translation>
+    </message>
+    <message>
+        <source>Save PDF…</source>
+        <translation>Salva PDF…</translation>
+    </message>
+    <message>
+        <source>Save the report</source>
+        <translation>Salva il rapporto</translation>
+    </message>
+    <message>
+        <source>commissioning-report.pdf</source>
+        <comment>default file name</comment>
+        <translation>rapporto-messa-in-servizio.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Report not saved</source>
+        <translation>Rapporto non salvato</translation>
+    </message>
+</context>
+<context>
     <name>ResultsChart</name>
     <message>
         <source>This column holds no numbers to draw.</source>
@@ -1455,6 +1627,31 @@
         <source>The chart could not be saved as &quot;%1&quot;: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>Impossibile salvare il grafico come «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Site design…</source>
+        <translation>Progetto dell&apos;impianto…</translation>
+    </message>
+    <message>
+        <source>Report…</source>
+        <translation>Rapporto…</translation>
+    </message>
+    <message>
+        <source>The design of the site: its arrays and limits, to check each string against.</source>
+        <translation>Il progetto dell&apos;impianto: i campi e i limiti rispetto ai quali si verifica ogni stringa.</translation>
+    </message>
+    <message>
+        <source>The commissioning test report of these results checked against the site design, shown before it is saved as PDF.</source>
+        <translation>Il rapporto di prova di messa in servizio di questi risultati verificati rispetto al progetto dell&apos;impianto, mostrato prima di salvarlo come PDF.</translation>
+    </message>
+    <message>
+        <source>Site design</source>
+        <translation>Progetto dell&apos;impianto</translation>
+    </message>
+    <message>
+        <source>The design could not be kept in the archive: %1</source>
+        <comment>%1 is the reason</comment>
+        <translation>Non è stato possibile conservare il progetto nell&apos;archivio: %1</translation>
     </message>
 </context>
 <context>
@@ -1745,6 +1942,34 @@
         <source>The file &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>Impossibile leggere il file «%1»: %2</translation>
+    </message>
+    <message>
+        <source>With --summary or --report: checks the results string by string against the site&apos;s design in this JSON file (modules in series, Voc, Isc, insulation, continuity).</source>
+        <translation>Con --summary o --report: verifica i risultati stringa per stringa rispetto al progetto dell&apos;impianto in questo file JSON (moduli in serie, Voc, Isc, isolamento, continuità).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --design</comment>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>The design file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Non è stato possibile leggere il file di progetto «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The design file &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is a file name, %2 what in the file is wrong</comment>
+        <translation>Il file di progetto «%1» non è utilizzabile: %2</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design richiede un file.</translation>
+    </message>
+    <message>
+        <source>row %1, %2: %3: %4</source>
+        <comment>%1 is the row counted from 1 after the header, %2 the string&apos;s name, %3 the check&apos;s key (module_count...), %4 the reason</comment>
+        <translation>riga %1, %2: %3: %4</translation>
     </message>
 </context>
 </TS>

@@ -269,20 +269,12 @@
         <translation>de resultaten zijn opgeslagen</translation>
     </message>
     <message>
-        <source>the command line is wrong</source>
-        <translation>de opdrachtregel is onjuist</translation>
-    </message>
-    <message>
         <source>the port could not be opened</source>
         <translation>de poort kon niet worden geopend</translation>
     </message>
     <message>
         <source>the line was lost before any data came</source>
         <translation>de verbinding ging verloren voordat er gegevens kwamen</translation>
-    </message>
-    <message>
-        <source>the file could not be written</source>
-        <translation>het bestand kon niet worden geschreven</translation>
     </message>
     <message>
         <source>interrupted with Ctrl+C (SIGINT)</source>
@@ -352,10 +344,6 @@
         <translation>Het systeem meldt geen seriële poort. Sluit de adapter van de tester aan en probeer het opnieuw.</translation>
     </message>
     <message>
-        <source>Exit status of --download and --summary:</source>
-        <translation>Afsluitstatus van --download en --summary:</translation>
-    </message>
-    <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
         <translation>opgeslagen (of gelezen), maar de gegevens zijn mogelijk onvolledig: de verbinding ging verloren voordat de lijn stil werd, of het laatste record is afgekapt of er ontbreken records</translation>
     </message>
@@ -372,8 +360,24 @@
         <translation>het archief kan niet worden gebruikt (--list-downloads, --export, --delete)</translation>
     </message>
     <message>
-        <source>no such download in the archive (--export, --delete)</source>
-        <translation>geen download met dat nummer in het archief (--export, --delete)</translation>
+        <source>--design goes with --summary or --report.</source>
+        <translation>--design hoort bij --summary of --report.</translation>
+    </message>
+    <message>
+        <source>Exit status of --download, --summary and --report:</source>
+        <translation>Afsluitstatus van --download, --summary en --report:</translation>
+    </message>
+    <message>
+        <source>the command line is wrong, or a file, the design file or the archive could not be read</source>
+        <translation>de opdrachtregel is onjuist, of een bestand, het ontwerpbestand of het archief kon niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>the file (or the report) could not be written</source>
+        <translation>het bestand (of het rapport) kon niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>no such download in the archive (--export, --delete, --report)</source>
+        <translation>geen download met dat nummer in het archief (--export, --delete, --report)</translation>
     </message>
 </context>
 <context>
@@ -816,6 +820,64 @@
     <message>
         <source>%1 Ω, at most %2 Ω designed</source>
         <translation>%1 Ω, hoogstens %2 Ω ontworpen</translation>
+    </message>
+    <message>
+        <source>%1 FAIL by the tester · %2 more by the design checks</source>
+        <comment>%1 rows the tester failed, %2 further rows only the design checks failed</comment>
+        <translation>%1 FAIL volgens het testapparaat · nog %2 volgens de ontwerpcontroles</translation>
+    </message>
+</context>
+<context>
+    <name>DesignChecksColumn</name>
+    <message>
+        <source>Module count</source>
+        <translation>Aantal modules</translation>
+    </message>
+    <message>
+        <source>Voc against its neighbours</source>
+        <translation>Voc ten opzichte van de buurstrings</translation>
+    </message>
+    <message>
+        <source>Isc at STC</source>
+        <translation>Isc bij STC</translation>
+    </message>
+    <message>
+        <source>Insulation</source>
+        <translation>Isolatie</translation>
+    </message>
+    <message>
+        <source>Continuity</source>
+        <translation>Continuïteit</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>niet gecontroleerd</translation>
+    </message>
+    <message>
+        <source>FAIL: %1</source>
+        <comment>%1 names the checks failed</comment>
+        <translation>FAIL: %1</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <comment>%1 the check&apos;s name, %2 its verdict, %3 the reason</comment>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Design checks</source>
+        <translation>Ontwerpcontroles</translation>
+    </message>
+    <message>
+        <source>The design checks&apos; verdict; the reasons in each cell&apos;s tooltip.</source>
+        <translation>Het oordeel van de ontwerpcontroles; de redenen in de tooltip van elke cel.</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1358,116 @@
     </message>
 </context>
 <context>
+    <name>ReportCommand</name>
+    <message>
+        <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>Het archief bewaart geen ontwerp voor de locatie van deze resultaten (%1); geef er een op met --design.</translation>
+    </message>
+    <message>
+        <source>no Site column</source>
+        <translation>geen kolom Site</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is the archive&apos;s path, %2 the reason</comment>
+        <translation>Het archief &apos;%1&apos; kon niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
+        <comment>%1 lists the sites&apos; names</comment>
+        <translation>Het archief bewaart ontwerpen voor meerdere locaties van deze resultaten (%1); kies er een met --design.</translation>
+    </message>
+    <message>
+        <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
+        <translation>Het ontwerp dat het archief voor &apos;%1&apos; bewaart, is niet bruikbaar: %2</translation>
+    </message>
+    <message>
+        <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
+        <translation>Schrijft het opleveringstestrapport als PDF-bestand --output: de resultaten van uitlezing ID in het archief, of van een opgeslagen .csv- of .txt-bestand, getoetst aan het ontwerp van de locatie (--design, anders het ontwerp dat het archief voor de locatie bewaart).</translation>
+    </message>
+    <message>
+        <source>ID or file</source>
+        <comment>value name of --report</comment>
+        <translation>ID of bestand</translation>
+    </message>
+    <message>
+        <source>--report and --%1 exclude each other.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>--report en --%1 sluiten elkaar uit.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; does not go with --report.</source>
+        <comment>%1 is an option&apos;s name</comment>
+        <translation>De optie &apos;%1&apos; hoort niet bij --report.</translation>
+    </message>
+    <message>
+        <source>--report needs a download&apos;s id or a saved file.</source>
+        <translation>--report heeft het nummer van een uitlezing of een opgeslagen bestand nodig.</translation>
+    </message>
+    <message>
+        <source>--report needs --output and the name of the PDF file to write.</source>
+        <translation>--report heeft --output nodig met de naam van het te schrijven PDF-bestand.</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design heeft een bestand nodig.</translation>
+    </message>
+    <message>
+        <source>--archive needs a file.</source>
+        <translation>--archive heeft een bestand nodig.</translation>
+    </message>
+    <message>
+        <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
+        <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
+        <translation>Er is geen uitlezing %1: het archief &apos;%2&apos; bestaat niet.</translation>
+    </message>
+    <message>
+        <source>There is no download %1 in the archive &quot;%2&quot;.</source>
+        <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
+        <translation>Er is geen uitlezing %1 in het archief &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>The download %1 could not be read from the archive: %2</source>
+        <comment>%1 is the download&apos;s id, %2 the reason</comment>
+        <translation>De uitlezing %1 kon niet uit het archief worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Het bestand ‘%1’ kon niet worden gelezen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPreviewDialog</name>
+    <message>
+        <source>Report preview</source>
+        <translation>Voorbeeld van het rapport</translation>
+    </message>
+    <message>
+        <source>Save PDF…</source>
+        <translation>PDF opslaan…</translation>
+    </message>
+    <message>
+        <source>Save the report</source>
+        <translation>Rapport opslaan</translation>
+    </message>
+    <message>
+        <source>commissioning-report.pdf</source>
+        <comment>default file name</comment>
+        <translation>opleveringsrapport.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Report not saved</source>
+        <translation>Rapport niet opgeslagen</translation>
+    </message>
+</context>
+<context>
     <name>ResultsChart</name>
     <message>
         <source>This column holds no numbers to draw.</source>
@@ -1455,6 +1627,31 @@
         <source>The chart could not be saved as &quot;%1&quot;: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>De grafiek kon niet worden opgeslagen als ‘%1’: %2</translation>
+    </message>
+    <message>
+        <source>Site design…</source>
+        <translation>Locatieontwerp…</translation>
+    </message>
+    <message>
+        <source>Report…</source>
+        <translation>Rapport…</translation>
+    </message>
+    <message>
+        <source>The design of the site: its arrays and limits, to check each string against.</source>
+        <translation>Het ontwerp van de locatie: de velden en grenzen waaraan elke string wordt getoetst.</translation>
+    </message>
+    <message>
+        <source>The commissioning test report of these results checked against the site design, shown before it is saved as PDF.</source>
+        <translation>Het opleveringstestrapport van deze resultaten, getoetst aan het locatieontwerp, getoond voordat het als PDF wordt opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Site design</source>
+        <translation>Locatieontwerp</translation>
+    </message>
+    <message>
+        <source>The design could not be kept in the archive: %1</source>
+        <comment>%1 is the reason</comment>
+        <translation>Het ontwerp kon niet in het archief worden bewaard: %1</translation>
     </message>
 </context>
 <context>
@@ -1745,6 +1942,34 @@
         <source>The file &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is a file name, %2 the system&apos;s reason</comment>
         <translation>Het bestand ‘%1’ kon niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>With --summary or --report: checks the results string by string against the site&apos;s design in this JSON file (modules in series, Voc, Isc, insulation, continuity).</source>
+        <translation>Met --summary of --report: toetst de resultaten string voor string aan het ontwerp van de locatie in dit JSON-bestand (modules in serie, Voc, Isc, isolatie, continuïteit).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <comment>value name of --design</comment>
+        <translation>bestand</translation>
+    </message>
+    <message>
+        <source>The design file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Het ontwerpbestand &apos;%1&apos; kon niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>The design file &quot;%1&quot; cannot be used: %2</source>
+        <comment>%1 is a file name, %2 what in the file is wrong</comment>
+        <translation>Het ontwerpbestand &apos;%1&apos; is niet bruikbaar: %2</translation>
+    </message>
+    <message>
+        <source>--design needs a file.</source>
+        <translation>--design heeft een bestand nodig.</translation>
+    </message>
+    <message>
+        <source>row %1, %2: %3: %4</source>
+        <comment>%1 is the row counted from 1 after the header, %2 the string&apos;s name, %3 the check&apos;s key (module_count...), %4 the reason</comment>
+        <translation>rij %1, %2: %3: %4</translation>
     </message>
 </context>
 </TS>

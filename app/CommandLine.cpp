@@ -115,6 +115,7 @@ CommandLine::CommandLine(const QStringList &arguments)
         tr("format", "value name of --format")));
     SummaryCommand::addOptions(parser);
     ArchiveCommands::addOptions(parser);
+    ReportCommand::addOptions(parser);
     for (const char *name : QtValueOptions)
         addHiddenOption(parser, name, true);
     for (const char *name : QtFlagOptions)
@@ -131,9 +132,15 @@ CommandLine::CommandLine(const QStringList &arguments)
         act = Action::UsageError;
         error = tr("Unexpected argument '%1'.", "%1 is the argument as the user typed it")
                     .arg(parser.positionalArguments().constFirst());
+    } else if (ReportCommand::isAsked(parser)) {
+        reportWith = ReportCommand::read(parser, &error);
+        act = error.isEmpty() ? Action::Report : Action::UsageError;
     } else if (SummaryCommand::isAsked(parser)) {
         summaryWith = SummaryCommand::read(parser, &error);
         act = error.isEmpty() ? Action::Summary : Action::UsageError;
+    } else if (parser.isSet(SummaryCommand::designOption())) {
+        act = Action::UsageError;
+        error = tr("--design goes with --summary or --report.");
     } else if (ArchiveCommands::requested(parser) != ArchiveCommands::Command::None) {
         act = ArchiveCommands::read(parser, &archiveWith, &error) ? Action::Archive
                                                                   : Action::UsageError;
@@ -247,23 +254,25 @@ void CommandLine::readDownloadOptions()
 QString CommandLine::helpText() const
 {
     QString text = parser.helpText();
-    text += QLatin1Char('\n') + tr("Exit status of --download and --summary:") + QLatin1Char('\n');
+    text += QLatin1Char('\n') + tr("Exit status of --download, --summary and --report:") +
+            QLatin1Char('\n');
     const QList<QPair<int, QString>> statuses = {
         {HeadlessDownload::Saved, tr("the results are saved")},
         {ArchiveCommands::ArchiveUnusable,
          tr("the archive cannot be used (--list-downloads, --export, --delete)")},
-        {UsageErrorStatus, tr("the command line is wrong")},
+        {UsageErrorStatus, tr("the command line is wrong, or a file, the design file or the "
+                              "archive could not be read")},
         {HeadlessDownload::PortNotOpened, tr("the port could not be opened")},
         {HeadlessDownload::LostBeforeData, tr("the line was lost before any data came")},
         {HeadlessDownload::LostBeforeData, tr("no data came within --start-timeout")},
-        {HeadlessDownload::NotWritten, tr("the file could not be written")},
+        {HeadlessDownload::NotWritten, tr("the file (or the report) could not be written")},
         {HeadlessDownload::SavedIncomplete,
          tr("saved (or read), but the data may be incomplete: the line was lost before it fell "
             "silent, or the last record is cut or records are missing")},
+        {ArchiveCommands::NoSuchDownload,
+         tr("no such download in the archive (--export, --delete, --report)")},
         {HeadlessDownload::Interrupted + 1, tr("stopped with SIGHUP (the terminal or SSH session "
                                                "closed); nothing saved")},
-        {ArchiveCommands::NoSuchDownload,
-         tr("no such download in the archive (--export, --delete)")},
         {HeadlessDownload::Interrupted + 2, tr("interrupted with Ctrl+C (SIGINT)")},
         {HeadlessDownload::Interrupted + 15, tr("stopped with SIGTERM")},
     };

@@ -3,6 +3,7 @@
 
 #include "app/ArchiveCommands.h"
 #include "app/HeadlessDownload.h"
+#include "app/ReportCommand.h"
 #include "app/SummaryCommand.h"
 
 #include <QCommandLineParser>
@@ -27,6 +28,7 @@ public:
         Archive,     // --list-downloads, --export or --delete, as archiveOptions() say
         ListPorts,   // print the serial ports, as listPortsAsJson() says
         Summary,     // print a saved file's summary, as summaryOptions() say
+        Report,      // write a commissioning report, as reportOptions() say
     };
 
     // The exit status after a usage error.
@@ -42,6 +44,7 @@ public:
     // Whether --list-ports is to print JSON rather than lines of text.
     bool listPortsAsJson() const { return portsAsJson; }
     SummaryCommand::Options summaryOptions() const { return summaryWith; }
+    ReportCommand::Options reportOptions() const { return reportWith; }
     // Why the arguments were refused, one line.
     QString errorText() const { return error; }
     // Usage, description, options and where the user guide lies, in the language of
@@ -69,6 +72,7 @@ private:
     ArchiveCommands::Options archiveWith;
     bool portsAsJson = false;
     SummaryCommand::Options summaryWith;
+    ReportCommand::Options reportWith;
 
     void readDownloadOptions();
     bool readListOptions();

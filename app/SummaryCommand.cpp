@@ -1,15 +1,18 @@
 #include "app/SummaryCommand.h"
 
+#include "checks/DesignFile.h"
 #include "results/ResultsCheck.h"
 #include "results/ResultsParser.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 namespace {
 
 const QString SummaryOption = QStringLiteral("summary");
+const QString DesignOption = QStringLiteral("design");
 // The command line's own option, which --summary shares with --list-ports.
 const QString FormatOption = QStringLiteral("format");
 
@@ -28,6 +31,37 @@ void SummaryCommand::addOptions(QCommandLineParser &parser)
         tr("Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the "
            "warnings that its data may be incomplete."),
         tr("file", "value name of --summary")));
+    parser.addOption(QCommandLineOption(
+        DesignOption,
+        tr("With --summary or --report: checks the results string by string against the site's "
+           "design in this JSON file (modules in series, Voc, Isc, insulation, continuity)."),
+        tr("file", "value name of --design")));
+}
+
+QString SummaryCommand::designOption()
+{
+    return DesignOption;
+}
+
+std::optional<SiteDesign> SummaryCommand::readDesign(const QString &path, QString *error)
+{
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        *error = tr("The design file \"%1\" could not be read: %2",
+                    "%1 is a file name, %2 the system's reason")
+                     .arg(path, file.errorString());
+        return std::nullopt;
+    }
+    QString reason;
+    std::optional<SiteDesign> design = DesignFile::read(bytes, &reason);
+    if (!design)
+        *error = tr("The design file \"%1\" cannot be used: %2",
+                    "%1 is a file name, %2 what in the file is wrong")
+                     .arg(path, reason);
+    return design;
 }
 
 bool SummaryCommand::isAsked(const QCommandLineParser &parser)
@@ -48,6 +82,9 @@ SummaryCommand::Options SummaryCommand::read(const QCommandLineParser &parser, Q
             tr("--format takes text or json, not '%1'.", "%1 is the value as the user typed it")
                 .arg(format);
     options.json = format == QLatin1String("json");
+    options.design = parser.value(DesignOption);
+    if (error->isEmpty() && parser.isSet(DesignOption) && options.design.isEmpty())
+        *error = tr("--design needs a file.");
     return options;
 }
 
@@ -65,9 +102,33 @@ QString SummaryCommand::text(const ResultsSummary &summary)
     return text;
 }
 
-QByteArray SummaryCommand::json(const ResultsSummary &summary)
+QString SummaryCommand::text(const ResultsSummary &summary, const DesignChecks &checks)
 {
-    return QJsonDocument(summary.toJson()).toJson(QJsonDocument::Compact) + '\n';
+    QString lines = text(summary) + checks.failCountsText(summary.failed()) + QLatin1Char('\n');
+    const QVector<DesignChecks::Row> &rows = checks.rows();
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < DesignChecks::checkCount; ++c) {
+            const auto check = DesignChecks::Check(c);
+            if (checks.verdict(r, check) != DesignChecks::Verdict::Fail)
+                continue;
+            lines += tr("row %1, %2: %3: %4",
+                        "%1 is the row counted from 1 after the header, %2 the string's name, "
+                        "%3 the check's key (module_count...), %4 the reason")
+                         .arg(r + 1)
+                         .arg(rows.at(r).string, DesignChecks::checkKey(check),
+                              checks.reason(r, check)) +
+                     QLatin1Char('\n');
+        }
+    }
+    return lines;
+}
+
+QByteArray SummaryCommand::json(const ResultsSummary &summary, const DesignChecks *checks)
+{
+    QJsonObject object = summary.toJson();
+    if (checks)
+        object.insert(QStringLiteral("design"), checks->toJson());
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
 int SummaryCommand::statusOf(const ResultsSummary &summary)
@@ -89,8 +150,23 @@ int SummaryCommand::run(const Options &options)
                 '\n');
         return Unreadable;
     }
-    const ResultsSummary summary = of(received);
-    put(stdout, options.json ? json(summary) : text(summary).toLocal8Bit());
+    std::optional<SiteDesign> design;
+    if (!options.design.isEmpty()) {
+        QString error;
+        design = readDesign(options.design, &error);
+        if (!design) {
+            put(stderr, error.toLocal8Bit() + '\n');
+            return Unreadable;
+        }
+    }
+    const ResultTable table = ResultsParser::parse(received);
+    const ResultsSummary summary(table, ResultsCheck::check(table));
+    if (design) {
+        const DesignChecks checks(table, *design);
+        put(stdout, options.json ? json(summary, &checks) : text(summary, checks).toLocal8Bit());
+    } else {
+        put(stdout, options.json ? json(summary) : text(summary).toLocal8Bit());
+    }
     return statusOf(summary);
 }
 

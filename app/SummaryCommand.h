@@ -1,5 +1,7 @@
 #pragma once
 
+#include "checks/DesignChecks.h"
+#include "checks/SiteDesign.h"
 #include "results/ResultsSummary.h"
 
 #include <QByteArray>
@@ -7,12 +9,14 @@
 #include <QString>
 
 #include <cstdio>
+#include <optional>
 
 class QCommandLineParser;
 
-// --summary FILE [--format text|json]: the summary and the completeness warnings of a saved
-// .csv/.txt file on the standard output, and the same summary on the error stream after
-// --download. The exit status tells whether the data looks whole.
+// --summary FILE [--design DESIGN.json] [--format text|json]: the summary and the completeness
+// warnings of a saved .csv/.txt file on the standard output, with the design checks' failures
+// when a design is given, and the same summary on the error stream after --download. The exit
+// status tells whether the data looks whole.
 class SummaryCommand
 {
     Q_DECLARE_TR_FUNCTIONS(SummaryCommand)
@@ -21,29 +25,42 @@ public:
     struct Options
     {
         QString file;
+        QString design; // the design file; empty: no design checks
         bool json = false;
     };
 
     // Exit statuses.
     enum Status {
         Complete = 0,
-        Unreadable = 2, // the file could not be read
+        Unreadable = 2, // the file or the design file could not be read
         Incomplete = 6, // read (or saved), but the data may be incomplete
     };
 
-    // Adds --summary to a command line (--format is the command line's own).
+    // Adds --summary and --design to a command line (--format is the command line's own).
     static void addOptions(QCommandLineParser &parser);
     // Whether the command line asks for a summary.
     static bool isAsked(const QCommandLineParser &parser);
     // What it asks for; error says why it is refused, empty when it is not.
     static Options read(const QCommandLineParser &parser, QString *error);
+    // The name of the --design option, which --report shares.
+    static QString designOption();
+
+    // The design in the file, or nothing with the reason (the file's name, then the system's
+    // reason or the member and line the file gets wrong) in *error.
+    static std::optional<SiteDesign> readDesign(const QString &path, QString *error);
 
     // The summary of data as received or saved.
     static ResultsSummary of(const QByteArray &received);
     // The summary line, then each warning on its own line.
     static QString text(const ResultsSummary &summary);
-    // ResultsSummary::toJson(), compact, with a line end.
-    static QByteArray json(const ResultsSummary &summary);
+    // The same followed by "N FAIL by the tester · M more by the design checks" and each
+    // failure of the checks, "row R, STRING: check: reason" (rows counted from 1 after the
+    // header).
+    static QString text(const ResultsSummary &summary, const DesignChecks &checks);
+    // ResultsSummary::toJson(), compact, with a line end; with the checks, their toJson() as
+    // its member "design".
+    static QByteArray json(const ResultsSummary &summary, const DesignChecks *checks = nullptr);
+
     static int statusOf(const ResultsSummary &summary);
 
     // --summary: prints the file's summary on the standard output (the reason it could not be

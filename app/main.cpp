@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/PortListing.h"
+#include "app/ReportCommand.h"
 #include "app/StartupCycle.h"
 #include "common/InstallPaths.h"
 #include "serial/ComPortDiscovery.h"
@@ -74,6 +75,7 @@ int runCommandLine(int &argc, char **argv, bool noDisplay)
         return ArchiveCommands::run(commandLine.archiveOptions());
     case CommandLine::Action::Summary:
         return SummaryCommand::run(commandLine.summaryOptions());
+    case CommandLine::Action::Report: // runReport()
     case CommandLine::Action::UsageError:
     case CommandLine::Action::RunWindow:
         break;
@@ -82,6 +84,22 @@ int runCommandLine(int &argc, char **argv, bool noDisplay)
                  qPrintable(QFileInfo(QCoreApplication::applicationFilePath()).fileName()),
                  qPrintable(commandLine.errorText()), qPrintable(commandLine.helpText()));
     return CommandLine::UsageErrorStatus;
+}
+
+// --report: the PDF needs a QGuiApplication (fonts, QTextDocument, QPdfWriter), drawn on the
+// offscreen platform, so no display is needed.
+int runReport(int &argc, char **argv)
+{
+    ConsoleAttach::toParentConsole();
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The error stream is the user's: Qt's notes about the platform stay out of it.
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("*.debug=false\n*.info=false\ndefault.warning=false"));
+    QGuiApplication app(argc, argv);
+    StartupCycle::setApplicationIdentity();
+    QObject translators;
+    Translators::installForCommandLine(&translators, InstallPaths::translationsDirectory());
+    return ReportCommand::run(CommandLine(QCoreApplication::arguments()).reportOptions());
 }
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
@@ -100,7 +118,10 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (CommandLine(arguments).action() != CommandLine::Action::RunWindow)
+    const CommandLine::Action action = CommandLine(arguments).action();
+    if (action == CommandLine::Action::Report)
+        return runReport(argc, argv);
+    if (action != CommandLine::Action::RunWindow)
         return runCommandLine(argc, argv, false);
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     // Without a display the window's application object would abort: say so instead.

@@ -91,6 +91,12 @@ const QVector<MigrationStep> &migrationSteps()
                          " european INTEGER NOT NULL,"
                          " saved_ms INTEGER NOT NULL)"),
           QStringLiteral("CREATE INDEX save_by_download ON save(download_id, saved_ms)")}},
+        // The designs of the sites, as their JSON files, one per site name.
+        {2,
+         {QStringLiteral("CREATE TABLE design ("
+                         " site TEXT PRIMARY KEY,"
+                         " json BLOB NOT NULL,"
+                         " saved_ms INTEGER NOT NULL)")}},
     };
     return steps;
 }
@@ -207,7 +213,7 @@ bool makeFolder(const QString &folder, QString *why)
 
 } // namespace
 
-const int Archive::schemaVersion = 1;
+const int Archive::schemaVersion = 2;
 
 QString Archive::defaultPath()
 {
@@ -701,6 +707,40 @@ bool Archive::remove(qint64 id)
     // The customer's data leaves the file, not only the list.
     query.exec(QStringLiteral("PRAGMA incremental_vacuum"));
     return true;
+}
+
+bool Archive::storeDesign(const QString &site, const QByteArray &json)
+{
+    if (!opened)
+        return fail(QCoreApplication::translate("Archive", "the archive is not open"));
+    QSqlQuery query(database());
+    if (!query.prepare(QStringLiteral("INSERT OR REPLACE INTO design (site, json, saved_ms)"
+                                      " VALUES (?, ?, ?)")))
+        return fail(query);
+    query.addBindValue(site);
+    query.addBindValue(json.isNull() ? QByteArray("", 0) : json);
+    query.addBindValue(QDateTime::currentMSecsSinceEpoch());
+    if (!query.exec())
+        return fail(query);
+    return true;
+}
+
+std::optional<QByteArray> Archive::designFor(const QString &site)
+{
+    if (!opened)
+        return fail(QCoreApplication::translate("Archive", "the archive is not open")),
+               std::nullopt;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.prepare(QStringLiteral("SELECT json FROM design WHERE site = ?")))
+        return fail(query), std::nullopt;
+    query.addBindValue(site);
+    if (!query.exec())
+        return fail(query), std::nullopt;
+    if (!query.next())
+        return query.lastError().isValid() ? (fail(query), std::nullopt)
+                                           : std::optional<QByteArray>(QByteArray());
+    return query.value(0).toByteArray();
 }
 
 void Archive::checkpoint()

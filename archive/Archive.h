@@ -73,6 +73,12 @@ public:
     // Deletes download id with its saves.
     bool remove(qint64 id);
 
+    // Keeps the design of a site (its JSON file's bytes), replacing the one kept before.
+    bool storeDesign(const QString &site, const QByteArray &json);
+    // The design kept for the site (the name exactly as the data writes it): its JSON, an
+    // empty array when none is kept, nothing when the archive could not be read.
+    std::optional<QByteArray> designFor(const QString &site);
+
     // Copies what stores wrote to the log into the file itself, as far as no reader of
     // another program holds it back. Stores leave this for later so that they are quick: call
     // it when nothing waits for the archive (after the save step). Opening and closing do it

@@ -445,6 +445,26 @@ QString DesignChecks::reason(int row, Check check) const
     return QString();
 }
 
+QStringList DesignChecks::sites(const ResultTable &table, const SiteDesign &design)
+{
+    QStringList names;
+    const int siteColumn = column(table, design, SiteDesign::Role::Site);
+    for (int row = 0; siteColumn >= 0 && row < table.rowCount(); ++row) {
+        const QString site = table.field(row, siteColumn).trimmed();
+        if (!site.isEmpty() && !names.contains(site))
+            names.append(site);
+    }
+    return names;
+}
+
+QString DesignChecks::failCountsText(int testerFailed) const
+{
+    return QCoreApplication::translate(
+               "DesignChecks", "%1 FAIL by the tester · %2 more by the design checks",
+               "%1 rows the tester failed, %2 further rows only the design checks failed")
+        .arg(QLocale().toString(testerFailed), QLocale().toString(m_failedByDesignOnly));
+}
+
 QJsonObject DesignChecks::toJson() const
 {
     QJsonArray failures;

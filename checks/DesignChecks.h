@@ -5,6 +5,7 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <array>
@@ -63,6 +64,9 @@ public:
     // The column of a role: the design's mapping when it names one (then only that header),
     // else the usual headers, any case, a unit in brackets ignored; -1 when none.
     static int column(const ResultTable &table, const SiteDesign &design, SiteDesign::Role role);
+    // The names in the table's site column, trimmed, each once in the order they first appear;
+    // empty when the table has no site column.
+    static QStringList sites(const ResultTable &table, const SiteDesign &design = SiteDesign());
     // "module_count", "voc_neighbours", "isc_stc", "insulation", "continuity".
     static QString checkKey(Check check);
 
@@ -75,6 +79,9 @@ public:
     // Rows with at least one FAIL, and of those the rows the tester passed.
     int failedRows() const { return m_failed; }
     int failedByDesignOnly() const { return m_failedByDesignOnly; }
+    // "12 FAIL by the tester · 7 more by the design checks": the rows the tester failed, as
+    // the caller counts them, and the rows only these checks failed.
+    QString failCountsText(int testerFailed) const;
 
     // {"checked": N, "fail": F, "failures": [{"row": R, "string": S, "check": K, "reason": T}]}
     // with one failure per failing check, rows counted from 1 after the header.

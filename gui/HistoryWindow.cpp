@@ -220,7 +220,11 @@ void HistoryWindow::showResults()
         download.lastSavedPath.isEmpty()
             ? QLocale().toString(download.started.toLocalTime(), QLocale::ShortFormat)
             : QFileInfo(download.lastSavedPath).fileName();
-    (new ResultsWindow(*data, title, this))->show();
+    auto *results = new ResultsWindow(*data, title, this);
+    // The report's trace names the download; the site's design is kept beside it.
+    results->setSource(download.ended.isValid() ? download.ended : download.started, *id);
+    results->setArchive(archive);
+    results->show();
 }
 
 void HistoryWindow::deleteSelected()

@@ -329,7 +329,9 @@ void MainWindow::showResults()
     if (!session->hasData() || session->isRunning())
         return;
     const QString title = savedFileHoldsData ? QFileInfo(lastSavedFile).fileName() : QString();
-    (new ResultsWindow(session->data(), title, this))->show();
+    auto *results = new ResultsWindow(session->data(), title, this);
+    results->setArchive(archiving.archive()); // the sites' designs
+    results->show();
 }
 
 void MainWindow::showAbout()

@@ -1,8 +1,15 @@
 #include "gui/ResultsWindow.h"
 #include "ui_ResultsWindow.h"
 
+#include "archive/Archive.h"
+#include "checks/DesignFile.h"
+#include "gui/DesignChecksColumn.h"
+#include "gui/ReportPreviewDialog.h"
 #include "gui/ResultsChart.h"
 #include "gui/ResultsFilterModel.h"
+#include "gui/SiteDesignDialog.h"
+#include "report/CommissioningReport.h"
+#include "report/ReportTrace.h"
 #include "results/ResultsCheck.h"
 #include "results/ResultsModel.h"
 #include "results/ResultsParser.h"
@@ -46,9 +53,16 @@ QString tsvField(QString text)
 ResultsWindow::ResultsWindow(const QByteArray &received, const QString &title, QWidget *parent)
     : QWidget(parent, Qt::Window), ui(new Ui::ResultsWindow),
       model(new ResultsModel(ResultsParser::parse(received), this)),
-      filter(new ResultsFilterModel(model, this))
+      filter(new ResultsFilterModel(model, this)), receivedBytes(received), sourceTitle(title),
+      checksColumn(new DesignChecksColumn(this)), designLabel(new QLabel(this)),
+      designButton(new QPushButton(tr("Site design…"), this)),
+      reportPreviewButton(new QPushButton(tr("Report…"), this))
 {
     ui->setupUi(this);
+    // The design checks' column sits between the results and the sorted, filtered rows; it
+    // keeps the rows as they are.
+    checksColumn->setSourceModel(model);
+    filter->setSourceModel(checksColumn);
     setAttribute(Qt::WA_DeleteOnClose);
     if (!title.isEmpty())
         setWindowTitle(tr("Results: %1", "%1 is the name of the download or file").arg(title));
@@ -63,6 +77,20 @@ ResultsWindow::ResultsWindow(const QByteArray &received, const QString &title, Q
     for (const ResultWarning &warning : results.warnings())
         ui->warningList->addItem(new QListWidgetItem(warningIcon, warning.text));
     ui->warningList->setVisible(!results.isComplete());
+    designLabel->setFont(bold);
+    designLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    designLabel->setVisible(false);
+    ui->windowLayout->insertWidget(ui->windowLayout->indexOf(ui->summaryLabel) + 1, designLabel);
+    designButton->setToolTip(tr("The design of the site: its arrays and limits, to check each "
+                                "string against."));
+    reportPreviewButton->setToolTip(
+        tr("The commissioning test report of these results checked against the site design, "
+           "shown before it is saved as PDF."));
+    ui->tableControls->addWidget(designButton);
+    ui->tableControls->addWidget(reportPreviewButton);
+    connect(designButton, &QPushButton::clicked, this, &ResultsWindow::openSiteDesign);
+    connect(reportPreviewButton, &QPushButton::clicked, this, &ResultsWindow::openReport);
+    reportPreviewButton->setEnabled(false); // until there is a design to check against
 
     // The table: rows of one height and no sizing over all rows, so that 100,000 rows open at
     // once and scrolling paints only the rows in view.
@@ -102,6 +130,92 @@ ResultsWindow::ResultsWindow(const QByteArray &received, const QString &title, Q
 }
 
 ResultsWindow::~ResultsWindow() = default;
+
+void ResultsWindow::setDesign(const SiteDesign &design)
+{
+    siteDesign = design;
+    checks = std::make_shared<const DesignChecks>(model->table(), design);
+    checksColumn->setChecks(checks);
+    designLabel->setText(designSummaryText());
+    designLabel->setVisible(true);
+    reportPreviewButton->setEnabled(true);
+    applyFilter();
+    if (columnsSized)
+        ui->tableView->resizeColumnToContents(checksColumn->checksColumn());
+}
+
+QString ResultsWindow::designSummaryText() const
+{
+    return checks ? checks->failCountsText(results.failed()) : QString();
+}
+
+void ResultsWindow::setSource(const QDateTime &downloadedAt, qint64 archiveId)
+{
+    downloadTime = downloadedAt;
+    sourceArchiveId = archiveId;
+}
+
+SiteDesignDialog *ResultsWindow::openSiteDesign()
+{
+    QStringList headers;
+    for (int column = 0; column < model->columnCount(); ++column)
+        headers.append(model->headerData(column, Qt::Horizontal).toString());
+    auto *dialog = new SiteDesignDialog(siteDesign, headers, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        setDesign(dialog->design());
+        keepDesign(dialog->design());
+    });
+    dialog->open();
+    return dialog;
+}
+
+void ResultsWindow::setArchive(Archive *archive)
+{
+    designArchive = archive;
+    if (!archive || checks)
+        return;
+    // The design kept for the data's site, when exactly one of its sites has one.
+    std::optional<SiteDesign> kept;
+    int found = 0;
+    for (const QString &site : DesignChecks::sites(model->table())) {
+        const std::optional<QByteArray> json = archive->designFor(site);
+        if (json && !json->isEmpty()) {
+            ++found;
+            kept = DesignFile::read(*json);
+        }
+    }
+    if (found == 1 && kept)
+        setDesign(*kept);
+}
+
+void ResultsWindow::keepDesign(const SiteDesign &design)
+{
+    if (!designArchive || design.site.isEmpty())
+        return;
+    if (designArchive->storeDesign(design.site, DesignFile::write(design)))
+        return;
+    auto *box =
+        new QMessageBox(QMessageBox::Warning, tr("Site design"),
+                        tr("The design could not be kept in the archive: %1", "%1 is the reason")
+                            .arg(designArchive->errorString()),
+                        QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+ReportPreviewDialog *ResultsWindow::openReport()
+{
+    if (!checks)
+        return nullptr;
+    const CommissioningReport report(model->table(), siteDesign, *checks,
+                                     ReportTrace::of(receivedBytes, downloadTime, sourceArchiveId,
+                                                     sourceArchiveId ? QString() : sourceTitle));
+    auto *dialog = new ReportPreviewDialog(report, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+    return dialog;
+}
 
 QTableView *ResultsWindow::tableView() const
 {

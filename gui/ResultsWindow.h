@@ -1,9 +1,12 @@
 #pragma once
 
+#include "checks/DesignChecks.h"
+#include "checks/SiteDesign.h"
 #include "download/SaveStep.h"
 #include "results/ResultsSummary.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -14,7 +17,13 @@ namespace Ui {
 class ResultsWindow;
 }
 
+class Archive;
+class DesignChecksColumn;
+class QLabel;
+class QPushButton;
+class ReportPreviewDialog;
 class ResultsChart;
+class SiteDesignDialog;
 class ResultsFilterModel;
 class ResultsModel;
 class QTableView;
@@ -24,6 +33,9 @@ class QTableView;
 // filtered by a text and by "Failed only", FAIL rows marked by colour and an icon) and a chart
 // of one numeric column. The selection is copied as tab-separated text (Ctrl+C); the rows shown
 // are exported as CSV; the chart is saved as PNG or SVG. The data itself is never changed.
+// Once a site design is set ("Site design…"), a "Design checks" column gives each row's verdict
+// against it, with the reasons in its tooltip, and the summary counts the rows the checks fail
+// beyond the tester's; "Report…" previews the commissioning report and saves it as PDF.
 class ResultsWindow : public QWidget
 {
     Q_OBJECT
@@ -46,6 +58,30 @@ public:
     // Writes shownRowsCsv() through the save step.
     SaveStep::Outcome exportCsv(const QString &fileName) const;
 
+    // Checks the rows against the design: the column, the summary line and the report.
+    void setDesign(const SiteDesign &design);
+    bool hasDesign() const { return checks != nullptr; }
+    SiteDesign design() const { return siteDesign; }
+    const DesignChecks *designChecks() const { return checks.get(); }
+    // "12 FAIL by the tester · 7 more by the design checks"; empty without a design.
+    QString designSummaryText() const;
+    // Where the data came from, for the report's trace: the download's time and its id in the
+    // archive (0 when it was read from a file).
+    void setSource(const QDateTime &downloadedAt, qint64 archiveId = 0);
+
+    // The archive that keeps the sites' designs (not owned; it must outlive the window, or be
+    // set to nullptr first). A design it keeps for the data's one site with a design is applied
+    // at once; a design chosen in the Site design dialog is kept there for its site.
+    void setArchive(Archive *archive);
+
+    QPushButton *siteDesignButton() const { return designButton; }
+    QPushButton *reportButton() const { return reportPreviewButton; }
+    // Opens the Site design dialog (window-modal) with the table's headers; its design is
+    // applied when it is accepted.
+    SiteDesignDialog *openSiteDesign();
+    // Opens the report's preview; nullptr without a design (the button is disabled then).
+    ReportPreviewDialog *openReport();
+
 public slots:
     void copySelection();
 
@@ -54,6 +90,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void keepDesign(const SiteDesign &design);
     void applyFilter();
     void chartColumnsChosen();
     void refreshChartRows();
@@ -67,4 +104,16 @@ private:
     ResultsSummary results;
     QTimer filterDelay;
     bool columnsSized = false;
+
+    QByteArray receivedBytes;
+    QString sourceTitle;
+    QDateTime downloadTime;
+    qint64 sourceArchiveId = 0;
+    DesignChecksColumn *checksColumn;
+    SiteDesign siteDesign;
+    std::shared_ptr<const DesignChecks> checks;
+    Archive *designArchive = nullptr;
+    QLabel *designLabel;
+    QPushButton *designButton;
+    QPushButton *reportPreviewButton;
 };

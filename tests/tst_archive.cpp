@@ -252,6 +252,51 @@ private slots:
         QVERIFY(next && *next > *id);
     }
 
+    // The designs of the sites: an archive of the first version gains their table and keeps
+    // its downloads; a design is kept per site name, replaced, and found only by its name.
+    void designs_data()
+    {
+        QTest::addColumn<bool>("fromFirstVersion");
+        QTest::newRow("new archive") << false;
+        QTest::newRow("archive of version 1") << true;
+    }
+    void designs()
+    {
+        QFETCH(bool, fromFirstVersion);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("archive.sqlite"));
+        qint64 id = 0;
+        {
+            Archive archive;
+            QVERIFY(archive.open(path));
+            id = *archive.store(downloadOf("Record,Site\r\n1,Marsh Lane\r\n"));
+        }
+        if (fromFirstVersion) {
+            RawConnection raw(path);
+            QVERIFY(raw.exec(QStringLiteral("DROP TABLE design")));
+            QVERIFY(raw.exec(QStringLiteral("PRAGMA user_version=1")));
+        }
+        Archive archive;
+        QVERIFY2(archive.open(path), qPrintable(archive.errorString()));
+        QVERIFY(archive.notice().isEmpty());
+        QCOMPARE(*archive.data(id), QByteArray("Record,Site\r\n1,Marsh Lane\r\n"));
+
+        const QString site = QStringLiteral("Marsh Lane Solar Park – Feld Süd");
+        QCOMPARE(*archive.designFor(site), QByteArray());
+        QVERIFY(archive.storeDesign(site, "{\"site\": 1}"));
+        QVERIFY(archive.storeDesign(QStringLiteral("Hillside Farm"), "{\"site\": 2}"));
+        QVERIFY(archive.storeDesign(site, "{\"site\": 3}"));
+        QCOMPARE(*archive.designFor(site), QByteArray("{\"site\": 3}"));
+        QCOMPARE(*archive.designFor(QStringLiteral("Hillside Farm")), QByteArray("{\"site\": 2}"));
+        QCOMPARE(*archive.designFor(QStringLiteral("marsh lane solar park – feld süd")),
+                 QByteArray());
+        // Deleting a download leaves the designs.
+        QVERIFY(archive.remove(id));
+        QCOMPARE(*archive.designFor(site), QByteArray("{\"site\": 3}"));
+        RawConnection raw(path);
+        QCOMPARE(raw.value(QStringLiteral("PRAGMA user_version")).toInt(), Archive::schemaVersion);
+    }
+
     void savesSummaryAndOrder()
     {
         QTemporaryDir dir;

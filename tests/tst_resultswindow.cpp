@@ -7,23 +7,30 @@
 #include "TesterEmulatorProcess.h"
 #include "UiDriver.h"
 
+#include "archive/Archive.h"
+#include "checks/DesignFile.h"
 #include "gui/CompletenessIndicator.h"
 #include "gui/MainWindow.h"
+#include "gui/ReportPreviewDialog.h"
 #include "gui/ResultsChart.h"
 #include "gui/ResultsFilterModel.h"
 #include "gui/ResultsWindow.h"
+#include "gui/SiteDesignDialog.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include <algorithm>
@@ -88,6 +95,29 @@ int columnNamed(const QAbstractItemModel *model, const QString &name)
             return column;
     }
     return -1;
+}
+
+SiteDesign exampleDesign()
+{
+    QFile file(QStringLiteral(ML_EXAMPLE_DESIGN));
+    if (!file.open(QIODevice::ReadOnly))
+        return SiteDesign();
+    return DesignFile::read(file.readAll()).value_or(SiteDesign());
+}
+
+// The String fields of the Marsh Lane records that are one module short.
+QSet<QString> shortStringsAtMarshLane(const QByteArray &data)
+{
+    const std::vector<int> shortList = TesterDataSet::oneModuleShort();
+    QSet<QString> strings;
+    for (const QByteArray &line : recordLines(data)) {
+        const QList<QByteArray> fields = line.split(',');
+        if (fields.value(3) == "Marsh Lane Solar Park" &&
+            std::find(shortList.cbegin(), shortList.cend(), fields.value(0).toInt()) !=
+                shortList.cend())
+            strings.insert(QString::fromUtf8(fields.value(4)));
+    }
+    return strings;
 }
 
 } // namespace
@@ -371,6 +401,116 @@ private slots:
 
     // View > Results in the main window opens the data of the download on screen; a download
     // cut short by a pause leaves the warning beside the status until the next one starts.
+    // A site design set directly or through the Site design dialog: the Design checks column
+    // flags the short strings with the reason in the tooltip, the summary counts them, the
+    // tester's marks stay, and the report's preview shows the report and saves the PDF.
+    void designChecks_data()
+    {
+        QTest::addColumn<bool>("throughDialog");
+        QTest::newRow("set directly") << false;
+        QTest::newRow("through the Site design dialog, kept in the archive") << true;
+    }
+    void designChecks()
+    {
+        QFETCH(bool, throughDialog);
+        const QByteArray data = builtIn();
+        const SiteDesign design = exampleDesign();
+        QVERIFY(!design.arrays.isEmpty());
+        ResultsWindow window(data, "emulator.csv");
+        const int columns = window.shownRows()->columnCount();
+        QVERIFY(!window.reportButton()->isEnabled());
+        QCOMPARE(window.openReport(), nullptr);
+
+        Archive archive;
+        QVERIFY(archive.open(dir.filePath(QTest::currentDataTag() + QStringLiteral(".sqlite"))));
+        window.setArchive(&archive);
+        QVERIFY(!window.hasDesign());
+        if (throughDialog) {
+            window.show();
+            window.siteDesignButton()->click();
+            auto *dialog = window.findChild<SiteDesignDialog *>();
+            QVERIFY(dialog);
+            QVERIFY(dialog->isVisible());
+            dialog->setDesign(design);
+            dialog->accept();
+        } else {
+            window.setDesign(design);
+        }
+        QVERIFY(window.hasDesign());
+        QCOMPARE(window.design(), design);
+        QVERIFY(window.reportButton()->isEnabled());
+        // The dialog's design is kept for its site, and the next window of the data opens with it.
+        QCOMPARE(archive.designFor(design.site)->isEmpty(), !throughDialog);
+        {
+            ResultsWindow next(data, "emulator.csv");
+            next.setArchive(&archive);
+            QCOMPARE(next.hasDesign(), throughDialog);
+            if (throughDialog)
+                QCOMPARE(next.design(), design);
+        }
+
+        const QAbstractItemModel *rows = window.shownRows();
+        QCOMPARE(rows->columnCount(), columns + 1);
+        const int checksColumn = columnNamed(rows, "Design checks");
+        QCOMPARE(checksColumn, columns);
+        const int stringColumn = columnNamed(rows, "String");
+        const int siteColumn = columnNamed(rows, "Site");
+        const QSet<QString> shortStrings = shortStringsAtMarshLane(data);
+        QVERIFY(!shortStrings.isEmpty());
+        QSet<QString> flagged;
+        for (int row = 0; row < rows->rowCount(); ++row) {
+            const QModelIndex cell = rows->index(row, checksColumn);
+            const QString verdict = cell.data().toString();
+            const bool atMarshLane =
+                rows->index(row, siteColumn).data().toString() == "Marsh Lane Solar Park";
+            QCOMPARE(verdict == "not checked", !atMarshLane);
+            if (!verdict.contains("Module count"))
+                continue;
+            QVERIFY(verdict.startsWith("FAIL"));
+            QVERIFY(cell.data(Qt::ToolTipRole)
+                        .toString()
+                        .contains("Module count: FAIL (21 modules measured, 22 designed)"));
+            QVERIFY(cell.data(Qt::ForegroundRole).isValid());
+            flagged.insert(rows->index(row, stringColumn).data().toString());
+        }
+        QCOMPARE(flagged, shortStrings);
+        const DesignChecks *checks = window.designChecks();
+        QVERIFY(checks && checks->failedByDesignOnly() >= shortStrings.size());
+        QCOMPARE(window.designSummaryText(),
+                 QStringLiteral("%1 FAIL by the tester · %2 more by the design checks")
+                     .arg(window.summary().failed())
+                     .arg(checks->failedByDesignOnly()));
+
+        // The tester's own marks and Failed only are as before.
+        auto *filter = window.shownRows();
+        filter->setFailedOnly(true);
+        QCOMPARE(filter->rowCount(), window.summary().failed());
+        QCOMPARE(filter->index(0, 0).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("The tester failed this record."));
+        filter->setFailedOnly(false);
+        // Sorted by the checks, descending: the rows the checks fail come first.
+        filter->sort(checksColumn, Qt::DescendingOrder);
+        QVERIFY(filter->index(0, checksColumn).data().toString().startsWith("FAIL"));
+
+        // The report: its preview, a PDF saved, and a folder that cannot take it.
+        ReportPreviewDialog *preview = window.openReport();
+        QVERIFY(preview);
+        const QString text = preview->browser()->toPlainText();
+        QVERIFY(preview->browser()->isReadOnly());
+        QVERIFY(text.contains("Marsh Lane Solar Park"));
+        QVERIFY(text.contains(QString::fromLatin1(
+            QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex())));
+        const QString pdf = dir.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
+        QString error;
+        QVERIFY2(preview->savePdf(pdf, &error, true), qPrintable(error));
+        QFile written(pdf);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.read(5) == "%PDF-");
+        QVERIFY(!preview->savePdf(dir.filePath("no-folder/report.pdf"), &error, true));
+        QVERIFY2(error.contains("report.pdf"), qPrintable(error));
+        preview->close();
+    }
+
     void mainWindow_data()
     {
         QTest::addColumn<QStringList>("emulator");

@@ -3,12 +3,15 @@
 #include "TestSupport.h"
 #include "TesterDataSet.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace TestSupport;
 
@@ -53,6 +56,34 @@ int endingWith(const QByteArray &data, const QByteArray &word)
     for (const QByteArray &line : data.split('\n'))
         count += line.trimmed().endsWith(word) ? 1 : 0;
     return count;
+}
+
+const QByteArray MarshLane = "Marsh Lane Solar Park";
+
+QByteArray exampleDesign()
+{
+    QFile file(QStringLiteral(ML_EXAMPLE_DESIGN));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The strings of the site that are one module short, and the row (from 1 after the header) of
+// each, read from the data's own columns.
+QMap<QString, int> shortStringsOf(const QByteArray &data, const QByteArray &site)
+{
+    const std::vector<int> shortList = TesterDataSet::oneModuleShort();
+    const QList<QByteArray> lines = data.trimmed().split('\n');
+    const QList<QByteArray> header = lines.first().trimmed().split(',');
+    const int record = header.indexOf("Record"), siteColumn = header.indexOf("Site"),
+              string = header.indexOf("String");
+    QMap<QString, int> strings;
+    for (int row = 1; row < lines.size(); ++row) {
+        const QList<QByteArray> fields = lines.at(row).trimmed().split(',');
+        if (fields.value(siteColumn) == site &&
+            std::find(shortList.cbegin(), shortList.cend(), fields.value(record).toInt()) !=
+                shortList.cend())
+            strings.insert(QString::fromUtf8(fields.value(string)), row);
+    }
+    return strings;
 }
 
 const char *const CutText = "The last record is incomplete: the tester may have paused longer "
@@ -112,6 +143,9 @@ private slots:
         QTest::newRow("unknown format")
             << data << QStringList{"--format", "xml"} << 2 << QByteArray()
             << QByteArray("--format takes text or json");
+        QTest::newRow("--design without --summary")
+            << QByteArray("-") << QStringList{"--design", "x.json"} << 2 << QByteArray()
+            << QByteArray("--design goes with --summary or --report.");
         QTest::newRow("--format without --summary")
             << QByteArray("-") << QStringList{"--format", "json"} << 2 << QByteArray()
             << QByteArray("--format goes with --list-ports, --list-downloads or --summary.");
@@ -194,6 +228,98 @@ private slots:
                         .first()
                         .toString()
                         .contains("starts in the middle of a record"));
+    }
+
+    // --design: the emulator's data checked against its example design, as JSON and as text;
+    // design files that cannot be used refused with the reason.
+    void design_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QByteArray>("design"); // empty: no such file
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("errorHas");
+
+        const QByteArray example = exampleDesign();
+        QVERIFY(example.contains(MarshLane));
+        QTest::newRow("json") << QStringList{"--format", "json"} << example << 0 << QByteArray();
+        QTest::newRow("text") << QStringList() << example << 0 << QByteArray();
+        QTest::newRow("a required member missing")
+            << QStringList() << QByteArray(example).replace("\"voc_stc\"", "\"voc\"") << 2
+            << QByteArray("arrays[0].voc_stc");
+        QTest::newRow("a member of the wrong type")
+            << QStringList{"--format", "json"}
+            << QByteArray(example).replace("\"modules_in_series\": 22",
+                                           "\"modules_in_series\": \"22\"")
+            << 2 << QByteArray("arrays[0].modules_in_series");
+        QTest::newRow("not JSON") << QStringList() << example.left(example.size() / 2) << 2
+                                  << QByteArray("line");
+        QTest::newRow("no such design file")
+            << QStringList() << QByteArray() << 2 << QByteArray("could not be read");
+    }
+    void design()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, design);
+        QFETCH(int, status);
+        QFETCH(QByteArray, errorHas);
+
+        const QByteArray data = builtIn();
+        const QString dataPath = dir.filePath(QStringLiteral("emulator.csv"));
+        const QString designPath =
+            dir.filePath(QTest::currentDataTag() + QStringLiteral(".design.json"));
+        QVERIFY(put(dataPath, data));
+        if (!design.isEmpty())
+            QVERIFY(put(designPath, design));
+        const Run run(QStringList{"--summary", dataPath, "--design", designPath} + options);
+        QVERIFY2(run.error.contains(errorHas), run.error.constData());
+        QCOMPARE(run.status, status);
+        if (status != 0) {
+            QVERIFY(run.error.contains(designPath.toUtf8()));
+            QVERIFY(run.output.isEmpty());
+            return;
+        }
+
+        const QMap<QString, int> shortStrings = shortStringsOf(data, MarshLane);
+        QVERIFY(!shortStrings.isEmpty());
+        const int testerFail = endingWith(data, ",FAIL");
+        if (options.contains("json")) {
+            const QJsonObject object = QJsonDocument::fromJson(run.output).object();
+            QCOMPARE(object.value("fail").toInt(), testerFail);
+            const QJsonObject checks = object.value("design").toObject();
+            QVERIFY(checks.value("checked").toInt() > shortStrings.size());
+            QMap<QString, int> moduleCount;
+            int failures = 0;
+            for (const QJsonValue &value : checks.value("failures").toArray()) {
+                const QJsonObject failure = value.toObject();
+                ++failures;
+                QVERIFY(!failure.value("reason").toString().isEmpty());
+                if (failure.value("check") == "module_count")
+                    moduleCount.insert(failure.value("string").toString(),
+                                       failure.value("row").toInt());
+            }
+            // Every short string, at its row, and no other string.
+            QCOMPARE(moduleCount, shortStrings);
+            QVERIFY(checks.value("fail").toInt() >= shortStrings.size());
+            QVERIFY(failures >= checks.value("fail").toInt());
+        } else {
+            const QList<QByteArray> lines = run.output.split('\n');
+            const QByteArray counts = lines.value(1);
+            QVERIFY2(counts.startsWith(QByteArray::number(testerFail) + " FAIL by the tester · ") &&
+                         counts.endsWith(" more by the design checks"),
+                     counts.constData());
+            int moduleCount = 0;
+            for (const QByteArray &line : lines)
+                moduleCount += line.contains(": module_count: ") ? 1 : 0;
+            QCOMPARE(moduleCount, shortStrings.size());
+            for (auto it = shortStrings.cbegin(); it != shortStrings.cend(); ++it) {
+                const QByteArray line = QStringLiteral("row %1, %2: module_count: 21 modules "
+                                                       "measured, 22 designed\n")
+                                            .arg(it.value())
+                                            .arg(it.key())
+                                            .toUtf8();
+                QVERIFY2(run.output.contains(line), line.constData());
+            }
+        }
     }
 };
 

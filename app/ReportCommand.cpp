@@ -1,0 +1,232 @@
+#include "app/ReportCommand.h"
+
+#include "app/SummaryCommand.h"
+#include "archive/Archive.h"
+#include "checks/DesignChecks.h"
+#include "checks/DesignFile.h"
+#include "report/CommissioningReport.h"
+#include "report/ReportTrace.h"
+#include "results/ResultsParser.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+const QString ReportOption = QStringLiteral("report");
+const QString ArchiveOption = QStringLiteral("archive");
+const QString OutputOption = QStringLiteral("output");
+
+void say(const QString &line)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+    std::fflush(stderr);
+}
+
+} // namespace
+
+std::optional<SiteDesign> ReportCommand::keptDesign(const QString &archivePath,
+                                                    const ResultTable &table, QString *error)
+{
+    const QStringList sites = DesignChecks::sites(table);
+    const QString path = archivePath.isEmpty() ? Archive::defaultPath() : archivePath;
+    const QString none =
+        tr("No design is kept in the archive for the site of these results (%1); give one with "
+           "--design.",
+           "%1 lists the sites' names")
+            .arg(sites.isEmpty() ? tr("no Site column") : sites.join(QStringLiteral(", ")));
+    if (sites.isEmpty() || !QFileInfo::exists(path)) {
+        *error = none;
+        return std::nullopt;
+    }
+    Archive archive;
+    if (!archive.open(path)) {
+        *error = tr("The archive \"%1\" could not be read: %2",
+                    "%1 is the archive's path, %2 the reason")
+                     .arg(QDir::toNativeSeparators(path), archive.errorString());
+        return std::nullopt;
+    }
+    QStringList found;
+    QByteArray json;
+    for (const QString &site : sites) {
+        const std::optional<QByteArray> kept = archive.designFor(site);
+        if (!kept) {
+            *error = tr("The archive \"%1\" could not be read: %2",
+                        "%1 is the archive's path, %2 the reason")
+                         .arg(QDir::toNativeSeparators(path), archive.errorString());
+            return std::nullopt;
+        }
+        if (!kept->isEmpty()) {
+            found.append(site);
+            json = *kept;
+        }
+    }
+    if (found.isEmpty()) {
+        *error = none;
+        return std::nullopt;
+    }
+    if (found.size() > 1) {
+        *error = tr("The archive keeps designs for several sites of these results (%1); choose "
+                    "one with --design.",
+                    "%1 lists the sites' names")
+                     .arg(found.join(QStringLiteral(", ")));
+        return std::nullopt;
+    }
+    QString reason;
+    std::optional<SiteDesign> design = DesignFile::read(json, &reason);
+    if (!design)
+        *error = tr("The design kept in the archive for \"%1\" cannot be used: %2",
+                    "%1 is the site's name, %2 what is wrong")
+                     .arg(found.first(), reason);
+    return design;
+}
+
+void ReportCommand::addOptions(QCommandLineParser &parser)
+{
+    parser.addOption(QCommandLineOption(
+        ReportOption,
+        tr("Writes the commissioning test report as the PDF file --output: the results of "
+           "download ID of the archive, or of a saved .csv or .txt file, checked against the "
+           "site's design (--design, else the design the archive keeps for the site)."),
+        tr("ID or file", "value name of --report")));
+}
+
+bool ReportCommand::isAsked(const QCommandLineParser &parser)
+{
+    return parser.isSet(ReportOption);
+}
+
+bool ReportCommand::isArchiveId(const QString &source)
+{
+    if (source.isEmpty() || source.size() > 18)
+        return false;
+    for (const QChar c : source)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
+ReportCommand::Options ReportCommand::read(const QCommandLineParser &parser, QString *error)
+{
+    Options options;
+    options.source = parser.value(ReportOption);
+    options.output = parser.value(OutputOption);
+    options.design = parser.value(SummaryCommand::designOption());
+    options.archive = parser.value(ArchiveOption);
+    for (const QString &name :
+         {QStringLiteral("summary"), QStringLiteral("download"), QStringLiteral("list-ports"),
+          QStringLiteral("list-downloads"), QStringLiteral("export"), QStringLiteral("delete")}) {
+        if (parser.isSet(name)) {
+            *error =
+                tr("--report and --%1 exclude each other.", "%1 is an option's name").arg(name);
+            return options;
+        }
+    }
+    for (const QString &name :
+         {QStringLiteral("port"), QStringLiteral("read-timeout"), QStringLiteral("start-timeout"),
+          QStringLiteral("european"), QStringLiteral("no-european"), QStringLiteral("quiet"),
+          QStringLiteral("verbose"), QStringLiteral("format"), QStringLiteral("no-archive")}) {
+        if (parser.isSet(name)) {
+            *error = tr("The option '%1' does not go with --report.", "%1 is an option's name")
+                         .arg(name);
+            return options;
+        }
+    }
+    if (options.source.isEmpty())
+        *error = tr("--report needs a download's id or a saved file.");
+    else if (options.output.isEmpty() || options.output == QLatin1String("-"))
+        *error = tr("--report needs --output and the name of the PDF file to write.");
+    else if (parser.isSet(SummaryCommand::designOption()) && options.design.isEmpty())
+        *error = tr("--design needs a file.");
+    else if (parser.isSet(ArchiveOption) && options.archive.isEmpty())
+        *error = tr("--archive needs a file.");
+    return options;
+}
+
+int ReportCommand::run(const Options &options)
+{
+    QString error;
+    std::optional<SiteDesign> design;
+    if (!options.design.isEmpty()) {
+        design = SummaryCommand::readDesign(options.design, &error);
+        if (!design) {
+            say(error);
+            return Unreadable;
+        }
+    }
+
+    QByteArray received;
+    ReportTrace trace;
+    if (isArchiveId(options.source)) {
+        const qint64 id = options.source.toLongLong();
+        const QString path = options.archive.isEmpty() ? Archive::defaultPath() : options.archive;
+        // An archive that is not there holds no download; opening would create it.
+        if (!QFileInfo::exists(path)) {
+            say(tr("There is no download %1: the archive \"%2\" does not exist.",
+                   "%1 is the download's id, %2 the archive's path")
+                    .arg(id)
+                    .arg(QDir::toNativeSeparators(path)));
+            return NoSuchDownload;
+        }
+        Archive archive;
+        if (!archive.open(path)) {
+            say(tr("The archive \"%1\" could not be read: %2",
+                   "%1 is the archive's path, %2 the reason")
+                    .arg(QDir::toNativeSeparators(path), archive.errorString()));
+            return Unreadable;
+        }
+        const QString notice = archive.takeNotice();
+        if (!notice.isEmpty())
+            say(notice);
+        const std::optional<DownloadSummary> summary = archive.summary(id);
+        if (!summary) {
+            say(tr("There is no download %1 in the archive \"%2\".",
+                   "%1 is the download's id, %2 the archive's path")
+                    .arg(id)
+                    .arg(QDir::toNativeSeparators(path)));
+            return NoSuchDownload;
+        }
+        const std::optional<QByteArray> data = archive.data(id);
+        if (!data) {
+            say(tr("The download %1 could not be read from the archive: %2",
+                   "%1 is the download's id, %2 the reason")
+                    .arg(id)
+                    .arg(archive.errorString()));
+            return Unreadable;
+        }
+        received = *data;
+        trace = ReportTrace::of(received,
+                                summary->ended.isValid() ? summary->ended : summary->started, id);
+    } else {
+        QFile file(options.source);
+        if (file.open(QIODevice::ReadOnly))
+            received = file.readAll();
+        if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+            say(tr("The file \"%1\" could not be read: %2",
+                   "%1 is a file name, %2 the system's reason")
+                    .arg(options.source, file.errorString()));
+            return Unreadable;
+        }
+        trace = ReportTrace::of(received, QDateTime(), 0, QFileInfo(options.source).fileName());
+    }
+
+    const ResultTable table = ResultsParser::parse(received);
+    if (!design) {
+        design = keptDesign(options.archive, table, &error);
+        if (!design) {
+            say(error);
+            return Unreadable;
+        }
+    }
+    const CommissioningReport report(table, *design, trace);
+    if (!report.save(options.output, &error)) {
+        say(error);
+        return NotWritten;
+    }
+    return Written;
+}
