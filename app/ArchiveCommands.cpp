@@ -1,5 +1,6 @@
 #include "app/ArchiveCommands.h"
 
+#include "app/OptionNames.h"
 #include "archive/Archive.h"
 #include "archive/DownloadEndingText.h"
 #include "download/SaveStep.h"
@@ -16,22 +17,14 @@
 
 #include <cstdio>
 
+using namespace OptionNames;
+
 namespace {
 
-const QString ListOption = QStringLiteral("list-downloads");
-const QString ExportOption = QStringLiteral("export");
-const QString DeleteOption = QStringLiteral("delete");
-const QString ArchiveOption = QStringLiteral("archive");
-const QString NoArchiveOption = QStringLiteral("no-archive");
-const QString FormatOption = QStringLiteral("format");
-const QString OutputOption = QStringLiteral("output");
-const QString EuropeanOption = QStringLiteral("european");
-const QString NoEuropeanOption = QStringLiteral("no-european");
 // The download's options, which no archive command takes.
-const QStringList DownloadOnly = {QStringLiteral("download"),     QStringLiteral("port"),
-                                  QStringLiteral("read-timeout"), QStringLiteral("start-timeout"),
-                                  QStringLiteral("quiet"),        QStringLiteral("verbose"),
-                                  QStringLiteral("list-ports"),   NoArchiveOption};
+const QStringList DownloadOnly = {DownloadOption,     PortOption,     ReadTimeoutOption,
+                                  StartTimeoutOption, QuietOption,    VerboseOption,
+                                  ListPortsOption,    NoArchiveOption};
 
 void say(const QString &line)
 {
@@ -94,7 +87,7 @@ bool openArchive(Archive &archive, const QString &path)
 void ArchiveCommands::addOptions(QCommandLineParser &parser)
 {
     parser.addOption(QCommandLineOption(
-        ListOption, tr("Lists the downloads kept in the archive, newest first.")));
+        ListDownloadsOption, tr("Lists the downloads kept in the archive, newest first.")));
     parser.addOption(QCommandLineOption(
         ExportOption,
         tr("Saves download ID of the archive as --output, as after a download (--european "
@@ -118,7 +111,7 @@ QStringList ArchiveCommands::optionNames()
 
 ArchiveCommands::Command ArchiveCommands::requested(const QCommandLineParser &parser)
 {
-    if (parser.isSet(ListOption))
+    if (parser.isSet(ListDownloadsOption))
         return Command::List;
     if (parser.isSet(ExportOption))
         return Command::Export;
@@ -129,7 +122,7 @@ ArchiveCommands::Command ArchiveCommands::requested(const QCommandLineParser &pa
 
 bool ArchiveCommands::read(const QCommandLineParser &parser, Options *options, QString *error)
 {
-    const int commands = int(parser.isSet(ListOption)) + int(parser.isSet(ExportOption)) +
+    const int commands = int(parser.isSet(ListDownloadsOption)) + int(parser.isSet(ExportOption)) +
                          int(parser.isSet(DeleteOption));
     if (commands > 1) {
         *error = tr("--list-downloads, --export and --delete go one at a time.");
@@ -137,7 +130,7 @@ bool ArchiveCommands::read(const QCommandLineParser &parser, Options *options, Q
     }
     Options read;
     read.command = requested(parser);
-    const QString commandName = read.command == Command::List     ? ListOption
+    const QString commandName = read.command == Command::List     ? ListDownloadsOption
                                 : read.command == Command::Export ? ExportOption
                                                                   : DeleteOption;
     QStringList refused = DownloadOnly;

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/OptionNames.h"
 #include "common/InstallPaths.h"
 #include "download/DownloadSession.h"
 
@@ -8,21 +9,10 @@
 
 #include <optional>
 
+using namespace OptionNames;
+
 namespace {
 
-const QString HelpOption = QStringLiteral("help");
-const QString VersionOption = QStringLiteral("version");
-const QString DownloadOption = QStringLiteral("download");
-const QString PortOption = QStringLiteral("port");
-const QString OutputOption = QStringLiteral("output");
-const QString ReadTimeoutOption = QStringLiteral("read-timeout");
-const QString EuropeanOption = QStringLiteral("european");
-const QString NoEuropeanOption = QStringLiteral("no-european");
-const QString QuietOption = QStringLiteral("quiet");
-const QString VerboseOption = QStringLiteral("verbose");
-const QString StartTimeoutOption = QStringLiteral("start-timeout");
-const QString ListPortsOption = QStringLiteral("list-ports");
-const QString FormatOption = QStringLiteral("format");
 // A day: a longer wait is no time-out a script means.
 const int maxStartTimeout = 86400;
 

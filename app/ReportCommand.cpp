@@ -1,5 +1,6 @@
 #include "app/ReportCommand.h"
 
+#include "app/OptionNames.h"
 #include "app/SummaryCommand.h"
 #include "archive/Archive.h"
 #include "checks/DesignChecks.h"
@@ -16,11 +17,9 @@
 #include <cstdio>
 #include <optional>
 
-namespace {
+using namespace OptionNames;
 
-const QString ReportOption = QStringLiteral("report");
-const QString ArchiveOption = QStringLiteral("archive");
-const QString OutputOption = QStringLiteral("output");
+namespace {
 
 void say(const QString &line)
 {
@@ -118,9 +117,8 @@ ReportCommand::Options ReportCommand::read(const QCommandLineParser &parser, QSt
     options.output = parser.value(OutputOption);
     options.design = parser.value(SummaryCommand::designOption());
     options.archive = parser.value(ArchiveOption);
-    for (const QString &name :
-         {QStringLiteral("summary"), QStringLiteral("download"), QStringLiteral("list-ports"),
-          QStringLiteral("list-downloads"), QStringLiteral("export"), QStringLiteral("delete")}) {
+    for (const QString &name : {SummaryOption, DownloadOption, ListPortsOption, ListDownloadsOption,
+                                ExportOption, DeleteOption}) {
         if (parser.isSet(name)) {
             *error =
                 tr("--report and --%1 exclude each other.", "%1 is an option's name").arg(name);
@@ -128,9 +126,8 @@ ReportCommand::Options ReportCommand::read(const QCommandLineParser &parser, QSt
         }
     }
     for (const QString &name :
-         {QStringLiteral("port"), QStringLiteral("read-timeout"), QStringLiteral("start-timeout"),
-          QStringLiteral("european"), QStringLiteral("no-european"), QStringLiteral("quiet"),
-          QStringLiteral("verbose"), QStringLiteral("format"), QStringLiteral("no-archive")}) {
+         {PortOption, ReadTimeoutOption, StartTimeoutOption, EuropeanOption, NoEuropeanOption,
+          QuietOption, VerboseOption, FormatOption, NoArchiveOption}) {
         if (parser.isSet(name)) {
             *error = tr("The option '%1' does not go with --report.", "%1 is an option's name")
                          .arg(name);

@@ -1,5 +1,6 @@
 #include "app/SummaryCommand.h"
 
+#include "app/OptionNames.h"
 #include "checks/DesignFile.h"
 #include "results/ResultsCheck.h"
 #include "results/ResultsParser.h"
@@ -9,12 +10,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+using namespace OptionNames;
+
 namespace {
 
-const QString SummaryOption = QStringLiteral("summary");
-const QString DesignOption = QStringLiteral("design");
 // The command line's own option, which --summary shares with --list-ports.
-const QString FormatOption = QStringLiteral("format");
 
 void put(std::FILE *stream, const QByteArray &bytes)
 {
@@ -74,7 +74,7 @@ SummaryCommand::Options SummaryCommand::read(const QCommandLineParser &parser, Q
     Options options;
     options.file = parser.value(SummaryOption);
     const QString format = parser.value(FormatOption);
-    if (parser.isSet(QStringLiteral("download")))
+    if (parser.isSet(DownloadOption))
         *error = tr("--summary and --download exclude each other.");
     else if (parser.isSet(FormatOption) && format != QLatin1String("text") &&
              format != QLatin1String("json"))

@@ -31,6 +31,12 @@
 namespace {
 
 const char *const connectionPrefix = "ml_archive_";
+
+QString noSuchDownload(qint64 id)
+{
+    return QCoreApplication::translate("Archive", "There is no download %1 in the archive.")
+        .arg(id);
+}
 QAtomicInt connectionCount;
 
 // SQLite's primary result codes that matter here.
@@ -555,31 +561,30 @@ bool Archive::setSummary(qint64 id, int recordCount, int passCount, int failCoun
                           {recordCount, passCount, failCount, complete ? 1 : 0});
 }
 
-bool Archive::changeDownload(qint64 id, const QString &statement, const QVariantList &values)
+bool Archive::run(QSqlQuery &query, const QString &statement, const QVariantList &values)
 {
     if (!opened)
         return fail(QCoreApplication::translate("Archive", "the archive is not open"));
-    QSqlQuery query(database());
     if (!query.prepare(statement))
         return fail(query);
     for (const QVariant &value : values)
         query.addBindValue(value);
-    query.addBindValue(id);
-    if (!query.exec())
-        return fail(query);
+    return query.exec() || fail(query);
+}
+
+bool Archive::changeDownload(qint64 id, const QString &statement, QVariantList values)
+{
+    QSqlQuery query(database());
+    values.append(id);
+    if (!run(query, statement, values))
+        return false;
     if (query.numRowsAffected() != 1)
-        return fail(
-            QCoreApplication::translate("Archive", "There is no download %1 in the archive.")
-                .arg(id));
+        return fail(noSuchDownload(id));
     return true;
 }
 
 std::optional<DownloadSummary> Archive::readSummaries(QVector<DownloadSummary> *all, qint64 id)
 {
-    if (!opened) {
-        fail(QCoreApplication::translate("Archive", "the archive is not open"));
-        return std::nullopt;
-    }
     QSqlQuery query(database());
     query.setForwardOnly(true);
     const QString select = QStringLiteral(
@@ -590,12 +595,9 @@ std::optional<DownloadSummary> Archive::readSummaries(QVector<DownloadSummary> *
         " FROM download d LEFT JOIN save s ON s.id = (SELECT t.id FROM save t"
         "  WHERE t.download_id = d.id ORDER BY t.saved_ms DESC, t.id DESC LIMIT 1)"
         " %1 ORDER BY d.started_ms DESC, d.id DESC");
-    if (!query.prepare(select.arg(all ? QString() : QStringLiteral("WHERE d.id = ?"))))
-        return fail(query), std::nullopt;
-    if (!all)
-        query.addBindValue(id);
-    if (!query.exec())
-        return fail(query), std::nullopt;
+    if (!run(query, select.arg(all ? QString() : QStringLiteral("WHERE d.id = ?")),
+             all ? QVariantList() : QVariantList{id}))
+        return std::nullopt;
     const auto optionalInt = [&](int column) -> std::optional<int> {
         const QVariant value = query.value(column);
         return value.isNull() ? std::nullopt : std::optional<int>(value.toInt());
@@ -627,8 +629,7 @@ std::optional<DownloadSummary> Archive::readSummaries(QVector<DownloadSummary> *
     if (query.lastError().isValid())
         return fail(query), std::nullopt;
     if (!all && !last)
-        fail(QCoreApplication::translate("Archive", "There is no download %1 in the archive.")
-                 .arg(id));
+        fail(noSuchDownload(id));
     return last;
 }
 
@@ -647,23 +648,16 @@ std::optional<DownloadSummary> Archive::summary(qint64 id)
 
 std::optional<QByteArray> Archive::data(qint64 id)
 {
-    if (!opened)
-        return fail(QCoreApplication::translate("Archive", "the archive is not open")),
-               std::nullopt;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.prepare(QStringLiteral("SELECT bytes FROM download_data WHERE download_id = ?")))
-        return fail(query), std::nullopt;
-    query.addBindValue(id);
-    if (!query.exec())
-        return fail(query), std::nullopt;
+    if (!run(query, QStringLiteral("SELECT bytes FROM download_data WHERE download_id = ?"), {id}))
+        return std::nullopt;
     if (!query.next()) {
         if (query.lastError().isValid())
-            return fail(query), std::nullopt;
-        return fail(
-                   QCoreApplication::translate("Archive", "There is no download %1 in the archive.")
-                       .arg(id)),
-               std::nullopt;
+            fail(query);
+        else
+            fail(noSuchDownload(id));
+        return std::nullopt;
     }
     QByteArray bytes = query.value(0).toByteArray();
     if (bytes.isNull())
@@ -674,16 +668,13 @@ std::optional<QByteArray> Archive::data(qint64 id)
 QVector<ArchivedSave> Archive::saves(qint64 id)
 {
     QVector<ArchivedSave> result;
-    if (!opened)
-        return fail(QCoreApplication::translate("Archive", "the archive is not open")), result;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.prepare(QStringLiteral("SELECT path, european, saved_ms FROM save"
-                                      " WHERE download_id = ? ORDER BY saved_ms, id")))
-        return fail(query), result;
-    query.addBindValue(id);
-    if (!query.exec())
-        return fail(query), result;
+    if (!run(query,
+             QStringLiteral("SELECT path, european, saved_ms FROM save"
+                            " WHERE download_id = ? ORDER BY saved_ms, id"),
+             {id}))
+        return result;
     while (query.next())
         result.append(
             {query.value(0).toString(), query.value(1).toInt() != 0, utcOf(query.value(2))});
@@ -692,51 +683,29 @@ QVector<ArchivedSave> Archive::saves(qint64 id)
 
 bool Archive::remove(qint64 id)
 {
-    if (!opened)
-        return fail(QCoreApplication::translate("Archive", "the archive is not open"));
-    QSqlQuery query(database());
-    if (!query.prepare(QStringLiteral("DELETE FROM download WHERE id = ?")))
-        return fail(query);
-    query.addBindValue(id);
-    if (!query.exec())
-        return fail(query);
-    if (query.numRowsAffected() != 1)
-        return fail(
-            QCoreApplication::translate("Archive", "There is no download %1 in the archive.")
-                .arg(id));
+    if (!changeDownload(id, QStringLiteral("DELETE FROM download WHERE id = ?"), {}))
+        return false;
     // The customer's data leaves the file, not only the list.
-    query.exec(QStringLiteral("PRAGMA incremental_vacuum"));
+    QSqlQuery(database()).exec(QStringLiteral("PRAGMA incremental_vacuum"));
     return true;
 }
 
 bool Archive::storeDesign(const QString &site, const QByteArray &json)
 {
-    if (!opened)
-        return fail(QCoreApplication::translate("Archive", "the archive is not open"));
     QSqlQuery query(database());
-    if (!query.prepare(QStringLiteral("INSERT OR REPLACE INTO design (site, json, saved_ms)"
-                                      " VALUES (?, ?, ?)")))
-        return fail(query);
-    query.addBindValue(site);
-    query.addBindValue(json.isNull() ? QByteArray("", 0) : json);
-    query.addBindValue(QDateTime::currentMSecsSinceEpoch());
-    if (!query.exec())
-        return fail(query);
-    return true;
+    return run(
+        query,
+        QStringLiteral("INSERT OR REPLACE INTO design (site, json, saved_ms)"
+                       " VALUES (?, ?, ?)"),
+        {site, json.isNull() ? QByteArray("", 0) : json, QDateTime::currentMSecsSinceEpoch()});
 }
 
 std::optional<QByteArray> Archive::designFor(const QString &site)
 {
-    if (!opened)
-        return fail(QCoreApplication::translate("Archive", "the archive is not open")),
-               std::nullopt;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.prepare(QStringLiteral("SELECT json FROM design WHERE site = ?")))
-        return fail(query), std::nullopt;
-    query.addBindValue(site);
-    if (!query.exec())
-        return fail(query), std::nullopt;
+    if (!run(query, QStringLiteral("SELECT json FROM design WHERE site = ?"), {site}))
+        return std::nullopt;
     if (!query.next())
         return query.lastError().isValid() ? (fail(query), std::nullopt)
                                            : std::optional<QByteArray>(QByteArray());

@@ -98,8 +98,11 @@ private:
     QSqlDatabase database() const;
     bool fail(const QSqlQuery &query);
     bool fail(const QString &reason);
+    // Prepares the statement, binds the values in order and runs it; false (with the reason
+    // kept) when the archive is closed or the statement fails.
+    bool run(QSqlQuery &query, const QString &statement, const QVariantList &values);
     // Runs a statement that changes one download: its values, then the download's id last.
-    bool changeDownload(qint64 id, const QString &statement, const QVariantList &values);
+    bool changeDownload(qint64 id, const QString &statement, QVariantList values);
     std::optional<DownloadSummary> readSummaries(QVector<DownloadSummary> *all, qint64 id);
 
     QString connectionName;
