@@ -1,31 +1,39 @@
 #include "archive/DownloadEndingText.h"
 
+#include <algorithm>
+
+namespace {
+
+// Each in the order of DownloadEnding; an unknown value reads as the last, "interrupted".
+constexpr int endingCount = int(DownloadEnding::Interrupted) + 1;
+
+int indexOf(DownloadEnding ending)
+{
+    return std::clamp(int(ending), 0, endingCount - 1);
+}
+
+} // namespace
+
 QString DownloadEndingText::name(DownloadEnding ending)
 {
-    switch (ending) {
-    case DownloadEnding::Silence:
-        return QStringLiteral("silence");
-    case DownloadEnding::LineLost:
-        return QStringLiteral("line-lost");
-    case DownloadEnding::Cancelled:
-        return QStringLiteral("cancelled");
-    case DownloadEnding::Interrupted:
-        break;
-    }
-    return QStringLiteral("interrupted");
+    static const char *const names[endingCount] = {"silence", "line-lost", "cancelled",
+                                                   "interrupted"};
+    return QLatin1String(names[indexOf(ending)]);
 }
 
 QString DownloadEndingText::text(DownloadEnding ending)
 {
-    switch (ending) {
-    case DownloadEnding::Silence:
-        return tr("Finished", "a download that ended when the tester fell silent");
-    case DownloadEnding::LineLost:
-        return tr("Line lost", "a download that ended when the connection was lost");
-    case DownloadEnding::Cancelled:
-        return tr("Cancelled", "a download stopped by the user");
-    case DownloadEnding::Interrupted:
-        break;
-    }
-    return tr("Interrupted", "a download stopped when the program was closed or stopped");
+    static const struct
+    {
+        const char *source;
+        const char *comment;
+    } texts[endingCount] = {
+        QT_TRANSLATE_NOOP3("DownloadEndingText", "Finished",
+                           "a download that ended when the tester fell silent"),
+        QT_TRANSLATE_NOOP3("DownloadEndingText", "Line lost",
+                           "a download that ended when the connection was lost"),
+        QT_TRANSLATE_NOOP3("DownloadEndingText", "Cancelled", "a download stopped by the user"),
+        QT_TRANSLATE_NOOP3("DownloadEndingText", "Interrupted",
+                           "a download stopped when the program was closed or stopped")};
+    return tr(texts[indexOf(ending)].source, texts[indexOf(ending)].comment);
 }

@@ -43,25 +43,18 @@ QStringList usualHeaders(Role role)
 
 QString roleLabel(Role role)
 {
-    switch (role) {
-    case Role::Site:
-        return QCoreApplication::translate("DesignChecks", "site");
-    case Role::String:
-        return QCoreApplication::translate("DesignChecks", "string name");
-    case Role::Voc:
-        return QCoreApplication::translate("DesignChecks", "Voc");
-    case Role::Isc:
-        return QCoreApplication::translate("DesignChecks", "Isc");
-    case Role::Irradiance:
-        return QCoreApplication::translate("DesignChecks", "irradiance");
-    case Role::Temperature:
-        return QCoreApplication::translate("DesignChecks", "module temperature");
-    case Role::Insulation:
-        return QCoreApplication::translate("DesignChecks", "insulation resistance");
-    case Role::Continuity:
-        break;
-    }
-    return QCoreApplication::translate("DesignChecks", "continuity");
+    // In the order of Role.
+    static const char *const labels[SiteDesign::roleCount] = {
+        QT_TRANSLATE_NOOP("DesignChecks", "site"),
+        QT_TRANSLATE_NOOP("DesignChecks", "string name"),
+        QT_TRANSLATE_NOOP("DesignChecks", "Voc"),
+        QT_TRANSLATE_NOOP("DesignChecks", "Isc"),
+        QT_TRANSLATE_NOOP("DesignChecks", "irradiance"),
+        QT_TRANSLATE_NOOP("DesignChecks", "module temperature"),
+        QT_TRANSLATE_NOOP("DesignChecks", "insulation resistance"),
+        QT_TRANSLATE_NOOP("DesignChecks", "continuity")};
+    return QCoreApplication::translate("DesignChecks",
+                                       labels[std::clamp(int(role), 0, SiteDesign::roleCount - 1)]);
 }
 
 // The factor from a header's unit in brackets to the unit the design uses (V, A, MΩ, Ω):
@@ -202,19 +195,10 @@ int DesignChecks::column(const ResultTable &table, const SiteDesign &design, Rol
 
 QString DesignChecks::checkKey(Check check)
 {
-    switch (check) {
-    case Check::ModuleCount:
-        return QStringLiteral("module_count");
-    case Check::VocNeighbours:
-        return QStringLiteral("voc_neighbours");
-    case Check::IscStc:
-        return QStringLiteral("isc_stc");
-    case Check::Insulation:
-        return QStringLiteral("insulation");
-    case Check::Continuity:
-        break;
-    }
-    return QStringLiteral("continuity");
+    // In the order of Check.
+    static const char *const keys[checkCount] = {"module_count", "voc_neighbours", "isc_stc",
+                                                 "insulation", "continuity"};
+    return QLatin1String(keys[std::clamp(int(check), 0, checkCount - 1)]);
 }
 
 DesignChecks::DesignChecks(const ResultTable &table, const SiteDesign &design) : m_design(design)

@@ -1,5 +1,7 @@
 #include "checks/SiteDesign.h"
 
+#include <algorithm>
+
 namespace {
 
 enum class Band { Low, Middle, High };
@@ -64,25 +66,10 @@ bool SiteDesign::Tolerances::operator==(const Tolerances &other) const
 
 QString SiteDesign::roleKey(Role role)
 {
-    switch (role) {
-    case Role::Site:
-        return QStringLiteral("site");
-    case Role::String:
-        return QStringLiteral("string");
-    case Role::Voc:
-        return QStringLiteral("voc");
-    case Role::Isc:
-        return QStringLiteral("isc");
-    case Role::Irradiance:
-        return QStringLiteral("irradiance");
-    case Role::Temperature:
-        return QStringLiteral("temperature");
-    case Role::Insulation:
-        return QStringLiteral("insulation");
-    case Role::Continuity:
-        break;
-    }
-    return QStringLiteral("continuity");
+    // In the order of Role.
+    static const char *const keys[roleCount] = {
+        "site", "string", "voc", "isc", "irradiance", "temperature", "insulation", "continuity"};
+    return QLatin1String(keys[std::clamp(int(role), 0, roleCount - 1)]);
 }
 
 int SiteDesign::arrayFor(const QString &stringName) const

@@ -141,6 +141,18 @@ std::optional<qint64> HistoryWindow::selectedId() const
     return model->download(rows.constFirst().row()).id;
 }
 
+std::optional<QByteArray> HistoryWindow::selectedData(qint64 *id)
+{
+    const std::optional<qint64> selected = selectedId();
+    if (!selected)
+        return std::nullopt;
+    *id = *selected;
+    std::optional<QByteArray> data = archive->data(*selected);
+    if (!data)
+        SaveDialogFlow::warn(this, archive->errorString());
+    return data;
+}
+
 void HistoryWindow::selectionChanged()
 {
     const std::optional<qint64> id = selectedId();
@@ -172,21 +184,19 @@ void HistoryWindow::selectionChanged()
 
 void HistoryWindow::saveAs()
 {
-    const std::optional<qint64> id = selectedId();
-    if (!id)
+    if (!selectedId())
         return;
     const std::optional<SaveDialogFlow::Choice> choice = SaveDialogFlow::ask(this);
     if (!choice)
         return;
-    const std::optional<QByteArray> data = archive->data(*id);
-    if (!data) {
-        SaveDialogFlow::warn(this, archive->errorString());
+    qint64 id = 0;
+    const std::optional<QByteArray> data = selectedData(&id);
+    if (!data)
         return;
-    }
     const SaveStep::Outcome outcome = SaveDialogFlow::save(this, *data, *choice);
     if (!outcome.saved())
         return;
-    archive->recordSave(*id, choice->fileName, outcome.european, QDateTime::currentDateTimeUtc());
+    archive->recordSave(id, choice->fileName, outcome.european, QDateTime::currentDateTimeUtc());
     archive->checkpoint();
     reload(id);
     statusLine->setText(outcome.europeanRefused
@@ -207,22 +217,18 @@ void HistoryWindow::openSaved()
 
 void HistoryWindow::showResults()
 {
-    const std::optional<qint64> id = selectedId();
-    if (!id)
+    qint64 id = 0;
+    const std::optional<QByteArray> data = selectedData(&id);
+    if (!data)
         return;
-    const std::optional<QByteArray> data = archive->data(*id);
-    if (!data) {
-        SaveDialogFlow::warn(this, archive->errorString());
-        return;
-    }
-    const DownloadSummary &download = model->download(model->rowOf(*id));
+    const DownloadSummary &download = model->download(model->rowOf(id));
     const QString title =
         download.lastSavedPath.isEmpty()
             ? QLocale().toString(download.started.toLocalTime(), QLocale::ShortFormat)
             : QFileInfo(download.lastSavedPath).fileName();
     auto *results = new ResultsWindow(*data, title, this);
     // The report's trace names the download; the site's design is kept beside it.
-    results->setSource(download.ended.isValid() ? download.ended : download.started, *id);
+    results->setSource(download.ended.isValid() ? download.ended : download.started, id);
     results->setArchive(archive);
     results->show();
 }

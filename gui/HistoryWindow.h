@@ -36,6 +36,9 @@ private:
     void deleteSelected();
     void reload(std::optional<qint64> select);
     std::optional<qint64> selectedId() const;
+    // The selected download's bytes and its id; nothing (the reason shown) when none is selected
+    // or the archive cannot give them.
+    std::optional<QByteArray> selectedData(qint64 *id);
 
     Archive *archive;
     HistoryModel *model;

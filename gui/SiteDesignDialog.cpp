@@ -14,6 +14,7 @@
 #include <QSaveFile>
 #include <QTableWidgetItem>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -26,25 +27,17 @@ const QDate noDate(2000, 1, 1);
 
 QString roleLabel(Role role)
 {
-    switch (role) {
-    case Role::Site:
-        return SiteDesignDialog::tr("Site:");
-    case Role::String:
-        return SiteDesignDialog::tr("String name:");
-    case Role::Voc:
-        return SiteDesignDialog::tr("Voc:");
-    case Role::Isc:
-        return SiteDesignDialog::tr("Isc:");
-    case Role::Irradiance:
-        return SiteDesignDialog::tr("Irradiance:");
-    case Role::Temperature:
-        return SiteDesignDialog::tr("Module temperature:");
-    case Role::Insulation:
-        return SiteDesignDialog::tr("Insulation resistance:");
-    case Role::Continuity:
-        break;
-    }
-    return SiteDesignDialog::tr("Continuity:");
+    // In the order of Role.
+    static const char *const labels[SiteDesign::roleCount] = {
+        QT_TRANSLATE_NOOP("SiteDesignDialog", "Site:"),
+        QT_TRANSLATE_NOOP("SiteDesignDialog", "String name:"),
+        QT_TRANSLATE_NOOP("SiteDesignDialog", "Voc:"),
+        QT_TRANSLATE_NOOP("SiteDesignDialog", "Isc:"),
+        QT_TRANSLATE_NOOP("SiteDesignDialog", "Irradiance:"),
+        QT_TRANSLATE_NOOP("SiteDesignDialog", "Module temperature:"),
+        QT_TRANSLATE_NOOP("SiteDesignDialog", "Insulation resistance:"),
+        QT_TRANSLATE_NOOP("SiteDesignDialog", "Continuity:")};
+    return SiteDesignDialog::tr(labels[std::clamp(int(role), 0, SiteDesign::roleCount - 1)]);
 }
 
 QString numberText(double value)

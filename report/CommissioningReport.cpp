@@ -11,6 +11,7 @@
 #include <QSaveFile>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -124,19 +125,14 @@ double valueOf(const ResultTable &table, int row, int column)
 
 QString checkName(Check check)
 {
-    switch (check) {
-    case Check::ModuleCount:
-        return CommissioningReport::tr("Module count");
-    case Check::VocNeighbours:
-        return CommissioningReport::tr("Voc against its neighbours");
-    case Check::IscStc:
-        return CommissioningReport::tr("Isc at STC");
-    case Check::Insulation:
-        return CommissioningReport::tr("Insulation");
-    case Check::Continuity:
-        break;
-    }
-    return CommissioningReport::tr("Continuity");
+    // In the order of Check.
+    static const char *const names[DesignChecks::checkCount] = {
+        QT_TRANSLATE_NOOP("CommissioningReport", "Module count"),
+        QT_TRANSLATE_NOOP("CommissioningReport", "Voc against its neighbours"),
+        QT_TRANSLATE_NOOP("CommissioningReport", "Isc at STC"),
+        QT_TRANSLATE_NOOP("CommissioningReport", "Insulation"),
+        QT_TRANSLATE_NOOP("CommissioningReport", "Continuity")};
+    return CommissioningReport::tr(names[std::clamp(int(check), 0, DesignChecks::checkCount - 1)]);
 }
 
 QString verdictCell(const QString &text, bool fail)
@@ -148,6 +144,31 @@ QString verdictCell(const QString &text, bool fail)
 bool isTesterVerdict(const QString &field, const char *word)
 {
     return field.trimmed().compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+}
+
+// A heading of a ruled table: its text and the attributes of its cell (width, alignment).
+struct Heading
+{
+    QString text;
+    const char *attributes;
+};
+
+// The opening of a ruled table with its grey row of headings; wider cells for boxes to write in.
+QString ruledTable(const QVector<Heading> &headings, int cellPadding = 2,
+                   const QString &rowStyle = QString())
+{
+    QString html =
+        QStringLiteral("<table width=\"100%\" border=\"1\" cellpadding=\"%1\" "
+                       "cellspacing=\"0\" style=\"border-collapse: collapse; "
+                       "border-color: #888888\"><thead><tr bgcolor=\"#e8e8e8\"%2>")
+            .arg(cellPadding)
+            .arg(rowStyle.isEmpty() ? QString() : QStringLiteral(" style=\"%1\"").arg(rowStyle));
+    for (const Heading &heading : headings)
+        html += QStringLiteral("<th%1>%2</th>")
+                    .arg(*heading.attributes ? QLatin1Char(' ') + QLatin1String(heading.attributes)
+                                             : QString(),
+                         escaped(heading.text));
+    return html + QStringLiteral("</tr></thead>");
 }
 
 // A row of label and value in a two-column table.
@@ -325,14 +346,9 @@ QString CommissioningReport::html() const
     }
     if (!failures.isEmpty()) {
         html += QStringLiteral("<h3>%1</h3>").arg(escaped(tr("Failures")));
-        html += QStringLiteral("<table width=\"100%\" border=\"1\" cellpadding=\"2\" "
-                               "cellspacing=\"0\" style=\"border-collapse: collapse; "
-                               "border-color: #888888\"><thead><tr bgcolor=\"#e8e8e8\">"
-                               "<th width=\"14%\" align=\"left\">%1</th>"
-                               "<th width=\"10%\" align=\"left\">%2</th>"
-                               "<th align=\"left\">%3</th></tr></thead>")
-                    .arg(escaped(tr("String")), escaped(tr("Tester")),
-                         escaped(tr("Design checks: why")));
+        html += ruledTable({{tr("String"), "width=\"14%\" align=\"left\""},
+                            {tr("Tester"), "width=\"10%\" align=\"left\""},
+                            {tr("Design checks: why"), "align=\"left\""}});
         html += failures;
         html += QStringLiteral("</table>");
     }
@@ -344,18 +360,18 @@ QString CommissioningReport::html() const
     const int tColumn = DesignChecks::column(m_table, m_design, Role::Temperature);
     const int risoColumn = DesignChecks::column(m_table, m_design, Role::Insulation);
     const int peColumn = DesignChecks::column(m_table, m_design, Role::Continuity);
-    const QString tableHead =
-        QStringLiteral("<table width=\"100%\" border=\"1\" cellpadding=\"2\" cellspacing=\"0\" "
-                       "style=\"border-collapse: collapse; border-color: #888888\">"
-                       "<thead><tr bgcolor=\"#e8e8e8\" style=\"font-size: 7.5pt\">"
-                       "<th align=\"left\">%1</th><th>%2</th><th>%3</th><th>%4</th>"
-                       "<th>%5</th><th>%6</th><th>%7</th><th>%8</th><th>%9</th><th>%10</th>"
-                       "<th>%11</th>"
-                       "</tr></thead>")
-            .arg(escaped(tr("String")), escaped(tr("Voc (V)")), escaped(tr("Voc expected (V)")),
-                 escaped(tr("Isc (A)")), escaped(tr("Isc at STC (A)")), escaped(tr("G (W/m²)")),
-                 escaped(tr("T (°C)")), escaped(tr("Riso (MΩ)")), escaped(tr("Continuity (Ω)")))
-            .arg(escaped(tr("Tester")), escaped(tr("Design checks")));
+    const QString tableHead = ruledTable({{tr("String"), "align=\"left\""},
+                                          {tr("Voc (V)"), ""},
+                                          {tr("Voc expected (V)"), ""},
+                                          {tr("Isc (A)"), ""},
+                                          {tr("Isc at STC (A)"), ""},
+                                          {tr("G (W/m²)"), ""},
+                                          {tr("T (°C)"), ""},
+                                          {tr("Riso (MΩ)"), ""},
+                                          {tr("Continuity (Ω)"), ""},
+                                          {tr("Tester"), ""},
+                                          {tr("Design checks"), ""}},
+                                         2, QStringLiteral("font-size: 7.5pt"));
     for (int a = 0; a < (isEmpty() ? 0 : m_design.arrays.size()); ++a) {
         const SiteDesign::Array &array = m_design.arrays.at(a);
         html +=
@@ -440,12 +456,9 @@ QString CommissioningReport::html() const
     if (!unchecked.isEmpty()) {
         html += QStringLiteral("<h3>%1</h3>")
                     .arg(escaped(tr("Strings not checked against the design")));
-        html += QStringLiteral("<table width=\"100%\" border=\"1\" cellpadding=\"2\" "
-                               "cellspacing=\"0\" style=\"border-collapse: collapse; "
-                               "border-color: #888888\"><thead><tr bgcolor=\"#e8e8e8\">"
-                               "<th width=\"14%\" align=\"left\">%1</th><th width=\"10%\">%2</th>"
-                               "<th align=\"left\">%3</th></tr></thead>")
-                    .arg(escaped(tr("String")), escaped(tr("Tester")), escaped(tr("Reason")));
+        html += ruledTable({{tr("String"), "width=\"14%\" align=\"left\""},
+                            {tr("Tester"), "width=\"10%\""},
+                            {tr("Reason"), "align=\"left\""}});
         html += unchecked + QStringLiteral("</table>");
     }
 
@@ -470,14 +483,10 @@ QString CommissioningReport::html() const
     }
     html += QStringLiteral("</ul>");
     if (!m_design.arrays.isEmpty()) {
-        html += QStringLiteral("<table width=\"100%\" border=\"1\" cellpadding=\"2\" "
-                               "cellspacing=\"0\" style=\"border-collapse: collapse; "
-                               "border-color: #888888\"><thead><tr bgcolor=\"#e8e8e8\">"
-                               "<th align=\"left\">%1</th>")
-                    .arg(escaped(tr("Array")));
+        QVector<Heading> headings{{tr("Array"), "align=\"left\""}};
         for (const SiteDesign::Array &array : m_design.arrays)
-            html += QStringLiteral("<th align=\"left\">%1</th>").arg(escaped(array.name));
-        html += QStringLiteral("</tr></thead>");
+            headings.append({array.name, "align=\"left\""});
+        html += ruledTable(headings);
         const auto criterion = [&](const QString &label, const auto &valueOf) {
             html += QStringLiteral("<tr><td>%1</td>").arg(escaped(label));
             for (const SiteDesign::Array &array : m_design.arrays)
@@ -517,13 +526,11 @@ QString CommissioningReport::html() const
     // Signatures.
     html += QStringLiteral("<h3>%1</h3>").arg(escaped(tr("Signatures")));
     // Boxes to write in: the role, the name, the date and the signature.
-    html += QStringLiteral("<table width=\"100%\" border=\"1\" cellpadding=\"10\" "
-                           "cellspacing=\"0\" style=\"border-collapse: collapse; border-color: "
-                           "#888888\"><tr bgcolor=\"#e8e8e8\"><th width=\"16%\"></th>"
-                           "<th width=\"30%\" align=\"left\">%1</th>"
-                           "<th width=\"18%\" align=\"left\">%2</th>"
-                           "<th align=\"left\">%3</th></tr>")
-                .arg(escaped(tr("Name")), escaped(tr("Date")), escaped(tr("Signature")));
+    html += ruledTable({{QString(), "width=\"16%\""},
+                        {tr("Name"), "width=\"30%\" align=\"left\""},
+                        {tr("Date"), "width=\"18%\" align=\"left\""},
+                        {tr("Signature"), "align=\"left\""}},
+                       10);
     html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td><td></td><td></td></tr>")
                 .arg(escaped(tr("Inspector")), escaped(m_design.inspector));
     html += QStringLiteral("<tr><td><b>%1</b></td><td></td><td></td><td></td></tr>")

@@ -1,9 +1,10 @@
 #include "results/ResultsCheck.h"
 
+#include "results/FieldCountTally.h"
+
 #include <QCoreApplication>
 
 #include <cmath>
-#include <unordered_map>
 
 namespace {
 
@@ -43,18 +44,10 @@ private:
 // first); 0 for none.
 int commonFieldCount(const ResultTable &table, int first, int last)
 {
-    std::unordered_map<int, int> seen;
-    int best = 0;
-    int bestRows = 0;
-    for (int row = first; row <= last; ++row) {
-        const int fields = table.fieldCount(row);
-        const int times = ++seen[fields];
-        if (times > bestRows) {
-            best = fields;
-            bestRows = times;
-        }
-    }
-    return best;
+    FieldCountTally tally;
+    for (int row = first; row <= last; ++row)
+        tally.add(table.fieldCount(row));
+    return tally.mostCommon();
 }
 
 void checkRecordNumbers(const ResultTable &table, int last, QVector<ResultWarning> &warnings)

@@ -1,8 +1,9 @@
 #include "results/ResultsParser.h"
 
+#include "results/FieldCountTally.h"
+
 #include <algorithm>
 #include <limits>
-#include <unordered_map>
 
 namespace {
 
@@ -176,21 +177,13 @@ bool isEmpty(const char *data, int size)
 // and a last row cut short; 0 without rows.
 int commonFieldCount(const Rows &rows)
 {
-    std::unordered_map<int, int> seen;
-    int best = 0;
-    int bestRows = 0;
+    FieldCountTally tally;
     const int last = rows.count() - 1;
     for (int row = 0; row < rows.count(); ++row) {
-        if (rows.blank(row) || (row == last && !rows.lastEnded && row > 0))
-            continue;
-        const int fields = rows.fieldCount(row);
-        const int times = ++seen[fields];
-        if (times > bestRows) {
-            best = fields;
-            bestRows = times;
-        }
+        if (!rows.blank(row) && !(row == last && !rows.lastEnded && row > 0))
+            tally.add(rows.fieldCount(row));
     }
-    return best;
+    return tally.mostCommon();
 }
 
 // How many rows have the common field count, and that count.
