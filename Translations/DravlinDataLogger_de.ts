@@ -337,7 +337,7 @@
     <message>
         <source>No display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set). To download without a window: %1 --download --port PORT --output FILE</source>
         <comment>%1 is the program&apos;s name; PORT and FILE stand for values the user fills in</comment>
-        <translation>Keine Anzeige, auf der sich das Fenster öffnen ließe (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). Download ohne Fenster: %1 --download --port PORT --output DATEI</translation>
+        <translation>Keine Anzeige, auf der sich das Fenster öffnen ließe (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). Download ohne Fenster: %1 --download --port SCHNITTSTELLE --output DATEI</translation>
     </message>
     <message>
         <source>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</source>

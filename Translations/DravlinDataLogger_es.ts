@@ -1521,7 +1521,7 @@
     <name>ResultsFilterModel</name>
     <message>
         <source>The tester failed this record.</source>
-        <translation>El comprobador ha dado este registro por no superado.</translation>
+        <translation>El comprobador ha dado este registro por fallido.</translation>
     </message>
 </context>
 <context>

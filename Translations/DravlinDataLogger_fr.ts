@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>the line was lost before any data came</source>
-        <translation>la liaison a été perdue avant l&apos;arrivée de données</translation>
+        <translation>la connexion a été perdue avant l&apos;arrivée de données</translation>
     </message>
     <message>
         <source>interrupted with Ctrl+C (SIGINT)</source>
@@ -345,7 +345,7 @@
     </message>
     <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
-        <translation>enregistré (ou lu), mais les données sont peut-être incomplètes : la liaison a été perdue avant le silence de la ligne, ou le dernier enregistrement est coupé ou des enregistrements manquent</translation>
+        <translation>enregistré (ou lu), mais les données sont peut-être incomplètes : la connexion a été perdue avant le silence de la ligne, ou le dernier enregistrement est coupé ou des enregistrements manquent</translation>
     </message>
     <message>
         <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
@@ -952,7 +952,7 @@
     <message>
         <source>Line lost</source>
         <comment>a download that ended when the connection was lost</comment>
-        <translation>Liaison perdue</translation>
+        <translation>Connexion perdue</translation>
     </message>
     <message>
         <source>Cancelled</source>

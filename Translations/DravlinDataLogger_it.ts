@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>Failures</source>
-        <translation>Esiti negativi</translation>
+        <translation>Non superati</translation>
     </message>
     <message>
         <source>String</source>

@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>--list-downloads, --export and --delete go one at a time.</source>
-        <translation>--list-downloads, --export en --delete gaan één tegelijk.</translation>
+        <translation>--list-downloads, --export en --delete kunnen alleen afzonderlijk worden gebruikt.</translation>
     </message>
     <message>
         <source>The option &apos;%1&apos; does not go with --%2.</source>
@@ -300,7 +300,7 @@
     </message>
     <message>
         <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
-        <translation>Somt de seriële poorten op (naam, apparaatpad, USB-leverancier:product, serienummer en beschrijving, één poort per regel) en stopt.</translation>
+        <translation>Somt de seriële poorten op (naam, apparaatpad, USB-leverancier:product, serienummer en beschrijving, één poort per regel) en sluit af.</translation>
     </message>
     <message>
         <source>format</source>
@@ -1456,7 +1456,7 @@
     <message>
         <source>commissioning-report.pdf</source>
         <comment>default file name</comment>
-        <translation>opleveringsrapport.pdf</translation>
+        <translation>opleveringstestrapport.pdf</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
