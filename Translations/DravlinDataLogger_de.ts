@@ -337,7 +337,7 @@
     <message>
         <source>No display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set). To download without a window: %1 --download --port PORT --output FILE</source>
         <comment>%1 is the program&apos;s name; PORT and FILE stand for values the user fills in</comment>
-        <translation>Keine Anzeige, auf der sich das Fenster öffnen ließe (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). Download ohne Fenster: %1 --download --port PORT --output DATEI</translation>
+        <translation>Keine Anzeige, auf der sich das Fenster öffnen ließe (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). Download ohne Fenster: %1 --download --port SCHNITTSTELLE --output DATEI</translation>
     </message>
     <message>
         <source>The system reports no serial port. Plug in the tester&apos;s adapter and try again.</source>
@@ -1009,7 +1009,7 @@
     <message>
         <source>No data came within %1 s of asking the tester. Check that the tester is connected to this port and switched on, and start the transfer on the tester.</source>
         <comment>%1 is a number of seconds</comment>
-        <translation>Innerhalb von %1 s nach der Anfrage kamen keine Daten. Prüfen Sie, ob das Prüfgerät an dieser Schnittstelle angeschlossen und eingeschaltet ist, und starten Sie die Übertragung am Prüfgerät.</translation>
+        <translation>Innerhalb von %1 s nach der Anfrage kamen keine Daten. Prüfen Sie, ob das Prüfgerät an dieser Schnittstelle angeschlossen und eingeschaltet ist, und starten Sie das Herunterladen am Prüfgerät.</translation>
     </message>
     <message>
         <source>Bytes written to the standard output: %1</source>
@@ -1362,7 +1362,7 @@
     <message>
         <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
         <comment>%1 lists the sites&apos; names</comment>
-        <translation>Für den Standort dieser Ergebnisse (%1) ist keine Auslegung im Archiv aufbewahrt; geben Sie eine mit --design an.</translation>
+        <translation>Für die Anlage dieser Ergebnisse (%1) ist keine Auslegung im Archiv aufbewahrt; geben Sie eine mit --design an.</translation>
     </message>
     <message>
         <source>no Site column</source>
@@ -1376,7 +1376,7 @@
     <message>
         <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
         <comment>%1 lists the sites&apos; names</comment>
-        <translation>Das Archiv bewahrt Auslegungen für mehrere Standorte dieser Ergebnisse auf (%1); wählen Sie eine mit --design.</translation>
+        <translation>Das Archiv bewahrt Auslegungen für mehrere Anlagen dieser Ergebnisse auf (%1); wählen Sie eine mit --design.</translation>
     </message>
     <message>
         <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
@@ -1385,7 +1385,7 @@
     </message>
     <message>
         <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
-        <translation>Schreibt den Inbetriebnahmeprüfbericht als PDF-Datei --output: die Ergebnisse des Auslesens ID im Archiv oder einer gespeicherten .csv- oder .txt-Datei, geprüft gegen die Auslegung der Anlage (--design, sonst die im Archiv für den Standort aufbewahrte Auslegung).</translation>
+        <translation>Schreibt den Inbetriebnahmeprüfbericht als PDF-Datei --output: die Ergebnisse des Downloads ID im Archiv oder einer gespeicherten .csv- oder .txt-Datei, geprüft gegen die Auslegung der Anlage (--design, sonst die im Archiv für die Anlage aufbewahrte Auslegung).</translation>
     </message>
     <message>
         <source>ID or file</source>
@@ -1404,7 +1404,7 @@
     </message>
     <message>
         <source>--report needs a download&apos;s id or a saved file.</source>
-        <translation>--report braucht die Nummer eines Auslesens oder eine gespeicherte Datei.</translation>
+        <translation>--report braucht die Nummer eines Downloads oder eine gespeicherte Datei.</translation>
     </message>
     <message>
         <source>--report needs --output and the name of the PDF file to write.</source>
@@ -1421,17 +1421,17 @@
     <message>
         <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
-        <translation>Es gibt kein Auslesen %1: Das Archiv „%2“ existiert nicht.</translation>
+        <translation>Es gibt keinen Download %1: Das Archiv „%2“ existiert nicht.</translation>
     </message>
     <message>
         <source>There is no download %1 in the archive &quot;%2&quot;.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
-        <translation>Im Archiv „%2“ gibt es kein Auslesen %1.</translation>
+        <translation>Im Archiv „%2“ gibt es keinen Download %1.</translation>
     </message>
     <message>
         <source>The download %1 could not be read from the archive: %2</source>
         <comment>%1 is the download&apos;s id, %2 the reason</comment>
-        <translation>Das Auslesen %1 konnte nicht aus dem Archiv gelesen werden: %2</translation>
+        <translation>Der Download %1 konnte nicht aus dem Archiv gelesen werden: %2</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be read: %2</source>
@@ -1502,7 +1502,7 @@
     </message>
     <message>
         <source>The last record is incomplete: the tester may have paused longer than the read time-out. Download again with a longer time-out.</source>
-        <translation>Der letzte Datensatz ist unvollständig: Das Prüfgerät hat möglicherweise länger als die Lese-Zeitüberschreitung pausiert. Laden Sie erneut mit einer längeren Zeitüberschreitung herunter.</translation>
+        <translation>Der letzte Datensatz ist unvollständig: Das Prüfgerät hat möglicherweise länger pausiert als der Lese-Timeout. Laden Sie erneut mit einem längeren Timeout herunter.</translation>
     </message>
     <message>
         <source>This download starts in the middle of a record: the previous one may have been cut short.</source>
@@ -1521,7 +1521,7 @@
     <name>ResultsFilterModel</name>
     <message>
         <source>The tester failed this record.</source>
-        <translation>Das Prüfgerät hat diesen Datensatz als nicht bestanden bewertet.</translation>
+        <translation>Laut Prüfgerät nicht bestanden.</translation>
     </message>
 </context>
 <context>
@@ -1638,7 +1638,7 @@
     </message>
     <message>
         <source>The design of the site: its arrays and limits, to check each string against.</source>
-        <translation>Die Auslegung der Anlage: ihre Felder und Grenzwerte, gegen die jeder Strang geprüft wird.</translation>
+        <translation>Die Auslegung der Anlage: ihre Generatorfelder und Grenzwerte, gegen die jeder Strang geprüft wird.</translation>
     </message>
     <message>
         <source>The commissioning test report of these results checked against the site design, shown before it is saved as PDF.</source>
@@ -1891,7 +1891,7 @@
     </message>
     <message>
         <source>a number above 0 is needed, or nothing</source>
-        <translation>eine Zahl größer als 0 ist nötig, oder das Feld bleibt leer</translation>
+        <translation>eine Zahl größer als 0 ist nötig, oder leer lassen</translation>
     </message>
     <message>
         <source>The design file %1 could not be read: %2</source>

@@ -179,7 +179,7 @@
     <name>CommandLine</name>
     <message>
         <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
-        <translation>Descarga los resultados de ensayo guardados en un comprobador de instalaciones solares a través de un puerto serie y los guarda como archivo .csv o .txt.</translation>
+        <translation>Descarga los resultados de las pruebas guardados en un comprobador de instalaciones solares a través de un puerto serie y los guarda como archivo .csv o .txt.</translation>
     </message>
     <message>
         <source>Without options it opens the program&apos;s window.</source>
@@ -369,7 +369,7 @@
     </message>
     <message>
         <source>the command line is wrong, or a file, the design file or the archive could not be read</source>
-        <translation>la línea de órdenes es incorrecta, o no se pudo leer un archivo, el archivo de diseño o el archivo de descargas</translation>
+        <translation>la línea de órdenes es incorrecta, o no se pudo leer un archivo, el archivo de diseño o el archivo histórico</translation>
     </message>
     <message>
         <source>the file (or the report) could not be written</source>
@@ -1009,7 +1009,7 @@
     <message>
         <source>No data came within %1 s of asking the tester. Check that the tester is connected to this port and switched on, and start the transfer on the tester.</source>
         <comment>%1 is a number of seconds</comment>
-        <translation>No llegaron datos en los %1 s siguientes a la petición al comprobador. Compruebe que el comprobador está conectado a este puerto y encendido, e inicie la transferencia en el comprobador.</translation>
+        <translation>No llegaron datos en los %1 s siguientes a la petición al comprobador. Compruebe que el comprobador está conectado a este puerto y encendido, e inicie la descarga en el comprobador.</translation>
     </message>
     <message>
         <source>Bytes written to the standard output: %1</source>
@@ -1097,7 +1097,7 @@
     </message>
     <message>
         <source>Opens the file this download was last saved as</source>
-        <translation>Abre el archivo como el que se guardó esta descarga por última vez</translation>
+        <translation>Abre el archivo en el que se guardó esta descarga por última vez</translation>
     </message>
     <message>
         <source>&amp;Results...</source>
@@ -1362,7 +1362,7 @@
     <message>
         <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
         <comment>%1 lists the sites&apos; names</comment>
-        <translation>El archivo no guarda ningún diseño para el emplazamiento de estos resultados (%1); indique uno con --design.</translation>
+        <translation>El archivo histórico no guarda ningún diseño para la instalación de estos resultados (%1); indique uno con --design.</translation>
     </message>
     <message>
         <source>no Site column</source>
@@ -1371,21 +1371,21 @@
     <message>
         <source>The archive &quot;%1&quot; could not be read: %2</source>
         <comment>%1 is the archive&apos;s path, %2 the reason</comment>
-        <translation>No se pudo leer el archivo «%1»: %2</translation>
+        <translation>No se pudo leer el archivo histórico «%1»: %2</translation>
     </message>
     <message>
         <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
         <comment>%1 lists the sites&apos; names</comment>
-        <translation>El archivo guarda diseños de varios emplazamientos de estos resultados (%1); elija uno con --design.</translation>
+        <translation>El archivo histórico guarda diseños de varias instalaciones de estos resultados (%1); elija uno con --design.</translation>
     </message>
     <message>
         <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
         <comment>%1 is the site&apos;s name, %2 what is wrong</comment>
-        <translation>El diseño guardado en el archivo para «%1» no se puede usar: %2</translation>
+        <translation>El diseño guardado en el archivo histórico para «%1» no se puede usar: %2</translation>
     </message>
     <message>
         <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
-        <translation>Escribe el informe de pruebas de puesta en servicio como el archivo PDF --output: los resultados de la descarga ID del archivo, o de un archivo .csv o .txt guardado, comprobados frente al diseño de la instalación (--design, si no, el diseño que el archivo guarda para el emplazamiento).</translation>
+        <translation>Escribe el informe de pruebas de puesta en servicio como el archivo PDF --output: los resultados de la descarga ID del archivo histórico, o de un archivo .csv o .txt guardado, comprobados frente al diseño de la instalación (--design, si no, el diseño que el archivo histórico guarda para la instalación).</translation>
     </message>
     <message>
         <source>ID or file</source>
@@ -1421,17 +1421,17 @@
     <message>
         <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
-        <translation>No existe la descarga %1: el archivo «%2» no existe.</translation>
+        <translation>No existe la descarga %1: el archivo histórico «%2» no existe.</translation>
     </message>
     <message>
         <source>There is no download %1 in the archive &quot;%2&quot;.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
-        <translation>No hay ninguna descarga %1 en el archivo «%2».</translation>
+        <translation>No hay ninguna descarga %1 en el archivo histórico «%2».</translation>
     </message>
     <message>
         <source>The download %1 could not be read from the archive: %2</source>
         <comment>%1 is the download&apos;s id, %2 the reason</comment>
-        <translation>No se pudo leer la descarga %1 del archivo: %2</translation>
+        <translation>No se pudo leer la descarga %1 del archivo histórico: %2</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be read: %2</source>
@@ -1521,7 +1521,7 @@
     <name>ResultsFilterModel</name>
     <message>
         <source>The tester failed this record.</source>
-        <translation>El comprobador ha dado este registro por no superado.</translation>
+        <translation>El comprobador ha dado este registro por fallido.</translation>
     </message>
 </context>
 <context>
@@ -1651,7 +1651,7 @@
     <message>
         <source>The design could not be kept in the archive: %1</source>
         <comment>%1 is the reason</comment>
-        <translation>No se pudo guardar el diseño en el archivo: %1</translation>
+        <translation>No se pudo guardar el diseño en el archivo histórico: %1</translation>
     </message>
 </context>
 <context>
@@ -1922,7 +1922,7 @@
     <name>SummaryCommand</name>
     <message>
         <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the warnings that its data may be incomplete.</source>
-        <translation>Muestra el resumen de un archivo .csv o .txt guardado (registros, PASS, FAIL) y los avisos de que sus datos pueden estar incompletos.</translation>
+        <translation>Muestra el resumen de un archivo .csv o .txt guardado (registros, PASS, FAIL) y las advertencias de que sus datos pueden estar incompletos.</translation>
     </message>
     <message>
         <source>file</source>

@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>the line was lost before any data came</source>
-        <translation>la liaison a été perdue avant l&apos;arrivée de données</translation>
+        <translation>la connexion a été perdue avant l&apos;arrivée de données</translation>
     </message>
     <message>
         <source>interrupted with Ctrl+C (SIGINT)</source>
@@ -345,7 +345,7 @@
     </message>
     <message>
         <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
-        <translation>enregistré (ou lu), mais les données sont peut-être incomplètes : la liaison a été perdue avant le silence de la ligne, ou le dernier enregistrement est coupé ou des enregistrements manquent</translation>
+        <translation>enregistré (ou lu), mais les données sont peut-être incomplètes : la connexion a été perdue avant le silence de la ligne, ou le dernier enregistrement est coupé ou des enregistrements manquent</translation>
     </message>
     <message>
         <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
@@ -952,7 +952,7 @@
     <message>
         <source>Line lost</source>
         <comment>a download that ended when the connection was lost</comment>
-        <translation>Liaison perdue</translation>
+        <translation>Connexion perdue</translation>
     </message>
     <message>
         <source>Cancelled</source>
@@ -1009,7 +1009,7 @@
     <message>
         <source>No data came within %1 s of asking the tester. Check that the tester is connected to this port and switched on, and start the transfer on the tester.</source>
         <comment>%1 is a number of seconds</comment>
-        <translation>Aucune donnée reçue dans les %1 s suivant la demande au testeur. Vérifiez que le testeur est relié à ce port et allumé, puis lancez le transfert sur le testeur.</translation>
+        <translation>Aucune donnée reçue dans les %1 s suivant la demande au testeur. Vérifiez que le testeur est relié à ce port et allumé, puis lancez le téléchargement sur le testeur.</translation>
     </message>
     <message>
         <source>Bytes written to the standard output: %1</source>
@@ -1385,7 +1385,7 @@
     </message>
     <message>
         <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
-        <translation>Écrit le rapport d&apos;essais de mise en service dans le fichier PDF --output : les résultats du transfert ID de l&apos;archive, ou d&apos;un fichier .csv ou .txt enregistré, contrôlés par rapport à la conception du site (--design, sinon la conception que l&apos;archive conserve pour le site).</translation>
+        <translation>Écrit le rapport d&apos;essais de mise en service dans le fichier PDF --output : les résultats du téléchargement ID de l&apos;archive, ou d&apos;un fichier .csv ou .txt enregistré, contrôlés par rapport à la conception du site (--design, sinon la conception que l&apos;archive conserve pour le site).</translation>
     </message>
     <message>
         <source>ID or file</source>
@@ -1404,7 +1404,7 @@
     </message>
     <message>
         <source>--report needs a download&apos;s id or a saved file.</source>
-        <translation>--report demande le numéro d&apos;un transfert ou un fichier enregistré.</translation>
+        <translation>--report demande le numéro d&apos;un téléchargement ou un fichier enregistré.</translation>
     </message>
     <message>
         <source>--report needs --output and the name of the PDF file to write.</source>
@@ -1421,17 +1421,17 @@
     <message>
         <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
-        <translation>Il n&apos;y a pas de transfert %1 : l&apos;archive « %2 » n&apos;existe pas.</translation>
+        <translation>Il n&apos;y a pas de téléchargement %1 : l&apos;archive « %2 » n&apos;existe pas.</translation>
     </message>
     <message>
         <source>There is no download %1 in the archive &quot;%2&quot;.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
-        <translation>Il n&apos;y a pas de transfert %1 dans l&apos;archive « %2 ».</translation>
+        <translation>Il n&apos;y a pas de téléchargement %1 dans l&apos;archive « %2 ».</translation>
     </message>
     <message>
         <source>The download %1 could not be read from the archive: %2</source>
         <comment>%1 is the download&apos;s id, %2 the reason</comment>
-        <translation>Le transfert %1 n&apos;a pas pu être lu dans l&apos;archive : %2</translation>
+        <translation>Le téléchargement %1 n&apos;a pas pu être lu dans l&apos;archive : %2</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be read: %2</source>
@@ -1891,7 +1891,7 @@
     </message>
     <message>
         <source>a number above 0 is needed, or nothing</source>
-        <translation>un nombre supérieur à 0 est nécessaire, ou laissez le champ vide</translation>
+        <translation>un nombre supérieur à 0 est nécessaire, ou aucune valeur</translation>
     </message>
     <message>
         <source>The design file %1 could not be read: %2</source>

@@ -287,7 +287,7 @@
     <message>
         <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
         <comment>%1 is the largest number of seconds</comment>
-        <translation>Rinuncia se non sono arrivati dati entro questi secondi dalla richiesta allo strumento (da 1 a %1; senza questa opzione il download attende finché non viene fermato).</translation>
+        <translation>Rinuncia se non sono arrivati dati entro questi secondi dalla richiesta allo strumento (da 1 a %1; senza questa opzione lo scaricamento attende finché non viene fermato).</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>Failures</source>
-        <translation>Esiti negativi</translation>
+        <translation>Non superati</translation>
     </message>
     <message>
         <source>String</source>
@@ -1009,7 +1009,7 @@
     <message>
         <source>No data came within %1 s of asking the tester. Check that the tester is connected to this port and switched on, and start the transfer on the tester.</source>
         <comment>%1 is a number of seconds</comment>
-        <translation>Nessun dato entro %1 s dalla richiesta allo strumento. Verificare che lo strumento sia collegato a questa porta e acceso, e avviare il trasferimento sullo strumento.</translation>
+        <translation>Nessun dato entro %1 s dalla richiesta allo strumento. Verificare che lo strumento sia collegato a questa porta e acceso, e avviare lo scaricamento sullo strumento.</translation>
     </message>
     <message>
         <source>Bytes written to the standard output: %1</source>
@@ -1362,7 +1362,7 @@
     <message>
         <source>No design is kept in the archive for the site of these results (%1); give one with --design.</source>
         <comment>%1 lists the sites&apos; names</comment>
-        <translation>L&apos;archivio non conserva alcun progetto per il sito di questi risultati (%1); indicatene uno con --design.</translation>
+        <translation>L&apos;archivio non conserva alcun progetto per l&apos;impianto di questi risultati (%1); indicarne uno con --design.</translation>
     </message>
     <message>
         <source>no Site column</source>
@@ -1376,7 +1376,7 @@
     <message>
         <source>The archive keeps designs for several sites of these results (%1); choose one with --design.</source>
         <comment>%1 lists the sites&apos; names</comment>
-        <translation>L&apos;archivio conserva progetti per più siti di questi risultati (%1); sceglietene uno con --design.</translation>
+        <translation>L&apos;archivio conserva progetti per più impianti di questi risultati (%1); sceglierne uno con --design.</translation>
     </message>
     <message>
         <source>The design kept in the archive for &quot;%1&quot; cannot be used: %2</source>
@@ -1385,7 +1385,7 @@
     </message>
     <message>
         <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
-        <translation>Scrive il rapporto di prova di messa in servizio come file PDF --output: i risultati dello scaricamento ID dell&apos;archivio, o di un file .csv o .txt salvato, verificati rispetto al progetto dell&apos;impianto (--design, altrimenti il progetto che l&apos;archivio conserva per il sito).</translation>
+        <translation>Scrive il rapporto di prova di messa in servizio come file PDF --output: i risultati dello scaricamento ID dell&apos;archivio, o di un file .csv o .txt salvato, verificati rispetto al progetto dell&apos;impianto (--design, altrimenti il progetto che l&apos;archivio conserva per l&apos;impianto).</translation>
     </message>
     <message>
         <source>ID or file</source>
@@ -1502,7 +1502,7 @@
     </message>
     <message>
         <source>The last record is incomplete: the tester may have paused longer than the read time-out. Download again with a longer time-out.</source>
-        <translation>L&apos;ultimo record è incompleto: lo strumento potrebbe essersi fermato più a lungo del timeout di lettura. Ripeta lo scaricamento con un timeout più lungo.</translation>
+        <translation>L&apos;ultimo record è incompleto: lo strumento potrebbe essersi fermato più a lungo del timeout di lettura. Ripetere lo scaricamento con un timeout più lungo.</translation>
     </message>
     <message>
         <source>This download starts in the middle of a record: the previous one may have been cut short.</source>
@@ -1859,7 +1859,7 @@
     </message>
     <message>
         <source>Leave the insulation figures empty to take them from the system voltage, and the continuity maximum empty not to check continuity.</source>
-        <translation>Lasci vuoti i valori di isolamento per ricavarli dalla tensione di sistema, e il massimo di continuità vuoto per non verificare la continuità.</translation>
+        <translation>Lasciare vuoti i valori di isolamento per ricavarli dalla tensione di sistema, e il massimo di continuità vuoto per non verificare la continuità.</translation>
     </message>
     <message>
         <source>by its usual header</source>
@@ -1891,7 +1891,7 @@
     </message>
     <message>
         <source>a number above 0 is needed, or nothing</source>
-        <translation>serve un numero maggiore di 0, oppure lasci la cella vuota</translation>
+        <translation>serve un numero maggiore di 0, oppure lasciare la cella vuota</translation>
     </message>
     <message>
         <source>The design file %1 could not be read: %2</source>

@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>--list-downloads, --export and --delete go one at a time.</source>
-        <translation>--list-downloads, --export en --delete gaan één tegelijk.</translation>
+        <translation>--list-downloads, --export en --delete kunnen alleen afzonderlijk worden gebruikt.</translation>
     </message>
     <message>
         <source>The option &apos;%1&apos; does not go with --%2.</source>
@@ -300,7 +300,7 @@
     </message>
     <message>
         <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
-        <translation>Somt de seriële poorten op (naam, apparaatpad, USB-leverancier:product, serienummer en beschrijving, één poort per regel) en stopt.</translation>
+        <translation>Somt de seriële poorten op (naam, apparaatpad, USB-leverancier:product, serienummer en beschrijving, één poort per regel) en sluit af.</translation>
     </message>
     <message>
         <source>format</source>
@@ -460,7 +460,7 @@
     </message>
     <message>
         <source>%1 records: %2 PASS and %3 FAIL by the tester</source>
-        <translation>%1 records: %2 PASS en %3 FAIL volgens het testapparaat</translation>
+        <translation>%1 records: %2 PASS en %3 FAIL volgens de tester</translation>
     </message>
     <message>
         <source>%1 strings checked against the design: %2 FAIL by the design checks</source>
@@ -468,7 +468,7 @@
     </message>
     <message>
         <source>%1 FAIL by the tester · %2 more by the design checks</source>
-        <translation>%1 FAIL volgens het testapparaat · nog %2 volgens de ontwerpcontroles</translation>
+        <translation>%1 FAIL volgens de tester · nog %2 volgens de ontwerpcontroles</translation>
     </message>
     <message>
         <source>The design has no arrays: no string was checked against it.</source>
@@ -480,7 +480,7 @@
     </message>
     <message>
         <source>FAIL by the tester&apos;s own limits</source>
-        <translation>FAIL volgens de eigen grenswaarden van het testapparaat</translation>
+        <translation>FAIL volgens de eigen grenswaarden van de tester</translation>
     </message>
     <message>
         <source>Failures</source>
@@ -492,7 +492,7 @@
     </message>
     <message>
         <source>Tester</source>
-        <translation>Testapparaat</translation>
+        <translation>Tester</translation>
     </message>
     <message>
         <source>Design checks: why</source>
@@ -572,7 +572,7 @@
     </message>
     <message>
         <source>The tester judges each record by its own limits. The design checks judge each string against the design of its array:</source>
-        <translation>Het testapparaat beoordeelt elk record aan de hand van zijn eigen grenswaarden. De ontwerpcontroles beoordelen elke string aan de hand van het ontwerp van zijn veld:</translation>
+        <translation>De tester beoordeelt elk record aan de hand van zijn eigen grenswaarden. De ontwerpcontroles beoordelen elke string aan de hand van het ontwerp van zijn veld:</translation>
     </message>
     <message>
         <source>Module count: round(Voc ÷ (Voc_STC × (1 + β × (T − 25 °C)))) equals the modules in series.</source>
@@ -824,7 +824,7 @@
     <message>
         <source>%1 FAIL by the tester · %2 more by the design checks</source>
         <comment>%1 rows the tester failed, %2 further rows only the design checks failed</comment>
-        <translation>%1 FAIL volgens het testapparaat · nog %2 volgens de ontwerpcontroles</translation>
+        <translation>%1 FAIL volgens de tester · nog %2 volgens de ontwerpcontroles</translation>
     </message>
 </context>
 <context>
@@ -1009,7 +1009,7 @@
     <message>
         <source>No data came within %1 s of asking the tester. Check that the tester is connected to this port and switched on, and start the transfer on the tester.</source>
         <comment>%1 is a number of seconds</comment>
-        <translation>Binnen %1 s na het verzoek aan de tester kwamen geen gegevens. Controleer of de tester op deze poort is aangesloten en aanstaat, en start de overdracht op de tester.</translation>
+        <translation>Binnen %1 s na het verzoek aan de tester kwamen geen gegevens. Controleer of de tester op deze poort is aangesloten en aanstaat, en start het downloaden op de tester.</translation>
     </message>
     <message>
         <source>Bytes written to the standard output: %1</source>
@@ -1385,7 +1385,7 @@
     </message>
     <message>
         <source>Writes the commissioning test report as the PDF file --output: the results of download ID of the archive, or of a saved .csv or .txt file, checked against the site&apos;s design (--design, else the design the archive keeps for the site).</source>
-        <translation>Schrijft het opleveringstestrapport als PDF-bestand --output: de resultaten van uitlezing ID in het archief, of van een opgeslagen .csv- of .txt-bestand, getoetst aan het ontwerp van de locatie (--design, anders het ontwerp dat het archief voor de locatie bewaart).</translation>
+        <translation>Schrijft het opleveringstestrapport als PDF-bestand --output: de resultaten van download ID in het archief, of van een opgeslagen .csv- of .txt-bestand, getoetst aan het ontwerp van de locatie (--design, anders het ontwerp dat het archief voor de locatie bewaart).</translation>
     </message>
     <message>
         <source>ID or file</source>
@@ -1404,7 +1404,7 @@
     </message>
     <message>
         <source>--report needs a download&apos;s id or a saved file.</source>
-        <translation>--report heeft het nummer van een uitlezing of een opgeslagen bestand nodig.</translation>
+        <translation>--report heeft het nummer van een download of een opgeslagen bestand nodig.</translation>
     </message>
     <message>
         <source>--report needs --output and the name of the PDF file to write.</source>
@@ -1421,17 +1421,17 @@
     <message>
         <source>There is no download %1: the archive &quot;%2&quot; does not exist.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
-        <translation>Er is geen uitlezing %1: het archief &apos;%2&apos; bestaat niet.</translation>
+        <translation>Er is geen download %1: het archief &apos;%2&apos; bestaat niet.</translation>
     </message>
     <message>
         <source>There is no download %1 in the archive &quot;%2&quot;.</source>
         <comment>%1 is the download&apos;s id, %2 the archive&apos;s path</comment>
-        <translation>Er is geen uitlezing %1 in het archief &apos;%2&apos;.</translation>
+        <translation>Er is geen download %1 in het archief &apos;%2&apos;.</translation>
     </message>
     <message>
         <source>The download %1 could not be read from the archive: %2</source>
         <comment>%1 is the download&apos;s id, %2 the reason</comment>
-        <translation>De uitlezing %1 kon niet uit het archief worden gelezen: %2</translation>
+        <translation>De download %1 kon niet uit het archief worden gelezen: %2</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be read: %2</source>
@@ -1456,7 +1456,7 @@
     <message>
         <source>commissioning-report.pdf</source>
         <comment>default file name</comment>
-        <translation>opleveringsrapport.pdf</translation>
+        <translation>opleveringstestrapport.pdf</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
@@ -1502,7 +1502,7 @@
     </message>
     <message>
         <source>The last record is incomplete: the tester may have paused longer than the read time-out. Download again with a longer time-out.</source>
-        <translation>Het laatste record is onvolledig: het testapparaat heeft mogelijk langer gepauzeerd dan de leestime-out. Download opnieuw met een langere time-out.</translation>
+        <translation>Het laatste record is onvolledig: de tester heeft mogelijk langer gepauzeerd dan de leestime-out. Download opnieuw met een langere time-out.</translation>
     </message>
     <message>
         <source>This download starts in the middle of a record: the previous one may have been cut short.</source>
