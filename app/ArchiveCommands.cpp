@@ -1,5 +1,6 @@
 #include "app/ArchiveCommands.h"
 
+#include "app/ErrorStream.h"
 #include "app/OptionNames.h"
 #include "archive/Archive.h"
 #include "archive/DownloadEndingText.h"
@@ -25,14 +26,6 @@ namespace {
 const QStringList DownloadOnly = {DownloadOption,     PortOption,     ReadTimeoutOption,
                                   StartTimeoutOption, QuietOption,    VerboseOption,
                                   ListPortsOption,    NoArchiveOption};
-
-void say(const QString &line)
-{
-    if (line.isEmpty())
-        return;
-    std::fprintf(stderr, "%s\n", qPrintable(line));
-    std::fflush(stderr);
-}
 
 // An argument as a POSIX shell reads it back.
 QString quoted(const QString &argument)
@@ -76,9 +69,9 @@ private:
 bool openArchive(Archive &archive, const QString &path)
 {
     const bool opened = archive.open(path.isEmpty() ? Archive::defaultPath() : path);
-    say(archive.takeNotice());
+    ErrorStream::say(archive.takeNotice());
     if (!opened)
-        say(archive.errorString());
+        ErrorStream::say(archive.errorString());
     return opened;
 }
 
@@ -213,38 +206,39 @@ int ArchiveCommands::run(const Options &options)
 
     const std::optional<DownloadSummary> download = archive.summary(options.id);
     if (!download) {
-        say(tr("There is no download %1 in the archive %2.",
-               "%1 is the number of a download, %2 the archive's path")
-                .arg(options.id)
-                .arg(QDir::toNativeSeparators(archive.path())));
+        ErrorStream::say(tr("There is no download %1 in the archive %2.",
+                            "%1 is the number of a download, %2 the archive's path")
+                             .arg(options.id)
+                             .arg(QDir::toNativeSeparators(archive.path())));
         return NoSuchDownload;
     }
     if (options.command == Command::Delete) {
         if (!archive.remove(options.id)) {
-            say(archive.errorString());
+            ErrorStream::say(archive.errorString());
             return ArchiveUnusable;
         }
-        say(tr("Download %1 deleted from the archive.", "%1 is the number of a download")
+        ErrorStream::say(
+            tr("Download %1 deleted from the archive.", "%1 is the number of a download")
                 .arg(options.id));
         return Done;
     }
 
     const std::optional<QByteArray> data = archive.data(options.id);
     if (!data) {
-        say(archive.errorString());
+        ErrorStream::say(archive.errorString());
         return ArchiveUnusable;
     }
     const bool european = options.european.value_or(false);
     if (options.output == QLatin1String("-")) {
         const SaveStep::Outcome outcome = SaveStep::toStandardOutput(*data, european);
-        say(outcome.headline);
+        ErrorStream::say(outcome.headline);
         return outcome.saved() ? Done : NotWritten;
     }
     const SaveStep::Outcome outcome = SaveStep::toFile(*data, options.output, european);
     if (outcome.europeanRefused)
-        say(SaveStep::europeanRefusedText(options.output));
-    say(outcome.headline);
-    say(outcome.reason);
+        ErrorStream::say(SaveStep::europeanRefusedText(options.output));
+    ErrorStream::say(outcome.headline);
+    ErrorStream::say(outcome.reason);
     if (!outcome.saved())
         return NotWritten;
     archive.recordSave(options.id, QFileInfo(options.output).absoluteFilePath(), outcome.european,

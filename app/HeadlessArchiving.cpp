@@ -1,22 +1,9 @@
 #include "app/HeadlessArchiving.h"
 
 #include "app/ArchiveCommands.h"
+#include "app/ErrorStream.h"
 
 #include <QFileInfo>
-
-#include <cstdio>
-
-namespace {
-
-void say(const QString &line)
-{
-    if (line.isEmpty())
-        return;
-    std::fprintf(stderr, "%s\n", qPrintable(line));
-    std::fflush(stderr);
-}
-
-} // namespace
 
 HeadlessArchiving::HeadlessArchiving(const QString &archivePath, const QString &portName,
                                      const QString &devicePath, int readTimeoutMs)
@@ -30,9 +17,9 @@ void HeadlessArchiving::keep(const QByteArray &data, DownloadEnding ending)
     if (data.isEmpty() || archiver.storedId())
         return;
     const bool stored = archiver.keep(data, ending).has_value();
-    say(archiver.takeNotice());
+    ErrorStream::say(archiver.takeNotice());
     if (!stored)
-        say(archiver.problem());
+        ErrorStream::say(archiver.problem());
 }
 
 void HeadlessArchiving::interrupted(const QByteArray &data)
@@ -40,9 +27,9 @@ void HeadlessArchiving::interrupted(const QByteArray &data)
     keep(data, DownloadEnding::Interrupted);
     archiver.settle(data);
     if (const std::optional<qint64> id = archiver.storedId())
-        say(tr("What came is kept in the archive as download %1.",
-               "%1 is the number of the download")
-                .arg(*id));
+        ErrorStream::say(tr("What came is kept in the archive as download %1.",
+                            "%1 is the number of the download")
+                             .arg(*id));
 }
 
 void HeadlessArchiving::saved(const QByteArray &data, const QString &output, bool european)
@@ -59,8 +46,9 @@ void HeadlessArchiving::notWritten(const QByteArray &data, const QString &output
     const std::optional<qint64> id = archiver.storedId();
     if (!id)
         return;
-    say(tr("The data is kept in the archive as download %1. To write it:",
-           "%1 is the number of the download; the command follows on the next line")
-            .arg(*id));
-    say(QStringLiteral("  ") + ArchiveCommands::exportCommand(*id, output, european, archivePath));
+    ErrorStream::say(tr("The data is kept in the archive as download %1. To write it:",
+                        "%1 is the number of the download; the command follows on the next line")
+                         .arg(*id));
+    ErrorStream::say(QStringLiteral("  ") +
+                     ArchiveCommands::exportCommand(*id, output, european, archivePath));
 }

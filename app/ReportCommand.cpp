@@ -1,5 +1,6 @@
 #include "app/ReportCommand.h"
 
+#include "app/ErrorStream.h"
 #include "app/OptionNames.h"
 #include "app/SummaryCommand.h"
 #include "archive/Archive.h"
@@ -14,20 +15,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstdio>
 #include <optional>
 
 using namespace OptionNames;
-
-namespace {
-
-void say(const QString &line)
-{
-    std::fprintf(stderr, "%s\n", qPrintable(line));
-    std::fflush(stderr);
-}
-
-} // namespace
 
 std::optional<SiteDesign> ReportCommand::keptDesign(const QString &archivePath,
                                                     const ResultTable &table, QString *error)
@@ -152,7 +142,7 @@ int ReportCommand::run(const Options &options)
     if (!options.design.isEmpty()) {
         design = SummaryCommand::readDesign(options.design, &error);
         if (!design) {
-            say(error);
+            ErrorStream::say(error);
             return Unreadable;
         }
     }
@@ -164,36 +154,36 @@ int ReportCommand::run(const Options &options)
         const QString path = options.archive.isEmpty() ? Archive::defaultPath() : options.archive;
         // An archive that is not there holds no download; opening would create it.
         if (!QFileInfo::exists(path)) {
-            say(tr("There is no download %1: the archive \"%2\" does not exist.",
-                   "%1 is the download's id, %2 the archive's path")
-                    .arg(id)
-                    .arg(QDir::toNativeSeparators(path)));
+            ErrorStream::say(tr("There is no download %1: the archive \"%2\" does not exist.",
+                                "%1 is the download's id, %2 the archive's path")
+                                 .arg(id)
+                                 .arg(QDir::toNativeSeparators(path)));
             return NoSuchDownload;
         }
         Archive archive;
         if (!archive.open(path)) {
-            say(tr("The archive \"%1\" could not be read: %2",
-                   "%1 is the archive's path, %2 the reason")
-                    .arg(QDir::toNativeSeparators(path), archive.errorString()));
+            ErrorStream::say(tr("The archive \"%1\" could not be read: %2",
+                                "%1 is the archive's path, %2 the reason")
+                                 .arg(QDir::toNativeSeparators(path), archive.errorString()));
             return Unreadable;
         }
         const QString notice = archive.takeNotice();
         if (!notice.isEmpty())
-            say(notice);
+            ErrorStream::say(notice);
         const std::optional<DownloadSummary> summary = archive.summary(id);
         if (!summary) {
-            say(tr("There is no download %1 in the archive \"%2\".",
-                   "%1 is the download's id, %2 the archive's path")
-                    .arg(id)
-                    .arg(QDir::toNativeSeparators(path)));
+            ErrorStream::say(tr("There is no download %1 in the archive \"%2\".",
+                                "%1 is the download's id, %2 the archive's path")
+                                 .arg(id)
+                                 .arg(QDir::toNativeSeparators(path)));
             return NoSuchDownload;
         }
         const std::optional<QByteArray> data = archive.data(id);
         if (!data) {
-            say(tr("The download %1 could not be read from the archive: %2",
-                   "%1 is the download's id, %2 the reason")
-                    .arg(id)
-                    .arg(archive.errorString()));
+            ErrorStream::say(tr("The download %1 could not be read from the archive: %2",
+                                "%1 is the download's id, %2 the reason")
+                                 .arg(id)
+                                 .arg(archive.errorString()));
             return Unreadable;
         }
         received = *data;
@@ -204,9 +194,9 @@ int ReportCommand::run(const Options &options)
         if (file.open(QIODevice::ReadOnly))
             received = file.readAll();
         if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-            say(tr("The file \"%1\" could not be read: %2",
-                   "%1 is a file name, %2 the system's reason")
-                    .arg(options.source, file.errorString()));
+            ErrorStream::say(tr("The file \"%1\" could not be read: %2",
+                                "%1 is a file name, %2 the system's reason")
+                                 .arg(options.source, file.errorString()));
             return Unreadable;
         }
         trace = ReportTrace::of(received, QDateTime(), 0, QFileInfo(options.source).fileName());
@@ -216,13 +206,13 @@ int ReportCommand::run(const Options &options)
     if (!design) {
         design = keptDesign(options.archive, table, &error);
         if (!design) {
-            say(error);
+            ErrorStream::say(error);
             return Unreadable;
         }
     }
     const CommissioningReport report(table, *design, trace);
     if (!report.save(options.output, &error)) {
-        say(error);
+        ErrorStream::say(error);
         return NotWritten;
     }
     return Written;

@@ -1,16 +1,11 @@
 #include "archive/DownloadEndingText.h"
 
-#include <algorithm>
+#include "common/EnumTable.h"
 
 namespace {
 
 // Each in the order of DownloadEnding; an unknown value reads as the last, "interrupted".
 constexpr int endingCount = int(DownloadEnding::Interrupted) + 1;
-
-int indexOf(DownloadEnding ending)
-{
-    return std::clamp(int(ending), 0, endingCount - 1);
-}
 
 } // namespace
 
@@ -18,16 +13,12 @@ QString DownloadEndingText::name(DownloadEnding ending)
 {
     static const char *const names[endingCount] = {"silence", "line-lost", "cancelled",
                                                    "interrupted"};
-    return QLatin1String(names[indexOf(ending)]);
+    return QLatin1String(enumEntry(names, ending));
 }
 
 QString DownloadEndingText::text(DownloadEnding ending)
 {
-    static const struct
-    {
-        const char *source;
-        const char *comment;
-    } texts[endingCount] = {
+    static const TranslatableText texts[endingCount] = {
         QT_TRANSLATE_NOOP3("DownloadEndingText", "Finished",
                            "a download that ended when the tester fell silent"),
         QT_TRANSLATE_NOOP3("DownloadEndingText", "Line lost",
@@ -35,5 +26,6 @@ QString DownloadEndingText::text(DownloadEnding ending)
         QT_TRANSLATE_NOOP3("DownloadEndingText", "Cancelled", "a download stopped by the user"),
         QT_TRANSLATE_NOOP3("DownloadEndingText", "Interrupted",
                            "a download stopped when the program was closed or stopped")};
-    return tr(texts[indexOf(ending)].source, texts[indexOf(ending)].comment);
+    const auto &entry = enumEntry(texts, ending);
+    return tr(entry.source, entry.comment);
 }

@@ -1,5 +1,7 @@
 #include "checks/DesignChecks.h"
 
+#include "common/EnumTable.h"
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QLocale>
@@ -53,8 +55,7 @@ QString roleLabel(Role role)
         QT_TRANSLATE_NOOP("DesignChecks", "module temperature"),
         QT_TRANSLATE_NOOP("DesignChecks", "insulation resistance"),
         QT_TRANSLATE_NOOP("DesignChecks", "continuity")};
-    return QCoreApplication::translate("DesignChecks",
-                                       labels[std::clamp(int(role), 0, SiteDesign::roleCount - 1)]);
+    return QCoreApplication::translate("DesignChecks", enumEntry(labels, role));
 }
 
 // The factor from a header's unit in brackets to the unit the design uses (V, A, MΩ, Ω):
@@ -198,7 +199,7 @@ QString DesignChecks::checkKey(Check check)
     // In the order of Check.
     static const char *const keys[checkCount] = {"module_count", "voc_neighbours", "isc_stc",
                                                  "insulation", "continuity"};
-    return QLatin1String(keys[std::clamp(int(check), 0, checkCount - 1)]);
+    return QLatin1String(enumEntry(keys, check));
 }
 
 DesignChecks::DesignChecks(const ResultTable &table, const SiteDesign &design) : m_design(design)

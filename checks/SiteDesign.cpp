@@ -1,5 +1,7 @@
 #include "checks/SiteDesign.h"
 
+#include "common/EnumTable.h"
+
 #include <algorithm>
 
 namespace {
@@ -69,7 +71,7 @@ QString SiteDesign::roleKey(Role role)
     // In the order of Role.
     static const char *const keys[roleCount] = {
         "site", "string", "voc", "isc", "irradiance", "temperature", "insulation", "continuity"};
-    return QLatin1String(keys[std::clamp(int(role), 0, roleCount - 1)]);
+    return QLatin1String(enumEntry(keys, role));
 }
 
 int SiteDesign::arrayFor(const QString &stringName) const

@@ -2,6 +2,7 @@
 
 #include "archive/Archive.h"
 #include "archive/DownloadEndingText.h"
+#include "common/EnumTable.h"
 
 #include <QDir>
 #include <QLocale>
@@ -95,26 +96,18 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    switch (section) {
-    case When:
-        return tr("Date and time");
-    case Port:
-        return tr("Port");
-    case Bytes:
-        return tr("Bytes");
-    case Lines:
-        return tr("Lines");
-    case Ending:
-        return tr("Ended");
-    case SavedAs:
-        return tr("Saved as");
-    case Records:
-        return tr("Records");
-    case Pass:
-        return tr("PASS", "the number of tests passed");
-    case Fail:
-        return tr("FAIL", "the number of tests failed");
-    default:
+    if (section < 0 || section >= ColumnCount)
         return QVariant();
-    }
+    // In the order of Column.
+    static const TranslatableText headings[ColumnCount] = {
+        QT_TRANSLATE_NOOP3("HistoryModel", "Date and time", ""),
+        QT_TRANSLATE_NOOP3("HistoryModel", "Port", ""),
+        QT_TRANSLATE_NOOP3("HistoryModel", "Bytes", ""),
+        QT_TRANSLATE_NOOP3("HistoryModel", "Lines", ""),
+        QT_TRANSLATE_NOOP3("HistoryModel", "Ended", ""),
+        QT_TRANSLATE_NOOP3("HistoryModel", "Saved as", ""),
+        QT_TRANSLATE_NOOP3("HistoryModel", "Records", ""),
+        QT_TRANSLATE_NOOP3("HistoryModel", "PASS", "the number of tests passed"),
+        QT_TRANSLATE_NOOP3("HistoryModel", "FAIL", "the number of tests failed")};
+    return tr(headings[section].source, headings[section].comment);
 }

@@ -29,6 +29,8 @@
 #include <QSettings>
 #include <QUrl>
 
+#include <utility>
+
 MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags), ui(new Ui::MainWindow), output(nullptr)
 {
@@ -90,18 +92,24 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     PortList::acceptTypedPaths(ui->comPorts);
     refreshPorts();
 
-    connect(ui->actionHistory, &QAction::triggered, this, &MainWindow::showHistory);
+    using Slot = void (MainWindow::*)();
+    const std::pair<QAction *, Slot> menu[] = {
+        {ui->actionHistory, &MainWindow::showHistory},
+        {ui->actionResults, &MainWindow::showResults},
+        {ui->actionChangeLanguage, &MainWindow::changeLanguage},
+        {ui->actionRefreshPorts, &MainWindow::refreshPorts},
+        {ui->actionHelp, &MainWindow::showHelp},
+        {ui->actionAbout, &MainWindow::showAbout}};
+    for (const auto &[action, slot] : menu)
+        connect(action, &QAction::triggered, this, slot);
+    const std::pair<QPushButton *, Slot> buttons[] = {{ui->downloadBtn, &MainWindow::download},
+                                                      {ui->cancelBtn, &MainWindow::cancelDownload},
+                                                      {ui->saveBtn, &MainWindow::saveFile},
+                                                      {ui->openBtn, &MainWindow::openFile}};
+    for (const auto &[button, slot] : buttons)
+        connect(button, &QPushButton::clicked, this, slot);
     connect(ui->actionExit, &QAction::triggered, this, &MainWindow::close);
-    connect(ui->actionChangeLanguage, &QAction::triggered, this, &MainWindow::changeLanguage);
-    connect(ui->actionRefreshPorts, &QAction::triggered, this, &MainWindow::refreshPorts);
-    connect(ui->actionHelp, &QAction::triggered, this, &MainWindow::showHelp);
-    connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
     connect(ui->actionConvertCsvData, &QAction::toggled, this, &MainWindow::convertDataToggled);
-    connect(ui->downloadBtn, &QPushButton::clicked, this, &MainWindow::download);
-    connect(ui->cancelBtn, &QPushButton::clicked, this, &MainWindow::cancelDownload);
-    connect(ui->saveBtn, &QPushButton::clicked, this, &MainWindow::saveFile);
-    connect(ui->openBtn, &QPushButton::clicked, this, &MainWindow::openFile);
-    connect(ui->actionResults, &QAction::triggered, this, &MainWindow::showResults);
     completeness = new CompletenessIndicator(ui->statusBar);
 
     session = new DownloadSession(this);

@@ -28,7 +28,7 @@ double niceStep(double span, int count)
     return (fraction <= 1.0 ? 1.0 : fraction <= 2.0 ? 2.0 : fraction <= 5.0 ? 5.0 : 10.0) * power;
 }
 
-QString numberText(double value)
+QString chartNumber(double value)
 {
     return QLocale().toString(value, 'g', 6);
 }
@@ -135,7 +135,7 @@ void ResultsChart::paintChart(QPainter &painter, const QRect &area) const
 
     int axisWidth = 0;
     for (double tick = low; tick <= high + step / 2; tick += step)
-        axisWidth = std::max(axisWidth, metrics.horizontalAdvance(numberText(tick)));
+        axisWidth = std::max(axisWidth, metrics.horizontalAdvance(chartNumber(tick)));
     const int bottomRows = (label >= 0 ? 1 : 0) + (group >= 0 ? 1 : 0);
     const QRect plot =
         area.adjusted(axisWidth + 14, lineHeight + 12, -12, -(bottomRows * lineHeight + 10));
@@ -154,7 +154,7 @@ void ResultsChart::paintChart(QPainter &painter, const QRect &area) const
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(area.left(), y - lineHeight / 2.0, axisWidth + 8, lineHeight),
-                         Qt::AlignRight | Qt::AlignVCenter, numberText(tick));
+                         Qt::AlignRight | Qt::AlignVCenter, chartNumber(tick));
     }
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
     const double zero = yOf(0.0);
@@ -279,9 +279,9 @@ void ResultsChart::paintChart(QPainter &painter, const QRect &area) const
                          lineHeight);
         painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, text);
     };
-    mark(maximum, maximumBar, MaximumColour, tr("Maximum: %1").arg(numberText(maximum)), true);
+    mark(maximum, maximumBar, MaximumColour, tr("Maximum: %1").arg(chartNumber(maximum)), true);
     if (minimum != maximum)
-        mark(minimum, minimumBar, MinimumColour, tr("Minimum: %1").arg(numberText(minimum)),
+        mark(minimum, minimumBar, MinimumColour, tr("Minimum: %1").arg(chartNumber(minimum)),
              minimum < 0);
     painter.restore();
 }

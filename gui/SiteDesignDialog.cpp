@@ -2,6 +2,7 @@
 #include "ui_SiteDesignDialog.h"
 
 #include "checks/DesignFile.h"
+#include "common/EnumTable.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -37,17 +38,23 @@ QString roleLabel(Role role)
         QT_TRANSLATE_NOOP("SiteDesignDialog", "Module temperature:"),
         QT_TRANSLATE_NOOP("SiteDesignDialog", "Insulation resistance:"),
         QT_TRANSLATE_NOOP("SiteDesignDialog", "Continuity:")};
-    return SiteDesignDialog::tr(labels[std::clamp(int(role), 0, SiteDesign::roleCount - 1)]);
+    return SiteDesignDialog::tr(enumEntry(labels, role));
 }
 
-QString numberText(double value)
+// The file dialogs' choice of files, for import and export alike.
+QString fileFilter()
+{
+    return SiteDesignDialog::tr("Site designs (*.json);;All files (*)");
+}
+
+QString fieldText(double value)
 {
     return QLocale().toString(value, 'g', 10);
 }
 
 QString optionalText(const std::optional<double> &value)
 {
-    return value ? numberText(*value) : QString();
+    return value ? fieldText(*value) : QString();
 }
 
 // A number as the user's locale or as C writes it; nothing for an empty or wrong cell.
@@ -122,10 +129,10 @@ void SiteDesignDialog::addArray(const SiteDesign::Array &array)
         array.match,
         array.module,
         array.modulesInSeries > 0 ? QLocale().toString(array.modulesInSeries) : QString(),
-        array.vocStc > 0 ? numberText(array.vocStc) : QString(),
-        array.iscStc > 0 ? numberText(array.iscStc) : QString(),
-        numberText(array.betaVoc),
-        numberText(array.alphaIsc),
+        array.vocStc > 0 ? fieldText(array.vocStc) : QString(),
+        array.iscStc > 0 ? fieldText(array.iscStc) : QString(),
+        fieldText(array.betaVoc),
+        fieldText(array.alphaIsc),
         optionalText(array.insulationTestVoltage),
         optionalText(array.insulationMin),
         optionalText(array.continuityMax)};
@@ -304,12 +311,10 @@ bool SiteDesignDialog::exportFile(const QString &path, QString *error) const
 
 void SiteDesignDialog::chooseImport()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Import a site design"), QString(),
-                                                      tr("Site designs (*.json);;All files (*)"));
-    if (path.isEmpty())
-        return;
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Import a site design"), QString(), fileFilter());
     QString error;
-    if (!importFile(path, &error))
+    if (!path.isEmpty() && !importFile(path, &error))
         QMessageBox::warning(this, windowTitle(), error);
 }
 
@@ -321,11 +326,9 @@ void SiteDesignDialog::chooseExport()
         return;
     }
     const QString suggested = ui->siteEdit->text().trimmed() + QStringLiteral(".design.json");
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export the site design"), suggested,
-                                                      tr("Site designs (*.json);;All files (*)"));
-    if (path.isEmpty())
-        return;
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Export the site design"), suggested, fileFilter());
     QString error;
-    if (!exportFile(path, &error))
+    if (!path.isEmpty() && !exportFile(path, &error))
         QMessageBox::warning(this, windowTitle(), error);
 }

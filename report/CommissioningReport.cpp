@@ -1,5 +1,7 @@
 #include "report/CommissioningReport.h"
 
+#include "common/EnumTable.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFont>
@@ -132,7 +134,7 @@ QString checkName(Check check)
         QT_TRANSLATE_NOOP("CommissioningReport", "Isc at STC"),
         QT_TRANSLATE_NOOP("CommissioningReport", "Insulation"),
         QT_TRANSLATE_NOOP("CommissioningReport", "Continuity")};
-    return CommissioningReport::tr(names[std::clamp(int(check), 0, DesignChecks::checkCount - 1)]);
+    return CommissioningReport::tr(enumEntry(names, check));
 }
 
 QString verdictCell(const QString &text, bool fail)
