@@ -1,24 +1,55 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the layers' includes (tools/check-layers.sh), builds from
 # scratch and runs every test:
-#   1. the plain build, warnings as errors, the whole suite;
-#   2. AddressSanitizer + UndefinedBehaviorSanitizer, the whole suite;
-#   3. ThreadSanitizer, the serial tests (the worker thread and its locks);
-#   3b. the Debian package made from the plain build: lintian, the installed tree, the
-#      desktop validators, and the program run from the extracted package
-#      (tools/package.sh, tools/check-package.sh);
-#   4. the Windows serial layer, cross-built with mingw-w64 and run under Wine against a
-#      pseudo-terminal (tools/check-windows.sh; installs mingw-w64 and wine64 when missing).
+#   plain       warnings as errors, the whole suite;
+#   asan-ubsan  AddressSanitizer + UndefinedBehaviorSanitizer, the whole suite;
+#   tsan        ThreadSanitizer, the serial tests (the worker thread and its locks);
+#   package     the Debian package made from the plain build: lintian, the installed tree, the
+#               desktop validators, and the program run from the extracted package
+#               (tools/package.sh, tools/check-package.sh);
+#   windows     the Windows serial layer, cross-built with mingw-w64 and run under Wine against a
+#               pseudo-terminal (tools/check-windows.sh).
+# The tests mostly wait on lines and timers, so each suite runs beside the next stage's build;
+# a step that runs beside another keeps its output until it ends. Any failure stops the run.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${ML_BUILD_DIR:-$top/build}
 jobs=$(nproc)
+started=$SECONDS
 
-"$top/tools/install-deps.sh"
+stamp() { printf '=== %s (%ds)\n' "$1" $((SECONDS - started)); }
 
-echo "=== layers"
-"$top/tools/check-layers.sh"
-"$top/tools/check-layers.sh" --self-test
+logs=$(mktemp -d "${TMPDIR:-/tmp}/marlune-test.XXXXXX")
+declare -A pid=()
+cleanup() {
+    local p
+    for p in "${pid[@]}"; do kill -- "-$p" 2>/dev/null || true; done
+    rm -rf "$logs"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# Runs a step in the background, in a process group of its own, its output kept in a log.
+beside() { # name, command...
+    local name=$1; shift
+    stamp "$name (beside)"
+    set -m
+    "$@" >"$logs/$name.log" 2>&1 &
+    pid[$name]=$!
+    set +m
+}
+# Waits for a step started with `beside`, prints its output and stops when it failed.
+finish() { # name
+    local name=$1 rc=0
+    wait "${pid[$name]}" || rc=$?
+    unset "pid[$name]"
+    stamp "$name: output"
+    cat "$logs/$name.log"
+    if [ "$rc" -ne 0 ]; then
+        echo "test.sh: $name failed (exit $rc)" >&2
+        exit "$rc"
+    fi
+}
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
@@ -26,33 +57,58 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # Qt itself is not instrumented: tools/tsan.supp says which of its reports are ignored.
 export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$top/tools/tsan.supp"
 
-run_suite() { # name, ctest args..., -- cmake args...; builds $targets when set, else all
+configure() { # name, cmake args...
     local name=$1; shift
-    local ctest_args=()
-    while [ $# -gt 0 ] && [ "$1" != "--" ]; do ctest_args+=("$1"); shift; done
-    shift
-    echo "=== $name build"
-    cmake -S "$top" -B "$build/$name" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    if [ -n "${targets:-}" ]; then
-        # shellcheck disable=SC2086
-        cmake --build "$build/$name" -j"$jobs" --target $targets
+    # Line tables only (-g1): enough for stack traces, and the build takes a quarter less time.
+    cmake -S "$top" -B "$build/$name" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" "$@" >/dev/null
+}
+compile() { # name, targets...
+    local name=$1; shift
+    stamp "$name build"
+    if [ $# -gt 0 ]; then
+        cmake --build "$build/$name" -j"$jobs" --target "$@"
     else
         cmake --build "$build/$name" -j"$jobs"
     fi
-    echo "=== $name tests"
-    (cd "$build/$name" && ctest --output-on-failure "${ctest_args[@]}")
+}
+suite() { # name, ctest args...
+    local name=$1; shift
+    stamp "$name tests"
+    (cd "$build/$name" && ctest --output-on-failure "$@")
+}
+package() {
+    local deb
+    deb=$("$top/tools/package.sh" "$build/plain")
+    "$top/tools/check-package.sh" "$build/plain" "$deb"
 }
 
-# The tests mostly wait on lines and timers, so the first two stages run three at a time.
-run_suite plain -j3 -- -DML_WERROR=ON
-run_suite asan-ubsan -j3 -- -DML_SANITIZE=address,undefined -DML_BUILD_BENCH=OFF
+stamp "packages"
+"$top/tools/install-deps.sh"
+# The Windows check's cross compilers and Wine arrive while the project builds.
+beside windows-packages "$top/tools/install-deps.sh" g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine64
+
+stamp "layers"
+"$top/tools/check-layers.sh"
+"$top/tools/check-layers.sh" --self-test
+
+configure plain -DML_WERROR=ON
+compile plain
+# One build at a time: the sanitizer build in one piece (fewer, larger files to compile).
+configure asan-ubsan -DML_SANITIZE=address,undefined -DML_BUILD_BENCH=OFF -DCMAKE_UNITY_BUILD=ON
+configure tsan -DML_SANITIZE=thread -DML_BUILD_BENCH=OFF
+
+beside plain-tests suite plain -j3
+compile asan-ubsan
+finish plain-tests
+finish windows-packages
+
+beside package package
+beside windows "$top/tools/check-windows.sh"
+suite asan-ubsan -j3
 # Only the serial tests run under ThreadSanitizer, so only they are built.
-targets="tst_serialrules tst_serialdevices" \
-    run_suite tsan -L serial -- -DML_SANITIZE=thread -DML_BUILD_BENCH=OFF
-
-echo "=== package"
-deb=$("$top/tools/package.sh" "$build/plain")
-"$top/tools/check-package.sh" "$build/plain" "$deb"
-
-echo "=== windows-check"
-"$top/tools/check-windows.sh"
+compile tsan tst_serialrules tst_serialdevices
+finish package
+finish windows
+suite tsan -L serial
+stamp "all passed"
