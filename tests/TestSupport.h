@@ -4,10 +4,15 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QProcess>
 #include <QString>
 
-// Small checks the download tests share: files as bytes, the view's text of the results, and
-// whether a port is free again.
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+// Small checks the tests share: files as bytes, the view's text of the results, whether a port
+// is free again, and folders that cannot be written.
 namespace TestSupport {
 
 // What a file holds; "<missing>" when it cannot be read.
@@ -34,6 +39,27 @@ inline QString linesOf(const QByteArray &ascii)
 inline bool portIsFree(const QString &path)
 {
     return Ml::WinSerialDeviceAsync(nullptr, path).open(QIODevice::ReadWrite, 50); // and closes
+}
+
+inline bool isRoot()
+{
+#ifdef Q_OS_UNIX
+    return ::geteuid() == 0;
+#else
+    return false;
+#endif
+}
+
+// Makes a folder nobody may create, rename or remove files in, not even root (who ignores the
+// mode: chattr +i, which needs CAP_LINUX_IMMUTABLE), or unlocks it again.
+inline bool lockFolder(const QString &path, bool locked)
+{
+    if (isRoot())
+        return QProcess::execute(QStringLiteral("chattr"),
+                                 {locked ? QStringLiteral("+i") : QStringLiteral("-i"), path}) == 0;
+    return QFile::setPermissions(path,
+                                 locked ? QFile::ReadOwner | QFile::ExeOwner
+                                        : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 } // namespace TestSupport

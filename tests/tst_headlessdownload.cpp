@@ -1,6 +1,7 @@
 // The download from the command line, as a script or a service runs it: the program as a
 // child process with no display and no platform plugin named, against the tester emulator.
 // Its exit statuses, the file it leaves (byte for byte), the standard output, and SIGTERM.
+#include "ProgramRun.h"
 #include "TestSupport.h"
 #include "TesterEmulatorProcess.h"
 
@@ -16,54 +17,6 @@
 #include <unistd.h>
 
 using namespace TestSupport;
-
-namespace {
-
-// The program, started as a user's script would, without a display.
-struct Run
-{
-    explicit Run(const QStringList &arguments, bool download = true, const QString &fifo = {})
-    {
-        if (!fifo.isEmpty())
-            closeOutputEarly(fifo);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-        process.setProcessEnvironment(environment);
-        process.start(QCoreApplication::applicationDirPath() + "/marlune-datalogger",
-                      (download ? QStringList{"--download"} : QStringList()) + arguments);
-        if (reader >= 0) {
-            process.waitForStarted();
-            ::close(reader);
-        }
-    }
-    // The standard output is a FIFO whose only reader goes away once the program runs.
-    void closeOutputEarly(const QString &fifo)
-    {
-        // Not inherited: the program must not be a reader of its own output.
-        reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        process.setStandardOutputFile(fifo);
-    }
-    int reader = -1;
-    // The exit status, -1 when the program did not end in time or crashed.
-    int wait(int timeoutMs = 20000)
-    {
-        if (!process.waitForFinished(timeoutMs)) {
-            process.kill();
-            process.waitForFinished();
-            return -1;
-        }
-        error = process.readAllStandardError();
-        output = process.readAllStandardOutput();
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    }
-    QProcess process;
-    QByteArray output, error;
-};
-
-} // namespace
 
 class TestHeadlessDownload : public QObject
 {
@@ -241,7 +194,9 @@ private slots:
         QFile::remove(fifo);
         if (closeOut)
             QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
-        Run run(options, true, closeOut ? fifo : QString());
+        ProgramRun::Options how;
+        how.outputFifo = closeOut ? fifo : QString();
+        ProgramRun run(QStringList{"--download"} + options, how);
         const int exitStatus = run.wait();
         QVERIFY2(exitStatus == status, run.error.constData());
         if (reader >= 0) {
@@ -277,7 +232,7 @@ private slots:
         TesterEmulatorProcess tester;
         QVERIFY(tester.start({"--baud", "2400"}));
         const QString target = dir.filePath("stopped.csv");
-        Run run({"--port", tester.devicePath, "--output", target});
+        ProgramRun run({"--download", "--port", tester.devicePath, "--output", target});
         QTest::qWait(1500);
         // Only the child we started: a pid of 0 (the child ended) would signal our whole group.
         const qint64 pid = run.process.processId();
@@ -298,7 +253,8 @@ private slots:
         TesterEmulatorProcess tester;
         QVERIFY(tester.start({"--baud", "57600"})); // about 4 s of data
         const QString target = dir.filePath("foreign.csv");
-        Run run({"--port", tester.devicePath, "--output", target, "--read-timeout", "500"});
+        ProgramRun run({"--download", "--port", tester.devicePath, "--output", target,
+                        "--read-timeout", "500"});
         QTest::qWait(1200);
         for (int i = 0; i < 3; ++i) {
             const int fd =
@@ -314,7 +270,7 @@ private slots:
     // The window without a display: one line pointing to --download, status 1, no abort.
     void windowWithoutDisplay()
     {
-        Run run(QStringList(), false);
+        ProgramRun run{QStringList()};
         QCOMPARE(run.wait(), 1);
         QVERIFY2(run.error.contains("No display") && run.error.contains("--download --port"),
                  run.error.constData());

@@ -5,6 +5,7 @@
 #include "results/ResultTable.h"
 #include "results/ResultsParser.h"
 
+#include "ExampleData.h"
 #include "TesterDataSet.h"
 
 #include <QCryptographicHash>
@@ -25,18 +26,6 @@ const QString marshLane = QStringLiteral("Marsh Lane Solar Park");
 ResultTable tableOf(const QByteArray &received)
 {
     return ResultsParser::parse(received);
-}
-
-SiteDesign exampleDesign()
-{
-    QFile file(QStringLiteral(ML_EXAMPLE_DESIGN));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("no example design");
-    QString error;
-    const auto design = DesignFile::read(file.readAll(), &error);
-    if (!design)
-        qFatal("example design refused: %s", qPrintable(error));
-    return *design;
 }
 
 // The PDF's text as pdftotext lays it out, one entry per page.
@@ -91,9 +80,9 @@ private slots:
         QFETCH(QString, vocOfRecord);
         QLocale::setDefault(QLocale(locale));
 
-        const QByteArray received = QByteArray::fromStdString(TesterDataSet::builtIn());
+        const QByteArray received = ExampleData::builtIn();
         const ResultTable table = tableOf(received);
-        const SiteDesign design = exampleDesign();
+        const SiteDesign design = ExampleData::design();
         const QDateTime downloaded(QDate(2024, 4, 16), QTime(17, 5, 9));
         const ReportTrace trace = ReportTrace::of(received, downloaded, 42);
         const QByteArray sha =
@@ -284,7 +273,7 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(int, pages);
 
-        SiteDesign site = exampleDesign();
+        SiteDesign site = ExampleData::design();
         if (design == QLatin1String("no arrays")) {
             site.arrays.clear();
         } else if (design == QLatin1String("zeros")) {
@@ -346,8 +335,8 @@ private slots:
         const QStringList before =
             QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 
-        const QByteArray received = QByteArray::fromStdString(TesterDataSet::builtIn());
-        const CommissioningReport report(tableOf(received), exampleDesign(),
+        const QByteArray received = ExampleData::builtIn();
+        const CommissioningReport report(tableOf(received), ExampleData::design(),
                                          ReportTrace::of(received, QDateTime::currentDateTime()));
         const QString path = dir.filePath(target);
         QString error;

@@ -1,6 +1,6 @@
 // Whether a download read as results looks whole (cut short, started mid-record, odd rows,
 // record numbers that skip or repeat), and the summary of it in words and as JSON.
-#include "TesterDataSet.h"
+#include "ExampleData.h"
 #include "results/ResultsCheck.h"
 #include "results/ResultsParser.h"
 #include "results/ResultsSummary.h"
@@ -11,12 +11,6 @@
 using Kind = ResultWarning::Kind;
 
 namespace {
-
-QByteArray emulatorData()
-{
-    const std::string data = TesterDataSet::builtIn();
-    return QByteArray(data.data(), static_cast<int>(data.size()));
-}
 
 QVector<ResultWarning> warningsOf(const QByteArray &data)
 {
@@ -144,7 +138,7 @@ private slots:
     // the middle of a record when its first line lacks fields.
     void cutAtEveryPosition()
     {
-        const QByteArray whole = emulatorData();
+        const QByteArray whole = ExampleData::builtIn();
         int end = 0;
         for (int line = 0; line < 4; ++line)
             end = whole.indexOf("\r\n", end) + 2;
@@ -185,7 +179,7 @@ private slots:
         QTest::addColumn<int>("cut");
         QTest::addColumn<bool>("firstCut");
         QTest::addColumn<bool>("restMidRecord");
-        const QByteArray data = emulatorData();
+        const QByteArray data = ExampleData::builtIn();
         const int line100 = lineEndAfter(data, "\r\n100,") - 1;
         const int fieldStart = data.indexOf("\r\n100,") + 2;
         QTest::newRow("after a comma") << data.indexOf(',', fieldStart + 50) + 1 << true << true;
@@ -200,7 +194,7 @@ private slots:
         QFETCH(int, cut);
         QFETCH(bool, firstCut);
         QFETCH(bool, restMidRecord);
-        const QByteArray data = emulatorData();
+        const QByteArray data = ExampleData::builtIn();
         const ResultTable first = ResultsParser::parse(data.left(cut));
         const ResultTable rest = ResultsParser::parse(data.mid(cut));
         const QVector<ResultWarning> firstWarnings = ResultsCheck::check(first);
@@ -224,7 +218,7 @@ private slots:
         QTest::addColumn<int>("fail");
         QTest::addColumn<QString>("text");
 
-        const QByteArray emulator = emulatorData();
+        const QByteArray emulator = ExampleData::builtIn();
         const int fail = emulator.count(",FAIL\r\n");
         const int pass = emulator.count(",PASS\r\n");
         QTest::newRow("emulator's data set")

@@ -2,8 +2,8 @@
 // files. What the user sees in the table (Failed only, the filter, the FAIL marks, the order
 // of numbers), what Ctrl+C copies, the bytes of the CSV export, the chart's files, and View >
 // Results in the main window after a download from the tester emulator.
+#include "ExampleData.h"
 #include "TestSupport.h"
-#include "TesterDataSet.h"
 #include "TesterEmulatorProcess.h"
 #include "UiDriver.h"
 
@@ -35,14 +35,10 @@
 
 #include <algorithm>
 
+using namespace ExampleData;
 using namespace TestSupport;
 
 namespace {
-
-QByteArray builtIn()
-{
-    return QByteArray::fromStdString(TesterDataSet::builtIn());
-}
 
 // The data set in the European form, as the program saves it for a decimal-comma language.
 QByteArray european()
@@ -95,29 +91,6 @@ int columnNamed(const QAbstractItemModel *model, const QString &name)
             return column;
     }
     return -1;
-}
-
-SiteDesign exampleDesign()
-{
-    QFile file(QStringLiteral(ML_EXAMPLE_DESIGN));
-    if (!file.open(QIODevice::ReadOnly))
-        return SiteDesign();
-    return DesignFile::read(file.readAll()).value_or(SiteDesign());
-}
-
-// The String fields of the Marsh Lane records that are one module short.
-QSet<QString> shortStringsAtMarshLane(const QByteArray &data)
-{
-    const std::vector<int> shortList = TesterDataSet::oneModuleShort();
-    QSet<QString> strings;
-    for (const QByteArray &line : recordLines(data)) {
-        const QList<QByteArray> fields = line.split(',');
-        if (fields.value(3) == "Marsh Lane Solar Park" &&
-            std::find(shortList.cbegin(), shortList.cend(), fields.value(0).toInt()) !=
-                shortList.cend())
-            strings.insert(QString::fromUtf8(fields.value(4)));
-    }
-    return strings;
 }
 
 } // namespace
@@ -239,7 +212,7 @@ private slots:
     }
 
     // Ctrl+C copies the selected cells as tab-separated lines; the export writes the rows shown,
-    // in the data's own delimiter and quoting, through the save step.
+    // in the data's own delimiter and quoting, through the save step, or says why it cannot.
     void copyAndExport_data()
     {
         QTest::addColumn<QByteArray>("data");
@@ -276,6 +249,11 @@ private slots:
         const SaveStep::Outcome outcome = window.exportCsv(file);
         QVERIFY2(outcome.saved(), qPrintable(outcome.headline));
         QCOMPARE(contents(file), exported);
+        // An export that cannot be written says so and leaves no file.
+        const QString missing = dir.filePath("no such folder/results.csv");
+        const SaveStep::Outcome failed = window.exportCsv(missing);
+        QVERIFY(!failed.saved() && failed.headline.contains(missing));
+        QVERIFY(!QFile::exists(missing));
 
         // A block of two rows and up to three columns, copied with Ctrl+C.
         QTableView *view = window.tableView();
@@ -301,17 +279,6 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), expected);
         QCOMPARE(expected.count('\t'), 2 * lastColumn);
         QVERIFY(!expected.contains("\"\""));
-    }
-
-    // An export that cannot be written says so and leaves no file.
-    void exportFails()
-    {
-        ResultsWindow window(builtIn(), QString());
-        const QString file = dir.filePath("no such folder/results.csv");
-        const SaveStep::Outcome outcome = window.exportCsv(file);
-        QVERIFY(!outcome.saved());
-        QVERIFY(outcome.headline.contains(file));
-        QVERIFY(!QFile::exists(file));
     }
 
     // The chart of the rows shown, its minimum and maximum, saved as PNG and as SVG.
@@ -414,7 +381,7 @@ private slots:
     {
         QFETCH(bool, throughDialog);
         const QByteArray data = builtIn();
-        const SiteDesign design = exampleDesign();
+        const SiteDesign design = ExampleData::design();
         QVERIFY(!design.arrays.isEmpty());
         ResultsWindow window(data, "emulator.csv");
         const int columns = window.shownRows()->columnCount();
@@ -455,7 +422,8 @@ private slots:
         QCOMPARE(checksColumn, columns);
         const int stringColumn = columnNamed(rows, "String");
         const int siteColumn = columnNamed(rows, "Site");
-        const QSet<QString> shortStrings = shortStringsAtMarshLane(data);
+        const QStringList shortList = ExampleData::shortStrings(data).keys();
+        const QSet<QString> shortStrings(shortList.cbegin(), shortList.cend());
         QVERIFY(!shortStrings.isEmpty());
         QSet<QString> flagged;
         for (int row = 0; row < rows->rowCount(); ++row) {

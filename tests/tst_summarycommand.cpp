@@ -1,7 +1,8 @@
 // --summary FILE [--format json]: the program run as a child process, as a script would, on
 // saved files: what it prints on each stream and its exit status.
+#include "ExampleData.h"
+#include "ProgramRun.h"
 #include "TestSupport.h"
-#include "TesterDataSet.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -13,41 +14,10 @@
 
 #include <algorithm>
 
+using namespace ExampleData;
 using namespace TestSupport;
 
 namespace {
-
-struct Run
-{
-    explicit Run(const QStringList &arguments)
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-        process.setProcessEnvironment(environment);
-        process.start(QCoreApplication::applicationDirPath() + "/marlune-datalogger", arguments);
-        if (!process.waitForFinished(20000)) {
-            process.kill();
-            process.waitForFinished();
-            return;
-        }
-        output = process.readAllStandardOutput();
-        error = process.readAllStandardError();
-        if (process.exitStatus() == QProcess::NormalExit)
-            status = process.exitCode();
-    }
-    QProcess process;
-    QByteArray output, error;
-    int status = -1;
-};
-
-QByteArray builtIn()
-{
-    return QByteArray::fromStdString(TesterDataSet::builtIn());
-}
 
 // The lines that end with the word, counted in the raw data.
 int endingWith(const QByteArray &data, const QByteArray &word)
@@ -56,34 +26,6 @@ int endingWith(const QByteArray &data, const QByteArray &word)
     for (const QByteArray &line : data.split('\n'))
         count += line.trimmed().endsWith(word) ? 1 : 0;
     return count;
-}
-
-const QByteArray MarshLane = "Marsh Lane Solar Park";
-
-QByteArray exampleDesign()
-{
-    QFile file(QStringLiteral(ML_EXAMPLE_DESIGN));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The strings of the site that are one module short, and the row (from 1 after the header) of
-// each, read from the data's own columns.
-QMap<QString, int> shortStringsOf(const QByteArray &data, const QByteArray &site)
-{
-    const std::vector<int> shortList = TesterDataSet::oneModuleShort();
-    const QList<QByteArray> lines = data.trimmed().split('\n');
-    const QList<QByteArray> header = lines.first().trimmed().split(',');
-    const int record = header.indexOf("Record"), siteColumn = header.indexOf("Site"),
-              string = header.indexOf("String");
-    QMap<QString, int> strings;
-    for (int row = 1; row < lines.size(); ++row) {
-        const QList<QByteArray> fields = lines.at(row).trimmed().split(',');
-        if (fields.value(siteColumn) == site &&
-            std::find(shortList.cbegin(), shortList.cend(), fields.value(record).toInt()) !=
-                shortList.cend())
-            strings.insert(QString::fromUtf8(fields.value(string)), row);
-    }
-    return strings;
 }
 
 const char *const CutText = "The last record is incomplete: the tester may have paused longer "
@@ -165,8 +107,8 @@ private slots:
                 QVERIFY(put(path, file));
             arguments = QStringList{"--summary", path} + options;
         }
-        const Run run(arguments);
-        QCOMPARE(run.status, status);
+        ProgramRun run(arguments, ProgramRun::inCLocale());
+        QCOMPARE(run.wait(), status);
         QCOMPARE(run.output, output);
         QVERIFY2(run.error.contains(errorHas), run.error.constData());
         if (status == 2 && file.isEmpty())
@@ -211,8 +153,8 @@ private slots:
 
         const QString path = dir.filePath(QTest::currentDataTag() + QStringLiteral(".txt"));
         QVERIFY(put(path, file));
-        const Run run({"--summary", path, "--format", "json"});
-        QCOMPARE(run.status, status);
+        ProgramRun run({"--summary", path, "--format", "json"}, ProgramRun::inCLocale());
+        QCOMPARE(run.wait(), status);
         QVERIFY(run.output.endsWith("}\n"));
         QCOMPARE(run.output.count('\n'), 1);
         QJsonParseError error;
@@ -239,7 +181,7 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("errorHas");
 
-        const QByteArray example = exampleDesign();
+        const QByteArray example = designJson();
         QVERIFY(example.contains(MarshLane));
         QTest::newRow("json") << QStringList{"--format", "json"} << example << 0 << QByteArray();
         QTest::newRow("text") << QStringList() << example << 0 << QByteArray();
@@ -270,16 +212,18 @@ private slots:
         QVERIFY(put(dataPath, data));
         if (!design.isEmpty())
             QVERIFY(put(designPath, design));
-        const Run run(QStringList{"--summary", dataPath, "--design", designPath} + options);
+        ProgramRun run(QStringList{"--summary", dataPath, "--design", designPath} + options,
+                       ProgramRun::inCLocale());
+        const int exitStatus = run.wait();
         QVERIFY2(run.error.contains(errorHas), run.error.constData());
-        QCOMPARE(run.status, status);
+        QCOMPARE(exitStatus, status);
         if (status != 0) {
             QVERIFY(run.error.contains(designPath.toUtf8()));
             QVERIFY(run.output.isEmpty());
             return;
         }
 
-        const QMap<QString, int> shortStrings = shortStringsOf(data, MarshLane);
+        const QMap<QString, int> shortStrings = ExampleData::shortStrings(data);
         QVERIFY(!shortStrings.isEmpty());
         const int testerFail = endingWith(data, ",FAIL");
         if (options.contains("json")) {
