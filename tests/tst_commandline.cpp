@@ -117,6 +117,9 @@ private slots:
             << "The option 'no-archive' does not go with --export.";
         QTest::newRow("archive alone") << QStringList{"--archive", "a.sqlite"} << A::UsageError
                                        << "The option 'archive' needs --download.";
+        QTest::newRow("--design without --summary")
+            << QStringList{"--design", "x.json"} << A::UsageError
+            << "--design goes with --summary or --report.";
         QTest::newRow("--list-ports with --download")
             << (usual + QStringList{"--list-ports"}) << A::UsageError
             << "--list-ports and --download exclude each other.";

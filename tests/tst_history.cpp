@@ -115,14 +115,10 @@ private slots:
         QTest::addColumn<QString>("end"); // decline, save, cancel, close
         QTest::addColumn<QString>("ending");
 
-        QTest::newRow("save dialog declined") << "decline"
-                                              << "silence";
-        QTest::newRow("saved after the download") << "save"
-                                                  << "silence";
-        QTest::newRow("cancelled after part of the data") << "cancel"
-                                                          << "cancelled";
-        QTest::newRow("window closed while receiving") << "close"
-                                                       << "interrupted";
+        QTest::newRow("save dialog declined") << "decline" << QString("silence");
+        QTest::newRow("saved after the download") << "save" << QString("silence");
+        QTest::newRow("cancelled after part of the data") << "cancel" << QString("cancelled");
+        QTest::newRow("window closed while receiving") << "close" << QString("interrupted");
     }
 
     void sessionKept()
@@ -221,12 +217,10 @@ private slots:
         QTest::addColumn<QString>("status"); // in the status bar after the download
         QTest::addColumn<int>("kept");
 
-        QTest::newRow("damaged") << "damaged"
-                                 << "was damaged. It was moved aside as"
+        QTest::newRow("damaged") << "damaged" << QString("was damaged. It was moved aside as")
                                  << "Bytes received" << 1;
-        QTest::newRow("cannot be written") << "unwritable"
-                                           << ""
-                                           << "This download was not archived: " << 0;
+        QTest::newRow("cannot be written")
+            << "unwritable" << QString() << "This download was not archived: " << 0;
     }
 
     void archiveTrouble()

@@ -420,30 +420,21 @@ private slots:
         QCOMPARE(rows->columnCount(), columns + 1);
         const int checksColumn = columnNamed(rows, "Design checks");
         QCOMPARE(checksColumn, columns);
-        const int stringColumn = columnNamed(rows, "String");
+        // The column shows the checks' verdicts (which rows fail and why: tst_designchecks):
+        // a short string's row at Marsh Lane, with the reason in its tooltip; no other site's.
         const int siteColumn = columnNamed(rows, "Site");
-        const QStringList shortList = ExampleData::shortStrings(data).keys();
-        const QSet<QString> shortStrings(shortList.cbegin(), shortList.cend());
-        QVERIFY(!shortStrings.isEmpty());
-        QSet<QString> flagged;
-        for (int row = 0; row < rows->rowCount(); ++row) {
-            const QModelIndex cell = rows->index(row, checksColumn);
-            const QString verdict = cell.data().toString();
-            const bool atMarshLane =
-                rows->index(row, siteColumn).data().toString() == "Marsh Lane Solar Park";
-            QCOMPARE(verdict == "not checked", !atMarshLane);
-            if (!verdict.contains("Module count"))
-                continue;
-            QVERIFY(verdict.startsWith("FAIL"));
-            QVERIFY(cell.data(Qt::ToolTipRole)
-                        .toString()
-                        .contains("Module count: FAIL (21 modules measured, 22 designed)"));
-            QVERIFY(cell.data(Qt::ForegroundRole).isValid());
-            flagged.insert(rows->index(row, stringColumn).data().toString());
-        }
-        QCOMPARE(flagged, shortStrings);
+        const int shortRow = ExampleData::shortStrings(data).first() - 1;
+        const QModelIndex cell = rows->index(shortRow, checksColumn);
+        QVERIFY2(cell.data().toString().startsWith("FAIL"), qPrintable(cell.data().toString()));
+        QVERIFY(cell.data(Qt::ToolTipRole)
+                    .toString()
+                    .contains("Module count: FAIL (21 modules measured, 22 designed)"));
+        QVERIFY(cell.data(Qt::ForegroundRole).isValid());
+        for (int row = 0; row < rows->rowCount(); ++row)
+            QCOMPARE(rows->index(row, checksColumn).data().toString() == "not checked",
+                     rows->index(row, siteColumn).data().toString() != "Marsh Lane Solar Park");
         const DesignChecks *checks = window.designChecks();
-        QVERIFY(checks && checks->failedByDesignOnly() >= shortStrings.size());
+        QVERIFY(checks && checks->failedByDesignOnly() > 0);
         QCOMPARE(window.designSummaryText(),
                  QStringLiteral("%1 FAIL by the tester · %2 more by the design checks")
                      .arg(window.summary().failed())
