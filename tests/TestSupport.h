@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -35,6 +36,14 @@ inline QString linesOf(const QByteArray &ascii)
     return QString::fromLatin1(ascii).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
+// The bytes as the program saves them: bit 7 cleared (a line can set it on any byte).
+inline QByteArray sevenBit(QByteArray bytes)
+{
+    for (char &byte : bytes)
+        byte = char(byte & 0x7f);
+    return bytes;
+}
+
 // A session has let the port go when it can be opened again at once.
 inline bool portIsFree(const QString &path)
 {
@@ -60,6 +69,24 @@ inline bool lockFolder(const QString &path, bool locked)
     return QFile::setPermissions(path,
                                  locked ? QFile::ReadOwner | QFile::ExeOwner
                                         : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// The text of a PDF as pdftotext (poppler-utils) reads it, laid out as on the page or in
+// reading order, one entry a page; none when it cannot be read.
+inline QStringList pdfPages(const QString &pdf, bool layout = true)
+{
+    QProcess process;
+    QStringList arguments{QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf,
+                          QStringLiteral("-")};
+    if (layout)
+        arguments.prepend(QStringLiteral("-layout"));
+    process.start(QStringLiteral("pdftotext"), arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
 }
 
 } // namespace TestSupport

@@ -35,13 +35,6 @@ QByteArray allBytes()
     return data;
 }
 
-QByteArray sevenBit(QByteArray data)
-{
-    for (char &byte : data)
-        byte = char(byte & 0x7f);
-    return data;
-}
-
 ArchivedDownload downloadOf(const QByteArray &data, const QDateTime &started, DownloadEnding ending)
 {
     ArchivedDownload download;
@@ -159,9 +152,6 @@ private slots:
             << QStringList() << "out.csv" << 0 << sevenBit(data) << "File successfully saved";
         QTest::newRow("European .csv") << QStringList{"--european"} << "out.csv" << 0
                                        << SavedData::fileBytes(data, true) << "";
-        QTest::newRow("European asked, .txt as received")
-            << QStringList{"--european"} << "out.txt" << 0 << sevenBit(data)
-            << "The European format applies to .csv files only";
         QTest::newRow("standard output") << QStringList() << "-" << 0 << sevenBit(data) << "";
         QTest::newRow("no such download") << QStringList{"ID=999"} << "out.csv" << 7
                                           << QByteArray("<missing>") << "There is no download 999";

@@ -34,6 +34,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <memory>
 
 using namespace ExampleData;
 using namespace TestSupport;
@@ -82,6 +83,17 @@ int linesContaining(const QByteArray &data, const QByteArray &text)
     for (const QByteArray &line : recordLines(data))
         count += line.toLower().contains(text.toLower()) ? 1 : 0;
     return count;
+}
+
+// A Results window of the data, shown, with Failed only as given; null if it never shows.
+std::unique_ptr<ResultsWindow> shownWindow(const QByteArray &data, bool failedOnly)
+{
+    auto window = std::make_unique<ResultsWindow>(data, QString());
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        return nullptr;
+    window->findChild<QCheckBox *>("failedOnlyBox")->setChecked(failedOnly);
+    return window;
 }
 
 int columnNamed(const QAbstractItemModel *model, const QString &name)
@@ -174,8 +186,6 @@ private slots:
         QTest::addColumn<QString>("column");
         QTest::addColumn<QStringList>("firstAscending");
 
-        QTest::newRow("record numbers") << builtIn() << "Record" << QStringList{"1", "2", "3"};
-        QTest::newRow("decimals") << builtIn() << "Voc (V)" << QStringList();
         QTest::newRow("decimal commas") << european() << "Isc (A)" << QStringList();
         QTest::newRow("negative and exponent, empty last")
             << QByteArray("T,Result\n10,PASS\n-2.5,PASS\n,PASS\n9,FAIL\n1e1,PASS\n-10,PASS\n")
@@ -240,23 +250,21 @@ private slots:
         QFETCH(bool, failedOnly);
         QFETCH(QByteArray, exported);
 
-        ResultsWindow window(data, QString());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.findChild<QCheckBox *>("failedOnlyBox")->setChecked(failedOnly);
+        const auto window = shownWindow(data, failedOnly);
+        QVERIFY(window);
 
         const QString file = dir.filePath(QTest::currentDataTag() + QStringLiteral(".csv"));
-        const SaveStep::Outcome outcome = window.exportCsv(file);
+        const SaveStep::Outcome outcome = window->exportCsv(file);
         QVERIFY2(outcome.saved(), qPrintable(outcome.headline));
         QCOMPARE(contents(file), exported);
         // An export that cannot be written says so and leaves no file.
         const QString missing = dir.filePath("no such folder/results.csv");
-        const SaveStep::Outcome failed = window.exportCsv(missing);
+        const SaveStep::Outcome failed = window->exportCsv(missing);
         QVERIFY(!failed.saved() && failed.headline.contains(missing));
         QVERIFY(!QFile::exists(missing));
 
         // A block of two rows and up to three columns, copied with Ctrl+C.
-        QTableView *view = window.tableView();
+        QTableView *view = window->tableView();
         const QAbstractItemModel *shown = view->model();
         const int lastColumn = std::min(2, shown->columnCount() - 1);
         view->selectionModel()->select(
@@ -306,20 +314,18 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QString, group);
 
-        ResultsWindow window(data, QString());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.findChild<QCheckBox *>("failedOnlyBox")->setChecked(failedOnly);
-        window.findChild<QTabWidget *>("tabs")->setCurrentIndex(1);
-        auto *valueBox = window.findChild<QComboBox *>("valueBox");
-        auto *groupBox = window.findChild<QComboBox *>("groupBox");
+        const auto window = shownWindow(data, failedOnly);
+        QVERIFY(window);
+        window->findChild<QTabWidget *>("tabs")->setCurrentIndex(1);
+        auto *valueBox = window->findChild<QComboBox *>("valueBox");
+        auto *groupBox = window->findChild<QComboBox *>("groupBox");
         valueBox->setCurrentText(value);
         QCOMPARE(valueBox->currentText(), value);
         if (!group.isEmpty())
             groupBox->setCurrentText(group);
 
         // The marks are at the lowest and the highest value of the rows shown.
-        const QAbstractItemModel *shown = window.shownRows();
+        const QAbstractItemModel *shown = window->shownRows();
         const int column = columnNamed(shown, value);
         double low = 1e300, high = -1e300;
         for (int row = 0; row < shown->rowCount(); ++row) {
@@ -329,13 +335,13 @@ private slots:
             high = std::max(high, number);
         }
         double minimum = 0, maximum = 0;
-        QVERIFY(window.chart()->range(&minimum, &maximum));
+        QVERIFY(window->chart()->range(&minimum, &maximum));
         QCOMPARE(minimum, low);
         QCOMPARE(maximum, high);
 
         QString error;
         const QString png = dir.filePath(QTest::currentDataTag() + QStringLiteral(".png"));
-        QVERIFY2(window.chart()->savePng(png, &error), qPrintable(error));
+        QVERIFY2(window->chart()->savePng(png, &error), qPrintable(error));
         QImage image;
         QVERIFY(image.load(png, "PNG"));
         QVERIFY(image.width() >= 640 && image.height() >= 400);
@@ -350,7 +356,7 @@ private slots:
         QVERIFY2(barPixels > 200, qPrintable(QString::number(barPixels)));
 
         const QString svg = dir.filePath(QTest::currentDataTag() + QStringLiteral(".svg"));
-        QVERIFY2(window.chart()->saveSvg(svg, &error), qPrintable(error));
+        QVERIFY2(window->chart()->saveSvg(svg, &error), qPrintable(error));
         const QByteArray svgBytes = contents(svg);
         QVERIFY(svgBytes.contains("<svg"));
         QVERIFY(svgBytes.trimmed().endsWith("</svg>"));
@@ -360,9 +366,9 @@ private slots:
 
         // A file that cannot be written: the reason, no file.
         const QString missing = dir.filePath("no such folder/chart.png");
-        QVERIFY(!window.chart()->savePng(missing, &error));
+        QVERIFY(!window->chart()->savePng(missing, &error));
         QVERIFY(!error.isEmpty());
-        QVERIFY(!window.chart()->saveSvg(dir.filePath("no such folder/chart.svg"), &error));
+        QVERIFY(!window->chart()->saveSvg(dir.filePath("no such folder/chart.svg"), &error));
         QVERIFY(!QFile::exists(missing));
     }
 
@@ -451,7 +457,7 @@ private slots:
         filter->sort(checksColumn, Qt::DescendingOrder);
         QVERIFY(filter->index(0, checksColumn).data().toString().startsWith("FAIL"));
 
-        // The report: its preview, a PDF saved, and a folder that cannot take it.
+        // The report: its preview and a PDF saved (a file that cannot be written: tst_report).
         ReportPreviewDialog *preview = window.openReport();
         QVERIFY(preview);
         const QString text = preview->browser()->toPlainText();
@@ -465,8 +471,6 @@ private slots:
         QFile written(pdf);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.read(5) == "%PDF-");
-        QVERIFY(!preview->savePdf(dir.filePath("no-folder/report.pdf"), &error, true));
-        QVERIFY2(error.contains("report.pdf"), qPrintable(error));
         preview->close();
     }
 
