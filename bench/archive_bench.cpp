@@ -1,19 +1,15 @@
 // Archive figures: storing a 20 MB download beside today's pipeline (bit 7 cleared and the
 // file written with QSaveFile) in the same run, listing 10,000 downloads, and the peak
 // memory of a process that stores a 20 MB download. Prints figures; judges nothing.
+#include "BenchSupport.h"
+
 #include "archive/Archive.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QProcess>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
-#ifdef Q_OS_UNIX
-#include <sys/resource.h>
-#endif
 
 namespace {
 
@@ -45,33 +41,16 @@ ArchivedDownload downloadOf(const QByteArray &data, qint64 startedMs)
     return download;
 }
 
-double median(QVector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-long maxRssKiB()
-{
-#ifdef Q_OS_UNIX
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-#else
-    return 0;
-#endif
-}
-
 // Run as a process of its own, so that its peak is the store's alone.
 int memoryRun(const QString &folder)
 {
     const QByteArray data = testerData(downloadSize);
-    const long before = maxRssKiB();
+    const long before = BenchSupport::peakRssKiB();
     Archive archive;
     if (!archive.open(folder + QStringLiteral("/memory.sqlite")) ||
         !archive.store(downloadOf(data, 0)))
         return 1;
-    const long after = maxRssKiB();
+    const long after = BenchSupport::peakRssKiB();
     std::printf("%ld %ld\n", before, after);
     return 0;
 }
@@ -97,17 +76,12 @@ int main(int argc, char *argv[])
         return 1;
     }
     for (int round = 0; round < rounds; ++round) {
+        pipeline << BenchSupport::timedSave(data, dir.filePath(QStringLiteral("download.csv")));
+        if (pipeline.last() < 0)
+            return 1;
+
         QElapsedTimer clock;
         clock.start();
-        QByteArray file(data.size(), Qt::Uninitialized);
-        for (int i = 0; i < data.size(); ++i)
-            file[i] = char(data[i] & 0x7f);
-        QSaveFile out(dir.filePath(QStringLiteral("download.csv")));
-        if (!out.open(QIODevice::WriteOnly) || out.write(file) != file.size() || !out.commit())
-            return 1;
-        pipeline << clock.nsecsElapsed() / 1e6;
-
-        clock.restart();
         if (!archive.store(downloadOf(data, round))) {
             std::fprintf(stderr, "%s\n", qPrintable(archive.errorString()));
             return 1;
@@ -117,15 +91,16 @@ int main(int argc, char *argv[])
         archive.checkpoint(); // after the save step, when nothing waits
         checkpoint << clock.nsecsElapsed() / 1e6;
     }
-    const double p = median(pipeline);
-    const double s = median(store);
+    const double p = BenchSupport::median(pipeline);
+    const double s = BenchSupport::median(store);
     std::printf("Storing a %d byte download (median of %d, files in %s):\n", downloadSize, rounds,
                 qPrintable(dir.path()));
     std::printf("  today's pipeline (bit 7 + QSaveFile): %8.1f ms\n", p);
     std::printf("  archive store:                        %8.1f ms  (%.0f %% of the pipeline, "
                 "%+.1f ms)\n",
                 s, 100.0 * s / p, s - p);
-    std::printf("  then the checkpoint, later:           %8.1f ms\n", median(checkpoint));
+    std::printf("  then the checkpoint, later:           %8.1f ms\n",
+                BenchSupport::median(checkpoint));
 
     // Listing.
     const int count = 10000;
@@ -155,7 +130,7 @@ int main(int argc, char *argv[])
         listing << clock.nsecsElapsed() / 1e6;
     }
     std::printf("Opening the archive and listing %d downloads: %.1f ms (median of %d)\n", listed,
-                median(listing), rounds);
+                BenchSupport::median(listing), rounds);
 
     // Memory.
     QProcess child;

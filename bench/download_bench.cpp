@@ -7,6 +7,7 @@
 // dialog, in which the download is stored, beside today's pipeline of a save (bit 7 cleared,
 // the file written with QSaveFile) for the same bytes, measured in the same run.
 //   build/bin/download_bench [megabytes, default 20]
+#include "BenchSupport.h"
 #include "TesterEmulatorProcess.h"
 #include "UiDriver.h"
 
@@ -19,20 +20,11 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
-
-long peakRssKb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
 
 // Asks the tester for its data and reads the port until all of it came; milliseconds from
 // the commands to the last byte, -1 when it did not come.
@@ -61,13 +53,8 @@ qint64 plainReader(const QString &port, qint64 expected)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A settings store of the bench's own; the user's stays untouched.
     QTemporaryDir dir;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("config"))));
-    // And an archive of its own.
-    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
+    BenchSupport::useOwnFolders(dir, true); // settings and archive
     QApplication app(argc, argv);
     StartupCycle::setApplicationIdentity();
 
@@ -89,7 +76,7 @@ int main(int argc, char *argv[])
     if (!emulator.start({"--baud", "0", "--data", dataFile}))
         return 1;
 
-    const long rssBefore = peakRssKb();
+    const long rssBefore = BenchSupport::peakRssKiB();
     qint64 sessionMs = -1;
     double endToDialogMs = -1;
     long rssAtDialog = 0;
@@ -110,7 +97,7 @@ int main(int argc, char *argv[])
         driver.onSaveDialog = [&] {
             sessionMs = timer.elapsed();
             endToDialogMs = sinceEnd.nsecsElapsed() / 1e6;
-            rssAtDialog = peakRssKb();
+            rssAtDialog = BenchSupport::peakRssKiB();
         };
         timer.start();
         if (!driver.download(600000) || sessionMs < 0) {
@@ -118,7 +105,7 @@ int main(int argc, char *argv[])
             return 1;
         }
         shown = driver.outputText();
-        rssAfter = peakRssKb();
+        rssAfter = BenchSupport::peakRssKiB();
     }
     const qint64 readerMs = plainReader(emulator.devicePath, size);
     if (readerMs < 0) {
@@ -127,22 +114,13 @@ int main(int argc, char *argv[])
     }
 
     // Today's pipeline of a save for the same bytes.
-    double pipelineMs = 0;
-    {
-        QFile file(dataFile);
-        if (!file.open(QIODevice::ReadOnly))
-            return 1;
-        const QByteArray received = file.readAll();
-        QElapsedTimer clock;
-        clock.start();
-        QByteArray bytes(received.size(), Qt::Uninitialized);
-        for (int i = 0; i < received.size(); ++i)
-            bytes[i] = char(received[i] & 0x7f);
-        QSaveFile out(dir.filePath(QStringLiteral("saved.csv")));
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-            return 1;
-        pipelineMs = clock.nsecsElapsed() / 1e6;
-    }
+    QFile file(dataFile);
+    const double pipelineMs =
+        file.open(QIODevice::ReadOnly)
+            ? BenchSupport::timedSave(file.readAll(), dir.filePath(QStringLiteral("saved.csv")))
+            : -1;
+    if (pipelineMs < 0)
+        return 1;
 
     // The fixed parts: the wait for the line to settle, and the silence that ends it.
     const qint64 fixedMs = 500 + DownloadSession::defaultReadTimeout;

@@ -2,33 +2,23 @@
 // (built, shown and drawn), and --list-downloads of the same archive run as a program, beside
 // opening the archive and reading its list in this process (the part neither can skip).
 //   build/bin/history_bench [downloads, default 10000]
+#include "BenchSupport.h"
+
 #include "archive/Archive.h"
 #include "gui/HistoryWindow.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 
-namespace {
-
-double median(QVector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-} // namespace
+using namespace BenchSupport;
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir dir;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("config"))));
+    useOwnFolders(dir);
     QApplication app(argc, argv);
     const int count = argc > 1 ? QByteArray(argv[1]).toInt() : 10000;
     const QString path = dir.filePath(QStringLiteral("history.sqlite"));

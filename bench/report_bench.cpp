@@ -1,12 +1,11 @@
 // The commissioning report of 1,000 strings written as a PDF, beside laying out the same HTML
 // at the same page size without drawing or writing it.
-#include "checks/SiteDesign.h"
+#include "BenchSupport.h"
+
 #include "report/CommissioningReport.h"
 #include "report/ReportTrace.h"
-#include "results/ResultTable.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -14,106 +13,21 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 
-#include <algorithm>
 #include <cstdio>
-#include <ctime>
 
-namespace {
+using namespace BenchSupport;
 
 constexpr int strings = 1000;
 
-ResultTable makeTable(QByteArray *bytes)
-{
-    ResultTable table;
-    table.columns = QStringList{"Date",
-                                "Site",
-                                "String",
-                                "Voc (V)",
-                                "Isc (A)",
-                                "Irradiance (W/m2)",
-                                "Module Temp (C)",
-                                "Riso (MOhm)",
-                                "Continuity (Ohm)",
-                                "Result"};
-    table.resultColumn = 9;
-    *bytes = table.columns.join(QLatin1Char(',')).toLatin1() + "\r\n";
-    for (int r = 0; r < strings; ++r) {
-        const int inverter = 1 + r / 125;
-        const double temp = 20.0 + r % 40;
-        const int modules = r % 97 == 0 ? 21 : 22;
-        const double voc = modules * 38.4 * (1.0 - 0.0029 * (temp - 25.0));
-        const double irradiance = 380 + r % 640;
-        const double isc = 10.45 * irradiance / 1000.0 * (1.0 + 0.0005 * (temp - 25.0));
-        const QStringList fields{QStringLiteral("2024-04-15"),
-                                 QStringLiteral("Marsh Lane Solar Park"),
-                                 QStringLiteral("INV%1-S%2").arg(inverter).arg(r % 125 + 1),
-                                 QString::number(voc, 'f', 1),
-                                 QString::number(isc, 'f', 2),
-                                 QString::number(irradiance),
-                                 QString::number(temp, 'f', 1),
-                                 QString::number(r % 61 == 0 ? 0.4 : 1 + r % 900),
-                                 QStringLiteral("0.25"),
-                                 QLatin1String(r % 61 == 0 ? "FAIL" : "PASS")};
-        table.appendRow(fields, r + 2);
-        *bytes += fields.join(QLatin1Char(',')).toLatin1() + "\r\n";
-    }
-    return table;
-}
-
-SiteDesign makeDesign()
-{
-    SiteDesign design;
-    design.site = QStringLiteral("Marsh Lane Solar Park");
-    design.inspector = QStringLiteral("J. Okafor");
-    for (int i = 1; i <= 8; ++i) {
-        SiteDesign::Array array;
-        array.name = QStringLiteral("Inverter %1").arg(i);
-        array.match = QStringLiteral("INV%1-").arg(i);
-        array.module = QStringLiteral("Solwind SW-400M");
-        array.modulesInSeries = 22;
-        array.vocStc = 38.4;
-        array.iscStc = 10.45;
-        array.betaVoc = -0.29;
-        array.continuityMax = 1.0;
-        design.arrays.append(array);
-    }
-    return design;
-}
-
-// The best of a few runs: wall-clock time and this process's processor time, in ms (the
-// machine may be shared: the processor time says what the work itself costs).
-struct Figure
-{
-    double wall = 1e300;
-    double cpu = 1e300;
-};
-
-template <typename F> Figure bestOf(int runs, F work)
-{
-    Figure best;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        const std::clock_t start = std::clock();
-        work();
-        best.cpu = std::min(best.cpu, double(std::clock() - start) * 1000.0 / CLOCKS_PER_SEC);
-        best.wall = std::min(best.wall, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir dir;
+    useOwnFolders(dir);
     QGuiApplication app(argc, argv);
     QByteArray bytes;
-    const ResultTable table = makeTable(&bytes);
-    const SiteDesign design = makeDesign();
+    const ResultTable table = marshLaneTable(strings, 125, &bytes);
+    const SiteDesign design = marshLaneDesign();
     const ReportTrace trace = ReportTrace::of(bytes, QDateTime::currentDateTime(), 1);
-    QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     const int runs = 3;
 

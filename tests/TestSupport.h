@@ -4,10 +4,16 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QProcess>
 #include <QString>
+#include <QStringList>
 
-// Small checks the download tests share: files as bytes, the view's text of the results, and
-// whether a port is free again.
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+// Small checks the tests share: files as bytes, the view's text of the results, whether a port
+// is free again, and folders that cannot be written.
 namespace TestSupport {
 
 // What a file holds; "<missing>" when it cannot be read.
@@ -30,10 +36,57 @@ inline QString linesOf(const QByteArray &ascii)
     return QString::fromLatin1(ascii).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
+// The bytes as the program saves them: bit 7 cleared (a line can set it on any byte).
+inline QByteArray sevenBit(QByteArray bytes)
+{
+    for (char &byte : bytes)
+        byte = char(byte & 0x7f);
+    return bytes;
+}
+
 // A session has let the port go when it can be opened again at once.
 inline bool portIsFree(const QString &path)
 {
     return Ml::WinSerialDeviceAsync(nullptr, path).open(QIODevice::ReadWrite, 50); // and closes
+}
+
+inline bool isRoot()
+{
+#ifdef Q_OS_UNIX
+    return ::geteuid() == 0;
+#else
+    return false;
+#endif
+}
+
+// Makes a folder nobody may create, rename or remove files in, not even root (who ignores the
+// mode: chattr +i, which needs CAP_LINUX_IMMUTABLE), or unlocks it again.
+inline bool lockFolder(const QString &path, bool locked)
+{
+    if (isRoot())
+        return QProcess::execute(QStringLiteral("chattr"),
+                                 {locked ? QStringLiteral("+i") : QStringLiteral("-i"), path}) == 0;
+    return QFile::setPermissions(path,
+                                 locked ? QFile::ReadOwner | QFile::ExeOwner
+                                        : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// The text of a PDF as pdftotext (poppler-utils) reads it, laid out as on the page or in
+// reading order, one entry a page; none when it cannot be read.
+inline QStringList pdfPages(const QString &pdf, bool layout = true)
+{
+    QProcess process;
+    QStringList arguments{QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf,
+                          QStringLiteral("-")};
+    if (layout)
+        arguments.prepend(QStringLiteral("-layout"));
+    process.start(QStringLiteral("pdftotext"), arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
 }
 
 } // namespace TestSupport

@@ -1,5 +1,4 @@
-#ifndef MARLUNE_TESTS_UIDRIVER_H
-#define MARLUNE_TESTS_UIDRIVER_H
+#pragma once
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -66,5 +65,3 @@ private:
     QTimer timer;
     QElapsedTimer clock;
 };
-
-#endif

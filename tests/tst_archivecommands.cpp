@@ -1,7 +1,8 @@
 // The archive from the command line, the program run as a child process as a script runs it:
-// --list-downloads (text and JSON), --export byte for byte, --delete, their exit statuses and
-// usage errors, and a --download kept in the archive, also when its output cannot be written
-// or it is stopped. Each case has an archive file of its own.
+// --list-downloads (text and JSON), --export byte for byte, --delete, their exit statuses, and
+// a --download kept in the archive, also when its output cannot be written or it is stopped.
+// Each case has an archive file of its own. Their usage errors: tst_commandline.
+#include "ProgramRun.h"
 #include "TestSupport.h"
 #include "TesterEmulatorProcess.h"
 
@@ -22,46 +23,6 @@ using namespace TestSupport;
 
 namespace {
 
-// The program, started as a user's script would, without a display.
-struct Run
-{
-    explicit Run(const QStringList &arguments)
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-        process.setProcessEnvironment(environment);
-        process.start(QCoreApplication::applicationDirPath() + "/marlune-datalogger", arguments);
-    }
-    // The exit status, -1 when the program did not end in time or crashed.
-    int wait(int timeoutMs = 20000)
-    {
-        if (!process.waitForFinished(timeoutMs)) {
-            process.kill();
-            process.waitForFinished();
-            return -1;
-        }
-        error = process.readAllStandardError();
-        output = process.readAllStandardOutput();
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    }
-    QProcess process;
-    QByteArray output, error;
-};
-
-int run(const QStringList &arguments, QByteArray *output = nullptr, QByteArray *error = nullptr)
-{
-    Run child(arguments);
-    const int status = child.wait();
-    if (output)
-        *output = child.output;
-    if (error)
-        *error = child.error;
-    return status;
-}
-
 // Every byte value, many times over, with line ends between.
 QByteArray allBytes()
 {
@@ -71,13 +32,6 @@ QByteArray allBytes()
             data.append(char(value));
         data.append("\r\n1.5,2.25,PASS\r\n");
     }
-    return data;
-}
-
-QByteArray sevenBit(QByteArray data)
-{
-    for (char &byte : data)
-        byte = char(byte & 0x7f);
     return data;
 }
 
@@ -134,7 +88,8 @@ private slots:
         QVERIFY(stored.newer > stored.older && stored.older > 0);
 
         QByteArray output, error;
-        QCOMPARE(run({"--list-downloads", "--archive", stored.path}, &output, &error), 0);
+        QCOMPARE(
+            ProgramRun::status({"--list-downloads", "--archive", stored.path}, &output, &error), 0);
         const QList<QByteArray> lines = output.trimmed().split('\n');
         QCOMPARE(lines.size(), 3);
         QVERIFY2(lines[0].contains("ID") && lines[0].contains("Saved as"), lines[0].constData());
@@ -149,7 +104,8 @@ private slots:
         QVERIFY2(lines[2].contains("Line lost") && lines[2].endsWith("/srv/site/older.csv"),
                  lines[2].constData());
 
-        QCOMPARE(run({"--list-downloads", "--format", "json", "--archive", stored.path}, &output),
+        QCOMPARE(ProgramRun::status(
+                     {"--list-downloads", "--format", "json", "--archive", stored.path}, &output),
                  0);
         QJsonParseError parseError;
         const QJsonArray list = QJsonDocument::fromJson(output, &parseError).array();
@@ -175,9 +131,11 @@ private slots:
 
         // An archive without downloads: the header alone, an empty array.
         const QString empty = archivePath();
-        QCOMPARE(run({"--list-downloads", "--archive", empty}, &output), 0);
+        QCOMPARE(ProgramRun::status({"--list-downloads", "--archive", empty}, &output), 0);
         QCOMPARE(output.count('\n'), 1);
-        QCOMPARE(run({"--list-downloads", "--archive", empty, "--format", "json"}, &output), 0);
+        QCOMPARE(ProgramRun::status({"--list-downloads", "--archive", empty, "--format", "json"},
+                                    &output),
+                 0);
         QCOMPARE(QJsonDocument::fromJson(output).array().size(), 0);
     }
 
@@ -194,9 +152,6 @@ private slots:
             << QStringList() << "out.csv" << 0 << sevenBit(data) << "File successfully saved";
         QTest::newRow("European .csv") << QStringList{"--european"} << "out.csv" << 0
                                        << SavedData::fileBytes(data, true) << "";
-        QTest::newRow("European asked, .txt as received")
-            << QStringList{"--european"} << "out.txt" << 0 << sevenBit(data)
-            << "The European format applies to .csv files only";
         QTest::newRow("standard output") << QStringList() << "-" << 0 << sevenBit(data) << "";
         QTest::newRow("no such download") << QStringList{"ID=999"} << "out.csv" << 7
                                           << QByteArray("<missing>") << "There is no download 999";
@@ -225,7 +180,8 @@ private slots:
 
         QByteArray output, error;
         QCOMPARE(
-            run(QStringList{"--export", id, "--output", target, "--archive", stored.path} + options,
+            ProgramRun::status(
+                QStringList{"--export", id, "--output", target, "--archive", stored.path} + options,
                 &output, &error),
             status);
         QVERIFY2(error.contains(said.toUtf8()), error.constData());
@@ -247,55 +203,20 @@ private slots:
         const Stored stored(archivePath());
         const QString id = QString::number(stored.older);
         QByteArray error;
-        QCOMPARE(run({"--delete", id, "--archive", stored.path}, nullptr, &error), 0);
+        QCOMPARE(ProgramRun::status({"--delete", id, "--archive", stored.path}, nullptr, &error),
+                 0);
         QVERIFY2(error.contains("deleted"), error.constData());
         // Gone, with its saves; the other one stays whole.
-        QCOMPARE(run({"--delete", id, "--archive", stored.path}, nullptr, &error), 7);
-        QCOMPARE(
-            run({"--export", id, "--output", dir.filePath("gone.csv"), "--archive", stored.path}),
-            7);
+        QCOMPARE(ProgramRun::status({"--delete", id, "--archive", stored.path}, nullptr, &error),
+                 7);
+        QCOMPARE(ProgramRun::status({"--export", id, "--output", dir.filePath("gone.csv"),
+                                     "--archive", stored.path}),
+                 7);
         Archive archive;
         QVERIFY(archive.open(stored.path));
         QCOMPARE(archive.list().size(), 1);
         QVERIFY(archive.saves(stored.older).isEmpty());
         QCOMPARE(archive.data(stored.newer).value_or(QByteArray()), allBytes());
-    }
-
-    void usage_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("said");
-
-        QTest::newRow("export without output")
-            << QStringList{"--export", "1"} << "--export needs --output.";
-        QTest::newRow("export of no number")
-            << QStringList{"--export", "first", "--output", "x.csv"} << "not 'first'";
-        QTest::newRow("delete of zero") << QStringList{"--delete", "0"} << "not '0'";
-        QTest::newRow("two commands")
-            << QStringList{"--list-downloads", "--delete", "3"} << "one at a time";
-        QTest::newRow("unknown format")
-            << QStringList{"--list-downloads", "--format", "xml"} << "not 'xml'";
-        QTest::newRow("format without a list")
-            << QStringList{"--format", "json"}
-            << "--format goes with --list-ports, --list-downloads or --summary.";
-        QTest::newRow("European with delete")
-            << QStringList{"--delete", "3", "--european"} << "'european' does not go with --delete";
-        QTest::newRow("port with a list")
-            << QStringList{"--list-downloads", "--port", "COM3"} << "'port' does not go with";
-        QTest::newRow("no-archive with export")
-            << QStringList{"--export", "1", "--output", "x.csv", "--no-archive"}
-            << "'no-archive' does not go with --export";
-        QTest::newRow("archive alone")
-            << QStringList{"--archive", "a.sqlite"} << "The option 'archive' needs --download.";
-    }
-
-    void usage()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, said);
-        QByteArray error;
-        QCOMPARE(run(arguments, nullptr, &error), 2);
-        QVERIFY2(error.contains(said.toUtf8()), error.constData());
     }
 
     // The command-line download is kept before it is written: saved, not archived on
@@ -345,9 +266,9 @@ private slots:
         if (readOnly)
             QVERIFY(put(target, "last week\r\n"));
 
-        Run download(QStringList{"--download", "--port", tester.devicePath, "--output", target,
-                                 "--archive", archive} +
-                     options);
+        ProgramRun download(QStringList{"--download", "--port", tester.devicePath, "--output",
+                                        target, "--archive", archive} +
+                            options);
         if (pause) {
             // The target is checked before the port opens, and the tester is asked once it
             // is open: the data comes, and pauses, after this line.
@@ -359,8 +280,12 @@ private slots:
                 },
                 10000));
             QTest::qWait(700);
+            // Only the child we started: a pid of 0 (the child ended) would signal our group.
+            const qint64 pid = download.process.processId();
+            QVERIFY2(pid > 0 && download.process.state() == QProcess::Running,
+                     "the download ended before it was stopped");
             if (stop)
-                ::kill(pid_t(download.process.processId()), SIGTERM);
+                ::kill(pid_t(pid), SIGTERM);
             else
                 QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
         }
@@ -374,7 +299,9 @@ private slots:
         }
 
         QByteArray output;
-        QCOMPARE(run({"--list-downloads", "--format", "json", "--archive", archive}, &output), 0);
+        QCOMPARE(ProgramRun::status({"--list-downloads", "--format", "json", "--archive", archive},
+                                    &output),
+                 0);
         const QJsonArray list = QJsonDocument::fromJson(output).array();
         QCOMPARE(list.size(), ending.isEmpty() ? 0 : 1);
         if (ending.isEmpty())
@@ -413,7 +340,7 @@ private slots:
         QCOMPARE(arguments.mid(0, 4), (QStringList{"--export", QString::number(kept["id"].toInt()),
                                                    "--output", target}));
         QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
-        QCOMPARE(run(arguments), 0);
+        QCOMPARE(ProgramRun::status(arguments), 0);
         QCOMPARE(contents(target), sevenBit(sent));
     }
 };

@@ -91,6 +91,35 @@ private slots:
         QTest::newRow("--format unknown")
             << QStringList{"--list-ports", "--format", "xml"} << A::UsageError
             << "--format is text or json, not 'xml'.";
+        // The archive's commands.
+        const QString number = "needs the number of a download as --list-downloads shows it";
+        QTest::newRow("export without output")
+            << QStringList{"--export", "1"} << A::UsageError << "--export needs --output.";
+        QTest::newRow("export of no number")
+            << QStringList{"--export", "first", "--output", "x.csv"} << A::UsageError
+            << "--export " + number + ", not 'first'.";
+        QTest::newRow("delete of zero")
+            << QStringList{"--delete", "0"} << A::UsageError << "--delete " + number + ", not '0'.";
+        QTest::newRow("two archive commands")
+            << QStringList{"--list-downloads", "--delete", "3"} << A::UsageError
+            << "--list-downloads, --export and --delete go one at a time.";
+        QTest::newRow("unknown format of a list")
+            << QStringList{"--list-downloads", "--format", "xml"} << A::UsageError
+            << "--format is text or json, not 'xml'.";
+        QTest::newRow("European with delete")
+            << QStringList{"--delete", "3", "--european"} << A::UsageError
+            << "The option 'european' does not go with --delete.";
+        QTest::newRow("port with a list")
+            << QStringList{"--list-downloads", "--port", "COM3"} << A::UsageError
+            << "The option 'port' does not go with --list-downloads.";
+        QTest::newRow("no-archive with export")
+            << QStringList{"--export", "1", "--output", "x.csv", "--no-archive"} << A::UsageError
+            << "The option 'no-archive' does not go with --export.";
+        QTest::newRow("archive alone") << QStringList{"--archive", "a.sqlite"} << A::UsageError
+                                       << "The option 'archive' needs --download.";
+        QTest::newRow("--design without --summary")
+            << QStringList{"--design", "x.json"} << A::UsageError
+            << "--design goes with --summary or --report.";
         QTest::newRow("--list-ports with --download")
             << (usual + QStringList{"--list-ports"}) << A::UsageError
             << "--list-ports and --download exclude each other.";
@@ -126,46 +155,29 @@ private slots:
     void displayReachable_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("platform");
-        QTest::addColumn<QString>("display");
-        QTest::addColumn<QString>("wayland");
+        QTest::addColumn<QString>("environment"); // QT_QPA_PLATFORM|DISPLAY|WAYLAND_DISPLAY
         QTest::addColumn<bool>("reachable");
-        QTest::newRow("nothing set") << QStringList() << ""
-                                     << ""
-                                     << "" << false;
-        QTest::newRow("X11") << QStringList() << ""
-                             << ":0"
-                             << "" << true;
-        QTest::newRow("Wayland") << QStringList() << ""
-                                 << ""
-                                 << "wayland-0" << true;
-        QTest::newRow("offscreen") << QStringList() << "offscreen"
-                                   << ""
-                                   << "" << true;
-        QTest::newRow("xcb without DISPLAY") << QStringList() << "xcb"
-                                             << ""
-                                             << "wayland-0" << false;
-        QTest::newRow("wayland without its display") << QStringList() << "wayland"
-                                                     << ":0"
-                                                     << "" << false;
-        QTest::newRow("-platform minimal") << QStringList{"-platform", "minimal"} << "xcb"
-                                           << ""
-                                           << "" << true;
+        const QStringList none;
+        QTest::newRow("nothing set") << none << "||" << false;
+        QTest::newRow("X11") << none << "|:0|" << true;
+        QTest::newRow("Wayland") << none << "||wayland-0" << true;
+        QTest::newRow("offscreen") << none << "offscreen||" << true;
+        QTest::newRow("xcb without DISPLAY") << none << "xcb||wayland-0" << false;
+        QTest::newRow("wayland without its display") << none << "wayland|:0|" << false;
+        QTest::newRow("-platform minimal")
+            << QStringList{"-platform", "minimal"} << "xcb||" << true;
         QTest::newRow("-platform xcb over offscreen")
-            << QStringList{"-platform", "xcb"} << "offscreen"
-            << ""
-            << "" << false;
+            << QStringList{"-platform", "xcb"} << "offscreen||" << false;
     }
 
     void displayReachable()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(QString, platform);
-        QFETCH(QString, display);
-        QFETCH(QString, wayland);
+        QFETCH(QString, environment);
         QFETCH(bool, reachable);
+        const QStringList set = environment.split('|');
         QCOMPARE(
-            CommandLine::displayReachable(QStringList{"m"} + arguments, platform, display, wayland),
+            CommandLine::displayReachable(QStringList{"m"} + arguments, set[0], set[1], set[2]),
             reachable);
     }
 

@@ -2,6 +2,7 @@
 #include "checks/DesignFile.h"
 #include "results/ResultTable.h"
 
+#include "ExampleData.h"
 #include "TesterDataSet.h"
 
 #include <QFile>
@@ -378,15 +379,13 @@ private slots:
     // nothing else raises an alarm.
     void emulatorDataSet()
     {
-        const ResultTable table = tableOf(QString::fromStdString(TesterDataSet::builtIn()));
+        const ResultTable table = tableOf(QString::fromLatin1(ExampleData::builtIn()));
         QCOMPARE(table.rowCount(), 250);
         const std::vector<int> shortList = TesterDataSet::oneModuleShort();
         const std::set<int> shortRecords(shortList.cbegin(), shortList.cend());
         QVERIFY(shortRecords.size() >= 3);
 
-        QFile example(QStringLiteral(ML_EXAMPLE_DESIGN));
-        QVERIFY(example.open(QIODevice::ReadOnly));
-        const SiteDesign marshLane = designOf(example.readAll());
+        const SiteDesign marshLane = ExampleData::design();
         QVector<SiteDesign> designs{marshLane};
         const QVector<QPair<QString, int>> sites{
             {"Hillside Farm", 20},           {"Riverside Depot", 18},

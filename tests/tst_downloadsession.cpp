@@ -6,11 +6,12 @@
 // What the session may be told in each of its states, and the rows that tell it:
 //   waiting before the commands: noise and a time-out (wholeDownload "noise and a time-out
 //     during the wait"), only NUL bytes (lineSendsOnlyNul);
-//   waiting for data: time-outs (cancel "before any data"), NUL bytes (wholeDownload "NUL
-//     bytes before the commands"), the line lost (lineLost "before any data"), Cancel;
+//   waiting for data: time-outs (ended "cancel before any data"), NUL bytes (wholeDownload
+//     "NUL bytes before the commands"), the line lost (ended "line lost before any data"),
+//     Cancel;
 //   receiving: a pause shorter than the time-out, the time-out (wholeDownload), the line
-//     lost (lineLost "after data"), Cancel (cancel "after part of the data");
-//   ended: nothing more comes after Cancel (cancel) or after the line was lost (lineLost).
+//     lost (ended "line lost after data"), Cancel (ended "cancel after part of the data");
+//   ended: nothing more comes after Cancel or after the line was lost (ended).
 #include "SessionRig.h"
 #include "TestSupport.h"
 
@@ -322,82 +323,102 @@ private slots:
         QVERIFY(portIsFree(rig.devicePath()));
     }
 
-    void cancel_data()
+    void ended_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("afterData");
-        QTest::newRow("before any data") << QStringList{"--ignore-commands"} << false;
-        QTest::newRow("after part of the data") << QStringList{"--baud", "2400"} << true;
+        QTest::addColumn<int>("kept"); // bytes of the reply kept; -1: some, not all
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("cancel before any data") << QStringList{"--ignore-commands"} << 0 << true;
+        QTest::newRow("cancel after part of the data")
+            << QStringList{"--baud", "2400"} << -1 << true;
+        QTest::newRow("line lost before any data")
+            << QStringList{"--baud", "0", "--hangup-after", "0"} << 0 << false;
+        QTest::newRow("line lost after data")
+            << QStringList{"--baud", "0", "--hangup-after", "3000"} << 3000 << false;
     }
 
-    // Time-outs keep coming while the tester says nothing, and none ends the session; Cancel
-    // keeps what came and lets the port go.
-    void cancel()
+    // Cancel, or the line lost like an adapter pulled out: what came is kept, the port is let
+    // go, and the ended session tells nothing more. Time-outs keep coming while the tester
+    // says nothing, and none ends the session.
+    void ended()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(bool, afterData);
+        QFETCH(int, kept);
+        QFETCH(bool, cancel);
         Rig rig(arguments);
-        QVERIFY2(rig.startSession(DownloadSession::minReadTimeout),
+        QVERIFY2(rig.startSession(cancel ? DownloadSession::minReadTimeout
+                                         : DownloadSession::defaultReadTimeout),
                  "the session did not start on the emulator\'s port");
-        if (afterData)
-            QTRY_VERIFY_WITH_TIMEOUT(rig.session.data().size() > 100, 10000);
-        else
-            QTest::qWait(600);
-        QVERIFY(rig.session.isRunning());
-        rig.session.cancel();
-        QVERIFY(!rig.session.isRunning());
-        QTest::qWait(200); // nothing of the ended session comes late
-        QCOMPARE(rig.finished.count() + rig.failed.count(), 0);
-        QCOMPARE(rig.session.hasData(), afterData);
+        if (!cancel) {
+            QVERIFY2(rig.waitForEnd(10000),
+                     "the session did not end within 10 s of the line dropping");
+            QVERIFY(rig.session.lineLost());
+            QCOMPARE(rig.finished.count(), kept > 0 ? 1 : 0);
+            QCOMPARE(rig.failed.count(), kept > 0 ? 0 : 1);
+            if (kept == 0)
+                QCOMPARE(rig.failed.first().first().toString(), PortErrorText::lostBeforeData());
+        } else {
+            if (kept < 0)
+                QTRY_VERIFY_WITH_TIMEOUT(rig.session.data().size() > 100, 10000);
+            else
+                QTest::qWait(600);
+            QVERIFY(rig.session.isRunning());
+            rig.session.cancel();
+            QVERIFY(!rig.session.isRunning());
+        }
+        const int endings = rig.finished.count() + rig.failed.count();
+        QCOMPARE(endings, cancel ? 0 : 1);
+        QTest::qWait(300); // nothing of the ended session comes late
+        QCOMPARE(rig.finished.count() + rig.failed.count(), endings);
+        if (kept >= 0)
+            QCOMPARE(rig.session.data(), builtIn.left(kept));
         QVERIFY(builtIn.startsWith(rig.session.data()) && rig.session.data() != builtIn);
+        QCOMPARE(rig.session.hasData(), kept != 0);
         QCOMPARE(rig.text, linesOf(rig.session.data())); // the last batch came before the end
-        QVERIFY(portIsFree(rig.devicePath()));
+        if (cancel) // a lost line took the emulator's port with it
+            QVERIFY(portIsFree(rig.devicePath()));
     }
 
-    void lineLost_data()
+    void lineSendsOnlyNul_data()
     {
-        QTest::addColumn<int>("after"); // bytes of the reply before the line drops
-        QTest::newRow("before any data") << 0;
-        QTest::newRow("after data") << 3000;
+        QTest::addColumn<bool>("duringWait");
+        QTest::newRow("during the wait before the commands") << true;
+        QTest::newRow("in answer to the commands") << false;
     }
 
-    // Like an adapter pulled out: the session ends by itself; data that came is kept.
-    void lineLost()
-    {
-        QFETCH(int, after);
-        Rig rig({"--baud", "0", "--hangup-after", QString::number(after)});
-        QVERIFY2(rig.startSession(DownloadSession::defaultReadTimeout),
-                 "the session did not start on the emulator\'s port");
-        QVERIFY2(rig.waitForEnd(10000), "the session did not end within 10 s of the line dropping");
-        QVERIFY(rig.session.lineLost());
-        QCOMPARE(rig.session.data(), builtIn.left(after));
-        QCOMPARE(rig.finished.count(), after > 0 ? 1 : 0);
-        QCOMPARE(rig.failed.count(), after > 0 ? 0 : 1);
-        // Ended: the failure that every later time-out would report tells nothing more.
-        QTest::qWait(300);
-        QCOMPARE(rig.finished.count() + rig.failed.count(), 1);
-        if (after == 0)
-            QCOMPARE(rig.failed.first().first().toString(), PortErrorText::lostBeforeData());
-    }
-
-    // A line that keeps sending NUL bytes (a receive wire held in break) must not freeze us
-    // in the wait before the commands: after about 2.5 s the session runs and says so, the
-    // NUL bytes are no data, and the tester's answer after them is the whole download. The
-    // NUL bytes end after about 4.7 s, so a wait without limit would show, not hang.
+    // A line that keeps sending NUL bytes (a receive wire held in break), during the wait
+    // before the commands or in answer to them, must not freeze us: after about 2.5 s the
+    // session runs and says so, once; the NUL bytes are no data, and the tester's answer after
+    // them is the whole download. The NUL bytes end after about 4.7 s, so a wait without
+    // limit would show, not hang.
     void lineSendsOnlyNul()
     {
-        QVERIFY(put(dir.filePath("short.csv"), builtIn.left(500)));
-        Rig rig({"--baud", "9600", "--nul-prefix", "4500", "--data", dir.filePath("short.csv")});
-        QElapsedTimer frozen;
-        frozen.start();
+        QFETCH(bool, duringWait);
+        const QByteArray answer = builtIn.left(500);
+        QVERIFY(
+            put(dir.filePath("sent.bin"), duringWait ? answer : QByteArray(4000, '\0') + answer));
+        QStringList arguments{"--baud", "9600", "--data", dir.filePath("sent.bin")};
+        if (duringWait)
+            arguments << "--nul-prefix"
+                      << "4500";
+        Rig rig(arguments);
+        QElapsedTimer clock;
+        clock.start();
         QVERIFY2(rig.startSession(DownloadSession::defaultReadTimeout),
                  "the session did not start on the emulator\'s port");
-        QVERIFY2(frozen.elapsed() < 4000, "the wait for the line to settle has no limit");
-        QCOMPARE(rig.onlyNul.count(), 1);
-        QTest::qWait(500);
+        if (duringWait) {
+            QVERIFY2(clock.elapsed() < 4000, "the wait for the line to settle has no limit");
+            QCOMPARE(rig.onlyNul.count(), 1);
+            QTest::qWait(500);
+        } else {
+            QCOMPARE(rig.onlyNul.count(), 0); // the line was quiet during the wait
+            QTRY_COMPARE_WITH_TIMEOUT(rig.onlyNul.count(), 1, 5000);
+            QVERIFY2(clock.elapsed() > 2500, qPrintable(QString::number(clock.elapsed())));
+        }
         QVERIFY(!rig.session.hasData());
         QVERIFY2(rig.waitForEnd(60000), "the session did not end within 60 s of the NUL bytes");
-        QCOMPARE(rig.session.data(), builtIn.left(500));
+        QCOMPARE(rig.onlyNul.count(), 1);
+        QCOMPARE(rig.session.data(), answer);
     }
 
     // The view gets the text in batches, not chunk by chunk, and all of it; and a batch that
@@ -431,26 +452,6 @@ private slots:
         // 2 MB come in about 2000 chunks; batches at most every ~50 ms are far fewer.
         QVERIFY2(rig.batches <= clock.elapsed() / 40 + 2, qPrintable(QString::number(rig.batches)));
         QVERIFY2(firstBatchInTurn, "the first batch waited for a later turn of the event loop");
-    }
-
-    // A line quiet during the wait that answers the commands with NUL bytes alone: after
-    // about the same 2.5 s the session says so, as for NUL bytes during the wait. The NUL
-    // bytes are no data; the answer after them is the whole download.
-    void nulOnlyAfterTheCommands()
-    {
-        const QByteArray answer = builtIn.left(300);
-        QVERIFY(put(dir.filePath("nul first.bin"), QByteArray(4000, '\0') + answer));
-        Rig rig({"--baud", "9600", "--data", dir.filePath("nul first.bin")});
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY(rig.startSession(DownloadSession::defaultReadTimeout));
-        QCOMPARE(rig.onlyNul.count(), 0); // the line was quiet during the wait
-        QTRY_COMPARE_WITH_TIMEOUT(rig.onlyNul.count(), 1, 5000);
-        QVERIFY2(clock.elapsed() > 2500, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY(!rig.session.hasData());
-        QVERIFY(rig.waitForEnd(20000));
-        QCOMPARE(rig.onlyNul.count(), 1);
-        QCOMPARE(rig.session.data(), answer);
     }
 };
 

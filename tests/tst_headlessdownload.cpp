@@ -1,6 +1,7 @@
 // The download from the command line, as a script or a service runs it: the program as a
 // child process with no display and no platform plugin named, against the tester emulator.
 // Its exit statuses, the file it leaves (byte for byte), the standard output, and SIGTERM.
+#include "ProgramRun.h"
 #include "TestSupport.h"
 #include "TesterEmulatorProcess.h"
 
@@ -16,54 +17,6 @@
 #include <unistd.h>
 
 using namespace TestSupport;
-
-namespace {
-
-// The program, started as a user's script would, without a display.
-struct Run
-{
-    explicit Run(const QStringList &arguments, bool download = true, const QString &fifo = {})
-    {
-        if (!fifo.isEmpty())
-            closeOutputEarly(fifo);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-        process.setProcessEnvironment(environment);
-        process.start(QCoreApplication::applicationDirPath() + "/marlune-datalogger",
-                      (download ? QStringList{"--download"} : QStringList()) + arguments);
-        if (reader >= 0) {
-            process.waitForStarted();
-            ::close(reader);
-        }
-    }
-    // The standard output is a FIFO whose only reader goes away once the program runs.
-    void closeOutputEarly(const QString &fifo)
-    {
-        // Not inherited: the program must not be a reader of its own output.
-        reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        process.setStandardOutputFile(fifo);
-    }
-    int reader = -1;
-    // The exit status, -1 when the program did not end in time or crashed.
-    int wait(int timeoutMs = 20000)
-    {
-        if (!process.waitForFinished(timeoutMs)) {
-            process.kill();
-            process.waitForFinished();
-            return -1;
-        }
-        error = process.readAllStandardError();
-        output = process.readAllStandardOutput();
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    }
-    QProcess process;
-    QByteArray output, error;
-};
-
-} // namespace
 
 class TestHeadlessDownload : public QObject
 {
@@ -92,6 +45,12 @@ private slots:
         const QStringList unpaced{"--baud", "0"};
         const QStringList usual{"--port", "PORT", "--output", "FILE"};
         const QByteArray none("<missing>");
+        const auto row = [](const char *name, const QStringList &emulator,
+                            const QStringList &options, int status, const QByteArray &file,
+                            const QByteArray &out = QByteArray(), const QString &said = QString(),
+                            const QString &unsaid = QString()) {
+            QTest::newRow(name) << emulator << options << status << file << out << said << unsaid;
+        };
         const QLocale english(QLocale::English, QLocale::UnitedStates);
         const QByteArray sevenBit = builtIn; // what the tester sent, bit 7 cleared
         // Every field comma a semicolon, every decimal point a comma, nothing else changed.
@@ -101,98 +60,69 @@ private slots:
         QVERIFY(european.startsWith("Record;Date;Time;Site;String;Voc (V);Isc (A);Irradiance "
                                     "(W/m2);Module Temp (C);Riso (MOhm);Continuity "
                                     "(Ohm);Result\r\n1;2024-04-08;"));
-        QTest::newRow("bit 7 set, NUL bytes first, a pause shorter than the time-out")
-            << (unpaced + QStringList{"--bit7", "--nul-prefix", "300", "--pause-after", "3000",
-                                      "--pause-ms", "100"})
-            << (usual + QStringList{"--read-timeout", "400"}) << 0 << sevenBit << QByteArray()
-            << QString("File successfully saved: FILE (%1 bytes)")
-                   .arg(english.toString(builtIn.size()))
-            << "Win32SerialDevice";
-        QTest::newRow("European .csv")
-            << unpaced << (usual + QStringList{"--european"}) << 0 << european << QByteArray() << ""
-            << "";
-        QTest::newRow("European asked, .txt written as received")
-            << unpaced
-            << QStringList{"--port", "PORT", "--output", "FILE.txt", "--european", "--quiet"} << 0
-            << builtIn << QByteArray() << "The European format applies to .csv files only"
-            << "saved";
-        QTest::newRow("quiet: nothing but errors")
-            << unpaced << (usual + QStringList{"--quiet"}) << 0 << builtIn << QByteArray() << ""
-            << "ANY";
-        QTest::newRow("standard output")
-            << unpaced << QStringList{"--port", "PORT", "--output", "-"} << 0 << none << builtIn
-            << QString("Bytes written to the standard output: %1")
-                   .arg(english.toString(builtIn.size()))
-            << "";
-        QTest::newRow("standard output, European")
-            << unpaced << QStringList{"--port", "PORT", "--output", "-", "--european"} << 0 << none
-            << european << ""
-            << ".csv files only";
-        QTest::newRow("standard output closed early")
-            << unpaced << QStringList{"--port", "PORT", "--output", "-", "CLOSEOUT"} << 5 << none
-            << QByteArray() << "Error writing to the standard output: Broken pipe"
-            << "";
-        QTest::newRow("line lost after data")
-            << (unpaced + QStringList{"--hangup-after", "3000"}) << usual << 6 << builtIn.left(3000)
-            << QByteArray() << "Port PORT: The connection to the device was lost. The data received"
-            << "";
+        row("bit 7 set, NUL bytes first, a pause shorter than the time-out",
+            unpaced + QStringList{"--bit7", "--nul-prefix", "300", "--pause-after", "3000",
+                                  "--pause-ms", "100"},
+            usual + QStringList{"--read-timeout", "400"}, 0, sevenBit, {},
+            QString("File successfully saved: FILE (%1 bytes)")
+                .arg(english.toString(builtIn.size())),
+            "Win32SerialDevice");
+        row("European .csv", unpaced, usual + QStringList{"--european"}, 0, european);
+        row("European asked, .txt written as received", unpaced,
+            QStringList{"--port", "PORT", "--output", "FILE.txt", "--european", "--quiet"}, 0,
+            builtIn, {}, "The European format applies to .csv files only", "saved");
+        row("quiet: nothing but errors", unpaced, usual + QStringList{"--quiet"}, 0, builtIn,
+            QByteArray(), "", "ANY");
+        row("standard output", unpaced, QStringList{"--port", "PORT", "--output", "-"}, 0, none,
+            builtIn,
+            QString("Bytes written to the standard output: %1")
+                .arg(english.toString(builtIn.size())));
+        row("standard output, European", unpaced,
+            QStringList{"--port", "PORT", "--output", "-", "--european"}, 0, none, european, "",
+            ".csv files only");
+        row("standard output closed early", unpaced,
+            QStringList{"--port", "PORT", "--output", "-", "CLOSEOUT"}, 5, none, {},
+            "Error writing to the standard output: Broken pipe");
+        row("line lost after data", unpaced + QStringList{"--hangup-after", "3000"}, usual, 6,
+            builtIn.left(3000), {},
+            "Port PORT: The connection to the device was lost. The data received");
         // Saved, but cut mid-record: the summary's warning follows on the error stream, exit 6.
-        QTest::newRow("a pause longer than the time-out")
-            << (unpaced + QStringList{"--pause-after", "5000", "--pause-ms", "1000"}) << usual << 6
-            << builtIn.left(5000) << QByteArray()
-            << "The last record is incomplete: the tester may have paused"
-            << "";
-        QTest::newRow("whole: the summary on the error stream")
-            << unpaced << usual << 0 << sevenBit << QByteArray()
-            << QStringLiteral("%1 records ").arg(builtIn.count('\n') - 1) << "incomplete";
-        QTest::newRow("line lost before data")
-            << (unpaced + QStringList{"--hangup-after", "0"}) << usual << 4 << none << QByteArray()
-            << "Port PORT: The connection to the device was lost before any data arrived."
-            << "Failed to connect";
-        QTest::newRow("tester never answers, start time-out")
-            << QStringList{"--ignore-commands"} << (usual + QStringList{"--start-timeout", "2"})
-            << 4 << none << QByteArray() << "Port PORT: No data came within 2 s"
-            << "";
-        QTest::newRow("port held by another program")
-            << unpaced << (usual + QStringList{"HOLD"}) << 3 << none << QByteArray()
-            << "Port PORT: The port is in use by another program."
-            << "";
-        QTest::newRow("no such port")
-            << QStringList() << usual << 3 << none << QByteArray()
-            << "Port PORT: No such device. Check that the adapter is plugged in.\n"
-               "The ports of this system: marlune-datalogger --list-ports"
-            << "Refresh Ports";
-        QTest::newRow("verbose: the serial diagnostics")
-            << QStringList() << (usual + QStringList{"--verbose"}) << 3 << none << QByteArray()
-            << "Win32SerialDevice::open"
-            << "";
-        QTest::newRow("quiet without verbose: no serial diagnostics")
-            << QStringList() << (usual + QStringList{"--quiet"}) << 3 << none << QByteArray() << ""
-            << "Win32SerialDevice";
+        row("a pause longer than the time-out",
+            unpaced + QStringList{"--pause-after", "5000", "--pause-ms", "1000"}, usual, 6,
+            builtIn.left(5000), {}, "The last record is incomplete: the tester may have paused");
+        row("whole: the summary on the error stream", unpaced, usual, 0, sevenBit, {},
+            QStringLiteral("%1 records ").arg(builtIn.count('\n') - 1), "incomplete");
+        row("line lost before data", unpaced + QStringList{"--hangup-after", "0"}, usual, 4, none,
+            QByteArray(),
+            "Port PORT: The connection to the device was lost before any data arrived.",
+            "Failed to connect");
+        row("tester never answers, start time-out", QStringList{"--ignore-commands"},
+            usual + QStringList{"--start-timeout", "2"}, 4, none, {},
+            "Port PORT: No data came within 2 s");
+        row("port held by another program", unpaced, usual + QStringList{"HOLD"}, 3, none,
+            QByteArray(), "Port PORT: The port is in use by another program.");
+        row("no such port", {}, usual, 3, none, {},
+            "Port PORT: No such device. Check that the adapter is plugged in.\n"
+            "The ports of this system: marlune-datalogger --list-ports",
+            "Refresh Ports");
+        row("verbose: the serial diagnostics", {}, usual + QStringList{"--verbose"}, 3, none, {},
+            "Win32SerialDevice::open");
+        row("quiet without verbose: no serial diagnostics", QStringList(),
+            usual + QStringList{"--quiet"}, 3, none, {}, "", "Win32SerialDevice");
         // The target is checked before the port opens: no port is there, and the answer is 5.
-        QTest::newRow("read-only target")
-            << QStringList() << (usual + QStringList{"READONLY"}) << 5
-            << QByteArray("last week\r\n") << QByteArray() << "Error opening"
-            << "";
-        QTest::newRow("folder does not exist")
-            << QStringList() << QStringList{"--port", "PORT", "--output", "NODIR"} << 5 << none
-            << QByteArray() << "No such file or directory"
-            << "";
-        QTest::newRow("FIFO as target")
-            << QStringList() << (usual + QStringList{"FIFO"}) << 5 << QByteArray("FIFO")
-            << QByteArray() << "not a regular file"
-            << "";
-        QTest::newRow("no port given") << QStringList() << QStringList{"--output", "FILE"} << 2
-                                       << none << QByteArray() << "--download needs --port."
-                                       << "";
-        QTest::newRow("time-out no number")
-            << QStringList() << (usual + QStringList{"--read-timeout", "soon"}) << 2 << none
-            << QByteArray() << "--read-timeout needs a whole number"
-            << "";
-        QTest::newRow("time-out out of range")
-            << QStringList() << (usual + QStringList{"--read-timeout", "0"}) << 2 << none
-            << QByteArray() << "from 50 to 60000, not '0'"
-            << "";
+        row("read-only target", {}, usual + QStringList{"READONLY"}, 5, QByteArray("last week\r\n"),
+            {}, "Error opening");
+        row("folder does not exist", QStringList(),
+            QStringList{"--port", "PORT", "--output", "NODIR"}, 5, none, {},
+            "No such file or directory");
+        row("FIFO as target", {}, usual + QStringList{"FIFO"}, 5, QByteArray("FIFO"), QByteArray(),
+            "not a regular file");
+        row("no port given", {}, QStringList{"--output", "FILE"}, 2, none, {},
+            "--download needs --port.");
+        row("time-out no number", {}, usual + QStringList{"--read-timeout", "soon"}, 2, none, {},
+            "--read-timeout needs a whole number");
+        row("time-out out of range", {}, usual + QStringList{"--read-timeout", "0"}, 2, none, {},
+            "from 50 to 60000, not '0'");
     }
 
     void download()
@@ -241,7 +171,9 @@ private slots:
         QFile::remove(fifo);
         if (closeOut)
             QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
-        Run run(options, true, closeOut ? fifo : QString());
+        ProgramRun::Options how;
+        how.outputFifo = closeOut ? fifo : QString();
+        ProgramRun run(QStringList{"--download"} + options, how);
         const int exitStatus = run.wait();
         QVERIFY2(exitStatus == status, run.error.constData());
         if (reader >= 0) {
@@ -277,7 +209,7 @@ private slots:
         TesterEmulatorProcess tester;
         QVERIFY(tester.start({"--baud", "2400"}));
         const QString target = dir.filePath("stopped.csv");
-        Run run({"--port", tester.devicePath, "--output", target});
+        ProgramRun run({"--download", "--port", tester.devicePath, "--output", target});
         QTest::qWait(1500);
         // Only the child we started: a pid of 0 (the child ended) would signal our whole group.
         const qint64 pid = run.process.processId();
@@ -298,7 +230,8 @@ private slots:
         TesterEmulatorProcess tester;
         QVERIFY(tester.start({"--baud", "57600"})); // about 4 s of data
         const QString target = dir.filePath("foreign.csv");
-        Run run({"--port", tester.devicePath, "--output", target, "--read-timeout", "500"});
+        ProgramRun run({"--download", "--port", tester.devicePath, "--output", target,
+                        "--read-timeout", "500"});
         QTest::qWait(1200);
         for (int i = 0; i < 3; ++i) {
             const int fd =
@@ -314,7 +247,7 @@ private slots:
     // The window without a display: one line pointing to --download, status 1, no abort.
     void windowWithoutDisplay()
     {
-        Run run(QStringList(), false);
+        ProgramRun run{QStringList()};
         QCOMPARE(run.wait(), 1);
         QVERIFY2(run.error.contains("No display") && run.error.contains("--download --port"),
                  run.error.constData());

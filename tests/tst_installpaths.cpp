@@ -43,21 +43,15 @@ private slots:
         const QString page = "Help/DravlinSolarDataLoggerHelp_%1.html";
         const QString catalogues = SettingsKeys::TranslationsDir;
         QTest::newRow("installed, German page")
-            << "installed"
-            << "de" << share + page.arg("de") << share + catalogues;
+            << "installed" << QString("de") << share + page.arg("de") << share + catalogues;
         QTest::newRow("installed, no page in the language")
-            << "installed"
-            << "ja" << share + page.arg("en") << share + catalogues;
-        QTest::newRow("beside the executable") << "beside"
-                                               << "de"
-                                               << "bin/" + page.arg("de") << "bin/" + catalogues;
+            << "installed" << QString("ja") << share + page.arg("en") << share + catalogues;
+        QTest::newRow("beside the executable")
+            << "beside" << QString("de") << "bin/" + page.arg("de") << "bin/" + catalogues;
         QTest::newRow("beside wins over installed")
-            << "both"
-            << "de"
-            << "bin/" + page.arg("de") << "bin/" + catalogues;
+            << "both" << QString("de") << "bin/" + page.arg("de") << "bin/" + catalogues;
         // A message then names the folder a build or a Windows copy should have.
-        QTest::newRow("neither") << "none"
-                                 << "de" << QString() << "bin/" + catalogues;
+        QTest::newRow("neither") << "none" << QString("de") << QString() << "bin/" + catalogues;
     }
 
     void foundFromTheExecutable()

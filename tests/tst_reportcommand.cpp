@@ -3,65 +3,17 @@
 #include "archive/Archive.h"
 #include "archive/ArchivedDownload.h"
 
+#include "ExampleData.h"
+#include "ProgramRun.h"
 #include "TestSupport.h"
-#include "TesterDataSet.h"
 
 #include <QCryptographicHash>
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace TestSupport;
-
-namespace {
-
-struct Run
-{
-    explicit Run(const QStringList &arguments)
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-        process.setProcessEnvironment(environment);
-        process.start(QCoreApplication::applicationDirPath() + "/marlune-datalogger", arguments);
-        if (!process.waitForFinished(30000)) {
-            process.kill();
-            process.waitForFinished();
-            return;
-        }
-        error = process.readAllStandardError();
-        if (process.exitStatus() == QProcess::NormalExit)
-            status = process.exitCode();
-    }
-    QProcess process;
-    QByteArray error;
-    int status = -1;
-};
-
-// The PDF's text with every run of white space as one space; empty when it cannot be read.
-QString textOf(const QString &pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
-}
-
-QByteArray exampleDesign()
-{
-    QFile file(QStringLiteral(ML_EXAMPLE_DESIGN));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestReportCommand : public QObject
 {
@@ -77,11 +29,11 @@ private slots:
     {
         QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
                  "pdftotext (poppler-utils) is needed: tools/install-deps.sh installs it");
-        data = QByteArray::fromStdString(TesterDataSet::builtIn());
+        data = ExampleData::builtIn();
         dataPath = dir.filePath(QStringLiteral("emulator.csv"));
         designPath = dir.filePath(QStringLiteral("marsh-lane.design.json"));
         QVERIFY(put(dataPath, data));
-        QVERIFY(put(designPath, exampleDesign()));
+        QVERIFY(put(designPath, ExampleData::designJson()));
 
         // The same bytes kept in an archive of the test's own, behind another download.
         archivePath = dir.filePath(QStringLiteral("archive/downloads.sqlite"));
@@ -96,7 +48,8 @@ private slots:
         download.data = "Record,Result\r\n1,PASS\r\n";
         QVERIFY(archive.store(download));
         // The design of the data's Marsh Lane site, kept for the reports without --design.
-        QVERIFY(archive.storeDesign(QStringLiteral("Marsh Lane Solar Park"), exampleDesign()));
+        QVERIFY(archive.storeDesign(QStringLiteral("Marsh Lane Solar Park"),
+                                    ExampleData::designJson()));
         download.data = data;
         const std::optional<qint64> id = archive.store(download);
         QVERIFY(id && *id > 0);
@@ -126,8 +79,9 @@ private slots:
             << "1" << QStringList{"--archive", "NOWHERE"} << QByteArray() << true << 7
             << QByteArray("There is no download 1") << QString();
         QTest::newRow("damaged design")
-            << "DATA" << QStringList() << exampleDesign().replace("\"isc_stc\": 10.45", "\"x\": 1")
-            << true << 2 << QByteArray("arrays[0].isc_stc") << QString();
+            << "DATA" << QStringList()
+            << ExampleData::designJson().replace("\"isc_stc\": 10.45", "\"x\": 1") << true << 2
+            << QByteArray("arrays[0].isc_stc") << QString();
         QTest::newRow("no such source") << "missing.csv" << QStringList() << QByteArray() << true
                                         << 2 << QByteArray("could not be read") << QString();
         QTest::newRow("not written") << "DATA" << QStringList() << QByteArray() << false << 5
@@ -177,16 +131,17 @@ private slots:
             arguments.append(option == "ARCHIVE" ? archivePath : option);
         }
 
-        const Run run(arguments);
+        ProgramRun run(arguments, ProgramRun::inCLocale(true)); // and no runtime folder
+        const int exitStatus = run.wait();
         QVERIFY2(run.error.contains(errorHas), run.error.constData());
-        QCOMPARE(run.status, status);
+        QCOMPARE(exitStatus, status);
         QCOMPARE(QFile::exists(output), status == 0);
         QVERIFY(!QFile::exists(dir.filePath("nowhere.sqlite")));
         if (status != 0)
             return;
         QVERIFY2(run.error.isEmpty(), run.error.constData());
 
-        const QString text = textOf(output);
+        const QString text = pdfPages(output, false).join(QLatin1Char(' ')).simplified();
         const QByteArray sha = QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex();
         QVERIFY2(text.contains(QString::fromLatin1(sha)), qPrintable(text.right(600)));
         QVERIFY(text.contains(QStringLiteral("Marsh Lane Solar Park")));

@@ -1,6 +1,6 @@
 // Whether a download read as results looks whole (cut short, started mid-record, odd rows,
 // record numbers that skip or repeat), and the summary of it in words and as JSON.
-#include "TesterDataSet.h"
+#include "ExampleData.h"
 #include "results/ResultsCheck.h"
 #include "results/ResultsParser.h"
 #include "results/ResultsSummary.h"
@@ -11,12 +11,6 @@
 using Kind = ResultWarning::Kind;
 
 namespace {
-
-QByteArray emulatorData()
-{
-    const std::string data = TesterDataSet::builtIn();
-    return QByteArray(data.data(), static_cast<int>(data.size()));
-}
 
 QVector<ResultWarning> warningsOf(const QByteArray &data)
 {
@@ -62,39 +56,50 @@ private slots:
     {
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<QString>("warnings");
+        QTest::addColumn<QString>("text"); // of the first warning, when given
 
         QTest::newRow("whole") << QByteArray("Record,Voc,Result\r\n1,700,PASS\r\n2,701,FAIL\r\n")
-                               << "";
+                               << "" << QString();
         QTest::newRow("last record cut short")
-            << QByteArray("Record,Voc,Result\r\n1,700,PASS\r\n2,8.") << "LastRecordIncomplete@3";
+            << QByteArray("Record,Voc,Result\r\n1,700,PASS\r\n2,8.") << "LastRecordIncomplete@3"
+            << "The last record is incomplete: the tester may have paused longer than the read "
+               "time-out. Download again with a longer time-out.";
         QTest::newRow("ends with a CR alone: a line end")
-            << QByteArray("Record,Voc,Result\r\n1,700,PASS\r") << "";
+            << QByteArray("Record,Voc,Result\r\n1,700,PASS\r") << "" << QString();
         QTest::newRow("row with fewer fields") << QByteArray("Record,Voc,Result\r\n1,700,PASS\r\n"
                                                              "2,701\r\n3,702,PASS\r\n")
-                                               << "FieldCount@3";
+                                               << "FieldCount@3"
+                                               << "Line 3 has 2 fields where the header has 3.";
         QTest::newRow("row with more fields, quoted line end before it")
             << QByteArray("Record,Note,Result\r\n1,\"a\r\nb\",PASS\r\n2,x,PASS,extra\r\n")
-            << "FieldCount@4";
+            << "FieldCount@4" << QString();
         QTest::newRow("starts in the middle of a record")
             << QByteArray("84,PASS\r\n43,2024-04-09,700.1,PASS\r\n44,2024-04-09,701.0,FAIL\r\n")
-            << "StartsMidRecord@1";
+            << "StartsMidRecord@1"
+            << "This download starts in the middle of a record: the previous one may have been "
+               "cut short.";
         QTest::newRow("no header, whole records")
-            << QByteArray("43,2024-04-09,700.1,PASS\r\n44,2024-04-09,701.0,FAIL\r\n") << "";
+            << QByteArray("43,2024-04-09,700.1,PASS\r\n44,2024-04-09,701.0,FAIL\r\n") << ""
+            << QString();
         QTest::newRow("no header, an odd row later")
-            << QByteArray("1,7.5,PASS\r\n2,7.5,PASS\r\n3,7.5\r\n4,7.5,PASS\r\n") << "FieldCount@3";
+            << QByteArray("1,7.5,PASS\r\n2,7.5,PASS\r\n3,7.5\r\n4,7.5,PASS\r\n") << "FieldCount@3"
+            << QString();
         QTest::newRow("record numbers skip")
             << QByteArray("Record,Voc\r\n1,700\r\n2,700\r\n5,700\r\n6,700\r\n")
-            << "RecordNumberGap@4";
+            << "RecordNumberGap@4"
+            << "The record numbers jump from 2 to 5 on line 4: records may be missing.";
         QTest::newRow("record numbers repeat and go back")
             << QByteArray("No.,Voc\r\n7,700\r\n8,700\r\n8,700\r\n3,700\r\n")
-            << "RecordNumberRepeat@4 RecordNumberRepeat@5";
+            << "RecordNumberRepeat@4 RecordNumberRepeat@5"
+            << "The record number 8 on line 4 repeats or goes back (the one before is 8).";
         QTest::newRow("record numbers counting down")
-            << QByteArray("#;Uoc\r\n3;1,5\r\n2;1\r\n1;2\r\n") << "";
+            << QByteArray("#;Uoc\r\n3;1,5\r\n2;1\r\n1;2\r\n") << "" << QString();
         QTest::newRow("record column in any case with a unit")
-            << QByteArray("NR (id),Voc\r\n1,700\r\n3,700\r\n") << "RecordNumberGap@3";
+            << QByteArray("NR (id),Voc\r\n1,700\r\n3,700\r\n") << "RecordNumberGap@3" << QString();
         QTest::newRow("record number of a last row cut short is not judged")
-            << QByteArray("Record,Voc\r\n1,700\r\n2,700\r\n3") << "LastRecordIncomplete@4";
-        QTest::newRow("empty data") << QByteArray() << "";
+            << QByteArray("Record,Voc\r\n1,700\r\n2,700\r\n3") << "LastRecordIncomplete@4"
+            << QString();
+        QTest::newRow("empty data") << QByteArray() << "" << QString();
         QByteArray many("Record,Voc,Result\r\n");
         for (int record = 1; record <= 30; ++record)
             many += QByteArray::number(record) + (record % 2 ? ",700,PASS\r\n" : ",700\r\n");
@@ -102,15 +107,18 @@ private slots:
         for (int line = 3; line <= 21; line += 2)
             fifteen += QStringLiteral("FieldCount@%1 ").arg(line);
         QTest::newRow("many odd rows: ten listed, the rest counted")
-            << many << fifteen + "FieldCount@0";
+            << many << fifteen + "FieldCount@0" << QString();
     }
 
     void warnings()
     {
         QFETCH(QByteArray, data);
         QFETCH(QString, warnings);
+        QFETCH(QString, text);
         const QVector<ResultWarning> found = warningsOf(data);
         QCOMPARE(describe(found), warnings);
+        if (!text.isEmpty())
+            QCOMPARE(found.value(0).text, text);
         for (const ResultWarning &warning : found) {
             QVERIFY(!warning.text.isEmpty());
             if (warning.line > 0 && warning.kind != Kind::LastRecordIncomplete &&
@@ -120,31 +128,12 @@ private slots:
         }
     }
 
-    void warningTexts()
-    {
-        QCOMPARE(warningsOf("Record,Voc,Result\r\n1,700,PASS\r\n2,8.").value(0).text,
-                 QStringLiteral("The last record is incomplete: the tester may have paused "
-                                "longer than the read time-out. Download again with a longer "
-                                "time-out."));
-        QCOMPARE(warningsOf("84,PASS\r\n43,7.5,PASS\r\n44,7.5,FAIL\r\n").value(0).text,
-                 QStringLiteral("This download starts in the middle of a record: the previous "
-                                "one may have been cut short."));
-        QCOMPARE(warningsOf("Record,Voc,Result\r\n1,700,PASS\r\n2,701\r\n").value(0).text,
-                 QStringLiteral("Line 3 has 2 fields where the header has 3."));
-        QCOMPARE(warningsOf("Record,Voc\r\n1,700\r\n4,700\r\n").value(0).text,
-                 QStringLiteral("The record numbers jump from 1 to 4 on line 3: records may be "
-                                "missing."));
-        QCOMPARE(warningsOf("Record,Voc\r\n5,700\r\n5,700\r\n").value(0).text,
-                 QStringLiteral("The record number 5 on line 3 repeats or goes back (the one "
-                                "before is 5)."));
-    }
-
     // The data cut at every position, as a stall past the read time-out cuts it: the first part
     // warns when it ends in the middle of a line and only then; the rest warns that it starts in
     // the middle of a record when its first line lacks fields.
     void cutAtEveryPosition()
     {
-        const QByteArray whole = emulatorData();
+        const QByteArray whole = ExampleData::builtIn();
         int end = 0;
         for (int line = 0; line < 4; ++line)
             end = whole.indexOf("\r\n", end) + 2;
@@ -185,7 +174,7 @@ private slots:
         QTest::addColumn<int>("cut");
         QTest::addColumn<bool>("firstCut");
         QTest::addColumn<bool>("restMidRecord");
-        const QByteArray data = emulatorData();
+        const QByteArray data = ExampleData::builtIn();
         const int line100 = lineEndAfter(data, "\r\n100,") - 1;
         const int fieldStart = data.indexOf("\r\n100,") + 2;
         QTest::newRow("after a comma") << data.indexOf(',', fieldStart + 50) + 1 << true << true;
@@ -200,7 +189,7 @@ private slots:
         QFETCH(int, cut);
         QFETCH(bool, firstCut);
         QFETCH(bool, restMidRecord);
-        const QByteArray data = emulatorData();
+        const QByteArray data = ExampleData::builtIn();
         const ResultTable first = ResultsParser::parse(data.left(cut));
         const ResultTable rest = ResultsParser::parse(data.mid(cut));
         const QVector<ResultWarning> firstWarnings = ResultsCheck::check(first);
@@ -224,7 +213,7 @@ private slots:
         QTest::addColumn<int>("fail");
         QTest::addColumn<QString>("text");
 
-        const QByteArray emulator = emulatorData();
+        const QByteArray emulator = ExampleData::builtIn();
         const int fail = emulator.count(",FAIL\r\n");
         const int pass = emulator.count(",PASS\r\n");
         QTest::newRow("emulator's data set")

@@ -1,6 +1,6 @@
 // A download read as a table of results: rows, fields, the header and notes, the delimiter,
 // numbers and verdicts, on well-formed, odd and random bytes; and the table model over it.
-#include "TesterDataSet.h"
+#include "ExampleData.h"
 #include "results/ResultsCheck.h"
 #include "results/ResultsModel.h"
 #include "results/ResultsParser.h"
@@ -68,12 +68,6 @@ void checkInvariants(const QByteArray &data, const ResultTable &table)
         }
         QCOMPARE(table.text, kept);
     }
-}
-
-QByteArray emulatorData()
-{
-    const std::string data = TesterDataSet::builtIn();
-    return QByteArray(data.data(), static_cast<int>(data.size()));
 }
 
 } // namespace
@@ -240,7 +234,7 @@ private slots:
     // short, quotes, delimiters and carriage returns thrown in), from a fixed seed.
     void fuzz()
     {
-        const QByteArray clean = emulatorData();
+        const QByteArray clean = ExampleData::builtIn();
         QRandomGenerator random(20240408);
         const char inserts[] = {'"', ',', ';', '\t', '\r', '\n', '"'};
         for (int round = 0; round < 12000; ++round) {

@@ -1,16 +1,16 @@
 // What a download becomes on disk: the file's bytes (bit 7, the European conversion and
 // when it applies) and writing them whole or not at all.
+#include "SmallFileSystem.h"
 #include "TestSupport.h"
 #include "download/SavedData.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/mount.h>
+#include <memory>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -21,17 +21,6 @@
 using namespace TestSupport;
 
 namespace {
-
-// Makes a folder nobody may create files in, not even root (which ignores the mode).
-bool lockFolder(const QString &path, bool locked)
-{
-    if (::geteuid() != 0)
-        return QFile::setPermissions(path, locked ? QFile::ReadOwner | QFile::ExeOwner
-                                                  : QFile::ReadOwner | QFile::WriteOwner |
-                                                        QFile::ExeOwner);
-    return QProcess::execute(QStringLiteral("chattr"),
-                             {locked ? QStringLiteral("+i") : QStringLiteral("-i"), path}) == 0;
-}
 
 // What kind of file a path is now, without following a link: 'f' regular, 'p' FIFO, 'c'
 // character device, 's' socket, 'l' link, '-' none.
@@ -50,24 +39,6 @@ char kindOf(const QString &path)
         return 's';
     return S_ISLNK(status.st_mode) ? 'l' : '?';
 }
-
-// A file system of 256 KiB, mounted for the length of one test (root only).
-struct SmallFileSystem
-{
-    explicit SmallFileSystem(const QString &path) : path(path)
-    {
-        mounted =
-            ::geteuid() == 0 && QDir().mkpath(path) &&
-            ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0, "size=256k") == 0;
-    }
-    ~SmallFileSystem()
-    {
-        if (mounted)
-            ::umount(QFile::encodeName(path).constData());
-    }
-    QString path;
-    bool mounted = false;
-};
 
 } // namespace
 
@@ -134,56 +105,81 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<int>("outcome"); // SavedData::Outcome
+        QTest::addColumn<int>("error");   // the errno the reason names; 0: any
 
         const int written = int(SavedData::Outcome::Written);
         const int notOpened = int(SavedData::Outcome::NotOpened);
-        QTest::newRow("new file") << "new" << written;
-        QTest::newRow("existing file replaced whole") << "existing" << written;
-        QTest::newRow("read-only file") << "read-only" << notOpened;
-        QTest::newRow("folder does not exist") << "no folder" << notOpened;
+        const int failed = int(SavedData::Outcome::WriteFailed);
+        QTest::newRow("new file") << "new" << written << 0;
+        QTest::newRow("existing file replaced whole") << "existing" << written << 0;
+        QTest::newRow("read-only file") << "read-only" << notOpened << 0;
+        QTest::newRow("folder does not exist") << "no folder" << notOpened << 0;
         // The file-size limit stands in for a full disk: the file opens, the writing fails.
-        QTest::newRow("disk full") << "full" << int(SavedData::Outcome::WriteFailed);
-        QTest::newRow("writable file in a locked folder") << "locked folder" << written;
+        QTest::newRow("disk full") << "full" << failed << 0;
+        // Files that can only be written in place: their folder may not be written to, also
+        // when reached through a link from elsewhere.
+        QTest::newRow("writable file in a locked folder") << "locked" << written << 0;
+        QTest::newRow("link to a writable file in a locked folder") << "link" << written << 0;
+        QTest::newRow("locked folder, file-size limit") << "locked limit" << failed << EFBIG;
+        QTest::newRow("full file system") << "tmpfs" << failed << ENOSPC;
     }
 
-    // Whatever happens, an existing file holds either the new bytes or what it held before,
-    // nothing is left beside it, and a failure says why.
+    // Whatever happens, an existing file holds either the new bytes or exactly what it held
+    // before, nothing is left beside it, and a failure says why.
     void write()
     {
         QFETCH(QString, how);
         QFETCH(int, outcome);
+        QFETCH(int, error);
 
         QTemporaryDir dir;
-        QString target = dir.filePath(QStringLiteral("results.csv"));
+        const QString folder = dir.filePath(QStringLiteral("folder"));
+        QVERIFY(QDir().mkpath(folder));
+        std::unique_ptr<SmallFileSystem> small;
+        if (how == QLatin1String("tmpfs"))
+            small = std::make_unique<SmallFileSystem>(folder, 256);
+        if (small && !small->mounted)
+            QSKIP("mounting a small file system needs root");
+        const QString file = folder + QStringLiteral("/results.csv");
         const QByteArray before =
             QByteArray("results of last week, a longer file\r\n").repeated(200);
-        const QByteArray data = QByteArray("1,2024-04-08,739.2\r\n").repeated(500);
+        const QByteArray data = QByteArray("1,2024-04-08,739.2\r\n")
+                                    .repeated(how == QLatin1String("tmpfs") ? 14000 : 3000);
         if (how != QLatin1String("new") && how != QLatin1String("no folder"))
-            QVERIFY(put(target, before));
+            QVERIFY(put(file, before));
         if (how == QLatin1String("read-only"))
-            QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup));
+            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup));
+        QString target = file;
         if (how == QLatin1String("no folder"))
-            target = dir.filePath(QStringLiteral("gone/results.csv"));
-        if (how == QLatin1String("locked folder") && !lockFolder(dir.path(), true))
+            target = folder + QStringLiteral("/gone/results.csv");
+        if (how == QLatin1String("link")) {
+            target = dir.filePath(QStringLiteral("link.csv"));
+            QVERIFY(QFile::link(file, target));
+        }
+        const bool locked = how.startsWith(QLatin1String("locked")) || how == QLatin1String("link");
+        if (locked && !lockFolder(folder, true))
             QSKIP("no way to lock a folder here");
-
         rlimit unlimited{};
         QVERIFY(::getrlimit(RLIMIT_FSIZE, &unlimited) == 0);
-        if (how == QLatin1String("full")) {
-            const rlimit small{4096, unlimited.rlim_max};
-            ::setrlimit(RLIMIT_FSIZE, &small);
+        if (how == QLatin1String("full") || how == QLatin1String("locked limit")) {
+            const rlimit limit{rlim_t(how == QLatin1String("full") ? 4096 : before.size() + 1000),
+                               unlimited.rlim_max};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
         }
         const SavedData::Result result = SavedData::write(target, data);
         ::setrlimit(RLIMIT_FSIZE, &unlimited);
-        if (how == QLatin1String("locked folder"))
-            lockFolder(dir.path(), false);
+        if (locked)
+            lockFolder(folder, false);
 
         QCOMPARE(int(result.outcome), outcome);
         const bool written = result.outcome == SavedData::Outcome::Written;
         QCOMPARE(result.reason.isEmpty(), written);
+        if (error != 0)
+            QCOMPARE(result.reason, qt_error_string(error));
+        QVERIFY(!result.oldFileChanged);
         if (how != QLatin1String("no folder"))
-            QCOMPARE(contents(target), written ? data : before);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
+            QCOMPARE(contents(file), written ? data : before);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(),
                  how == QLatin1String("no folder") ? 0 : 1);
     }
 
@@ -252,63 +248,6 @@ private slots:
         if (target.startsWith(dir.path()))
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden).size(),
                      kind == 'l' ? 2 : 1);
-    }
-
-    // A full disk, and a file that can only be written in place (its folder may not be written
-    // to, also when it is reached through a link from elsewhere): the file holds the new bytes
-    // or exactly the old ones, and a failure names the system's reason.
-    void fullDiskKeepsTheOldFile_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("outcome");
-        const int written = int(SavedData::Outcome::Written);
-        const int failed = int(SavedData::Outcome::WriteFailed);
-        QTest::newRow("link to a writable file in a locked folder") << "link" << written;
-        QTest::newRow("locked folder, file-size limit") << "locked limit" << failed;
-        QTest::newRow("full file system") << "tmpfs" << failed;
-    }
-
-    void fullDiskKeepsTheOldFile()
-    {
-        QFETCH(QString, how);
-        QFETCH(int, outcome);
-        QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("locked"));
-        QVERIFY(QDir().mkpath(folder));
-        SmallFileSystem small(folder);
-        if (how == QLatin1String("tmpfs") && !small.mounted)
-            QSKIP("mounting a small file system needs root");
-        const QString file = folder + QStringLiteral("/results.csv");
-        const QByteArray before = QByteArray("results of last week\r\n").repeated(2000);
-        const QByteArray data = QByteArray("1,2024-04-08,739.2\r\n")
-                                    .repeated(how == QLatin1String("tmpfs") ? 12000 : 3000);
-        QVERIFY(put(file, before));
-        QString target = file;
-        if (how == QLatin1String("link")) {
-            target = dir.filePath(QStringLiteral("link.csv"));
-            QVERIFY(QFile::link(file, target));
-        }
-        if (how != QLatin1String("tmpfs") && !lockFolder(folder, true))
-            QSKIP("no way to lock a folder here");
-        rlimit unlimited{};
-        QVERIFY(::getrlimit(RLIMIT_FSIZE, &unlimited) == 0);
-        if (how == QLatin1String("locked limit")) {
-            const rlimit limit{rlim_t(before.size() + 1000), unlimited.rlim_max};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        }
-        const SavedData::Result result = SavedData::write(target, data);
-        ::setrlimit(RLIMIT_FSIZE, &unlimited);
-        if (how != QLatin1String("tmpfs"))
-            lockFolder(folder, false);
-
-        QCOMPARE(int(result.outcome), outcome);
-        QVERIFY(!result.oldFileChanged);
-        QCOMPARE(contents(file), outcome == int(SavedData::Outcome::Written) ? data : before);
-        if (how == QLatin1String("tmpfs"))
-            QCOMPARE(result.reason, qt_error_string(ENOSPC));
-        if (how == QLatin1String("locked limit"))
-            QCOMPARE(result.reason, qt_error_string(EFBIG));
-        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 };
 

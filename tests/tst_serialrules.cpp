@@ -145,29 +145,10 @@ private slots:
         QCOMPARE(listed, expected);
     }
 
-    void phantomUart_data()
-    {
-        QTest::addColumn<QString>("portName");
-        QTest::addColumn<QByteArray>("sysType"); // /sys/class/tty/<name>/type
-        QTest::addColumn<bool>("phantom");
-
-        QTest::newRow("empty UART slot") << "ttyS3" << QByteArray("0\n") << true;
-        QTest::newRow("real 16550A") << "ttyS0" << QByteArray("4\n") << false;
-        QTest::newRow("type unreadable") << "ttyS1" << QByteArray() << false;
-        QTest::newRow("USB adapter") << "ttyUSB0" << QByteArray("0\n") << false;
-    }
-
-    void phantomUart()
-    {
-        QFETCH(QString, portName);
-        QFETCH(QByteArray, sysType);
-        QFETCH(bool, phantom);
-        QCOMPARE(ComPortRules::isPhantomUart(portName, sysType), phantom);
-    }
-
 #ifndef _WIN32
-    // The Linux port list leaves out empty UART slots and keeps the rest, in order, as the
-    // system found them: ports are looked up in a tty class folder laid out like /sys's.
+    // The Linux port list leaves out empty UART slots (a ttyS whose type is 0) and keeps the
+    // rest, in order, as the system found them: a USB adapter whatever its type, a port whose
+    // type cannot be read. Ports are looked up in a tty class folder laid out like /sys's.
     void linuxPortList()
     {
         QTemporaryDir sys;

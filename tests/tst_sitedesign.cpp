@@ -1,3 +1,5 @@
+#include "ExampleData.h"
+
 #include "checks/DesignFile.h"
 #include "checks/SiteDesign.h"
 
@@ -91,9 +93,7 @@ private slots:
         QVERIFY(!read->arrays.at(0).insulationMin);
 
         // The example shipped beside the emulator reads and writes back byte for byte.
-        QFile example(QStringLiteral(ML_EXAMPLE_DESIGN));
-        QVERIFY(example.open(QIODevice::ReadOnly));
-        const QByteArray bytes = example.readAll();
+        const QByteArray bytes = ExampleData::designJson();
         const auto marsh = DesignFile::read(bytes, &error);
         QVERIFY2(marsh, qPrintable(error));
         QCOMPARE(marsh->site, QStringLiteral("Marsh Lane Solar Park"));

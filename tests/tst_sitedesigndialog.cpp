@@ -1,3 +1,5 @@
+#include "ExampleData.h"
+
 #include "checks/DesignFile.h"
 #include "gui/SiteDesignDialog.h"
 
@@ -15,17 +17,6 @@
 #include <QtTest>
 
 namespace {
-
-SiteDesign exampleDesign()
-{
-    QFile file(QStringLiteral(ML_EXAMPLE_DESIGN));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("no example design");
-    const auto design = DesignFile::read(file.readAll());
-    if (!design)
-        qFatal("example design refused");
-    return *design;
-}
 
 // The text of the next message box, which is closed; empty when none came.
 QString answerNextBox(const std::function<void()> &action)
@@ -66,7 +57,7 @@ private slots:
     {
         QFETCH(QString, locale);
         QLocale::setDefault(QLocale(locale));
-        SiteDesign design = exampleDesign();
+        SiteDesign design = ExampleData::design();
         design.columns.insert(SiteDesign::Role::Voc, QStringLiteral("Uoc (V)"));
         SiteDesign::Array second = design.arrays.at(0);
         second.name = QStringLiteral("Roof");
@@ -115,7 +106,7 @@ private slots:
         QFETCH(int, field);
         QFETCH(QString, text);
         QFETCH(QString, problem);
-        SiteDesignDialog dialog(exampleDesign(), {QStringLiteral("Voc (V)")});
+        SiteDesignDialog dialog(ExampleData::design(), {QStringLiteral("Voc (V)")});
         auto *table = dialog.findChild<QTableWidget *>(QStringLiteral("arraysTable"));
         QVERIFY(table);
         table->item(0, field)->setText(text);
@@ -147,7 +138,7 @@ private slots:
     void files()
     {
         QTemporaryDir dir;
-        const SiteDesign design = exampleDesign();
+        const SiteDesign design = ExampleData::design();
         SiteDesignDialog dialog(design);
         const QString path = dir.filePath(QStringLiteral("site.design.json"));
         QString error;

@@ -1,15 +1,16 @@
 // The window's wiring around a download, through the real window against the tester
 // emulator on a pseudo-terminal: the controls, the status bar and the dialogs of a whole
 // download, Cancel, a port that cannot be opened, a line that drops, closing the window in
-// the middle of a session; saving (the European question, the save dialog's folder, saves
-// that fail) and Help and Open. What a session does on the line, and what a saved file
-// holds, is tested without the window (tst_downloadsession, tst_saveddata).
+// the middle of a session (and such a session kept in the archive); saving (the European question,
+// the save dialog's folder, saves that fail) and Help and Open. What a session does on the line,
+// and what a saved file holds, is tested without the window (tst_downloadsession, tst_saveddata).
 #include "EmulatorRig.h"
 #include "TestSupport.h"
 #include "TesterEmulatorProcess.h"
 #include "UiDriver.h"
 
 #include "app/StartupCycle.h"
+#include "archive/Archive.h"
 #include "common/SettingsKeys.h"
 #include "download/DownloadSession.h"
 #include "gui/MainWindow.h"
@@ -135,31 +136,37 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QVariant>("storedTimeout"); // "Device/ReadTimeout" before, null: absent
         QTest::addColumn<QString>("timeoutAfter");   // and after
+        QTest::addColumn<int>("kept");               // bytes kept of the results sent; -1: all
 
         const QStringList unpaced{"--baud", "0"};
         // A paced line shows a time-out too short for it: it would cut the download.
         const QStringList paced{"--baud", "115200", "--data", dir.filePath("part.csv")};
-        QTest::newRow("time-out absent") << unpaced << QVariant() << "110";
-        QTest::newRow("time-out not a number") << unpaced << QVariant("abc") << "110";
-        // Brought into the safe range for the session, and left as the user wrote it.
-        QTest::newRow("time-out 0, paced line") << paced << QVariant("0") << "0";
-        QTest::newRow("time-out negative, paced line") << paced << QVariant("-20") << "-20";
+        QTest::newRow("time-out absent") << unpaced << QVariant() << "110" << -1;
+        // Brought into the safe range for the session (its rule: tst_downloadsession), and
+        // left as the user wrote it.
+        QTest::newRow("time-out negative, paced line") << paced << QVariant("-20") << "-20" << -1;
+        // Like an adapter pulled out: the session ends by itself, and what came is kept.
+        QTest::newRow("line drops after data")
+            << (unpaced + QStringList{"--hangup-after", "3000"}) << QVariant() << "110" << 3000;
     }
 
-    // Download, the text streaming into the box, the first silence after data ending the
-    // session, the save dialog at the folder of the last save, the file and the status.
+    // Download, the text streaming into the box, the first silence after data (or the line
+    // lost) ending the session, the save dialog at the folder of the last save, the file and
+    // the status.
     void wholeDownload()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QVariant, storedTimeout);
         QFETCH(QString, timeoutAfter);
+        QFETCH(int, kept);
 
         // A paced line sends a part of the results, so the test stays short; and at the
         // shortest time-out only what takes the emulator about 45 ms to send, so that the
         // emulator itself held off the processor for 50 ms on a loaded machine (a tester
         // does not stall) is unlikely to cut it.
-        const QByteArray sent = arguments.contains("--data") ? builtIn.left(500) : builtIn;
-        QVERIFY(put(dir.filePath("part.csv"), sent));
+        const QByteArray part = arguments.contains("--data") ? builtIn.left(500) : builtIn;
+        QVERIFY(put(dir.filePath("part.csv"), part));
+        const QByteArray sent = kept < 0 ? part : part.left(kept);
         if (!storedTimeout.isNull())
             QSettings().setValue(SettingsKeys::ReadTimeout, storedTimeout);
         QVERIFY(QDir(dir.path()).mkpath("earlier"));
@@ -187,12 +194,16 @@ private slots:
         QCOMPARE(driver.outputText(), linesOf(sent));
         // The status counted every byte, and keeps the total once the session is over.
         QCOMPARE(statusAtDialog,
-                 QStringLiteral("Bytes received: %1").arg(QLocale().toString(sent.size())));
+                 kept < 0
+                     ? QStringLiteral("Bytes received: %1").arg(QLocale().toString(sent.size()))
+                     : QStringLiteral("The connection to the device was lost. The data "
+                                      "received so far is kept."));
         QCOMPARE(driver.statusText(), QStringLiteral("File successfully saved"));
         QCOMPARE(QSettings().value(SettingsKeys::ReadTimeout).toString(), timeoutAfter);
         QCOMPARE(QSettings().value(SettingsKeys::LastSavedFilePath).toString(), target);
         QVERIFY(driver.button("openBtn")->isVisible());
-        QVERIFY(portIsFree(rig.devicePath()));
+        if (kept < 0) // a line that dropped has no port left to open
+            QVERIFY(portIsFree(rig.devicePath()));
     }
 
     // A click on Download that waits while a session ends must not start a new session
@@ -214,23 +225,6 @@ private slots:
         QCOMPARE(contents(dir.filePath("kept whole.csv")), builtIn);
         QVERIFY(!takesClicksAtDialog);
         QVERIFY2(download->isEnabled(), "Download takes no click after the save");
-    }
-
-    void lineDropsAfterData()
-    {
-        // Like an adapter pulled out: the session ends by itself, and what came is kept.
-        Rig rig;
-        QVERIFY2(rig.start({"--baud", "0", "--hangup-after", "3000"}),
-                 "the tester emulator did not start");
-        rig.driver.saveAs = QStringList{dir.filePath("kept.csv")};
-        QString statusAtDialog;
-        rig.driver.onSaveDialog = [&] { statusAtDialog = rig.driver.statusText(); };
-
-        QVERIFY2(rig.driver.download(15000), "the download did not end within 15 s");
-        QCOMPARE(rig.driver.seen, QStringList{"QFileDialog"});
-        QCOMPARE(statusAtDialog, QStringLiteral("The connection to the device was lost. The "
-                                                "data received so far is kept."));
-        QCOMPARE(contents(dir.filePath("kept.csv")), builtIn.left(3000));
     }
 
     void interrupted_data()
@@ -283,6 +277,18 @@ private slots:
         QVERIFY(portIsFree(rig.devicePath()));
         QTest::qWait(200); // nothing of the ended session comes late
         QCOMPARE(driver.seen, QStringList());
+        // A session with data is kept in the archive as it ended, with what came.
+        if (afterData) {
+            Archive archive;
+            QVERIFY(archive.open(Archive::defaultPath()));
+            const DownloadSummary kept = archive.list().value(0); // the newest
+            QCOMPARE(kept.ending,
+                     closeWindow ? DownloadEnding::Interrupted : DownloadEnding::Cancelled);
+            QCOMPARE(kept.portName, rig.devicePath());
+            QCOMPARE(kept.readTimeoutMs, 5000);
+            const QByteArray data = archive.data(kept.id).value_or(QByteArray());
+            QVERIFY(data.size() > 100 && builtIn.startsWith(data));
+        }
     }
 
     void lineSendsOnlyNul()

@@ -1,0 +1,62 @@
+#include "ProgramRun.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+ProgramRun::ProgramRun(const QStringList &arguments, const Options &options)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    if (options.cLocale)
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    if (options.noRuntimeDir)
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    process.setProcessEnvironment(environment);
+#ifdef Q_OS_UNIX
+    int reader = -1;
+    if (!options.outputFifo.isEmpty()) {
+        // Not inherited: the program must not be a reader of its own output.
+        reader = ::open(QFile::encodeName(options.outputFifo).constData(),
+                        O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        process.setStandardOutputFile(options.outputFifo);
+    }
+    process.start(QCoreApplication::applicationDirPath() + "/marlune-datalogger", arguments);
+    if (reader >= 0) {
+        process.waitForStarted();
+        ::close(reader);
+    }
+#else
+    process.start(QCoreApplication::applicationDirPath() + "/marlune-datalogger", arguments);
+#endif
+}
+
+int ProgramRun::wait(int timeoutMs)
+{
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        error = "<the program did not end in time>";
+        return -1;
+    }
+    error = process.readAllStandardError();
+    output = process.readAllStandardOutput();
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+int ProgramRun::status(const QStringList &arguments, QByteArray *output, QByteArray *error)
+{
+    ProgramRun child(arguments);
+    const int status = child.wait();
+    if (output)
+        *output = child.output;
+    if (error)
+        *error = child.error;
+    return status;
+}
