@@ -195,6 +195,9 @@ private slots:
             << catalogue({{0x69, hex("03 00000003 006100 06 00000002 6162 01")}}) << false;
         QTest::newRow("record's length field cut to 3 bytes")
             << catalogue({{0x69, record + hex("06 000000")}}) << false;
+        // Read as a length, these bytes and the one after the block would step back before it.
+        QTest::newRow("record's length field cut to 3 bytes of ff")
+            << catalogue({{0x69, record + hex("06 ffffff")}}) << false;
         QTest::newRow("record without its end")
             << catalogue({{0x69, record + hex("06 00000002 6162")}}) << false;
         QTest::newRow("block header cut to 4 bytes")
