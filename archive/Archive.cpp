@@ -403,16 +403,19 @@ Archive::OpenResult Archive::openConnection()
         fail(query);
         return isDamage(query.lastError()) ? OpenResult::Damaged : OpenResult::Failed;
     };
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+    // The version and the number of tables in one statement, so both come from the same
+    // moment: another of our programs may be creating this archive right now, and its first
+    // tables and version arrive together.
+    if (!query.exec(QStringLiteral("SELECT (SELECT user_version FROM pragma_user_version),"
+                                   " (SELECT count(*) FROM sqlite_master)")) ||
+        !query.next())
         return failed();
     const int version = query.value(0).toInt();
     if (version > schemaVersion)
         return OpenResult::Newer;
     if (version == 0) {
         // Another program's database is not ours to build on.
-        if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next())
-            return failed();
-        if (query.value(0).toInt() != 0)
+        if (query.value(1).toInt() != 0)
             return OpenResult::Damaged;
         // Deleted downloads give their pages back to the file system; this can only be set
         // before the first table.

@@ -237,6 +237,7 @@ void MainWindow::cancelDownload()
 
 void MainWindow::showSessionEnded()
 {
+    sessionEndedAt = QDateTime::currentDateTime();
     ui->downloadBtn->show();
     ui->cancelBtn->hide();
     ui->openBtn->setVisible(savedFileHoldsData);
@@ -339,6 +340,8 @@ void MainWindow::showResults()
     const QString title = savedFileHoldsData ? QFileInfo(lastSavedFile).fileName() : QString();
     auto *results = new ResultsWindow(session->data(), title, this);
     results->setArchive(archiving.archive()); // the sites' designs
+    // The report's trace: when the data came, and the download the archive keeps.
+    results->setSource(sessionEndedAt, archiving.storedId().value_or(0));
     results->show();
 }
 

@@ -4,6 +4,7 @@
 #include "gui/OutputBox.h"
 #include "gui/SessionArchiving.h"
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QString>
 
@@ -72,6 +73,8 @@ private:
     // Shows the status bar's message, wrapped to the width it gets.
     QLabel *statusMessage = nullptr;
     QString lastSavedFile;
+    // When the last session ended, for the report's trace.
+    QDateTime sessionEndedAt;
     // Whether lastSavedFile holds the data on screen, so that Open shows what the user sees.
     bool savedFileHoldsData = false;
     // From the end of a session until its save dialog is done: no new session may start

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 class QMainWindow;
 
 // The window's side of the archive: each session's download kept when it ends, before the
@@ -24,6 +26,8 @@ public:
     Archive *archive();
     // Why the archive cannot be used, for the user.
     QString problem() const { return archiver.problem(); }
+    // The id of the session's download in the archive; nothing when it is not kept.
+    std::optional<qint64> storedId() const { return archiver.storedId(); }
 
     void begin(const QString &portName, const QString &devicePath, int readTimeoutMs);
     // Stores the session's download if data came and it is not stored yet.

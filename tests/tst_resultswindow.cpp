@@ -488,6 +488,11 @@ private slots:
         QFETCH(QStringList, emulator);
         QFETCH(bool, complete);
 
+        // The site's design kept in the archive, so the Results window can make a report.
+        Archive archive;
+        QVERIFY(archive.open(Archive::defaultPath()));
+        QVERIFY(archive.storeDesign(ExampleData::design().site, ExampleData::designJson()));
+
         MainWindow window;
         UiDriver driver(&window);
         auto *results = window.findChild<QAction *>("actionResults");
@@ -515,6 +520,18 @@ private slots:
             QCOMPARE(resultsWindow->summary().records(), records);
         else
             QVERIFY(resultsWindow->summary().records() < records);
+        // The report's trace names the download the archive keeps, not a file (the part that
+        // came before the pause holds no string of the designed site).
+        if (complete) {
+            const qint64 kept = archive.list().value(0).id; // the newest
+            QVERIFY(kept > 0);
+            ReportPreviewDialog *preview = resultsWindow->openReport();
+            QVERIFY(preview);
+            const QString text = preview->browser()->toPlainText();
+            QVERIFY2(text.contains(QStringLiteral("download %1 in the archive").arg(kept)),
+                     qPrintable(text.right(600)));
+            preview->close();
+        }
         resultsWindow->close();
         driver.stop();
     }
