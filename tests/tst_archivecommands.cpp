@@ -1,7 +1,5 @@
-// The archive from the command line, the program run as a child process as a script runs it:
-// --list-downloads (text and JSON), --export byte for byte, --delete, their exit statuses, and
-// a --download kept in the archive, also when its output cannot be written or it is stopped.
-// Each case has an archive file of its own. Their usage errors: tst_commandline.
+// The archive from the command line, run as a script runs it: --list-downloads, --export,
+// --delete and a --download kept in the archive. Their usage errors: tst_commandline.
 #include "ProgramRun.h"
 #include "TestSupport.h"
 #include "TesterEmulatorProcess.h"
@@ -107,15 +105,11 @@ private slots:
         QCOMPARE(ProgramRun::status(
                      {"--list-downloads", "--format", "json", "--archive", stored.path}, &output),
                  0);
-        QJsonParseError parseError;
-        const QJsonArray list = QJsonDocument::fromJson(output, &parseError).array();
-        QCOMPARE(parseError.error, QJsonParseError::NoError);
+        const QJsonArray list = QJsonDocument::fromJson(output).array();
         QCOMPARE(list.size(), 2);
         const QJsonObject newest = list[0].toObject();
-        QCOMPARE(newest["id"].toInt(), int(stored.newer));
-        QCOMPARE(newest["bytes"].toInt(), allBytes().size());
-        QCOMPARE(newest["ending"].toString(), QStringLiteral("silence"));
-        QCOMPARE(newest["port"].toString(), QStringLiteral("ttyUSB0"));
+        QVERIFY(newest["id"] == int(stored.newer) && newest["bytes"] == allBytes().size());
+        QVERIFY(newest["ending"] == "silence" && newest["port"] == "ttyUSB0");
         QVERIFY(newest["lastSaved"].isNull());
         // ISO 8601 with the offset, and the same moment as stored.
         const QString started = newest["started"].toString();
@@ -126,8 +120,8 @@ private slots:
             qPrintable(started));
         QCOMPARE(QDateTime::fromString(started, Qt::ISODate).toUTC(),
                  QDateTime(QDate(2026, 3, 15), QTime(9, 26, 53), Qt::UTC));
-        QCOMPARE(list[1].toObject()["ending"].toString(), QStringLiteral("line-lost"));
-        QCOMPARE(list[1].toObject()["lastSaved"].toString(), QStringLiteral("/srv/site/older.csv"));
+        QVERIFY(list[1].toObject()["ending"] == "line-lost" &&
+                list[1].toObject()["lastSaved"] == "/srv/site/older.csv");
 
         // An archive without downloads: the header alone, an empty array.
         const QString empty = archivePath();
@@ -307,8 +301,7 @@ private slots:
         if (ending.isEmpty())
             return;
         const QJsonObject kept = list[0].toObject();
-        QCOMPARE(kept["ending"].toString(), ending);
-        QCOMPARE(kept["port"].toString(), tester.devicePath);
+        QVERIFY(kept["ending"] == ending && kept["port"] == tester.devicePath);
         QCOMPARE(kept["lastSaved"].toString(), status == 0 ? target : QString());
         Archive opened;
         QVERIFY(opened.open(archive));
@@ -328,12 +321,11 @@ private slots:
         // it. Once the file may be replaced, that command writes what came.
         QVERIFY2(download.error.contains("The data is kept in the archive as download"),
                  download.error.constData());
-        const QList<QByteArray> lines = download.error.split('\n');
-        QString command;
-        for (const QByteArray &line : lines) {
-            if (line.trimmed().startsWith("marlune-datalogger --export"))
-                command = QString::fromUtf8(line.trimmed());
-        }
+        QString command = QRegularExpression("^\\s*(marlune-datalogger --export.*)$",
+                                             QRegularExpression::MultilineOption)
+                              .match(QString::fromUtf8(download.error))
+                              .captured(1)
+                              .trimmed();
         QVERIFY2(!command.isEmpty(), download.error.constData());
         QStringList arguments = QProcess::splitCommand(command.replace("'", "\""));
         arguments.removeFirst();

@@ -22,107 +22,78 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<CommandLine::Action>("action");
         QTest::addColumn<QString>("error");
-
         using A = CommandLine::Action;
-        QTest::newRow("none") << QStringList() << A::RunWindow << "";
-        QTest::newRow("--help") << QStringList{"--help"} << A::ShowHelp << "";
-        QTest::newRow("-h") << QStringList{"-h"} << A::ShowHelp << "";
-        QTest::newRow("--version") << QStringList{"--version"} << A::ShowVersion << "";
-        QTest::newRow("-v") << QStringList{"-v"} << A::ShowVersion << "";
-        QTest::newRow("help wins over version")
-            << QStringList{"--version", "--help"} << A::ShowHelp << "";
-        QTest::newRow("Qt's -platform with its value")
-            << QStringList{"-platform", "offscreen"} << A::RunWindow << "";
-        QTest::newRow("Qt's --style=")
-            << QStringList{"--style=fusion", "-reverse"} << A::RunWindow << "";
-        QTest::newRow("unknown option")
-            << QStringList{"--bogus"} << A::UsageError << "Unknown option 'bogus'.";
-        QTest::newRow("unknown single-dash word")
-            << QStringList{"-hv"} << A::UsageError << "Unknown option 'hv'.";
-        QTest::newRow("value given to --help")
-            << QStringList{"--help=all"} << A::UsageError << "Unexpected value after '--help'.";
-        QTest::newRow("positional argument") << QStringList{"/dev/ttyUSB0"} << A::UsageError
-                                             << "Unexpected argument '/dev/ttyUSB0'.";
-        QTest::newRow("-platform without its value")
-            << QStringList{"-platform"} << A::UsageError << "Missing value after '-platform'.";
+        const auto row = [](const QString &name, const QString &arguments, A action,
+                            const QString &error = QString()) {
+            QTest::newRow(qPrintable(name))
+                << arguments.split(' ', Qt::SkipEmptyParts) << action << error;
+        };
+        const auto bad = [&](const QString &name, const QString &arguments, const QString &error) {
+            row(name, arguments, A::UsageError, error);
+        };
+        row("none", "", A::RunWindow);
+        row("--help", "--help", A::ShowHelp);
+        row("-h", "-h", A::ShowHelp);
+        row("--version", "--version", A::ShowVersion);
+        row("help wins over version", "-v --help", A::ShowHelp);
+        row("Qt's -platform with its value", "-platform offscreen", A::RunWindow);
+        row("Qt's --style=", "--style=fusion -reverse", A::RunWindow);
+        bad("unknown option", "--bogus", "Unknown option 'bogus'.");
+        bad("unknown single-dash word", "-hv", "Unknown option 'hv'.");
+        bad("value given to --help", "--help=all", "Unexpected value after '--help'.");
+        bad("positional argument", "/dev/ttyUSB0", "Unexpected argument '/dev/ttyUSB0'.");
+        bad("-platform without its value", "-platform", "Missing value after '-platform'.");
 
-        const QStringList usual{"--download", "--port", "ttyUSB0", "--output", "r.csv"};
-        QTest::newRow("download") << usual << A::Download << "";
-        QTest::newRow("download to the standard output, European")
-            << QStringList{"--download", "--port", "ttyUSB0", "--output", "-", "--european"}
-            << A::Download << "";
-        QTest::newRow("download without --port") << QStringList{"--download", "--output", "r.csv"}
-                                                 << A::UsageError << "--download needs --port.";
-        QTest::newRow("download without --output") << QStringList{"--download", "--port", "ttyUSB0"}
-                                                   << A::UsageError << "--download needs --output.";
-        QTest::newRow("--european and --no-european")
-            << (usual + QStringList{"--european", "--no-european"}) << A::UsageError
-            << "--european and --no-european exclude each other.";
-        for (const char *option : {"--quiet", "--verbose", "--european", "--no-european"})
-            QTest::newRow(qPrintable(QStringLiteral("%1 alone").arg(option)))
-                << QStringList{option} << A::UsageError
-                << QStringLiteral("The option '%1' needs --download.").arg(option + 2);
-        QTest::newRow("--start-timeout alone")
-            << QStringList{"--start-timeout", "5"} << A::UsageError
-            << "The option 'start-timeout' needs --download.";
-        QTest::newRow("read time-out at its limits")
-            << (usual + QStringList{"--read-timeout", "50"}) << A::Download << "";
-        QTest::newRow("read time-out below")
-            << (usual + QStringList{"--read-timeout", "49"}) << A::UsageError
-            << "--read-timeout needs a whole number of milliseconds from 50 to 60000, not '49'.";
-        QTest::newRow("read time-out far above")
-            << (usual + QStringList{"--read-timeout", "99999999999"}) << A::UsageError
-            << "--read-timeout needs a whole number of milliseconds from 50 to 60000, not "
-               "'99999999999'.";
-        QTest::newRow("read time-out negative")
-            << (usual + QStringList{"--read-timeout", "-200"}) << A::UsageError
-            << "--read-timeout needs a whole number of milliseconds from 50 to 60000, not '-200'.";
-        QTest::newRow("start time-out zero")
-            << (usual + QStringList{"--start-timeout", "0"}) << A::UsageError
-            << "--start-timeout needs a whole number of seconds from 1 to 86400, not '0'.";
-        QTest::newRow("start time-out")
-            << (usual + QStringList{"--start-timeout", "30"}) << A::Download << "";
-        QTest::newRow("--list-ports") << QStringList{"--list-ports"} << A::ListPorts << "";
-        QTest::newRow("--list-ports as JSON")
-            << QStringList{"--list-ports", "--format", "json"} << A::ListPorts << "";
-        QTest::newRow("--format alone")
-            << QStringList{"--format", "json"} << A::UsageError
-            << "--format goes with --list-ports, --list-downloads or --summary.";
-        QTest::newRow("--format unknown")
-            << QStringList{"--list-ports", "--format", "xml"} << A::UsageError
-            << "--format is text or json, not 'xml'.";
+        const QString usual = "--download --port ttyUSB0 --output r.csv ";
+        const QString readTimeout =
+            "--read-timeout needs a whole number of milliseconds from 50 to 60000, not '%1'.";
+        row("download", usual, A::Download);
+        row("download to the standard output, European",
+            "--download --port ttyUSB0 --output - --european", A::Download);
+        bad("download without --port", "--download --output r.csv", "--download needs --port.");
+        bad("download without --output", "--download --port ttyUSB0", "--download needs --output.");
+        bad("--european and --no-european", usual + "--european --no-european",
+            "--european and --no-european exclude each other.");
+        for (const QString option : {"quiet", "verbose", "european", "no-european"})
+            bad(option + " alone", "--" + option,
+                QStringLiteral("The option '%1' needs --download.").arg(option));
+        bad("--start-timeout alone", "--start-timeout 5",
+            "The option 'start-timeout' needs --download.");
+        row("read time-out at its limits", usual + "--read-timeout 50", A::Download);
+        bad("read time-out below", usual + "--read-timeout 49", readTimeout.arg(49));
+        bad("read time-out far above", usual + "--read-timeout 99999999999",
+            readTimeout.arg("99999999999"));
+        bad("read time-out negative", usual + "--read-timeout -200", readTimeout.arg(-200));
+        bad("start time-out zero", usual + "--start-timeout 0",
+            "--start-timeout needs a whole number of seconds from 1 to 86400, not '0'.");
+        row("start time-out", usual + "--start-timeout 30", A::Download);
+        row("--list-ports", "--list-ports", A::ListPorts);
+        row("--list-ports as JSON", "--list-ports --format json", A::ListPorts);
+        bad("--format alone", "--format json",
+            "--format goes with --list-ports, --list-downloads or --summary.");
+        bad("--format unknown", "--list-ports --format xml",
+            "--format is text or json, not 'xml'.");
         // The archive's commands.
         const QString number = "needs the number of a download as --list-downloads shows it";
-        QTest::newRow("export without output")
-            << QStringList{"--export", "1"} << A::UsageError << "--export needs --output.";
-        QTest::newRow("export of no number")
-            << QStringList{"--export", "first", "--output", "x.csv"} << A::UsageError
-            << "--export " + number + ", not 'first'.";
-        QTest::newRow("delete of zero")
-            << QStringList{"--delete", "0"} << A::UsageError << "--delete " + number + ", not '0'.";
-        QTest::newRow("two archive commands")
-            << QStringList{"--list-downloads", "--delete", "3"} << A::UsageError
-            << "--list-downloads, --export and --delete go one at a time.";
-        QTest::newRow("unknown format of a list")
-            << QStringList{"--list-downloads", "--format", "xml"} << A::UsageError
-            << "--format is text or json, not 'xml'.";
-        QTest::newRow("European with delete")
-            << QStringList{"--delete", "3", "--european"} << A::UsageError
-            << "The option 'european' does not go with --delete.";
-        QTest::newRow("port with a list")
-            << QStringList{"--list-downloads", "--port", "COM3"} << A::UsageError
-            << "The option 'port' does not go with --list-downloads.";
-        QTest::newRow("no-archive with export")
-            << QStringList{"--export", "1", "--output", "x.csv", "--no-archive"} << A::UsageError
-            << "The option 'no-archive' does not go with --export.";
-        QTest::newRow("archive alone") << QStringList{"--archive", "a.sqlite"} << A::UsageError
-                                       << "The option 'archive' needs --download.";
-        QTest::newRow("--design without --summary")
-            << QStringList{"--design", "x.json"} << A::UsageError
-            << "--design goes with --summary or --report.";
-        QTest::newRow("--list-ports with --download")
-            << (usual + QStringList{"--list-ports"}) << A::UsageError
-            << "--list-ports and --download exclude each other.";
+        bad("export without output", "--export 1", "--export needs --output.");
+        bad("export of no number", "--export first --output x.csv",
+            "--export " + number + ", not 'first'.");
+        bad("delete of zero", "--delete 0", "--delete " + number + ", not '0'.");
+        bad("two archive commands", "--list-downloads --delete 3",
+            "--list-downloads, --export and --delete go one at a time.");
+        bad("unknown format of a list", "--list-downloads --format xml",
+            "--format is text or json, not 'xml'.");
+        bad("European with delete", "--delete 3 --european",
+            "The option 'european' does not go with --delete.");
+        bad("port with a list", "--list-downloads --port COM3",
+            "The option 'port' does not go with --list-downloads.");
+        bad("no-archive with export", "--export 1 --output x.csv --no-archive",
+            "The option 'no-archive' does not go with --export.");
+        bad("archive alone", "--archive a.sqlite", "The option 'archive' needs --download.");
+        bad("--design without --summary", "--design x.json",
+            "--design goes with --summary or --report.");
+        bad("--list-ports with --download", usual + "--list-ports",
+            "--list-ports and --download exclude each other.");
     }
 
     void arguments()
@@ -130,7 +101,6 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(CommandLine::Action, action);
         QFETCH(QString, error);
-
         const CommandLine commandLine(QStringList{"marlune-datalogger"} + arguments);
         QCOMPARE(commandLine.action(), action);
         QCOMPARE(commandLine.errorText(), error);
@@ -141,13 +111,11 @@ private slots:
         const CommandLine line({"marlune-datalogger", "--download", "--port", "ttyUSB0", "--output",
                                 "-", "--european", "--read-timeout", " 400 ", "--start-timeout",
                                 "30", "--quiet", "--verbose"});
-        const HeadlessDownload::Options options = line.downloadOptions();
-        QCOMPARE(options.port, QStringLiteral("ttyUSB0"));
-        QCOMPARE(options.output, QStringLiteral("-"));
-        QCOMPARE(options.readTimeout, 400);
-        QCOMPARE(options.startTimeout, 30);
-        QVERIFY(options.european.value_or(false));
-        QVERIFY(options.quiet && options.verbose);
+        const HeadlessDownload::Options o = line.downloadOptions();
+        QCOMPARE(QStringList({o.port, o.output, QString::number(o.readTimeout),
+                              QString::number(o.startTimeout)}),
+                 QStringList({"ttyUSB0", "-", "400", "30"}));
+        QVERIFY(o.european.value_or(false) && o.quiet && o.verbose);
         QVERIFY(CommandLine({"m", "--list-ports", "--format", "json"}).listPortsAsJson());
         QVERIFY(!CommandLine({"m", "--list-ports"}).listPortsAsJson());
     }
@@ -200,12 +168,11 @@ private slots:
         QVERIFY(PortListing::text({}).isEmpty());
         const QJsonArray ports = QJsonDocument::fromJson(PortListing::json({usb, plain})).array();
         QCOMPARE(ports.size(), 2);
-        QCOMPARE(ports.at(0)["vendorId"].toString(), QStringLiteral("0403"));
-        QCOMPARE(ports.at(0)["productId"].toString(), QStringLiteral("6001"));
-        QCOMPARE(ports.at(0)["serialNumber"].toString(), QStringLiteral("A9\t07"));
-        QCOMPARE(ports.at(0)["path"].toString(), QStringLiteral("/dev/ttyUSB0"));
-        QVERIFY(ports.at(1)["vendorId"].isNull());
-        QCOMPARE(ports.at(1)["name"].toString(), QStringLiteral("ttyS0"));
+        const QJsonValue first = ports.at(0);
+        QCOMPARE(QStringList({first["vendorId"].toString(), first["productId"].toString(),
+                              first["serialNumber"].toString(), first["path"].toString()}),
+                 QStringList({"0403", "6001", "A9\t07", "/dev/ttyUSB0"}));
+        QVERIFY(ports.at(1)["vendorId"].isNull() && ports.at(1)["name"] == "ttyS0");
     }
 
     // A program folder whose path holds "%1" still finds its user guide.
@@ -216,9 +183,8 @@ private slots:
         QVERIFY(QDir().mkpath(folder + "/Help"));
         QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/marlune-datalogger",
                             folder + "/marlune-datalogger"));
-        QFile page(folder + "/Help/DravlinSolarDataLoggerHelp_en.html");
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.close();
+        const QString page = folder + "/Help/DravlinSolarDataLoggerHelp_en.html";
+        QVERIFY(QFile(page).open(QIODevice::WriteOnly));
         QProcess run;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("LANGUAGE", "en");
@@ -226,25 +192,23 @@ private slots:
         run.start(folder + "/marlune-datalogger", {"--help"});
         QVERIFY(run.waitForFinished(20000));
         const QByteArray help = run.readAllStandardOutput();
-        QVERIFY2(help.contains(("User guide: " + page.fileName() + "\n").toUtf8()),
-                 help.constData());
+        QVERIFY2(help.contains(("User guide: " + page + "\n").toUtf8()), help.constData());
     }
 
     void helpNamesOptionsAndUserGuide()
     {
         const QString help = CommandLine(QStringList{"marlune-datalogger", "--help"}).helpText();
-        QVERIFY2(help.contains("-h, --help") && help.contains("-v, --version"), qPrintable(help));
-        // Qt's own options are accepted but are not ours to document.
-        QVERIFY2(!help.contains("platform"), qPrintable(help));
         const QString guide =
             QCoreApplication::applicationDirPath() + "/Help/DravlinSolarDataLoggerHelp_en.html";
-        QVERIFY2(help.contains("User guide: " + guide + "\n"), qPrintable(help));
+        for (const QString &part :
+             QStringList{"-h, --help", "-v, --version", "--list-ports", "--format", "--verbose",
+                         "--start-timeout", "  129  stopped with SIGHUP",
+                         "    6  saved (or read), but the data may be "
+                         "incomplete",
+                         "User guide: " + guide + "\n"})
+            QVERIFY2(help.contains(part), qPrintable(part + " not in " + help));
+        QVERIFY2(!help.contains("platform"), "Qt's own options are not ours to document");
         QCOMPARE(CommandLine::versionText(), QStringLiteral("Marlune DataLogger 3.1"));
-        for (const char *option : {"--list-ports", "--format", "--verbose", "--start-timeout"})
-            QVERIFY2(help.contains(option), option);
-        QVERIFY2(help.contains("    6  saved (or read), but the data may be incomplete"),
-                 qPrintable(help));
-        QVERIFY2(help.contains("  129  stopped with SIGHUP"), qPrintable(help));
     }
 
     void init() { QCoreApplication::setApplicationVersion(QStringLiteral("3.1")); }

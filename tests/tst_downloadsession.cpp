@@ -1,8 +1,4 @@
-// One download session against the tester emulator on a pseudo-terminal, without a window:
-// the whole download byte for byte, the commands going out at once, the read time-out's
-// safe range, Cancel, a line lost before or after data, a line that sends only NUL bytes,
-// and the text for the view arriving in batches.
-//
+// One download session against the tester emulator on a pseudo-terminal, without a window.
 // What the session may be told in each of its states, and the rows that tell it:
 //   waiting before the commands: noise and a time-out (wholeDownload "noise and a time-out
 //     during the wait"), only NUL bytes (lineSendsOnlyNul);
@@ -10,19 +6,16 @@
 //     "NUL bytes before the commands"), the line lost (ended "line lost before any data"),
 //     Cancel;
 //   receiving: a pause shorter than the time-out, the time-out (wholeDownload), the line
-//     lost (ended "line lost after data"), Cancel (ended "cancel after part of the data");
+//     lost (ended "line lost after data"), Cancel (ended "cancel after part of the data, ...");
 //   ended: nothing more comes after Cancel or after the line was lost (ended).
 #include "SessionRig.h"
 #include "TestSupport.h"
 
 #include "download/DownloadSession.h"
 #include "download/PortErrorText.h"
-#include "serial/PortSettings.h"
-#include "serial/WinSerialDevice.h"
 #include "serial/WinSerialDeviceAsync.h"
 
 #include <QElapsedTimer>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -38,8 +31,7 @@ class TestDownloadSession : public QObject
 
     QByteArray builtIn;
     QTemporaryDir dir;
-    // Set when a whole download did not complete: the tester protocol is broken, and every
-    // later download would only wait out its time limit again.
+    // A whole download failed: later ones would only wait out their time limits again.
     bool protocolBroken = false;
 
 private slots:
@@ -56,49 +48,11 @@ private slots:
             QSKIP("an earlier download failed: the tester is not answering");
     }
 
-    void emulatorAnswersEverySession_data()
-    {
-        QTest::addColumn<int>("baud"); // 0: unpaced
-        QTest::newRow("unpaced") << 0;
-        QTest::newRow("115200 baud") << 115200;
-    }
-
-    void emulatorAnswersEverySession()
-    {
-        QFETCH(int, baud);
-        // A paced line sends a part of the results, so the check stays short.
-        const QByteArray sent = baud > 0 ? builtIn.left(4000) : builtIn;
-        QVERIFY(put(dir.filePath("part.csv"), sent));
-        TesterEmulatorProcess emulator;
-        QVERIFY(
-            emulator.start({"--baud", QString::number(baud), "--data", dir.filePath("part.csv")}));
-        for (int session = 1; session <= 2; ++session) {
-            Ml::WinSerialDevice port(emulator.devicePath);
-            port.setPortSettings(Ml::PortSettings::forTester());
-            QVERIFY(port.open(QIODevice::ReadWrite, 300, 1000));
-            QCOMPARE(port.write(QByteArray("\0\0SYST:R", 8)), qint64(8));
-            QTest::qWait(20);
-            QCOMPARE(port.write("EM\r\nMEM:DATA? ALL\r\n"), qint64(19));
-            QElapsedTimer timer;
-            timer.start();
-            QByteArray reply, chunk;
-            qint64 lastByteAt = 0;
-            for (; !(chunk = port.read(4096)).isEmpty(); lastByteAt = timer.elapsed())
-                reply += chunk;
-            QCOMPARE(reply, sent);
-            if (baud > 0)
-                QVERIFY(lastByteAt >= sent.size() * 10 * 1000 / baud * 9 / 10);
-        }
-    }
-
     void failedOpen_data()
     {
         // A device path, or the emulator's device "held" by another program or "denied" to us.
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("reason");
-
-        QTest::newRow("no port chosen")
-            << QString() << "No port is selected. Connect the adapter, then press Refresh Ports.";
         QTest::newRow("no such device")
             << QString("/dev/ml-no-such-port")
             << "No such device. Check that the adapter is plugged in, then press Refresh Ports.";
@@ -117,12 +71,11 @@ private slots:
     {
         QFETCH(QString, port);
         QFETCH(QString, reason);
-
         if (port == "denied" && ::geteuid() == 0)
             QSKIP("root may open any device");
         const QString how = port;
         Rig rig({"--baud", "0"});
-        if (!port.isEmpty() && !port.startsWith('/'))
+        if (!port.startsWith('/'))
             port = rig.devicePath();
         Ml::WinSerialDeviceAsync holder(nullptr, port);
         if (how == "held")
@@ -148,33 +101,28 @@ private slots:
         QTest::addColumn<QString>("diagnostic");
         QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("said");
-
-        const QString port("/dev/ttyUSB0"), denied("Permission denied. Your user account may not "
-                                                   "use this port.");
-        const int permission = int(Ml::PortErrorKind::PermissionDenied);
-        const int other = int(Ml::PortErrorKind::Other);
-        QTest::newRow("denied, the port's group")
-            << port << permission << uint(EACCES) << QString() << "dialout"
-            << "Permission denied. Add your user to the group \"dialout\" that owns the port, "
-               "then log out and log in again.";
-        QTest::newRow("denied, root's group")
-            << port << permission << uint(EACCES) << QString() << "root" << denied;
-        QTest::newRow("denied, no group")
-            << port << permission << uint(EACCES) << QString() << QString() << denied;
-        QTest::newRow("the system's words")
-            << port << other << uint(ENOTTY) << "diagnostic 25" << QString()
-            << "The system reported: Inappropriate ioctl for device";
-        QTest::newRow("no code: the diagnostic") << port << other << 0u << "diagnostic" << QString()
-                                                 << "The system reported: diagnostic";
-        QTest::newRow("nothing known")
-            << port << other << 0u << QString() << QString() << QString();
-        QTest::newRow("no port, whatever failed")
-            << QString() << permission << uint(EACCES) << QString() << "dialout"
-            << "No port is selected. Connect the adapter, then press Refresh Ports.";
+        const auto row = [](const char *name, Ml::PortErrorKind kind, uint code,
+                            const QString &diagnostic, const QString &group, const QString &said,
+                            const QString &port = "/dev/ttyUSB0") {
+            QTest::newRow(name) << port << int(kind) << code << diagnostic << group << said;
+        };
+        const auto denied = Ml::PortErrorKind::PermissionDenied, other = Ml::PortErrorKind::Other;
+        const QString plain("Permission denied. Your user account may not use this port.");
+        row("denied, the port's group", denied, EACCES, {}, "dialout",
+            "Permission denied. Add your user to the group \"dialout\" that owns the port, then "
+            "log out and log in again.");
+        row("denied, root's group", denied, EACCES, {}, "root", plain);
+        row("denied, no group", denied, EACCES, {}, {}, plain);
+        row("the system's words", other, ENOTTY, "diagnostic 25", {},
+            "The system reported: Inappropriate ioctl for device");
+        row("no code: the diagnostic", other, 0, "diagnostic", {},
+            "The system reported: diagnostic");
+        row("nothing known", other, 0, {}, {}, {});
+        row("no port, whatever failed", denied, EACCES, {}, "dialout",
+            "No port is selected. Connect the adapter, then press Refresh Ports.", QString());
     }
 
-    // The words for a failed open, from what the device recorded: also as root, who is
-    // never denied a real port.
+    // The words for a failed open from what the device recorded (also as root).
     void openFailureWords()
     {
         QFETCH(QString, port);
@@ -191,19 +139,15 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("used"); // -1: not a whole number
-
         QTest::newRow("default") << "110" << 110;
         QTest::newRow("spaces and sign") << " +250 " << 250;
         QTest::newRow("leading zeros") << "000000000000000120" << 120;
         QTest::newRow("0") << "0" << 50;
         QTest::newRow("negative") << "-20" << 50;
         QTest::newRow("negative, above the minimum's size") << "-200" << 50;
-        QTest::newRow("1 ms, shorter than an adapter's bursts") << "1" << 50;
         QTest::newRow("a minute") << "60000" << 60000;
         QTest::newRow("just above") << "60001" << 60000;
         QTest::newRow("would wrap to 110 as 32 bits") << "4294967406" << 60000;
-        QTest::newRow("would wrap to 14 days") << "99999999999" << 60000;
-        QTest::newRow("int's maximum") << "2147483647" << 60000;
         QTest::newRow("beyond 64 bits") << "99999999999999999999999" << 60000;
         QTest::newRow("text") << "abc" << -1;
         QTest::newRow("empty") << "" << -1;
@@ -222,7 +166,6 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("data"); // sent with --data; empty: the built-in results
         QTest::addColumn<int>("readTimeout");
-
         const QStringList unpaced{"--baud", "0"};
         // A paced line shows a read time-out that is too short: it would cut the download.
         const QStringList paced{"--baud", "115200"};
@@ -231,33 +174,21 @@ private slots:
             << (unpaced + QStringList{"--bit7"}) << QByteArray() << 110;
         QTest::newRow("NUL bytes before the commands")
             << (unpaced + QStringList{"--nul-prefix", "300"}) << QByteArray() << 110;
-        // The emulator sends every millisecond, far below the shortest time-out; what could
-        // cut this row is the emulator itself held off the processor for 50 ms on a loaded
-        // machine (a tester does not stall), so its download is kept short: about 45 ms.
+        const QByteArray mixed("Site,Temp\r\nD\xc3\xbcsseldorf S\xc3\xbc"
+                               "d,25 \xc2\xb0"
+                               "C\r\nA\0B,1\r\n",
+                               43);
+        // Kept short (~45 ms): only the emulator held off a loaded processor could cut it.
         QTest::newRow("paced, shortest time-out")
             << paced << builtIn.left(500) << DownloadSession::minReadTimeout;
-        QTest::newRow("paced, time-out 250") << paced << builtIn.left(5000) << 250;
-        // A pause shorter than the time-out is no end; it also cuts the two bytes of the ü
-        // apart, and the NUL must not hide what follows it.
+        // A pause shorter than the time-out is no end; it cuts the ü apart; NUL hides nothing.
         QTest::newRow("pause shorter than the time-out, character split, NUL inside")
-            << (unpaced + QStringList{"--pause-after", "13", "--pause-ms", "300"})
-            << QByteArray("Site,Temp\r\nD\xc3\xbcsseldorf S\xc3\xbc"
-                          "d,25 \xc2\xb0"
-                          "C\r\nA\0B,1\r\n",
-                          43)
-            << 500;
-        // A chunk that starts with a NUL byte after a pause: only NUL bytes before the first
-        // data are no data.
+            << (unpaced + QStringList{"--pause-after", "13", "--pause-ms", "300"}) << mixed << 500;
+        // A chunk opening with NUL after a pause: only NULs before the first data are no data.
         QTest::newRow("pause just before a NUL inside the data")
-            << (unpaced + QStringList{"--pause-after", "37", "--pause-ms", "300"})
-            << QByteArray("Site,Temp\r\nD\xc3\xbcsseldorf S\xc3\xbc"
-                          "d,25 \xc2\xb0"
-                          "C\r\nA\0B,1\r\n",
-                          43)
-            << 500;
-        // Noise when the port opens and a time-out during the wait, and a program too busy
-        // to look at the port for a moment after Download: the download must not end on
-        // that old time-out once the first bytes are taken.
+            << (unpaced + QStringList{"--pause-after", "37", "--pause-ms", "300"}) << mixed << 500;
+        // Noise and a time-out during the wait, then too busy to look at the port: the
+        // download must not end on that old time-out once the first bytes are taken.
         QTest::newRow("noise and a time-out during the wait, busy after Download")
             << (unpaced + QStringList{"--bit7", "--nul-prefix", "300", "--pause-after", "3000",
                                       "--pause-ms", "100", "BUSY"})
@@ -269,7 +200,6 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QByteArray, data);
         QFETCH(int, readTimeout);
-
         if (!data.isEmpty()) {
             QVERIFY(put(dir.filePath("sent.bin"), data));
             arguments << "--data" << dir.filePath("sent.bin");
@@ -280,8 +210,7 @@ private slots:
                 byte = char(byte | 0x80);
         const bool busy = arguments.removeAll("BUSY") > 0;
         Rig rig(arguments);
-        QVERIFY2(rig.startSession(readTimeout),
-                 "the session did not start on the emulator\'s port");
+        QVERIFY(rig.startSession(readTimeout));
         if (busy)
             QThread::msleep(100);
         protocolBroken = !rig.waitForEnd(20000) || rig.finished.count() != 1;
@@ -289,37 +218,11 @@ private slots:
 
         QCOMPARE(rig.session.data(), original);
         QVERIFY(!rig.session.lineLost());
-        // Bytes with bit 7 set are no UTF-8: how their replacement characters fall depends on
-        // where the chunks were cut, so only readable text is compared. The view shows no
-        // NUL byte and no carriage return.
+        // Bit 7 makes no UTF-8: only readable text is compared. The view shows no NUL or CR.
         if (!arguments.contains("--bit7"))
             QCOMPARE(rig.text, original.size() == 43 ? QStringLiteral("Site,Temp\nD\u00fcsseldorf "
                                                                       "S\u00fcd,25 \u00b0C\nAB,1\n")
                                                      : linesOf(original));
-        QVERIFY(portIsFree(rig.devicePath()));
-    }
-
-    void commandsGoOutAtOnce_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::newRow("110") << "110";
-        QTest::newRow("5000") << "5000";
-        QTest::newRow("2147483647") << "2147483647";
-    }
-
-    // The commands must not wait for the first read time-out: the tester answers at once,
-    // so its first bytes come right after the wait for the line to settle.
-    void commandsGoOutAtOnce()
-    {
-        QFETCH(QString, stored);
-        Rig rig({"--baud", "0"});
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY2(rig.startSession(*DownloadSession::readTimeoutFrom(stored)),
-                 "the session did not start on the emulator\'s port");
-        QTRY_VERIFY_WITH_TIMEOUT(rig.session.hasData(), 3000);
-        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-        rig.session.cancel();
         QVERIFY(portIsFree(rig.devicePath()));
     }
 
@@ -328,27 +231,34 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("kept"); // bytes of the reply kept; -1: some, not all
         QTest::addColumn<bool>("cancel");
-        QTest::newRow("cancel before any data") << QStringList{"--ignore-commands"} << 0 << true;
-        QTest::newRow("cancel after part of the data")
-            << QStringList{"--baud", "2400"} << -1 << true;
+        QTest::addColumn<QString>("readTimeout"); // as stored
+        QTest::newRow("cancel before any data")
+            << QStringList{"--ignore-commands"} << 0 << true << "50";
+        // The commands must not wait for the first (here very long) read time-out.
+        QTest::newRow("cancel after part of the data, longest time-out")
+            << QStringList{"--baud", "2400"} << -1 << true << "2147483647";
         QTest::newRow("line lost before any data")
-            << QStringList{"--baud", "0", "--hangup-after", "0"} << 0 << false;
+            << QStringList{"--baud", "0", "--hangup-after", "0"} << 0 << false << "110";
         QTest::newRow("line lost after data")
-            << QStringList{"--baud", "0", "--hangup-after", "3000"} << 3000 << false;
+            << QStringList{"--baud", "0", "--hangup-after", "3000"} << 3000 << false << "110";
     }
 
-    // Cancel, or the line lost like an adapter pulled out: what came is kept, the port is let
-    // go, and the ended session tells nothing more. Time-outs keep coming while the tester
-    // says nothing, and none ends the session.
+    // Cancel, or the line lost: what came is kept, the port is let go, and the ended session
+    // tells nothing more. Time-outs while the tester says nothing end nothing.
     void ended()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, kept);
         QFETCH(bool, cancel);
+        QFETCH(QString, readTimeout);
         Rig rig(arguments);
-        QVERIFY2(rig.startSession(cancel ? DownloadSession::minReadTimeout
-                                         : DownloadSession::defaultReadTimeout),
-                 "the session did not start on the emulator\'s port");
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(rig.startSession(*DownloadSession::readTimeoutFrom(readTimeout)));
+        if (kept < 0) {
+            QTRY_VERIFY_WITH_TIMEOUT(rig.session.hasData(), 3000);
+            QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        }
         if (!cancel) {
             QVERIFY2(rig.waitForEnd(10000),
                      "the session did not end within 10 s of the line dropping");
@@ -386,11 +296,8 @@ private slots:
         QTest::newRow("in answer to the commands") << false;
     }
 
-    // A line that keeps sending NUL bytes (a receive wire held in break), during the wait
-    // before the commands or in answer to them, must not freeze us: after about 2.5 s the
-    // session runs and says so, once; the NUL bytes are no data, and the tester's answer after
-    // them is the whole download. The NUL bytes end after about 4.7 s, so a wait without
-    // limit would show, not hang.
+    // A line sending only NULs (a wire in break) must not freeze us: after ~2.5 s the session
+    // runs and says so, once; the answer after them is the whole download.
     void lineSendsOnlyNul()
     {
         QFETCH(bool, duringWait);
@@ -404,8 +311,7 @@ private slots:
         Rig rig(arguments);
         QElapsedTimer clock;
         clock.start();
-        QVERIFY2(rig.startSession(DownloadSession::defaultReadTimeout),
-                 "the session did not start on the emulator\'s port");
+        QVERIFY(rig.startSession(DownloadSession::defaultReadTimeout));
         if (duringWait) {
             QVERIFY2(clock.elapsed() < 4000, "the wait for the line to settle has no limit");
             QCOMPARE(rig.onlyNul.count(), 1);
@@ -421,9 +327,8 @@ private slots:
         QCOMPARE(rig.session.data(), answer);
     }
 
-    // The view gets the text in batches, not chunk by chunk, and all of it; and a batch that
-    // is due goes out while the data still pours in: the first one in the very turn that
-    // brings the first bytes, not from a timer once the event loop is idle at last.
+    // The view gets all the text in batches; the first in the very turn that brings the
+    // first bytes, not from a timer once the event loop is idle at last.
     void textInBatches()
     {
         QByteArray data;
@@ -433,9 +338,7 @@ private slots:
         Rig rig({"--baud", "0", "--data", dir.filePath("large.csv")});
         QElapsedTimer clock;
         clock.start();
-        QVERIFY2(rig.startSession(DownloadSession::defaultReadTimeout),
-                 "the session did not start on the emulator\'s port");
-        // Announcements of the port reach the session first, then this watcher.
+        QVERIFY(rig.startSession(DownloadSession::defaultReadTimeout));
         auto *device = rig.session.findChild<Ml::WinSerialDeviceAsync *>();
         QVERIFY(device);
         bool bytesSeen = false, firstBatchSeen = false, firstBatchInTurn = false;

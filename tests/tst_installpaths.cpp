@@ -1,6 +1,5 @@
 // Where an installed program finds its data folders: a copy of this test, run as a child
-// from a temporary <prefix>/bin, reports what it found; so the lookup of an installed tree
-// is caught here and not first by the package stage.
+// from a temporary <prefix>/bin, reports what it found.
 #include "TestSupport.h"
 #include "common/InstallPaths.h"
 #include "common/SettingsKeys.h"
@@ -15,15 +14,7 @@ using namespace TestSupport;
 
 namespace {
 
-// The child: the folders found from where it runs, one a line.
-int report(const QString &language)
-{
-    const QByteArray lines =
-        (InstallPaths::helpPage(language) + '\n' + InstallPaths::translationsDirectory() + '\n')
-            .toLocal8Bit();
-    std::fwrite(lines.constData(), 1, size_t(lines.size()), stdout);
-    return 0;
-}
+const QString share = "share/marlune-datalogger/", page = "Help/DravlinSolarDataLoggerHelp_%1.html";
 
 } // namespace
 
@@ -34,70 +25,59 @@ class TestInstallPaths : public QObject
 private slots:
     void foundFromTheExecutable_data()
     {
-        QTest::addColumn<QString>("layout"); // "installed", "beside", "both" or "none"
+        QTest::addColumn<QStringList>("homes"); // where the data folders are
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("help");         // relative to the prefix; empty: none
         QTest::addColumn<QString>("translations"); // relative to the prefix
-
-        const QString share = "share/marlune-datalogger/";
-        const QString page = "Help/DravlinSolarDataLoggerHelp_%1.html";
-        const QString catalogues = SettingsKeys::TranslationsDir;
+        const QString catalogues = SettingsKeys::TranslationsDir, de = "de";
         QTest::newRow("installed, German page")
-            << "installed" << QString("de") << share + page.arg("de") << share + catalogues;
+            << QStringList{share} << de << share + page.arg(de) << share + catalogues;
         QTest::newRow("installed, no page in the language")
-            << "installed" << QString("ja") << share + page.arg("en") << share + catalogues;
+            << QStringList{share} << "ja" << share + page.arg("en") << share + catalogues;
         QTest::newRow("beside the executable")
-            << "beside" << QString("de") << "bin/" + page.arg("de") << "bin/" + catalogues;
+            << QStringList{"bin/"} << de << "bin/" + page.arg(de) << "bin/" + catalogues;
         QTest::newRow("beside wins over installed")
-            << "both" << QString("de") << "bin/" + page.arg("de") << "bin/" + catalogues;
+            << QStringList{share, "bin/"} << de << "bin/" + page.arg(de) << "bin/" + catalogues;
         // A message then names the folder a build or a Windows copy should have.
-        QTest::newRow("neither") << "none" << QString("de") << QString() << "bin/" + catalogues;
+        QTest::newRow("neither") << QStringList() << de << QString() << "bin/" + catalogues;
     }
 
     void foundFromTheExecutable()
     {
-        QFETCH(QString, layout);
+        QFETCH(QStringList, homes);
         QFETCH(QString, language);
         QFETCH(QString, help);
         QFETCH(QString, translations);
-
         QTemporaryDir prefix;
-        QVERIFY(prefix.isValid());
         QDir root(prefix.path());
-        QVERIFY(root.mkpath("bin"));
-        QStringList homes;
-        if (layout == "installed" || layout == "both")
-            homes << "share/marlune-datalogger/";
-        if (layout == "beside" || layout == "both")
-            homes << "bin/";
+        QVERIFY(prefix.isValid() && root.mkpath("bin"));
         for (const QString &home : homes) {
             QVERIFY(root.mkpath(home + "Help"));
             QVERIFY(root.mkpath(home + SettingsKeys::TranslationsDir));
             for (const char *code : {"de", "en"})
-                QVERIFY(put(root.filePath(home + "Help/DravlinSolarDataLoggerHelp_" +
-                                          QString(code) + ".html"),
-                            "<html></html>"));
+                QVERIFY(put(root.filePath(home + page.arg(code)), "<html></html>"));
         }
         const QString program = root.filePath("bin/marlune-datalogger");
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
-
         QProcess child;
         child.start(program, {"--report", language});
         QVERIFY2(child.waitForFinished(20000), "the copy in <prefix>/bin did not report");
         QCOMPARE(child.exitCode(), 0);
-        const QStringList found = QString::fromLocal8Bit(child.readAllStandardOutput()).split('\n');
-        QCOMPARE(found.size(), 3);
         const QString base = QFileInfo(prefix.path()).canonicalFilePath() + '/';
-        QCOMPARE(found.at(0), help.isEmpty() ? QString() : base + help);
-        QCOMPARE(found.at(1), base + translations);
+        QCOMPARE(QString::fromLocal8Bit(child.readAllStandardOutput()).split('\n'),
+                 QStringList({help.isEmpty() ? QString() : base + help, base + translations, ""}));
     }
 };
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc == 3 && qstrcmp(argv[1], "--report") == 0)
-        return report(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && qstrcmp(argv[1], "--report") == 0) { // the child: what it found
+        const QString language = QString::fromLocal8Bit(argv[2]);
+        std::printf("%s\n%s\n", qPrintable(InstallPaths::helpPage(language)),
+                    qPrintable(InstallPaths::translationsDirectory()));
+        return 0;
+    }
     TestInstallPaths test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -39,12 +39,6 @@ bool has(const QVector<ResultWarning> &warnings, Kind kind)
     return false;
 }
 
-// Where the first row after the text ends in the data: at its line end.
-int lineEndAfter(const QByteArray &data, const QByteArray &text)
-{
-    return data.indexOf("\r\n", data.indexOf(text) + 2);
-}
-
 } // namespace
 
 class TestResultsCheck : public QObject
@@ -130,7 +124,7 @@ private slots:
 
     // The data cut at every position, as a stall past the read time-out cuts it: the first part
     // warns when it ends in the middle of a line and only then; the rest warns that it starts in
-    // the middle of a record when its first line lacks fields.
+    // the middle of a record when its first line lacks fields; between them every record is there.
     void cutAtEveryPosition()
     {
         const QByteArray whole = ExampleData::builtIn();
@@ -140,8 +134,10 @@ private slots:
         const QByteArray data = whole.left(end);
         for (int cut = 1; cut < data.size(); ++cut) {
             const QByteArray first = data.left(cut);
-            const QVector<ResultWarning> firstWarnings = warningsOf(first);
+            const ResultTable firstTable = ResultsParser::parse(first);
+            const QVector<ResultWarning> firstWarnings = ResultsCheck::check(firstTable);
             const bool lineEnded = first.endsWith('\n') || first.endsWith('\r');
+            QCOMPARE(ResultsSummary(firstTable, firstWarnings).isComplete(), lineEnded);
             QVERIFY2(
                 describe(firstWarnings) ==
                     (lineEnded
@@ -152,7 +148,11 @@ private slots:
             const QByteArray rest = data.mid(cut);
             if (cut < data.indexOf('\n') + 1)
                 continue; // the header cut: the rest is read with a header of its own
-            const QVector<ResultWarning> restWarnings = warningsOf(rest);
+            const ResultTable restTable = ResultsParser::parse(rest);
+            const QVector<ResultWarning> restWarnings = ResultsCheck::check(restTable);
+            if (rest.count('\n') >= 2) // one line alone may read as a header
+                QCOMPARE(firstTable.rowCount() + restTable.rowCount(),
+                         3 + (!lineEnded && !rest.startsWith('\r')));
             // A line end at the start is a blank line, left out.
             QByteArray records = rest;
             while (records.startsWith('\r') || records.startsWith('\n'))
@@ -165,42 +165,6 @@ private slots:
             QVERIFY(!has(restWarnings, Kind::LastRecordIncomplete));
             QVERIFY(!has(restWarnings, Kind::FieldCount));
         }
-    }
-
-    // A stall in the middle of the emulator's data: the first download ends mid-record and the
-    // next one starts with the rest of it. Between them, every record is there.
-    void stallCut_data()
-    {
-        QTest::addColumn<int>("cut");
-        QTest::addColumn<bool>("firstCut");
-        QTest::addColumn<bool>("restMidRecord");
-        const QByteArray data = ExampleData::builtIn();
-        const int line100 = lineEndAfter(data, "\r\n100,") - 1;
-        const int fieldStart = data.indexOf("\r\n100,") + 2;
-        QTest::newRow("after a comma") << data.indexOf(',', fieldStart + 50) + 1 << true << true;
-        QTest::newRow("in a number") << data.indexOf('.', fieldStart + 40) + 1 << true << true;
-        QTest::newRow("in the site's name") << data.indexOf(' ', fieldStart) << true << true;
-        QTest::newRow("before the line end") << line100 + 1 << true << false;
-        QTest::newRow("between CR and LF") << line100 + 2 << false << false;
-    }
-
-    void stallCut()
-    {
-        QFETCH(int, cut);
-        QFETCH(bool, firstCut);
-        QFETCH(bool, restMidRecord);
-        const QByteArray data = ExampleData::builtIn();
-        const ResultTable first = ResultsParser::parse(data.left(cut));
-        const ResultTable rest = ResultsParser::parse(data.mid(cut));
-        const QVector<ResultWarning> firstWarnings = ResultsCheck::check(first);
-        const QVector<ResultWarning> restWarnings = ResultsCheck::check(rest);
-        QCOMPARE(describe(firstWarnings),
-                 firstCut ? QStringLiteral("LastRecordIncomplete@101") : QString());
-        QCOMPARE(describe(restWarnings),
-                 restMidRecord ? QStringLiteral("StartsMidRecord@1") : QString());
-        QCOMPARE(first.rowCount(), 100);
-        QCOMPARE(rest.rowCount(), restMidRecord ? 151 : 150);
-        QCOMPARE(ResultsSummary(first, firstWarnings).isComplete(), !firstCut);
     }
 
     // The counts, counted here from the raw lines, in words and as JSON.
@@ -271,12 +235,8 @@ private slots:
 
         const QJsonObject json = summary.toJson();
         QCOMPARE(json.value("records").toInt(-1), records);
-        QCOMPARE(json.value("pass").isNull(), pass < 0);
-        QCOMPARE(json.value("fail").isNull(), pass < 0);
-        if (pass >= 0) {
-            QCOMPARE(json.value("pass").toInt(-1), pass);
-            QCOMPARE(json.value("fail").toInt(-1), fail);
-        }
+        QCOMPARE(json.value("pass"), pass < 0 ? QJsonValue() : QJsonValue(pass));
+        QCOMPARE(json.value("fail"), fail < 0 ? QJsonValue() : QJsonValue(fail));
         QCOMPARE(json.value("columns").toVariant().toStringList(), table.columns);
         QCOMPARE(json.value("warnings").toArray().size(), 0);
         QCOMPARE(json.value("complete").toBool(false), true);

@@ -1,7 +1,5 @@
-// The Results window over real data: the emulator's data set, a European file and hand-made
-// files. What the user sees in the table (Failed only, the filter, the FAIL marks, the order
-// of numbers), what Ctrl+C copies, the bytes of the CSV export, the chart's files, and View >
-// Results in the main window after a download from the tester emulator.
+// The Results window over the emulator's data set, a European file and hand-made files: the
+// table, Ctrl+C, the CSV export, the chart's files, the design checks, and View > Results.
 #include "ExampleData.h"
 #include "TestSupport.h"
 #include "TesterEmulatorProcess.h"
@@ -21,8 +19,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QCryptographicHash>
-#include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,6 +30,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 using namespace ExampleData;
@@ -50,39 +47,16 @@ QByteArray european()
 // The data lines after the header, without their line ends.
 QList<QByteArray> recordLines(const QByteArray &data)
 {
-    QList<QByteArray> lines = data.split('\n');
-    lines.removeFirst();
-    QList<QByteArray> records;
-    for (QByteArray line : lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (!line.isEmpty())
-            records.append(line);
-    }
-    return records;
+    QList<QByteArray> lines = QByteArray(data).replace('\r', "").split('\n').mid(1);
+    lines.removeAll(QByteArray());
+    return lines;
 }
 
-// The records whose fields hold the word (any case), found in the raw lines.
-int linesWithField(const QByteArray &data, char delimiter, const QByteArray &word)
+// The records for which test holds.
+int linesWhere(const QByteArray &data, const std::function<bool(const QByteArray &)> &test)
 {
-    int count = 0;
-    for (const QByteArray &line : recordLines(data)) {
-        for (const QByteArray &field : line.split(delimiter)) {
-            if (field.toLower() == word.toLower()) {
-                ++count;
-                break;
-            }
-        }
-    }
-    return count;
-}
-
-int linesContaining(const QByteArray &data, const QByteArray &text)
-{
-    int count = 0;
-    for (const QByteArray &line : recordLines(data))
-        count += line.toLower().contains(text.toLower()) ? 1 : 0;
-    return count;
+    const QList<QByteArray> lines = recordLines(data);
+    return int(std::count_if(lines.begin(), lines.end(), test));
 }
 
 // A Results window of the data, shown, with Failed only as given; null if it never shows.
@@ -123,20 +97,18 @@ private slots:
         QTest::addColumn<int>("rows");
 
         const QByteArray data = builtIn();
-        const int fails = linesWithField(data, ',', "FAIL");
+        const auto failed = [](const QByteArray &line) { return line.endsWith(",FAIL"); };
+        const int fails = linesWhere(data, failed);
         QVERIFY(fails > 0 && fails < recordLines(data).size());
         QTest::newRow("all") << data << false << QString() << recordLines(data).size();
         QTest::newRow("failed only") << data << true << QString() << fails;
-        QTest::newRow("European file, failed only")
-            << european() << true << QString() << linesWithField(european(), ';', "FAIL");
+        QTest::newRow("European file, failed only") << european() << true << QString() << fails;
         QTest::newRow("filter, any case")
-            << data << false << "inv2-s0" << linesContaining(data, "inv2-s0");
-        QTest::newRow("filter and failed only") << data << true << "INV1" << [&] {
-            int count = 0;
-            for (const QByteArray &line : recordLines(data))
-                count += line.contains("INV1") && line.endsWith(",FAIL") ? 1 : 0;
-            return count;
-        }();
+            << data << false << "inv2-s0"
+            << linesWhere(data, [](auto &line) { return line.toLower().contains("inv2-s0"); });
+        QTest::newRow("filter and failed only")
+            << data << true << "INV1"
+            << linesWhere(data, [&](auto &line) { return line.contains("INV1") && failed(line); });
         QTest::newRow("filter finds nothing") << data << false << "no such text" << 0;
         const QByteArray lowerCase = "No,Site,Status\n1,North,pass\n2,North,fail\n3,South,Fail\n"
                                      "4,South,PASS\n5,South,nok\n";
@@ -167,15 +139,6 @@ private slots:
             QCOMPARE(shown->index(row, 0).data(Qt::DecorationRole).isValid(), failed);
             QCOMPARE(shown->index(row, 0).data(Qt::ToolTipRole).isValid(), failed);
             QCOMPARE(shown->index(row, 1).data(Qt::BackgroundRole).isValid(), failed);
-            if (!filter.isEmpty()) {
-                bool found = false;
-                for (int column = 0; column < shown->columnCount(); ++column)
-                    found = found || shown->index(row, column)
-                                         .data()
-                                         .toString()
-                                         .contains(filter, Qt::CaseInsensitive);
-                QVERIFY(found);
-            }
         }
     }
 
@@ -221,35 +184,52 @@ private slots:
         }
     }
 
-    // Ctrl+C copies the selected cells as tab-separated lines; the export writes the rows shown,
-    // in the data's own delimiter and quoting, through the save step, or says why it cannot.
-    void copyAndExport_data()
+    // Ctrl+C copies the selected cells as tab-separated lines; the export writes the rows shown
+    // in the data's own delimiter and quoting, or says why it cannot; the chart of the rows
+    // shown has their minimum and maximum, and saves as PNG and SVG.
+    void outputs_data()
     {
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<bool>("failedOnly");
         QTest::addColumn<QByteArray>("exported");
+        QTest::addColumn<QString>("value"); // charted; empty: no chart
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("copied"); // empty: not tried
 
         const QByteArray data = builtIn();
         QByteArray failLines = data.left(data.indexOf('\n') + 1);
-        for (const QByteArray &line : recordLines(data)) {
-            if (line.endsWith(",FAIL"))
-                failLines += line + "\r\n";
-        }
-        QTest::newRow("emulator, all rows") << data << false << data;
-        QTest::newRow("emulator, failed only") << data << true << failLines;
-        QTest::newRow("European file stays European") << european() << false << european();
+        for (const QByteArray &line : recordLines(data))
+            failLines += line.endsWith(",FAIL") ? line + "\r\n" : QByteArray();
+        const QString none;
+        QTest::newRow("emulator, Voc by site")
+            << data << false << data << "Voc (V)"
+            << "Site"
+            << "1\t2024-04-08\t08:30:35\n2\t2024-04-08\t08:33:19\n";
+        QTest::newRow("emulator, failed only, Riso")
+            << data << true << failLines << "Riso (MOhm)" << none << none;
+        QTest::newRow("European file stays European, Isc by date")
+            << european() << false << european() << "Isc (A)"
+            << "Date" << none;
         const QByteArray quoted = "Name,Note,Result\r\n\"a,b\",\"say \"\"hi\"\"\",FAIL\r\n"
                                   "plain,\"two\r\nlines\",PASS\r\n";
-        QTest::newRow("quoted fields") << quoted << false << quoted;
+        QTest::newRow("quoted fields") << quoted << false << quoted << none << none
+                                       << "a,b\tsay \"hi\"\tFAIL\nplain\ttwo  lines\tPASS\n";
         QTest::newRow("LF lines become CR LF")
-            << QByteArray("A;B\n1;x\n2;y\n") << false << QByteArray("A;B\r\n1;x\r\n2;y\r\n");
+            << QByteArray("A;B\n1;x\n2;y\n") << false << QByteArray("A;B\r\n1;x\r\n2;y\r\n") << none
+            << none << none;
+        QTest::newRow("negative values")
+            << QByteArray("Name,T,Result\na,-5,PASS\nb,3,FAIL\nc,0,PASS\n") << false
+            << QByteArray("Name,T,Result\r\na,-5,PASS\r\nb,3,FAIL\r\nc,0,PASS\r\n") << "T" << none
+            << none;
     }
-    void copyAndExport()
+    void outputs()
     {
         QFETCH(QByteArray, data);
         QFETCH(bool, failedOnly);
         QFETCH(QByteArray, exported);
-
+        QFETCH(QString, value);
+        QFETCH(QString, group);
+        QFETCH(QString, copied);
         const auto window = shownWindow(data, failedOnly);
         QVERIFY(window);
 
@@ -263,59 +243,18 @@ private slots:
         QVERIFY(!failed.saved() && failed.headline.contains(missing));
         QVERIFY(!QFile::exists(missing));
 
-        // A block of two rows and up to three columns, copied with Ctrl+C.
-        QTableView *view = window->tableView();
-        const QAbstractItemModel *shown = view->model();
-        const int lastColumn = std::min(2, shown->columnCount() - 1);
-        view->selectionModel()->select(
-            QItemSelection(shown->index(0, 0), shown->index(1, lastColumn)),
-            QItemSelectionModel::ClearAndSelect);
-        QString expected;
-        for (int row = 0; row < 2; ++row) {
-            QStringList cells;
-            for (int column = 0; column <= lastColumn; ++column)
-                cells.append(shown->index(row, column)
-                                 .data()
-                                 .toString()
-                                 .replace('\n', ' ')
-                                 .replace('\r', ' '));
-            expected += cells.join('\t') + '\n';
+        if (!copied.isEmpty()) { // two rows of three columns, copied with Ctrl+C
+            QTableView *view = window->tableView();
+            view->selectionModel()->select(
+                QItemSelection(view->model()->index(0, 0), view->model()->index(1, 2)),
+                QItemSelectionModel::ClearAndSelect);
+            QApplication::clipboard()->clear();
+            view->setFocus();
+            QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QApplication::clipboard()->text(), copied);
         }
-        QApplication::clipboard()->clear();
-        view->setFocus();
-        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QApplication::clipboard()->text(), expected);
-        QCOMPARE(expected.count('\t'), 2 * lastColumn);
-        QVERIFY(!expected.contains("\"\""));
-    }
-
-    // The chart of the rows shown, its minimum and maximum, saved as PNG and as SVG.
-    void chart_data()
-    {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<bool>("failedOnly");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("group");
-
-        QTest::newRow("Voc by site") << builtIn() << false << "Voc (V)"
-                                     << "Site";
-        QTest::newRow("failed only, Riso") << builtIn() << true << "Riso (MOhm)"
-                                           << "";
-        QTest::newRow("European Isc by date") << european() << false << "Isc (A)"
-                                              << "Date";
-        QTest::newRow("negative values")
-            << QByteArray("Name,T,Result\na,-5,PASS\nb,3,FAIL\nc,0,PASS\n") << false << "T"
-            << "";
-    }
-    void chart()
-    {
-        QFETCH(QByteArray, data);
-        QFETCH(bool, failedOnly);
-        QFETCH(QString, value);
-        QFETCH(QString, group);
-
-        const auto window = shownWindow(data, failedOnly);
-        QVERIFY(window);
+        if (value.isEmpty())
+            return;
         window->findChild<QTabWidget *>("tabs")->setCurrentIndex(1);
         auto *valueBox = window->findChild<QComboBox *>("valueBox");
         auto *groupBox = window->findChild<QComboBox *>("groupBox");
@@ -325,12 +264,12 @@ private slots:
             groupBox->setCurrentText(group);
 
         // The marks are at the lowest and the highest value of the rows shown.
-        const QAbstractItemModel *shown = window->shownRows();
-        const int column = columnNamed(shown, value);
+        const QAbstractItemModel *rows = window->shownRows();
+        const int column = columnNamed(rows, value);
         double low = 1e300, high = -1e300;
-        for (int row = 0; row < shown->rowCount(); ++row) {
+        for (int row = 0; row < rows->rowCount(); ++row) {
             const double number =
-                shown->index(row, column).data().toString().replace(',', '.').toDouble();
+                rows->index(row, column).data().toString().replace(',', '.').toDouble();
             low = std::min(low, number);
             high = std::max(high, number);
         }
@@ -345,8 +284,7 @@ private slots:
         QImage image;
         QVERIFY(image.load(png, "PNG"));
         QVERIFY(image.width() >= 640 && image.height() >= 400);
-        // Bars in the bar colours (blue, red for FAIL), not a blank page.
-        int barPixels = 0;
+        int barPixels = 0; // in the bar colours (blue, red for FAIL), not a blank page
         for (int y = 0; y < image.height(); y += 2) {
             for (int x = 0; x < image.width(); x += 2) {
                 const QColor colour = image.pixelColor(x, y);
@@ -354,88 +292,55 @@ private slots:
             }
         }
         QVERIFY2(barPixels > 200, qPrintable(QString::number(barPixels)));
-
         const QString svg = dir.filePath(QTest::currentDataTag() + QStringLiteral(".svg"));
         QVERIFY2(window->chart()->saveSvg(svg, &error), qPrintable(error));
-        const QByteArray svgBytes = contents(svg);
-        QVERIFY(svgBytes.contains("<svg"));
-        QVERIFY(svgBytes.trimmed().endsWith("</svg>"));
         QSvgRenderer renderer(svg);
-        QVERIFY(renderer.isValid());
-        QVERIFY(renderer.defaultSize().width() >= 640);
+        QVERIFY(renderer.isValid() && renderer.defaultSize().width() >= 640);
 
         // A file that cannot be written: the reason, no file.
-        const QString missing = dir.filePath("no such folder/chart.png");
-        QVERIFY(!window->chart()->savePng(missing, &error));
-        QVERIFY(!error.isEmpty());
-        QVERIFY(!window->chart()->saveSvg(dir.filePath("no such folder/chart.svg"), &error));
-        QVERIFY(!QFile::exists(missing));
+        QVERIFY(!window->chart()->savePng(missing + ".png", &error) && !error.isEmpty());
+        QVERIFY(!window->chart()->saveSvg(missing + ".svg", &error) && !error.isEmpty());
+        QVERIFY(!QFile::exists(missing + ".png"));
     }
 
-    // View > Results in the main window opens the data of the download on screen; a download
-    // cut short by a pause leaves the warning beside the status until the next one starts.
-    // A site design set directly or through the Site design dialog: the Design checks column
-    // flags the short strings with the reason in the tooltip, the summary counts them, the
-    // tester's marks stay, and the report's preview shows the report and saves the PDF.
-    void designChecks_data()
-    {
-        QTest::addColumn<bool>("throughDialog");
-        QTest::newRow("set directly") << false;
-        QTest::newRow("through the Site design dialog, kept in the archive") << true;
-    }
+    // A site design entered through the Site design dialog: kept in the archive for the next
+    // window of the site, the Design checks column with the reason in the tooltip, the summary,
+    // and the report's preview and PDF. Which rows fail and why: tst_designchecks.
     void designChecks()
     {
-        QFETCH(bool, throughDialog);
         const QByteArray data = builtIn();
         const SiteDesign design = ExampleData::design();
-        QVERIFY(!design.arrays.isEmpty());
         ResultsWindow window(data, "emulator.csv");
         const int columns = window.shownRows()->columnCount();
         QVERIFY(!window.reportButton()->isEnabled());
-        QCOMPARE(window.openReport(), nullptr);
-
         Archive archive;
-        QVERIFY(archive.open(dir.filePath(QTest::currentDataTag() + QStringLiteral(".sqlite"))));
+        QVERIFY(archive.open(dir.filePath("designs.sqlite")));
         window.setArchive(&archive);
-        QVERIFY(!window.hasDesign());
-        if (throughDialog) {
-            window.show();
-            window.siteDesignButton()->click();
-            auto *dialog = window.findChild<SiteDesignDialog *>();
-            QVERIFY(dialog);
-            QVERIFY(dialog->isVisible());
-            dialog->setDesign(design);
-            dialog->accept();
-        } else {
-            window.setDesign(design);
-        }
-        QVERIFY(window.hasDesign());
+        window.show();
+        window.siteDesignButton()->click();
+        auto *dialog = window.findChild<SiteDesignDialog *>();
+        QVERIFY(dialog && dialog->isVisible());
+        dialog->setDesign(design);
+        dialog->accept();
         QCOMPARE(window.design(), design);
         QVERIFY(window.reportButton()->isEnabled());
-        // The dialog's design is kept for its site, and the next window of the data opens with it.
-        QCOMPARE(archive.designFor(design.site)->isEmpty(), !throughDialog);
         {
             ResultsWindow next(data, "emulator.csv");
             next.setArchive(&archive);
-            QCOMPARE(next.hasDesign(), throughDialog);
-            if (throughDialog)
-                QCOMPARE(next.design(), design);
+            QCOMPARE(next.design(), design);
         }
 
         const QAbstractItemModel *rows = window.shownRows();
-        QCOMPARE(rows->columnCount(), columns + 1);
         const int checksColumn = columnNamed(rows, "Design checks");
         QCOMPARE(checksColumn, columns);
-        // The column shows the checks' verdicts (which rows fail and why: tst_designchecks):
-        // a short string's row at Marsh Lane, with the reason in its tooltip; no other site's.
+        // A short string's row at Marsh Lane, with the reason in its tooltip; no other site's.
         const int siteColumn = columnNamed(rows, "Site");
-        const int shortRow = ExampleData::shortStrings(data).first() - 1;
-        const QModelIndex cell = rows->index(shortRow, checksColumn);
+        const QModelIndex cell =
+            rows->index(ExampleData::shortStrings(data).first() - 1, checksColumn);
         QVERIFY2(cell.data().toString().startsWith("FAIL"), qPrintable(cell.data().toString()));
         QVERIFY(cell.data(Qt::ToolTipRole)
                     .toString()
                     .contains("Module count: FAIL (21 modules measured, 22 designed)"));
-        QVERIFY(cell.data(Qt::ForegroundRole).isValid());
         for (int row = 0; row < rows->rowCount(); ++row)
             QCOMPARE(rows->index(row, checksColumn).data().toString() == "not checked",
                      rows->index(row, siteColumn).data().toString() != "Marsh Lane Solar Park");
@@ -446,31 +351,13 @@ private slots:
                      .arg(window.summary().failed())
                      .arg(checks->failedByDesignOnly()));
 
-        // The tester's own marks and Failed only are as before.
-        auto *filter = window.shownRows();
-        filter->setFailedOnly(true);
-        QCOMPARE(filter->rowCount(), window.summary().failed());
-        QCOMPARE(filter->index(0, 0).data(Qt::ToolTipRole).toString(),
-                 QStringLiteral("The tester failed this record."));
-        filter->setFailedOnly(false);
-        // Sorted by the checks, descending: the rows the checks fail come first.
-        filter->sort(checksColumn, Qt::DescendingOrder);
-        QVERIFY(filter->index(0, checksColumn).data().toString().startsWith("FAIL"));
-
-        // The report: its preview and a PDF saved (a file that cannot be written: tst_report).
         ReportPreviewDialog *preview = window.openReport();
-        QVERIFY(preview);
-        const QString text = preview->browser()->toPlainText();
-        QVERIFY(preview->browser()->isReadOnly());
-        QVERIFY(text.contains("Marsh Lane Solar Park"));
-        QVERIFY(text.contains(QString::fromLatin1(
-            QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex())));
-        const QString pdf = dir.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
+        QVERIFY(preview && preview->browser()->isReadOnly());
+        QVERIFY(preview->browser()->toPlainText().contains("Marsh Lane Solar Park"));
+        const QString pdf = dir.filePath("report.pdf");
         QString error;
         QVERIFY2(preview->savePdf(pdf, &error, true), qPrintable(error));
-        QFile written(pdf);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QVERIFY(written.read(5) == "%PDF-");
+        QVERIFY(contents(pdf).startsWith("%PDF-"));
         preview->close();
     }
 
@@ -504,8 +391,7 @@ private slots:
         QVERIFY(results->isEnabled());
 
         auto *indicator = window.findChild<CompletenessIndicator *>();
-        QVERIFY(indicator);
-        QCOMPARE(indicator->isVisible(), !complete);
+        QVERIFY(indicator && indicator->isVisible() == !complete);
         if (!complete) {
             QVERIFY(indicator->warnings().constFirst().startsWith("The last record is incomplete"));
             QVERIFY(indicator->toolTip().contains(indicator->warnings().constFirst()));
@@ -516,12 +402,9 @@ private slots:
         QVERIFY(resultsWindow && resultsWindow->isVisible());
         const int records = recordLines(builtIn()).size();
         QCOMPARE(resultsWindow->summary().isComplete(), complete);
-        if (complete)
-            QCOMPARE(resultsWindow->summary().records(), records);
-        else
-            QVERIFY(resultsWindow->summary().records() < records);
-        // The report's trace names the download the archive keeps, not a file (the part that
-        // came before the pause holds no string of the designed site).
+        QCOMPARE(resultsWindow->summary().records() == records, complete);
+        // The report's trace names the download the archive keeps, not a file (the part
+        // before the pause holds no string of the designed site).
         if (complete) {
             const qint64 kept = archive.list().value(0).id; // the newest
             QVERIFY(kept > 0);

@@ -1,6 +1,5 @@
-// The pure rules of the serial layer: the configuration record and the open sequence,
-// which system records become ports in the list, under which name they are opened, and
-// which USB IDs they carry.
+// The pure rules of the serial layer: the configuration record, the open sequence, and the
+// port list (which records become ports, their device paths and USB IDs).
 #include "TestSupport.h"
 #include "serial/ComPortDiscovery.h"
 #include "serial/PortOpenSequence.h"
@@ -17,8 +16,7 @@ using namespace Ml;
 
 namespace {
 
-// The port's state, every byte `fill`, after the settings were applied; the members
-// that no setting covers are cleared so that two such states compare by the settings.
+// The port's state, every byte `fill`, after the settings; members no setting covers cleared.
 DCB applied(const PortSettings *settings, int fill)
 {
     DCB state;
@@ -34,6 +32,16 @@ bool operator==(const DCB &a, const DCB &b)
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
+QStringList listed(const QList<ComPortInfo> &ports, bool ids)
+{
+    QStringList lines;
+    for (const ComPortInfo &port : ports)
+        lines << port.portName + ' ' + port.devicePath +
+                     (ids ? QStringLiteral(" %1 %2").arg(port.vendorId).arg(port.productId)
+                          : QString());
+    return lines;
+}
+
 } // namespace
 
 class TestSerialRules : public QObject
@@ -42,7 +50,7 @@ class TestSerialRules : public QObject
 
 private slots:
     // Only raised members replace the port's values, each cut to its own width; the
-    // others, neighbouring bit-fields included, keep the port's values.
+    // others, neighbouring bit-fields included, stay.
     void applyRaisedMembersOnly_data()
     {
         QTest::addColumn<int>("fill");
@@ -79,8 +87,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("path");
         QTest::newRow("COM3") << "COM3" << QString("\\\\.\\COM3");
-        QTest::newRow("prefixed") << "\\\\.\\COM12" << QString("\\\\.\\COM12");
-        QTest::newRow("case matters") << "\\\\.\\com4" << QString("\\\\.\\com4");
+        QTest::newRow("prefixed, case kept") << "\\\\.\\com4" << QString("\\\\.\\com4");
         QTest::newRow("forward slashes") << "//./COM5" << QString("\\\\.\\//./COM5");
         QTest::newRow("long name") << "USB#VID_0403&PID_6001#A50285BI#{86e0d1e0-8089}"
                                    << "\\\\.\\USB#VID_0403&PID_6001#A50285BI#{86e0d1e0-8089}";
@@ -96,24 +103,20 @@ private slots:
 
     void windowsRecords_data()
     {
-        // One or more records (port name, hardware ID) in enumeration order, and the list they
-        // give.
-        QTest::addColumn<QStringList>("records");
+        QTest::addColumn<QStringList>("records");  // port name, hardware ID, ... in order
         QTest::addColumn<QStringList>("expected"); // portName devicePath vendorId productId
 
         const QString acpi = "ACPI\\PNP0501";
-        QTest::newRow("COM1 and COM9 open as they are")
-            << QStringList{"COM1", acpi, "COM9", acpi}
-            << QStringList{"COM1 COM1 0 0", "COM9 COM9 0 0"};
-        QTest::newRow("COM10 and up need the device prefix")
-            << QStringList{"COM10", acpi, "COM123456789012", acpi}
-            << QStringList{"COM10 \\\\.\\COM10 0 0", "COM123456789012 \\\\.\\COM123456789012 0 0"};
+        QTest::newRow("COM9 as it is, COM10 and up with the device prefix")
+            << QStringList{"COM9", acpi, "COM10", acpi, "COM123456789012", acpi}
+            << QStringList{"COM9 COM9 0 0", "COM10 \\\\.\\COM10 0 0",
+                           "COM123456789012 \\\\.\\COM123456789012 0 0"};
         QTest::newRow("name going on after the digits")
             << QStringList{"COM3A", acpi} << QStringList{"COM3A COM3A 0 0"};
-        QTest::newRow("USB adapter") << QStringList{"COM4", "USB\\VID_0403&PID_6001&REV_0600"}
-                                     << QStringList{"COM4 COM4 1027 24577"};
-        QTest::newRow("lower-case IDs") << QStringList{"COM5", "usb\\vid_067b&pid_2303&rev_0300"}
-                                        << QStringList{"COM5 COM5 1659 8963"};
+        QTest::newRow("USB adapters, IDs in either case")
+            << QStringList{"COM4", "USB\\VID_0403&PID_6001&REV_0600", "COM5",
+                           "usb\\vid_067b&pid_2303&rev_0300"}
+            << QStringList{"COM4 COM4 1027 24577", "COM5 COM5 1659 8963"};
         QTest::newRow("ID that is no hex number")
             << QStringList{"COM6", "USB\\VID_XYZ&PID_00A1"} << QStringList{"COM6 COM6 0 161"};
         QTest::newRow("IDs joined otherwise")
@@ -129,26 +132,18 @@ private slots:
     {
         QFETCH(QStringList, records);
         QFETCH(QStringList, expected);
-
         QList<ComPortInfo> ports;
         for (int i = 0; i + 1 < records.size(); i += 2) {
             ComPortInfo raw;
             raw.portName = records.at(i);
             ComPortRules::appendWindowsPort(ports, raw, records.at(i + 1));
         }
-        QStringList listed;
-        for (const ComPortInfo &port : qAsConst(ports))
-            listed << QStringLiteral("%1 %2 %3 %4")
-                          .arg(port.portName, port.devicePath)
-                          .arg(port.vendorId)
-                          .arg(port.productId);
-        QCOMPARE(listed, expected);
+        QCOMPARE(listed(ports, true), expected);
     }
 
 #ifndef _WIN32
-    // The Linux port list leaves out empty UART slots (a ttyS whose type is 0) and keeps the
-    // rest, in order, as the system found them: a USB adapter whatever its type, a port whose
-    // type cannot be read. Ports are looked up in a tty class folder laid out like /sys's.
+    // The Linux list leaves out empty UART slots (a ttyS of type 0) and keeps the rest in
+    // order: a USB adapter whatever its type, a port whose type cannot be read.
     void linuxPortList()
     {
         QTemporaryDir sys;
@@ -168,10 +163,7 @@ private slots:
         }
         QList<ComPortInfo> ports;
         appendLinuxPorts(ports, found, sys.path());
-        QStringList listed;
-        for (const ComPortInfo &port : qAsConst(ports))
-            listed << port.portName + " " + port.devicePath;
-        QCOMPARE(listed,
+        QCOMPARE(listed(ports, false),
                  QStringList({"ttyS0 /dev/ttyS0", "ttyUSB0 /dev/ttyUSB0", "ttyACM0 /dev/ttyACM0"}));
     }
 #endif
@@ -183,7 +175,6 @@ private slots:
         QTest::addColumn<int>("silentMs"); // how long the line is silent first
         QTest::addColumn<bool>("due");
 
-        QTest::newRow("fresh") << 10000 << 10000 << 0 << false;
         QTest::newRow("part of the silence") << 10000 << 10000 << 30 << false;
         QTest::newRow("the whole silence") << 40 << 40 << 45 << true;
         QTest::newRow("0 counts as 1 ms") << 0 << 1 << 5 << true;
@@ -191,16 +182,13 @@ private slots:
         QTest::newRow("int's maximum") << INT_MAX << INT_MAX << 30 << false;
     }
 
-    // How much of the read time-out's silence is left: never more than the time-out, never
-    // negative, none once the line has been silent that long; a restart (bytes came, or a
-    // time-out was reported) counts the whole silence again.
+    // The silence left: within the time-out, none once it passed; a restart counts it again.
     void silenceClock()
     {
         QFETCH(int, timeout);
         QFETCH(int, counted);
         QFETCH(int, silentMs);
         QFETCH(bool, due);
-
         Ml::SilenceClock silence(timeout);
         QCOMPARE(silence.timeout(), counted);
         std::this_thread::sleep_for(std::chrono::milliseconds(silentMs));

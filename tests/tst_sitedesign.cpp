@@ -3,7 +3,6 @@
 #include "checks/DesignFile.h"
 #include "checks/SiteDesign.h"
 
-#include <QFile>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -19,59 +18,35 @@ class TestSiteDesign : public QObject
               "voc_stc": 38.4, "isc_stc": 10.45}]})";
     }
 
+    // Every member set, names with quotes and umlauts.
     static SiteDesign full()
     {
-        SiteDesign design;
-        design.site = QStringLiteral("Hillside Farm");
-        design.address = QStringLiteral("Hill Rd 4, Dunmore");
-        design.client = QStringLiteral("Hillside Farm Partners");
-        design.inspector = QStringLiteral("A. Brennan");
-        design.instrument = {QStringLiteral("PV tester"), QStringLiteral("SN 0042"),
-                             QDate(2023, 11, 30)};
-        SiteDesign::Array roof;
-        roof.name = QStringLiteral("Barn roof");
-        roof.match = QStringLiteral("INV1-");
-        roof.module = QStringLiteral("Solwind SW-400M");
-        roof.modulesInSeries = 20;
-        roof.vocStc = 38.4;
-        roof.iscStc = 10.45;
-        roof.betaVoc = -0.29;
-        SiteDesign::Array shed = roof;
-        shed.name = QStringLiteral("Shed \"B\" – östlich");
-        shed.match = QStringLiteral("INV2-");
-        shed.modulesInSeries = 3;
-        shed.insulationTestVoltage = 500.0;
-        shed.insulationMin = 2.5;
-        shed.continuityMax = 0.8;
-        design.arrays = {roof, shed};
-        design.tolerances = {1.5, 7.5, 300.0};
-        design.columns.insert(SiteDesign::Role::Voc, QStringLiteral("Uoc (V)"));
-        design.columns.insert(SiteDesign::Role::Temperature, QStringLiteral("Tmod"));
+        SiteDesign design =
+            *DesignFile::read(R"x({"site": "Hillside Farm", "address": "Hill Rd 4, Dunmore",
+  "client": "Hillside Farm Partners", "inspector": "A. Brennan",
+  "instrument": {"model": "PV tester", "serial": "SN 0042", "calibrated": "2023-11-30"},
+  "tolerances": {"voc_neighbours": 1.5, "isc_stc": 7.5, "min_irradiance": 300},
+  "columns": {"voc": "Uoc (V)", "temperature": "Tmod"},
+  "arrays": [{"name": "Barn roof", "match": "INV1-", "module": "Solwind SW-400M",
+    "modules_in_series": 20, "voc_stc": 38.4, "isc_stc": 10.45, "beta_voc": -0.29},
+   {"name": "Shed", "match": "INV2-", "module": "Solwind SW-400M",
+    "modules_in_series": 3, "voc_stc": 38.4, "isc_stc": 10.45, "beta_voc": -0.29,
+    "insulation_test_voltage": 500, "insulation_min": 2.5, "continuity_max": 0.8}]})x");
+        design.arrays[1].name = QStringLiteral("Shed \"B\" – östlich");
         return design;
     }
 
 private slots:
+    // Members left out take their defaults; members the reading does not know are allowed.
     void reads()
     {
         QString error;
         const auto design = DesignFile::read(minimal(), &error);
-        QVERIFY2(design, qPrintable(error));
-        QVERIFY(error.isEmpty());
-        QCOMPARE(design->site, QStringLiteral("Marsh Lane Solar Park"));
+        QVERIFY2(design && error.isEmpty(), qPrintable(error));
         QCOMPARE(design->arrays.size(), 1);
-        const SiteDesign::Array &array = design->arrays.at(0);
-        QCOMPARE(array.modulesInSeries, 22);
-        QCOMPARE(array.betaVoc, -0.30);
-        QCOMPARE(array.alphaIsc, 0.05);
-        QVERIFY(!array.insulationMin && !array.insulationTestVoltage && !array.continuityMax);
-        QCOMPARE(array.effectiveInsulationTestVoltage(), 1000.0);
+        QCOMPARE(design->arrays.at(0).modulesInSeries, 22);
+        QVERIFY(!design->arrays.at(0).insulationMin && !design->arrays.at(0).continuityMax);
         QCOMPARE(design->tolerances, SiteDesign::Tolerances());
-        QCOMPARE(design->tolerances.vocNeighbours, 2.0);
-        QCOMPARE(design->tolerances.iscStc, 10.0);
-        QCOMPARE(design->tolerances.minIrradiance, 400.0);
-        QVERIFY(design->columns.isEmpty());
-
-        // Members the reading does not know are allowed.
         QByteArray more = minimal();
         more.replace("\"site\"", "\"notes\": [1, {\"x\": null}], \"site\"");
         more.replace("\"name\"", "\"colour\": \"blue\", \"name\"");
@@ -96,9 +71,6 @@ private slots:
         const QByteArray bytes = ExampleData::designJson();
         const auto marsh = DesignFile::read(bytes, &error);
         QVERIFY2(marsh, qPrintable(error));
-        QCOMPARE(marsh->site, QStringLiteral("Marsh Lane Solar Park"));
-        QCOMPARE(marsh->arrays.at(0).modulesInSeries, 22);
-        QCOMPARE(marsh->arrays.at(0).betaVoc, -0.29);
         QCOMPARE(DesignFile::write(*marsh), bytes);
     }
 
@@ -114,8 +86,6 @@ private slots:
         QTest::newRow("120 V") << 2 << 48.0 << 500.0 << 1.0;
         QTest::newRow("500 V") << 10 << 40.0 << 500.0 << 1.0;
         QTest::newRow("500.125 V") << 10 << 40.01 << 1000.0 << 1.0;
-        QTest::newRow("1056 V") << 22 << 38.4 << 1000.0 << 1.0;
-        QTest::newRow("one module") << 1 << 21.0 << 250.0 << 0.5;
     }
 
     void insulationBands()

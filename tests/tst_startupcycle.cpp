@@ -1,9 +1,6 @@
-// Start-up as a user meets it: the language dialog and what it offers, the
-// warning when no translation loads, the window in the chosen language, and a
-// language change that restarts the cycle inside the same process. Then the main
-// window on its own: when Country Settings appear, and what survives closing the
-// window and opening a new one.
-// The system language of this test is French (LC_ALL is set before Qt starts).
+// Start-up as a user meets it: the language dialog, the warning when no translation loads, the
+// window in the chosen language, a language change restarting the cycle in the same process;
+// then Country Settings and what survives a new window. The system language here is French.
 #include "TestSupport.h"
 #include "UiDriver.h"
 
@@ -62,11 +59,9 @@ void store(const QString &path)
     QSettings().setValue(SettingsKeys::languageCodeKey(), path.mid(path.size() - 5, 2));
 }
 
-// Puts files into dir: empty ones by name, the test translations as "de"/"fr", Qt's own with
-// the catalogues it names as "qt_fr", and as "damaged_it" the German one with a damage
-// QTranslator loads but cannot survive: the length of a translation points back at the end of
-// the record before it. (Every other damage is refused at a lower level:
-// tst_translationcatalogue.)
+// Puts files into dir: empty ones by name, the test translations as "de"/"fr", Qt's own as
+// "qt_fr", and as "damaged_it" the German one with a damage QTranslator loads but cannot
+// survive (a length pointing back into the record before; other damage: tst_translationcatalogue).
 void populate(const QString &dir, const QStringList &files)
 {
     QDir().mkpath(dir);
@@ -92,16 +87,6 @@ void populate(const QString &dir, const QStringList &files)
                 target);
         }
     }
-}
-
-QStringList visibleEntries(const QMenu *menu)
-{
-    QStringList entries;
-    for (const QAction *action : menu->actions()) {
-        if (action->isVisible())
-            entries << action->text();
-    }
-    return entries;
 }
 
 } // namespace
@@ -155,7 +140,7 @@ private slots:
 
         DialogLanguage dialog(temp.path());
         QCOMPARE(items(&dialog, Qt::DisplayRole), texts);
-        QCOMPARE(dialog.filePath(), current.isEmpty() ? QString() : temp.filePath(current));
+        QCOMPARE(dialog.filePath(), temp.filePath(current));
         QCOMPARE(dialog.iso639Code(), current.mid(18, 2));
     }
 
@@ -206,8 +191,8 @@ private slots:
         QTemporaryDir temp;
         const QString dir = temp.filePath("Translations");
         populate(dir, files);
-        auto inDir = [&dir](const QString &f) {
-            return f.isEmpty() || f.startsWith('/') ? f : dir + '/' + f;
+        auto inDir = [&](const QString &f) {
+            return f.isEmpty() || f[0] == '/' ? f : dir + '/' + f;
         };
         if (!stored.isEmpty())
             store(inDir(stored));
@@ -236,8 +221,8 @@ private slots:
 
     void languageChangeRestarts()
     {
-        // German from a folder of our own, started from a working directory without
-        // a Translations folder, as a desktop launcher would.
+        // German from a folder of our own, started from a working directory without a
+        // Translations folder, as a desktop launcher would.
         QTemporaryDir temp;
         populate(temp.path(), {"de"});
         store(temp.filePath("DravlinDataLogger_de.qm"));
@@ -311,7 +296,9 @@ private slots:
             QSettings().setValue(SettingsKeys::ConvertData, stored);
 
         MainWindow window;
-        const QStringList tools = visibleEntries(window.findChild<QMenu *>("menuTools"));
+        QStringList tools;
+        for (const QAction *action : window.findChild<QMenu *>("menuTools")->actions())
+            tools << (action->isVisible() ? action->text() : QString());
         QCOMPARE(tools.contains("Country Settings"), shown);
         QVERIFY(!tools.contains("Change Language..."));
         // Restoring the check mark does not write the setting back; a click does.
@@ -350,7 +337,7 @@ private slots:
             QTest::keyClicks(ports->lineEdit(), typed);
             if (pressEnter)
                 QTest::keyClick(ports->lineEdit(), Qt::Key_Return);
-            QCOMPARE(PortList::selectedPath(window.findChild<QComboBox *>("comPorts")), typed);
+            QCOMPARE(PortList::selectedPath(ports), typed);
         }
 
         MainWindow again;
