@@ -2,7 +2,7 @@
 
 #include "app/OptionNames.h"
 #include "common/InstallPaths.h"
-#include "download/DownloadSession.h"
+#include "common/Settings.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -15,16 +15,6 @@ namespace {
 
 // A day: a longer wait is no time-out a script means.
 const int maxStartTimeout = 86400;
-
-// A whole number as typed, within [low, high]; nothing otherwise.
-std::optional<int> wholeNumberIn(const QString &text, int low, int high)
-{
-    bool ok = false;
-    const qlonglong value = text.trimmed().toLongLong(&ok);
-    if (!ok || value < low || value > high)
-        return std::nullopt;
-    return int(value);
-}
 
 // Qt's application objects take these from the command line themselves; they are
 // accepted here so that they reach the window's application object.
@@ -72,13 +62,14 @@ CommandLine::CommandLine(const QStringList &arguments)
         OutputOption,
         tr("The file to save the results as, replaced if it exists; - for the standard output."),
         tr("file", "value name of --output")));
+    const Settings::Definition &readTimeout = Settings::definition(Settings::Key::ReadTimeout);
     parser.addOption(QCommandLineOption(
         ReadTimeoutOption,
         tr("Milliseconds of silence that end the download (%1 to %2, default %3).",
            "%1 and %2 are the limits, %3 the default")
-            .arg(DownloadSession::minReadTimeout)
-            .arg(DownloadSession::maxReadTimeout)
-            .arg(DownloadSession::defaultReadTimeout),
+            .arg(readTimeout.minimum)
+            .arg(readTimeout.maximum)
+            .arg(readTimeout.fallback.toInt()),
         tr("ms", "value name of --read-timeout")));
     parser.addOption(QCommandLineOption(
         EuropeanOption, tr("Saves a .csv file in the European format: semicolons between fields "
@@ -205,14 +196,14 @@ void CommandLine::readDownloadOptions()
     if (parser.isSet(ReadTimeoutOption)) {
         // A value the user typed is taken as typed or refused, never brought into range.
         const std::optional<int> timeout =
-            wholeNumberIn(parser.value(ReadTimeoutOption), DownloadSession::minReadTimeout,
-                          DownloadSession::maxReadTimeout);
+            Settings::typedNumber(Settings::Key::ReadTimeout, parser.value(ReadTimeoutOption));
         if (!timeout) {
+            const Settings::Definition &range = Settings::definition(Settings::Key::ReadTimeout);
             error = tr("--read-timeout needs a whole number of milliseconds from %1 to %2, not "
                        "'%3'.",
                        "%1 and %2 are the limits, %3 the value as the user typed it")
-                        .arg(DownloadSession::minReadTimeout)
-                        .arg(DownloadSession::maxReadTimeout)
+                        .arg(range.minimum)
+                        .arg(range.maximum)
                         .arg(parser.value(ReadTimeoutOption));
             return;
         }
@@ -220,7 +211,7 @@ void CommandLine::readDownloadOptions()
     }
     if (parser.isSet(StartTimeoutOption)) {
         const std::optional<int> timeout =
-            wholeNumberIn(parser.value(StartTimeoutOption), 1, maxStartTimeout);
+            Settings::typedNumberIn(parser.value(StartTimeoutOption), 1, maxStartTimeout);
         if (!timeout) {
             error = tr("--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.",
                        "%1 is the limit, %2 the value as the user typed it")

@@ -1,5 +1,4 @@
-#ifndef MARLUNE_COMMANDLINE_H
-#define MARLUNE_COMMANDLINE_H
+#pragma once
 
 #include "app/ArchiveCommands.h"
 #include "app/HeadlessDownload.h"
@@ -77,5 +76,3 @@ private:
     void readDownloadOptions();
     bool readListOptions();
 };
-
-#endif

@@ -1,7 +1,8 @@
 #include "app/HeadlessDownload.h"
-#include "app/SummaryCommand.h"
 
+#include "app/ErrorStream.h"
 #include "app/HeadlessArchiving.h"
+#include "app/SummaryCommand.h"
 #include "download/DownloadSession.h"
 #include "download/PortErrorText.h"
 #include "download/SaveStep.h"
@@ -120,8 +121,8 @@ int HeadlessDownload::run()
     if (options.output != QLatin1String("-")) {
         const SaveStep::Outcome check = SaveStep::check(options.output);
         if (!check.saved()) {
-            say(check.headline);
-            say(check.reason);
+            ErrorStream::say(check.headline);
+            ErrorStream::say(check.reason);
             return NotWritten;
         }
     }
@@ -137,12 +138,13 @@ int HeadlessDownload::run()
         if (reason == PortErrorText::noSuchDevice())
             reason = tr("No such device. Check that the adapter is plugged in.");
         sayAboutPort(reason);
-        say(tr("The ports of this system: %1 --list-ports", "%1 is the program's name")
+        ErrorStream::say(
+            tr("The ports of this system: %1 --list-ports", "%1 is the program's name")
                 .arg(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()));
         return PortNotOpened;
     }
     if (!options.quiet)
-        say(tr("Now initiate the download on the tester"));
+        ErrorStream::say(tr("Now initiate the download on the tester"));
     clock.start();
     progress.start(terminal ? 250 : 5000);
     if (options.startTimeout > 0)
@@ -165,7 +167,7 @@ void HeadlessDownload::checkSignals()
     session->cancel();
     if (archiving)
         archiving->interrupted(session->data());
-    say(tr("Interrupted: nothing was saved"));
+    ErrorStream::say(tr("Interrupted: nothing was saved"));
     end(Interrupted + stopSignal);
 }
 
@@ -193,13 +195,7 @@ void HeadlessDownload::showProgress()
                              .arg(QLocale().toString(bytes))
                              .arg(QLocale().toString(qRound64(bytes / seconds)));
     // On a terminal the line is redrawn in place; in a log, a line every few seconds.
-    if (terminal) {
-        std::fprintf(stderr, "\r%s\033[K", qPrintable(line));
-        progressLineOpen = true;
-    } else {
-        std::fprintf(stderr, "%s\n", qPrintable(line));
-    }
-    std::fflush(stderr);
+    ErrorStream::progress(line, terminal);
 }
 
 void HeadlessDownload::finished()
@@ -234,24 +230,26 @@ int HeadlessDownload::save()
         // Without a name there is no suffix to judge by: the conversion asked for applies.
         const SaveStep::Outcome outcome = SaveStep::toStandardOutput(session->data(), european);
         if (!outcome.saved())
-            say(outcome.headline);
+            ErrorStream::say(outcome.headline);
         else if (!options.quiet)
-            say(tr("Bytes written to the standard output: %1", "%1 is a number of bytes")
+            ErrorStream::say(
+                tr("Bytes written to the standard output: %1", "%1 is a number of bytes")
                     .arg(QLocale().toString(outcome.bytes)));
         return archived(outcome);
     }
     const SaveStep::Outcome outcome = SaveStep::toFile(session->data(), options.output, european);
     if (outcome.europeanRefused)
-        say(SaveStep::europeanRefusedText(options.output));
+        ErrorStream::say(SaveStep::europeanRefusedText(options.output));
     if (!outcome.saved())
-        say(outcome.headline);
+        ErrorStream::say(outcome.headline);
     else if (!options.quiet)
-        say(tr("%1: %2 (%3 bytes)", "%1 is \"File successfully saved\", %2 the file's path, %3 "
+        ErrorStream::say(
+            tr("%1: %2 (%3 bytes)", "%1 is \"File successfully saved\", %2 the file's path, %3 "
                                     "the number of bytes")
                 .arg(outcome.headline,
                      QDir::toNativeSeparators(QFileInfo(options.output).absoluteFilePath()),
                      QLocale().toString(outcome.bytes)));
-    say(outcome.reason);
+    ErrorStream::say(outcome.reason);
     return archived(outcome);
 }
 
@@ -265,17 +263,6 @@ int HeadlessDownload::archived(const SaveStep::Outcome &outcome)
                            : NotWritten;
 }
 
-void HeadlessDownload::say(const QString &line)
-{
-    if (line.isEmpty())
-        return;
-    if (progressLineOpen)
-        std::fputc('\n', stderr);
-    progressLineOpen = false;
-    std::fprintf(stderr, "%s\n", qPrintable(line));
-    std::fflush(stderr);
-}
-
 void HeadlessDownload::sayAboutPort(const QString &text)
 {
     if (text.isEmpty())
@@ -283,7 +270,7 @@ void HeadlessDownload::sayAboutPort(const QString &text)
     const QString shown = QDir::toNativeSeparators(portPath) == options.port
                               ? options.port
                               : QStringLiteral("%1 (%2)").arg(options.port, portPath);
-    say(tr("Port %1: %2", "%1 is the port, %2 what happened").arg(shown, text));
+    ErrorStream::say(tr("Port %1: %2", "%1 is the port, %2 what happened").arg(shown, text));
 }
 
 void HeadlessDownload::end(int exitStatus)

@@ -1,6 +1,6 @@
-#ifndef MARLUNE_HEADLESSDOWNLOAD_H
-#define MARLUNE_HEADLESSDOWNLOAD_H
+#pragma once
 
+#include "common/Settings.h"
 #include "download/SaveStep.h"
 
 #include <QCoreApplication>
@@ -27,7 +27,7 @@ public:
     {
         QString port;   // a name from the port list (ttyUSB0, COM3) or a device path
         QString output; // a file name, or "-" for the standard output
-        int readTimeout = 110;
+        int readTimeout = Settings::definition(Settings::Key::ReadTimeout).fallback.toInt();
         int startTimeout = 0;         // seconds to wait for the first data; 0: for ever
         std::optional<bool> european; // not given: written as received
         bool quiet = false;
@@ -65,7 +65,6 @@ private:
     int save();
     // Records the save's outcome in the archive; the exit status.
     int archived(const SaveStep::Outcome &outcome);
-    void say(const QString &line);
     void sayAboutPort(const QString &text);
     void end(int status);
 
@@ -77,9 +76,6 @@ private:
     QTimer progress;
     QTimer startWatch;
     QElapsedTimer clock;
-    bool progressLineOpen = false;
     bool terminal = false;
     int status = -1;
 };
-
-#endif

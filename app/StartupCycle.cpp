@@ -14,7 +14,8 @@ void StartupCycle::setApplicationIdentity()
     QCoreApplication::setOrganizationName(QStringLiteral("DRAVLIN"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("dravlin.example"));
     QCoreApplication::setApplicationName(QStringLiteral("DRAVLIN Solar Datalogger"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.1"));
+    // The version is the project's, as CMake's project() gives it.
+    QCoreApplication::setApplicationVersion(QStringLiteral(ML_VERSION));
 }
 
 bool StartupCycle::run(const QString &translationsDir)

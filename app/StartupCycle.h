@@ -1,5 +1,4 @@
-#ifndef MARLUNE_STARTUPCYCLE_H
-#define MARLUNE_STARTUPCYCLE_H
+#pragma once
 
 #include <QString>
 
@@ -15,5 +14,3 @@ public:
     // whether the window asked for another one (after a language change).
     static bool run(const QString &translationsDir);
 };
-
-#endif

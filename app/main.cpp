@@ -1,10 +1,11 @@
 #include "app/CommandLine.h"
+#include "app/ConsoleAttach.h"
+#include "app/ErrorStream.h"
 #include "app/PortListing.h"
 #include "app/ReportCommand.h"
 #include "app/StartupCycle.h"
 #include "common/InstallPaths.h"
 #include "serial/ComPortDiscovery.h"
-#include "serial/ConsoleAttach.h"
 #include "translation/Translators.h"
 
 #include <QApplication>
@@ -43,7 +44,7 @@ int runCommandLine(int &argc, char **argv, bool noDisplay)
     Translators::installForCommandLine(&translators, InstallPaths::translationsDirectory());
 
     if (noDisplay) {
-        std::fprintf(stderr, "%s\n", qPrintable(CommandLine::noDisplayText()));
+        ErrorStream::say(CommandLine::noDisplayText());
         return 1;
     }
     const CommandLine commandLine(QCoreApplication::arguments());
@@ -61,7 +62,7 @@ int runCommandLine(int &argc, char **argv, bool noDisplay)
             commandLine.listPortsAsJson() ? PortListing::json(ports) : PortListing::text(ports);
         std::fwrite(listing.constData(), 1, size_t(listing.size()), stdout);
         if (ports.isEmpty() && !commandLine.listPortsAsJson())
-            std::fprintf(stderr, "%s\n", qPrintable(CommandLine::noPortsText()));
+            ErrorStream::say(CommandLine::noPortsText());
         return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
     }
     case CommandLine::Action::Download:
@@ -80,9 +81,9 @@ int runCommandLine(int &argc, char **argv, bool noDisplay)
     case CommandLine::Action::RunWindow:
         break;
     }
-    std::fprintf(stderr, "%s: %s\n\n%s",
-                 qPrintable(QFileInfo(QCoreApplication::applicationFilePath()).fileName()),
-                 qPrintable(commandLine.errorText()), qPrintable(commandLine.helpText()));
+    ErrorStream::write(QStringLiteral("%1: %2\n\n%3")
+                           .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
+                                commandLine.errorText(), commandLine.helpText()));
     return CommandLine::UsageErrorStatus;
 }
 

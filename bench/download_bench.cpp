@@ -12,6 +12,7 @@
 #include "UiDriver.h"
 
 #include "app/StartupCycle.h"
+#include "common/Settings.h"
 #include "download/DownloadSession.h"
 #include "download/TesterProtocol.h"
 #include "gui/MainWindow.h"
@@ -123,7 +124,7 @@ int main(int argc, char *argv[])
         return 1;
 
     // The fixed parts: the wait for the line to settle, and the silence that ends it.
-    const qint64 fixedMs = 500 + DownloadSession::defaultReadTimeout;
+    const qint64 fixedMs = 500 + Settings::definition(Settings::Key::ReadTimeout).fallback.toInt();
     const qint64 windowMs = sessionMs - fixedMs;
     std::printf("bytes sent                         %lld\n", static_cast<long long>(size));
     std::printf("characters shown                   %d\n", shown.size());

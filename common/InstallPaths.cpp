@@ -1,7 +1,5 @@
 #include "common/InstallPaths.h"
 
-#include "common/SettingsKeys.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +11,7 @@ const QLatin1String PackageFolder("marlune-datalogger");
 
 QString InstallPaths::translationsDirectory()
 {
-    return dataFolder(SettingsKeys::TranslationsDir);
+    return dataFolder(translationsFolderName());
 }
 
 QString InstallPaths::helpDirectory()

@@ -1,5 +1,4 @@
-#ifndef MARLUNE_INSTALLPATHS_H
-#define MARLUNE_INSTALLPATHS_H
+#pragma once
 
 #include <QString>
 
@@ -11,6 +10,8 @@
 class InstallPaths
 {
 public:
+    // The name of the translations folder.
+    static QString translationsFolderName() { return QStringLiteral("Translations"); }
     // The folder holding the program's translation catalogues and Qt's own.
     static QString translationsDirectory();
     // The folder holding the help pages.
@@ -22,5 +23,3 @@ public:
 private:
     static QString dataFolder(const QString &name);
 };
-
-#endif

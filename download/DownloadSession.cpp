@@ -6,7 +6,6 @@
 #include "serial/WinSerialDeviceAsync.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QTextCodec>
 #include <QThread>
 
@@ -26,21 +25,6 @@ const qint64 nulLimitMs = settleMs + maxNulSteps * nulStepMs;
 const int batchMs = 50;
 
 } // namespace
-
-std::optional<int> DownloadSession::readTimeoutFrom(const QString &text)
-{
-    static const QRegularExpression wholeNumber(QStringLiteral("^\\s*([+-]?)0*(\\d+)\\s*$"));
-    const QRegularExpressionMatch match = wholeNumber.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    if (match.captured(1) == QLatin1String("-"))
-        return minReadTimeout;
-    // Read without wrapping: more digits than the range holds is simply too large.
-    const QString digits = match.captured(2);
-    if (digits.size() > 9)
-        return maxReadTimeout;
-    return qBound(minReadTimeout, digits.toInt(), maxReadTimeout);
-}
 
 DownloadSession::DownloadSession(QObject *parent) : QObject(parent)
 {

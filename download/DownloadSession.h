@@ -7,7 +7,6 @@
 #include <QTimer>
 
 #include <memory>
-#include <optional>
 
 class QTextDecoder;
 
@@ -27,24 +26,15 @@ class DownloadSession : public QObject
     Q_OBJECT
 
 public:
-    // Milliseconds of silence that end a read, when nothing usable is stored; and the safe
-    // range: USB-serial adapters deliver in bursts up to 16 ms apart, and a download should
-    // not wait for hours to end.
-    static constexpr int defaultReadTimeout = 110;
-    static constexpr int minReadTimeout = 50;
-    static constexpr int maxReadTimeout = 60000;
-    // The read time-out for a stored or typed text: a whole number of milliseconds brought
-    // into the safe range; nothing when the text is no whole number.
-    static std::optional<int> readTimeoutFrom(const QString &text);
-
     explicit DownloadSession(QObject *parent = nullptr);
     ~DownloadSession() override;
 
     // Starts a session on the port at portPath: forgets the last session's data, opens the
     // port, waits 500 ms (and 200 ms steps while the line brings NUL bytes, at most about
     // 2.5 s) blocking the calling thread, discards what came, and asks the tester for its data.
-    // False when the port could not be opened (openFailureReason() says why) or a session
-    // runs already.
+    // readTimeout: milliseconds of silence that end a read (the settings' ReadTimeout). False
+    // when the port could not be opened (openFailureReason() says why) or a session runs
+    // already.
     bool start(const QString &portPath, int readTimeout);
     // Ends a running session; the data received so far stays.
     void cancel();

@@ -1,13 +1,12 @@
 #include "gui/DialogLanguage.h"
 #include "ui_DialogLanguage.h"
 
-#include "common/SettingsKeys.h"
+#include "common/Settings.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
-#include <QSettings>
 
 namespace {
 const int CodeRole = Qt::UserRole + 1;
@@ -16,7 +15,7 @@ const int CodeRole = Qt::UserRole + 1;
 DialogLanguage::DialogLanguage(const QString &translationsDir, QWidget *parent)
     : QDialog(parent), ui(new Ui::DialogLanguage)
 {
-    const QString storedPath = QSettings().value(SettingsKeys::languageFilePathKey()).toString();
+    const QString storedPath = Settings::value(Settings::Key::LanguageFilePath).toString();
     ui->setupUi(this);
 
     const QLocale systemLocale = QLocale::system();
@@ -45,11 +44,8 @@ DialogLanguage::~DialogLanguage() = default;
 
 void DialogLanguage::accept()
 {
-    {
-        QSettings settings;
-        settings.setValue(SettingsKeys::languageFilePathKey(), filePath());
-        settings.setValue(SettingsKeys::languageCodeKey(), iso639Code());
-    }
+    Settings::setValue(Settings::Key::LanguageFilePath, filePath());
+    Settings::setValue(Settings::Key::LanguageCode, iso639Code());
     QDialog::accept();
 }
 

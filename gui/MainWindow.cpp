@@ -2,7 +2,7 @@
 #include "ui_MainWindow.h"
 
 #include "common/InstallPaths.h"
-#include "common/SettingsKeys.h"
+#include "common/Settings.h"
 #include "download/DownloadSession.h"
 #include "download/PortErrorText.h"
 #include "download/SaveStep.h"
@@ -26,7 +26,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QSettings>
 #include <QUrl>
 
 #include <utility>
@@ -53,7 +52,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     // once the European-format question has been answered.
     QVariant convertData;
     if (SavedData::localeUsesDecimalComma())
-        convertData = QSettings().value(SettingsKeys::ConvertData);
+        convertData = Settings::value(Settings::Key::ConvertData);
     if (convertData.isNull())
         ui->menuCountrySettings->menuAction()->setVisible(false);
     else
@@ -83,11 +82,8 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
         "QProgressBar::chunk:horizontal { background: qlineargradient(x1: 0, y1: 0.5, x2: 1, "
         "y2: 0.5, stop: 0 orange, stop: 1 white); }"));
 
-    {
-        QSettings settings;
-        restoreGeometry(settings.value(SettingsKeys::MainWindowGeometry).toByteArray());
-        restoreState(settings.value(SettingsKeys::MainWindowState).toByteArray(), 0);
-    }
+    restoreGeometry(Settings::value(Settings::Key::MainWindowGeometry).toByteArray());
+    restoreState(Settings::value(Settings::Key::MainWindowState).toByteArray(), 0);
 
     PortList::acceptTypedPaths(ui->comPorts);
     refreshPorts();
@@ -126,12 +122,9 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
 
 MainWindow::~MainWindow()
 {
-    {
-        QSettings settings;
-        settings.setValue(SettingsKeys::MainWindowGeometry, saveGeometry());
-        settings.setValue(SettingsKeys::MainWindowState, saveState(0));
-        settings.setValue(SettingsKeys::PortName, ui->comPorts->currentText());
-    }
+    Settings::setValue(Settings::Key::MainWindowGeometry, saveGeometry());
+    Settings::setValue(Settings::Key::MainWindowState, saveState(0));
+    Settings::setValue(Settings::Key::PortName, ui->comPorts->currentText());
     // Closed while downloading: stop the worker and free the port before the window's
     // members go, and let nothing of the session reach a window half gone.
     disconnect(session, nullptr, this, nullptr);
@@ -166,23 +159,12 @@ void MainWindow::refreshPorts()
 {
     QList<ComPortInfo> ports;
     enumerateComPorts(ports);
-    PortList::fill(ui->comPorts, ports, QSettings().value(SettingsKeys::PortName).toString());
+    PortList::fill(ui->comPorts, ports, Settings::value(Settings::Key::PortName).toString());
 }
 
 void MainWindow::convertDataToggled(bool checked)
 {
-    QSettings().setValue(SettingsKeys::ConvertData, checked);
-}
-
-int MainWindow::settledReadTimeout()
-{
-    QSettings settings;
-    const std::optional<int> timeout =
-        DownloadSession::readTimeoutFrom(settings.value(SettingsKeys::ReadTimeout).toString());
-    if (timeout)
-        return *timeout; // the stored text stays as the user wrote it
-    settings.setValue(SettingsKeys::ReadTimeout, DownloadSession::defaultReadTimeout);
-    return DownloadSession::defaultReadTimeout;
+    Settings::setValue(Settings::Key::ConvertData, checked);
 }
 
 void MainWindow::download()
@@ -205,7 +187,7 @@ void MainWindow::download()
     completeness->clear();
     ui->actionResults->setEnabled(false);
 
-    const int readTimeout = settledReadTimeout();
+    const int readTimeout = Settings::value(Settings::Key::ReadTimeout).toInt();
     archiving.begin(ui->comPorts->currentText(), PortList::selectedPath(ui->comPorts), readTimeout);
     if (!session->start(PortList::selectedPath(ui->comPorts), readTimeout)) {
         showSessionEnded();

@@ -59,9 +59,6 @@ private:
     void showIdleMessage();
     void showConnectionFailure(const QString &reason);
     void showWarning(const QString &text, const QString &reason = QString());
-    // The stored read time-out, brought into the safe range; 110, also stored, when it is
-    // no whole number.
-    static int settledReadTimeout();
 
     std::unique_ptr<Ui::MainWindow> ui;
     OutputBox output;

@@ -1,11 +1,10 @@
 #include "gui/SaveDialogFlow.h"
 
-#include "common/SettingsKeys.h"
+#include "common/Settings.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QSettings>
 
 std::optional<SaveDialogFlow::Choice> SaveDialogFlow::ask(QWidget *parent)
 {
@@ -15,7 +14,7 @@ std::optional<SaveDialogFlow::Choice> SaveDialogFlow::ask(QWidget *parent)
         QStringLiteral("%1;;%2;;%3")
             .arg(csvFilter, QCoreApplication::translate("MainWindow", "Text files (*.txt)"),
                  QCoreApplication::translate("MainWindow", "All files (*.*)"));
-    const QString start = QSettings().value(SettingsKeys::LastSavedFilePath).toString();
+    const QString start = Settings::value(Settings::Key::LastSavedFilePath).toString();
     QString selectedFilter = csvFilter;
     Choice choice;
     choice.fileName = QFileDialog::getSaveFileName(
@@ -25,7 +24,7 @@ std::optional<SaveDialogFlow::Choice> SaveDialogFlow::ask(QWidget *parent)
         return std::nullopt;
 
     if (SaveStep::europeanQuestionApplies(choice.fileName)) {
-        const QVariant stored = QSettings().value(SettingsKeys::ConvertData);
+        const QVariant stored = Settings::value(Settings::Key::ConvertData);
         if (stored.isNull()) {
             QMessageBox question(parent);
             question.setIcon(QMessageBox::Question);
@@ -40,7 +39,7 @@ std::optional<SaveDialogFlow::Choice> SaveDialogFlow::ask(QWidget *parent)
         } else {
             choice.european = stored.toBool();
         }
-        QSettings().setValue(SettingsKeys::ConvertData, choice.european);
+        Settings::setValue(Settings::Key::ConvertData, choice.european);
     }
     return choice;
 }
@@ -53,7 +52,7 @@ SaveStep::Outcome SaveDialogFlow::save(QWidget *parent, const QByteArray &data,
         warn(parent, outcome.headline, outcome.reason);
         return outcome;
     }
-    QSettings().setValue(SettingsKeys::LastSavedFilePath, choice.fileName);
+    Settings::setValue(Settings::Key::LastSavedFilePath, choice.fileName);
     return outcome;
 }
 

@@ -1,5 +1,4 @@
-#ifndef MARLUNE_COMPORTDISCOVERY_H
-#define MARLUNE_COMPORTDISCOVERY_H
+#pragma once
 
 #include "serial/ComPortInfo.h"
 
@@ -49,5 +48,3 @@ bool isPhantomUart(const QString &portName, const QByteArray &sysTypeText);
 bool isExistingDevicePath(const QString &text);
 
 } // namespace ComPortRules
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef MARLUNE_COMPORTINFO_H
-#define MARLUNE_COMPORTINFO_H
+#pragma once
 
 #include <QString>
 #include <QtGlobal>
@@ -16,5 +15,3 @@ struct ComPortInfo
     qint32 vendorId = 0;        // USB vendor ID, 0 when there is none
     qint32 productId = 0;       // USB product ID, 0 when there is none
 };
-
-#endif

@@ -2,7 +2,7 @@
 
 namespace Ml {
 
-SilenceClock::SilenceClock(int timeoutMs) : timeoutMs(timeoutMs < 1 ? 1 : timeoutMs)
+SilenceClock::SilenceClock(int timeoutMs) : timeoutMs(counted(timeoutMs))
 {
     restart();
 }

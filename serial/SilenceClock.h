@@ -11,8 +11,10 @@ namespace Ml {
 class SilenceClock
 {
 public:
-    // Starts the clock. A time-out below 1 ms counts as 1 ms.
+    // Starts the clock. A time-out below 1 ms counts as 1 ms (counted()).
     explicit SilenceClock(int timeoutMs);
+    // The time-out the clock and the port count for a given one: at least 1 ms.
+    static int counted(int timeoutMs) { return timeoutMs < 1 ? 1 : timeoutMs; }
 
     void restart();
     // Milliseconds of silence still to go before a time-out is due: between 0 and the

@@ -1,11 +1,13 @@
 #include "serial/WinSerialDevice.h"
 
 #include "serial/PortOpenSequence.h"
+#include "serial/SilenceClock.h"
+#include "serial/TsanMutex.h"
 
 #include <QDebug>
 #include <QFile>
 
-#include <cstdio>
+#include <cstring>
 #include <limits>
 
 namespace Ml {
@@ -39,11 +41,13 @@ bool WinSerialDevice::open(OpenMode mode, int readTimeout, int writeTimeout)
 {
     const SerialPort::Path path = PortOpenSequence::openPath(nativeName(deviceName));
     qDebug().noquote() << "Win32SerialDevice::open()\n";
-    errorCode = 0;
-    errorKind = PortErrorKind::None;
+    {
+        TsanMutex::Locker locker(failureMutex);
+        failure = Failure();
+    }
     // A time-out below 1 ms would turn the reads into a busy loop (0) or into reads that
-    // never time out (negative values seen as huge ones).
-    const auto clamp = [](int ms) { return static_cast<uint32_t>(ms < 1 ? 1 : ms); };
+    // never time out (negative values seen as huge ones): it counts as the silence does.
+    const auto clamp = [](int ms) { return static_cast<uint32_t>(SilenceClock::counted(ms)); };
     PortOpenSequence::Hooks hooks;
     hooks.configureTimeouts = [this](COMMTIMEOUTS &t) { configureTimeouts(t); };
     hooks.configurePortState = [this] { configurePortState(); };
@@ -55,25 +59,17 @@ bool WinSerialDevice::open(OpenMode mode, int readTimeout, int writeTimeout)
     const PortOpenSequence::Result result =
         PortOpenSequence::run(handle, path, portSettings.get(), portState, clamp(readTimeout),
                               clamp(writeTimeout), hooks);
-    // Diagnostics, not user texts: the window tells the user why in words of its own.
-    const QString failed = QStringLiteral("Win32SerialDevice::open failed with error: %1");
     if (result == PortOpenSequence::PortUnavailable ||
         result == PortOpenSequence::ConfigurationRejected) {
-        errorCode = handle.lastError();
-        recordError(SerialPort::openErrorKind(errorCode));
-        const QString message = failed.arg(errorCode);
-        reportError(message);
-        if (result == PortOpenSequence::ConfigurationRejected)
-            qDebug() << message;
+        const uint32_t code = handle.lastError();
+        fail("open", SerialPort::openErrorKind(code), code,
+             result == PortOpenSequence::ConfigurationRejected);
         close();
         return false;
     }
     if (result == PortOpenSequence::StateRejected || !QIODevice::open(mode)) {
-        errorCode = result == PortOpenSequence::StateRejected ? handle.lastError() : 0;
-        recordError(PortErrorKind::SettingsRejected);
-        const QString message = failed.arg(errorCode);
-        reportError(message);
-        qDebug() << message;
+        fail("open", PortErrorKind::SettingsRejected,
+             result == PortOpenSequence::StateRejected ? handle.lastError() : 0, true);
         close();
         return false;
     }
@@ -135,8 +131,10 @@ qint64 WinSerialDevice::readPort(char *data, qint64 maxSize, int waitMs)
     uint32_t read = 0;
     const bool ok = waitMs < 0 ? handle.readFile(data, size, read)
                                : handle.readFileWithin(data, size, uint32_t(waitMs), read);
-    if (!ok)
-        return transferFailed("readData", handle.lastError());
+    if (!ok) {
+        const uint32_t code = handle.lastError();
+        return fail("readData", SerialPort::transferErrorKind(code), code, true);
+    }
     if (read > 0)
         emit readyRead();
     return read;
@@ -151,7 +149,7 @@ qint64 WinSerialDevice::writeData(const char *data, qint64 maxSize)
     const uint32_t writeError = handle.lastError();
     handle.flushFileBuffers();
     if (!ok)
-        return transferFailed("writeData", writeError);
+        return fail("writeData", SerialPort::transferErrorKind(writeError), writeError, true);
     return written;
 }
 
@@ -163,29 +161,37 @@ void WinSerialDevice::configurePortState()
 {
 }
 
+WinSerialDevice::Failure WinSerialDevice::lastFailure() const
+{
+    TsanMutex::Locker locker(failureMutex);
+    return failure;
+}
+
+qint64 WinSerialDevice::fail(const char *operation, PortErrorKind kind, uint32_t code, bool traced)
+{
+    // Diagnostics, not user texts: the window tells the user why in words of its own.
+    const QString message = QStringLiteral("Win32SerialDevice::%1 failed with error: %2")
+                                .arg(QLatin1String(operation))
+                                .arg(code);
+    {
+        TsanMutex::Locker locker(failureMutex);
+        failure.transferFailed = failure.transferFailed || std::strcmp(operation, "open") != 0;
+        failure.code = code;
+        failure.kind = kind == PortErrorKind::None ? PortErrorKind::Other : kind;
+        failure.message = message;
+    }
+    reportError(message);
+    if (traced)
+        qDebug() << message;
+    return -1;
+}
+
 void WinSerialDevice::reportError(const QString &message)
 {
     // One line each through the Qt log, where the command line can keep it off its error
     // stream.
     qWarning().noquote() << message;
     setErrorString(message);
-}
-
-qint64 WinSerialDevice::transferFailed(const char *operation, uint32_t code)
-{
-    errorCode = code;
-    recordError(SerialPort::transferErrorKind(errorCode));
-    const QString message = QStringLiteral("Win32SerialDevice::%1 failed with error: %2")
-                                .arg(QLatin1String(operation))
-                                .arg(errorCode);
-    reportError(message);
-    qDebug() << message;
-    return -1;
-}
-
-void WinSerialDevice::recordError(PortErrorKind kind)
-{
-    errorKind = kind == PortErrorKind::None ? PortErrorKind::Other : kind;
 }
 
 } // namespace Ml

@@ -6,6 +6,7 @@
 #include "serial/SerialPort.h"
 
 #include <QIODevice>
+#include <QMutex>
 #include <QString>
 
 #include <memory>
@@ -14,10 +15,19 @@ namespace Ml {
 
 // A QIODevice over one serial port: opened by name with a configuration laid over the port's
 // own state, then read and written with blocking calls bounded by the port's time-outs.
-// Not safe for concurrent use, except interrupt() (see SerialPort).
+// Not safe for concurrent use, except interrupt(), wake() and lastFailure().
 class WinSerialDevice : public QIODevice
 {
 public:
+    // What went wrong with the port most recently: the open, or a read or write since.
+    struct Failure
+    {
+        bool transferFailed = false; // a read or write failed since the port was opened
+        quint32 code = 0;            // errno or GetLastError
+        PortErrorKind kind = PortErrorKind::None;
+        QString message; // the diagnostic, also the error string
+    };
+
     explicit WinSerialDevice(const QString &deviceName);
     ~WinSerialDevice() override;
 
@@ -29,9 +39,9 @@ public:
     // Takes ownership; null is allowed (the next open applies no settings).
     void setPortSettings(PortSettings *settings);
 
-    // The system error code (errno, GetLastError) of the last failure, and what it means.
-    quint32 lastErrorCode() const { return errorCode; }
-    PortErrorKind lastErrorKind() const { return errorKind; }
+    // The last failure, cleared by each open. Safe from any thread: the worker reads and
+    // writes, its owner asks why.
+    Failure lastFailure() const;
     // Wakes a blocked read or write at once; later ones return at once until the next open.
     // Safe from any thread.
     void interrupt();
@@ -58,17 +68,19 @@ protected:
 private:
     // Reads the port within waitMs, or within the read time-out when waitMs is negative.
     qint64 readPort(char *data, qint64 maxSize, int waitMs);
+    // The one path of every failure of the open (operation "open") or of a read or write
+    // (its name): records it for lastFailure(), reports it (reportError) and, when traced,
+    // writes it to the debug stream as well. Returns -1, what a failed read or write returns.
+    qint64 fail(const char *operation, PortErrorKind kind, uint32_t code, bool traced);
+    // The diagnostic through the Qt log and as the error string.
     void reportError(const QString &message);
-    void recordError(PortErrorKind kind);
-    // Records and reports a failed read or write (operation: its name); returns -1.
-    qint64 transferFailed(const char *operation, uint32_t code);
 
     QString deviceName;
     SerialPort handle;
     std::unique_ptr<DCB> portState;
     std::unique_ptr<PortSettings> portSettings;
-    quint32 errorCode = 0;
-    PortErrorKind errorKind = PortErrorKind::None;
+    mutable QMutex failureMutex;
+    Failure failure; // guarded by failureMutex
 };
 
 } // namespace Ml

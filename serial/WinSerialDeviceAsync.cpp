@@ -44,14 +44,8 @@ bool WinSerialDeviceAsync::open(OpenMode mode, int readTimeout)
 {
     if (thread->isRunning())
         return false;
-    if (!device->open(mode, readTimeout, writeTimeout)) {
-        WorkerThread::PortFailure failure;
-        failure.code = device->lastErrorCode();
-        failure.kind = device->lastErrorKind();
-        failure.message = device->errorString();
-        thread->setPortFailure(failure);
+    if (!device->open(mode, readTimeout, writeTimeout))
         return false;
-    }
     thread->startLoop(readTimeout);
     return QIODevice::open(mode | QIODevice::Unbuffered);
 }
@@ -109,22 +103,22 @@ qint64 WinSerialDeviceAsync::writeData(const char *data, qint64 maxSize)
 
 bool WinSerialDeviceAsync::hasPortFailed() const
 {
-    return thread->portFailure().transferFailed;
+    return device->lastFailure().transferFailed;
 }
 
 PortErrorKind WinSerialDeviceAsync::portErrorKind() const
 {
-    return thread->portFailure().kind;
+    return device->lastFailure().kind;
 }
 
 quint32 WinSerialDeviceAsync::portErrorCode() const
 {
-    return thread->portFailure().code;
+    return device->lastFailure().code;
 }
 
 QString WinSerialDeviceAsync::portErrorString() const
 {
-    return thread->portFailure().message;
+    return device->lastFailure().message;
 }
 
 QString WinSerialDeviceAsync::portDeviceGroup() const

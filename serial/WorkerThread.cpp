@@ -63,8 +63,8 @@ void WorkerThread::startLoop(int timeout)
     {
         TsanMutex::Locker locker(bufferMutex);
         stopRequested = false;
-        readTimeout = qMax(1, timeout);
-        failure = PortFailure();
+        readTimeout = timeout;
+        failureAnnounced = false;
     }
     start(QThread::InheritPriority);
 }
@@ -121,18 +121,6 @@ void WorkerThread::openGate(Gate &gate)
     gate.opened.wakeAll();
 }
 
-WorkerThread::PortFailure WorkerThread::portFailure()
-{
-    TsanMutex::Locker locker(bufferMutex);
-    return failure;
-}
-
-void WorkerThread::setPortFailure(const PortFailure &newFailure)
-{
-    TsanMutex::Locker locker(bufferMutex);
-    failure = newFailure;
-}
-
 void WorkerThread::synchronizeWithEndedLoop()
 {
     TsanMutex::Locker locker(bufferMutex);
@@ -154,7 +142,8 @@ void WorkerThread::run()
         timeout = readTimeout;
     }
     // The silence is counted here, not by the port: a read that a write ended early neither
-    // reports a time-out nor starts the wait afresh.
+    // reports a time-out nor starts the wait afresh. The clock keeps the time-out at 1 ms or
+    // more.
     SilenceClock silence(timeout);
     char chunk[readChunk];
     while (!isStopRequested()) {
@@ -173,7 +162,7 @@ void WorkerThread::run()
             // a read time-out instead of failing again at once, so that a lost port is not a
             // busy loop flooding the error stream and the window.
             noteFailure();
-            device->pause(timeout);
+            device->pause(silence.timeout());
         }
         if (isStopRequested())
             break;
@@ -218,11 +207,8 @@ void WorkerThread::noteFailure()
     bool first;
     {
         TsanMutex::Locker locker(bufferMutex);
-        first = !failure.transferFailed;
-        failure.transferFailed = true;
-        failure.code = device->lastErrorCode();
-        failure.kind = device->lastErrorKind();
-        failure.message = device->errorString();
+        first = !failureAnnounced;
+        failureAnnounced = true;
     }
     if (first)
         emit portFailed();

@@ -1,10 +1,7 @@
 #pragma once
 
-#include "serial/PortErrorKind.h"
-
 #include <QByteArray>
 #include <QMutex>
-#include <QString>
 #include <QThread>
 #include <QWaitCondition>
 
@@ -30,15 +27,6 @@ class WorkerThread : public QThread
     Q_OBJECT
 
 public:
-    // What went wrong with the port most recently (open or transfer).
-    struct PortFailure
-    {
-        bool transferFailed = false; // a read or write failed since the port was opened
-        quint32 code = 0;            // errno or GetLastError
-        PortErrorKind kind = PortErrorKind::None;
-        QString message;
-    };
-
     WorkerThread(QObject *parent, WinSerialDevice *device);
     ~WorkerThread() override;
 
@@ -47,8 +35,8 @@ public:
     // Ends the run loop soon: at once when it waits on the port.
     void requestStop();
 
-    // Clears the stop flag and the failure record (so a stop requested right after the
-    // start is not lost) and starts the run loop.
+    // Clears the stop flag (so a stop requested right after the start is not lost) and the
+    // failure's announcement, and starts the run loop.
     void startLoop(int readTimeout);
     qint64 bytesWaiting();
     bool lineWaiting();
@@ -61,15 +49,13 @@ public:
     // After the loop has ended (QThread::wait): orders everything it did before what the
     // caller does next, in a way ThreadSanitizer sees (it cannot see it through wait()).
     void synchronizeWithEndedLoop();
-    PortFailure portFailure();
-    void setPortFailure(const PortFailure &failure);
 
 signals:
     void readyRead();
     void readTimeOut();
     void bytesWritten(qint64 bytes);
     // The first failed read or write since the port was opened (adapter gone, far end hung
-    // up); emitted before the readTimeOut() of that turn.
+    // up; the device's lastFailure() says why); emitted before the readTimeOut() of that turn.
     void portFailed();
 
 protected:
@@ -98,8 +84,8 @@ private:
     QByteArray writeBuffer;
     QMutex writeMutex;
     Gate writeGate;
-    int readTimeout = 1; // guarded by bufferMutex; the silence that makes a time-out
-    PortFailure failure; // guarded by bufferMutex
+    int readTimeout = 1;           // guarded by bufferMutex; the silence that makes a time-out
+    bool failureAnnounced = false; // guarded by bufferMutex
 };
 
 } // namespace Ml

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "common/Settings.h"
 #include "serial/WinSerialDeviceAsync.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +17,12 @@
 // Small checks the tests share: files as bytes, the view's text of the results, whether a port
 // is free again, and folders that cannot be written.
 namespace TestSupport {
+
+// A setting as it lies in the store, not as the program reads it.
+inline QVariant stored(Settings::Key key)
+{
+    return QSettings().value(Settings::definition(key).name);
+}
 
 // What a file holds; "<missing>" when it cannot be read.
 inline QByteArray contents(const QString &path)

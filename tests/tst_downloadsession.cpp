@@ -25,6 +25,10 @@ using namespace TestSupport;
 
 using Rig = SessionRig;
 
+namespace {
+const int defaultReadTimeout = Settings::definition(Settings::Key::ReadTimeout).fallback.toInt();
+}
+
 class TestDownloadSession : public QObject
 {
     Q_OBJECT
@@ -88,7 +92,7 @@ private slots:
                                         "that owns the port, then log out and log in again.")
                              .arg(group);
         }
-        QVERIFY(!rig.session.start(port, DownloadSession::defaultReadTimeout));
+        QVERIFY(!rig.session.start(port, defaultReadTimeout));
         QVERIFY(!rig.session.isRunning());
         QCOMPARE(rig.session.openFailureReason(), reason);
     }
@@ -135,32 +139,6 @@ private slots:
                  said);
     }
 
-    void readTimeoutRange_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("used"); // -1: not a whole number
-        QTest::newRow("default") << "110" << 110;
-        QTest::newRow("spaces and sign") << " +250 " << 250;
-        QTest::newRow("leading zeros") << "000000000000000120" << 120;
-        QTest::newRow("0") << "0" << 50;
-        QTest::newRow("negative") << "-20" << 50;
-        QTest::newRow("negative, above the minimum's size") << "-200" << 50;
-        QTest::newRow("a minute") << "60000" << 60000;
-        QTest::newRow("just above") << "60001" << 60000;
-        QTest::newRow("would wrap to 110 as 32 bits") << "4294967406" << 60000;
-        QTest::newRow("beyond 64 bits") << "99999999999999999999999" << 60000;
-        QTest::newRow("text") << "abc" << -1;
-        QTest::newRow("empty") << "" << -1;
-        QTest::newRow("fraction") << "12.5" << -1;
-    }
-
-    void readTimeoutRange()
-    {
-        QFETCH(QString, stored);
-        QFETCH(int, used);
-        QCOMPARE(DownloadSession::readTimeoutFrom(stored).value_or(-1), used);
-    }
-
     void wholeDownload_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -180,7 +158,8 @@ private slots:
                                43);
         // Kept short (~45 ms): only the emulator held off a loaded processor could cut it.
         QTest::newRow("paced, shortest time-out")
-            << paced << builtIn.left(500) << DownloadSession::minReadTimeout;
+            << paced << builtIn.left(500)
+            << Settings::definition(Settings::Key::ReadTimeout).minimum;
         // A pause shorter than the time-out is no end; it cuts the ü apart; NUL hides nothing.
         QTest::newRow("pause shorter than the time-out, character split, NUL inside")
             << (unpaced + QStringList{"--pause-after", "13", "--pause-ms", "300"}) << mixed << 500;
@@ -254,7 +233,7 @@ private slots:
         Rig rig(arguments);
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(rig.startSession(*DownloadSession::readTimeoutFrom(readTimeout)));
+        QVERIFY(rig.startSession(*Settings::storedNumber(Settings::Key::ReadTimeout, readTimeout)));
         if (kept < 0) {
             QTRY_VERIFY_WITH_TIMEOUT(rig.session.hasData(), 3000);
             QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
@@ -311,7 +290,7 @@ private slots:
         Rig rig(arguments);
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(rig.startSession(DownloadSession::defaultReadTimeout));
+        QVERIFY(rig.startSession(defaultReadTimeout));
         if (duringWait) {
             QVERIFY2(clock.elapsed() < 4000, "the wait for the line to settle has no limit");
             QCOMPARE(rig.onlyNul.count(), 1);
@@ -338,7 +317,7 @@ private slots:
         Rig rig({"--baud", "0", "--data", dir.filePath("large.csv")});
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(rig.startSession(DownloadSession::defaultReadTimeout));
+        QVERIFY(rig.startSession(defaultReadTimeout));
         auto *device = rig.session.findChild<Ml::WinSerialDeviceAsync *>();
         QVERIFY(device);
         bool bytesSeen = false, firstBatchSeen = false, firstBatchInTurn = false;

@@ -6,7 +6,7 @@
 
 #include "app/StartupCycle.h"
 #include "archive/Archive.h"
-#include "common/SettingsKeys.h"
+#include "common/Settings.h"
 #include "gui/HistoryModel.h"
 #include "gui/MainWindow.h"
 #include "gui/ResultsWindow.h"
@@ -97,8 +97,8 @@ private slots:
     {
         home = std::make_unique<QTemporaryDir>();
         qputenv("XDG_DATA_HOME", home->path().toUtf8());
-        QSettings().remove(SettingsKeys::LastSavedFilePath);
-        QSettings().setValue(SettingsKeys::ReadTimeout, 110);
+        Settings::remove(Settings::Key::LastSavedFilePath);
+        Settings::setValue(Settings::Key::ReadTimeout, 110);
     }
 
     void sessionKept_data()
@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(contents(target), sevenBit(builtIn));
         QCOMPARE(seen.firstRowAfter.value(HistoryModel::SavedAs), target);
         QVERIFY(seen.openEnabledAfter);
-        QCOMPARE(QSettings().value(SettingsKeys::LastSavedFilePath).toString(), target);
+        QCOMPARE(stored(Settings::Key::LastSavedFilePath).toString(), target);
         QVERIFY2(seen.resultsTitle.contains("from the history.csv"), qPrintable(seen.resultsTitle));
     }
 

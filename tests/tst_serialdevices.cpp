@@ -179,11 +179,11 @@ private slots:
         device.setPortSettings(settings);
         QCOMPARE(device.open(QIODevice::ReadWrite, 110, 110), cflags != ~0u);
         if (cflags == ~0u) {
-            QCOMPARE(device.lastErrorCode(), quint32(EINVAL));
+            QCOMPARE(device.lastFailure().code, quint32(EINVAL));
             QCOMPARE(device.errorString(),
                      QString("Win32SerialDevice::open failed with error: %1").arg(EINVAL));
             if (!device.refuseTimeouts)
-                QCOMPARE(device.lastErrorKind(), PortErrorKind::SettingsRejected);
+                QCOMPARE(device.lastFailure().kind, PortErrorKind::SettingsRejected);
             WinSerialDevice again(line.slavePath());
             QVERIFY(again.open(QIODevice::ReadWrite, 110, 110));
             return;

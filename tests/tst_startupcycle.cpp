@@ -6,7 +6,7 @@
 
 #include "app/StartupCycle.h"
 #include "common/InstallPaths.h"
-#include "common/SettingsKeys.h"
+#include "common/Settings.h"
 #include "gui/DialogLanguage.h"
 #include "gui/MainWindow.h"
 #include "gui/PortList.h"
@@ -55,8 +55,8 @@ QString downloadText(QWidget *window)
 
 void store(const QString &path)
 {
-    QSettings().setValue(SettingsKeys::languageFilePathKey(), path);
-    QSettings().setValue(SettingsKeys::languageCodeKey(), path.mid(path.size() - 5, 2));
+    Settings::setValue(Settings::Key::LanguageFilePath, path);
+    Settings::setValue(Settings::Key::LanguageCode, path.mid(path.size() - 5, 2));
 }
 
 // Puts files into dir: empty ones by name, the test translations as "de"/"fr", Qt's own as
@@ -213,7 +213,7 @@ private slots:
         // Qt's own texts follow the language when its catalogues are there.
         const bool qtFrench = download == "Télécharger" && files.contains("qt_fr");
         QCOMPARE(shownYes, QString(qtFrench ? "&Oui" : "&Yes"));
-        QCOMPARE(QSettings().value(SettingsKeys::languageFilePathKey()).toString(),
+        QCOMPARE(TestSupport::stored(Settings::Key::LanguageFilePath).toString(),
                  inDir(storedAfter));
         // The cycle's translators leave with it.
         QCOMPARE(QCoreApplication::translate("MainWindow", "Download"), QStringLiteral("Download"));
@@ -293,7 +293,7 @@ private slots:
 
         QLocale::setDefault(QLocale(locale));
         if (!stored.isNull())
-            QSettings().setValue(SettingsKeys::ConvertData, stored);
+            Settings::setValue(Settings::Key::ConvertData, stored);
 
         MainWindow window;
         QStringList tools;
@@ -302,13 +302,13 @@ private slots:
         QCOMPARE(tools.contains("Country Settings"), shown);
         QVERIFY(!tools.contains("Change Language..."));
         // Restoring the check mark does not write the setting back; a click does.
-        QCOMPARE(QSettings().value(SettingsKeys::ConvertData), stored);
+        QCOMPARE(TestSupport::stored(Settings::Key::ConvertData), stored);
         if (!shown)
             return;
         auto *convert = window.findChild<QAction *>("actionConvertCsvData");
         QCOMPARE(convert->isChecked(), stored.toBool());
         convert->trigger();
-        QCOMPARE(QSettings().value(SettingsKeys::ConvertData).toBool(), !stored.toBool());
+        QCOMPARE(TestSupport::stored(Settings::Key::ConvertData).toBool(), !stored.toBool());
     }
 
     void settingsSurviveANewWindow_data()

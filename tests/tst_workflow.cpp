@@ -8,7 +8,7 @@
 
 #include "app/StartupCycle.h"
 #include "archive/Archive.h"
-#include "common/SettingsKeys.h"
+#include "common/Settings.h"
 #include "download/DownloadSession.h"
 #include "gui/MainWindow.h"
 
@@ -146,10 +146,10 @@ private slots:
         QVERIFY(put(dir.filePath("part.csv"), part));
         const QByteArray sent = kept < 0 ? part : part.left(kept);
         if (!storedTimeout.isNull())
-            QSettings().setValue(SettingsKeys::ReadTimeout, storedTimeout);
+            Settings::setValue(Settings::Key::ReadTimeout, storedTimeout);
         QVERIFY(QDir(dir.path()).mkpath("earlier"));
         const QString earlier = dir.filePath("earlier/last week.csv");
-        QSettings().setValue(SettingsKeys::LastSavedFilePath, earlier);
+        Settings::setValue(Settings::Key::LastSavedFilePath, earlier);
         Rig rig;
         QVERIFY2(rig.start(arguments), "the tester emulator did not start");
         UiDriver &driver = rig.driver;
@@ -176,8 +176,8 @@ private slots:
                      : QStringLiteral("The connection to the device was lost. The data "
                                       "received so far is kept."));
         QCOMPARE(driver.statusText(), QStringLiteral("File successfully saved"));
-        QCOMPARE(QSettings().value(SettingsKeys::ReadTimeout).toString(), timeoutAfter);
-        QCOMPARE(QSettings().value(SettingsKeys::LastSavedFilePath).toString(), target);
+        QCOMPARE(stored(Settings::Key::ReadTimeout).toString(), timeoutAfter);
+        QCOMPARE(stored(Settings::Key::LastSavedFilePath).toString(), target);
         QVERIFY(driver.press("openBtn"));
         QCOMPARE(openedUrls, QList<QUrl>{QUrl::fromLocalFile(target)});
         if (kept < 0) // a line that dropped has no port left to open
@@ -260,7 +260,7 @@ private slots:
         QFETCH(bool, closeWindow);
         QFETCH(bool, onlyNul);
 
-        QSettings().setValue(SettingsKeys::ReadTimeout, afterData ? 5000 : 110);
+        Settings::setValue(Settings::Key::ReadTimeout, afterData ? 5000 : 110);
         Rig rig;
         QVERIFY2(rig.start(arguments), "the tester emulator did not start");
         UiDriver &driver = rig.driver;
@@ -281,7 +281,7 @@ private slots:
             rig.window->close();
             rig.window.reset();
             QCoreApplication::processEvents();
-            QCOMPARE(QSettings().value(SettingsKeys::PortName).toString(), rig.devicePath());
+            QCOMPARE(stored(Settings::Key::PortName).toString(), rig.devicePath());
         } else {
             QVERIFY(driver.press("cancelBtn"));
             QVERIFY(driver.button("downloadBtn")->isVisible());
@@ -385,8 +385,7 @@ private slots:
                 expected.replace(',', ';').replace('.', ',');
             QCOMPARE(saved(driver, saves.filePath("first.csv")), expected);
             QCOMPARE(driver.boxes.size(), asked ? 1 : 0);
-            QCOMPARE(QSettings().value(SettingsKeys::ConvertData),
-                     asked ? QVariant(answerYes) : QVariant());
+            QCOMPARE(stored(Settings::Key::ConvertData), asked ? QVariant(answerYes) : QVariant());
             // A .txt file is never converted; the answer counts for every later .csv.
             QCOMPARE(saved(driver, saves.filePath("plain.txt")), builtIn);
             QCOMPARE(saved(driver, saves.filePath("RESULTS.CSV")), expected);
@@ -401,7 +400,7 @@ private slots:
         if (failure == "folder gone")
             target = saves.filePath("gone/results.csv");
         const QString previous = saves.filePath("previous.csv");
-        QSettings().setValue(SettingsKeys::LastSavedFilePath, previous);
+        Settings::setValue(Settings::Key::LastSavedFilePath, previous);
         rlimit unlimited{};
         QVERIFY(::getrlimit(RLIMIT_FSIZE, &unlimited) == 0);
         if (failure == "full") {
@@ -427,13 +426,13 @@ private slots:
                  qPrintable(box.informative));
         QVERIFY(driver.statusText() != QStringLiteral("File successfully saved"));
         QVERIFY(!driver.button("openBtn")->isVisible());
-        QCOMPARE(QSettings().value(SettingsKeys::LastSavedFilePath).toString(), previous);
+        QCOMPARE(stored(Settings::Key::LastSavedFilePath).toString(), previous);
         driver.onSaveDialog = nullptr;
         QCOMPARE(saved(driver, saves.filePath("elsewhere.csv")), builtIn);
     }
 
     // Help opens the page of the language; without pages it names the folder. (Which page
-    // is found where: tst_installpaths.)
+    // is found where: tst_common.)
     void helpPage_data()
     {
         QTest::addColumn<bool>("pages");

@@ -1,5 +1,4 @@
-#ifndef MARLUNE_TRANSLATIONCATALOGUE_H
-#define MARLUNE_TRANSLATIONCATALOGUE_H
+#pragma once
 
 #include <QByteArray>
 #include <QString>
@@ -40,5 +39,3 @@ public:
     // the translator emptied, when anything is missing or damaged.
     static bool load(QTranslator *translator, const QString &fileName);
 };
-
-#endif

@@ -1,11 +1,10 @@
 #include "translation/Translators.h"
 
-#include "common/SettingsKeys.h"
+#include "common/Settings.h"
 #include "translation/TranslationCatalogue.h"
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QSettings>
 #include <QTranslator>
 
 void Translators::installQtTranslator(QObject *owner, const QString &translationsDir,
@@ -21,15 +20,14 @@ void Translators::installQtTranslator(QObject *owner, const QString &translation
 
 bool Translators::loadStoredChoice(QTranslator *translator)
 {
-    return loadChoice(translator,
-                      QSettings().value(SettingsKeys::languageFilePathKey()).toString());
+    return loadChoice(translator, Settings::value(Settings::Key::LanguageFilePath).toString());
 }
 
 bool Translators::loadChoice(QTranslator *translator, const QString &path)
 {
     if (!TranslationCatalogue::load(translator, path))
         return false;
-    QLocale::setDefault(QLocale(QSettings().value(SettingsKeys::languageCodeKey()).toString()));
+    QLocale::setDefault(QLocale(Settings::value(Settings::Key::LanguageCode).toString()));
     return true;
 }
 
@@ -46,9 +44,9 @@ void Translators::installForCommandLine(QObject *owner, const QString &translati
 {
     auto *appTranslator = new QTranslator(owner);
     QString code;
-    const QString storedPath = QSettings().value(SettingsKeys::languageFilePathKey()).toString();
+    const QString storedPath = Settings::value(Settings::Key::LanguageFilePath).toString();
     if (TranslationCatalogue::load(appTranslator, storedPath)) {
-        code = QSettings().value(SettingsKeys::languageCodeKey()).toString();
+        code = Settings::value(Settings::Key::LanguageCode).toString();
     } else {
         for (const QString &language : QLocale::system().uiLanguages()) {
             const QString candidate = QLocale(language).name().left(2);

@@ -2,7 +2,7 @@
 // console of whoever started it and prints its messages there, on the standard output through
 // the C stream and through the descriptor (as a download to "-" does), and on the error stream,
 // then ends with status 6, which its caller must get.
-#include "serial/ConsoleAttach.h"
+#include "app/ConsoleAttach.h"
 
 #include <cstdio>
 #include <cstring>

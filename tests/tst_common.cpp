@@ -1,8 +1,9 @@
-// Where an installed program finds its data folders: a copy of this test, run as a child
-// from a temporary <prefix>/bin, reports what it found.
+// common/: where an installed program finds its data folders (a copy of this test, run as a
+// child from a temporary <prefix>/bin, reports what it found), and the settings table's rule
+// for a stored whole number.
 #include "TestSupport.h"
 #include "common/InstallPaths.h"
-#include "common/SettingsKeys.h"
+#include "common/Settings.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -18,7 +19,7 @@ const QString share = "share/marlune-datalogger/", page = "Help/DravlinSolarData
 
 } // namespace
 
-class TestInstallPaths : public QObject
+class TestCommon : public QObject
 {
     Q_OBJECT
 
@@ -29,7 +30,7 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("help");         // relative to the prefix; empty: none
         QTest::addColumn<QString>("translations"); // relative to the prefix
-        const QString catalogues = SettingsKeys::TranslationsDir, de = "de";
+        const QString catalogues = InstallPaths::translationsFolderName(), de = "de";
         QTest::newRow("installed, German page")
             << QStringList{share} << de << share + page.arg(de) << share + catalogues;
         QTest::newRow("installed, no page in the language")
@@ -53,7 +54,7 @@ private slots:
         QVERIFY(prefix.isValid() && root.mkpath("bin"));
         for (const QString &home : homes) {
             QVERIFY(root.mkpath(home + "Help"));
-            QVERIFY(root.mkpath(home + SettingsKeys::TranslationsDir));
+            QVERIFY(root.mkpath(home + InstallPaths::translationsFolderName()));
             for (const char *code : {"de", "en"})
                 QVERIFY(put(root.filePath(home + page.arg(code)), "<html></html>"));
         }
@@ -67,6 +68,33 @@ private slots:
         QCOMPARE(QString::fromLocal8Bit(child.readAllStandardOutput()).split('\n'),
                  QStringList({help.isEmpty() ? QString() : base + help, base + translations, ""}));
     }
+
+    // The stored read time-out as the window reads it: brought into the range.
+    void readTimeoutRange_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("used"); // -1: not a whole number
+        QTest::newRow("default") << "110" << 110;
+        QTest::newRow("spaces and sign") << " +250 " << 250;
+        QTest::newRow("leading zeros") << "000000000000000120" << 120;
+        QTest::newRow("0") << "0" << 50;
+        QTest::newRow("negative") << "-20" << 50;
+        QTest::newRow("negative, above the minimum's size") << "-200" << 50;
+        QTest::newRow("a minute") << "60000" << 60000;
+        QTest::newRow("just above") << "60001" << 60000;
+        QTest::newRow("would wrap to 110 as 32 bits") << "4294967406" << 60000;
+        QTest::newRow("beyond 64 bits") << "99999999999999999999999" << 60000;
+        QTest::newRow("text") << "abc" << -1;
+        QTest::newRow("empty") << "" << -1;
+        QTest::newRow("fraction") << "12.5" << -1;
+    }
+
+    void readTimeoutRange()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, used);
+        QCOMPARE(Settings::storedNumber(Settings::Key::ReadTimeout, stored).value_or(-1), used);
+    }
 };
 
 int main(int argc, char *argv[])
@@ -78,8 +106,8 @@ int main(int argc, char *argv[])
                     qPrintable(InstallPaths::translationsDirectory()));
         return 0;
     }
-    TestInstallPaths test;
+    TestCommon test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_installpaths.moc"
+#include "tst_common.moc"

@@ -1,4 +1,4 @@
-#include "serial/ConsoleAttach.h"
+#include "app/ConsoleAttach.h"
 
 #ifdef _WIN32
 #include <windows.h>
