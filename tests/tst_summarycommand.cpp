@@ -79,7 +79,8 @@ private slots:
         // Refused by its size before it is read: a sparse file, and a device without an end.
         QTest::newRow("1 GiB sparse file")
             << QByteArray("sparse") << QStringList() << 2 << QByteArray()
-            << QByteArray("is too large to read as results: 1073741824 bytes (at most 67108864)");
+            << QByteArray(
+                   "is too large to read as results: 1,073,741,824 bytes (at most 67,108,864)");
         if (QFile::exists("/dev/zero"))
             QTest::newRow("endless device") << QByteArray("/dev/zero") << QStringList() << 2
                                             << QByteArray() << QByteArray("is too large to read");
@@ -111,7 +112,7 @@ private slots:
         QCOMPARE(run.wait(), status);
         QCOMPARE(run.output, output);
         QVERIFY2(run.error.contains(errorHas), run.error.constData());
-        if (status == 2 && file != data)
+        if (status == 2 && !options.contains("--format")) // a file refused: named
             QVERIFY(run.error.contains(path.toUtf8()));
         sparse.remove();
     }
