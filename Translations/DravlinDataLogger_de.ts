@@ -1433,11 +1433,6 @@
         <comment>%1 is the download&apos;s id, %2 the reason</comment>
         <translation>Der Download %1 konnte nicht aus dem Archiv gelesen werden: %2</translation>
     </message>
-    <message>
-        <source>The file &quot;%1&quot; could not be read: %2</source>
-        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
-        <translation>Die Datei „%1“ konnte nicht gelesen werden: %2</translation>
-    </message>
 </context>
 <context>
     <name>ReportPreviewDialog</name>
@@ -1515,6 +1510,19 @@
     <message>
         <source>Line %1 has %2 fields where the header has %3.</source>
         <translation>Zeile %1 hat %2 Felder, die Kopfzeile hat %3.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsFile</name>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Die Datei „%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is too large to read as results: %2 bytes (at most %3).</source>
+        <comment>%1 is a file name, %2 its size, %3 the largest size read</comment>
+        <translation>Die Datei „%1“ ist zu groß, um als Ergebnisse gelesen zu werden: %2 Byte (höchstens %3).</translation>
     </message>
 </context>
 <context>
@@ -1937,11 +1945,6 @@
         <source>--format takes text or json, not &apos;%1&apos;.</source>
         <comment>%1 is the value as the user typed it</comment>
         <translation>--format erwartet text oder json, nicht „%1“.</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; could not be read: %2</source>
-        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
-        <translation>Die Datei „%1“ konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>With --summary or --report: checks the results string by string against the site&apos;s design in this JSON file (modules in series, Voc, Isc, insulation, continuity).</source>

@@ -1433,11 +1433,6 @@
         <comment>%1 is the download&apos;s id, %2 the reason</comment>
         <translation>De download %1 kon niet uit het archief worden gelezen: %2</translation>
     </message>
-    <message>
-        <source>The file &quot;%1&quot; could not be read: %2</source>
-        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
-        <translation>Het bestand ‘%1’ kon niet worden gelezen: %2</translation>
-    </message>
 </context>
 <context>
     <name>ReportPreviewDialog</name>
@@ -1515,6 +1510,19 @@
     <message>
         <source>Line %1 has %2 fields where the header has %3.</source>
         <translation>Regel %1 heeft %2 velden, de kopregel heeft er %3.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsFile</name>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>Het bestand ‘%1’ kon niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is too large to read as results: %2 bytes (at most %3).</source>
+        <comment>%1 is a file name, %2 its size, %3 the largest size read</comment>
+        <translation>Het bestand ‘%1’ is te groot om als resultaten te lezen: %2 bytes (hoogstens %3).</translation>
     </message>
 </context>
 <context>
@@ -1937,11 +1945,6 @@
         <source>--format takes text or json, not &apos;%1&apos;.</source>
         <comment>%1 is the value as the user typed it</comment>
         <translation>--format accepteert text of json, niet &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; could not be read: %2</source>
-        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
-        <translation>Het bestand ‘%1’ kon niet worden gelezen: %2</translation>
     </message>
     <message>
         <source>With --summary or --report: checks the results string by string against the site&apos;s design in this JSON file (modules in series, Voc, Isc, insulation, continuity).</source>

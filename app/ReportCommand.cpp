@@ -2,6 +2,7 @@
 
 #include "app/ErrorStream.h"
 #include "app/OptionNames.h"
+#include "app/ResultsFile.h"
 #include "app/SummaryCommand.h"
 #include "archive/Archive.h"
 #include "checks/DesignChecks.h"
@@ -148,6 +149,7 @@ int ReportCommand::run(const Options &options)
     }
 
     QByteArray received;
+    ResultsParser::Bytes form = ResultsParser::Bytes::Tester;
     ReportTrace trace;
     if (isArchiveId(options.source)) {
         const qint64 id = options.source.toLongLong();
@@ -190,19 +192,17 @@ int ReportCommand::run(const Options &options)
         trace = ReportTrace::of(received,
                                 summary->ended.isValid() ? summary->ended : summary->started, id);
     } else {
-        QFile file(options.source);
-        if (file.open(QIODevice::ReadOnly))
-            received = file.readAll();
-        if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-            ErrorStream::say(tr("The file \"%1\" could not be read: %2",
-                                "%1 is a file name, %2 the system's reason")
-                                 .arg(options.source, file.errorString()));
+        const std::optional<QByteArray> bytes = ResultsFile::read(options.source, &error);
+        if (!bytes) {
+            ErrorStream::say(error);
             return Unreadable;
         }
-        trace = ReportTrace::of(received, QDateTime(), 0, QFileInfo(options.source).fileName());
+        trace = ReportTrace::of(*bytes, QDateTime(), 0, QFileInfo(options.source).fileName());
+        received = ResultsFile::toUtf8(*bytes);
+        form = ResultsParser::Bytes::Utf8;
     }
 
-    const ResultTable table = ResultsParser::parse(received);
+    const ResultTable table = ResultsParser::parse(received, form);
     if (!design) {
         design = keptDesign(options.archive, table, &error);
         if (!design) {

@@ -1,6 +1,7 @@
 #include "app/SummaryCommand.h"
 
 #include "app/OptionNames.h"
+#include "app/ResultsFile.h"
 #include "checks/DesignFile.h"
 #include "results/ResultsCheck.h"
 #include "results/ResultsParser.h"
@@ -138,28 +139,22 @@ int SummaryCommand::statusOf(const ResultsSummary &summary)
 
 int SummaryCommand::run(const Options &options)
 {
-    QFile file(options.file);
-    QByteArray received;
-    if (file.open(QIODevice::ReadOnly))
-        received = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        put(stderr,
-            tr("The file \"%1\" could not be read: %2", "%1 is a file name, %2 the system's reason")
-                    .arg(options.file, file.errorString())
-                    .toLocal8Bit() +
-                '\n');
+    QString error;
+    const std::optional<QByteArray> bytes = ResultsFile::read(options.file, &error);
+    if (!bytes) {
+        put(stderr, error.toLocal8Bit() + '\n');
         return Unreadable;
     }
     std::optional<SiteDesign> design;
     if (!options.design.isEmpty()) {
-        QString error;
         design = readDesign(options.design, &error);
         if (!design) {
             put(stderr, error.toLocal8Bit() + '\n');
             return Unreadable;
         }
     }
-    const ResultTable table = ResultsParser::parse(received);
+    const ResultTable table =
+        ResultsParser::parse(ResultsFile::toUtf8(*bytes), ResultsParser::Bytes::Utf8);
     const ResultsSummary summary(table, ResultsCheck::check(table));
     if (design) {
         const DesignChecks checks(table, *design);

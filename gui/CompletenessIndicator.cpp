@@ -6,6 +6,9 @@
 #include <QHBoxLayout>
 #include <QStatusBar>
 #include <QStyle>
+#include <QThread>
+
+#include <memory>
 
 namespace {
 
@@ -28,23 +31,53 @@ CompletenessIndicator::CompletenessIndicator(QStatusBar *statusBar)
     hide();
 }
 
+CompletenessIndicator::~CompletenessIndicator()
+{
+    for (QThread *check : findChildren<QThread *>())
+        check->wait();
+}
+
 void CompletenessIndicator::showFor(const QByteArray &received)
 {
     clear();
     if (received.isEmpty())
         return;
-    for (const ResultWarning &warning : ResultsCheck::check(ResultsParser::parse(received)))
-        shown.append(warning.text);
-    if (shown.isEmpty())
+    // The data is shared, not copied; the check reads it as a whole and keeps only the texts.
+    auto found = std::make_shared<QStringList>();
+    QThread *check = QThread::create([received, found] {
+        for (const ResultWarning &warning : ResultsCheck::check(ResultsParser::parse(received)))
+            found->append(warning.text);
+    });
+    check->setParent(this);
+    const int asked = generation;
+    connect(check, &QThread::finished, this, [this, check, found, asked] {
+        check->deleteLater();
+        if (asked != generation)
+            return;
+        checking = false;
+        show(*found);
+    });
+    checking = true;
+    check->start(QThread::LowPriority);
+}
+
+void CompletenessIndicator::show(const QStringList &warnings)
+{
+    shown = warnings;
+    if (shown.isEmpty()) {
+        hide();
         return;
+    }
     textLabel->setText(
         textLabel->fontMetrics().elidedText(shown.constFirst(), Qt::ElideRight, MaxTextWidth));
     setToolTip(shown.join(QLatin1Char('\n')));
-    show();
+    QWidget::show();
 }
 
 void CompletenessIndicator::clear()
 {
+    ++generation;
+    checking = false;
     shown.clear();
     textLabel->clear();
     setToolTip(QString());

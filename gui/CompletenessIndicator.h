@@ -17,11 +17,19 @@ class CompletenessIndicator : public QWidget
 public:
     // Placed in the status bar as a permanent widget, hidden.
     explicit CompletenessIndicator(QStatusBar *statusBar);
+    // Waits for a check still running.
+    ~CompletenessIndicator() override;
 
-    // Checks the data of a session that ended and shows its first warning, if any.
+    // Checks the data of a session that ended, in a thread of its own: the save dialog does
+    // not wait for the whole download to be read. Its first warning, if any, shows once the
+    // check is done, unless clear() came first.
     void showFor(const QByteArray &received);
+    // Shows the first of the warnings; hides the indicator when there are none.
+    void show(const QStringList &warnings);
     void clear();
 
+    // Whether the check of showFor() is still running.
+    bool isChecking() const { return checking; }
     // The warnings shown; empty while hidden.
     const QStringList &warnings() const { return shown; }
     QString text() const { return textLabel->text(); }
@@ -30,4 +38,6 @@ private:
     QLabel *iconLabel;
     QLabel *textLabel;
     QStringList shown;
+    int generation = 0; // counts showFor() and clear(): a late check's result is dropped
+    bool checking = false;
 };

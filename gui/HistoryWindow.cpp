@@ -215,6 +215,19 @@ void HistoryWindow::openSaved()
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+HistoryWindow::~HistoryWindow()
+{
+    // While the History is shown, its modality lets only its own windows take input; once it
+    // is gone, its Results windows live on beside the main window.
+    for (ResultsWindow *results :
+         findChildren<ResultsWindow *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect placed = results->geometry();
+        results->setParent(parentWidget(), results->windowFlags());
+        results->setGeometry(placed);
+        results->show();
+    }
+}
+
 void HistoryWindow::showResults()
 {
     qint64 id = 0;

@@ -15,7 +15,7 @@ class QTableView;
 // File > History: every archived download, newest first. The selected one's text is shown
 // as the main window shows a download; Save As runs the same save as after a download, Open
 // opens the file it was last saved as, Results shows it in the Results window, Delete removes
-// it from the archive after asking.
+// it from the archive after asking. The archive must outlive the History's parent.
 class HistoryWindow : public QDialog
 {
     Q_OBJECT
@@ -23,6 +23,9 @@ class HistoryWindow : public QDialog
 public:
     // archive may be nullptr when it cannot be used; problem then says why.
     HistoryWindow(Archive *archive, const QString &problem, QWidget *parent = nullptr);
+    // The Results windows opened here stay open: they pass to the History's parent, as the
+    // one opened from the main window belongs to it.
+    ~HistoryWindow() override;
 
     // The text shown for received bytes: bit 7 cleared, NUL bytes and carriage returns
     // dropped, as the main window's output box shows a download.

@@ -36,8 +36,8 @@ void SessionArchiving::keep(const QByteArray &data, DownloadEnding ending)
 {
     if (data.isEmpty() || archiver.storedId())
         return;
+    // A damaged archive met here is told at settle(): the save dialog comes first.
     const bool stored = archiver.keep(data, ending).has_value();
-    tellNotice();
     if (stored)
         return;
     // The message of the session's end stays in front: the download itself went well.
@@ -63,4 +63,5 @@ void SessionArchiving::saved(const QString &path, bool european)
 void SessionArchiving::settle(const QByteArray &data)
 {
     archiver.settle(data);
+    tellNotice();
 }

@@ -11,8 +11,9 @@ class QMainWindow;
 
 // The window's side of the archive: each session's download kept when it ends, before the
 // save dialog opens, its saves recorded, and the user told once in a message box about a
-// damaged archive met on opening it, and in the status bar when a download was not archived.
-// The archive is opened at its first use.
+// damaged archive met on opening it (after the session's save dialog, when a session opened
+// it), and in the status bar when a download was not archived. The archive is opened at its
+// first use.
 class SessionArchiving
 {
 public:
@@ -36,7 +37,8 @@ public:
     void keepOnClose(const QByteArray &data);
     // The session's download was saved as path (after the save step).
     void saved(const QString &path, bool european);
-    // After the save step that follows a session: the results summary.
+    // After the save step that follows a session: the results summary, and the notice of a
+    // damaged archive met when the session's download was kept.
     void settle(const QByteArray &data);
 
 private:

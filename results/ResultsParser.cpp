@@ -41,8 +41,8 @@ struct Rows
 // Splits the data into rows of fields. A quote opens a quoted field only at the start of a
 // field; one that is never closed is taken as a plain character, and so are all quotes after
 // it, so that one stray quote cannot swallow the rest of the data (and each byte is read at
-// most twice).
-Rows split(const char *in, int size, char delimiter)
+// most twice). Each byte is read with mask applied: 0x7f clears bit 7 of the tester's bytes.
+Rows split(const char *in, int size, char delimiter, char mask)
 {
     Rows rows;
     // Each field ends at a delimiter or a line end, and each row at a line end: these bound the
@@ -50,7 +50,7 @@ Rows split(const char *in, int size, char delimiter)
     qint64 delimiters = 0;
     qint64 lineEnds = 0;
     for (int at = 0; at < size; ++at) {
-        const char c = static_cast<char>(in[at] & 0x7f);
+        const char c = static_cast<char>(in[at] & mask);
         delimiters += c == delimiter;
         lineEnds += c == '\n' || c == '\r';
     }
@@ -58,12 +58,15 @@ Rows split(const char *in, int size, char delimiter)
     const qint64 entries = delimiters + 3 * (lineEnds + 1);
     if (entries < std::numeric_limits<int>::max() / 8)
         rows.bounds.reserve(static_cast<int>(entries));
+    // A row per line at most: no vector grows past what it needs (a file of line ends alone).
+    for (QVector<int> *perRow : {&rows.starts, &rows.lines, &rows.rawStarts, &rows.rawEnds})
+        perRow->reserve(static_cast<int>(std::min<qint64>(lineEnds + 1, size)));
     char *const text = rows.text.data();
     int out = 0;
     int at = 0;
     int line = 1;
     bool quoting = true;
-    auto byte = [in](int i) { return static_cast<char>(in[i] & 0x7f); };
+    auto byte = [in, mask](int i) { return static_cast<char>(in[i] & mask); };
     auto special = [delimiter](char c) { return c == delimiter || c == '\n' || c == '\r'; };
 
     while (at < size) {
@@ -232,22 +235,28 @@ int headerRow(const Rows &rows, int common, char delimiter)
     return -1;
 }
 
-QString rawText(const char *in, int start, int end)
+QString rawText(const char *in, int start, int end, char mask)
 {
     QByteArray line(in + start, end - start);
     for (char &c : line)
-        c = static_cast<char>(c & 0x7f);
-    return QString::fromLatin1(line);
+        c = static_cast<char>(c & mask);
+    return QString::fromUtf8(line);
+}
+
+char maskOf(ResultsParser::Bytes bytes)
+{
+    return bytes == ResultsParser::Bytes::Tester ? char(0x7f) : char(0xff);
 }
 
 } // namespace
 
-char ResultsParser::delimiterOf(const QByteArray &received)
+char ResultsParser::delimiterOf(const QByteArray &received, Bytes bytes)
 {
+    const char mask = maskOf(bytes);
     int size = std::min(received.size(), sampleBytes);
     // Up to the sample's last line end, when it has one.
     for (int at = size - 1; at >= 0 && size < received.size(); --at) {
-        const char c = static_cast<char>(received.at(at) & 0x7f);
+        const char c = static_cast<char>(received.at(at) & mask);
         if (c == '\n' || c == '\r') {
             size = at + 1;
             break;
@@ -257,7 +266,7 @@ char ResultsParser::delimiterOf(const QByteArray &received)
     std::pair<int, int> found[3];
     int best = 0;
     for (int i = 0; i < 3; ++i) {
-        Rows rows = split(received.constData(), size, candidates[i]);
+        Rows rows = split(received.constData(), size, candidates[i], mask);
         if (rows.count() > sampleRows) {
             rows.starts.resize(sampleRows);
             rows.lastEnded = true;
@@ -280,19 +289,20 @@ char ResultsParser::delimiterOf(const QByteArray &received)
     return chosen;
 }
 
-ResultTable ResultsParser::parse(const QByteArray &received)
+ResultTable ResultsParser::parse(const QByteArray &received, Bytes bytes)
 {
     ResultTable table;
-    table.delimiter = delimiterOf(received);
+    table.delimiter = delimiterOf(received, bytes);
     const char delimiter = table.delimiter;
-    Rows rows = split(received.constData(), received.size(), delimiter);
+    const char mask = maskOf(bytes);
+    Rows rows = split(received.constData(), received.size(), delimiter, mask);
     table.endsWithLineEnd = rows.lastEnded;
 
     const int common = commonFieldCount(rows);
     const int header = headerRow(rows, common, delimiter);
     for (int row = 0; row < header; ++row)
         table.notes.append(
-            rawText(received.constData(), rows.rawStarts.at(row), rows.rawEnds.at(row)));
+            rawText(received.constData(), rows.rawStarts.at(row), rows.rawEnds.at(row), mask));
     rows.rawStarts = QVector<int>();
     rows.rawEnds = QVector<int>();
     if (header >= 0) {
@@ -300,7 +310,7 @@ ResultTable ResultsParser::parse(const QByteArray &received)
         for (int column = 0; column < rows.fieldCount(header); ++column) {
             int size = 0;
             const char *data = rows.field(header, column, &size);
-            table.columns.append(QString::fromLatin1(data, size));
+            table.columns.append(QString::fromUtf8(data, size));
         }
     }
 

@@ -170,10 +170,14 @@ private slots:
         QVERIFY(seen.openEnabledAfter);
         QCOMPARE(stored(Settings::Key::LastSavedFilePath).toString(), target);
         QVERIFY2(seen.resultsTitle.contains("from the history.csv"), qPrintable(seen.resultsTitle));
+        // The Results window stays open once the History is closed.
+        const auto *results = window.findChild<ResultsWindow *>();
+        QVERIFY(results && results->isVisible() && results->windowTitle() == seen.resultsTitle);
     }
 
-    // A damaged archive is told once in a box and replaced; an archive that cannot be
-    // written is told in the status bar. The download goes on to its save dialog either way.
+    // A damaged archive is told once in a box, after the save dialog, and replaced; an archive
+    // that cannot be written is told in the status bar. The download goes on to its save
+    // dialog either way.
     void archiveTrouble_data()
     {
         QTest::addColumn<QString>("trouble");
@@ -214,7 +218,7 @@ private slots:
             driver.onSaveDialog = [&] { statusAtDialog = driver.statusText(); };
             QVERIFY(driver.download(20000));
             QCOMPARE(driver.seen, box.isEmpty() ? QStringList{"QFileDialog"}
-                                                : (QStringList{"QMessageBox", "QFileDialog"}));
+                                                : (QStringList{"QFileDialog", "QMessageBox"}));
             if (!box.isEmpty())
                 QVERIFY2(driver.boxes.value(0).text.contains(box),
                          qPrintable(driver.boxes.value(0).text));

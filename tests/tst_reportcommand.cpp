@@ -58,7 +58,9 @@ private slots:
     // report's text with the SHA-256 of the bytes it was made of.
     void report_data()
     {
-        QTest::addColumn<QString>("source"); // "@" stands for the archived download's id
+        // "@" stands for the archived download's id, "DATA" for the saved file, "Zürich Süd" for
+        // the saved file and the design with that site (UTF-8) instead of Marsh Lane's.
+        QTest::addColumn<QString>("source");
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QByteArray>("design"); // empty: the example design; "-": no --design
         QTest::addColumn<bool>("writable");
@@ -69,6 +71,9 @@ private slots:
         const QStringList inArchive{"--archive", "ARCHIVE"};
         QTest::newRow("saved file") << "DATA" << QStringList() << QByteArray() << true << 0
                                     << QByteArray() << "emulator.csv";
+        QTest::newRow("saved file, its site in UTF-8")
+            << QStringLiteral("Zürich Süd") << QStringList() << QByteArray() << true << 0
+            << QByteArray() << "Zürich Süd.csv";
         QTest::newRow("archive id")
             << "@" << inArchive << QByteArray() << true << 0 << QByteArray() << "in the archive";
         QTest::newRow("no such download") << "9999" << inArchive << QByteArray() << true << 7
@@ -106,7 +111,12 @@ private slots:
         QFETCH(QString, textHas);
 
         const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
+        const QByteArray site = source == "Zürich Süd" ? source.toUtf8() : ExampleData::MarshLane;
+        QByteArray bytes = data;
+        bytes.replace(ExampleData::MarshLane, site);
         QString thisDesign = designPath;
+        if (site != ExampleData::MarshLane)
+            design = ExampleData::designJson().replace(ExampleData::MarshLane, site);
         if (!design.isEmpty() && design != "-") {
             thisDesign = dir.filePath(tag + QStringLiteral(".design.json"));
             QVERIFY(put(thisDesign, design));
@@ -121,6 +131,8 @@ private slots:
             from = QString::number(archivedId);
         else if (source == "missing.csv")
             from = dir.filePath(source);
+        else if (site != ExampleData::MarshLane)
+            QVERIFY(put(from = dir.filePath(source + ".csv"), bytes));
         QStringList arguments{"--report", from, "--output", output};
         if (design != "-")
             arguments += QStringList{"--design", thisDesign};
@@ -140,9 +152,9 @@ private slots:
         QVERIFY2(run.error.isEmpty(), run.error.constData());
 
         const QString text = pdfPages(output, false).join(QLatin1Char(' ')).simplified();
-        const QByteArray sha = QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex();
+        const QByteArray sha = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
         QVERIFY2(text.contains(QString::fromLatin1(sha)), qPrintable(text.right(600)));
-        QVERIFY(text.contains(QStringLiteral("Marsh Lane Solar Park")));
+        QVERIFY(text.contains(QString::fromUtf8(site)));
         QVERIFY(text.contains(QStringLiteral("21 modules measured, 22 designed")));
         QVERIFY2(text.contains(textHas), qPrintable(text.right(600)));
     }

@@ -18,6 +18,7 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -296,6 +297,11 @@ private slots:
             Settings::setValue(Settings::Key::ConvertData, stored);
 
         MainWindow window;
+        // The menus, Help the last (the help pages say About is in the last menu).
+        QStringList menus;
+        for (const QAction *action : window.menuBar()->actions())
+            menus << action->text();
+        QCOMPARE(menus, (QStringList{"File", "Tools", "View", "Help"}));
         QStringList tools;
         for (const QAction *action : window.findChild<QMenu *>("menuTools")->actions())
             tools << (action->isVisible() ? action->text() : QString());

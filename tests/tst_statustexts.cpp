@@ -1,10 +1,12 @@
 // Every status bar message, in every language of the program, can be read in full in the
-// window at its default size: during a session beside the busy indicator, and after it.
+// window at its default size: during a session beside the busy indicator, and after it beside
+// the completeness warning at its widest, with the note of a download not archived.
 #include "TesterEmulatorProcess.h"
 #include "UiDriver.h"
 
 #include "app/StartupCycle.h"
 #include "common/InstallPaths.h"
+#include "gui/CompletenessIndicator.h"
 #include "gui/MainWindow.h"
 
 #include <QApplication>
@@ -19,26 +21,35 @@
 
 namespace {
 
+enum When { During = 1, After = 2 };
+
 struct StatusText
 {
     const char *context;
     const char *source;
     const char *disambiguation;
-    bool duringSession; // shown beside the busy indicator
+    int when;         // beside the busy indicator, after the session, or both
+    bool notArchived; // may be followed by the note of a download not archived
 };
 
 const StatusText statusTexts[] = {
-    {"MainWindow", "Please select a port and connect your device", nullptr, false},
-    {"MainWindow", "Now initiate the download on the tester", nullptr, true},
-    {"MainWindow", "The line sends only NUL bytes. Check the cable and the tester.", nullptr, true},
+    {"MainWindow", "Please select a port and connect your device", nullptr, After, false},
+    {"MainWindow", "Now initiate the download on the tester", nullptr, During, false},
+    {"MainWindow", "The line sends only NUL bytes. Check the cable and the tester.", nullptr,
+     During, false},
     {"MainWindow", "Bytes received: %1",
      "The %1 will be replaced with the number of bytes received so far. Please do not remove "
      "it in your translation!",
-     true},
+     During | After, true},
     {"PortErrorText", "The connection to the device was lost. The data received so far is kept.",
-     nullptr, false},
-    {"MainWindow", "File successfully saved", nullptr, false},
+     nullptr, After, true},
+    {"MainWindow", "File successfully saved", nullptr, After, false},
 };
+
+// The note's reasons that name no path.
+const char *const notArchivedReasons[] = {
+    "the archive cannot be written", "the disk is full",
+    "another program kept the archive busy for more than %n second(s)"};
 
 // Why text, shown in the status bar, cannot be read in full; empty when it can.
 QString misfit(QWidget *window, QStatusBar *bar, const QString &text)
@@ -103,26 +114,42 @@ private slots:
         QCOMPARE(window.size(), QSize(451, 367)); // no stored geometry: the default size
         auto *bar = window.findChild<QStatusBar *>(QStringLiteral("statusBar"));
 
+        QStringList notes;
+        for (const char *reason : notArchivedReasons)
+            notes << QCoreApplication::translate("Archive", "This download was not archived: %1")
+                         .arg(QCoreApplication::translate("Archive", reason, nullptr, 5));
         QStringList misfits;
-        const auto measure = [&](bool duringSession) {
+        const auto measure = [&](When when) {
             for (const StatusText &text : statusTexts) {
-                if (text.duringSession != duringSession)
+                if (!(text.when & when))
                     continue;
                 QString words =
                     QCoreApplication::translate(text.context, text.source, text.disambiguation);
                 if (words.contains(QLatin1String("%1")))
                     words = words.arg(QLocale().toString(12345678)); // a download of 12 MB
-                const QString why = misfit(&window, bar, words);
-                if (!why.isEmpty())
-                    misfits << QStringLiteral("\"%1\": %2").arg(words, why);
+                QStringList shown{words};
+                for (const QString &note : notes) // as SessionArchiving adds it
+                    if (text.notArchived && when == After)
+                        shown << words + "  " + note;
+                for (const QString &message : shown) {
+                    const QString why = misfit(&window, bar, message);
+                    if (!why.isEmpty())
+                        misfits << QStringLiteral("\"%1\": %2").arg(message, why);
+                }
             }
         };
         driver.setPort(emulator.devicePath);
         QVERIFY(driver.press("downloadBtn"));
         QVERIFY(driver.button("cancelBtn")->isVisible());
-        measure(true);
+        measure(During);
         QVERIFY(driver.press("cancelBtn"));
-        measure(false);
+        // The completeness warning at its widest: a long one, cut at the indicator's width.
+        auto *indicator = window.findChild<CompletenessIndicator *>();
+        indicator->show({QCoreApplication::translate(
+            "ResultsCheck", "The last record is incomplete: the tester may have paused longer "
+                            "than the read time-out. Download again with a longer time-out.")});
+        QVERIFY(indicator->isVisible());
+        measure(After);
         QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QLatin1Char('\n'))));
         QCOMPARE(driver.seen, QStringList());
     }

@@ -43,7 +43,7 @@ class TestSummaryCommand : public QObject
 private slots:
     void summary_data()
     {
-        QTest::addColumn<QByteArray>("file"); // empty: no such file
+        QTest::addColumn<QByteArray>("file"); // empty: no such file; "sparse": 1 GiB of holes
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("output");   // the standard output, exactly
@@ -72,6 +72,18 @@ private slots:
             << QByteArray("3 records\nThe record numbers jump from 2 to 4 on line 4: records may "
                           "be missing.\n")
             << QByteArray();
+        // A user's file is read as it is: UTF-8 (京 is E4 BA AC, no comma in it).
+        QTest::newRow("UTF-8 text in a field")
+            << QByteArray(data).replace(MarshLane, "\xe4\xba\xac") << QStringList() << 0 << counts
+            << QByteArray();
+        // Refused by its size before it is read: a sparse file, and a device without an end.
+        QTest::newRow("1 GiB sparse file")
+            << QByteArray("sparse") << QStringList() << 2 << QByteArray()
+            << QByteArray(
+                   "is too large to read as results: 1,073,741,824 bytes (at most 67,108,864)");
+        if (QFile::exists("/dev/zero"))
+            QTest::newRow("endless device") << QByteArray("/dev/zero") << QStringList() << 2
+                                            << QByteArray() << QByteArray("is too large to read");
         QTest::newRow("empty file")
             << QByteArray("\n") << QStringList() << 0 << QByteArray("0 records\n") << QByteArray();
         QTest::newRow("missing file") << QByteArray() << QStringList() << 2 << QByteArray()
@@ -88,15 +100,21 @@ private slots:
         QFETCH(QByteArray, output);
         QFETCH(QByteArray, errorHas);
 
-        const QString path = dir.filePath(QTest::currentDataTag() + QStringLiteral(".csv"));
-        if (!file.isEmpty())
+        QString path = dir.filePath(QTest::currentDataTag() + QStringLiteral(".csv"));
+        QFile sparse(path);
+        if (file == "/dev/zero")
+            path = file;
+        else if (file == "sparse")
+            QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(1) << 30));
+        else if (!file.isEmpty())
             QVERIFY(put(path, file));
         ProgramRun run(QStringList{"--summary", path} + options, ProgramRun::inCLocale());
         QCOMPARE(run.wait(), status);
         QCOMPARE(run.output, output);
         QVERIFY2(run.error.contains(errorHas), run.error.constData());
-        if (status == 2 && file.isEmpty())
+        if (status == 2 && !options.contains("--format")) // a file refused: named
             QVERIFY(run.error.contains(path.toUtf8()));
+        sparse.remove();
     }
 
     // --format json: one compact line, the figures, the columns and the warnings (each
@@ -149,15 +167,25 @@ private slots:
         QTest::addColumn<QByteArray>("design"); // empty: no such file
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("errorHas");
+        QTest::addColumn<QByteArray>("site"); // in the data file for the site's name
 
         const QByteArray example = designJson();
         QVERIFY(example.contains(MarshLane));
-        QTest::newRow("json") << QStringList{"--format", "json"} << example << 0 << QByteArray();
-        QTest::newRow("text") << QStringList() << example << 0 << QByteArray();
+        QTest::newRow("json") << QStringList{"--format", "json"} << example << 0 << QByteArray()
+                              << MarshLane;
+        QTest::newRow("text") << QStringList() << example << 0 << QByteArray() << MarshLane;
+        // The same site in the design (JSON: UTF-8) and in a UTF-8 or a Latin-1 file.
+        const QByteArray zurich = QStringLiteral("Zürich Süd").toUtf8();
+        QTest::newRow("UTF-8 site")
+            << QStringList{"--format", "json"} << QByteArray(example).replace(MarshLane, zurich)
+            << 0 << QByteArray() << zurich;
+        QTest::newRow("Latin-1 site")
+            << QStringList() << QByteArray(example).replace(MarshLane, zurich) << 0 << QByteArray()
+            << QStringLiteral("Zürich Süd").toLatin1();
         QTest::newRow("not JSON") << QStringList() << example.left(example.size() / 2) << 2
-                                  << QByteArray("line");
+                                  << QByteArray("line") << MarshLane;
         QTest::newRow("no such design file")
-            << QStringList() << QByteArray() << 2 << QByteArray("could not be read");
+            << QStringList() << QByteArray() << 2 << QByteArray("could not be read") << MarshLane;
     }
     void design()
     {
@@ -165,8 +193,9 @@ private slots:
         QFETCH(QByteArray, design);
         QFETCH(int, status);
         QFETCH(QByteArray, errorHas);
+        QFETCH(QByteArray, site);
 
-        const QByteArray data = builtIn();
+        const QByteArray data = builtIn().replace(MarshLane, site);
         const QString dataPath = dir.filePath(QStringLiteral("emulator.csv"));
         const QString designPath = dir.filePath(QTest::currentDataTag() + QString(".design.json"));
         QVERIFY(put(dataPath, data));
@@ -185,7 +214,7 @@ private slots:
 
         // Which rows fail and why is the checks' own (tst_designchecks); here: a short string
         // at its row, with the tester's FAIL count beside the checks'.
-        const QMap<QString, int> shortStrings = ExampleData::shortStrings(data);
+        const QMap<QString, int> shortStrings = ExampleData::shortStrings(data, site);
         QVERIFY(!shortStrings.isEmpty());
         const auto shortString = shortStrings.constBegin();
         const int testerFail = endingWith(data, ",FAIL");
