@@ -5,8 +5,7 @@
 #include "app/ResultsFile.h"
 #include "app/SummaryCommand.h"
 #include "archive/Archive.h"
-#include "checks/DesignChecks.h"
-#include "checks/DesignFile.h"
+#include "checks/KeptDesign.h"
 #include "report/CommissioningReport.h"
 #include "report/ReportTrace.h"
 #include "results/ResultsParser.h"
@@ -23,57 +22,49 @@ using namespace OptionNames;
 std::optional<SiteDesign> ReportCommand::keptDesign(const QString &archivePath,
                                                     const ResultTable &table, QString *error)
 {
-    const QStringList sites = DesignChecks::sites(table);
     const QString path = archivePath.isEmpty() ? Archive::defaultPath() : archivePath;
-    const QString none =
-        tr("No design is kept in the archive for the site of these results (%1); give one with "
-           "--design.",
-           "%1 lists the sites' names")
-            .arg(sites.isEmpty() ? tr("no Site column") : sites.join(QStringLiteral(", ")));
-    if (sites.isEmpty() || !QFileInfo::exists(path)) {
-        *error = none;
-        return std::nullopt;
-    }
+    const auto unreadable = [&path](const QString &reason) {
+        return tr("The archive \"%1\" could not be read: %2",
+                  "%1 is the archive's path, %2 the reason")
+            .arg(QDir::toNativeSeparators(path), reason);
+    };
+    // An archive that is not there keeps no design; opening it would create it.
+    const bool present = QFileInfo::exists(path);
     Archive archive;
-    if (!archive.open(path)) {
-        *error = tr("The archive \"%1\" could not be read: %2",
-                    "%1 is the archive's path, %2 the reason")
-                     .arg(QDir::toNativeSeparators(path), archive.errorString());
+    if (present && !archive.open(path)) {
+        *error = unreadable(archive.errorString());
         return std::nullopt;
     }
-    QStringList found;
-    QByteArray json;
-    for (const QString &site : sites) {
-        const std::optional<QByteArray> kept = archive.designFor(site);
-        if (!kept) {
-            *error = tr("The archive \"%1\" could not be read: %2",
-                        "%1 is the archive's path, %2 the reason")
-                         .arg(QDir::toNativeSeparators(path), archive.errorString());
-            return std::nullopt;
-        }
-        if (!kept->isEmpty()) {
-            found.append(site);
-            json = *kept;
-        }
-    }
-    if (found.isEmpty()) {
-        *error = none;
-        return std::nullopt;
-    }
-    if (found.size() > 1) {
+    const KeptDesign kept = KeptDesign::find(table, [&](const QString &site, QString *reason) {
+        if (!present)
+            return std::optional<QByteArray>(QByteArray());
+        const std::optional<QByteArray> json = archive.designFor(site);
+        if (!json)
+            *reason = unreadable(archive.errorString());
+        return json;
+    });
+    switch (kept.outcome) {
+    case KeptDesign::Outcome::Found:
+        return kept.design;
+    case KeptDesign::Outcome::NoneKept:
+        *error = tr("No design is kept in the archive for the site of these results (%1); give "
+                    "one with --design.",
+                    "%1 lists the sites' names")
+                     .arg(kept.sites.isEmpty() ? tr("no Site column")
+                                               : kept.sites.join(QStringLiteral(", ")));
+        break;
+    case KeptDesign::Outcome::SeveralSites:
         *error = tr("The archive keeps designs for several sites of these results (%1); choose "
                     "one with --design.",
                     "%1 lists the sites' names")
-                     .arg(found.join(QStringLiteral(", ")));
-        return std::nullopt;
+                     .arg(kept.sites.join(QStringLiteral(", ")));
+        break;
+    case KeptDesign::Outcome::Unreadable:
+    case KeptDesign::Outcome::Unusable:
+        *error = kept.reason;
+        break;
     }
-    QString reason;
-    std::optional<SiteDesign> design = DesignFile::read(json, &reason);
-    if (!design)
-        *error = tr("The design kept in the archive for \"%1\" cannot be used: %2",
-                    "%1 is the site's name, %2 what is wrong")
-                     .arg(found.first(), reason);
-    return design;
+    return std::nullopt;
 }
 
 void ReportCommand::addOptions(QCommandLineParser &parser)

@@ -29,7 +29,7 @@ void SummaryCommand::addOptions(QCommandLineParser &parser)
 {
     parser.addOption(QCommandLineOption(
         SummaryOption,
-        tr("Prints the summary of a saved .csv or .txt file (records, PASS, FAIL) and the "
+        tr("Prints the summary of a saved .csv or .txt file (records, PASS, FAIL, other) and the "
            "warnings that its data may be incomplete."),
         tr("file", "value name of --summary")));
     parser.addOption(QCommandLineOption(
@@ -105,7 +105,8 @@ QString SummaryCommand::text(const ResultsSummary &summary)
 
 QString SummaryCommand::text(const ResultsSummary &summary, const DesignChecks &checks)
 {
-    QString lines = text(summary) + checks.failCountsText(summary.failed()) + QLatin1Char('\n');
+    QString lines =
+        text(summary) + checks.failCountsText(summary.verdictCounts()) + QLatin1Char('\n');
     const QVector<DesignChecks::Row> &rows = checks.rows();
     for (int r = 0; r < rows.size(); ++r) {
         for (int c = 0; c < DesignChecks::checkCount; ++c) {

@@ -157,18 +157,7 @@ double temperatureFactor(double coefficient, double temperature)
     return factor > 0.05 ? factor : 0.0;
 }
 
-bool isTesterFail(const QString &field)
-{
-    const QString text = field.trimmed();
-    return text.compare(QLatin1String("FAIL"), Qt::CaseInsensitive) == 0 ||
-           text.compare(QLatin1String("FAILED"), Qt::CaseInsensitive) == 0 ||
-           text.compare(QLatin1String("NOK"), Qt::CaseInsensitive) == 0;
-}
-
-QString number(double value, int decimals)
-{
-    return QLocale().toString(value, 'f', decimals);
-}
+using TextForm::number;
 
 } // namespace
 
@@ -215,9 +204,7 @@ DesignChecks::DesignChecks(const ResultTable &table, const SiteDesign &design) :
     const double iscScale = unitScale(table, at(Role::Isc), Role::Isc);
     const double risoScale = unitScale(table, at(Role::Insulation), Role::Insulation);
     const double continuityScale = unitScale(table, at(Role::Continuity), Role::Continuity);
-    int resultColumn = table.resultColumn;
-    if (resultColumn < 0)
-        resultColumn = table.columnNamed({QStringLiteral("Result"), QStringLiteral("Verdict")});
+    m_temperatureColumn = at(Role::Temperature);
 
     const int rowCount = table.rowCount();
     m_rows.resize(rowCount);
@@ -229,32 +216,25 @@ DesignChecks::DesignChecks(const ResultTable &table, const SiteDesign &design) :
     for (int r = 0; r < rowCount; ++r) {
         Row &row = m_rows[r];
         const int fieldCount = table.fieldCount(r);
-        if (resultColumn >= 0 && resultColumn < fieldCount)
-            row.testerFail = isTesterFail(table.field(r, resultColumn));
+        row.testerFail = table.verdict(r) == ResultTable::Verdict::Fail;
         if (at(Role::String) >= 0 && at(Role::String) < fieldCount)
             row.string = table.field(r, at(Role::String)).trimmed();
 
         if (!site.isEmpty() && at(Role::Site) >= 0 && at(Role::Site) < fieldCount) {
             const QString rowSite = table.field(r, at(Role::Site)).trimmed();
             if (!rowSite.isEmpty() && rowSite.compare(site, Qt::CaseInsensitive) != 0) {
-                row.notChecked =
-                    QCoreApplication::translate("DesignChecks",
-                                                "The site \"%1\" is not the design's site \"%2\".")
-                        .arg(rowSite, site);
+                row.otherSite = rowSite;
+                row.notChecked = NotChecked::OtherSite;
                 continue;
             }
         }
         if (row.string.isEmpty()) {
-            row.notChecked =
-                QCoreApplication::translate("DesignChecks", "The row has no string name.");
+            row.notChecked = NotChecked::NoStringName;
             continue;
         }
         row.array = design.arrayFor(row.string);
         if (row.array < 0) {
-            row.notChecked =
-                QCoreApplication::translate("DesignChecks",
-                                            "No array of the design matches the string \"%1\".")
-                    .arg(row.string);
+            row.notChecked = NotChecked::NoArray;
             continue;
         }
         ++m_checked;
@@ -371,7 +351,43 @@ DesignChecks::Verdict DesignChecks::verdict(int row, Check check) const
     return m_rows.at(row).outcomes[int(check)].verdict;
 }
 
-QString DesignChecks::reason(int row, Check check) const
+double DesignChecks::expectedVoc(const SiteDesign::Array &array, double temperature)
+{
+    const double factor = temperatureFactor(array.betaVoc, temperature);
+    if (std::isnan(temperature) || factor == 0.0)
+        return missing;
+    return array.modulesInSeries * array.vocStc * factor;
+}
+
+double DesignChecks::temperature(const ResultTable &table, int row) const
+{
+    return valueAt(table, row, m_temperatureColumn, 1.0);
+}
+
+QString DesignChecks::notCheckedReason(int row, TextForm::Names names) const
+{
+    if (row < 0 || row >= m_rows.size())
+        return QString();
+    const Row &r = m_rows.at(row);
+    switch (r.notChecked) {
+    case NotChecked::No:
+        break;
+    case NotChecked::OtherSite:
+        return QCoreApplication::translate("DesignChecks",
+                                           "The site \"%1\" is not the design's site \"%2\".")
+            .arg(TextForm::name(r.otherSite, names),
+                 TextForm::name(m_design.site.trimmed(), names));
+    case NotChecked::NoStringName:
+        return QCoreApplication::translate("DesignChecks", "The row has no string name.");
+    case NotChecked::NoArray:
+        return QCoreApplication::translate("DesignChecks",
+                                           "No array of the design matches the string \"%1\".")
+            .arg(TextForm::name(r.string, names));
+    }
+    return QString();
+}
+
+QString DesignChecks::reason(int row, Check check, TextForm::Names names) const
 {
     if (row < 0 || row >= m_rows.size())
         return QString();
@@ -380,12 +396,12 @@ QString DesignChecks::reason(int row, Check check) const
     const auto &f = o.figures;
     switch (o.why) {
     case Why::RowNotChecked:
-        return r.notChecked;
+        return notCheckedReason(row, names);
     case Why::NoColumn: {
         const QString &header = m_missingHeader[int(f[0])];
         if (!header.isEmpty()) {
             return QCoreApplication::translate("DesignChecks", "The data has no column \"%1\".")
-                .arg(header);
+                .arg(TextForm::name(header, names));
         }
         return QCoreApplication::translate("DesignChecks", "The data has no column of %1.")
             .arg(roleLabel(Role(int(f[0]))));
@@ -442,12 +458,22 @@ QStringList DesignChecks::sites(const ResultTable &table, const SiteDesign &desi
     return names;
 }
 
-QString DesignChecks::failCountsText(int testerFailed) const
+QString DesignChecks::failCountsText(const ResultTable::VerdictCounts &tester) const
 {
+    const QLocale locale;
+    if (tester.other() == 0) {
+        return QCoreApplication::translate(
+                   "DesignChecks", "%1 FAIL by the tester · %2 more by the design checks",
+                   "%1 rows the tester failed, %2 further rows only the design checks failed")
+            .arg(locale.toString(tester.fail), locale.toString(m_failedByDesignOnly));
+    }
     return QCoreApplication::translate(
-               "DesignChecks", "%1 FAIL by the tester · %2 more by the design checks",
-               "%1 rows the tester failed, %2 further rows only the design checks failed")
-        .arg(QLocale().toString(testerFailed), QLocale().toString(m_failedByDesignOnly));
+               "DesignChecks",
+               "%1 PASS · %2 FAIL · %3 other by the tester · %4 more by the design checks",
+               "%1, %2 rows the tester passed and failed, %3 rows with neither, %4 further rows "
+               "only the design checks failed")
+        .arg(locale.toString(tester.pass), locale.toString(tester.fail),
+             locale.toString(tester.other()), locale.toString(m_failedByDesignOnly));
 }
 
 QJsonObject DesignChecks::toJson() const

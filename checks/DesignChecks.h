@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checks/SiteDesign.h"
+#include "checks/TextForm.h"
 #include "results/ResultTable.h"
 
 #include <QJsonObject>
@@ -48,12 +49,16 @@ public:
         std::array<float, 4> figures{}; // only to word the reason
     };
 
+    // Why a whole row is not checked.
+    enum class NotChecked : quint8 { No, OtherSite, NoStringName, NoArray };
+
     struct Row
     {
-        int array = -1;          // index into the design's arrays, -1 when the row is not checked
-        QString string;          // the string column's field
-        QString notChecked;      // why the whole row is not checked (translated), else empty
-        bool testerFail = false; // the tester's own verdict is FAIL (or NOK)
+        int array = -1;    // index into the design's arrays, -1 when the row is not checked
+        QString string;    // the string column's field
+        QString otherSite; // the row's own site when it is another site's, else empty
+        NotChecked notChecked = NotChecked::No;
+        bool testerFail = false; // the tester's verdict is Fail (ResultTable::verdictOf())
         std::array<Outcome, checkCount> outcomes;
         bool failed() const;
     };
@@ -72,16 +77,28 @@ public:
 
     const QVector<Row> &rows() const { return m_rows; }
     Verdict verdict(int row, Check check) const;
-    // The reason of one check of one row, translated, its numbers in QLocale()'s format.
-    QString reason(int row, Check check) const;
+    // The reason of one check of one row, translated, its numbers in QLocale()'s format, the
+    // user's names in the form given. Worded when asked: a row keeps no copy of the design.
+    QString reason(int row, Check check, TextForm::Names names = TextForm::Names::Plain) const;
+    // Why the whole row is not checked, worded the same way; empty for a row that is checked.
+    QString notCheckedReason(int row, TextForm::Names names = TextForm::Names::Plain) const;
+
+    // The Voc a string of the array should show at the module temperature: modules in series ×
+    // Voc_STC × (1 + β × (T − 25)); NaN when the temperature makes no sense with β (the guard
+    // the module count check applies) or is not known.
+    static double expectedVoc(const SiteDesign::Array &array, double temperature);
+    // The module temperature of a row as the checks read it; NaN when there is none.
+    double temperature(const ResultTable &table, int row) const;
 
     int checkedRows() const { return m_checked; }
     // Rows with at least one FAIL, and of those the rows the tester passed.
     int failedRows() const { return m_failed; }
     int failedByDesignOnly() const { return m_failedByDesignOnly; }
-    // "12 FAIL by the tester · 7 more by the design checks": the rows the tester failed, as
-    // the caller counts them, and the rows only these checks failed.
-    QString failCountsText(int testerFailed) const;
+    // "12 FAIL by the tester · 7 more by the design checks": the rows the tester failed, and
+    // the rows only these checks failed; with the PASS and the other records too when some
+    // records have no verdict word: "229 PASS · 11 FAIL · 10 other by the tester · 7 more by
+    // the design checks". The tester's counts are the caller's (ResultTable::verdictCounts()).
+    QString failCountsText(const ResultTable::VerdictCounts &tester) const;
 
     // {"checked": N, "fail": F, "failures": [{"row": R, "string": S, "check": K, "reason": T}]}
     // with one failure per failing check, rows counted from 1 after the header.
@@ -91,6 +108,7 @@ private:
     SiteDesign m_design;
     QVector<Row> m_rows;
     std::array<QString, SiteDesign::roleCount> m_missingHeader; // per role: mapped header
+    int m_temperatureColumn = -1;
     int m_checked = 0;
     int m_failed = 0;
     int m_failedByDesignOnly = 0;

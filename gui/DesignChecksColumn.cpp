@@ -60,7 +60,7 @@ QString DesignChecksColumn::reasonsText(const DesignChecks &checks, int row)
 {
     const DesignChecks::Row &r = checks.rows().at(row);
     if (r.array < 0)
-        return r.notChecked;
+        return checks.notCheckedReason(row);
     QStringList lines;
     for (int c = 0; c < DesignChecks::checkCount; ++c) {
         const auto check = DesignChecks::Check(c);

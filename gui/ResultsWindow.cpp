@@ -3,6 +3,7 @@
 
 #include "archive/Archive.h"
 #include "checks/DesignFile.h"
+#include "checks/KeptDesign.h"
 #include "gui/DesignChecksColumn.h"
 #include "gui/ReportPreviewDialog.h"
 #include "gui/ResultsChart.h"
@@ -146,7 +147,12 @@ void ResultsWindow::setDesign(const SiteDesign &design)
 
 QString ResultsWindow::designSummaryText() const
 {
-    return checks ? checks->failCountsText(results.failed()) : QString();
+    return checks ? checks->failCountsText(results.verdictCounts()) : QString();
+}
+
+QString ResultsWindow::designLine() const
+{
+    return designLabel->isVisibleTo(this) ? designLabel->text() : QString();
 }
 
 void ResultsWindow::setSource(const QDateTime &downloadedAt, qint64 archiveId)
@@ -175,18 +181,22 @@ void ResultsWindow::setArchive(Archive *archive)
     designArchive = archive;
     if (!archive || checks)
         return;
-    // The design kept for the data's site, when exactly one of its sites has one.
-    std::optional<SiteDesign> kept;
-    int found = 0;
-    for (const QString &site : DesignChecks::sites(model->table())) {
-        const std::optional<QByteArray> json = archive->designFor(site);
-        if (json && !json->isEmpty()) {
-            ++found;
-            kept = DesignFile::read(*json);
-        }
+    // The design kept for the data's site, when exactly one of its sites has one; the reason
+    // when it cannot be used.
+    const KeptDesign kept =
+        KeptDesign::find(model->table(), [archive](const QString &site, QString *error) {
+            const std::optional<QByteArray> json = archive->designFor(site);
+            if (!json)
+                *error = tr("The archive could not be read: %1", "%1 is the reason")
+                             .arg(archive->errorString());
+            return json;
+        });
+    if (kept.design) {
+        setDesign(*kept.design);
+    } else if (!kept.reason.isEmpty()) {
+        designLabel->setText(kept.reason);
+        designLabel->setVisible(true);
     }
-    if (found == 1 && kept)
-        setDesign(*kept);
 }
 
 void ResultsWindow::keepDesign(const SiteDesign &design)
@@ -208,8 +218,15 @@ ReportPreviewDialog *ResultsWindow::openReport()
 {
     if (!checks)
         return nullptr;
+    // When the download came: the archive's account of it wherever it keeps it.
+    QDateTime downloaded = downloadTime;
+    if (sourceArchiveId > 0 && designArchive) {
+        const std::optional<DownloadSummary> kept = designArchive->summary(sourceArchiveId);
+        if (kept)
+            downloaded = kept->ended.isValid() ? kept->ended : kept->started;
+    }
     const CommissioningReport report(model->table(), siteDesign, *checks,
-                                     ReportTrace::of(receivedBytes, downloadTime, sourceArchiveId,
+                                     ReportTrace::of(receivedBytes, downloaded, sourceArchiveId,
                                                      sourceArchiveId ? QString() : sourceTitle));
     auto *dialog = new ReportPreviewDialog(report, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

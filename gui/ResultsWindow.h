@@ -65,13 +65,17 @@ public:
     const DesignChecks *designChecks() const { return checks.get(); }
     // "12 FAIL by the tester · 7 more by the design checks"; empty without a design.
     QString designSummaryText() const;
+    // The design's line as shown: designSummaryText(), or why the design the archive keeps for
+    // the site cannot be used; empty when there is neither.
+    QString designLine() const;
     // Where the data came from, for the report's trace: the download's time and its id in the
     // archive (0 when it was read from a file).
     void setSource(const QDateTime &downloadedAt, qint64 archiveId = 0);
 
     // The archive that keeps the sites' designs (not owned; it must outlive the window, or be
     // set to nullptr first). A design it keeps for the data's one site with a design is applied
-    // at once; a design chosen in the Site design dialog is kept there for its site.
+    // at once (KeptDesign: the reason shown when it cannot be used); a design chosen in the Site
+    // design dialog is kept there for its site.
     void setArchive(Archive *archive);
 
     QPushButton *siteDesignButton() const { return designButton; }

@@ -2,6 +2,7 @@
 
 #include "checks/DesignChecks.h"
 #include "checks/SiteDesign.h"
+#include "report/ReportModel.h"
 #include "report/ReportTrace.h"
 #include "results/ResultTable.h"
 
@@ -12,16 +13,17 @@
 
 class QIODevice;
 
-// The commissioning test report of one site: the results of a download checked against the
-// site's design, written as a PDF (A4 portrait, PDF/A-1b) with a header and "Page N of M" on
-// every page, or as HTML for a preview. It holds, in the user's language and number format:
+// The commissioning test report of one site: its ReportModel, made once, written as a PDF (A4
+// portrait, PDF/A-1b) with a header and "Page N of M" on every page, or as HTML for a preview. It
+// holds, in the user's language and number format:
 //  - the site, address, client, the date of the tests, the inspector, the instrument, the
 //    summary counts and every failure with its reason;
 //  - a table per array: each string's measurements beside what the design expects, the tester's
 //    verdict and the design checks' verdict;
 //  - the pass criteria used, signature lines and the trace of the data.
 // Only the rows of the design's site are reported (all rows when the design names no site or
-// the data has no site column).
+// the data has no site column). The user's texts are cut with "…" at a width that leaves the
+// table's numbers whole and isolated (U+2068 … U+2069) from the report's own words.
 class CommissioningReport
 {
     Q_DECLARE_TR_FUNCTIONS(CommissioningReport)
@@ -34,14 +36,16 @@ public:
     CommissioningReport(const ResultTable &table, const SiteDesign &design,
                         const DesignChecks &checks, const ReportTrace &trace);
 
+    // What the report says.
+    const ReportModel &model() const { return m_model; }
     // The rows of the table that belong to the design's site, in the table's order.
-    const QVector<int> &siteRows() const { return m_siteRows; }
+    const QVector<int> &siteRows() const { return m_model.siteRows(); }
     // True when the table holds no record of the site: the report then says so.
-    bool isEmpty() const { return m_siteRows.isEmpty(); }
+    bool isEmpty() const { return m_model.siteRows().isEmpty(); }
     // The first and last date of the tests: from the data's Date column when it has one, else
     // the day of the download; null when neither is known.
-    QDate firstTestDate() const { return m_firstDate; }
-    QDate lastTestDate() const { return m_lastDate; }
+    QDate firstTestDate() const;
+    QDate lastTestDate() const;
 
     // The report as rich text for QTextDocument (a preview), without the page header and the
     // page numbers, which only the PDF's pages have.
@@ -55,15 +59,11 @@ public:
 
     // "Commissioning test report", the report's title.
     static QString title();
+    // When the download came, in local time with the zone: "7 Dec 2026 15:45 CET"; "—" when
+    // not known.
+    static QString downloadedText(const QDateTime &when);
 
 private:
-    void collect();
-
-    ResultTable m_table;
-    SiteDesign m_design;
-    DesignChecks m_checks;
+    ReportModel m_model;
     ReportTrace m_trace;
-    QVector<int> m_siteRows;
-    QDate m_firstDate;
-    QDate m_lastDate;
 };

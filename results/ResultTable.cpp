@@ -1,5 +1,6 @@
 #include "results/ResultTable.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <string>
@@ -111,22 +112,109 @@ ResultTable::Verdict ResultTable::verdict(int row) const
     return data ? verdictOf(data, size) : Verdict::None;
 }
 
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool sameWord(const char *data, int size, const char *word)
+{
+    return QLatin1String(data, size).compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
 ResultTable::Verdict ResultTable::verdictOf(const char *data, int size)
 {
-    while (size > 0 && *data == ' ') {
+    while (size > 0 && isBlank(*data)) {
         ++data;
         --size;
     }
-    while (size > 0 && data[size - 1] == ' ')
+    while (size > 0 && isBlank(data[size - 1]))
         --size;
-    const QLatin1String word(data, size);
-    if (word.compare(QLatin1String("PASS"), Qt::CaseInsensitive) == 0 ||
-        word.compare(QLatin1String("OK"), Qt::CaseInsensitive) == 0)
-        return Verdict::Pass;
-    if (word.compare(QLatin1String("FAIL"), Qt::CaseInsensitive) == 0 ||
-        word.compare(QLatin1String("NOK"), Qt::CaseInsensitive) == 0)
+    // The longest word is 6 letters: anything longer is no verdict, whatever its size.
+    if (size == 0 || size > 16)
+        return Verdict::None;
+    for (const char *word : {"PASS", "PASSED", "OK"}) {
+        if (sameWord(data, size, word))
+            return Verdict::Pass;
+    }
+    for (const char *word : {"FAIL", "FAILED", "NOK"}) {
+        if (sameWord(data, size, word))
+            return Verdict::Fail;
+    }
+    // NOT OK, with spaces or tabs between.
+    if (size >= 5 && sameWord(data, 3, "NOT") && isBlank(data[3]) &&
+        sameWord(data + size - 2, 2, "OK")) {
+        for (int at = 3; at < size - 2; ++at) {
+            if (!isBlank(data[at]))
+                return Verdict::None;
+        }
         return Verdict::Fail;
+    }
     return Verdict::None;
+}
+
+ResultTable::Verdict ResultTable::verdictOf(const QString &field)
+{
+    const QByteArray latin1 = field.toLatin1();
+    return verdictOf(latin1.constData(), latin1.size());
+}
+
+int ResultTable::findResultColumn() const
+{
+    const int named =
+        columnNamed({QStringLiteral("Result"), QStringLiteral("Status"), QStringLiteral("Verdict"),
+                     QStringLiteral("Pass/Fail"), QStringLiteral("Pass"), QStringLiteral("Fail")});
+    if (named >= 0)
+        return named;
+    int widest = columns.size();
+    for (int row = 0; row < rowCount(); ++row)
+        widest = std::max(widest, fieldCount(row));
+    for (int column = 0; column < widest; ++column) {
+        bool any = false;
+        bool all = true;
+        for (int row = 0; row < rowCount() && all; ++row) {
+            int size = 0;
+            const char *data = fieldData(row, column, &size);
+            int blank = 0;
+            while (blank < size && isBlank(data[blank]))
+                ++blank;
+            if (!data || blank == size)
+                continue;
+            any = true;
+            all = verdictOf(data, size) != Verdict::None;
+        }
+        if (any && all)
+            return column;
+    }
+    return -1;
+}
+
+ResultTable::VerdictCounts ResultTable::verdictCounts() const
+{
+    VerdictCounts counts;
+    counts.records = rowCount();
+    for (int row = 0; row < counts.records; ++row) {
+        const Verdict verdict = this->verdict(row);
+        counts.pass += verdict == Verdict::Pass;
+        counts.fail += verdict == Verdict::Fail;
+    }
+    return counts;
+}
+
+ResultTable::VerdictCounts ResultTable::verdictCounts(const QVector<int> &rows) const
+{
+    VerdictCounts counts;
+    counts.records = rows.size();
+    for (int row : rows) {
+        const Verdict verdict = this->verdict(row);
+        counts.pass += verdict == Verdict::Pass;
+        counts.fail += verdict == Verdict::Fail;
+    }
+    return counts;
 }
 
 int ResultTable::columnNamed(const QStringList &names) const

@@ -28,7 +28,7 @@ struct ResultTable
     // with a decimal comma (the European form: semicolon files only).
     QVector<bool> numeric;
     QVector<bool> decimalComma;
-    // The column holding the tester's verdict (PASS/FAIL, OK/NOK), or -1.
+    // The column holding the tester's verdict (see findResultColumn()), or -1.
     int resultColumn = -1;
     // Whether the data ends with a line end (or is empty). When it does not, the last record
     // may have been cut short.
@@ -66,14 +66,35 @@ struct ResultTable
     // digits with at most one separator, an exponent. Its value goes to value when not null.
     static bool toNumber(const char *data, int size, char separator, double *value = nullptr);
 
-    // Whether a row's verdict is FAIL (or NOK), and whether it is PASS (or OK), any case and
-    // spaces around; both false without a result column.
+    // The tester's verdict of a row by verdictOf(); None without a result column or for a
+    // field that is no verdict word.
     bool failed(int row) const { return verdict(row) == Verdict::Fail; }
     bool passed(int row) const { return verdict(row) == Verdict::Pass; }
 
     enum class Verdict { None, Pass, Fail };
     Verdict verdict(int row) const;
+    // The one rule for the tester's words, any case, spaces and tabs around ignored: PASS,
+    // PASSED, OK are Pass; FAIL, FAILED, NOK, NOT OK are Fail; anything else is None.
     static Verdict verdictOf(const char *data, int size);
+    static Verdict verdictOf(const QString &field);
+
+    // The one rule for the column of the tester's verdict: the first column headed Result,
+    // Status, Verdict, Pass/Fail, Pass or Fail; else the first column whose fields, where not
+    // empty, are all verdict words (and not all empty); -1 when there is none.
+    int findResultColumn() const;
+
+    // The records by the tester's verdict, of all rows or of the rows listed; other counts the
+    // records with no verdict word (all of them without a result column), so that the three
+    // add up to records.
+    struct VerdictCounts
+    {
+        int records = 0;
+        int pass = 0;
+        int fail = 0;
+        int other() const { return records - pass - fail; }
+    };
+    VerdictCounts verdictCounts() const;
+    VerdictCounts verdictCounts(const QVector<int> &rows) const;
 
     // The column whose header equals one of the names, ignoring case and surrounding spaces and
     // a unit in brackets ("Voc (V)" matches "voc"); -1 when none does.

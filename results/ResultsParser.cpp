@@ -328,11 +328,10 @@ ResultTable ResultsParser::parse(const QByteArray &received, Bytes bytes)
     table.fieldBounds = std::move(rows.bounds);
 
     // What each column holds: numbers (with a decimal point, or a decimal comma in a semicolon
-    // file), verdicts, or other text.
+    // file), or other text.
     QVector<bool> any(columns, false);
     QVector<bool> point(columns, true);
     QVector<bool> comma(columns, delimiter == ';');
-    QVector<bool> verdicts(columns, true);
     for (int row = 0; row < table.rowCount(); ++row) {
         const int fields = table.fieldCount(row);
         for (int column = 0; column < fields; ++column) {
@@ -345,9 +344,6 @@ ResultTable ResultsParser::parse(const QByteArray &received, Bytes bytes)
                 point[column] = false;
             if (comma.at(column) && !ResultTable::toNumber(data, size, ','))
                 comma[column] = false;
-            if (verdicts.at(column) &&
-                ResultTable::verdictOf(data, size) == ResultTable::Verdict::None)
-                verdicts[column] = false;
         }
     }
     table.numeric.resize(columns);
@@ -357,12 +353,6 @@ ResultTable ResultsParser::parse(const QByteArray &received, Bytes bytes)
         table.decimalComma[column] = table.numeric.at(column) && !point.at(column);
     }
 
-    table.resultColumn = table.columnNamed({QStringLiteral("Result"), QStringLiteral("Status"),
-                                            QStringLiteral("Verdict"), QStringLiteral("Pass/Fail"),
-                                            QStringLiteral("Pass"), QStringLiteral("Fail")});
-    for (int column = 0; column < columns && table.resultColumn < 0; ++column) {
-        if (any.at(column) && verdicts.at(column))
-            table.resultColumn = column;
-    }
+    table.resultColumn = table.findResultColumn();
     return table;
 }

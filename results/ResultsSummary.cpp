@@ -6,33 +6,32 @@
 #include <QLocale>
 
 ResultsSummary::ResultsSummary(const ResultTable &table, const QVector<ResultWarning> &warnings)
-    : recordCount(table.rowCount()), verdicts(table.resultColumn >= 0), columnNames(table.columns),
+    : counts(table.verdictCounts()), verdicts(table.resultColumn >= 0), columnNames(table.columns),
       warningList(warnings)
 {
-    if (!verdicts)
-        return;
-    for (int row = 0; row < recordCount; ++row) {
-        switch (table.verdict(row)) {
-        case ResultTable::Verdict::Pass:
-            ++passCount;
-            break;
-        case ResultTable::Verdict::Fail:
-            ++failCount;
-            break;
-        case ResultTable::Verdict::None:
-            break;
-        }
-    }
 }
 
 QString ResultsSummary::text() const
 {
+    return text(counts, verdicts);
+}
+
+QString ResultsSummary::text(const ResultTable::VerdictCounts &counts, bool hasVerdicts)
+{
     const QLocale locale;
-    if (!verdicts)
+    if (!hasVerdicts)
         return QCoreApplication::translate("ResultsSummary", "%1 records")
-            .arg(locale.toString(recordCount));
-    return QCoreApplication::translate("ResultsSummary", "%1 records · %2 PASS · %3 FAIL")
-        .arg(locale.toString(recordCount), locale.toString(passCount), locale.toString(failCount));
+            .arg(locale.toString(counts.records));
+    const QString text =
+        QCoreApplication::translate("ResultsSummary", "%1 records · %2 PASS · %3 FAIL")
+            .arg(locale.toString(counts.records), locale.toString(counts.pass),
+                 locale.toString(counts.fail));
+    if (counts.other() == 0)
+        return text;
+    return QCoreApplication::translate(
+               "ResultsSummary", "%1 · %2 other",
+               "%1 the records, PASS and FAIL; %2 the records whose result is neither")
+        .arg(text, locale.toString(counts.other()));
 }
 
 QJsonObject ResultsSummary::toJson() const
@@ -40,9 +39,10 @@ QJsonObject ResultsSummary::toJson() const
     QJsonArray warningTexts;
     for (const ResultWarning &warning : warningList)
         warningTexts.append(warning.text);
-    return {{QStringLiteral("records"), recordCount},
-            {QStringLiteral("pass"), verdicts ? QJsonValue(passCount) : QJsonValue()},
-            {QStringLiteral("fail"), verdicts ? QJsonValue(failCount) : QJsonValue()},
+    return {{QStringLiteral("records"), counts.records},
+            {QStringLiteral("pass"), verdicts ? QJsonValue(counts.pass) : QJsonValue()},
+            {QStringLiteral("fail"), verdicts ? QJsonValue(counts.fail) : QJsonValue()},
+            {QStringLiteral("other"), verdicts ? QJsonValue(counts.other()) : QJsonValue()},
             {QStringLiteral("columns"), QJsonArray::fromStringList(columnNames)},
             {QStringLiteral("warnings"), warningTexts},
             {QStringLiteral("complete"), isComplete()}};

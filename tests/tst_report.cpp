@@ -202,13 +202,33 @@ private slots:
                                     "4,2024-04-15,09:10:00,Marsh Lane Solar Park,XYZ-1,844.8\n");
         QTest::newRow("odd fields")
             << rows << QStringLiteral("marsh lane")
-            << QStringLiteral("4 records: 1 PASS and 1 FAIL by the tester") << 0;
+            << QStringLiteral("4 records: 1 PASS, 1 FAIL and 2 other by the tester") << 0;
         QTest::newRow("zero modules, zero Voc, no Isc")
             << rows << QStringLiteral("zeros")
-            << QStringLiteral("4 records: 1 PASS and 1 FAIL by the tester") << 0;
+            << QStringLiteral("4 records: 1 PASS, 1 FAIL and 2 other by the tester") << 0;
         QTest::newRow("no arrays")
             << rows << QStringLiteral("no arrays")
             << QStringLiteral("The design has no arrays: no string was checked against it.") << 0;
+        // T of 1e308 with β of -10 %/°C: no expected Voc rather than a negative one.
+        QTest::newRow("nonsense temperature factor")
+            << rows << QStringLiteral("nonsense beta")
+            << QStringLiteral("INV1-S01 nan — — — -5 1e+308") << 0;
+        // A long name without spaces: cut, the numbers beside it whole, a page or two.
+        QTest::newRow("a 5,000-character string name")
+            << header + QStringLiteral("1,2024-04-15,09:00:00,Marsh Lane Solar Park,INV1-S%1,"
+                                       "806.4,10.4,1000,25,0.3,2.5,FAIL\n")
+                            .arg(QString(5000, QLatin1Char('X')))
+            << QStringLiteral("marsh lane")
+            << QStringLiteral("INV1-SXXXXXXXXXXXXX… 806.4 844.8 10.4") << 2;
+        // A right-to-left override in the design's texts reverses only those texts.
+        QTest::newRow("right-to-left override")
+            << rows << QStringLiteral("right to left")
+            << QStringLiteral("serial number MT-204871, calibrated on 1/15/2024") << 0;
+        // Arrays without strings: a line in the criteria, no page each.
+        QTest::newRow("1,000 arrays without strings")
+            << rows << QStringLiteral("1000 arrays")
+            << QStringLiteral("Arrays without strings in the data (1,000): Empty 1, Empty 2, ")
+            << 2;
     }
     void edgeCases()
     {
@@ -225,6 +245,18 @@ private slots:
             site.arrays[0].vocStc = 0.0;
             site.arrays[0].iscStc = qQNaN();
             site.arrays[0].betaVoc = -400.0;
+        } else if (design == QLatin1String("nonsense beta")) {
+            site.arrays[0].betaVoc = -10.0;
+        } else if (design == QLatin1String("right to left")) {
+            site.instrument.model = QStringLiteral("\u202ePV tester");
+            site.client = QStringLiteral("\u202eMarsh Lane Energy Ltd\u2069\u202e");
+        } else if (design == QLatin1String("1000 arrays")) {
+            for (int a = 1; a <= 1000; ++a) {
+                SiteDesign::Array empty = site.arrays.at(0);
+                empty.name = QStringLiteral("Empty %1").arg(a);
+                empty.match = QStringLiteral("NONE%1-").arg(a);
+                site.arrays.append(empty);
+            }
         }
         const QByteArray received = csv.toUtf8();
         const CommissioningReport report(ResultsParser::parse(received), site,
@@ -235,6 +267,16 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("report.pdf"));
         QString error;
         QVERIFY2(report.save(path, &error), qPrintable(error));
+        // The model: the tester's counts add up to the site's records, and an expected Voc is
+        // a figure of at least 0 or none (DesignChecks' guard against a nonsensical factor).
+        const ReportModel &model = report.model();
+        const ResultTable::VerdictCounts &counts = model.testerCounts();
+        QCOMPARE(counts.pass + counts.fail + counts.other(), model.siteRows().size());
+        for (const QVector<ReportModel::StringRow> &rows : model.arrayRows()) {
+            for (const ReportModel::StringRow &row : rows)
+                QVERIFY2(std::isnan(row.expectedVoc) || row.expectedVoc >= 0,
+                         qPrintable(QString::number(row.expectedVoc)));
+        }
         const QStringList text = pdfPages(path);
         if (pages > 0)
             QCOMPARE(text.size(), pages);

@@ -9,6 +9,8 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,7 +22,7 @@ class TestReportCommand : public QObject
     Q_OBJECT
 
     QTemporaryDir dir;
-    QString dataPath, designPath, archivePath;
+    QString dataPath, designPath, archivePath, brokenArchivePath;
     QByteArray data;
     qint64 archivedId = 0;
 
@@ -29,6 +31,8 @@ private slots:
     {
         QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
                  "pdftotext (poppler-utils) is needed: tools/install-deps.sh installs it");
+        // Local time in a zone of its own, for the report's "Downloaded" line.
+        qputenv("TZ", "Europe/Berlin");
         data = ExampleData::builtIn();
         dataPath = dir.filePath(QStringLiteral("emulator.csv"));
         designPath = dir.filePath(QStringLiteral("marsh-lane.design.json"));
@@ -52,6 +56,107 @@ private slots:
         const std::optional<qint64> id = archive.store(download);
         QVERIFY(id);
         archivedId = *id;
+
+        // An archive whose design of the site no longer reads.
+        brokenArchivePath = dir.filePath(QStringLiteral("broken.sqlite"));
+        Archive broken;
+        QVERIFY(broken.open(brokenArchivePath));
+        QVERIFY(broken.storeDesign(QStringLiteral("Marsh Lane Solar Park"), "{\"site\": "));
+    }
+
+    // One verdict rule everywhere: the tester's words in other forms give the same counts in
+    // --summary (text and JSON), in the design checks' line and in the report of the site, and
+    // the records neither PASS nor FAIL are counted as other.
+    void verdicts_data()
+    {
+        QTest::addColumn<QByteArray>("pass"); // what the file holds for PASS
+        QTest::addColumn<QByteArray>("fail"); // and for FAIL
+        QTest::addColumn<int>("others");      // PASS records made "---" (the first ones)
+
+        QTest::newRow("FAILED, 10 other") << QByteArray("PASS") << QByteArray("FAILED") << 10;
+        QTest::newRow("tabs after") << QByteArray("PASS\t") << QByteArray("FAIL\t") << 0;
+        QTest::newRow("passed, NOT OK, 1 other")
+            << QByteArray(" passed") << QByteArray("NOT OK") << 1;
+        QTest::newRow("ok, nok") << QByteArray("Ok") << QByteArray("nok ") << 0;
+    }
+    void verdicts()
+    {
+        QFETCH(QByteArray, pass);
+        QFETCH(QByteArray, fail);
+        QFETCH(int, others);
+
+        // The file, and the counts of all records and of the site's, from the lines.
+        QByteArray file;
+        int all[3] = {0, 0, 0}; // PASS, FAIL, other
+        int site[3] = {0, 0, 0};
+        int othersLeft = others;
+        for (QByteArray line : data.split('\n')) {
+            if (line.isEmpty())
+                continue;
+            int kind = -1;
+            if (line.endsWith(",FAIL\r")) {
+                line = line.left(line.size() - 5) + fail + '\r';
+                kind = 1;
+            } else if (line.endsWith(",PASS\r")) {
+                kind = othersLeft-- > 0 ? 2 : 0;
+                line = line.left(line.size() - 5) + (kind == 2 ? "---" : pass) + '\r';
+            }
+            if (kind >= 0) {
+                ++all[kind];
+                site[kind] += line.contains(",Marsh Lane Solar Park,");
+            }
+            file += line + '\n';
+        }
+        const QString path = dir.filePath(QStringLiteral("verdicts.csv"));
+        QVERIFY(put(path, file));
+        const auto counts = [](const int *c) {
+            const QString line = QStringLiteral("%1 records · %2 PASS · %3 FAIL")
+                                     .arg(c[0] + c[1] + c[2])
+                                     .arg(c[0])
+                                     .arg(c[1]);
+            return c[2] ? line + QStringLiteral(" · %1 other").arg(c[2]) : line;
+        };
+        const auto testerLine = [](const int *c) {
+            return c[2] ? QStringLiteral("%1 PASS · %2 FAIL · %3 other by the tester · ")
+                              .arg(c[0])
+                              .arg(c[1])
+                              .arg(c[2])
+                        : QStringLiteral("%1 FAIL by the tester · ").arg(c[1]);
+        };
+
+        ProgramRun summary({"--summary", path}, ProgramRun::inCLocale());
+        QCOMPARE(summary.wait(), 0);
+        QCOMPARE(QString::fromUtf8(summary.output), counts(all) + '\n');
+
+        ProgramRun json({"--summary", path, "--format", "json"}, ProgramRun::inCLocale());
+        QCOMPARE(json.wait(), 0);
+        const QJsonObject object = QJsonDocument::fromJson(json.output).object();
+        QCOMPARE(object.value("pass").toInt(), all[0]);
+        QCOMPARE(object.value("fail").toInt(), all[1]);
+        QCOMPARE(object.value("other").toInt(), all[2]);
+
+        ProgramRun design({"--summary", path, "--design", designPath}, ProgramRun::inCLocale());
+        QCOMPARE(design.wait(), 0);
+        const QString designLine = QString::fromUtf8(design.output.split('\n').value(1));
+        QVERIFY2(designLine.startsWith(testerLine(all)), qPrintable(designLine));
+
+        const QString output = dir.filePath(QStringLiteral("verdicts.pdf"));
+        ProgramRun report({"--report", path, "--design", designPath, "--output", output},
+                          ProgramRun::inCLocale(true));
+        QCOMPARE(report.wait(), 0);
+        const QString text = pdfPages(output, false).join(QLatin1Char(' ')).simplified();
+        const QString siteCounts =
+            site[2] ? QStringLiteral("%1 records: %2 PASS, %3 FAIL and %4 other by the tester")
+                          .arg(site[0] + site[1] + site[2])
+                          .arg(site[0])
+                          .arg(site[1])
+                          .arg(site[2])
+                    : QStringLiteral("%1 records: %2 PASS and %3 FAIL by the tester")
+                          .arg(site[0] + site[1])
+                          .arg(site[0])
+                          .arg(site[1]);
+        QVERIFY2(text.contains(siteCounts), qPrintable(text.left(1500)));
+        QVERIFY2(text.contains(testerLine(site)), qPrintable(text.left(1500)));
     }
 
     // Each source and each failure: the exit status, the reason on the error stream, and the
@@ -74,8 +179,9 @@ private slots:
         QTest::newRow("saved file, its site in UTF-8")
             << QStringLiteral("Zürich Süd") << QStringList() << QByteArray() << true << 0
             << QByteArray() << "Zürich Süd.csv";
-        QTest::newRow("archive id")
-            << "@" << inArchive << QByteArray() << true << 0 << QByteArray() << "in the archive";
+        QTest::newRow("archive id, the archive's time in local time")
+            << "@" << inArchive << QByteArray() << true << 0 << QByteArray()
+            << "in the archive Downloaded 3 Jun 2024 11:00 CEST";
         QTest::newRow("no such download") << "9999" << inArchive << QByteArray() << true << 7
                                           << QByteArray("There is no download 9999") << QString();
         QTest::newRow("no archive at all")
@@ -94,6 +200,11 @@ private slots:
         QTest::newRow("a saved file, the design kept in the archive")
             << "DATA" << inArchive << QByteArray("-") << true << 0 << QByteArray()
             << "emulator.csv";
+        QTest::newRow("a kept design that no longer reads")
+            << "DATA" << QStringList{"--archive", "BROKEN"} << QByteArray("-") << true << 2
+            << QByteArray("The design kept in the archive for \"Marsh Lane Solar Park\" cannot be "
+                          "used: ")
+            << QString();
         QTest::newRow("no design kept")
             << "DATA" << QStringList{"--archive", "NOWHERE"} << QByteArray("-") << true << 2
             << QByteArray("No design is kept in the archive for the site of these results "
@@ -138,6 +249,7 @@ private slots:
             arguments += QStringList{"--design", thisDesign};
         for (QString option : options) {
             option.replace("NOWHERE", dir.filePath("nowhere.sqlite"));
+            option.replace("BROKEN", brokenArchivePath);
             arguments.append(option == "ARCHIVE" ? archivePath : option);
         }
 

@@ -6,6 +6,7 @@
 #include "UiDriver.h"
 
 #include "archive/Archive.h"
+#include "archive/ArchivedDownload.h"
 #include "checks/DesignFile.h"
 #include "download/DownloadSession.h"
 #include "gui/CompletenessIndicator.h"
@@ -15,6 +16,7 @@
 #include "gui/ResultsFilterModel.h"
 #include "gui/ResultsWindow.h"
 #include "gui/SiteDesignDialog.h"
+#include "report/CommissioningReport.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -330,6 +332,21 @@ private slots:
             next.setArchive(&archive);
             QCOMPARE(next.design(), design);
         }
+        {
+            // A kept design that no longer reads: no checks, and the reason --report gives.
+            Archive broken;
+            QVERIFY(broken.open(dir.filePath("broken-designs.sqlite")));
+            QVERIFY(broken.storeDesign(design.site, "{\"site\": "));
+            ResultsWindow next(data, "emulator.csv");
+            next.setArchive(&broken);
+            next.show();
+            QVERIFY(!next.designChecks() && !next.reportButton()->isEnabled());
+            QVERIFY2(next.designLine().startsWith(
+                         QStringLiteral("The design kept in the archive for \"%1\" cannot be "
+                                        "used: ")
+                             .arg(design.site)),
+                     qPrintable(next.designLine()));
+        }
 
         const QAbstractItemModel *rows = window.shownRows();
         const int checksColumn = columnNamed(rows, "Design checks");
@@ -352,9 +369,20 @@ private slots:
                      .arg(window.summary().failed())
                      .arg(checks->failedByDesignOnly()));
 
+        // The time of a download the archive keeps is the archive's, whatever the window heard.
+        ArchivedDownload kept;
+        kept.started = QDateTime(QDate(2024, 6, 3), QTime(9, 0), Qt::UTC);
+        kept.ended = kept.started.addSecs(40);
+        kept.data = data;
+        const std::optional<qint64> keptId = archive.store(kept);
+        QVERIFY(keptId);
+        window.setSource(QDateTime(QDate(2001, 1, 1), QTime(12, 0)), *keptId);
         ReportPreviewDialog *preview = window.openReport();
         QVERIFY(preview && preview->browser()->isReadOnly());
         QVERIFY(preview->browser()->toPlainText().contains("Marsh Lane Solar Park"));
+        QVERIFY(preview->browser()->toPlainText().contains(
+            CommissioningReport::downloadedText(kept.ended)));
+        QVERIFY(!preview->browser()->toPlainText().contains("2001"));
         const QString pdf = dir.filePath("report.pdf");
         QString error;
         QVERIFY2(preview->savePdf(pdf, &error, true), qPrintable(error));
