@@ -5,6 +5,7 @@
 #include "app/HeadlessDownload.h"
 #include "app/ReportCommand.h"
 #include "app/SummaryCommand.h"
+#include "app/TeamCommands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -29,6 +30,7 @@ public:
         ListPorts,   // print the serial ports, as listPortsAsJson() says
         Summary,     // print a saved file's summary, as summaryOptions() say
         Report,      // write a commissioning report, as reportOptions() say
+        Team,        // the team archive, as teamOptions() say
     };
 
     // The exit status after a usage error.
@@ -45,6 +47,7 @@ public:
     bool listPortsAsJson() const { return portsAsJson; }
     SummaryCommand::Options summaryOptions() const { return summaryWith; }
     ReportCommand::Options reportOptions() const { return reportWith; }
+    TeamCommands::Options teamOptions() const { return teamWith; }
     // Why the arguments were refused, one line.
     QString errorText() const { return error; }
     // Usage, description, options and where the user guide lies, in the language of
@@ -73,6 +76,7 @@ private:
     bool portsAsJson = false;
     SummaryCommand::Options summaryWith;
     ReportCommand::Options reportWith;
+    TeamCommands::Options teamWith;
 
     void readDownloadOptions();
     bool readListOptions();

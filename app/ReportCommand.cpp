@@ -201,7 +201,13 @@ int ReportCommand::run(const Options &options)
         }
         trace = ReportTrace::of(received, QDateTime(), 0, QFileInfo(options.source).fileName());
     }
+    return write(options, std::move(design), received, trace);
+}
 
+int ReportCommand::write(const Options &options, std::optional<SiteDesign> design,
+                         const QByteArray &received, const ReportTrace &trace)
+{
+    QString error;
     const ResultTable table = ResultsParser::parse(received);
     if (!design) {
         design = keptDesign(options.archive, table, &error);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checks/SiteDesign.h"
+#include "report/ReportTrace.h"
 #include "results/ResultTable.h"
 
 #include <QCoreApplication>
@@ -51,4 +52,8 @@ public:
 
     // Writes the report; what went wrong on the error stream. The exit status.
     static int run(const Options &options);
+    // Writes the report of received (the source already read); design as read from
+    // options.design, nothing for the one kept in the archive.
+    static int write(const Options &options, std::optional<SiteDesign> design,
+                     const QByteArray &received, const ReportTrace &trace);
 };

@@ -11,7 +11,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 declare -A layer=(
     [common]=0
     [serial]=1 [translation]=1
-    [download]=2 [archive]=2 [results]=2 [checks]=2 [report]=2
+    [download]=2 [archive]=2 [results]=2 [checks]=2 [report]=2 [teamarchive]=2
     [gui]=3
     [app]=4
 )
