@@ -4,6 +4,8 @@
 
 #include "archive/Archive.h"
 #include "archive/ArchiveTeamState.h"
+#include "gui/TeamArchiveStatus.h"
+#include "teamarchive/TeamAddress.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -13,8 +15,11 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSet>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStatusBar>
 #include <QTest>
 
 #include <memory>
@@ -143,6 +148,8 @@ private slots:
     void twoLaptopsAtOnce();
     void whoMayDoWhat_data();
     void whoMayDoWhat();
+    void windowSendsInBackground_data();
+    void windowSendsInBackground();
 };
 
 void TeamArchiveTest::initTestCase()
@@ -457,5 +464,42 @@ void TeamArchiveTest::whoMayDoWhat()
         QCOMPARE(after, before);
 }
 
-QTEST_GUILESS_MAIN(TeamArchiveTest)
+// The window's worker sends at start-up, in its own thread, and the status bar says how it
+// went.
+void TeamArchiveTest::windowSendsInBackground_data()
+{
+    QTest::addColumn<bool>("reachable");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("server up") << true << "Sent to the team archive";
+    QTest::newRow("server down") << false << "Team archive unreachable: 2 download";
+}
+
+void TeamArchiveTest::windowSendsInBackground()
+{
+    QFETCH(bool, reachable);
+    QFETCH(QString, shown);
+    for (const char *suffix : {"", "-wal", "-shm"})
+        QFile::remove(Archive::defaultPath() + QLatin1String(suffix));
+    // A laptop whose HOME holds the program's own archive.
+    Laptop here(QFileInfo(Archive::defaultPath()).path(), QString());
+    QCOMPARE(here.store(2, 300, QString::fromLatin1(QTest::currentDataTag())).size(), 2);
+    QSettings settings;
+    TeamAddress address;
+    address.host = QStringLiteral("127.0.0.1");
+    address.port = reachable ? server.port() : 1;
+    address.database = QStringLiteral("team");
+    address.user = QStringLiteral("alice");
+    address.save(settings);
+    TeamAddress::setSendingEnabled(settings, true);
+    settings.sync();
+    qputenv("PGPASSWORD", "alice-pw");
+    QStatusBar bar;
+    TeamArchiveStatus status(&bar);
+    QSignalSpy idle(&status, &TeamArchiveStatus::idle);
+    QVERIFY2(idle.wait(30000), "the worker's first sync to end");
+    // (The English plural is the catalogue's; the program loads it, this test does not.)
+    QVERIFY2(status.text().startsWith(shown), qPrintable(status.text()));
+}
+
+QTEST_MAIN(TeamArchiveTest)
 #include "tst_teamarchive.moc"
