@@ -379,6 +379,10 @@
             <source>no such download in the archive (--export, --delete, --report)</source>
             <translation>kein solcher Download im Archiv (--export, --delete, --report)</translation>
         </message>
+        <message>
+            <source>the team archive cannot be reached or refuses (the downloads stay waiting)</source>
+            <translation>das Team-Archiv ist nicht erreichbar oder lehnt ab (die Downloads warten weiter)</translation>
+        </message>
     </context>
     <context>
         <name>CommissioningReport</name>
@@ -1334,6 +1338,10 @@
             <source>Shows every download kept in the archive</source>
             <translation>Zeigt jeden im Archiv aufbewahrten Download</translation>
         </message>
+        <message>
+            <source>Team archive...</source>
+            <translation>Team-Archiv...</translation>
+        </message>
     </context>
     <context>
         <name>PortErrorText</name>
@@ -1993,6 +2001,302 @@
         <message>
             <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL, other) and the warnings that its data may be incomplete.</source>
             <translation>Gibt die Zusammenfassung einer gespeicherten .csv- oder .txt-Datei aus (Datensätze, PASS, FAIL, andere) und die Warnungen, dass ihre Daten unvollständig sein könnten.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamAddress</name>
+        <message>
+            <source>--team needs a connection URI such as postgresql://user@host:5432/database?sslmode=require, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--team braucht eine Verbindungs-URI wie postgresql://user@host:5432/database?sslmode=require, nicht '%1'.</translation>
+        </message>
+        <message>
+            <source>The connection URI's '%1' cannot hold a ';'.</source>
+            <comment>%1 is a key of the URI</comment>
+            <translation>'%1' der Verbindungs-URI darf kein ';' enthalten.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamArchiveDialog</name>
+        <message>
+            <source>Team archive</source>
+            <translation>Team-Archiv</translation>
+        </message>
+        <message>
+            <source>kept in the system's keyring</source>
+            <translation>im Schlüsselbund des Systems aufbewahrt</translation>
+        </message>
+        <message>
+            <source>Choose...</source>
+            <translation>Auswählen...</translation>
+        </message>
+        <message>
+            <source>CA certificate</source>
+            <translation>CA-Zertifikat</translation>
+        </message>
+        <message>
+            <source>Send downloads to the team archive</source>
+            <translation>Downloads an das Team-Archiv senden</translation>
+        </message>
+        <message>
+            <source>Test</source>
+            <translation>Testen</translation>
+        </message>
+        <message>
+            <source>Server:</source>
+            <translation>Server:</translation>
+        </message>
+        <message>
+            <source>Port:</source>
+            <translation>Port:</translation>
+        </message>
+        <message>
+            <source>Database:</source>
+            <translation>Datenbank:</translation>
+        </message>
+        <message>
+            <source>User:</source>
+            <translation>Benutzer:</translation>
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation>Passwort:</translation>
+        </message>
+        <message>
+            <source>TLS:</source>
+            <translation>TLS:</translation>
+        </message>
+        <message>
+            <source>CA certificate (verify-full):</source>
+            <translation>CA-Zertifikat (verify-full):</translation>
+        </message>
+        <message>
+            <source>Testing...</source>
+            <translation>Wird getestet...</translation>
+        </message>
+        <message>
+            <source>The team archive answers; %1 may use it.</source>
+            <translation>Das Team-Archiv antwortet; %1 darf es nutzen.</translation>
+        </message>
+        <message>
+            <source>The password could not be kept in the system's keyring (%1). Give it in ~/.pgpass instead.</source>
+            <translation>Das Passwort konnte nicht im Schlüsselbund des Systems aufbewahrt werden (%1). Tragen Sie es stattdessen in ~/.pgpass ein.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamArchiveStatus</name>
+        <message>
+            <source>Sent to the team archive</source>
+            <translation>An das Team-Archiv gesendet</translation>
+        </message>
+        <message numerus="yes">
+            <source>Team archive unreachable: %n download(s) waiting</source>
+            <translation>
+                <numerusform>Team-Archiv nicht erreichbar: %n Download wartet</numerusform>
+                <numerusform>Team-Archiv nicht erreichbar: %n Downloads warten</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Team archive: a download was refused</source>
+            <translation>Team-Archiv: ein Download wurde abgelehnt</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamCommands</name>
+        <message>
+            <source>ID</source>
+            <translation>ID</translation>
+        </message>
+        <message>
+            <source>Date and time</source>
+            <translation>Datum und Uhrzeit</translation>
+        </message>
+        <message>
+            <source>Engineer</source>
+            <translation>Techniker</translation>
+        </message>
+        <message>
+            <source>Computer</source>
+            <translation>Computer</translation>
+        </message>
+        <message>
+            <source>Records</source>
+            <translation>Datensätze</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>PASS</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>FAIL</translation>
+        </message>
+        <message>
+            <source>Site</source>
+            <translation>Anlage</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 %n download(s) waiting.</source>
+            <comment>%1 is why; the number follows</comment>
+            <translation>
+                <numerusform>%1 %n Download wartet.</numerusform>
+                <numerusform>%1 %n Downloads warten.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Sent to the team archive %1: %n new download(s).</source>
+            <comment>%1 is user@server:port/database</comment>
+            <translation>
+                <numerusform>An das Team-Archiv %1 gesendet: %n neuer Download.</numerusform>
+                <numerusform>An das Team-Archiv %1 gesendet: %n neue Downloads.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>The team archive %1 is up to date (version %2).</source>
+            <translation>Das Team-Archiv %1 ist aktuell (Version %2).</translation>
+        </message>
+        <message>
+            <source>The team archive %1 is ready (version %2). Grant its users a role: GRANT %3 TO user; or GRANT %4 TO user;</source>
+            <comment>%3 and %4 are roles</comment>
+            <translation>Das Team-Archiv %1 ist bereit (Version %2). Geben Sie seinen Benutzern eine Rolle: GRANT %3 TO user; oder GRANT %4 TO user;</translation>
+        </message>
+        <message>
+            <source>With --list-downloads, --export, --report or --delete: the team archive instead of this computer's; URL is a connection URI such as postgresql://user@server:5432/database?sslmode=require (without it: the Team archive settings).</source>
+            <translation>Mit --list-downloads, --export, --report oder --delete: das Team-Archiv statt des Archivs dieses Computers; URL ist eine Verbindungs-URI wie postgresql://user@server:5432/database?sslmode=require (ohne sie: die Einstellungen des Team-Archivs).</translation>
+        </message>
+        <message>
+            <source>URL</source>
+            <comment>value name of --team</comment>
+            <translation>URL</translation>
+        </message>
+        <message>
+            <source>Sends every download of the archive that the team archive lacks.</source>
+            <translation>Sendet jeden Download des Archivs, der dem Team-Archiv fehlt.</translation>
+        </message>
+        <message>
+            <source>Creates the team archive on the server or brings it up to date (needs the database owner's rights).</source>
+            <translation>Legt das Team-Archiv auf dem Server an oder bringt es auf den neuesten Stand (braucht die Rechte des Datenbankeigentümers).</translation>
+        </message>
+        <message>
+            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
+            <translation>--team gehört zu genau einer der Optionen --sync, --team-init, --list-downloads, --export, --report oder --delete.</translation>
+        </message>
+        <message>
+            <source>The option '%1' does not go with --%2.</source>
+            <comment>%1 and %2 are options' names</comment>
+            <translation>Die Option '%1' passt nicht zu --%2.</translation>
+        </message>
+        <message>
+            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
+            <translation>--report mit --team braucht die Nummer eines Downloads, wie --list-downloads --team sie zeigt.</translation>
+        </message>
+        <message>
+            <source>Download %1 deleted from the team archive.</source>
+            <translation>Download %1 aus dem Team-Archiv gelöscht.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamConnection</name>
+        <message>
+            <source>%1 may not use the team archive: the office grants the role %2 (or %3). The server said: %4</source>
+            <comment>%1 is a user name, %2 and %3 roles, %4 the server's words</comment>
+            <translation>%1 darf das Team-Archiv nicht nutzen: das Büro vergibt die Rolle %2 (oder %3). Der Server meldete: %4</translation>
+        </message>
+        <message>
+            <source>The team archive %1 cannot be reached: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>Das Team-Archiv %1 ist nicht erreichbar: %2</translation>
+        </message>
+        <message>
+            <source>The team archive %1 refused the login: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>Das Team-Archiv %1 hat die Anmeldung abgelehnt: %2</translation>
+        </message>
+        <message>
+            <source>No secure connection to the team archive %1: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>Keine sichere Verbindung zum Team-Archiv %1: %2</translation>
+        </message>
+        <message>
+            <source>The team archive %1 said: %2</source>
+            <comment>%1 is user@server:port/database, %2 the server's words</comment>
+            <translation>Das Team-Archiv %1 meldete: %2</translation>
+        </message>
+        <message>
+            <source>The team archive needs Qt SQL's PostgreSQL driver (Debian: the package libqt5sql5-psql), which is not installed.</source>
+            <translation>Das Team-Archiv braucht den PostgreSQL-Treiber von Qt SQL (Debian: das Paket libqt5sql5-psql), der nicht installiert ist.</translation>
+        </message>
+        <message>
+            <source>The database %1 holds no team archive. Its owner makes one with --team-init.</source>
+            <comment>%1 is user@server:port/database</comment>
+            <translation>Die Datenbank %1 enthält kein Team-Archiv. Ihr Eigentümer legt es mit --team-init an.</translation>
+        </message>
+        <message>
+            <source>The team archive %1 was made by a newer version of this program (version %2; this one knows %3). Install the newer version.</source>
+            <comment>%1 is user@server:port/database, %2 and %3 version numbers</comment>
+            <translation>Das Team-Archiv %1 wurde von einer neueren Version dieses Programms angelegt (Version %2; diese kennt %3). Installieren Sie die neuere Version.</translation>
+        </message>
+        <message>
+            <source>The team archive %1 is of an older version (%2): its owner brings it up to date with --team-init.</source>
+            <comment>%1 is user@server:port/database, %2 a version number</comment>
+            <translation>Das Team-Archiv %1 hat eine ältere Version (%2): sein Eigentümer bringt es mit --team-init auf den neuesten Stand.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamDownloads</name>
+        <message>
+            <source>There is no download %1 in the team archive.</source>
+            <comment>%1 is the number or identity of a download</comment>
+            <translation>Im Team-Archiv gibt es keinen Download %1.</translation>
+        </message>
+        <message>
+            <source>The bytes of download %1 are missing from the team archive.</source>
+            <translation>Die Bytes von Download %1 fehlen im Team-Archiv.</translation>
+        </message>
+        <message>
+            <source>The bytes of download %1 in the team archive do not match their SHA-256.</source>
+            <translation>Die Bytes von Download %1 im Team-Archiv passen nicht zu ihrem SHA-256.</translation>
+        </message>
+        <message>
+            <source>Download %1 was sent by %2: only they (or the archive's owner) can delete it.</source>
+            <comment>%1 is a download's number, %2 a user name</comment>
+            <translation>Download %1 wurde von %2 gesendet: nur diese Person (oder der Eigentümer des Archivs) kann ihn löschen.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamPassword</name>
+        <message numerus="yes">
+            <source>the keyring did not answer within %n second(s)</source>
+            <translation>
+                <numerusform>der Schlüsselbund antwortete nicht innerhalb von %n Sekunde</numerusform>
+                <numerusform>der Schlüsselbund antwortete nicht innerhalb von %n Sekunden</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>this build keeps no passwords; use ~/.pgpass or PGPASSWORD</source>
+            <translation>diese Ausgabe bewahrt keine Passwörter auf; nutzen Sie ~/.pgpass oder PGPASSWORD</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamSchema</name>
+        <message>
+            <source>The team archive was made by a newer version of this program (version %1; this one knows %2): it is left as it is.</source>
+            <comment>%1 and %2 are version numbers</comment>
+            <translation>Das Team-Archiv wurde von einer neueren Version dieses Programms angelegt (Version %1; diese kennt %2): es bleibt, wie es ist.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamSender</name>
+        <message>
+            <source>the team archive holds other bytes under this download's identity</source>
+            <translation>das Team-Archiv enthält unter der Kennung dieses Downloads andere Bytes</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n download(s) refused: the team archive holds other bytes under their identity.</source>
+            <translation>
+                <numerusform>%n Download abgelehnt: das Team-Archiv enthält unter seiner Kennung andere Bytes.</numerusform>
+                <numerusform>%n Downloads abgelehnt: das Team-Archiv enthält unter ihrer Kennung andere Bytes.</numerusform>
+            </translation>
         </message>
     </context>
 </TS>

@@ -379,6 +379,10 @@
             <source>no such download in the archive (--export, --delete, --report)</source>
             <translation>no such download in the archive (--export, --delete, --report)</translation>
         </message>
+        <message>
+            <source>the team archive cannot be reached or refuses (the downloads stay waiting)</source>
+            <translation>the team archive cannot be reached or refuses (the downloads stay waiting)</translation>
+        </message>
     </context>
     <context>
         <name>CommissioningReport</name>
@@ -1334,6 +1338,10 @@
             <source>Shows every download kept in the archive</source>
             <translation>Shows every download kept in the archive</translation>
         </message>
+        <message>
+            <source>Team archive...</source>
+            <translation>Team archive...</translation>
+        </message>
     </context>
     <context>
         <name>PortErrorText</name>
@@ -1993,6 +2001,302 @@
         <message>
             <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL, other) and the warnings that its data may be incomplete.</source>
             <translation>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL, other) and the warnings that its data may be incomplete.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamAddress</name>
+        <message>
+            <source>--team needs a connection URI such as postgresql://user@host:5432/database?sslmode=require, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--team needs a connection URI such as postgresql://user@host:5432/database?sslmode=require, not '%1'.</translation>
+        </message>
+        <message>
+            <source>The connection URI's '%1' cannot hold a ';'.</source>
+            <comment>%1 is a key of the URI</comment>
+            <translation>The connection URI's '%1' cannot hold a ';'.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamArchiveDialog</name>
+        <message>
+            <source>Team archive</source>
+            <translation>Team archive</translation>
+        </message>
+        <message>
+            <source>kept in the system's keyring</source>
+            <translation>kept in the system's keyring</translation>
+        </message>
+        <message>
+            <source>Choose...</source>
+            <translation>Choose...</translation>
+        </message>
+        <message>
+            <source>CA certificate</source>
+            <translation>CA certificate</translation>
+        </message>
+        <message>
+            <source>Send downloads to the team archive</source>
+            <translation>Send downloads to the team archive</translation>
+        </message>
+        <message>
+            <source>Test</source>
+            <translation>Test</translation>
+        </message>
+        <message>
+            <source>Server:</source>
+            <translation>Server:</translation>
+        </message>
+        <message>
+            <source>Port:</source>
+            <translation>Port:</translation>
+        </message>
+        <message>
+            <source>Database:</source>
+            <translation>Database:</translation>
+        </message>
+        <message>
+            <source>User:</source>
+            <translation>User:</translation>
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation>Password:</translation>
+        </message>
+        <message>
+            <source>TLS:</source>
+            <translation>TLS:</translation>
+        </message>
+        <message>
+            <source>CA certificate (verify-full):</source>
+            <translation>CA certificate (verify-full):</translation>
+        </message>
+        <message>
+            <source>Testing...</source>
+            <translation>Testing...</translation>
+        </message>
+        <message>
+            <source>The team archive answers; %1 may use it.</source>
+            <translation>The team archive answers; %1 may use it.</translation>
+        </message>
+        <message>
+            <source>The password could not be kept in the system's keyring (%1). Give it in ~/.pgpass instead.</source>
+            <translation>The password could not be kept in the system's keyring (%1). Give it in ~/.pgpass instead.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamArchiveStatus</name>
+        <message>
+            <source>Sent to the team archive</source>
+            <translation>Sent to the team archive</translation>
+        </message>
+        <message numerus="yes">
+            <source>Team archive unreachable: %n download(s) waiting</source>
+            <translation>
+                <numerusform>Team archive unreachable: %n download waiting</numerusform>
+                <numerusform>Team archive unreachable: %n downloads waiting</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Team archive: a download was refused</source>
+            <translation>Team archive: a download was refused</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamCommands</name>
+        <message>
+            <source>ID</source>
+            <translation>ID</translation>
+        </message>
+        <message>
+            <source>Date and time</source>
+            <translation>Date and time</translation>
+        </message>
+        <message>
+            <source>Engineer</source>
+            <translation>Engineer</translation>
+        </message>
+        <message>
+            <source>Computer</source>
+            <translation>Computer</translation>
+        </message>
+        <message>
+            <source>Records</source>
+            <translation>Records</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>PASS</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>FAIL</translation>
+        </message>
+        <message>
+            <source>Site</source>
+            <translation>Site</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 %n download(s) waiting.</source>
+            <comment>%1 is why; the number follows</comment>
+            <translation>
+                <numerusform>%1 %n download waiting.</numerusform>
+                <numerusform>%1 %n downloads waiting.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Sent to the team archive %1: %n new download(s).</source>
+            <comment>%1 is user@server:port/database</comment>
+            <translation>
+                <numerusform>Sent to the team archive %1: %n new download.</numerusform>
+                <numerusform>Sent to the team archive %1: %n new downloads.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>The team archive %1 is up to date (version %2).</source>
+            <translation>The team archive %1 is up to date (version %2).</translation>
+        </message>
+        <message>
+            <source>The team archive %1 is ready (version %2). Grant its users a role: GRANT %3 TO user; or GRANT %4 TO user;</source>
+            <comment>%3 and %4 are roles</comment>
+            <translation>The team archive %1 is ready (version %2). Grant its users a role: GRANT %3 TO user; or GRANT %4 TO user;</translation>
+        </message>
+        <message>
+            <source>With --list-downloads, --export, --report or --delete: the team archive instead of this computer's; URL is a connection URI such as postgresql://user@server:5432/database?sslmode=require (without it: the Team archive settings).</source>
+            <translation>With --list-downloads, --export, --report or --delete: the team archive instead of this computer's; URL is a connection URI such as postgresql://user@server:5432/database?sslmode=require (without it: the Team archive settings).</translation>
+        </message>
+        <message>
+            <source>URL</source>
+            <comment>value name of --team</comment>
+            <translation>URL</translation>
+        </message>
+        <message>
+            <source>Sends every download of the archive that the team archive lacks.</source>
+            <translation>Sends every download of the archive that the team archive lacks.</translation>
+        </message>
+        <message>
+            <source>Creates the team archive on the server or brings it up to date (needs the database owner's rights).</source>
+            <translation>Creates the team archive on the server or brings it up to date (needs the database owner's rights).</translation>
+        </message>
+        <message>
+            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
+            <translation>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</translation>
+        </message>
+        <message>
+            <source>The option '%1' does not go with --%2.</source>
+            <comment>%1 and %2 are options' names</comment>
+            <translation>The option '%1' does not go with --%2.</translation>
+        </message>
+        <message>
+            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
+            <translation>--report with --team needs the number of a download as --list-downloads --team shows it.</translation>
+        </message>
+        <message>
+            <source>Download %1 deleted from the team archive.</source>
+            <translation>Download %1 deleted from the team archive.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamConnection</name>
+        <message>
+            <source>%1 may not use the team archive: the office grants the role %2 (or %3). The server said: %4</source>
+            <comment>%1 is a user name, %2 and %3 roles, %4 the server's words</comment>
+            <translation>%1 may not use the team archive: the office grants the role %2 (or %3). The server said: %4</translation>
+        </message>
+        <message>
+            <source>The team archive %1 cannot be reached: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>The team archive %1 cannot be reached: %2</translation>
+        </message>
+        <message>
+            <source>The team archive %1 refused the login: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>The team archive %1 refused the login: %2</translation>
+        </message>
+        <message>
+            <source>No secure connection to the team archive %1: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>No secure connection to the team archive %1: %2</translation>
+        </message>
+        <message>
+            <source>The team archive %1 said: %2</source>
+            <comment>%1 is user@server:port/database, %2 the server's words</comment>
+            <translation>The team archive %1 said: %2</translation>
+        </message>
+        <message>
+            <source>The team archive needs Qt SQL's PostgreSQL driver (Debian: the package libqt5sql5-psql), which is not installed.</source>
+            <translation>The team archive needs Qt SQL's PostgreSQL driver (Debian: the package libqt5sql5-psql), which is not installed.</translation>
+        </message>
+        <message>
+            <source>The database %1 holds no team archive. Its owner makes one with --team-init.</source>
+            <comment>%1 is user@server:port/database</comment>
+            <translation>The database %1 holds no team archive. Its owner makes one with --team-init.</translation>
+        </message>
+        <message>
+            <source>The team archive %1 was made by a newer version of this program (version %2; this one knows %3). Install the newer version.</source>
+            <comment>%1 is user@server:port/database, %2 and %3 version numbers</comment>
+            <translation>The team archive %1 was made by a newer version of this program (version %2; this one knows %3). Install the newer version.</translation>
+        </message>
+        <message>
+            <source>The team archive %1 is of an older version (%2): its owner brings it up to date with --team-init.</source>
+            <comment>%1 is user@server:port/database, %2 a version number</comment>
+            <translation>The team archive %1 is of an older version (%2): its owner brings it up to date with --team-init.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamDownloads</name>
+        <message>
+            <source>There is no download %1 in the team archive.</source>
+            <comment>%1 is the number or identity of a download</comment>
+            <translation>There is no download %1 in the team archive.</translation>
+        </message>
+        <message>
+            <source>The bytes of download %1 are missing from the team archive.</source>
+            <translation>The bytes of download %1 are missing from the team archive.</translation>
+        </message>
+        <message>
+            <source>The bytes of download %1 in the team archive do not match their SHA-256.</source>
+            <translation>The bytes of download %1 in the team archive do not match their SHA-256.</translation>
+        </message>
+        <message>
+            <source>Download %1 was sent by %2: only they (or the archive's owner) can delete it.</source>
+            <comment>%1 is a download's number, %2 a user name</comment>
+            <translation>Download %1 was sent by %2: only they (or the archive's owner) can delete it.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamPassword</name>
+        <message numerus="yes">
+            <source>the keyring did not answer within %n second(s)</source>
+            <translation>
+                <numerusform>the keyring did not answer within %n second</numerusform>
+                <numerusform>the keyring did not answer within %n seconds</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>this build keeps no passwords; use ~/.pgpass or PGPASSWORD</source>
+            <translation>this build keeps no passwords; use ~/.pgpass or PGPASSWORD</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamSchema</name>
+        <message>
+            <source>The team archive was made by a newer version of this program (version %1; this one knows %2): it is left as it is.</source>
+            <comment>%1 and %2 are version numbers</comment>
+            <translation>The team archive was made by a newer version of this program (version %1; this one knows %2): it is left as it is.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamSender</name>
+        <message>
+            <source>the team archive holds other bytes under this download's identity</source>
+            <translation>the team archive holds other bytes under this download's identity</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n download(s) refused: the team archive holds other bytes under their identity.</source>
+            <translation>
+                <numerusform>%n download refused: the team archive holds other bytes under its identity.</numerusform>
+                <numerusform>%n downloads refused: the team archive holds other bytes under their identity.</numerusform>
+            </translation>
         </message>
     </context>
 </TS>

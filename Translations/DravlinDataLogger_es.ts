@@ -379,6 +379,10 @@
             <source>no such download in the archive (--export, --delete, --report)</source>
             <translation>no existe esa descarga en el archivo histórico (--export, --delete, --report)</translation>
         </message>
+        <message>
+            <source>the team archive cannot be reached or refuses (the downloads stay waiting)</source>
+            <translation>el archivo del equipo no se puede alcanzar o rechaza (las descargas siguen esperando)</translation>
+        </message>
     </context>
     <context>
         <name>CommissioningReport</name>
@@ -1334,6 +1338,10 @@
             <source>Shows every download kept in the archive</source>
             <translation>Muestra todas las descargas guardadas en el archivo histórico</translation>
         </message>
+        <message>
+            <source>Team archive...</source>
+            <translation>Archivo del equipo...</translation>
+        </message>
     </context>
     <context>
         <name>PortErrorText</name>
@@ -1993,6 +2001,302 @@
         <message>
             <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL, other) and the warnings that its data may be incomplete.</source>
             <translation>Muestra el resumen de un archivo .csv o .txt guardado (registros, PASS, FAIL, otros) y las advertencias de que sus datos pueden estar incompletos.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamAddress</name>
+        <message>
+            <source>--team needs a connection URI such as postgresql://user@host:5432/database?sslmode=require, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--team necesita una URI de conexión como postgresql://user@host:5432/database?sslmode=require, no '%1'.</translation>
+        </message>
+        <message>
+            <source>The connection URI's '%1' cannot hold a ';'.</source>
+            <comment>%1 is a key of the URI</comment>
+            <translation>El '%1' de la URI de conexión no puede contener ';'.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamArchiveDialog</name>
+        <message>
+            <source>Team archive</source>
+            <translation>Archivo del equipo</translation>
+        </message>
+        <message>
+            <source>kept in the system's keyring</source>
+            <translation>guardada en el llavero del sistema</translation>
+        </message>
+        <message>
+            <source>Choose...</source>
+            <translation>Elegir...</translation>
+        </message>
+        <message>
+            <source>CA certificate</source>
+            <translation>Certificado de la CA</translation>
+        </message>
+        <message>
+            <source>Send downloads to the team archive</source>
+            <translation>Enviar las descargas al archivo del equipo</translation>
+        </message>
+        <message>
+            <source>Test</source>
+            <translation>Probar</translation>
+        </message>
+        <message>
+            <source>Server:</source>
+            <translation>Servidor:</translation>
+        </message>
+        <message>
+            <source>Port:</source>
+            <translation>Puerto:</translation>
+        </message>
+        <message>
+            <source>Database:</source>
+            <translation>Base de datos:</translation>
+        </message>
+        <message>
+            <source>User:</source>
+            <translation>Usuario:</translation>
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation>Contraseña:</translation>
+        </message>
+        <message>
+            <source>TLS:</source>
+            <translation>TLS:</translation>
+        </message>
+        <message>
+            <source>CA certificate (verify-full):</source>
+            <translation>Certificado de la CA (verify-full):</translation>
+        </message>
+        <message>
+            <source>Testing...</source>
+            <translation>Probando...</translation>
+        </message>
+        <message>
+            <source>The team archive answers; %1 may use it.</source>
+            <translation>El archivo del equipo responde; %1 puede usarlo.</translation>
+        </message>
+        <message>
+            <source>The password could not be kept in the system's keyring (%1). Give it in ~/.pgpass instead.</source>
+            <translation>La contraseña no se pudo guardar en el llavero del sistema (%1). Indíquela en ~/.pgpass en su lugar.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamArchiveStatus</name>
+        <message>
+            <source>Sent to the team archive</source>
+            <translation>Enviado al archivo del equipo</translation>
+        </message>
+        <message numerus="yes">
+            <source>Team archive unreachable: %n download(s) waiting</source>
+            <translation>
+                <numerusform>Archivo del equipo inalcanzable: %n descarga en espera</numerusform>
+                <numerusform>Archivo del equipo inalcanzable: %n descargas en espera</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Team archive: a download was refused</source>
+            <translation>Archivo del equipo: se rechazó una descarga</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamCommands</name>
+        <message>
+            <source>ID</source>
+            <translation>ID</translation>
+        </message>
+        <message>
+            <source>Date and time</source>
+            <translation>Fecha y hora</translation>
+        </message>
+        <message>
+            <source>Engineer</source>
+            <translation>Técnico</translation>
+        </message>
+        <message>
+            <source>Computer</source>
+            <translation>Ordenador</translation>
+        </message>
+        <message>
+            <source>Records</source>
+            <translation>Registros</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>PASS</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>FAIL</translation>
+        </message>
+        <message>
+            <source>Site</source>
+            <translation>Instalación</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 %n download(s) waiting.</source>
+            <comment>%1 is why; the number follows</comment>
+            <translation>
+                <numerusform>%1 %n descarga en espera.</numerusform>
+                <numerusform>%1 %n descargas en espera.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Sent to the team archive %1: %n new download(s).</source>
+            <comment>%1 is user@server:port/database</comment>
+            <translation>
+                <numerusform>Enviado al archivo del equipo %1: %n descarga nueva.</numerusform>
+                <numerusform>Enviado al archivo del equipo %1: %n descargas nuevas.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>The team archive %1 is up to date (version %2).</source>
+            <translation>El archivo del equipo %1 está al día (versión %2).</translation>
+        </message>
+        <message>
+            <source>The team archive %1 is ready (version %2). Grant its users a role: GRANT %3 TO user; or GRANT %4 TO user;</source>
+            <comment>%3 and %4 are roles</comment>
+            <translation>El archivo del equipo %1 está listo (versión %2). Conceda un rol a sus usuarios: GRANT %3 TO user; o GRANT %4 TO user;</translation>
+        </message>
+        <message>
+            <source>With --list-downloads, --export, --report or --delete: the team archive instead of this computer's; URL is a connection URI such as postgresql://user@server:5432/database?sslmode=require (without it: the Team archive settings).</source>
+            <translation>Con --list-downloads, --export, --report o --delete: el archivo del equipo en lugar del de este ordenador; URL es una URI de conexión como postgresql://user@server:5432/database?sslmode=require (sin ella: los ajustes del archivo del equipo).</translation>
+        </message>
+        <message>
+            <source>URL</source>
+            <comment>value name of --team</comment>
+            <translation>URL</translation>
+        </message>
+        <message>
+            <source>Sends every download of the archive that the team archive lacks.</source>
+            <translation>Envía cada descarga del archivo que le falta al archivo del equipo.</translation>
+        </message>
+        <message>
+            <source>Creates the team archive on the server or brings it up to date (needs the database owner's rights).</source>
+            <translation>Crea el archivo del equipo en el servidor o lo pone al día (necesita los derechos del propietario de la base de datos).</translation>
+        </message>
+        <message>
+            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
+            <translation>--team va con una sola de --sync, --team-init, --list-downloads, --export, --report o --delete.</translation>
+        </message>
+        <message>
+            <source>The option '%1' does not go with --%2.</source>
+            <comment>%1 and %2 are options' names</comment>
+            <translation>La opción '%1' no se puede usar con --%2.</translation>
+        </message>
+        <message>
+            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
+            <translation>--report con --team necesita el número de una descarga tal como lo muestra --list-downloads --team.</translation>
+        </message>
+        <message>
+            <source>Download %1 deleted from the team archive.</source>
+            <translation>Descarga %1 eliminada del archivo del equipo.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamConnection</name>
+        <message>
+            <source>%1 may not use the team archive: the office grants the role %2 (or %3). The server said: %4</source>
+            <comment>%1 is a user name, %2 and %3 roles, %4 the server's words</comment>
+            <translation>%1 no puede usar el archivo del equipo: la oficina concede el rol %2 (o %3). El servidor respondió: %4</translation>
+        </message>
+        <message>
+            <source>The team archive %1 cannot be reached: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>No se puede alcanzar el archivo del equipo %1: %2</translation>
+        </message>
+        <message>
+            <source>The team archive %1 refused the login: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>El archivo del equipo %1 rechazó el inicio de sesión: %2</translation>
+        </message>
+        <message>
+            <source>No secure connection to the team archive %1: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>No hay conexión segura con el archivo del equipo %1: %2</translation>
+        </message>
+        <message>
+            <source>The team archive %1 said: %2</source>
+            <comment>%1 is user@server:port/database, %2 the server's words</comment>
+            <translation>El archivo del equipo %1 respondió: %2</translation>
+        </message>
+        <message>
+            <source>The team archive needs Qt SQL's PostgreSQL driver (Debian: the package libqt5sql5-psql), which is not installed.</source>
+            <translation>El archivo del equipo necesita el controlador PostgreSQL de Qt SQL (Debian: el paquete libqt5sql5-psql), que no está instalado.</translation>
+        </message>
+        <message>
+            <source>The database %1 holds no team archive. Its owner makes one with --team-init.</source>
+            <comment>%1 is user@server:port/database</comment>
+            <translation>La base de datos %1 no contiene ningún archivo del equipo. Su propietario lo crea con --team-init.</translation>
+        </message>
+        <message>
+            <source>The team archive %1 was made by a newer version of this program (version %2; this one knows %3). Install the newer version.</source>
+            <comment>%1 is user@server:port/database, %2 and %3 version numbers</comment>
+            <translation>El archivo del equipo %1 lo creó una versión más reciente de este programa (versión %2; esta conoce la %3). Instale la versión más reciente.</translation>
+        </message>
+        <message>
+            <source>The team archive %1 is of an older version (%2): its owner brings it up to date with --team-init.</source>
+            <comment>%1 is user@server:port/database, %2 a version number</comment>
+            <translation>El archivo del equipo %1 es de una versión anterior (%2): su propietario lo pone al día con --team-init.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamDownloads</name>
+        <message>
+            <source>There is no download %1 in the team archive.</source>
+            <comment>%1 is the number or identity of a download</comment>
+            <translation>No hay ninguna descarga %1 en el archivo del equipo.</translation>
+        </message>
+        <message>
+            <source>The bytes of download %1 are missing from the team archive.</source>
+            <translation>Faltan los bytes de la descarga %1 en el archivo del equipo.</translation>
+        </message>
+        <message>
+            <source>The bytes of download %1 in the team archive do not match their SHA-256.</source>
+            <translation>Los bytes de la descarga %1 en el archivo del equipo no coinciden con su SHA-256.</translation>
+        </message>
+        <message>
+            <source>Download %1 was sent by %2: only they (or the archive's owner) can delete it.</source>
+            <comment>%1 is a download's number, %2 a user name</comment>
+            <translation>La descarga %1 la envió %2: solo esa persona (o el propietario del archivo) puede eliminarla.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamPassword</name>
+        <message numerus="yes">
+            <source>the keyring did not answer within %n second(s)</source>
+            <translation>
+                <numerusform>el llavero no respondió en %n segundo</numerusform>
+                <numerusform>el llavero no respondió en %n segundos</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>this build keeps no passwords; use ~/.pgpass or PGPASSWORD</source>
+            <translation>esta versión no guarda contraseñas; use ~/.pgpass o PGPASSWORD</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamSchema</name>
+        <message>
+            <source>The team archive was made by a newer version of this program (version %1; this one knows %2): it is left as it is.</source>
+            <comment>%1 and %2 are version numbers</comment>
+            <translation>El archivo del equipo lo creó una versión más reciente de este programa (versión %1; esta conoce la %2): se deja como está.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamSender</name>
+        <message>
+            <source>the team archive holds other bytes under this download's identity</source>
+            <translation>el archivo del equipo contiene otros bytes con la identidad de esta descarga</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n download(s) refused: the team archive holds other bytes under their identity.</source>
+            <translation>
+                <numerusform>%n descarga rechazada: el archivo del equipo contiene otros bytes con su identidad.</numerusform>
+                <numerusform>%n descargas rechazadas: el archivo del equipo contiene otros bytes con su identidad.</numerusform>
+            </translation>
         </message>
     </context>
 </TS>

@@ -379,6 +379,10 @@
             <source>no such download in the archive (--export, --delete, --report)</source>
             <translation>aucun téléchargement de ce numéro dans l'archive (--export, --delete, --report)</translation>
         </message>
+        <message>
+            <source>the team archive cannot be reached or refuses (the downloads stay waiting)</source>
+            <translation>l'archive d'équipe est injoignable ou refuse (les téléchargements restent en attente)</translation>
+        </message>
     </context>
     <context>
         <name>CommissioningReport</name>
@@ -1334,6 +1338,10 @@
             <source>Shows every download kept in the archive</source>
             <translation>Affiche tous les téléchargements conservés dans l'archive</translation>
         </message>
+        <message>
+            <source>Team archive...</source>
+            <translation>Archive d'équipe...</translation>
+        </message>
     </context>
     <context>
         <name>PortErrorText</name>
@@ -1993,6 +2001,302 @@
         <message>
             <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL, other) and the warnings that its data may be incomplete.</source>
             <translation>Affiche le résumé d'un fichier .csv ou .txt enregistré (enregistrements, PASS, FAIL, autres) et les avertissements indiquant que ses données sont peut-être incomplètes.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamAddress</name>
+        <message>
+            <source>--team needs a connection URI such as postgresql://user@host:5432/database?sslmode=require, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--team demande une URI de connexion comme postgresql://user@host:5432/database?sslmode=require, pas '%1'.</translation>
+        </message>
+        <message>
+            <source>The connection URI's '%1' cannot hold a ';'.</source>
+            <comment>%1 is a key of the URI</comment>
+            <translation>Le '%1' de l'URI de connexion ne peut pas contenir de ';'.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamArchiveDialog</name>
+        <message>
+            <source>Team archive</source>
+            <translation>Archive d'équipe</translation>
+        </message>
+        <message>
+            <source>kept in the system's keyring</source>
+            <translation>conservé dans le trousseau du système</translation>
+        </message>
+        <message>
+            <source>Choose...</source>
+            <translation>Choisir...</translation>
+        </message>
+        <message>
+            <source>CA certificate</source>
+            <translation>Certificat de l'autorité</translation>
+        </message>
+        <message>
+            <source>Send downloads to the team archive</source>
+            <translation>Envoyer les téléchargements à l'archive d'équipe</translation>
+        </message>
+        <message>
+            <source>Test</source>
+            <translation>Tester</translation>
+        </message>
+        <message>
+            <source>Server:</source>
+            <translation>Serveur :</translation>
+        </message>
+        <message>
+            <source>Port:</source>
+            <translation>Port :</translation>
+        </message>
+        <message>
+            <source>Database:</source>
+            <translation>Base de données :</translation>
+        </message>
+        <message>
+            <source>User:</source>
+            <translation>Utilisateur :</translation>
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation>Mot de passe :</translation>
+        </message>
+        <message>
+            <source>TLS:</source>
+            <translation>TLS :</translation>
+        </message>
+        <message>
+            <source>CA certificate (verify-full):</source>
+            <translation>Certificat de l'autorité (verify-full) :</translation>
+        </message>
+        <message>
+            <source>Testing...</source>
+            <translation>Test en cours...</translation>
+        </message>
+        <message>
+            <source>The team archive answers; %1 may use it.</source>
+            <translation>L'archive d'équipe répond ; %1 peut l'utiliser.</translation>
+        </message>
+        <message>
+            <source>The password could not be kept in the system's keyring (%1). Give it in ~/.pgpass instead.</source>
+            <translation>Le mot de passe n'a pas pu être conservé dans le trousseau du système (%1). Indiquez-le plutôt dans ~/.pgpass.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamArchiveStatus</name>
+        <message>
+            <source>Sent to the team archive</source>
+            <translation>Envoyé à l'archive d'équipe</translation>
+        </message>
+        <message numerus="yes">
+            <source>Team archive unreachable: %n download(s) waiting</source>
+            <translation>
+                <numerusform>Archive d'équipe injoignable : %n téléchargement en attente</numerusform>
+                <numerusform>Archive d'équipe injoignable : %n téléchargements en attente</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Team archive: a download was refused</source>
+            <translation>Archive d'équipe : un téléchargement a été refusé</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamCommands</name>
+        <message>
+            <source>ID</source>
+            <translation>ID</translation>
+        </message>
+        <message>
+            <source>Date and time</source>
+            <translation>Date et heure</translation>
+        </message>
+        <message>
+            <source>Engineer</source>
+            <translation>Technicien</translation>
+        </message>
+        <message>
+            <source>Computer</source>
+            <translation>Ordinateur</translation>
+        </message>
+        <message>
+            <source>Records</source>
+            <translation>Enregistrements</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>PASS</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>FAIL</translation>
+        </message>
+        <message>
+            <source>Site</source>
+            <translation>Site</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 %n download(s) waiting.</source>
+            <comment>%1 is why; the number follows</comment>
+            <translation>
+                <numerusform>%1 %n téléchargement en attente.</numerusform>
+                <numerusform>%1 %n téléchargements en attente.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Sent to the team archive %1: %n new download(s).</source>
+            <comment>%1 is user@server:port/database</comment>
+            <translation>
+                <numerusform>Envoyé à l'archive d'équipe %1 : %n nouveau téléchargement.</numerusform>
+                <numerusform>Envoyé à l'archive d'équipe %1 : %n nouveaux téléchargements.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>The team archive %1 is up to date (version %2).</source>
+            <translation>L'archive d'équipe %1 est à jour (version %2).</translation>
+        </message>
+        <message>
+            <source>The team archive %1 is ready (version %2). Grant its users a role: GRANT %3 TO user; or GRANT %4 TO user;</source>
+            <comment>%3 and %4 are roles</comment>
+            <translation>L'archive d'équipe %1 est prête (version %2). Donnez un rôle à ses utilisateurs : GRANT %3 TO user; ou GRANT %4 TO user;</translation>
+        </message>
+        <message>
+            <source>With --list-downloads, --export, --report or --delete: the team archive instead of this computer's; URL is a connection URI such as postgresql://user@server:5432/database?sslmode=require (without it: the Team archive settings).</source>
+            <translation>Avec --list-downloads, --export, --report ou --delete : l'archive d'équipe au lieu de celle de cet ordinateur ; URL est une URI de connexion comme postgresql://user@server:5432/database?sslmode=require (sans elle : les réglages de l'archive d'équipe).</translation>
+        </message>
+        <message>
+            <source>URL</source>
+            <comment>value name of --team</comment>
+            <translation>URL</translation>
+        </message>
+        <message>
+            <source>Sends every download of the archive that the team archive lacks.</source>
+            <translation>Envoie chaque téléchargement de l'archive qui manque à l'archive d'équipe.</translation>
+        </message>
+        <message>
+            <source>Creates the team archive on the server or brings it up to date (needs the database owner's rights).</source>
+            <translation>Crée l'archive d'équipe sur le serveur ou la met à jour (demande les droits du propriétaire de la base).</translation>
+        </message>
+        <message>
+            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
+            <translation>--team va avec une seule des options --sync, --team-init, --list-downloads, --export, --report ou --delete.</translation>
+        </message>
+        <message>
+            <source>The option '%1' does not go with --%2.</source>
+            <comment>%1 and %2 are options' names</comment>
+            <translation>L'option '%1' ne s'utilise pas avec --%2.</translation>
+        </message>
+        <message>
+            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
+            <translation>--report avec --team demande le numéro d'un téléchargement tel que --list-downloads --team l'affiche.</translation>
+        </message>
+        <message>
+            <source>Download %1 deleted from the team archive.</source>
+            <translation>Téléchargement %1 supprimé de l'archive d'équipe.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamConnection</name>
+        <message>
+            <source>%1 may not use the team archive: the office grants the role %2 (or %3). The server said: %4</source>
+            <comment>%1 is a user name, %2 and %3 roles, %4 the server's words</comment>
+            <translation>%1 ne peut pas utiliser l'archive d'équipe : le bureau accorde le rôle %2 (ou %3). Le serveur a répondu : %4</translation>
+        </message>
+        <message>
+            <source>The team archive %1 cannot be reached: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>L'archive d'équipe %1 est injoignable : %2</translation>
+        </message>
+        <message>
+            <source>The team archive %1 refused the login: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>L'archive d'équipe %1 a refusé la connexion : %2</translation>
+        </message>
+        <message>
+            <source>No secure connection to the team archive %1: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>Pas de connexion sécurisée à l'archive d'équipe %1 : %2</translation>
+        </message>
+        <message>
+            <source>The team archive %1 said: %2</source>
+            <comment>%1 is user@server:port/database, %2 the server's words</comment>
+            <translation>L'archive d'équipe %1 a répondu : %2</translation>
+        </message>
+        <message>
+            <source>The team archive needs Qt SQL's PostgreSQL driver (Debian: the package libqt5sql5-psql), which is not installed.</source>
+            <translation>L'archive d'équipe a besoin du pilote PostgreSQL de Qt SQL (Debian : le paquet libqt5sql5-psql), qui n'est pas installé.</translation>
+        </message>
+        <message>
+            <source>The database %1 holds no team archive. Its owner makes one with --team-init.</source>
+            <comment>%1 is user@server:port/database</comment>
+            <translation>La base de données %1 ne contient pas d'archive d'équipe. Son propriétaire en crée une avec --team-init.</translation>
+        </message>
+        <message>
+            <source>The team archive %1 was made by a newer version of this program (version %2; this one knows %3). Install the newer version.</source>
+            <comment>%1 is user@server:port/database, %2 and %3 version numbers</comment>
+            <translation>L'archive d'équipe %1 a été créée par une version plus récente de ce programme (version %2 ; celle-ci connaît %3). Installez la version plus récente.</translation>
+        </message>
+        <message>
+            <source>The team archive %1 is of an older version (%2): its owner brings it up to date with --team-init.</source>
+            <comment>%1 is user@server:port/database, %2 a version number</comment>
+            <translation>L'archive d'équipe %1 est d'une version plus ancienne (%2) : son propriétaire la met à jour avec --team-init.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamDownloads</name>
+        <message>
+            <source>There is no download %1 in the team archive.</source>
+            <comment>%1 is the number or identity of a download</comment>
+            <translation>Il n'y a pas de téléchargement %1 dans l'archive d'équipe.</translation>
+        </message>
+        <message>
+            <source>The bytes of download %1 are missing from the team archive.</source>
+            <translation>Les octets du téléchargement %1 manquent dans l'archive d'équipe.</translation>
+        </message>
+        <message>
+            <source>The bytes of download %1 in the team archive do not match their SHA-256.</source>
+            <translation>Les octets du téléchargement %1 dans l'archive d'équipe ne correspondent pas à leur SHA-256.</translation>
+        </message>
+        <message>
+            <source>Download %1 was sent by %2: only they (or the archive's owner) can delete it.</source>
+            <comment>%1 is a download's number, %2 a user name</comment>
+            <translation>Le téléchargement %1 a été envoyé par %2 : seule cette personne (ou le propriétaire de l'archive) peut le supprimer.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamPassword</name>
+        <message numerus="yes">
+            <source>the keyring did not answer within %n second(s)</source>
+            <translation>
+                <numerusform>le trousseau n'a pas répondu en %n seconde</numerusform>
+                <numerusform>le trousseau n'a pas répondu en %n secondes</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>this build keeps no passwords; use ~/.pgpass or PGPASSWORD</source>
+            <translation>cette version ne conserve pas de mots de passe ; utilisez ~/.pgpass ou PGPASSWORD</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamSchema</name>
+        <message>
+            <source>The team archive was made by a newer version of this program (version %1; this one knows %2): it is left as it is.</source>
+            <comment>%1 and %2 are version numbers</comment>
+            <translation>L'archive d'équipe a été créée par une version plus récente de ce programme (version %1 ; celle-ci connaît %2) : elle reste telle quelle.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamSender</name>
+        <message>
+            <source>the team archive holds other bytes under this download's identity</source>
+            <translation>l'archive d'équipe contient d'autres octets sous l'identité de ce téléchargement</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n download(s) refused: the team archive holds other bytes under their identity.</source>
+            <translation>
+                <numerusform>%n téléchargement refusé : l'archive d'équipe contient d'autres octets sous son identité.</numerusform>
+                <numerusform>%n téléchargements refusés : l'archive d'équipe contient d'autres octets sous leur identité.</numerusform>
+            </translation>
         </message>
     </context>
 </TS>

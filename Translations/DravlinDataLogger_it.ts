@@ -379,6 +379,10 @@
             <source>no such download in the archive (--export, --delete, --report)</source>
             <translation>nessuno scaricamento con quel numero nell'archivio (--export, --delete, --report)</translation>
         </message>
+        <message>
+            <source>the team archive cannot be reached or refuses (the downloads stay waiting)</source>
+            <translation>l'archivio del team non è raggiungibile o rifiuta (i download restano in attesa)</translation>
+        </message>
     </context>
     <context>
         <name>CommissioningReport</name>
@@ -1334,6 +1338,10 @@
             <source>Shows every download kept in the archive</source>
             <translation>Mostra tutti gli scaricamenti conservati nell'archivio</translation>
         </message>
+        <message>
+            <source>Team archive...</source>
+            <translation>Archivio del team...</translation>
+        </message>
     </context>
     <context>
         <name>PortErrorText</name>
@@ -1993,6 +2001,302 @@
         <message>
             <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL, other) and the warnings that its data may be incomplete.</source>
             <translation>Stampa il riepilogo di un file .csv o .txt salvato (record, PASS, FAIL, altri) e gli avvisi che i suoi dati potrebbero essere incompleti.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamAddress</name>
+        <message>
+            <source>--team needs a connection URI such as postgresql://user@host:5432/database?sslmode=require, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--team richiede un URI di connessione come postgresql://user@host:5432/database?sslmode=require, non '%1'.</translation>
+        </message>
+        <message>
+            <source>The connection URI's '%1' cannot hold a ';'.</source>
+            <comment>%1 is a key of the URI</comment>
+            <translation>Il '%1' dell'URI di connessione non può contenere ';'.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamArchiveDialog</name>
+        <message>
+            <source>Team archive</source>
+            <translation>Archivio del team</translation>
+        </message>
+        <message>
+            <source>kept in the system's keyring</source>
+            <translation>conservata nel portachiavi del sistema</translation>
+        </message>
+        <message>
+            <source>Choose...</source>
+            <translation>Scegli...</translation>
+        </message>
+        <message>
+            <source>CA certificate</source>
+            <translation>Certificato della CA</translation>
+        </message>
+        <message>
+            <source>Send downloads to the team archive</source>
+            <translation>Invia i download all'archivio del team</translation>
+        </message>
+        <message>
+            <source>Test</source>
+            <translation>Prova</translation>
+        </message>
+        <message>
+            <source>Server:</source>
+            <translation>Server:</translation>
+        </message>
+        <message>
+            <source>Port:</source>
+            <translation>Porta:</translation>
+        </message>
+        <message>
+            <source>Database:</source>
+            <translation>Database:</translation>
+        </message>
+        <message>
+            <source>User:</source>
+            <translation>Utente:</translation>
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation>Password:</translation>
+        </message>
+        <message>
+            <source>TLS:</source>
+            <translation>TLS:</translation>
+        </message>
+        <message>
+            <source>CA certificate (verify-full):</source>
+            <translation>Certificato della CA (verify-full):</translation>
+        </message>
+        <message>
+            <source>Testing...</source>
+            <translation>Prova in corso...</translation>
+        </message>
+        <message>
+            <source>The team archive answers; %1 may use it.</source>
+            <translation>L'archivio del team risponde; %1 può usarlo.</translation>
+        </message>
+        <message>
+            <source>The password could not be kept in the system's keyring (%1). Give it in ~/.pgpass instead.</source>
+            <translation>Non è stato possibile conservare la password nel portachiavi del sistema (%1). Indicala invece in ~/.pgpass.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamArchiveStatus</name>
+        <message>
+            <source>Sent to the team archive</source>
+            <translation>Inviato all'archivio del team</translation>
+        </message>
+        <message numerus="yes">
+            <source>Team archive unreachable: %n download(s) waiting</source>
+            <translation>
+                <numerusform>Archivio del team non raggiungibile: %n download in attesa</numerusform>
+                <numerusform>Archivio del team non raggiungibile: %n download in attesa</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Team archive: a download was refused</source>
+            <translation>Archivio del team: un download è stato rifiutato</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamCommands</name>
+        <message>
+            <source>ID</source>
+            <translation>ID</translation>
+        </message>
+        <message>
+            <source>Date and time</source>
+            <translation>Data e ora</translation>
+        </message>
+        <message>
+            <source>Engineer</source>
+            <translation>Tecnico</translation>
+        </message>
+        <message>
+            <source>Computer</source>
+            <translation>Computer</translation>
+        </message>
+        <message>
+            <source>Records</source>
+            <translation>Record</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>PASS</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>FAIL</translation>
+        </message>
+        <message>
+            <source>Site</source>
+            <translation>Impianto</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 %n download(s) waiting.</source>
+            <comment>%1 is why; the number follows</comment>
+            <translation>
+                <numerusform>%1 %n download in attesa.</numerusform>
+                <numerusform>%1 %n download in attesa.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Sent to the team archive %1: %n new download(s).</source>
+            <comment>%1 is user@server:port/database</comment>
+            <translation>
+                <numerusform>Inviato all'archivio del team %1: %n nuovo download.</numerusform>
+                <numerusform>Inviato all'archivio del team %1: %n nuovi download.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>The team archive %1 is up to date (version %2).</source>
+            <translation>L'archivio del team %1 è aggiornato (versione %2).</translation>
+        </message>
+        <message>
+            <source>The team archive %1 is ready (version %2). Grant its users a role: GRANT %3 TO user; or GRANT %4 TO user;</source>
+            <comment>%3 and %4 are roles</comment>
+            <translation>L'archivio del team %1 è pronto (versione %2). Assegna un ruolo ai suoi utenti: GRANT %3 TO user; oppure GRANT %4 TO user;</translation>
+        </message>
+        <message>
+            <source>With --list-downloads, --export, --report or --delete: the team archive instead of this computer's; URL is a connection URI such as postgresql://user@server:5432/database?sslmode=require (without it: the Team archive settings).</source>
+            <translation>Con --list-downloads, --export, --report o --delete: l'archivio del team invece di quello di questo computer; URL è un URI di connessione come postgresql://user@server:5432/database?sslmode=require (senza: le impostazioni dell'archivio del team).</translation>
+        </message>
+        <message>
+            <source>URL</source>
+            <comment>value name of --team</comment>
+            <translation>URL</translation>
+        </message>
+        <message>
+            <source>Sends every download of the archive that the team archive lacks.</source>
+            <translation>Invia ogni download dell'archivio che manca all'archivio del team.</translation>
+        </message>
+        <message>
+            <source>Creates the team archive on the server or brings it up to date (needs the database owner's rights).</source>
+            <translation>Crea l'archivio del team sul server o lo aggiorna (richiede i diritti del proprietario del database).</translation>
+        </message>
+        <message>
+            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
+            <translation>--team va con una sola tra --sync, --team-init, --list-downloads, --export, --report o --delete.</translation>
+        </message>
+        <message>
+            <source>The option '%1' does not go with --%2.</source>
+            <comment>%1 and %2 are options' names</comment>
+            <translation>L'opzione '%1' non si può usare con --%2.</translation>
+        </message>
+        <message>
+            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
+            <translation>--report con --team richiede il numero di un download come lo mostra --list-downloads --team.</translation>
+        </message>
+        <message>
+            <source>Download %1 deleted from the team archive.</source>
+            <translation>Download %1 eliminato dall'archivio del team.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamConnection</name>
+        <message>
+            <source>%1 may not use the team archive: the office grants the role %2 (or %3). The server said: %4</source>
+            <comment>%1 is a user name, %2 and %3 roles, %4 the server's words</comment>
+            <translation>%1 non può usare l'archivio del team: l'ufficio assegna il ruolo %2 (o %3). Il server ha risposto: %4</translation>
+        </message>
+        <message>
+            <source>The team archive %1 cannot be reached: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>L'archivio del team %1 non è raggiungibile: %2</translation>
+        </message>
+        <message>
+            <source>The team archive %1 refused the login: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>L'archivio del team %1 ha rifiutato l'accesso: %2</translation>
+        </message>
+        <message>
+            <source>No secure connection to the team archive %1: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>Nessuna connessione sicura all'archivio del team %1: %2</translation>
+        </message>
+        <message>
+            <source>The team archive %1 said: %2</source>
+            <comment>%1 is user@server:port/database, %2 the server's words</comment>
+            <translation>L'archivio del team %1 ha risposto: %2</translation>
+        </message>
+        <message>
+            <source>The team archive needs Qt SQL's PostgreSQL driver (Debian: the package libqt5sql5-psql), which is not installed.</source>
+            <translation>L'archivio del team richiede il driver PostgreSQL di Qt SQL (Debian: il pacchetto libqt5sql5-psql), che non è installato.</translation>
+        </message>
+        <message>
+            <source>The database %1 holds no team archive. Its owner makes one with --team-init.</source>
+            <comment>%1 is user@server:port/database</comment>
+            <translation>Il database %1 non contiene alcun archivio del team. Il suo proprietario lo crea con --team-init.</translation>
+        </message>
+        <message>
+            <source>The team archive %1 was made by a newer version of this program (version %2; this one knows %3). Install the newer version.</source>
+            <comment>%1 is user@server:port/database, %2 and %3 version numbers</comment>
+            <translation>L'archivio del team %1 è stato creato da una versione più recente di questo programma (versione %2; questa conosce la %3). Installa la versione più recente.</translation>
+        </message>
+        <message>
+            <source>The team archive %1 is of an older version (%2): its owner brings it up to date with --team-init.</source>
+            <comment>%1 is user@server:port/database, %2 a version number</comment>
+            <translation>L'archivio del team %1 è di una versione precedente (%2): il suo proprietario lo aggiorna con --team-init.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamDownloads</name>
+        <message>
+            <source>There is no download %1 in the team archive.</source>
+            <comment>%1 is the number or identity of a download</comment>
+            <translation>Non c'è alcun download %1 nell'archivio del team.</translation>
+        </message>
+        <message>
+            <source>The bytes of download %1 are missing from the team archive.</source>
+            <translation>I byte del download %1 mancano nell'archivio del team.</translation>
+        </message>
+        <message>
+            <source>The bytes of download %1 in the team archive do not match their SHA-256.</source>
+            <translation>I byte del download %1 nell'archivio del team non corrispondono al loro SHA-256.</translation>
+        </message>
+        <message>
+            <source>Download %1 was sent by %2: only they (or the archive's owner) can delete it.</source>
+            <comment>%1 is a download's number, %2 a user name</comment>
+            <translation>Il download %1 è stato inviato da %2: solo questa persona (o il proprietario dell'archivio) può eliminarlo.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamPassword</name>
+        <message numerus="yes">
+            <source>the keyring did not answer within %n second(s)</source>
+            <translation>
+                <numerusform>il portachiavi non ha risposto entro %n secondo</numerusform>
+                <numerusform>il portachiavi non ha risposto entro %n secondi</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>this build keeps no passwords; use ~/.pgpass or PGPASSWORD</source>
+            <translation>questa versione non conserva password; usa ~/.pgpass o PGPASSWORD</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamSchema</name>
+        <message>
+            <source>The team archive was made by a newer version of this program (version %1; this one knows %2): it is left as it is.</source>
+            <comment>%1 and %2 are version numbers</comment>
+            <translation>L'archivio del team è stato creato da una versione più recente di questo programma (versione %1; questa conosce la %2): resta com'è.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamSender</name>
+        <message>
+            <source>the team archive holds other bytes under this download's identity</source>
+            <translation>l'archivio del team contiene altri byte con l'identità di questo download</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n download(s) refused: the team archive holds other bytes under their identity.</source>
+            <translation>
+                <numerusform>%n download rifiutato: l'archivio del team contiene altri byte con la sua identità.</numerusform>
+                <numerusform>%n download rifiutati: l'archivio del team contiene altri byte con la loro identità.</numerusform>
+            </translation>
         </message>
     </context>
 </TS>

@@ -379,6 +379,10 @@
             <source>no such download in the archive (--export, --delete, --report)</source>
             <translation>geen download met dat nummer in het archief (--export, --delete, --report)</translation>
         </message>
+        <message>
+            <source>the team archive cannot be reached or refuses (the downloads stay waiting)</source>
+            <translation>het teamarchief is niet bereikbaar of weigert (de downloads blijven wachten)</translation>
+        </message>
     </context>
     <context>
         <name>CommissioningReport</name>
@@ -1334,6 +1338,10 @@
             <source>Shows every download kept in the archive</source>
             <translation>Toont elke download die in het archief bewaard is</translation>
         </message>
+        <message>
+            <source>Team archive...</source>
+            <translation>Teamarchief...</translation>
+        </message>
     </context>
     <context>
         <name>PortErrorText</name>
@@ -1993,6 +2001,302 @@
         <message>
             <source>Prints the summary of a saved .csv or .txt file (records, PASS, FAIL, other) and the warnings that its data may be incomplete.</source>
             <translation>Toont de samenvatting van een opgeslagen .csv- of .txt-bestand (records, PASS, FAIL, overige) en de waarschuwingen dat de gegevens mogelijk onvolledig zijn.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamAddress</name>
+        <message>
+            <source>--team needs a connection URI such as postgresql://user@host:5432/database?sslmode=require, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--team heeft een verbindings-URI nodig zoals postgresql://user@host:5432/database?sslmode=require, niet '%1'.</translation>
+        </message>
+        <message>
+            <source>The connection URI's '%1' cannot hold a ';'.</source>
+            <comment>%1 is a key of the URI</comment>
+            <translation>De '%1' van de verbindings-URI mag geen ';' bevatten.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamArchiveDialog</name>
+        <message>
+            <source>Team archive</source>
+            <translation>Teamarchief</translation>
+        </message>
+        <message>
+            <source>kept in the system's keyring</source>
+            <translation>bewaard in de sleutelbos van het systeem</translation>
+        </message>
+        <message>
+            <source>Choose...</source>
+            <translation>Kiezen...</translation>
+        </message>
+        <message>
+            <source>CA certificate</source>
+            <translation>CA-certificaat</translation>
+        </message>
+        <message>
+            <source>Send downloads to the team archive</source>
+            <translation>Downloads naar het teamarchief sturen</translation>
+        </message>
+        <message>
+            <source>Test</source>
+            <translation>Testen</translation>
+        </message>
+        <message>
+            <source>Server:</source>
+            <translation>Server:</translation>
+        </message>
+        <message>
+            <source>Port:</source>
+            <translation>Poort:</translation>
+        </message>
+        <message>
+            <source>Database:</source>
+            <translation>Database:</translation>
+        </message>
+        <message>
+            <source>User:</source>
+            <translation>Gebruiker:</translation>
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation>Wachtwoord:</translation>
+        </message>
+        <message>
+            <source>TLS:</source>
+            <translation>TLS:</translation>
+        </message>
+        <message>
+            <source>CA certificate (verify-full):</source>
+            <translation>CA-certificaat (verify-full):</translation>
+        </message>
+        <message>
+            <source>Testing...</source>
+            <translation>Bezig met testen...</translation>
+        </message>
+        <message>
+            <source>The team archive answers; %1 may use it.</source>
+            <translation>Het teamarchief antwoordt; %1 mag het gebruiken.</translation>
+        </message>
+        <message>
+            <source>The password could not be kept in the system's keyring (%1). Give it in ~/.pgpass instead.</source>
+            <translation>Het wachtwoord kon niet in de sleutelbos van het systeem worden bewaard (%1). Zet het in plaats daarvan in ~/.pgpass.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamArchiveStatus</name>
+        <message>
+            <source>Sent to the team archive</source>
+            <translation>Naar het teamarchief gestuurd</translation>
+        </message>
+        <message numerus="yes">
+            <source>Team archive unreachable: %n download(s) waiting</source>
+            <translation>
+                <numerusform>Teamarchief onbereikbaar: %n download wacht</numerusform>
+                <numerusform>Teamarchief onbereikbaar: %n downloads wachten</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Team archive: a download was refused</source>
+            <translation>Teamarchief: een download is geweigerd</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamCommands</name>
+        <message>
+            <source>ID</source>
+            <translation>ID</translation>
+        </message>
+        <message>
+            <source>Date and time</source>
+            <translation>Datum en tijd</translation>
+        </message>
+        <message>
+            <source>Engineer</source>
+            <translation>Monteur</translation>
+        </message>
+        <message>
+            <source>Computer</source>
+            <translation>Computer</translation>
+        </message>
+        <message>
+            <source>Records</source>
+            <translation>Records</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>PASS</translation>
+        </message>
+        <message>
+            <source>FAIL</source>
+            <translation>FAIL</translation>
+        </message>
+        <message>
+            <source>Site</source>
+            <translation>Locatie</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 %n download(s) waiting.</source>
+            <comment>%1 is why; the number follows</comment>
+            <translation>
+                <numerusform>%1 %n download wacht.</numerusform>
+                <numerusform>%1 %n downloads wachten.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Sent to the team archive %1: %n new download(s).</source>
+            <comment>%1 is user@server:port/database</comment>
+            <translation>
+                <numerusform>Naar het teamarchief %1 gestuurd: %n nieuwe download.</numerusform>
+                <numerusform>Naar het teamarchief %1 gestuurd: %n nieuwe downloads.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>The team archive %1 is up to date (version %2).</source>
+            <translation>Het teamarchief %1 is bijgewerkt (versie %2).</translation>
+        </message>
+        <message>
+            <source>The team archive %1 is ready (version %2). Grant its users a role: GRANT %3 TO user; or GRANT %4 TO user;</source>
+            <comment>%3 and %4 are roles</comment>
+            <translation>Het teamarchief %1 is klaar (versie %2). Geef de gebruikers een rol: GRANT %3 TO user; of GRANT %4 TO user;</translation>
+        </message>
+        <message>
+            <source>With --list-downloads, --export, --report or --delete: the team archive instead of this computer's; URL is a connection URI such as postgresql://user@server:5432/database?sslmode=require (without it: the Team archive settings).</source>
+            <translation>Met --list-downloads, --export, --report of --delete: het teamarchief in plaats van dat van deze computer; URL is een verbindings-URI zoals postgresql://user@server:5432/database?sslmode=require (zonder: de instellingen van het teamarchief).</translation>
+        </message>
+        <message>
+            <source>URL</source>
+            <comment>value name of --team</comment>
+            <translation>URL</translation>
+        </message>
+        <message>
+            <source>Sends every download of the archive that the team archive lacks.</source>
+            <translation>Stuurt elke download van het archief die het teamarchief mist.</translation>
+        </message>
+        <message>
+            <source>Creates the team archive on the server or brings it up to date (needs the database owner's rights).</source>
+            <translation>Maakt het teamarchief op de server aan of werkt het bij (vraagt de rechten van de eigenaar van de database).</translation>
+        </message>
+        <message>
+            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
+            <translation>--team hoort bij precies een van --sync, --team-init, --list-downloads, --export, --report of --delete.</translation>
+        </message>
+        <message>
+            <source>The option '%1' does not go with --%2.</source>
+            <comment>%1 and %2 are options' names</comment>
+            <translation>De optie '%1' gaat niet samen met --%2.</translation>
+        </message>
+        <message>
+            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
+            <translation>--report met --team heeft het nummer van een download nodig zoals --list-downloads --team het toont.</translation>
+        </message>
+        <message>
+            <source>Download %1 deleted from the team archive.</source>
+            <translation>Download %1 verwijderd uit het teamarchief.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamConnection</name>
+        <message>
+            <source>%1 may not use the team archive: the office grants the role %2 (or %3). The server said: %4</source>
+            <comment>%1 is a user name, %2 and %3 roles, %4 the server's words</comment>
+            <translation>%1 mag het teamarchief niet gebruiken: het kantoor kent de rol %2 (of %3) toe. De server meldde: %4</translation>
+        </message>
+        <message>
+            <source>The team archive %1 cannot be reached: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>Het teamarchief %1 is niet bereikbaar: %2</translation>
+        </message>
+        <message>
+            <source>The team archive %1 refused the login: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>Het teamarchief %1 weigerde de aanmelding: %2</translation>
+        </message>
+        <message>
+            <source>No secure connection to the team archive %1: %2</source>
+            <comment>%1 is user@server:port/database, %2 the reason</comment>
+            <translation>Geen beveiligde verbinding met het teamarchief %1: %2</translation>
+        </message>
+        <message>
+            <source>The team archive %1 said: %2</source>
+            <comment>%1 is user@server:port/database, %2 the server's words</comment>
+            <translation>Het teamarchief %1 meldde: %2</translation>
+        </message>
+        <message>
+            <source>The team archive needs Qt SQL's PostgreSQL driver (Debian: the package libqt5sql5-psql), which is not installed.</source>
+            <translation>Het teamarchief heeft het PostgreSQL-stuurprogramma van Qt SQL nodig (Debian: het pakket libqt5sql5-psql), dat niet geïnstalleerd is.</translation>
+        </message>
+        <message>
+            <source>The database %1 holds no team archive. Its owner makes one with --team-init.</source>
+            <comment>%1 is user@server:port/database</comment>
+            <translation>De database %1 bevat geen teamarchief. De eigenaar maakt er een met --team-init.</translation>
+        </message>
+        <message>
+            <source>The team archive %1 was made by a newer version of this program (version %2; this one knows %3). Install the newer version.</source>
+            <comment>%1 is user@server:port/database, %2 and %3 version numbers</comment>
+            <translation>Het teamarchief %1 is gemaakt door een nieuwere versie van dit programma (versie %2; deze kent %3). Installeer de nieuwere versie.</translation>
+        </message>
+        <message>
+            <source>The team archive %1 is of an older version (%2): its owner brings it up to date with --team-init.</source>
+            <comment>%1 is user@server:port/database, %2 a version number</comment>
+            <translation>Het teamarchief %1 heeft een oudere versie (%2): de eigenaar werkt het bij met --team-init.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamDownloads</name>
+        <message>
+            <source>There is no download %1 in the team archive.</source>
+            <comment>%1 is the number or identity of a download</comment>
+            <translation>Er is geen download %1 in het teamarchief.</translation>
+        </message>
+        <message>
+            <source>The bytes of download %1 are missing from the team archive.</source>
+            <translation>De bytes van download %1 ontbreken in het teamarchief.</translation>
+        </message>
+        <message>
+            <source>The bytes of download %1 in the team archive do not match their SHA-256.</source>
+            <translation>De bytes van download %1 in het teamarchief komen niet overeen met hun SHA-256.</translation>
+        </message>
+        <message>
+            <source>Download %1 was sent by %2: only they (or the archive's owner) can delete it.</source>
+            <comment>%1 is a download's number, %2 a user name</comment>
+            <translation>Download %1 is gestuurd door %2: alleen die persoon (of de eigenaar van het archief) kan hem verwijderen.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamPassword</name>
+        <message numerus="yes">
+            <source>the keyring did not answer within %n second(s)</source>
+            <translation>
+                <numerusform>de sleutelbos antwoordde niet binnen %n seconde</numerusform>
+                <numerusform>de sleutelbos antwoordde niet binnen %n seconden</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>this build keeps no passwords; use ~/.pgpass or PGPASSWORD</source>
+            <translation>deze versie bewaart geen wachtwoorden; gebruik ~/.pgpass of PGPASSWORD</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamSchema</name>
+        <message>
+            <source>The team archive was made by a newer version of this program (version %1; this one knows %2): it is left as it is.</source>
+            <comment>%1 and %2 are version numbers</comment>
+            <translation>Het teamarchief is gemaakt door een nieuwere versie van dit programma (versie %1; deze kent %2): het blijft zoals het is.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamSender</name>
+        <message>
+            <source>the team archive holds other bytes under this download's identity</source>
+            <translation>het teamarchief bevat andere bytes onder de identiteit van deze download</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n download(s) refused: the team archive holds other bytes under their identity.</source>
+            <translation>
+                <numerusform>%n download geweigerd: het teamarchief bevat andere bytes onder de identiteit ervan.</numerusform>
+                <numerusform>%n downloads geweigerd: het teamarchief bevat andere bytes onder hun identiteit.</numerusform>
+            </translation>
         </message>
     </context>
 </TS>

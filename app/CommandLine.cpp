@@ -23,8 +23,8 @@ const char *const QtValueOptions[] = {
     "qwindowtitle", "qwindowicon",        "session",       "style",  "stylesheet",
     "display",      "geometry",           "title",         "icon",
 };
-const char *const QtFlagOptions[] = {"reverse", "widgetcount", "nograb",
-                                     "dograb",  "sync",        "testability"};
+// X11's -sync is not among them: --sync is the team archive's.
+const char *const QtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "testability"};
 
 void addHiddenOption(QCommandLineParser &parser, const char *name, bool takesValue)
 {
@@ -97,12 +97,13 @@ CommandLine::CommandLine(const QStringList &arguments)
     SummaryCommand::addOptions(parser);
     ArchiveCommands::addOptions(parser);
     ReportCommand::addOptions(parser);
+    TeamCommands::addOptions(parser);
     for (const char *name : QtValueOptions)
         addHiddenOption(parser, name, true);
     for (const char *name : QtFlagOptions)
         addHiddenOption(parser, name, false);
 
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(TeamCommands::withTeamValue(arguments))) {
         act = Action::UsageError;
         error = parser.errorText();
     } else if (parser.isSet(HelpOption)) {
@@ -113,6 +114,8 @@ CommandLine::CommandLine(const QStringList &arguments)
         act = Action::UsageError;
         error = tr("Unexpected argument '%1'.", "%1 is the argument as the user typed it")
                     .arg(parser.positionalArguments().constFirst());
+    } else if (TeamCommands::isAsked(parser)) {
+        act = TeamCommands::read(parser, &teamWith, &error) ? Action::Team : Action::UsageError;
     } else if (ReportCommand::isAsked(parser)) {
         reportWith = ReportCommand::read(parser, &error);
         act = error.isEmpty() ? Action::Report : Action::UsageError;
@@ -252,6 +255,8 @@ QString CommandLine::helpText() const
             "silent, or the last record is cut or records are missing")},
         {ArchiveCommands::NoSuchDownload,
          tr("no such download in the archive (--export, --delete, --report)")},
+        {TeamCommands::TeamUnusable,
+         tr("the team archive cannot be reached or refuses (the downloads stay waiting)")},
         {HeadlessDownload::Interrupted + 1, tr("stopped with SIGHUP (the terminal or SSH session "
                                                "closed); nothing saved")},
         {HeadlessDownload::Interrupted + 2, tr("interrupted with Ctrl+C (SIGINT)")},

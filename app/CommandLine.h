@@ -4,6 +4,7 @@
 #include "app/HeadlessDownload.h"
 #include "app/ReportCommand.h"
 #include "app/SummaryCommand.h"
+#include "app/TeamCommands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -28,6 +29,7 @@ public:
         ListPorts,   // print the serial ports, as listPortsAsJson() says
         Summary,     // print a saved file's summary, as summaryOptions() say
         Report,      // write a commissioning report, as reportOptions() say
+        Team,        // the team archive, as teamOptions() say
     };
 
     // The exit status after a usage error.
@@ -44,6 +46,7 @@ public:
     bool listPortsAsJson() const { return portsAsJson; }
     SummaryCommand::Options summaryOptions() const { return summaryWith; }
     ReportCommand::Options reportOptions() const { return reportWith; }
+    TeamCommands::Options teamOptions() const { return teamWith; }
     // Why the arguments were refused, one line.
     QString errorText() const { return error; }
     // Usage, description, options and where the user guide lies, in the language of
@@ -72,6 +75,7 @@ private:
     bool portsAsJson = false;
     SummaryCommand::Options summaryWith;
     ReportCommand::Options reportWith;
+    TeamCommands::Options teamWith;
 
     void readDownloadOptions();
     bool readListOptions();

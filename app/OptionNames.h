@@ -26,5 +26,8 @@ inline const QString ExportOption = QStringLiteral("export");
 inline const QString DeleteOption = QStringLiteral("delete");
 inline const QString ArchiveOption = QStringLiteral("archive");
 inline const QString NoArchiveOption = QStringLiteral("no-archive");
+inline const QString TeamOption = QStringLiteral("team");
+inline const QString SyncOption = QStringLiteral("sync");
+inline const QString TeamInitOption = QStringLiteral("team-init");
 
 } // namespace OptionNames

@@ -192,7 +192,14 @@ int ReportCommand::run(const Options &options)
         received = ResultsFile::toUtf8(*bytes);
         form = ResultsParser::Bytes::Utf8;
     }
+    return write(options, std::move(design), received, trace, form);
+}
 
+int ReportCommand::write(const Options &options, std::optional<SiteDesign> design,
+                         const QByteArray &received, const ReportTrace &trace,
+                         ResultsParser::Bytes form)
+{
+    QString error;
     const ResultTable table = ResultsParser::parse(received, form);
     if (!design) {
         design = keptDesign(options.archive, table, &error);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "checks/SiteDesign.h"
+#include "report/ReportTrace.h"
 #include "results/ResultTable.h"
+#include "results/ResultsParser.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -51,4 +53,10 @@ public:
 
     // Writes the report; what went wrong on the error stream. The exit status.
     static int run(const Options &options);
+    // Writes the report of received (the source already read: the tester's bytes, or a
+    // file's text as UTF-8); design as read from options.design, nothing for the one kept
+    // in the archive.
+    static int write(const Options &options, std::optional<SiteDesign> design,
+                     const QByteArray &received, const ReportTrace &trace,
+                     ResultsParser::Bytes form = ResultsParser::Bytes::Tester);
 };

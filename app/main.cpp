@@ -4,6 +4,7 @@
 #include "app/PortListing.h"
 #include "app/ReportCommand.h"
 #include "app/StartupCycle.h"
+#include "app/TeamCommands.h"
 #include "common/InstallPaths.h"
 #include "serial/ComPortDiscovery.h"
 #include "translation/Translators.h"
@@ -76,6 +77,8 @@ int runCommandLine(int &argc, char **argv, bool noDisplay)
         return ArchiveCommands::run(commandLine.archiveOptions());
     case CommandLine::Action::Summary:
         return SummaryCommand::run(commandLine.summaryOptions());
+    case CommandLine::Action::Team:
+        return TeamCommands::run(commandLine.teamOptions());
     case CommandLine::Action::Report: // runReport()
     case CommandLine::Action::UsageError:
     case CommandLine::Action::RunWindow:
@@ -100,7 +103,10 @@ int runReport(int &argc, char **argv)
     StartupCycle::setApplicationIdentity();
     QObject translators;
     Translators::installForCommandLine(&translators, InstallPaths::translationsDirectory());
-    return ReportCommand::run(CommandLine(QCoreApplication::arguments()).reportOptions());
+    const CommandLine commandLine(QCoreApplication::arguments());
+    if (commandLine.action() == CommandLine::Action::Team)
+        return TeamCommands::run(commandLine.teamOptions());
+    return ReportCommand::run(commandLine.reportOptions());
 }
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
@@ -119,8 +125,11 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const CommandLine::Action action = CommandLine(arguments).action();
-    if (action == CommandLine::Action::Report)
+    const CommandLine early(arguments);
+    const CommandLine::Action action = early.action();
+    if (action == CommandLine::Action::Report ||
+        (action == CommandLine::Action::Team &&
+         TeamCommands::needsGuiApplication(early.teamOptions())))
         return runReport(argc, argv);
     if (action != CommandLine::Action::RunWindow)
         return runCommandLine(argc, argv, false);

@@ -67,6 +67,15 @@ struct MigrationStep
     QStringList statements;
 };
 
+// A random (version 4) UUID made by SQLite, in its usual text form.
+QString newUuidSql()
+{
+    return QStringLiteral(
+        "lower(hex(randomblob(4)) || '-' || hex(randomblob(2)) || '-4' ||"
+        " substr(hex(randomblob(2)), 2) || '-' || substr('89ab', 1 + (abs(random()) % 4), 1) ||"
+        " substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)))");
+}
+
 const QVector<MigrationStep> &migrationSteps()
 {
     static const QVector<MigrationStep> steps = {
@@ -103,6 +112,19 @@ const QVector<MigrationStep> &migrationSteps()
                          " site TEXT PRIMARY KEY,"
                          " json BLOB NOT NULL,"
                          " saved_ms INTEGER NOT NULL)")}},
+        // The team archive: each download's own identity, made when it is stored (the trigger
+        // gives one to every new row, the update to the rows kept before), which team archive
+        // holds it and why one refused it (TeamQueue.cpp reads and writes these).
+        {3,
+         {QStringLiteral("ALTER TABLE download ADD COLUMN uuid TEXT"),
+          QStringLiteral("ALTER TABLE download ADD COLUMN team_archive TEXT"),
+          QStringLiteral("ALTER TABLE download ADD COLUMN team_refused TEXT"),
+          QStringLiteral("UPDATE download SET uuid = %1").arg(newUuidSql()),
+          QStringLiteral("CREATE TRIGGER download_uuid AFTER INSERT ON download"
+                         " WHEN NEW.uuid IS NULL BEGIN"
+                         " UPDATE download SET uuid = %1 WHERE id = NEW.id; END")
+              .arg(newUuidSql()),
+          QStringLiteral("CREATE UNIQUE INDEX download_by_uuid ON download(uuid)")}},
     };
     return steps;
 }
@@ -219,7 +241,7 @@ bool makeFolder(const QString &folder, QString *why)
 
 } // namespace
 
-const int Archive::schemaVersion = 2;
+const int Archive::schemaVersion = 3;
 
 QString Archive::defaultPath()
 {

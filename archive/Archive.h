@@ -89,6 +89,8 @@ public:
     QString errorString() const { return lastError; }
 
 private:
+    friend class ArchiveTeamState; // the team archive's columns of the same file
+
     enum class OpenResult { Ok, Damaged, Newer, Failed };
 
     OpenResult openConnection();

@@ -1,4 +1,7 @@
 #include "gui/MainWindow.h"
+
+#include "gui/TeamArchiveDialog.h"
+#include "gui/TeamArchiveStatus.h"
 #include "ui_MainWindow.h"
 
 #include "common/InstallPaths.h"
@@ -98,6 +101,11 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
         {ui->actionAbout, &MainWindow::showAbout}};
     for (const auto &[action, slot] : menu)
         connect(action, &QAction::triggered, this, slot);
+    teamArchive = new TeamArchiveStatus(ui->statusBar);
+    connect(ui->menuTools->addAction(tr("Team archive...")), &QAction::triggered, this, [this] {
+        if (TeamArchiveDialog(this).exec() == QDialog::Accepted)
+            teamArchive->syncSoon();
+    });
     const std::pair<QPushButton *, Slot> buttons[] = {{ui->downloadBtn, &MainWindow::download},
                                                       {ui->cancelBtn, &MainWindow::cancelDownload},
                                                       {ui->saveBtn, &MainWindow::saveFile},
@@ -215,6 +223,7 @@ void MainWindow::cancelDownload()
         showIdleMessage();
     archiving.keep(session->data(), DownloadEnding::Cancelled);
     archiving.settle(session->data());
+    teamArchive->syncSoon();
 }
 
 void MainWindow::showSessionEnded()
@@ -266,6 +275,7 @@ void MainWindow::readTimeOut()
     QCoreApplication::processEvents();
     saveFile();
     archiving.settle(session->data());
+    teamArchive->syncSoon();
     ui->downloadBtn->setEnabled(true);
     savingEndedSession = false;
 }

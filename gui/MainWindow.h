@@ -64,6 +64,8 @@ private:
     OutputBox output;
     // Every session's download kept in the archive.
     SessionArchiving archiving{this};
+    // Sends the archive's downloads to the team archive in the background.
+    class TeamArchiveStatus *teamArchive = nullptr;
     DownloadSession *session = nullptr;
     QProgressBar *progressBar = nullptr;
     CompletenessIndicator *completeness = nullptr;

@@ -4,6 +4,7 @@
 #include "SmallFileSystem.h"
 #include "TestSupport.h"
 #include "archive/Archive.h"
+#include "archive/ArchiveTeamState.h"
 
 #include <QDir>
 #include <QProcess>
@@ -228,13 +229,23 @@ private slots:
         }
         {
             RawConnection raw(path);
-            QVERIFY(raw.exec(QStringLiteral("DROP TABLE design")));
-            QVERIFY(raw.exec(QStringLiteral("PRAGMA user_version=1")));
+            for (const char *statement :
+                 {"DROP TABLE design", "DROP TRIGGER download_uuid", "DROP INDEX download_by_uuid",
+                  "ALTER TABLE download DROP COLUMN uuid",
+                  "ALTER TABLE download DROP COLUMN team_archive",
+                  "ALTER TABLE download DROP COLUMN team_refused", "PRAGMA user_version=1"})
+                QVERIFY2(raw.exec(QLatin1String(statement)), statement);
         }
         Archive archive;
         QVERIFY2(archive.open(path), qPrintable(archive.errorString()));
         QVERIFY(archive.notice().isEmpty());
         QCOMPARE(*archive.data(id), QByteArray("Record,Site\r\n1,Marsh Lane\r\n"));
+        // A download kept before the team archive gets its identity, and one stored now too.
+        ArchiveTeamState team(archive);
+        const qint64 newer = *archive.store(downloadOf("Record\r\n"));
+        QCOMPARE(QUuid(*team.uuid(id)).version(), QUuid::Random);
+        QCOMPARE(QUuid(*team.uuid(newer)).version(), QUuid::Random);
+        QVERIFY(*team.uuid(id) != *team.uuid(newer));
 
         const QString site = QStringLiteral("Marsh Lane Solar Park – Feld Süd");
         QCOMPARE(*archive.designFor(site), QByteArray());

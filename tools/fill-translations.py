@@ -4,7 +4,8 @@
 A text that moved to another context keeps its translation: it is taken from the same
 source text (and comment) anywhere in the file as it was before lupdate (pass the saved
 copies with --before). Texts that are new get their translation from a JSON file of
-{"source": {"de": "...", ...}} given with --new. Run after
+{"source": {"de": "...", ...}} given with --new; a text with %n takes a list of its plural
+forms, e.g. {"de": ["%n Datei", "%n Dateien"]}. Run after
 `cmake --build <build> --target ml_update_translations`.
 """
 import argparse
@@ -31,8 +32,10 @@ def main():
         known = {}
         for message in ET.parse(f'{args.before}/{name}').getroot().iter('message'):
             translation = message.find('translation')
-            if translation is not None and translation.get('type') not in ('unfinished', 'obsolete', 'vanished') and translation.text:
-                known[key(message)] = translation.text
+            if translation is not None and translation.get('type') not in ('unfinished', 'obsolete', 'vanished'):
+                forms = [form.text for form in translation.findall('numerusform')]
+                if forms or translation.text:
+                    known[key(message)] = forms or translation.text
         tree = ET.parse(path)
         for message in tree.getroot().iter('message'):
             translation = message.find('translation')
@@ -43,7 +46,15 @@ def main():
                 print(f'{name}: no translation for {message.findtext("source")!r}', file=sys.stderr)
                 missing += 1
                 continue
-            translation.text = text
+            if isinstance(text, list):
+                # A message with %n: one form per plural form of the language.
+                for form in list(translation):
+                    translation.remove(form)
+                translation.text = None
+                for form in text:
+                    ET.SubElement(translation, 'numerusform').text = form
+            else:
+                translation.text = text
             del translation.attrib['type']
         with open(path, 'wb') as out:
             out.write(b'<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n')

@@ -7,6 +7,9 @@ packages=(
     cmake g++ make pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5serialport5-dev libqt5svg5-dev
     libqt5sql5-sqlite
+    # The team archive: Qt SQL's PostgreSQL driver, the keyring, and the server and openssl its
+    # test starts (tests/PostgresServer.cpp).
+    libqt5sql5-psql qtkeychain-qt5-dev postgresql-15 openssl
     qttranslations5-l10n
     xdg-utils
     # The report tests read the PDF's text (pdftotext).
