@@ -346,8 +346,12 @@ private slots:
         ProgramRun run(arguments + QStringList{"--archive", path}, ProgramRun::inCLocale());
         QCOMPARE(run.wait(20000), status);
         QVERIFY2(run.error.contains(said.toUtf8()), run.error.constData());
-        if (status == 1 && !said.contains("malformed"))
-            QCOMPARE(run.error.count('\n'), 1);
+        if (status == 1 && !said.contains("malformed")) // one line, beside Qt's own notes
+            QCOMPARE(QString::fromUtf8(run.error)
+                         .split('\n', Qt::SkipEmptyParts)
+                         .filter(QRegularExpression("^(?!QStandardPaths)"))
+                         .size(),
+                     1);
         // Nothing named, moved, created or left beside it; the file byte for byte as it was.
         QCOMPARE(names(), before);
         if (QFileInfo(path).isFile() && archive != "DAMAGED")
