@@ -66,6 +66,36 @@
             <source>There is no download %1 in the archive.</source>
             <translation>Im Archiv gibt es keinen Download %1.</translation>
         </message>
+        <message>
+            <source>%1 is a link to %2, which does not exist; nothing was changed</source>
+            <comment>%1 and %2 are paths</comment>
+            <translation>%1 ist ein Verweis auf %2, das es nicht gibt; nichts wurde geändert</translation>
+        </message>
+        <message>
+            <source>There is no archive at %1.</source>
+            <comment>%1 is a path</comment>
+            <translation>Unter %1 gibt es kein Archiv.</translation>
+        </message>
+        <message>
+            <source>%1 was written by a newer version of this program; nothing was changed</source>
+            <comment>%1 is a path</comment>
+            <translation>%1 wurde von einer neueren Version dieses Programms geschrieben; nichts wurde geändert</translation>
+        </message>
+        <message>
+            <source>%1 is damaged; nothing was changed</source>
+            <comment>%1 is the archive's path</comment>
+            <translation>%1 ist beschädigt; nichts wurde geändert</translation>
+        </message>
+        <message>
+            <source>%1 is damaged (%2); nothing was changed</source>
+            <comment>%1 is the archive's path, %2 SQLite's words</comment>
+            <translation>%1 ist beschädigt (%2); nichts wurde geändert</translation>
+        </message>
+        <message>
+            <source>%1 is not an archive of this program; nothing was changed</source>
+            <comment>%1 is a path</comment>
+            <translation>%1 ist kein Archiv dieses Programms; nichts wurde geändert</translation>
+        </message>
     </context>
     <context>
         <name>ArchiveCommands</name>
@@ -173,6 +203,16 @@
         <message>
             <source>not saved</source>
             <translation>nicht gespeichert</translation>
+        </message>
+        <message>
+            <source>The archive %1 could not be read: %2</source>
+            <comment>%1 is the archive's path, %2 the reason</comment>
+            <translation>Das Archiv %1 konnte nicht gelesen werden: %2</translation>
+        </message>
+        <message>
+            <source>The archive could not record this save: %1</source>
+            <comment>%1 is the reason</comment>
+            <translation>Das Archiv konnte diese Speicherung nicht vermerken: %1</translation>
         </message>
     </context>
     <context>
@@ -356,10 +396,6 @@
             <translation>--format gehört zu --list-ports, --list-downloads oder --summary.</translation>
         </message>
         <message>
-            <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
-            <translation>das Archiv kann nicht verwendet werden (--list-downloads, --export, --delete)</translation>
-        </message>
-        <message>
             <source>--design goes with --summary or --report.</source>
             <translation>--design gehört zu --summary oder --report.</translation>
         </message>
@@ -382,6 +418,10 @@
         <message>
             <source>the team archive cannot be reached or refuses (the downloads stay waiting)</source>
             <translation>das Team-Archiv ist nicht erreichbar oder lehnt ab (die Downloads warten weiter)</translation>
+        </message>
+        <message>
+            <source>the archive is missing, refused (a file named with --archive that is not an archive of this program) or cannot be read</source>
+            <translation>das Archiv fehlt, wurde abgelehnt (eine mit --archive genannte Datei, die kein Archiv dieses Programms ist) oder kann nicht gelesen werden</translation>
         </message>
     </context>
     <context>
@@ -988,6 +1028,11 @@
             <comment>%1 is the number of the download; the command follows on the next line</comment>
             <translation>Die Daten sind im Archiv als Download %1 aufbewahrt. So schreiben Sie sie:</translation>
         </message>
+        <message>
+            <source>The archive could not record this save: %1</source>
+            <comment>%1 is the reason</comment>
+            <translation>Das Archiv konnte diese Speicherung nicht vermerken: %1</translation>
+        </message>
     </context>
     <context>
         <name>HeadlessDownload</name>
@@ -1435,11 +1480,6 @@
         <message>
             <source>--archive needs a file.</source>
             <translation>--archive braucht eine Datei.</translation>
-        </message>
-        <message>
-            <source>There is no download %1: the archive "%2" does not exist.</source>
-            <comment>%1 is the download's id, %2 the archive's path</comment>
-            <translation>Es gibt keinen Download %1: Das Archiv „%2“ existiert nicht.</translation>
         </message>
         <message>
             <source>There is no download %1 in the archive "%2".</source>

@@ -66,6 +66,36 @@
             <source>There is no download %1 in the archive.</source>
             <translation>There is no download %1 in the archive.</translation>
         </message>
+        <message>
+            <source>%1 is a link to %2, which does not exist; nothing was changed</source>
+            <comment>%1 and %2 are paths</comment>
+            <translation>%1 is a link to %2, which does not exist; nothing was changed</translation>
+        </message>
+        <message>
+            <source>There is no archive at %1.</source>
+            <comment>%1 is a path</comment>
+            <translation>There is no archive at %1.</translation>
+        </message>
+        <message>
+            <source>%1 was written by a newer version of this program; nothing was changed</source>
+            <comment>%1 is a path</comment>
+            <translation>%1 was written by a newer version of this program; nothing was changed</translation>
+        </message>
+        <message>
+            <source>%1 is damaged; nothing was changed</source>
+            <comment>%1 is the archive's path</comment>
+            <translation>%1 is damaged; nothing was changed</translation>
+        </message>
+        <message>
+            <source>%1 is damaged (%2); nothing was changed</source>
+            <comment>%1 is the archive's path, %2 SQLite's words</comment>
+            <translation>%1 is damaged (%2); nothing was changed</translation>
+        </message>
+        <message>
+            <source>%1 is not an archive of this program; nothing was changed</source>
+            <comment>%1 is a path</comment>
+            <translation>%1 is not an archive of this program; nothing was changed</translation>
+        </message>
     </context>
     <context>
         <name>ArchiveCommands</name>
@@ -173,6 +203,16 @@
         <message>
             <source>not saved</source>
             <translation>not saved</translation>
+        </message>
+        <message>
+            <source>The archive %1 could not be read: %2</source>
+            <comment>%1 is the archive's path, %2 the reason</comment>
+            <translation>The archive %1 could not be read: %2</translation>
+        </message>
+        <message>
+            <source>The archive could not record this save: %1</source>
+            <comment>%1 is the reason</comment>
+            <translation>The archive could not record this save: %1</translation>
         </message>
     </context>
     <context>
@@ -356,10 +396,6 @@
             <translation>--format goes with --list-ports, --list-downloads or --summary.</translation>
         </message>
         <message>
-            <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
-            <translation>the archive cannot be used (--list-downloads, --export, --delete)</translation>
-        </message>
-        <message>
             <source>--design goes with --summary or --report.</source>
             <translation>--design goes with --summary or --report.</translation>
         </message>
@@ -382,6 +418,10 @@
         <message>
             <source>the team archive cannot be reached or refuses (the downloads stay waiting)</source>
             <translation>the team archive cannot be reached or refuses (the downloads stay waiting)</translation>
+        </message>
+        <message>
+            <source>the archive is missing, refused (a file named with --archive that is not an archive of this program) or cannot be read</source>
+            <translation>the archive is missing, refused (a file named with --archive that is not an archive of this program) or cannot be read</translation>
         </message>
     </context>
     <context>
@@ -988,6 +1028,11 @@
             <comment>%1 is the number of the download; the command follows on the next line</comment>
             <translation>The data is kept in the archive as download %1. To write it:</translation>
         </message>
+        <message>
+            <source>The archive could not record this save: %1</source>
+            <comment>%1 is the reason</comment>
+            <translation>The archive could not record this save: %1</translation>
+        </message>
     </context>
     <context>
         <name>HeadlessDownload</name>
@@ -1435,11 +1480,6 @@
         <message>
             <source>--archive needs a file.</source>
             <translation>--archive needs a file.</translation>
-        </message>
-        <message>
-            <source>There is no download %1: the archive "%2" does not exist.</source>
-            <comment>%1 is the download's id, %2 the archive's path</comment>
-            <translation>There is no download %1: the archive "%2" does not exist.</translation>
         </message>
         <message>
             <source>There is no download %1 in the archive "%2".</source>

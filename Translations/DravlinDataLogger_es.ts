@@ -66,6 +66,36 @@
             <source>There is no download %1 in the archive.</source>
             <translation>No hay ninguna descarga %1 en el archivo histórico.</translation>
         </message>
+        <message>
+            <source>%1 is a link to %2, which does not exist; nothing was changed</source>
+            <comment>%1 and %2 are paths</comment>
+            <translation>%1 es un enlace a %2, que no existe; no se ha cambiado nada</translation>
+        </message>
+        <message>
+            <source>There is no archive at %1.</source>
+            <comment>%1 is a path</comment>
+            <translation>No hay ningún archivo histórico en %1.</translation>
+        </message>
+        <message>
+            <source>%1 was written by a newer version of this program; nothing was changed</source>
+            <comment>%1 is a path</comment>
+            <translation>%1 fue escrito por una versión más reciente de este programa; no se ha cambiado nada</translation>
+        </message>
+        <message>
+            <source>%1 is damaged; nothing was changed</source>
+            <comment>%1 is the archive's path</comment>
+            <translation>%1 está dañado; no se ha cambiado nada</translation>
+        </message>
+        <message>
+            <source>%1 is damaged (%2); nothing was changed</source>
+            <comment>%1 is the archive's path, %2 SQLite's words</comment>
+            <translation>%1 está dañado (%2); no se ha cambiado nada</translation>
+        </message>
+        <message>
+            <source>%1 is not an archive of this program; nothing was changed</source>
+            <comment>%1 is a path</comment>
+            <translation>%1 no es un archivo histórico de este programa; no se ha cambiado nada</translation>
+        </message>
     </context>
     <context>
         <name>ArchiveCommands</name>
@@ -173,6 +203,16 @@
         <message>
             <source>not saved</source>
             <translation>no guardado</translation>
+        </message>
+        <message>
+            <source>The archive %1 could not be read: %2</source>
+            <comment>%1 is the archive's path, %2 the reason</comment>
+            <translation>No se pudo leer el archivo histórico %1: %2</translation>
+        </message>
+        <message>
+            <source>The archive could not record this save: %1</source>
+            <comment>%1 is the reason</comment>
+            <translation>El archivo histórico no pudo registrar este guardado: %1</translation>
         </message>
     </context>
     <context>
@@ -356,10 +396,6 @@
             <translation>--format se usa con --list-ports, --list-downloads o --summary.</translation>
         </message>
         <message>
-            <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
-            <translation>no se puede usar el archivo histórico (--list-downloads, --export, --delete)</translation>
-        </message>
-        <message>
             <source>--design goes with --summary or --report.</source>
             <translation>--design va con --summary o --report.</translation>
         </message>
@@ -382,6 +418,10 @@
         <message>
             <source>the team archive cannot be reached or refuses (the downloads stay waiting)</source>
             <translation>el archivo del equipo no se puede alcanzar o rechaza (las descargas siguen esperando)</translation>
+        </message>
+        <message>
+            <source>the archive is missing, refused (a file named with --archive that is not an archive of this program) or cannot be read</source>
+            <translation>el archivo histórico falta, se ha rechazado (un archivo indicado con --archive que no es un archivo histórico de este programa) o no se puede leer</translation>
         </message>
     </context>
     <context>
@@ -988,6 +1028,11 @@
             <comment>%1 is the number of the download; the command follows on the next line</comment>
             <translation>Los datos se guardan en el archivo histórico como descarga %1. Para escribirlos:</translation>
         </message>
+        <message>
+            <source>The archive could not record this save: %1</source>
+            <comment>%1 is the reason</comment>
+            <translation>El archivo histórico no pudo registrar este guardado: %1</translation>
+        </message>
     </context>
     <context>
         <name>HeadlessDownload</name>
@@ -1435,11 +1480,6 @@
         <message>
             <source>--archive needs a file.</source>
             <translation>--archive necesita un archivo.</translation>
-        </message>
-        <message>
-            <source>There is no download %1: the archive "%2" does not exist.</source>
-            <comment>%1 is the download's id, %2 the archive's path</comment>
-            <translation>No existe la descarga %1: el archivo histórico «%2» no existe.</translation>
         </message>
         <message>
             <source>There is no download %1 in the archive "%2".</source>

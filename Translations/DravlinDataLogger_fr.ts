@@ -66,6 +66,36 @@
             <source>There is no download %1 in the archive.</source>
             <translation>Il n'y a pas de téléchargement %1 dans l'archive.</translation>
         </message>
+        <message>
+            <source>%1 is a link to %2, which does not exist; nothing was changed</source>
+            <comment>%1 and %2 are paths</comment>
+            <translation>%1 est un lien vers %2, qui n'existe pas ; rien n'a été modifié</translation>
+        </message>
+        <message>
+            <source>There is no archive at %1.</source>
+            <comment>%1 is a path</comment>
+            <translation>Il n'y a pas d'archive à l'emplacement %1.</translation>
+        </message>
+        <message>
+            <source>%1 was written by a newer version of this program; nothing was changed</source>
+            <comment>%1 is a path</comment>
+            <translation>%1 a été écrit par une version plus récente de ce programme ; rien n'a été modifié</translation>
+        </message>
+        <message>
+            <source>%1 is damaged; nothing was changed</source>
+            <comment>%1 is the archive's path</comment>
+            <translation>%1 est endommagé ; rien n'a été modifié</translation>
+        </message>
+        <message>
+            <source>%1 is damaged (%2); nothing was changed</source>
+            <comment>%1 is the archive's path, %2 SQLite's words</comment>
+            <translation>%1 est endommagé (%2) ; rien n'a été modifié</translation>
+        </message>
+        <message>
+            <source>%1 is not an archive of this program; nothing was changed</source>
+            <comment>%1 is a path</comment>
+            <translation>%1 n'est pas une archive de ce programme ; rien n'a été modifié</translation>
+        </message>
     </context>
     <context>
         <name>ArchiveCommands</name>
@@ -173,6 +203,16 @@
         <message>
             <source>not saved</source>
             <translation>non enregistré</translation>
+        </message>
+        <message>
+            <source>The archive %1 could not be read: %2</source>
+            <comment>%1 is the archive's path, %2 the reason</comment>
+            <translation>L'archive %1 n'a pas pu être lue : %2</translation>
+        </message>
+        <message>
+            <source>The archive could not record this save: %1</source>
+            <comment>%1 is the reason</comment>
+            <translation>L'archive n'a pas pu consigner cet enregistrement : %1</translation>
         </message>
     </context>
     <context>
@@ -356,10 +396,6 @@
             <translation>--format s'utilise avec --list-ports, --list-downloads ou --summary.</translation>
         </message>
         <message>
-            <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
-            <translation>l'archive ne peut pas être utilisée (--list-downloads, --export, --delete)</translation>
-        </message>
-        <message>
             <source>--design goes with --summary or --report.</source>
             <translation>--design va avec --summary ou --report.</translation>
         </message>
@@ -382,6 +418,10 @@
         <message>
             <source>the team archive cannot be reached or refuses (the downloads stay waiting)</source>
             <translation>l'archive d'équipe est injoignable ou refuse (les téléchargements restent en attente)</translation>
+        </message>
+        <message>
+            <source>the archive is missing, refused (a file named with --archive that is not an archive of this program) or cannot be read</source>
+            <translation>l'archive est absente, refusée (un fichier indiqué avec --archive qui n'est pas une archive de ce programme) ou illisible</translation>
         </message>
     </context>
     <context>
@@ -988,6 +1028,11 @@
             <comment>%1 is the number of the download; the command follows on the next line</comment>
             <translation>Les données sont conservées dans l'archive comme téléchargement %1. Pour les écrire :</translation>
         </message>
+        <message>
+            <source>The archive could not record this save: %1</source>
+            <comment>%1 is the reason</comment>
+            <translation>L'archive n'a pas pu consigner cet enregistrement : %1</translation>
+        </message>
     </context>
     <context>
         <name>HeadlessDownload</name>
@@ -1435,11 +1480,6 @@
         <message>
             <source>--archive needs a file.</source>
             <translation>--archive nécessite un fichier.</translation>
-        </message>
-        <message>
-            <source>There is no download %1: the archive "%2" does not exist.</source>
-            <comment>%1 is the download's id, %2 the archive's path</comment>
-            <translation>Il n'y a pas de téléchargement %1 : l'archive « %2 » n'existe pas.</translation>
         </message>
         <message>
             <source>There is no download %1 in the archive "%2".</source>

@@ -66,6 +66,36 @@
             <source>There is no download %1 in the archive.</source>
             <translation>Nell'archivio non c'è nessuno scaricamento %1.</translation>
         </message>
+        <message>
+            <source>%1 is a link to %2, which does not exist; nothing was changed</source>
+            <comment>%1 and %2 are paths</comment>
+            <translation>%1 è un collegamento a %2, che non esiste; non è stato modificato nulla</translation>
+        </message>
+        <message>
+            <source>There is no archive at %1.</source>
+            <comment>%1 is a path</comment>
+            <translation>Non c'è alcun archivio in %1.</translation>
+        </message>
+        <message>
+            <source>%1 was written by a newer version of this program; nothing was changed</source>
+            <comment>%1 is a path</comment>
+            <translation>%1 è stato scritto da una versione più recente di questo programma; non è stato modificato nulla</translation>
+        </message>
+        <message>
+            <source>%1 is damaged; nothing was changed</source>
+            <comment>%1 is the archive's path</comment>
+            <translation>%1 è danneggiato; non è stato modificato nulla</translation>
+        </message>
+        <message>
+            <source>%1 is damaged (%2); nothing was changed</source>
+            <comment>%1 is the archive's path, %2 SQLite's words</comment>
+            <translation>%1 è danneggiato (%2); non è stato modificato nulla</translation>
+        </message>
+        <message>
+            <source>%1 is not an archive of this program; nothing was changed</source>
+            <comment>%1 is a path</comment>
+            <translation>%1 non è un archivio di questo programma; non è stato modificato nulla</translation>
+        </message>
     </context>
     <context>
         <name>ArchiveCommands</name>
@@ -173,6 +203,16 @@
         <message>
             <source>not saved</source>
             <translation>non salvato</translation>
+        </message>
+        <message>
+            <source>The archive %1 could not be read: %2</source>
+            <comment>%1 is the archive's path, %2 the reason</comment>
+            <translation>Non è stato possibile leggere l'archivio %1: %2</translation>
+        </message>
+        <message>
+            <source>The archive could not record this save: %1</source>
+            <comment>%1 is the reason</comment>
+            <translation>L'archivio non ha potuto registrare questo salvataggio: %1</translation>
         </message>
     </context>
     <context>
@@ -356,10 +396,6 @@
             <translation>--format si usa con --list-ports, --list-downloads o --summary.</translation>
         </message>
         <message>
-            <source>the archive cannot be used (--list-downloads, --export, --delete)</source>
-            <translation>non è possibile usare l'archivio (--list-downloads, --export, --delete)</translation>
-        </message>
-        <message>
             <source>--design goes with --summary or --report.</source>
             <translation>--design va con --summary o --report.</translation>
         </message>
@@ -382,6 +418,10 @@
         <message>
             <source>the team archive cannot be reached or refuses (the downloads stay waiting)</source>
             <translation>l'archivio del team non è raggiungibile o rifiuta (i download restano in attesa)</translation>
+        </message>
+        <message>
+            <source>the archive is missing, refused (a file named with --archive that is not an archive of this program) or cannot be read</source>
+            <translation>l'archivio manca, è stato rifiutato (un file indicato con --archive che non è un archivio di questo programma) o non può essere letto</translation>
         </message>
     </context>
     <context>
@@ -988,6 +1028,11 @@
             <comment>%1 is the number of the download; the command follows on the next line</comment>
             <translation>I dati sono conservati nell'archivio come scaricamento %1. Per scriverli:</translation>
         </message>
+        <message>
+            <source>The archive could not record this save: %1</source>
+            <comment>%1 is the reason</comment>
+            <translation>L'archivio non ha potuto registrare questo salvataggio: %1</translation>
+        </message>
     </context>
     <context>
         <name>HeadlessDownload</name>
@@ -1435,11 +1480,6 @@
         <message>
             <source>--archive needs a file.</source>
             <translation>--archive richiede un file.</translation>
-        </message>
-        <message>
-            <source>There is no download %1: the archive "%2" does not exist.</source>
-            <comment>%1 is the download's id, %2 the archive's path</comment>
-            <translation>Non esiste lo scaricamento %1: l'archivio «%2» non esiste.</translation>
         </message>
         <message>
             <source>There is no download %1 in the archive "%2".</source>

@@ -65,16 +65,6 @@ private:
     QHash<qint64, int> offsets;
 };
 
-// Opens the archive and tells its notice; nullptr (said why) when it cannot be used.
-bool openArchive(Archive &archive, const QString &path)
-{
-    const bool opened = archive.open(path.isEmpty() ? Archive::defaultPath() : path);
-    ErrorStream::say(archive.takeNotice());
-    if (!opened)
-        ErrorStream::say(archive.errorString());
-    return opened;
-}
-
 } // namespace
 
 void ArchiveCommands::addOptions(QCommandLineParser &parser)
@@ -191,43 +181,55 @@ bool ArchiveCommands::archiveForDownload(const QCommandLineParser &parser, QStri
 
 int ArchiveCommands::run(const Options &options)
 {
+    // Only --delete writes; nothing creates an archive, and none is moved aside.
+    const QString path =
+        options.archivePath.isEmpty() ? Archive::defaultPath() : options.archivePath;
+    const QString shownPath = QDir::toNativeSeparators(path);
     Archive archive;
-    if (!openArchive(archive, options.archivePath))
+    if (!archive.open(path, options.command == Command::Delete ? Archive::Mode::Change
+                                                               : Archive::Mode::Read)) {
+        ErrorStream::say(archive.errorString());
         return ArchiveUnusable;
+    }
+    const auto unreadable = [&] {
+        ErrorStream::say(
+            tr("The archive %1 could not be read: %2", "%1 is the archive's path, %2 the reason")
+                .arg(shownPath, archive.errorString()));
+        return ArchiveUnusable;
+    };
+    const auto noSuchDownload = [&] {
+        ErrorStream::say(tr("There is no download %1 in the archive %2.",
+                            "%1 is the number of a download, %2 the archive's path")
+                             .arg(options.id)
+                             .arg(shownPath));
+        return NoSuchDownload;
+    };
 
     if (options.command == Command::List) {
-        const QVector<DownloadSummary> downloads = archive.list();
+        const std::optional<QVector<DownloadSummary>> downloads = archive.list();
+        if (!downloads)
+            return unreadable();
         const QByteArray text =
-            options.json ? listJson(downloads) : listText(downloads).toLocal8Bit();
+            options.json ? listJson(*downloads) : listText(*downloads).toLocal8Bit();
         std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
         std::fflush(stdout);
         return Done;
     }
 
-    const std::optional<DownloadSummary> download = archive.summary(options.id);
-    if (!download) {
-        ErrorStream::say(tr("There is no download %1 in the archive %2.",
-                            "%1 is the number of a download, %2 the archive's path")
-                             .arg(options.id)
-                             .arg(QDir::toNativeSeparators(archive.path())));
-        return NoSuchDownload;
-    }
     if (options.command == Command::Delete) {
-        if (!archive.remove(options.id)) {
-            ErrorStream::say(archive.errorString());
-            return ArchiveUnusable;
-        }
+        if (!archive.remove(options.id))
+            return archive.notFound() ? noSuchDownload() : unreadable();
         ErrorStream::say(
             tr("Download %1 deleted from the archive.", "%1 is the number of a download")
                 .arg(options.id));
         return Done;
     }
 
+    // The bytes alone: a download whose bytes can be read is written even when other parts
+    // of the archive cannot be.
     const std::optional<QByteArray> data = archive.data(options.id);
-    if (!data) {
-        ErrorStream::say(archive.errorString());
-        return ArchiveUnusable;
-    }
+    if (!data)
+        return archive.notFound() ? noSuchDownload() : unreadable();
     const bool european = options.european.value_or(false);
     if (options.output == QLatin1String("-")) {
         const SaveStep::Outcome outcome = SaveStep::toStandardOutput(*data, european);
@@ -241,9 +243,14 @@ int ArchiveCommands::run(const Options &options)
     ErrorStream::say(outcome.reason);
     if (!outcome.saved())
         return NotWritten;
-    archive.recordSave(options.id, QFileInfo(options.output).absoluteFilePath(), outcome.european,
-                       QDateTime::currentDateTimeUtc());
-    archive.checkpoint();
+    // The save is recorded by a connection that may write, where the archive may be written.
+    Archive writer;
+    if (!writer.open(path, Archive::Mode::Change) ||
+        !writer.recordSave(options.id, QFileInfo(options.output).absoluteFilePath(),
+                           outcome.european, QDateTime::currentDateTimeUtc()))
+        ErrorStream::say(tr("The archive could not record this save: %1", "%1 is the reason")
+                             .arg(writer.errorString()));
+    writer.checkpoint();
     return Done;
 }
 

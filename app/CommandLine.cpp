@@ -243,7 +243,8 @@ QString CommandLine::helpText() const
     const QList<QPair<int, QString>> statuses = {
         {HeadlessDownload::Saved, tr("the results are saved")},
         {ArchiveCommands::ArchiveUnusable,
-         tr("the archive cannot be used (--list-downloads, --export, --delete)")},
+         tr("the archive is missing, refused (a file named with --archive that is not an "
+            "archive of this program) or cannot be read")},
         {UsageErrorStatus, tr("the command line is wrong, or a file, the design file or the "
                               "archive could not be read")},
         {HeadlessDownload::PortNotOpened, tr("the port could not be opened")},

@@ -12,6 +12,16 @@ HeadlessArchiving::HeadlessArchiving(const QString &archivePath, const QString &
     archiver.begin(portName, devicePath, readTimeoutMs);
 }
 
+bool HeadlessArchiving::check()
+{
+    const bool usable = archiver.archive() != nullptr;
+    ErrorStream::say(archiver.takeNotice());
+    if (usable || !archiver.refused())
+        return true;
+    ErrorStream::say(archiver.problem());
+    return false;
+}
+
 void HeadlessArchiving::keep(const QByteArray &data, DownloadEnding ending)
 {
     if (data.isEmpty() || archiver.storedId())
@@ -34,8 +44,10 @@ void HeadlessArchiving::interrupted(const QByteArray &data)
 
 void HeadlessArchiving::saved(const QByteArray &data, const QString &output, bool european)
 {
-    if (output != QLatin1String("-"))
-        archiver.saved(QFileInfo(output).absoluteFilePath(), european);
+    if (output != QLatin1String("-") &&
+        !archiver.saved(QFileInfo(output).absoluteFilePath(), european))
+        ErrorStream::say(tr("The archive could not record this save: %1", "%1 is the reason")
+                             .arg(archiver.problem()));
     archiver.settle(data);
 }
 

@@ -21,11 +21,16 @@ public:
     HeadlessArchiving(const QString &archivePath, const QString &portName,
                       const QString &devicePath, int readTimeoutMs);
 
+    // Opens the archive before the port: says what happened to a damaged archive of the
+    // program's own, and false (said why) when the archive named is refused. An archive that
+    // cannot be written does not stop the download; keep() says it was not archived.
+    bool check();
     // The session ended with data, before it is written.
     void keep(const QByteArray &data, DownloadEnding ending);
     // The session was stopped by a signal: keeps what came, nothing is written.
     void interrupted(const QByteArray &data);
-    // The output was written (path "-": the standard output, not recorded).
+    // The output was written (path "-": the standard output, not recorded; a save the
+    // archive could not record is said).
     void saved(const QByteArray &data, const QString &output, bool european);
     // The output could not be written: says where the data is and how to write it.
     void notWritten(const QByteArray &data, const QString &output,

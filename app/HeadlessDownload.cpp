@@ -128,9 +128,13 @@ int HeadlessDownload::run()
     }
 
     portPath = resolvePort(options.port);
-    if (options.archive)
+    if (options.archive) {
         archiving = std::make_unique<HeadlessArchiving>(options.archivePath, options.port, portPath,
                                                         options.readTimeout);
+        // Like the output, an archive that is refused is known before the tester is asked.
+        if (!archiving->check())
+            return ArchiveRefused;
+    }
     if (!session->start(portPath, options.readTimeout)) {
         sayAboutPort(PortErrorText::connectionFailed());
         QString reason = session->openFailureReason();

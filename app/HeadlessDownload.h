@@ -39,6 +39,7 @@ public:
     // Exit statuses.
     enum Status {
         Saved = 0,
+        ArchiveRefused = 1, // --archive names no archive of this program (or a newer one)
         UsageError = 2,
         PortNotOpened = 3,
         LostBeforeData = 4, // also: no data within the start time-out

@@ -31,8 +31,8 @@ std::optional<SiteDesign> ReportCommand::keptDesign(const QString &archivePath,
     // An archive that is not there keeps no design; opening it would create it.
     const bool present = QFileInfo::exists(path);
     Archive archive;
-    if (present && !archive.open(path)) {
-        *error = unreadable(archive.errorString());
+    if (present && !archive.open(path, Archive::Mode::Read)) {
+        *error = archive.errorString(); // names the archive
         return std::nullopt;
     }
     const KeptDesign kept = KeptDesign::find(table, [&](const QString &site, QString *reason) {
@@ -145,25 +145,19 @@ int ReportCommand::run(const Options &options)
     if (isArchiveId(options.source)) {
         const qint64 id = options.source.toLongLong();
         const QString path = options.archive.isEmpty() ? Archive::defaultPath() : options.archive;
-        // An archive that is not there holds no download; opening would create it.
-        if (!QFileInfo::exists(path)) {
-            ErrorStream::say(tr("There is no download %1: the archive \"%2\" does not exist.",
-                                "%1 is the download's id, %2 the archive's path")
-                                 .arg(id)
-                                 .arg(QDir::toNativeSeparators(path)));
-            return NoSuchDownload;
-        }
+        // Read only: a missing archive is not created, nor a damaged one moved aside.
         Archive archive;
-        if (!archive.open(path)) {
+        if (!archive.open(path, Archive::Mode::Read)) {
+            ErrorStream::say(archive.errorString()); // names the archive
+            return ArchiveUnusable;
+        }
+        const std::optional<DownloadSummary> summary = archive.summary(id);
+        if (!summary && !archive.notFound()) {
             ErrorStream::say(tr("The archive \"%1\" could not be read: %2",
                                 "%1 is the archive's path, %2 the reason")
                                  .arg(QDir::toNativeSeparators(path), archive.errorString()));
-            return Unreadable;
+            return ArchiveUnusable;
         }
-        const QString notice = archive.takeNotice();
-        if (!notice.isEmpty())
-            ErrorStream::say(notice);
-        const std::optional<DownloadSummary> summary = archive.summary(id);
         if (!summary) {
             ErrorStream::say(tr("There is no download %1 in the archive \"%2\".",
                                 "%1 is the download's id, %2 the archive's path")
@@ -201,6 +195,14 @@ int ReportCommand::write(const Options &options, std::optional<SiteDesign> desig
 {
     QString error;
     const ResultTable table = ResultsParser::parse(received, form);
+    if (!design && !options.archive.isEmpty() && !isArchiveId(options.source)) {
+        // An archive the user named is refused like one read for a download.
+        Archive archive;
+        if (!archive.open(options.archive, Archive::Mode::Read)) {
+            ErrorStream::say(archive.errorString());
+            return ArchiveUnusable;
+        }
+    }
     if (!design) {
         design = keptDesign(options.archive, table, &error);
         if (!design) {

@@ -32,9 +32,10 @@ public:
     // Exit statuses.
     enum Status {
         Written = 0,
-        Unreadable = 2,     // the design file or the source could not be read
-        NotWritten = 5,     // the PDF could not be written
-        NoSuchDownload = 7, // the archive holds no download with that id
+        ArchiveUnusable = 1, // the archive is refused, missing or cannot be read
+        Unreadable = 2,      // the design file or the source could not be read
+        NotWritten = 5,      // the PDF could not be written
+        NoSuchDownload = 7,  // the archive holds no download with that id
     };
 
     // Adds --report (--output is the command line's own, --design the summary's, --archive the

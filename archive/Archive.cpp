@@ -3,6 +3,7 @@
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
@@ -11,6 +12,8 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QThread>
+#include <QUrl>
 #include <QVariant>
 
 #include <cerrno>
@@ -170,33 +173,51 @@ quint32 bigEndian32(const QByteArray &bytes, int at)
     return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | quint32(p[3]);
 }
 
-// Whether the file at path is plainly no whole SQLite database (see the top of this file).
-// An empty file is a new database; a file that cannot be read is left to SQLite to report.
-bool headerDamaged(const QString &path)
+// Whether pages wait in the write-ahead log beside the file, not yet in the file itself.
+bool hasLog(const QString &path)
+{
+    const QFileInfo log(path + QLatin1String("-wal"));
+    return log.exists() && log.size() > 0;
+}
+
+// Whether SQLite may write beside the file (its log files): the file and its folder writable.
+bool mayWrite(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isWritable() && QFileInfo(info.absolutePath()).isWritable();
+}
+
+enum class Header { Plausible, NotSqlite, Damaged };
+
+// What the first bytes of the regular file at path say (see the top of this file). An empty
+// file is a new database; a file that cannot be read is left to SQLite to report.
+Header headerOf(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
+        return Header::Plausible;
     const qint64 size = file.size();
     if (size == 0)
-        return false;
+        return Header::Plausible;
     const QByteArray header = file.read(100);
-    if (header.size() < 100 || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
-        return true;
+    const QByteArray magic("SQLite format 3\0", 16);
+    if (!header.startsWith(magic))
+        return magic.startsWith(header) ? Header::Damaged : Header::NotSqlite;
+    if (header.size() < 100)
+        return Header::Damaged;
     quint32 pageSize = quint32(uchar(header[16])) << 8 | uchar(header[17]);
     if (pageSize == 1)
         pageSize = 65536;
     if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0)
-        return true;
-    // Pages waiting in the log are not in the file yet.
-    const QFileInfo log(path + QLatin1String("-wal"));
-    if (log.exists() && log.size() > 0)
-        return false;
+        return Header::Damaged;
+    if (hasLog(path))
+        return Header::Plausible;
     if (size % pageSize != 0)
-        return true;
+        return Header::Damaged;
     const quint32 pages = bigEndian32(header, 28);
     const bool pagesValid = bigEndian32(header, 24) == bigEndian32(header, 92);
-    return pagesValid && pages != 0 && qint64(pages) * pageSize > size;
+    return pagesValid && pages != 0 && qint64(pages) * pageSize > size ? Header::Damaged
+                                                                       : Header::Plausible;
 }
 
 // Renames without copying: a damaged archive may be large, and a copy that cannot be
@@ -289,6 +310,20 @@ void Archive::closeConnection()
 bool Archive::fail(const QString &reason)
 {
     lastError = reason;
+    wasNotFound = false;
+    return false;
+}
+
+bool Archive::refuse(const QString &reason)
+{
+    wasRefused = true;
+    return fail(reason);
+}
+
+bool Archive::missing(qint64 id)
+{
+    fail(noSuchDownload(id));
+    wasNotFound = true;
     return false;
 }
 
@@ -313,13 +348,14 @@ bool Archive::fail(const QSqlQuery &query)
     return fail(error.databaseText().isEmpty() ? error.text() : error.databaseText());
 }
 
-bool Archive::open(const QString &path)
+bool Archive::open(const QString &path, Mode mode)
 {
     closeConnection();
     filePath = path;
     pendingNotice.clear();
     movedAside.clear();
     lastError.clear();
+    wasRefused = false;
     const QString shownPath = QDir::toNativeSeparators(path);
     const auto cannotOpen = [&](const QString &why) {
         return fail(QCoreApplication::translate("Archive", "The archive %1 cannot be opened: %2")
@@ -332,21 +368,66 @@ bool Archive::open(const QString &path)
             closeConnection();
     });
 
+    // Only a regular file is opened: SQLite would wait for ever on a FIFO and leave its
+    // journal beside a device.
+    const QFileInfo info(path);
+    if (info.isSymLink() && !info.exists())
+        return refuse(
+            QCoreApplication::translate("Archive",
+                                        "%1 is a link to %2, which does not exist; nothing was "
+                                        "changed",
+                                        "%1 and %2 are paths")
+                .arg(shownPath, QDir::toNativeSeparators(info.symLinkTarget())));
+    const bool creates = mode == Mode::Create || mode == Mode::Own;
+    if (!info.exists() && !creates)
+        return refuse(
+            QCoreApplication::translate("Archive", "There is no archive at %1.", "%1 is a path")
+                .arg(shownPath));
     QString why;
-    if (!makeFolder(QFileInfo(path).absolutePath(), &why))
+    if (creates && !makeFolder(info.absolutePath(), &why))
         return cannotOpen(why);
 
-    OpenResult result = OpenResult::Damaged;
-    const QFileInfo info(path);
-    if (!info.isDir() && !headerDamaged(path)) {
-        result = openConnection();
+    OpenResult result = OpenResult::NotOurs;
+    if (!info.exists() || info.isFile()) {
+        const Header header = headerOf(path);
+        result = header == Header::NotSqlite ? OpenResult::NotOurs
+                 : header == Header::Damaged ? OpenResult::Damaged
+                                             : openConnection(mode);
         if (result == OpenResult::Failed)
             return cannotOpen(lastError);
         if (result == OpenResult::Ok)
             return opened = true;
     }
-
     closeConnection();
+
+    if (mode != Mode::Own) {
+        switch (result) {
+        case OpenResult::Newer:
+            return refuse(QCoreApplication::translate(
+                              "Archive",
+                              "%1 was written by a newer version of this program; nothing was "
+                              "changed",
+                              "%1 is a path")
+                              .arg(shownPath));
+        case OpenResult::Damaged:
+            return refuse(
+                lastError.isEmpty()
+                    ? QCoreApplication::translate("Archive", "%1 is damaged; nothing was changed",
+                                                  "%1 is the archive's path")
+                          .arg(shownPath)
+                    : QCoreApplication::translate("Archive",
+                                                  "%1 is damaged (%2); nothing was changed",
+                                                  "%1 is the archive's path, %2 SQLite's words")
+                          .arg(shownPath, lastError));
+        default:
+            return refuse(QCoreApplication::translate(
+                              "Archive",
+                              "%1 is not an archive of this program; nothing was changed",
+                              "%1 is a path")
+                              .arg(shownPath));
+        }
+    }
+
     if (!moveAside(result == OpenResult::Newer
                        ? QCoreApplication::translate(
                              "Archive",
@@ -356,8 +437,9 @@ bool Archive::open(const QString &path)
                              "Archive",
                              "The archive %1 was damaged. It was moved aside as %2 and a new "
                              "archive was started.")))
-        return false;
-    result = openConnection();
+        // The notice says it all; the reason only names the archive.
+        return cannotOpen(QCoreApplication::translate("Archive", "it is damaged"));
+    result = openConnection(mode);
     if (result != OpenResult::Ok)
         return cannotOpen(result == OpenResult::Failed
                               ? lastError
@@ -386,7 +468,7 @@ bool Archive::moveAside(const QString &notice)
                            "left as it is, and downloads are not archived until it is moved or "
                            "deleted.")
                 .arg(QDir::toNativeSeparators(filePath), why);
-        return fail(pendingNotice);
+        return false;
     }
     QFile::remove(filePath + QLatin1String("-shm"));
     movedAside = target;
@@ -395,11 +477,12 @@ bool Archive::moveAside(const QString &notice)
     return true;
 }
 
-Archive::OpenResult Archive::openConnection()
+Archive::OpenResult Archive::openConnection(Mode mode)
 {
     closeConnection();
+    const bool reading = mode == Mode::Read;
     // Created here rather than by SQLite, so that it is the user's alone from the start.
-    if (!QFileInfo::exists(filePath)) {
+    if (!reading && !QFileInfo::exists(filePath)) {
         QFile file(filePath);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
@@ -412,8 +495,22 @@ Archive::OpenResult Archive::openConnection()
         return fail(QCoreApplication::translate("Archive",
                                                 "the SQLite driver of Qt SQL is not installed")),
                OpenResult::Failed;
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs);
     db.setDatabaseName(filePath);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+    // A reader where SQLite cannot create its log files (a read-only file or folder) reads the
+    // file as it is; SQLite's read-only mode would want to create them and, where it can,
+    // leave them behind. Where it may write, an ordinary connection (made read-only below)
+    // removes them again when it closes.
+    if (reading && !mayWrite(filePath)) {
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+        if (!hasLog(filePath)) {
+            options += QStringLiteral(";QSQLITE_OPEN_URI");
+            db.setDatabaseName(QString::fromLatin1(
+                QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath()).toEncoded() +
+                "?immutable=1"));
+        }
+    }
+    db.setConnectOptions(options);
     if (!db.open()) {
         const QSqlError error = db.lastError();
         fail(error.databaseText().isEmpty() ? error.text() : error.databaseText());
@@ -425,51 +522,86 @@ Archive::OpenResult Archive::openConnection()
         fail(query);
         return isDamage(query.lastError()) ? OpenResult::Damaged : OpenResult::Failed;
     };
-    // The version and the number of tables in one statement, so both come from the same
-    // moment: another of our programs may be creating this archive right now, and its first
-    // tables and version arrive together.
-    if (!query.exec(QStringLiteral("SELECT (SELECT user_version FROM pragma_user_version),"
-                                   " (SELECT count(*) FROM sqlite_master)")) ||
-        !query.next())
-        return failed();
-    const int version = query.value(0).toInt();
-    if (version > schemaVersion)
-        return OpenResult::Newer;
-    if (version == 0) {
-        // Another program's database is not ours to build on.
-        if (query.value(1).toInt() != 0)
-            return OpenResult::Damaged;
-        // Deleted downloads give their pages back to the file system; this can only be set
-        // before the first table.
-        if (!query.exec(QStringLiteral("PRAGMA auto_vacuum=INCREMENTAL")))
+    const OpenResult layout = checkLayout(query, mode);
+    if (layout != OpenResult::Ok)
+        return layout;
+    if (reading) {
+        if (!query.exec(QStringLiteral("PRAGMA query_only=ON")))
             return failed();
-    }
-    if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-        !query.exec(QStringLiteral("PRAGMA synchronous=FULL")) ||
-        !query.exec(QStringLiteral("PRAGMA foreign_keys=ON")))
-        return failed();
-    query.finish();
-    bool damaged = false;
-    if (!migrate(&damaged))
-        return damaged ? OpenResult::Damaged : OpenResult::Failed;
-
-    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'")))
-        return failed();
-    QStringList tables;
-    while (query.next())
-        tables << query.value(0).toString();
-    for (const char *table : {"download", "download_data", "save"}) {
-        if (!tables.contains(QLatin1String(table)))
-            return OpenResult::Damaged;
+    } else {
+        if (!switchToLog(query) || !query.exec(QStringLiteral("PRAGMA synchronous=FULL")) ||
+            !query.exec(QStringLiteral("PRAGMA foreign_keys=ON")))
+            return failed();
+        query.finish();
+        bool damaged = false;
+        if (!migrate(&damaged))
+            return damaged ? OpenResult::Damaged : OpenResult::Failed;
+        hasDesigns = true;
     }
     if (!query.exec(QStringLiteral("SELECT max(id) FROM download")) || !query.next())
         return failed();
+    if (reading)
+        return OpenResult::Ok;
     // A store writes the download once, to the log; copying it into the file waits for
     // checkpoint(), the next open or the last connection's close, so that it does not
     // delay what follows the download.
     query.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0"));
     query.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
     return OpenResult::Ok;
+}
+
+Archive::OpenResult Archive::checkLayout(QSqlQuery &query, Mode mode)
+{
+    // The version and the tables in one statement, so both come from the same moment: another
+    // of our programs may be creating this archive right now, and its first tables and
+    // version arrive together. Nothing is written before the file is known to be ours.
+    if (!query.exec(QStringLiteral("SELECT (SELECT user_version FROM pragma_user_version),"
+                                   " (SELECT group_concat(name, ',') FROM sqlite_master"
+                                   "  WHERE type = 'table')")) ||
+        !query.next()) {
+        fail(query);
+        return isDamage(query.lastError()) ? OpenResult::Damaged : OpenResult::Failed;
+    }
+    const int version = query.value(0).toInt();
+    const QStringList tables = query.value(1).toString().split(QLatin1Char(','));
+    query.finish();
+    if (version > schemaVersion)
+        return OpenResult::Newer;
+    if (version == 0) {
+        // A new file; another program's database is not ours to build on.
+        if (!tables.constFirst().isEmpty() || mode == Mode::Read || mode == Mode::Change)
+            return OpenResult::NotOurs;
+        // Deleted downloads give their pages back to the file system; this can only be set
+        // before the first table.
+        if (!query.exec(QStringLiteral("PRAGMA auto_vacuum=INCREMENTAL"))) {
+            fail(query);
+            return OpenResult::Failed;
+        }
+        return OpenResult::Ok;
+    }
+    for (const char *table : {"download", "download_data", "save"}) {
+        if (!tables.contains(QLatin1String(table)))
+            return OpenResult::NotOurs;
+    }
+    hasDesigns = tables.contains(QLatin1String("design"));
+    return version < 0 || (version >= 2 && !hasDesigns) ? OpenResult::NotOurs : OpenResult::Ok;
+}
+
+// Switching to the write-ahead log takes the file for a moment; while another program
+// creating or bringing up the same archive holds it, SQLite answers "busy" at once instead of
+// waiting the busy time-out. So the switch is tried again for as long as that time-out.
+bool Archive::switchToLog(QSqlQuery &query)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL"))) {
+        const int code = sqliteCode(query.lastError());
+        if ((code != Busy && code != Locked) || clock.elapsed() >= busyTimeoutMs)
+            return false;
+        QThread::msleep(10);
+    }
+    query.finish();
+    return true;
 }
 
 bool Archive::migrate(bool *damaged)
@@ -604,7 +736,7 @@ bool Archive::changeDownload(qint64 id, const QString &statement, QVariantList v
     if (!run(query, statement, values))
         return false;
     if (query.numRowsAffected() != 1)
-        return fail(noSuchDownload(id));
+        return missing(id);
     return true;
 }
 
@@ -654,15 +786,16 @@ std::optional<DownloadSummary> Archive::readSummaries(QVector<DownloadSummary> *
     if (query.lastError().isValid())
         return fail(query), std::nullopt;
     if (!all && !last)
-        fail(noSuchDownload(id));
+        missing(id);
     return last;
 }
 
-QVector<DownloadSummary> Archive::list()
+std::optional<QVector<DownloadSummary>> Archive::list()
 {
     QVector<DownloadSummary> all;
     lastError.clear();
-    readSummaries(&all, 0);
+    if (!readSummaries(&all, 0) && !lastError.isEmpty())
+        return std::nullopt;
     return all;
 }
 
@@ -681,7 +814,7 @@ std::optional<QByteArray> Archive::data(qint64 id)
         if (query.lastError().isValid())
             fail(query);
         else
-            fail(noSuchDownload(id));
+            missing(id);
         return std::nullopt;
     }
     QByteArray bytes = query.value(0).toByteArray();
@@ -727,6 +860,9 @@ bool Archive::storeDesign(const QString &site, const QByteArray &json)
 
 std::optional<QByteArray> Archive::designFor(const QString &site)
 {
+    // An archive of the first layout, only read, keeps no designs.
+    if (opened && !hasDesigns)
+        return QByteArray();
     QSqlQuery query(database());
     query.setForwardOnly(true);
     if (!run(query, QStringLiteral("SELECT json FROM design WHERE site = ?"), {site}))

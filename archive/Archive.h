@@ -19,12 +19,22 @@ class QSqlQuery;
 // own, so the window and a command-line download may write to the same file at the same
 // moment: a writer waits up to the busy time-out for the other.
 //
-// Nothing here throws or waits for long: a failure is a false or empty result and
-// errorString() says why in words for the user. A damaged archive is moved aside when it is
-// opened and a new one started; notice() then holds what to tell the user, once.
+// Nothing here throws or waits for long: a failure is a false or empty result (never an
+// empty answer that looks like a good one) and errorString() says why in words for the user.
+// Only the program's own archive is ever moved aside (when it is damaged, and a new one
+// started; notice() then holds what to tell the user, once): a file the user named is used
+// when it is an archive of this program, and otherwise refused and left exactly as it was.
 class Archive
 {
 public:
+    // What open() may do with the file.
+    enum class Mode {
+        Read,   // reads only: nothing is created or changed, and no log is left beside it
+        Change, // an existing archive, written to; nothing is created
+        Create, // as Change, and created (with its folder) when missing
+        Own,    // the program's own archive: as Create, and a damaged one is moved aside
+    };
+
     // The newest layout of the file this program knows.
     static const int schemaVersion;
     static constexpr int defaultBusyTimeoutMs = 5000;
@@ -40,13 +50,21 @@ public:
     // How long a write waits for another program's write to end; takes effect at open().
     void setBusyTimeout(int ms) { busyTimeoutMs = ms; }
 
-    // Opens the archive at path, creating it (and its folder, mode 0700; the file 0600) when
-    // missing, and bringing an older layout up to date. A damaged archive is moved aside as
-    // "<path>.damaged-YYYYMMDD-HHMMSS" and a new one created; when it cannot be moved it is
-    // left alone and open() fails. False when the archive cannot be used (errorString()).
-    bool open(const QString &path);
+    // Opens the archive at path as mode allows: Create and Own create it when missing (the
+    // folder mode 0700, the file 0600); all but Read bring an older layout up to date. Only a
+    // regular file is opened. Own moves a damaged archive (or whatever else is in its place)
+    // aside as "<path>.damaged-YYYYMMDD-HHMMSS" and creates a new one; when it cannot be moved
+    // it is left alone and open() fails. The other modes refuse what is not an archive of this
+    // program, an archive of a newer version and a damaged one, and change nothing. False when
+    // the archive cannot be used (errorString(), one line naming the path).
+    bool open(const QString &path, Mode mode = Mode::Create);
     bool isOpen() const;
     QString path() const { return filePath; }
+    // Whether the last open() refused the file as no archive of this program, of a newer
+    // version, damaged, missing or no regular file (rather than failing to read or write it).
+    bool refused() const { return wasRefused; }
+    // Whether the last failed call failed only because the download is not in the archive.
+    bool notFound() const { return wasNotFound; }
 
     // What the user should be told about the last open() (a damaged archive moved aside or
     // left alone); empty when nothing happened. takeNotice() hands it over once.
@@ -63,8 +81,8 @@ public:
     // Records what the results view found in download id.
     bool setSummary(qint64 id, int recordCount, int passCount, int failCount, bool complete);
 
-    // Every download, newest first, without its bytes.
-    QVector<DownloadSummary> list();
+    // Every download, newest first, without its bytes; nothing when they cannot all be read.
+    std::optional<QVector<DownloadSummary>> list();
     std::optional<DownloadSummary> summary(qint64 id);
     // The bytes of download id exactly as received.
     std::optional<QByteArray> data(qint64 id);
@@ -91,11 +109,16 @@ public:
 private:
     friend class ArchiveTeamState; // the team archive's columns of the same file
 
-    enum class OpenResult { Ok, Damaged, Newer, Failed };
+    enum class OpenResult { Ok, Damaged, NotOurs, Newer, Failed };
 
-    OpenResult openConnection();
+    OpenResult openConnection(Mode mode);
+    OpenResult checkLayout(QSqlQuery &query, Mode mode);
+    bool switchToLog(QSqlQuery &query);
     bool migrate(bool *damaged);
     bool moveAside(const QString &reason);
+    bool refuse(const QString &reason);
+    // Fails because download id is not in the archive.
+    bool missing(qint64 id);
     void closeConnection();
     QSqlDatabase database() const;
     bool fail(const QSqlQuery &query);
@@ -115,4 +138,7 @@ private:
     QString openError; // why the last open() failed
     int busyTimeoutMs = defaultBusyTimeoutMs;
     bool opened = false;
+    bool wasRefused = false;
+    bool wasNotFound = false;
+    bool hasDesigns = false; // an archive of the first layout, read only, has no design table
 };

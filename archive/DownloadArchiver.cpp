@@ -7,7 +7,8 @@
 #include <utility>
 
 DownloadArchiver::DownloadArchiver(const QString &path)
-    : filePath(path.isEmpty() ? Archive::defaultPath() : path)
+    : filePath(path.isEmpty() ? Archive::defaultPath() : path),
+      mode(path.isEmpty() ? Archive::Mode::Own : Archive::Mode::Create)
 {
 }
 
@@ -17,7 +18,7 @@ Archive *DownloadArchiver::archive()
 {
     if (!handle) {
         handle = std::make_unique<Archive>();
-        if (!handle->open(filePath))
+        if (!handle->open(filePath, mode))
             lastProblem = handle->errorString();
         pendingNotice = handle->takeNotice();
     }
@@ -62,10 +63,13 @@ std::optional<qint64> DownloadArchiver::keep(const QByteArray &data, DownloadEnd
     return stored;
 }
 
-void DownloadArchiver::saved(const QString &path, bool european)
+bool DownloadArchiver::saved(const QString &path, bool european)
 {
-    if (stored && handle)
-        handle->recordSave(*stored, path, european, QDateTime::currentDateTimeUtc());
+    if (!stored || !handle ||
+        handle->recordSave(*stored, path, european, QDateTime::currentDateTimeUtc()))
+        return true;
+    lastProblem = handle->errorString();
+    return false;
 }
 
 void DownloadArchiver::settle(const QByteArray &data)

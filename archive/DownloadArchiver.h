@@ -18,7 +18,9 @@
 class DownloadArchiver
 {
 public:
-    // The archive at path; an empty path is Archive::defaultPath().
+    // The archive at path, which is created when missing but otherwise used only when it is an
+    // archive of this program; an empty path is Archive::defaultPath(), the program's own,
+    // which is moved aside when it is damaged.
     explicit DownloadArchiver(const QString &path = QString());
     ~DownloadArchiver();
     DownloadArchiver(const DownloadArchiver &) = delete;
@@ -31,6 +33,8 @@ public:
     QString takeNotice();
     // Why the last store or open failed, for the user; empty after a success.
     QString problem() const { return lastProblem; }
+    // Whether the archive was refused when it was opened (Archive::refused()).
+    bool refused() const { return handle && handle->refused(); }
 
     // A session starts on the port portName (as the user named it) at devicePath.
     void begin(const QString &portName, const QString &devicePath, int readTimeoutMs);
@@ -39,8 +43,9 @@ public:
     std::optional<qint64> keep(const QByteArray &data, DownloadEnding ending);
     // The id of the session's stored download; nothing before keep() or after a failure.
     std::optional<qint64> storedId() const { return stored; }
-    // The session's download was saved as path.
-    void saved(const QString &path, bool european);
+    // The session's download was saved as path; false (problem()) when the archive could not
+    // record it.
+    bool saved(const QString &path, bool european);
     // After the save step: records what the results reader finds in data, once, and lets the
     // archive copy its log into the file.
     void settle(const QByteArray &data);
@@ -54,6 +59,7 @@ public:
 
 private:
     QString filePath;
+    Archive::Mode mode;
     std::unique_ptr<Archive> handle; // made at the first use, open or not
     QString pendingNotice;
     QString lastProblem;

@@ -126,7 +126,7 @@ int main(int argc, char *argv[])
         QElapsedTimer clock;
         clock.start();
         reader.open(dir.filePath(QStringLiteral("list.sqlite")));
-        listed = reader.list().size();
+        listed = reader.list().value_or(QVector<DownloadSummary>()).size();
         listing << clock.nsecsElapsed() / 1e6;
     }
     std::printf("Opening the archive and listing %d downloads: %.1f ms (median of %d)\n", listed,

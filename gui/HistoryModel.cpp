@@ -14,7 +14,8 @@ HistoryModel::HistoryModel(QObject *parent) : QAbstractTableModel(parent)
 void HistoryModel::reload(Archive *archive)
 {
     beginResetModel();
-    downloads = archive ? archive->list() : QVector<DownloadSummary>();
+    downloads =
+        archive ? archive->list().value_or(QVector<DownloadSummary>()) : QVector<DownloadSummary>();
     endResetModel();
 }
 

@@ -7,15 +7,21 @@
 #include "archive/Archive.h"
 #include "download/SavedData.h"
 
+#include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
+#include <sys/stat.h>
 
 using namespace TestSupport;
 
@@ -125,6 +131,7 @@ private slots:
 
         // An archive without downloads: the header alone, an empty array.
         const QString empty = archivePath();
+        QVERIFY(Archive().open(empty));
         QCOMPARE(ProgramRun::status({"--list-downloads", "--archive", empty}, &output), 0);
         QCOMPARE(output.count('\n'), 1);
         QCOMPARE(ProgramRun::status({"--list-downloads", "--archive", empty, "--format", "json"},
@@ -208,9 +215,149 @@ private slots:
                  7);
         Archive archive;
         QVERIFY(archive.open(stored.path));
-        QCOMPARE(archive.list().size(), 1);
+        QCOMPARE(archive.list()->size(), 1);
         QVERIFY(archive.saves(stored.older).isEmpty());
         QCOMPARE(archive.data(stored.newer).value_or(QByteArray()), allBytes());
+    }
+
+    // An archive named that is not one (the user's own file) is refused in one line by every
+    // command and left as it was; a missing one is not created; one that cannot be written is
+    // read, leaving nothing beside it; a query that fails is an error, while bytes that can be
+    // read are still written.
+    void namedArchive_data()
+    {
+        QTest::addColumn<QString>("command"); // ID, FILE: a download, the output
+        QTest::addColumn<QString>("archive"); // what --archive names
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");
+
+        const QString notOurs =
+            "results.csv is not an archive of this program; nothing was changed";
+        for (const char *command :
+             {"--list-downloads", "--list-downloads --format json", "--export ID --output FILE",
+              "--delete ID", "--report ID --output FILE.pdf", "--report RESULTS --output FILE.pdf"})
+            QTest::newRow(qPrintable(QString("a CSV, %1").arg(command)))
+                << command << "results.csv" << 1 << notOurs;
+        QTest::newRow("a folder") << "--list-downloads"
+                                  << "Documents" << 1
+                                  << "Documents is not an archive of this program";
+        QTest::newRow("a FIFO") << "--export ID --output FILE"
+                                << "FIFO" << 1 << "FIFO is not an archive of this program";
+        QTest::newRow("newer version") << "--list-downloads"
+                                       << "NEWER" << 1 << "by a newer version of this program";
+        for (const char *command : {"--list-downloads", "--export ID --output FILE",
+                                    "--report ID --output FILE.pdf", "--delete ID"})
+            QTest::newRow(qPrintable(QString("missing, %1").arg(command)))
+                << command << "missing/archive.sqlite" << 1 << "There is no archive at";
+        for (const char *command :
+             {"--list-downloads", "--export ID --output FILE", "--report ID --output FILE.pdf"})
+            QTest::newRow(qPrintable(QString("read-only folder, %1").arg(command)))
+                << command << "READONLY" << (QString(command).startsWith("--report") ? 2 : 0)
+                << (QString(command).startsWith("--report") ? "No design is kept" : "");
+        QTest::newRow("save table damaged, list")
+            << "--list-downloads"
+            << "DAMAGED" << 1 << "could not be read: database disk image is malformed";
+        QTest::newRow("save table damaged, export")
+            << "--export ID --output FILE"
+            << "DAMAGED" << 0 << "The archive could not record this save";
+    }
+
+    void namedArchive()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, archive);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+
+        const QString folder = dir.filePath(QString("named-%1").arg(++cases));
+        QVERIFY(QDir().mkpath(folder));
+        const QString output = dir.filePath(QString("named-%1.csv").arg(cases));
+        const QString pdf = dir.filePath(QString("named-%1.pdf").arg(cases));
+        const QString results = dir.filePath("results-file.csv");
+        QVERIFY(put(results, "Record,Site,Result\r\n1,Marsh Lane,PASS\r\n"));
+        const QByteArray csv = "Date,Time,Test,Result\r\n2024-05-01,10:00,RCD,PASS\r\n";
+        qint64 id = 999;
+        QString path = folder + "/" + archive;
+        if (archive == "results.csv") {
+            QVERIFY(put(path, csv));
+        } else if (archive == "Documents") {
+            QVERIFY(QDir().mkpath(path) && put(path + "/letter.txt", csv));
+        } else if (archive == "FIFO") {
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        } else if (archive != "missing/archive.sqlite") {
+            path = folder + "/archive.sqlite";
+            const Stored stored(path);
+            id = stored.older;
+            QVERIFY(id > 0);
+            if (archive == "NEWER") {
+                QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
+                db.setDatabaseName(path);
+                QVERIFY(db.open() && QSqlQuery(db).exec("PRAGMA user_version=99"));
+            }
+            if (archive == "DAMAGED") {
+                // One page of the save table overwritten with random bytes.
+                int page = 0;
+                {
+                    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
+                    db.setDatabaseName(path);
+                    QSqlQuery query(db);
+                    QVERIFY(db.open() &&
+                            query.exec("SELECT rootpage FROM sqlite_master WHERE name='save'") &&
+                            query.next());
+                    page = query.value(0).toInt();
+                }
+                QSqlDatabase::removeDatabase("raw");
+                QFile file(path);
+                QVERIFY(page > 1 && file.open(QIODevice::ReadWrite) &&
+                        file.seek((page - 1) * 4096));
+                QByteArray noise(4096, Qt::Uninitialized);
+                for (char &byte : noise)
+                    byte = char(QRandomGenerator::global()->bounded(256));
+                QVERIFY(file.write(noise) == 4096);
+            }
+            QSqlDatabase::removeDatabase("raw");
+        }
+        if (archive == "READONLY" && !lockFolder(folder, true))
+            QSKIP("the folder cannot be made read-only here (chattr needs CAP_LINUX_IMMUTABLE)");
+        auto unlock = qScopeGuard([&] {
+            if (archive == "READONLY")
+                lockFolder(folder, false);
+        });
+        const auto names = [&] {
+            QStringList found;
+            QDirIterator it(dir.path(),
+                            QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+                            QDirIterator::Subdirectories);
+            while (it.hasNext())
+                found << it.next();
+            found.removeAll(output);
+            found.removeAll(pdf);
+            found.sort();
+            return found;
+        };
+        const QStringList before = names();
+        const QByteArray bytes = QFileInfo(path).isFile() ? contents(path) : QByteArray();
+
+        QStringList arguments = command.split(' ');
+        for (QString &argument : arguments) {
+            argument.replace("ID", QString::number(id)).replace("RESULTS", results);
+            argument.replace("FILE.pdf", pdf).replace("FILE", output);
+        }
+        ProgramRun run(arguments + QStringList{"--archive", path}, ProgramRun::inCLocale());
+        QCOMPARE(run.wait(20000), status);
+        QVERIFY2(run.error.contains(said.toUtf8()), run.error.constData());
+        if (status == 1 && !said.contains("malformed")) // one line, beside Qt's own notes
+            QCOMPARE(QString::fromUtf8(run.error)
+                         .split('\n', Qt::SkipEmptyParts)
+                         .filter(QRegularExpression("^(?!QStandardPaths)"))
+                         .size(),
+                     1);
+        // Nothing named, moved, created or left beside it; the file byte for byte as it was.
+        QCOMPARE(names(), before);
+        if (QFileInfo(path).isFile() && archive != "DAMAGED")
+            QCOMPARE(contents(path), bytes);
+        if (archive == "DAMAGED" && status == 0)
+            QCOMPARE(contents(output), QByteArray("Record,Result\r\n1,PASS\r\n"));
     }
 
     // The command-line download is kept before it is written: saved, not archived on
@@ -225,7 +372,8 @@ private slots:
         QTest::newRow("not archived") << QStringList{"--no-archive"} << 0 << "";
         QTest::newRow("output not written") << QStringList{"READONLY"} << 5 << "silence";
         QTest::newRow("stopped with SIGTERM") << QStringList{"SIGTERM"} << 143 << "interrupted";
-        QTest::newRow("damaged archive replaced") << QStringList{"DAMAGED"} << 0 << "silence";
+        QTest::newRow("not an archive: refused before the port opens")
+            << QStringList{"DAMAGED"} << 1 << "";
         QTest::newRow("archive cannot be written") << QStringList{"UNWRITABLE"} << 0 << "";
     }
 
@@ -284,22 +432,31 @@ private slots:
                 QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
         }
         QCOMPARE(download.wait(), status);
-        // One line each for a damaged archive and for a download not archived.
-        QCOMPARE(download.error.count("was damaged. It was moved aside as"), damaged ? 1 : 0);
+        // One line each for a refused archive and for a download not archived.
+        QCOMPARE(download.error.count("is not an archive of this program; nothing was changed"),
+                 damaged ? 1 : 0);
         QCOMPARE(download.error.count("This download was not archived: "), unwritable ? 1 : 0);
+        if (damaged) {
+            QVERIFY2(!download.error.contains("Now initiate"), download.error.constData());
+            QCOMPARE(contents(archive), QByteArray("SQLite format 3").repeated(100));
+            QCOMPARE(contents(target), QByteArray("<missing>"));
+            return;
+        }
         if (unwritable) {
             QCOMPARE(contents(target), sevenBit(TesterEmulatorProcess::builtInData()));
             return;
         }
 
+        if (ending.isEmpty()) { // not even created
+            QVERIFY(!QFileInfo::exists(archive));
+            return;
+        }
         QByteArray output;
         QCOMPARE(ProgramRun::status({"--list-downloads", "--format", "json", "--archive", archive},
                                     &output),
                  0);
         const QJsonArray list = QJsonDocument::fromJson(output).array();
-        QCOMPARE(list.size(), ending.isEmpty() ? 0 : 1);
-        if (ending.isEmpty())
-            return;
+        QCOMPARE(list.size(), 1);
         const QJsonObject kept = list[0].toObject();
         QVERIFY(kept["ending"] == ending && kept["port"] == tester.devicePath);
         QCOMPARE(kept["lastSaved"].toString(), status == 0 ? target : QString());

@@ -101,6 +101,12 @@ private slots:
         row("folder does not exist", "", "--port PORT --output NODIR", 5, none, {},
             "No such file or directory");
         row("FIFO as target", "", usual + "FIFO", 5, "FIFO", {}, "not a regular file");
+        // An archive named that is not one is refused before the tester is asked, and left as
+        // it was (the download() checks its bytes); --no-archive does not look at it.
+        row("a CSV as the archive", "--baud 0", usual + "--archive ARCHIVE", 1, none, {},
+            "ARCHIVE is not an archive of this program; nothing was changed", "Now initiate");
+        row("a CSV as the archive, not archived", "--baud 0",
+            usual + "--archive ARCHIVE --no-archive", 0, builtIn, {}, "", "not an archive");
         // The option rules themselves are checked in tst_commandline; here only their status.
         row("time-out no number", "", usual + "--read-timeout soon", 2, none, {},
             "--read-timeout needs a whole number");
@@ -145,7 +151,12 @@ private slots:
                 option = written = dir.filePath("no/such/folder/x.csv");
             option.replace("PORT", port).replace("FILE", target);
         }
-        said.replace("PORT", port).replace("FILE", target);
+        const QString archive = dir.filePath(QTest::currentDataTag() + QStringLiteral(".results"));
+        const QByteArray userFile = "Date,Time,Test,Result\r\n2024-05-01,10:00,RCD,PASS\r\n";
+        QVERIFY(put(archive, userFile));
+        for (QString &option : options)
+            option.replace("ARCHIVE", archive);
+        said.replace("PORT", port).replace("FILE", target).replace("ARCHIVE", archive);
         ProgramRun::Options how;
         if (closeOut) {
             how.outputFifo = dir.filePath("stdout.fifo");
@@ -163,6 +174,7 @@ private slots:
             QVERIFY2(contents(written) == file, run.error.constData());
         }
         QCOMPARE(run.output, out);
+        QCOMPARE(contents(archive), userFile);
         QVERIFY2(run.error.contains(said.toUtf8()), run.error.constData());
         if (unsaid == "ANY")
             QVERIFY2(run.error.isEmpty(), run.error.constData());

@@ -127,8 +127,8 @@ private slots:
 
         Archive archive;
         QVERIFY(archive.open(Archive::defaultPath()));
-        QCOMPARE(archive.list().size(), 1);
-        const DownloadSummary kept = archive.list()[0];
+        QCOMPARE(archive.list()->size(), 1);
+        const DownloadSummary kept = archive.list()->at(0);
         QVERIFY(kept.portName == tester.devicePath && kept.readTimeoutMs == 110);
         QCOMPARE(archive.data(kept.id).value_or(QByteArray()), builtIn);
         QCOMPARE(kept.lastSavedPath, save ? target : QString());
@@ -235,7 +235,7 @@ private slots:
         if (kept > 0) {
             Archive archive;
             QVERIFY(archive.open(path));
-            QCOMPARE(archive.list().value(0).lastSavedPath, target);
+            QCOMPARE(archive.list()->value(0).lastSavedPath, target);
         }
     }
 
@@ -297,7 +297,7 @@ private slots:
 
         Archive archive;
         QVERIFY(archive.open(Archive::defaultPath()));
-        const QVector<DownloadSummary> list = archive.list();
+        const QVector<DownloadSummary> list = archive.list().value_or(QVector<DownloadSummary>());
         QCOMPARE(list.size(), left);
         // The newest, selected first, is the one deleted.
         if (left > 0)

@@ -185,8 +185,8 @@ private slots:
         QTest::newRow("no such download") << "9999" << inArchive << QByteArray() << true << 7
                                           << QByteArray("There is no download 9999") << QString();
         QTest::newRow("no archive at all")
-            << "1" << QStringList{"--archive", "NOWHERE"} << QByteArray() << true << 7
-            << QByteArray("There is no download 1") << QString();
+            << "1" << QStringList{"--archive", "NOWHERE"} << QByteArray() << true << 1
+            << QByteArray("There is no archive at") << QString();
         QTest::newRow("damaged design")
             << "DATA" << QStringList()
             << ExampleData::designJson().replace("\"isc_stc\": 10.45", "\"x\": 1") << true << 2
@@ -206,7 +206,7 @@ private slots:
                           "used: ")
             << QString();
         QTest::newRow("no design kept")
-            << "DATA" << QStringList{"--archive", "NOWHERE"} << QByteArray("-") << true << 2
+            << "DATA" << QStringList{"--archive", "EMPTY"} << QByteArray("-") << true << 2
             << QByteArray("No design is kept in the archive for the site of these results "
                           "(Hillside Farm, ")
             << QString();
@@ -250,6 +250,10 @@ private slots:
         for (QString option : options) {
             option.replace("NOWHERE", dir.filePath("nowhere.sqlite"));
             option.replace("BROKEN", brokenArchivePath);
+            if (option == "EMPTY") { // an archive without designs
+                option = dir.filePath("empty.sqlite");
+                QVERIFY(Archive().open(option));
+            }
             arguments.append(option == "ARCHIVE" ? archivePath : option);
         }
 

@@ -444,7 +444,7 @@ private slots:
         // The report's trace names the download the archive keeps, not a file (the part
         // before the pause holds no string of the designed site).
         if (complete) {
-            const qint64 kept = archive.list().value(0).id; // the newest
+            const qint64 kept = archive.list()->value(0).id; // the newest
             QVERIFY(kept > 0);
             ReportPreviewDialog *preview = resultsWindow->openReport();
             QVERIFY(preview);

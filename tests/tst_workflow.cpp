@@ -297,7 +297,7 @@ private slots:
         if (afterData) {
             Archive archive;
             QVERIFY(archive.open(Archive::defaultPath()));
-            const DownloadSummary kept = archive.list().value(0); // the newest
+            const DownloadSummary kept = archive.list()->value(0); // the newest
             QCOMPARE(kept.ending,
                      closeWindow ? DownloadEnding::Interrupted : DownloadEnding::Cancelled);
             QCOMPARE(kept.portName, rig.devicePath());
