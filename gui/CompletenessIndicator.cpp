@@ -12,7 +12,7 @@
 
 namespace {
 
-// The first warning's width in the status bar at most; the rest of it is in the tooltip.
+// The first warning's width in the status bar at most; the whole of it is in the tooltip.
 constexpr int MaxTextWidth = 260;
 
 } // namespace
@@ -71,6 +71,7 @@ void CompletenessIndicator::show(const QStringList &warnings)
     textLabel->setText(
         textLabel->fontMetrics().elidedText(shown.constFirst(), Qt::ElideRight, MaxTextWidth));
     setToolTip(shown.join(QLatin1Char('\n')));
+    setAccessibleName(shown.constFirst());
     QWidget::show();
 }
 
@@ -80,6 +81,13 @@ void CompletenessIndicator::clear()
     checking = false;
     shown.clear();
     textLabel->clear();
+    textLabel->show();
     setToolTip(QString());
+    setAccessibleName(QString());
     hide();
+}
+
+int CompletenessIndicator::textWidth() const
+{
+    return textLabel->sizeHint().width() + layout()->spacing();
 }

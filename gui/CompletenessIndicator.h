@@ -8,8 +8,9 @@
 class QStatusBar;
 
 // Beside the main window's status: a warning icon and the first completeness warning of the
-// download that just ended (all of them in its tooltip), when its data may be incomplete.
-// Hidden while the data looks whole and once the next session starts.
+// download that just ended (all of them in its tooltip, the first in its accessible name),
+// when its data may be incomplete. Its text gives way to a long status message, leaving the
+// icon. Hidden while the data looks whole and once the next session starts.
 class CompletenessIndicator : public QWidget
 {
     Q_OBJECT
@@ -33,6 +34,12 @@ public:
     // The warnings shown; empty while hidden.
     const QStringList &warnings() const { return shown; }
     QString text() const { return textLabel->text(); }
+
+    // Whether the warning's text shows beside its icon; shown again by clear().
+    void setTextShown(bool shown) { textLabel->setVisible(shown); }
+    bool textShown() const { return !textLabel->isHidden(); }
+    // The width the text takes beside the icon.
+    int textWidth() const;
 
 private:
     QLabel *iconLabel;

@@ -16,6 +16,7 @@
 #include "gui/PortList.h"
 #include "gui/ResultsWindow.h"
 #include "gui/SaveDialogFlow.h"
+#include "gui/StatusMessage.h"
 #include "serial/ComPortDiscovery.h"
 #include "translation/Translators.h"
 
@@ -25,7 +26,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -64,16 +64,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     ui->actionChangeLanguage->setVisible(false);
     setWindowIcon(QIcon(QStringLiteral(":/DravlinIco.png")));
 
-    // The status bar draws its message on one line, cut at the busy indicator. The message
-    // is shown by a label instead, which wraps to a second line where a translation needs it;
-    // the status bar keeps the message itself (and its time-outs).
-    statusMessage = new QLabel(ui->statusBar);
-    statusMessage->setObjectName(QStringLiteral("statusMessage"));
-    statusMessage->setTextFormat(Qt::PlainText);
-    statusMessage->setWordWrap(true);
-    statusMessage->setContentsMargins(4, 0, 0, 0); // where the status bar put its message
-    ui->statusBar->addPermanentWidget(statusMessage, 1);
-    connect(ui->statusBar, &QStatusBar::messageChanged, statusMessage, &QLabel::setText);
+    auto *statusMessage = new StatusMessage(ui->statusBar);
 
     progressBar = new QProgressBar();
     progressBar->setValue(0);
@@ -115,6 +106,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     connect(ui->actionExit, &QAction::triggered, this, &MainWindow::close);
     connect(ui->actionConvertCsvData, &QAction::toggled, this, &MainWindow::convertDataToggled);
     completeness = new CompletenessIndicator(ui->statusBar);
+    statusMessage->setIndicator(completeness);
 
     session = new DownloadSession(this);
     connect(session, &DownloadSession::textReady, this, &MainWindow::readyRead);

@@ -16,7 +16,6 @@ class MainWindow;
 
 class CompletenessIndicator;
 class DownloadSession;
-class QLabel;
 class QProgressBar;
 
 // The program's only window: the port list, the downloaded output and the menus. One window
@@ -69,8 +68,6 @@ private:
     DownloadSession *session = nullptr;
     QProgressBar *progressBar = nullptr;
     CompletenessIndicator *completeness = nullptr;
-    // Shows the status bar's message, wrapped to the width it gets.
-    QLabel *statusMessage = nullptr;
     QString lastSavedFile;
     // When the last session ended, for the report's trace.
     QDateTime sessionEndedAt;
