@@ -108,10 +108,10 @@ def verdict_of_tests(build, tests, log):
     failed = re.findall(r'\d+ - (\S+) \(([^)]*)\)', output)
     if not failed:
         return 'crash/time-out', ['<ctest failed without naming a test>']
-    # A QtTest assertion prints "FAIL!  : "; a fatal error (abort) prints one too, with its text.
-    asserted = [name for name, _ in failed
-                if re.search(r'FAIL!  : ' + re.escape(name) + r'::\S+.*(?<!Received a fatal error\.)$',
-                             output, re.M)]
+    # A QtTest assertion prints "FAIL!  : Class::function(row) ..."; so does a fatal error
+    # (an abort), with that text: only the others are assertions.
+    asserted = [line for line in re.findall(r'^FAIL!  : \S+::.*$', output, re.M)
+                if not line.endswith('Received a fatal error.')]
     names = [f'{name} ({why})' for name, why in failed]
     return ('caught' if asserted else 'crash/time-out'), names
 
