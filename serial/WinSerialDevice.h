@@ -38,6 +38,9 @@ public:
     void close() override;
     // Takes ownership; null is allowed (the next open applies no settings).
     void setPortSettings(PortSettings *settings);
+    // The line settings given to the port at the last open (null before it), as told, even
+    // where the port keeps less of them (a pseudo-terminal keeps no data bits or parity).
+    const DCB *lineState() const { return portState.get(); }
 
     // The last failure, cleared by each open. Safe from any thread: the worker reads and
     // writes, its owner asks why.

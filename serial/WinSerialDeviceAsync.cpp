@@ -35,6 +35,11 @@ void WinSerialDeviceAsync::setPortSettings(PortSettings *settings)
     device->setPortSettings(settings);
 }
 
+const DCB *WinSerialDeviceAsync::lineState() const
+{
+    return device->lineState();
+}
+
 bool WinSerialDeviceAsync::isSequential() const
 {
     return true;

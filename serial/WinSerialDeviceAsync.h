@@ -1,5 +1,6 @@
 #pragma once
 
+#include "serial/CommTypes.h"
 #include "serial/PortErrorKind.h"
 
 #include <QIODevice>
@@ -31,6 +32,8 @@ public:
 
     // Takes ownership; applied at the next open.
     void setPortSettings(PortSettings *settings);
+    // The line settings given to the port at the last open; null before it.
+    const DCB *lineState() const;
 
     bool isSequential() const override;
     void close() override;

@@ -14,8 +14,9 @@ class EmulatorRig
 public:
     virtual ~EmulatorRig() = default;
 
-    // Starts an emulator; false when it did not come up with a device path.
-    virtual bool start(const QStringList &arguments);
+    // Starts an emulator bounding the row (see TesterEmulatorProcess); false when it did not
+    // come up with a device path.
+    virtual bool start(const QStringList &arguments, int rowBoundSeconds = 30);
     TesterEmulatorProcess &emulator() { return *emulators.back(); }
     QString devicePath() const
     {

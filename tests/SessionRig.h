@@ -15,9 +15,11 @@ class SessionRig : public EmulatorRig
 public:
     SessionRig();
     // Starts an emulator with the arguments; its result is in `started`.
-    explicit SessionRig(const QStringList &arguments);
+    explicit SessionRig(const QStringList &arguments, int rowBoundSeconds = 30);
 
-    // Starts the session on the latest emulator's port.
+    // Starts the session on the latest emulator's port; false (and a warning saying what
+    // differs) also when the session gave the port other than 8 data bits and no parity,
+    // which the pseudo-terminal cannot show the emulator.
     bool startSession(int readTimeout);
     // Waits until the session is over; false when it did not end in time.
     bool waitForEnd(int timeoutMs);

@@ -1,9 +1,38 @@
 #include "TesterEmulatorProcess.h"
 
 #include <QCoreApplication>
+#include <QtTest>
+
+#include <algorithm>
+#include <chrono>
+#include <signal.h>
+#include <sys/types.h>
+
+namespace {
+
+// Sanitized builds run several times slower: the bounds grow by ML_TEST_TIME_FACTOR.
+int scaled(int seconds)
+{
+    return seconds * std::max(1, qEnvironmentVariableIntValue("ML_TEST_TIME_FACTOR"));
+}
+
+} // namespace
 
 TesterEmulatorProcess::~TesterEmulatorProcess()
 {
+    if (watchdog.joinable()) {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            over = true;
+        }
+        rowOver.notify_all();
+        watchdog.join();
+        if (hungUp)
+            QTest::qFail(QByteArray("the row ran past its own bound and the tester's line was "
+                                    "hung up to end it: the program blocked on the line")
+                             .constData(),
+                         __FILE__, __LINE__);
+    }
     process.kill();
     process.waitForFinished(5000);
 }
@@ -13,7 +42,7 @@ QString TesterEmulatorProcess::program()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/tester-emulator");
 }
 
-bool TesterEmulatorProcess::start(const QStringList &arguments)
+bool TesterEmulatorProcess::start(const QStringList &arguments, int rowBoundSeconds)
 {
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(program(), arguments);
@@ -22,13 +51,34 @@ bool TesterEmulatorProcess::start(const QStringList &arguments)
     while (!process.canReadLine() && process.waitForReadyRead(10000)) {
     }
     devicePath = QString::fromLocal8Bit(process.readLine().trimmed());
+    if (!watchdog.joinable()) {
+        const char *tag = QTest::currentDataTag();
+        row = QByteArray(QTest::currentTestFunction()) + '(' + (tag ? tag : "") + ')';
+        watchdog = std::thread(&TesterEmulatorProcess::watch, this, process.processId(),
+                               scaled(rowBoundSeconds));
+    }
     return devicePath.startsWith(QLatin1String("/dev/"));
+}
+
+void TesterEmulatorProcess::watch(qint64 pid, int seconds)
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    if (rowOver.wait_for(lock, std::chrono::seconds(seconds), [this] { return over; }))
+        return;
+    hungUp = true;
+    qWarning("%s: still running after its bound of %d s; hanging up the tester's line",
+             row.constData(), seconds);
+    ::kill(pid_t(pid), SIGKILL);
+    if (!rowOver.wait_for(lock, std::chrono::seconds(scaled(10)), [this] { return over; }))
+        qFatal("%s: still blocked 10 s after the tester's line was hung up at its bound of %d s",
+               row.constData(), seconds);
 }
 
 QByteArray TesterEmulatorProcess::builtInData()
 {
     QProcess print;
     print.start(program(), {QStringLiteral("--print-data")});
-    print.waitForFinished(10000);
+    if (!print.waitForFinished(10000))
+        qWarning("tester-emulator --print-data did not end within 10 s");
     return print.readAllStandardOutput();
 }

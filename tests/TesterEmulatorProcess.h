@@ -6,15 +6,25 @@
 #include <QString>
 #include <QStringList>
 
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
 // The tester at the far end of a pseudo-terminal: build/bin/tester-emulator run
-// as a process for the length of one test, ended when this object goes.
+// as a process for the length of one test row, ended when this object goes.
+//
+// It also bounds the row: code under test that blocks the test's thread (a wait for the line
+// that never ends) cannot be stopped by a wait in the test. When the row still runs
+// rowBoundSeconds after the start, the line is hung up (the emulator killed, like a pulled
+// cable), which ends every wait on the line, and the row fails when this object goes; a row
+// still blocked 10 s after that ends the test with the row named.
 class TesterEmulatorProcess
 {
 public:
     ~TesterEmulatorProcess();
 
     // Starts the emulator; the device path it printed is in devicePath, empty on failure.
-    bool start(const QStringList &arguments);
+    bool start(const QStringList &arguments, int rowBoundSeconds = 30);
     QString devicePath;
 
     // The results the emulator sends when given no --data file.
@@ -22,7 +32,14 @@ public:
 
 private:
     static QString program();
+    void watch(qint64 pid, int seconds);
     QProcess process;
+    std::thread watchdog;
+    std::mutex mutex;
+    std::condition_variable rowOver;
+    bool over = false;   // guarded by mutex
+    bool hungUp = false; // guarded by mutex
+    QByteArray row;      // the row's name, for the messages
 };
 
 #endif

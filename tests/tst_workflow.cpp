@@ -41,9 +41,9 @@ QByteArray saved(UiDriver &driver, const QString &path)
 // A window and its driver, pointed at the latest tester emulator.
 struct Rig : EmulatorRig
 {
-    bool start(const QStringList &arguments) override
+    bool start(const QStringList &arguments, int rowBoundSeconds = 30) override
     {
-        const bool started = EmulatorRig::start(arguments);
+        const bool started = EmulatorRig::start(arguments, rowBoundSeconds);
         driver.setPort(devicePath());
         return started;
     }

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <poll.h>
+#include <termios.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -30,6 +31,34 @@ int millisecondsUntil(std::chrono::steady_clock::time_point until)
         return 0;
     // Rounded up: waking a little late keeps the average rate, early does not.
     return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(left).count());
+}
+
+// How a line the program set up differs from the tester's (9600 baud, one stop bit, no flow
+// control); empty when it does not. A tester at 9600 hears anything else as noise. Data bits and
+// parity cannot be told here: a pseudo-terminal always has 8 and none.
+std::string lineMismatch(const termios &tio)
+{
+    static const struct
+    {
+        speed_t speed;
+        const char *baud;
+    } speeds[] = {{B1200, "1200"},   {B2400, "2400"},   {B4800, "4800"},   {B9600, "9600"},
+                  {B19200, "19200"}, {B38400, "38400"}, {B57600, "57600"}, {B115200, "115200"}};
+    std::string mismatch;
+    const speed_t speed = ::cfgetospeed(&tio);
+    if (speed != B9600) {
+        const char *baud = "a speed other than 9600";
+        for (const auto &known : speeds)
+            baud = known.speed == speed ? known.baud : baud;
+        mismatch += std::string(baud) + " baud; ";
+    }
+    if (tio.c_cflag & CSTOPB)
+        mismatch += "2 stop bits; ";
+    if (tio.c_cflag & CRTSCTS)
+        mismatch += "RTS/CTS flow control; ";
+    if (tio.c_iflag & (IXON | IXOFF))
+        mismatch += "XON/XOFF flow control; ";
+    return mismatch;
 }
 
 } // namespace
@@ -127,6 +156,15 @@ void TesterEmulator::answer()
 {
     if (options.ignoreCommands) {
         log("session %d: request received; not answering", session);
+        return;
+    }
+    termios tio;
+    const std::string mismatch =
+        terminal.attributes(tio) ? lineMismatch(tio) : "settings unreadable; ";
+    if (!mismatch.empty()) {
+        log("session %d: request received on a line with %snot 9600 baud, 1 stop bit, no flow "
+            "control: a tester hears only noise and does not answer",
+            session, mismatch.c_str());
         return;
     }
     log("session %d: request received; sending %zu bytes", session, results.size());

@@ -12,7 +12,9 @@ class PseudoTerminal;
 
 // Plays the tester on the master side of a pseudo-terminal, one session per
 // open of the port: it waits for the two commands, sends its stored results
-// paced like the serial line, then falls silent until the next request.
+// paced like the serial line, then falls silent until the next request. Like a
+// tester at 9600 baud it answers only a port set to 9600 baud, one stop bit and no
+// flow control; on any other line it logs what differs and stays silent.
 class TesterEmulator
 {
 public:

@@ -1,0 +1,216 @@
+#!/usr/bin/env python3
+"""Plants faults in a copy of the tree, one at a time, and tells which the tests catch.
+
+Each fault in the list (faults.txt beside this script) is a search/replace pair in one file.
+The runner copies the tree once (the files git knows, as they are in the work tree), configures
+the copy as the plain build (ccache, the same flags), then for each fault: restores the copy,
+plants the fault, builds, runs the fault's tests (or the whole suite) and, when they all pass,
+the whole suite before calling the fault a survivor. A fault whose search text does not occur
+exactly once is not planted: "stale" (none, the code changed) or "ambiguous" (several).
+
+Verdicts: caught (a failing assertion of a test), crash/time-out (a test failed only by crashing,
+aborting or by ctest's time-out), survived, stale, ambiguous, no build (the fault did not compile).
+
+  tools/planted-faults/run.py                 every fault
+  tools/planted-faults/run.py serial-baud-19200 archive-...   only these
+  tools/planted-faults/run.py --check         only see that each search text matches once
+"""
+
+import argparse
+import os
+import re
+import shutil
+import subprocess
+import sys
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+TREE = os.path.dirname(os.path.dirname(HERE))
+FLAGS = ['-DCMAKE_BUILD_TYPE=RelWithDebInfo', '-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG',
+         '-DML_WERROR=ON', '-DCMAKE_CXX_COMPILER_LAUNCHER=ccache']
+
+
+def unescape(text):
+    return text.replace('\\n', '\n').replace('\\t', '\t').replace('\\\\', '\\')
+
+
+def read_faults(path):
+    """Blocks of 'key: value' lines, a blank line between faults; '#' starts a comment line."""
+    faults, current = [], {}
+    for number, line in enumerate(open(path, encoding='utf-8'), 1):
+        line = line.rstrip('\n')
+        if line.startswith('#'):
+            continue
+        if not line.strip():
+            if current:
+                faults.append(current)
+            current = {}
+            continue
+        key, sep, value = line.partition(': ')
+        if not sep or key not in ('fault', 'file', 'breaks', 'tests', 'search', 'replace'):
+            sys.exit(f'{path}:{number}: expected "key: value" with key fault, file, breaks, '
+                     f'tests, search or replace')
+        current[key] = value if key in ('fault', 'file', 'breaks', 'tests') else unescape(value)
+        current.setdefault('line', number)
+    if current:
+        faults.append(current)
+    for fault in faults:
+        missing = [k for k in ('fault', 'file', 'breaks', 'search', 'replace') if k not in fault]
+        if missing:
+            sys.exit(f'{path}:{fault["line"]}: fault lacks {", ".join(missing)}')
+    return faults
+
+
+def matches(tree, fault):
+    try:
+        text = open(os.path.join(tree, fault['file']), encoding='utf-8').read()
+    except OSError:
+        return 0
+    return text.count(fault['search'])
+
+
+def run(command, cwd, log, timeout=None):
+    with open(log, 'a', encoding='utf-8') as out:
+        out.write('$ ' + ' '.join(command) + '\n')
+        out.flush()
+        try:
+            return subprocess.run(command, cwd=cwd, stdout=out, stderr=subprocess.STDOUT,
+                                  timeout=timeout).returncode
+        except subprocess.TimeoutExpired:
+            out.write('<the command did not end in time>\n')
+            return -1
+
+
+def copy_tree(source, target):
+    files = subprocess.run(['git', 'ls-files', '-co', '--exclude-standard', '-z'], cwd=source,
+                           check=True, stdout=subprocess.PIPE).stdout.decode().split('\0')
+    for name in filter(None, files):
+        origin = os.path.join(source, name)
+        if not os.path.isfile(origin):
+            continue
+        destination = os.path.join(target, name)
+        os.makedirs(os.path.dirname(destination), exist_ok=True)
+        # Unchanged files keep their time stamps: the build stays incremental across runs.
+        if not os.path.exists(destination) or open(origin, 'rb').read() != open(destination, 'rb').read():
+            shutil.copy2(origin, destination)
+
+
+def verdict_of_tests(build, tests, log):
+    """'passed', 'caught' or 'crash/time-out', and the failing tests."""
+    command = ['ctest', '--output-on-failure', '-j2']
+    if tests:
+        command += ['-R', '^(' + '|'.join(re.escape(t) for t in tests) + ')$']
+    start = os.path.getsize(log) if os.path.exists(log) else 0
+    status = run(command, build, log)
+    output = open(log, encoding='utf-8', errors='replace').read()[start:]
+    if status == 0:
+        return 'passed', []
+    failed = re.findall(r'\d+ - (\S+) \(([^)]*)\)', output)
+    if not failed:
+        return 'crash/time-out', ['<ctest failed without naming a test>']
+    # A QtTest assertion prints "FAIL!  : Class::function(row) ..."; so does a fatal error
+    # (an abort), with that text: only the others are assertions.
+    asserted = [line for line in re.findall(r'^FAIL!  : \S+::.*$', output, re.M)
+                if not line.endswith('Received a fatal error.')]
+    names = [f'{name} ({why})' for name, why in failed]
+    return ('caught' if asserted else 'crash/time-out'), names
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument('only', nargs='*', help='names of the faults to plant (default: all)')
+    parser.add_argument('--faults', default=os.path.join(HERE, 'faults.txt'))
+    parser.add_argument('--work', default=os.path.join(TREE, 'build', 'planted-faults'),
+                        help='where the copy and its build live (kept for the next run)')
+    parser.add_argument('--check', action='store_true',
+                        help='only check that each search text occurs once in the tree')
+    parser.add_argument('--whole-suite', action='store_true',
+                        help="run the whole suite for every fault, not the fault's tests first")
+    args = parser.parse_args()
+
+    faults = read_faults(args.faults)
+    names = [f['fault'] for f in faults]
+    if len(set(names)) != len(names):
+        sys.exit('fault names repeat: ' + ', '.join(sorted({n for n in names if names.count(n) > 1})))
+    unknown = set(args.only) - set(names)
+    if unknown:
+        sys.exit('no such fault: ' + ', '.join(sorted(unknown)))
+    chosen = [f for f in faults if not args.only or f['fault'] in args.only]
+
+    usable = []
+    for fault in chosen:
+        count = matches(TREE, fault)
+        fault['state'] = 'stale' if count == 0 else 'ambiguous' if count > 1 else ''
+        if fault['state']:
+            print(f"{fault['fault']}: {fault['state']} ({count} matches in {fault['file']})")
+        else:
+            usable.append(fault)
+    if args.check:
+        print(f'{len(usable)} of {len(chosen)} faults match exactly once')
+        return 0 if len(usable) == len(chosen) else 1
+
+    source = os.path.join(args.work, 'src')
+    # The build sits where the plain build sits in a work tree, so ccache finds what that
+    # build compiled (base_dir makes the paths relative).
+    build = os.path.join(source, 'build', 'plain')
+    log = os.path.join(args.work, 'log.txt')
+    os.makedirs(source, exist_ok=True)
+    open(log, 'w').close()
+    copy_tree(TREE, source)
+    if run(['cmake', '-S', source, '-B', build] + FLAGS, source, log) != 0:
+        sys.exit(f'the copy did not configure; see {log}')
+    print(f'copy in {source}, log in {log}')
+    if run(['cmake', '--build', build, '-j2'], source, log) != 0:
+        sys.exit(f'the copy does not build without a fault; see {log}')
+    # The tests the faults will run must pass without a fault, else every fault looks caught.
+    wanted = [f.get('tests', '').split() for f in usable]
+    baseline, failing = ('passed', []) if not usable else verdict_of_tests(
+        build, [] if args.whole_suite or not all(wanted) else sorted({t for w in wanted for t in w}),
+        log)
+    if baseline != 'passed':
+        sys.exit('the tests fail without a fault: ' + ', '.join(failing))
+
+    for fault in usable:
+        path = os.path.join(source, fault['file'])
+        original = open(path, encoding='utf-8').read()
+        started = time.monotonic()
+        try:
+            with open(path, 'w', encoding='utf-8') as out:
+                out.write(original.replace(fault['search'], fault['replace'], 1))
+            with open(log, 'a', encoding='utf-8') as out:
+                out.write(f"\n=== {fault['fault']}: {fault['breaks']}\n")
+            if run(['cmake', '--build', build, '-j2'], source, log) != 0:
+                fault['state'], fault['failed'] = 'no build', []
+            else:
+                tests = fault.get('tests', '').split()
+                fault['state'], fault['failed'] = verdict_of_tests(build, tests, log)
+                if fault['state'] == 'passed' and tests and not args.whole_suite:
+                    fault['state'], fault['failed'] = verdict_of_tests(build, [], log)
+                if fault['state'] == 'passed':
+                    fault['state'] = 'survived'
+        finally:
+            with open(path, 'w', encoding='utf-8') as out:
+                out.write(original)
+        fault['seconds'] = time.monotonic() - started
+        print(f"{fault['fault']}: {fault['state']} in {fault['seconds']:.0f} s"
+              + (': ' + ', '.join(fault['failed']) if fault['failed'] else '')
+              + ('' if fault['state'] in ('caught',) else f"  [{fault['breaks']}]"), flush=True)
+
+    counted = [f for f in chosen if f['state'] in ('caught', 'crash/time-out', 'survived')]
+    print('\nper fault:')
+    for fault in chosen:
+        print(f"  {fault['state']:15} {fault['fault']:40} {fault['file']}")
+    if counted:
+        caught = sum(f['state'] == 'caught' for f in counted)
+        crashed = sum(f['state'] == 'crash/time-out' for f in counted)
+        print(f'\n{caught} of {len(counted)} planted faults caught by a failing assertion '
+              f'({100 * caught / len(counted):.0f} %), {crashed} only by a crash or time-out, '
+              f'{len(counted) - caught - crashed} survived; '
+              + ', '.join(f'{sum(f["state"] == s for f in chosen)} {s}'
+                          for s in ('stale', 'ambiguous', 'no build')))
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
