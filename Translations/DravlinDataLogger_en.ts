@@ -98,6 +98,35 @@
         </message>
     </context>
     <context>
+        <name>ArchiveCommand</name>
+        <message>
+            <source>--list-downloads, --export and --delete go one at a time.</source>
+            <translation>--list-downloads, --export and --delete go one at a time.</translation>
+        </message>
+        <message>
+            <source>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</source>
+            <comment>%1 is an option's name, %2 the value as the user typed it</comment>
+            <translation>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</translation>
+        </message>
+        <message>
+            <source>--export needs --output.</source>
+            <translation>--export needs --output.</translation>
+        </message>
+        <message>
+            <source>--european and --no-european exclude each other.</source>
+            <translation>--european and --no-european exclude each other.</translation>
+        </message>
+        <message>
+            <source>--format is text or json, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--format is text or json, not '%1'.</translation>
+        </message>
+        <message>
+            <source>--archive needs a file.</source>
+            <translation>--archive needs a file.</translation>
+        </message>
+    </context>
+    <context>
         <name>ArchiveCommands</name>
         <message>
             <source>Lists the downloads kept in the archive, newest first.</source>
@@ -134,37 +163,6 @@
         <message>
             <source>Does not keep the download in the archive (with --download).</source>
             <translation>Does not keep the download in the archive (with --download).</translation>
-        </message>
-        <message>
-            <source>--list-downloads, --export and --delete go one at a time.</source>
-            <translation>--list-downloads, --export and --delete go one at a time.</translation>
-        </message>
-        <message>
-            <source>The option '%1' does not go with --%2.</source>
-            <comment>%1 and %2 are options' names</comment>
-            <translation>The option '%1' does not go with --%2.</translation>
-        </message>
-        <message>
-            <source>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</source>
-            <comment>%1 is an option's name, %2 the value as the user typed it</comment>
-            <translation>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</translation>
-        </message>
-        <message>
-            <source>--export needs --output.</source>
-            <translation>--export needs --output.</translation>
-        </message>
-        <message>
-            <source>--european and --no-european exclude each other.</source>
-            <translation>--european and --no-european exclude each other.</translation>
-        </message>
-        <message>
-            <source>--format is text or json, not '%1'.</source>
-            <comment>%1 is the value as the user typed it</comment>
-            <translation>--format is text or json, not '%1'.</translation>
-        </message>
-        <message>
-            <source>--archive needs a file.</source>
-            <translation>--archive needs a file.</translation>
         </message>
         <message>
             <source>There is no download %1 in the archive %2.</source>
@@ -213,6 +211,14 @@
             <source>The archive could not record this save: %1</source>
             <comment>%1 is the reason</comment>
             <translation>The archive could not record this save: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>Command</name>
+        <message>
+            <source>The option '%1' does not go with --%2.</source>
+            <comment>%1 and %2 are options' names</comment>
+            <translation>The option '%1' does not go with --%2.</translation>
         </message>
     </context>
     <context>
@@ -288,23 +294,6 @@
             <translation>Shows no progress, only what went wrong.</translation>
         </message>
         <message>
-            <source>The option '%1' needs --download.</source>
-            <comment>%1 is an option's name</comment>
-            <translation>The option '%1' needs --download.</translation>
-        </message>
-        <message>
-            <source>--download needs --port.</source>
-            <translation>--download needs --port.</translation>
-        </message>
-        <message>
-            <source>--download needs --output.</source>
-            <translation>--download needs --output.</translation>
-        </message>
-        <message>
-            <source>--european and --no-european exclude each other.</source>
-            <translation>--european and --no-european exclude each other.</translation>
-        </message>
-        <message>
             <source>the results are saved</source>
             <translation>the results are saved</translation>
         </message>
@@ -348,25 +337,6 @@
             <translation>format</translation>
         </message>
         <message>
-            <source>--list-ports and --download exclude each other.</source>
-            <translation>--list-ports and --download exclude each other.</translation>
-        </message>
-        <message>
-            <source>--format is text or json, not '%1'.</source>
-            <comment>%1 is the value as the user typed it</comment>
-            <translation>--format is text or json, not '%1'.</translation>
-        </message>
-        <message>
-            <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</source>
-            <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
-            <translation>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</translation>
-        </message>
-        <message>
-            <source>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</source>
-            <comment>%1 is the limit, %2 the value as the user typed it</comment>
-            <translation>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</translation>
-        </message>
-        <message>
             <source>no data came within --start-timeout</source>
             <translation>no data came within --start-timeout</translation>
         </message>
@@ -380,24 +350,12 @@
             <translation>No display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set). To download without a window: %1 --download --port PORT --output FILE</translation>
         </message>
         <message>
-            <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
-            <translation>The system reports no serial port. Plug in the tester's adapter and try again.</translation>
-        </message>
-        <message>
             <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
             <translation>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</translation>
         </message>
         <message>
             <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
             <translation>With --list-ports, --list-downloads or --summary: text (the default) or json.</translation>
-        </message>
-        <message>
-            <source>--format goes with --list-ports, --list-downloads or --summary.</source>
-            <translation>--format goes with --list-ports, --list-downloads or --summary.</translation>
-        </message>
-        <message>
-            <source>--design goes with --summary or --report.</source>
-            <translation>--design goes with --summary or --report.</translation>
         </message>
         <message>
             <source>Exit status of --download, --summary and --report:</source>
@@ -994,6 +952,44 @@
         </message>
     </context>
     <context>
+        <name>DownloadCommand</name>
+        <message>
+            <source>--design goes with --summary or --report.</source>
+            <translation>--design goes with --summary or --report.</translation>
+        </message>
+        <message>
+            <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+            <translation>--format goes with --list-ports, --list-downloads or --summary.</translation>
+        </message>
+        <message>
+            <source>The option '%1' needs --download.</source>
+            <comment>%1 is an option's name</comment>
+            <translation>The option '%1' needs --download.</translation>
+        </message>
+        <message>
+            <source>--download needs --port.</source>
+            <translation>--download needs --port.</translation>
+        </message>
+        <message>
+            <source>--download needs --output.</source>
+            <translation>--download needs --output.</translation>
+        </message>
+        <message>
+            <source>--european and --no-european exclude each other.</source>
+            <translation>--european and --no-european exclude each other.</translation>
+        </message>
+        <message>
+            <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</source>
+            <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
+            <translation>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</translation>
+        </message>
+        <message>
+            <source>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</source>
+            <comment>%1 is the limit, %2 the value as the user typed it</comment>
+            <translation>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</translation>
+        </message>
+    </context>
+    <context>
         <name>DownloadEndingText</name>
         <message>
             <source>Finished</source>
@@ -1183,6 +1179,22 @@
             <source>The design kept in the archive for "%1" cannot be used: %2</source>
             <comment>%1 is the site's name, %2 what is wrong</comment>
             <translation>The design kept in the archive for "%1" cannot be used: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListPortsCommand</name>
+        <message>
+            <source>--list-ports and --download exclude each other.</source>
+            <translation>--list-ports and --download exclude each other.</translation>
+        </message>
+        <message>
+            <source>--format is text or json, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--format is text or json, not '%1'.</translation>
+        </message>
+        <message>
+            <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
+            <translation>The system reports no serial port. Plug in the tester's adapter and try again.</translation>
         </message>
     </context>
     <context>
@@ -2142,6 +2154,17 @@
         </message>
     </context>
     <context>
+        <name>TeamCommand</name>
+        <message>
+            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
+            <translation>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</translation>
+        </message>
+        <message>
+            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
+            <translation>--report with --team needs the number of a download as --list-downloads --team shows it.</translation>
+        </message>
+    </context>
+    <context>
         <name>TeamCommands</name>
         <message>
             <source>ID</source>
@@ -2216,19 +2239,6 @@
         <message>
             <source>Creates the team archive on the server or brings it up to date (needs the database owner's rights).</source>
             <translation>Creates the team archive on the server or brings it up to date (needs the database owner's rights).</translation>
-        </message>
-        <message>
-            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
-            <translation>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</translation>
-        </message>
-        <message>
-            <source>The option '%1' does not go with --%2.</source>
-            <comment>%1 and %2 are options' names</comment>
-            <translation>The option '%1' does not go with --%2.</translation>
-        </message>
-        <message>
-            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
-            <translation>--report with --team needs the number of a download as --list-downloads --team shows it.</translation>
         </message>
         <message>
             <source>Download %1 deleted from the team archive.</source>

@@ -98,6 +98,35 @@
         </message>
     </context>
     <context>
+        <name>ArchiveCommand</name>
+        <message>
+            <source>--list-downloads, --export and --delete go one at a time.</source>
+            <translation>--list-downloads, --export et --delete s'utilisent un seul à la fois.</translation>
+        </message>
+        <message>
+            <source>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</source>
+            <comment>%1 is an option's name, %2 the value as the user typed it</comment>
+            <translation>--%1 attend le numéro d'un téléchargement tel que --list-downloads l'affiche, et non '%2'.</translation>
+        </message>
+        <message>
+            <source>--export needs --output.</source>
+            <translation>--export nécessite --output.</translation>
+        </message>
+        <message>
+            <source>--european and --no-european exclude each other.</source>
+            <translation>--european et --no-european s'excluent mutuellement.</translation>
+        </message>
+        <message>
+            <source>--format is text or json, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--format vaut text ou json, pas « %1 ».</translation>
+        </message>
+        <message>
+            <source>--archive needs a file.</source>
+            <translation>--archive nécessite un fichier.</translation>
+        </message>
+    </context>
+    <context>
         <name>ArchiveCommands</name>
         <message>
             <source>Lists the downloads kept in the archive, newest first.</source>
@@ -134,37 +163,6 @@
         <message>
             <source>Does not keep the download in the archive (with --download).</source>
             <translation>Ne conserve pas le téléchargement dans l'archive (avec --download).</translation>
-        </message>
-        <message>
-            <source>--list-downloads, --export and --delete go one at a time.</source>
-            <translation>--list-downloads, --export et --delete s'utilisent un seul à la fois.</translation>
-        </message>
-        <message>
-            <source>The option '%1' does not go with --%2.</source>
-            <comment>%1 and %2 are options' names</comment>
-            <translation>L'option '%1' ne s'utilise pas avec --%2.</translation>
-        </message>
-        <message>
-            <source>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</source>
-            <comment>%1 is an option's name, %2 the value as the user typed it</comment>
-            <translation>--%1 attend le numéro d'un téléchargement tel que --list-downloads l'affiche, et non '%2'.</translation>
-        </message>
-        <message>
-            <source>--export needs --output.</source>
-            <translation>--export nécessite --output.</translation>
-        </message>
-        <message>
-            <source>--european and --no-european exclude each other.</source>
-            <translation>--european et --no-european s'excluent mutuellement.</translation>
-        </message>
-        <message>
-            <source>--format is text or json, not '%1'.</source>
-            <comment>%1 is the value as the user typed it</comment>
-            <translation>--format vaut text ou json, pas « %1 ».</translation>
-        </message>
-        <message>
-            <source>--archive needs a file.</source>
-            <translation>--archive nécessite un fichier.</translation>
         </message>
         <message>
             <source>There is no download %1 in the archive %2.</source>
@@ -213,6 +211,14 @@
             <source>The archive could not record this save: %1</source>
             <comment>%1 is the reason</comment>
             <translation>L'archive n'a pas pu consigner cet enregistrement : %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>Command</name>
+        <message>
+            <source>The option '%1' does not go with --%2.</source>
+            <comment>%1 and %2 are options' names</comment>
+            <translation>L'option '%1' ne s'utilise pas avec --%2.</translation>
         </message>
     </context>
     <context>
@@ -288,23 +294,6 @@
             <translation>N'affiche pas la progression, seulement ce qui a échoué.</translation>
         </message>
         <message>
-            <source>The option '%1' needs --download.</source>
-            <comment>%1 is an option's name</comment>
-            <translation>L'option « %1 » nécessite --download.</translation>
-        </message>
-        <message>
-            <source>--download needs --port.</source>
-            <translation>--download nécessite --port.</translation>
-        </message>
-        <message>
-            <source>--download needs --output.</source>
-            <translation>--download nécessite --output.</translation>
-        </message>
-        <message>
-            <source>--european and --no-european exclude each other.</source>
-            <translation>--european et --no-european s'excluent mutuellement.</translation>
-        </message>
-        <message>
             <source>the results are saved</source>
             <translation>les résultats sont enregistrés</translation>
         </message>
@@ -348,25 +337,6 @@
             <translation>format</translation>
         </message>
         <message>
-            <source>--list-ports and --download exclude each other.</source>
-            <translation>--list-ports et --download s'excluent mutuellement.</translation>
-        </message>
-        <message>
-            <source>--format is text or json, not '%1'.</source>
-            <comment>%1 is the value as the user typed it</comment>
-            <translation>--format vaut text ou json, pas « %1 ».</translation>
-        </message>
-        <message>
-            <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</source>
-            <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
-            <translation>--read-timeout attend un nombre entier de millisecondes de %1 à %2, pas « %3 ».</translation>
-        </message>
-        <message>
-            <source>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</source>
-            <comment>%1 is the limit, %2 the value as the user typed it</comment>
-            <translation>--start-timeout attend un nombre entier de secondes de 1 à %1, pas « %2 ».</translation>
-        </message>
-        <message>
             <source>no data came within --start-timeout</source>
             <translation>aucune donnée n'est arrivée dans le délai de --start-timeout</translation>
         </message>
@@ -380,24 +350,12 @@
             <translation>Aucun affichage où ouvrir la fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n'est défini). Pour télécharger sans fenêtre : %1 --download --port PORT --output FICHIER</translation>
         </message>
         <message>
-            <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
-            <translation>Le système ne signale aucun port série. Branchez l'adaptateur du testeur et réessayez.</translation>
-        </message>
-        <message>
             <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
             <translation>enregistré (ou lu), mais les données sont peut-être incomplètes : la connexion a été perdue avant le silence de la ligne, ou le dernier enregistrement est coupé ou des enregistrements manquent</translation>
         </message>
         <message>
             <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
             <translation>Avec --list-ports, --list-downloads ou --summary : text (par défaut) ou json.</translation>
-        </message>
-        <message>
-            <source>--format goes with --list-ports, --list-downloads or --summary.</source>
-            <translation>--format s'utilise avec --list-ports, --list-downloads ou --summary.</translation>
-        </message>
-        <message>
-            <source>--design goes with --summary or --report.</source>
-            <translation>--design va avec --summary ou --report.</translation>
         </message>
         <message>
             <source>Exit status of --download, --summary and --report:</source>
@@ -994,6 +952,44 @@
         </message>
     </context>
     <context>
+        <name>DownloadCommand</name>
+        <message>
+            <source>--design goes with --summary or --report.</source>
+            <translation>--design va avec --summary ou --report.</translation>
+        </message>
+        <message>
+            <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+            <translation>--format s'utilise avec --list-ports, --list-downloads ou --summary.</translation>
+        </message>
+        <message>
+            <source>The option '%1' needs --download.</source>
+            <comment>%1 is an option's name</comment>
+            <translation>L'option « %1 » nécessite --download.</translation>
+        </message>
+        <message>
+            <source>--download needs --port.</source>
+            <translation>--download nécessite --port.</translation>
+        </message>
+        <message>
+            <source>--download needs --output.</source>
+            <translation>--download nécessite --output.</translation>
+        </message>
+        <message>
+            <source>--european and --no-european exclude each other.</source>
+            <translation>--european et --no-european s'excluent mutuellement.</translation>
+        </message>
+        <message>
+            <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</source>
+            <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
+            <translation>--read-timeout attend un nombre entier de millisecondes de %1 à %2, pas « %3 ».</translation>
+        </message>
+        <message>
+            <source>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</source>
+            <comment>%1 is the limit, %2 the value as the user typed it</comment>
+            <translation>--start-timeout attend un nombre entier de secondes de 1 à %1, pas « %2 ».</translation>
+        </message>
+    </context>
+    <context>
         <name>DownloadEndingText</name>
         <message>
             <source>Finished</source>
@@ -1183,6 +1179,22 @@
             <source>The design kept in the archive for "%1" cannot be used: %2</source>
             <comment>%1 is the site's name, %2 what is wrong</comment>
             <translation>La conception conservée dans l'archive pour « %1 » est inutilisable : %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListPortsCommand</name>
+        <message>
+            <source>--list-ports and --download exclude each other.</source>
+            <translation>--list-ports et --download s'excluent mutuellement.</translation>
+        </message>
+        <message>
+            <source>--format is text or json, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--format vaut text ou json, pas « %1 ».</translation>
+        </message>
+        <message>
+            <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
+            <translation>Le système ne signale aucun port série. Branchez l'adaptateur du testeur et réessayez.</translation>
         </message>
     </context>
     <context>
@@ -2142,6 +2154,17 @@
         </message>
     </context>
     <context>
+        <name>TeamCommand</name>
+        <message>
+            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
+            <translation>--team va avec une seule des options --sync, --team-init, --list-downloads, --export, --report ou --delete.</translation>
+        </message>
+        <message>
+            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
+            <translation>--report avec --team demande le numéro d'un téléchargement tel que --list-downloads --team l'affiche.</translation>
+        </message>
+    </context>
+    <context>
         <name>TeamCommands</name>
         <message>
             <source>ID</source>
@@ -2216,19 +2239,6 @@
         <message>
             <source>Creates the team archive on the server or brings it up to date (needs the database owner's rights).</source>
             <translation>Crée l'archive d'équipe sur le serveur ou la met à jour (demande les droits du propriétaire de la base).</translation>
-        </message>
-        <message>
-            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
-            <translation>--team va avec une seule des options --sync, --team-init, --list-downloads, --export, --report ou --delete.</translation>
-        </message>
-        <message>
-            <source>The option '%1' does not go with --%2.</source>
-            <comment>%1 and %2 are options' names</comment>
-            <translation>L'option '%1' ne s'utilise pas avec --%2.</translation>
-        </message>
-        <message>
-            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
-            <translation>--report avec --team demande le numéro d'un téléchargement tel que --list-downloads --team l'affiche.</translation>
         </message>
         <message>
             <source>Download %1 deleted from the team archive.</source>

@@ -98,6 +98,35 @@
         </message>
     </context>
     <context>
+        <name>ArchiveCommand</name>
+        <message>
+            <source>--list-downloads, --export and --delete go one at a time.</source>
+            <translation>--list-downloads, --export en --delete kunnen alleen afzonderlijk worden gebruikt.</translation>
+        </message>
+        <message>
+            <source>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</source>
+            <comment>%1 is an option's name, %2 the value as the user typed it</comment>
+            <translation>--%1 heeft het nummer van een download nodig zoals --list-downloads het toont, niet '%2'.</translation>
+        </message>
+        <message>
+            <source>--export needs --output.</source>
+            <translation>--export heeft --output nodig.</translation>
+        </message>
+        <message>
+            <source>--european and --no-european exclude each other.</source>
+            <translation>--european en --no-european sluiten elkaar uit.</translation>
+        </message>
+        <message>
+            <source>--format is text or json, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--format is text of json, niet ‘%1’.</translation>
+        </message>
+        <message>
+            <source>--archive needs a file.</source>
+            <translation>--archive heeft een bestand nodig.</translation>
+        </message>
+    </context>
+    <context>
         <name>ArchiveCommands</name>
         <message>
             <source>Lists the downloads kept in the archive, newest first.</source>
@@ -134,37 +163,6 @@
         <message>
             <source>Does not keep the download in the archive (with --download).</source>
             <translation>Bewaart de download niet in het archief (met --download).</translation>
-        </message>
-        <message>
-            <source>--list-downloads, --export and --delete go one at a time.</source>
-            <translation>--list-downloads, --export en --delete kunnen alleen afzonderlijk worden gebruikt.</translation>
-        </message>
-        <message>
-            <source>The option '%1' does not go with --%2.</source>
-            <comment>%1 and %2 are options' names</comment>
-            <translation>De optie '%1' gaat niet samen met --%2.</translation>
-        </message>
-        <message>
-            <source>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</source>
-            <comment>%1 is an option's name, %2 the value as the user typed it</comment>
-            <translation>--%1 heeft het nummer van een download nodig zoals --list-downloads het toont, niet '%2'.</translation>
-        </message>
-        <message>
-            <source>--export needs --output.</source>
-            <translation>--export heeft --output nodig.</translation>
-        </message>
-        <message>
-            <source>--european and --no-european exclude each other.</source>
-            <translation>--european en --no-european sluiten elkaar uit.</translation>
-        </message>
-        <message>
-            <source>--format is text or json, not '%1'.</source>
-            <comment>%1 is the value as the user typed it</comment>
-            <translation>--format is text of json, niet ‘%1’.</translation>
-        </message>
-        <message>
-            <source>--archive needs a file.</source>
-            <translation>--archive heeft een bestand nodig.</translation>
         </message>
         <message>
             <source>There is no download %1 in the archive %2.</source>
@@ -213,6 +211,14 @@
             <source>The archive could not record this save: %1</source>
             <comment>%1 is the reason</comment>
             <translation>Het archief kon deze opslag niet vastleggen: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>Command</name>
+        <message>
+            <source>The option '%1' does not go with --%2.</source>
+            <comment>%1 and %2 are options' names</comment>
+            <translation>De optie '%1' gaat niet samen met --%2.</translation>
         </message>
     </context>
     <context>
@@ -288,23 +294,6 @@
             <translation>Toont geen voortgang, alleen wat er misging.</translation>
         </message>
         <message>
-            <source>The option '%1' needs --download.</source>
-            <comment>%1 is an option's name</comment>
-            <translation>De optie ‘%1’ vereist --download.</translation>
-        </message>
-        <message>
-            <source>--download needs --port.</source>
-            <translation>--download vereist --port.</translation>
-        </message>
-        <message>
-            <source>--download needs --output.</source>
-            <translation>--download vereist --output.</translation>
-        </message>
-        <message>
-            <source>--european and --no-european exclude each other.</source>
-            <translation>--european en --no-european sluiten elkaar uit.</translation>
-        </message>
-        <message>
             <source>the results are saved</source>
             <translation>de resultaten zijn opgeslagen</translation>
         </message>
@@ -348,25 +337,6 @@
             <translation>formaat</translation>
         </message>
         <message>
-            <source>--list-ports and --download exclude each other.</source>
-            <translation>--list-ports en --download sluiten elkaar uit.</translation>
-        </message>
-        <message>
-            <source>--format is text or json, not '%1'.</source>
-            <comment>%1 is the value as the user typed it</comment>
-            <translation>--format is text of json, niet ‘%1’.</translation>
-        </message>
-        <message>
-            <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</source>
-            <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
-            <translation>--read-timeout vereist een geheel aantal milliseconden van %1 tot %2, niet ‘%3’.</translation>
-        </message>
-        <message>
-            <source>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</source>
-            <comment>%1 is the limit, %2 the value as the user typed it</comment>
-            <translation>--start-timeout vereist een geheel aantal seconden van 1 tot %1, niet ‘%2’.</translation>
-        </message>
-        <message>
             <source>no data came within --start-timeout</source>
             <translation>binnen --start-timeout kwamen geen gegevens</translation>
         </message>
@@ -380,24 +350,12 @@
             <translation>Geen beeldscherm om het venster op te openen (DISPLAY noch WAYLAND_DISPLAY is ingesteld). Downloaden zonder venster: %1 --download --port POORT --output BESTAND</translation>
         </message>
         <message>
-            <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
-            <translation>Het systeem meldt geen seriële poort. Sluit de adapter van de tester aan en probeer het opnieuw.</translation>
-        </message>
-        <message>
             <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
             <translation>opgeslagen (of gelezen), maar de gegevens zijn mogelijk onvolledig: de verbinding ging verloren voordat de lijn stil werd, of het laatste record is afgekapt of er ontbreken records</translation>
         </message>
         <message>
             <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
             <translation>Met --list-ports, --list-downloads of --summary: text (standaard) of json.</translation>
-        </message>
-        <message>
-            <source>--format goes with --list-ports, --list-downloads or --summary.</source>
-            <translation>--format hoort bij --list-ports, --list-downloads of --summary.</translation>
-        </message>
-        <message>
-            <source>--design goes with --summary or --report.</source>
-            <translation>--design hoort bij --summary of --report.</translation>
         </message>
         <message>
             <source>Exit status of --download, --summary and --report:</source>
@@ -994,6 +952,44 @@
         </message>
     </context>
     <context>
+        <name>DownloadCommand</name>
+        <message>
+            <source>--design goes with --summary or --report.</source>
+            <translation>--design hoort bij --summary of --report.</translation>
+        </message>
+        <message>
+            <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+            <translation>--format hoort bij --list-ports, --list-downloads of --summary.</translation>
+        </message>
+        <message>
+            <source>The option '%1' needs --download.</source>
+            <comment>%1 is an option's name</comment>
+            <translation>De optie ‘%1’ vereist --download.</translation>
+        </message>
+        <message>
+            <source>--download needs --port.</source>
+            <translation>--download vereist --port.</translation>
+        </message>
+        <message>
+            <source>--download needs --output.</source>
+            <translation>--download vereist --output.</translation>
+        </message>
+        <message>
+            <source>--european and --no-european exclude each other.</source>
+            <translation>--european en --no-european sluiten elkaar uit.</translation>
+        </message>
+        <message>
+            <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</source>
+            <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
+            <translation>--read-timeout vereist een geheel aantal milliseconden van %1 tot %2, niet ‘%3’.</translation>
+        </message>
+        <message>
+            <source>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</source>
+            <comment>%1 is the limit, %2 the value as the user typed it</comment>
+            <translation>--start-timeout vereist een geheel aantal seconden van 1 tot %1, niet ‘%2’.</translation>
+        </message>
+    </context>
+    <context>
         <name>DownloadEndingText</name>
         <message>
             <source>Finished</source>
@@ -1183,6 +1179,22 @@
             <source>The design kept in the archive for "%1" cannot be used: %2</source>
             <comment>%1 is the site's name, %2 what is wrong</comment>
             <translation>Het ontwerp dat het archief voor '%1' bewaart, is niet bruikbaar: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListPortsCommand</name>
+        <message>
+            <source>--list-ports and --download exclude each other.</source>
+            <translation>--list-ports en --download sluiten elkaar uit.</translation>
+        </message>
+        <message>
+            <source>--format is text or json, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--format is text of json, niet ‘%1’.</translation>
+        </message>
+        <message>
+            <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
+            <translation>Het systeem meldt geen seriële poort. Sluit de adapter van de tester aan en probeer het opnieuw.</translation>
         </message>
     </context>
     <context>
@@ -2142,6 +2154,17 @@
         </message>
     </context>
     <context>
+        <name>TeamCommand</name>
+        <message>
+            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
+            <translation>--team hoort bij precies een van --sync, --team-init, --list-downloads, --export, --report of --delete.</translation>
+        </message>
+        <message>
+            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
+            <translation>--report met --team heeft het nummer van een download nodig zoals --list-downloads --team het toont.</translation>
+        </message>
+    </context>
+    <context>
         <name>TeamCommands</name>
         <message>
             <source>ID</source>
@@ -2216,19 +2239,6 @@
         <message>
             <source>Creates the team archive on the server or brings it up to date (needs the database owner's rights).</source>
             <translation>Maakt het teamarchief op de server aan of werkt het bij (vraagt de rechten van de eigenaar van de database).</translation>
-        </message>
-        <message>
-            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
-            <translation>--team hoort bij precies een van --sync, --team-init, --list-downloads, --export, --report of --delete.</translation>
-        </message>
-        <message>
-            <source>The option '%1' does not go with --%2.</source>
-            <comment>%1 and %2 are options' names</comment>
-            <translation>De optie '%1' gaat niet samen met --%2.</translation>
-        </message>
-        <message>
-            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
-            <translation>--report met --team heeft het nummer van een download nodig zoals --list-downloads --team het toont.</translation>
         </message>
         <message>
             <source>Download %1 deleted from the team archive.</source>
