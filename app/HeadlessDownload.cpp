@@ -156,8 +156,9 @@ int HeadlessDownload::run()
     // The watch also wakes the loop, so a signal is seen within its interval.
     signalWatch.start(50);
     checkSignals(); // one that came during the wait
-    while (status < 0)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // The application's event loop runs until end() quits it.
+    if (status < 0)
+        QCoreApplication::exec();
     session->cancel(); // releases the port on every way out
     return status;
 }
@@ -283,4 +284,5 @@ void HeadlessDownload::end(int exitStatus)
     progress.stop();
     startWatch.stop();
     signalWatch.stop();
+    QCoreApplication::exit(exitStatus);
 }

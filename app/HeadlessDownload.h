@@ -51,7 +51,7 @@ public:
     explicit HeadlessDownload(const Options &options);
     ~HeadlessDownload() override;
 
-    // Runs the download to its end; the exit status.
+    // Runs the download to its end on the application's event loop; the exit status.
     int run();
 
     // The device path for a port given by name (as the port list shows it) or by path.

@@ -76,8 +76,8 @@ bool runSession(const QString &port, Session *figures)
     // The session's end and its last bytes as the window learns of them: these connections go
     // before the window's own.
     auto *session = window.findChild<DownloadSession *>();
-    QObject::disconnect(session, SIGNAL(finished()), &window, SLOT(readTimeOut()));
-    QObject::disconnect(session, SIGNAL(textReady()), &window, SLOT(readyRead()));
+    QObject::disconnect(session, &DownloadSession::finished, &window, &MainWindow::readTimeOut);
+    QObject::disconnect(session, &DownloadSession::textReady, &window, &MainWindow::readyRead);
     QObject::connect(session, &DownloadSession::finished, [&] { sinceEnd.start(); });
     // The last bytes: the last batch of text that brought more data (batches come at most
     // about every 50 ms).
@@ -87,8 +87,8 @@ bool runSession(const QString &port, Session *figures)
             sinceLastByte.start();
         dataSize = session->data().size();
     });
-    QObject::connect(session, SIGNAL(finished()), &window, SLOT(readTimeOut()));
-    QObject::connect(session, SIGNAL(textReady()), &window, SLOT(readyRead()));
+    QObject::connect(session, &DownloadSession::finished, &window, &MainWindow::readTimeOut);
+    QObject::connect(session, &DownloadSession::textReady, &window, &MainWindow::readyRead);
     driver.onSaveDialog = [&] {
         figures->sessionMs = timer.elapsed();
         figures->endToDialogMs = sinceEnd.nsecsElapsed() / 1e6;

@@ -34,16 +34,18 @@ public:
     // Set just before the window closes to have the start-up cycle run again.
     bool restartRequested = false;
 
-private slots:
-    void changeLanguage();
-    void refreshPorts();
-    void download();
-    void cancelDownload();
+public slots:
     // Receives the session's textReady: shows the text that arrived.
     void readyRead();
     // Receives the session's finished: the line fell silent after data (or was lost after
     // data), so the session is over and its data is offered for saving.
     void readTimeOut();
+
+private slots:
+    void changeLanguage();
+    void refreshPorts();
+    void download();
+    void cancelDownload();
     void openFile();
     void saveFile();
     void showAbout();
