@@ -63,9 +63,8 @@ private:
     void startTimedOut();
     void checkSignals();
     void showProgress();
-    int save();
-    // Records the save's outcome in the archive; the exit status.
-    int archived(const SaveStep::Outcome &outcome);
+    // Writes the data as the options say, telling how it went.
+    SaveStep::Outcome save(const QByteArray &data);
     void sayAboutPort(const QString &text);
     void end(int status);
 

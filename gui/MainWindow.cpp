@@ -116,6 +116,8 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     connect(ui->actionConvertCsvData, &QAction::toggled, this, &MainWindow::convertDataToggled);
     completeness = new CompletenessIndicator(ui->statusBar);
 
+    archiving.setSteps([this](const QByteArray &) { saveEndedSession(); },
+                       [this] { sessionSettled(); });
     session = new DownloadSession(this);
     connect(session, &DownloadSession::textReady, this, &MainWindow::readyRead);
     connect(session, &DownloadSession::finished, this, &MainWindow::readTimeOut);
@@ -221,9 +223,7 @@ void MainWindow::cancelDownload()
     showSessionEnded();
     if (!session->hasData())
         showIdleMessage();
-    archiving.keep(session->data(), DownloadEnding::Cancelled);
-    archiving.settle(session->data());
-    teamArchive->syncSoon();
+    archiving.end(session->data(), DownloadEnding::Cancelled, false);
 }
 
 void MainWindow::showSessionEnded()
@@ -266,15 +266,23 @@ void MainWindow::readTimeOut()
     showSessionEnded();
     if (session->lineLost())
         ui->statusBar->showMessage(PortErrorText::lostAfterData());
-    archiving.keep(session->data(),
-                   session->lineLost() ? DownloadEnding::LineLost : DownloadEnding::Silence);
+    archiving.end(session->data(),
+                  session->lineLost() ? DownloadEnding::LineLost : DownloadEnding::Silence, true);
+}
+
+void MainWindow::saveEndedSession()
+{
     // Draw the restored controls before the dialog opens; a click that was waiting must not
     // start a new session that empties the data about to be saved.
     savingEndedSession = true;
     ui->downloadBtn->setEnabled(false);
     QCoreApplication::processEvents();
     saveFile();
-    archiving.settle(session->data());
+}
+
+void MainWindow::sessionSettled()
+{
+    // A kept download goes on to the team archive.
     teamArchive->syncSoon();
     ui->downloadBtn->setEnabled(true);
     savingEndedSession = false;

@@ -56,6 +56,10 @@ private slots:
     void showResults();
 
 private:
+    // The save step of the download workflow after a session.
+    void saveEndedSession();
+    // The download workflow has ended.
+    void sessionSettled();
     void sessionFailed(const QString &reason);
     void showSessionEnded();
     void showIdleMessage();
