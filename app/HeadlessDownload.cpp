@@ -93,8 +93,6 @@ HeadlessDownload::HeadlessDownload(const Options &options)
     connect(session, &DownloadSession::lineSendsOnlyNul, this, [this] {
         sayAboutPort(tr("The line sends only NUL bytes. Check the cable and the tester."));
     });
-    // The text for a view is not needed here; taking it keeps it from piling up.
-    connect(session, &DownloadSession::textReady, session, &DownloadSession::takeText);
     connect(&signalWatch, &QTimer::timeout, this, &HeadlessDownload::checkSignals);
     connect(&progress, &QTimer::timeout, this, &HeadlessDownload::showProgress);
     startWatch.setSingleShot(true);

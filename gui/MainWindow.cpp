@@ -10,6 +10,7 @@
 #include "download/PortErrorText.h"
 #include "download/SaveStep.h"
 #include "download/SavedData.h"
+#include "download/SessionText.h"
 #include "gui/CompletenessIndicator.h"
 #include "gui/DialogLanguage.h"
 #include "gui/HistoryWindow.h"
@@ -119,7 +120,8 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     archiving.setSteps([this](const QByteArray &) { saveEndedSession(); },
                        [this] { sessionSettled(); });
     session = new DownloadSession(this);
-    connect(session, &DownloadSession::textReady, this, &MainWindow::readyRead);
+    sessionText = new SessionText(session);
+    connect(sessionText, &SessionText::textReady, this, &MainWindow::readyRead);
     connect(session, &DownloadSession::finished, this, &MainWindow::readTimeOut);
     connect(session, &DownloadSession::failed, this, &MainWindow::sessionFailed);
     connect(session, &DownloadSession::lineSendsOnlyNul, this, [this] {
@@ -248,7 +250,7 @@ void MainWindow::showIdleMessage()
 
 void MainWindow::readyRead()
 {
-    output.append(session->takeText());
+    output.append(sessionText->takeText());
     // Once data flows, the request to start the transfer on the tester has done its job: the
     // message beside the busy indicator counts the bytes instead, so a long download
     // visibly moves. It stays as the total when the session ends.

@@ -16,6 +16,7 @@ class MainWindow;
 
 class CompletenessIndicator;
 class DownloadSession;
+class SessionText;
 class QLabel;
 class QProgressBar;
 
@@ -35,7 +36,7 @@ public:
     bool restartRequested = false;
 
 public slots:
-    // Receives the session's textReady: shows the text that arrived.
+    // Receives the SessionText's textReady: shows the text that arrived.
     void readyRead();
     // Receives the session's finished: the line fell silent after data (or was lost after
     // data), so the session is over and its data is offered for saving.
@@ -73,6 +74,7 @@ private:
     // Sends the archive's downloads to the team archive in the background.
     class TeamArchiveStatus *teamArchive = nullptr;
     DownloadSession *session = nullptr;
+    SessionText *sessionText = nullptr; // the session's bytes as the output box shows them
     QProgressBar *progressBar = nullptr;
     CompletenessIndicator *completeness = nullptr;
     // Shows the status bar's message, wrapped to the width it gets.
