@@ -250,50 +250,6 @@
             <translation>Benutzerhandbuch: %1</translation>
         </message>
         <message>
-            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
-            <translation>Lädt die Ergebnisse des Prüfgeräts ohne Fenster herunter, wie die Schaltfläche „Herunterladen“, und speichert sie als --output. Benötigt --port und --output.</translation>
-        </message>
-        <message>
-            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
-            <translation>Die Schnittstelle des Prüfgeräts: ein Name wie in der Schnittstellenliste (ttyUSB0, COM3) oder ein Gerätepfad.</translation>
-        </message>
-        <message>
-            <source>port</source>
-            <comment>value name of --port</comment>
-            <translation>Schnittstelle</translation>
-        </message>
-        <message>
-            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
-            <translation>Die Datei, in der die Ergebnisse gespeichert werden; eine vorhandene wird ersetzt; - für die Standardausgabe.</translation>
-        </message>
-        <message>
-            <source>file</source>
-            <comment>value name of --output</comment>
-            <translation>Datei</translation>
-        </message>
-        <message>
-            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
-            <comment>%1 and %2 are the limits, %3 the default</comment>
-            <translation>Millisekunden Stille, die das Herunterladen beenden (%1 bis %2, Vorgabe %3).</translation>
-        </message>
-        <message>
-            <source>ms</source>
-            <comment>value name of --read-timeout</comment>
-            <translation>ms</translation>
-        </message>
-        <message>
-            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
-            <translation>Speichert eine .csv-Datei im europäischen Format: Semikolons zwischen den Feldern und Dezimalkommas.</translation>
-        </message>
-        <message>
-            <source>Saves the results as received (also without either option).</source>
-            <translation>Speichert die Ergebnisse so, wie sie empfangen wurden (auch ohne eine der beiden Optionen).</translation>
-        </message>
-        <message>
-            <source>Shows no progress, only what went wrong.</source>
-            <translation>Zeigt keinen Fortschritt, nur, was schiefgegangen ist.</translation>
-        </message>
-        <message>
             <source>the results are saved</source>
             <translation>die Ergebnisse sind gespeichert</translation>
         </message>
@@ -314,29 +270,6 @@
             <translation>mit SIGTERM beendet</translation>
         </message>
         <message>
-            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
-            <comment>%1 is the largest number of seconds</comment>
-            <translation>Gibt auf, wenn so viele Sekunden nach der Anfrage an das Prüfgerät keine Daten gekommen sind (1 bis %1; ohne die Option wartet der Download, bis er gestoppt wird).</translation>
-        </message>
-        <message>
-            <source>seconds</source>
-            <comment>value name of --start-timeout</comment>
-            <translation>Sekunden</translation>
-        </message>
-        <message>
-            <source>Also shows the serial port's diagnostics on the error stream.</source>
-            <translation>Zeigt auch die Diagnosemeldungen der seriellen Schnittstelle im Fehlerkanal.</translation>
-        </message>
-        <message>
-            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
-            <translation>Listet die seriellen Schnittstellen auf – Name, Gerätepfad, USB-Hersteller:Produkt, Seriennummer und Beschreibung, eine Schnittstelle pro Zeile – und beendet sich.</translation>
-        </message>
-        <message>
-            <source>format</source>
-            <comment>value name of --format</comment>
-            <translation>Format</translation>
-        </message>
-        <message>
             <source>no data came within --start-timeout</source>
             <translation>innerhalb von --start-timeout kamen keine Daten</translation>
         </message>
@@ -352,10 +285,6 @@
         <message>
             <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
             <translation>gespeichert (oder gelesen), aber die Daten sind möglicherweise unvollständig: Die Verbindung ging verloren, bevor die Leitung still wurde, oder der letzte Datensatz ist abgeschnitten oder Datensätze fehlen</translation>
-        </message>
-        <message>
-            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
-            <translation>Mit --list-ports, --list-downloads oder --summary: text (Standard) oder json.</translation>
         </message>
         <message>
             <source>Exit status of --download, --summary and --report:</source>
@@ -988,6 +917,64 @@
             <comment>%1 is the limit, %2 the value as the user typed it</comment>
             <translation>--start-timeout benötigt eine ganze Zahl von Sekunden von 1 bis %1, nicht „%2“.</translation>
         </message>
+        <message>
+            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
+            <translation>Lädt die Ergebnisse des Prüfgeräts ohne Fenster herunter, wie die Schaltfläche „Herunterladen“, und speichert sie als --output. Benötigt --port und --output.</translation>
+        </message>
+        <message>
+            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
+            <translation>Die Schnittstelle des Prüfgeräts: ein Name wie in der Schnittstellenliste (ttyUSB0, COM3) oder ein Gerätepfad.</translation>
+        </message>
+        <message>
+            <source>port</source>
+            <comment>value name of --port</comment>
+            <translation>Schnittstelle</translation>
+        </message>
+        <message>
+            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
+            <translation>Die Datei, in der die Ergebnisse gespeichert werden; eine vorhandene wird ersetzt; - für die Standardausgabe.</translation>
+        </message>
+        <message>
+            <source>file</source>
+            <comment>value name of --output</comment>
+            <translation>Datei</translation>
+        </message>
+        <message>
+            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
+            <comment>%1 and %2 are the limits, %3 the default</comment>
+            <translation>Millisekunden Stille, die das Herunterladen beenden (%1 bis %2, Vorgabe %3).</translation>
+        </message>
+        <message>
+            <source>ms</source>
+            <comment>value name of --read-timeout</comment>
+            <translation>ms</translation>
+        </message>
+        <message>
+            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
+            <translation>Speichert eine .csv-Datei im europäischen Format: Semikolons zwischen den Feldern und Dezimalkommas.</translation>
+        </message>
+        <message>
+            <source>Saves the results as received (also without either option).</source>
+            <translation>Speichert die Ergebnisse so, wie sie empfangen wurden (auch ohne eine der beiden Optionen).</translation>
+        </message>
+        <message>
+            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
+            <comment>%1 is the largest number of seconds</comment>
+            <translation>Gibt auf, wenn so viele Sekunden nach der Anfrage an das Prüfgerät keine Daten gekommen sind (1 bis %1; ohne die Option wartet der Download, bis er gestoppt wird).</translation>
+        </message>
+        <message>
+            <source>seconds</source>
+            <comment>value name of --start-timeout</comment>
+            <translation>Sekunden</translation>
+        </message>
+        <message>
+            <source>Shows no progress, only what went wrong.</source>
+            <translation>Zeigt keinen Fortschritt, nur, was schiefgegangen ist.</translation>
+        </message>
+        <message>
+            <source>Also shows the serial port's diagnostics on the error stream.</source>
+            <translation>Zeigt auch die Diagnosemeldungen der seriellen Schnittstelle im Fehlerkanal.</translation>
+        </message>
     </context>
     <context>
         <name>DownloadEndingText</name>
@@ -1195,6 +1182,19 @@
         <message>
             <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
             <translation>Das System meldet keine serielle Schnittstelle. Stecken Sie den Adapter des Prüfgeräts ein und versuchen Sie es erneut.</translation>
+        </message>
+        <message>
+            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
+            <translation>Listet die seriellen Schnittstellen auf – Name, Gerätepfad, USB-Hersteller:Produkt, Seriennummer und Beschreibung, eine Schnittstelle pro Zeile – und beendet sich.</translation>
+        </message>
+        <message>
+            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+            <translation>Mit --list-ports, --list-downloads oder --summary: text (Standard) oder json.</translation>
+        </message>
+        <message>
+            <source>format</source>
+            <comment>value name of --format</comment>
+            <translation>Format</translation>
         </message>
     </context>
     <context>

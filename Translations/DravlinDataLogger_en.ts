@@ -250,50 +250,6 @@
             <translation>User guide: %1</translation>
         </message>
         <message>
-            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
-            <translation>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</translation>
-        </message>
-        <message>
-            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
-            <translation>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</translation>
-        </message>
-        <message>
-            <source>port</source>
-            <comment>value name of --port</comment>
-            <translation>port</translation>
-        </message>
-        <message>
-            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
-            <translation>The file to save the results as, replaced if it exists; - for the standard output.</translation>
-        </message>
-        <message>
-            <source>file</source>
-            <comment>value name of --output</comment>
-            <translation>file</translation>
-        </message>
-        <message>
-            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
-            <comment>%1 and %2 are the limits, %3 the default</comment>
-            <translation>Milliseconds of silence that end the download (%1 to %2, default %3).</translation>
-        </message>
-        <message>
-            <source>ms</source>
-            <comment>value name of --read-timeout</comment>
-            <translation>ms</translation>
-        </message>
-        <message>
-            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
-            <translation>Saves a .csv file in the European format: semicolons between fields and decimal commas.</translation>
-        </message>
-        <message>
-            <source>Saves the results as received (also without either option).</source>
-            <translation>Saves the results as received (also without either option).</translation>
-        </message>
-        <message>
-            <source>Shows no progress, only what went wrong.</source>
-            <translation>Shows no progress, only what went wrong.</translation>
-        </message>
-        <message>
             <source>the results are saved</source>
             <translation>the results are saved</translation>
         </message>
@@ -314,29 +270,6 @@
             <translation>stopped with SIGTERM</translation>
         </message>
         <message>
-            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
-            <comment>%1 is the largest number of seconds</comment>
-            <translation>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</translation>
-        </message>
-        <message>
-            <source>seconds</source>
-            <comment>value name of --start-timeout</comment>
-            <translation>seconds</translation>
-        </message>
-        <message>
-            <source>Also shows the serial port's diagnostics on the error stream.</source>
-            <translation>Also shows the serial port's diagnostics on the error stream.</translation>
-        </message>
-        <message>
-            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
-            <translation>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</translation>
-        </message>
-        <message>
-            <source>format</source>
-            <comment>value name of --format</comment>
-            <translation>format</translation>
-        </message>
-        <message>
             <source>no data came within --start-timeout</source>
             <translation>no data came within --start-timeout</translation>
         </message>
@@ -352,10 +285,6 @@
         <message>
             <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
             <translation>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</translation>
-        </message>
-        <message>
-            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
-            <translation>With --list-ports, --list-downloads or --summary: text (the default) or json.</translation>
         </message>
         <message>
             <source>Exit status of --download, --summary and --report:</source>
@@ -988,6 +917,64 @@
             <comment>%1 is the limit, %2 the value as the user typed it</comment>
             <translation>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</translation>
         </message>
+        <message>
+            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
+            <translation>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</translation>
+        </message>
+        <message>
+            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
+            <translation>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</translation>
+        </message>
+        <message>
+            <source>port</source>
+            <comment>value name of --port</comment>
+            <translation>port</translation>
+        </message>
+        <message>
+            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
+            <translation>The file to save the results as, replaced if it exists; - for the standard output.</translation>
+        </message>
+        <message>
+            <source>file</source>
+            <comment>value name of --output</comment>
+            <translation>file</translation>
+        </message>
+        <message>
+            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
+            <comment>%1 and %2 are the limits, %3 the default</comment>
+            <translation>Milliseconds of silence that end the download (%1 to %2, default %3).</translation>
+        </message>
+        <message>
+            <source>ms</source>
+            <comment>value name of --read-timeout</comment>
+            <translation>ms</translation>
+        </message>
+        <message>
+            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
+            <translation>Saves a .csv file in the European format: semicolons between fields and decimal commas.</translation>
+        </message>
+        <message>
+            <source>Saves the results as received (also without either option).</source>
+            <translation>Saves the results as received (also without either option).</translation>
+        </message>
+        <message>
+            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
+            <comment>%1 is the largest number of seconds</comment>
+            <translation>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</translation>
+        </message>
+        <message>
+            <source>seconds</source>
+            <comment>value name of --start-timeout</comment>
+            <translation>seconds</translation>
+        </message>
+        <message>
+            <source>Shows no progress, only what went wrong.</source>
+            <translation>Shows no progress, only what went wrong.</translation>
+        </message>
+        <message>
+            <source>Also shows the serial port's diagnostics on the error stream.</source>
+            <translation>Also shows the serial port's diagnostics on the error stream.</translation>
+        </message>
     </context>
     <context>
         <name>DownloadEndingText</name>
@@ -1195,6 +1182,19 @@
         <message>
             <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
             <translation>The system reports no serial port. Plug in the tester's adapter and try again.</translation>
+        </message>
+        <message>
+            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
+            <translation>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</translation>
+        </message>
+        <message>
+            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+            <translation>With --list-ports, --list-downloads or --summary: text (the default) or json.</translation>
+        </message>
+        <message>
+            <source>format</source>
+            <comment>value name of --format</comment>
+            <translation>format</translation>
         </message>
     </context>
     <context>

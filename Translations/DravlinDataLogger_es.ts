@@ -250,50 +250,6 @@
             <translation>Guía del usuario: %1</translation>
         </message>
         <message>
-            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
-            <translation>Descarga los resultados del comprobador sin ventana, como el botón «Descargar», y los guarda como --output. Necesita --port y --output.</translation>
-        </message>
-        <message>
-            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
-            <translation>El puerto del comprobador: un nombre como lo muestra la lista de puertos (ttyUSB0, COM3) o una ruta de dispositivo.</translation>
-        </message>
-        <message>
-            <source>port</source>
-            <comment>value name of --port</comment>
-            <translation>puerto</translation>
-        </message>
-        <message>
-            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
-            <translation>El archivo donde guardar los resultados, que se reemplaza si existe; - para la salida estándar.</translation>
-        </message>
-        <message>
-            <source>file</source>
-            <comment>value name of --output</comment>
-            <translation>archivo</translation>
-        </message>
-        <message>
-            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
-            <comment>%1 and %2 are the limits, %3 the default</comment>
-            <translation>Milisegundos de silencio que terminan la descarga (de %1 a %2, %3 por defecto).</translation>
-        </message>
-        <message>
-            <source>ms</source>
-            <comment>value name of --read-timeout</comment>
-            <translation>ms</translation>
-        </message>
-        <message>
-            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
-            <translation>Guarda un archivo .csv en formato europeo: punto y coma entre campos y coma decimal.</translation>
-        </message>
-        <message>
-            <source>Saves the results as received (also without either option).</source>
-            <translation>Guarda los resultados tal como se recibieron (también sin ninguna de las dos opciones).</translation>
-        </message>
-        <message>
-            <source>Shows no progress, only what went wrong.</source>
-            <translation>No muestra el progreso, solo lo que ha fallado.</translation>
-        </message>
-        <message>
             <source>the results are saved</source>
             <translation>los resultados se han guardado</translation>
         </message>
@@ -314,29 +270,6 @@
             <translation>detenido con SIGTERM</translation>
         </message>
         <message>
-            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
-            <comment>%1 is the largest number of seconds</comment>
-            <translation>Desiste si no han llegado datos tantos segundos después de pedírselos al comprobador (1 a %1; sin esta opción la descarga espera hasta que se detenga).</translation>
-        </message>
-        <message>
-            <source>seconds</source>
-            <comment>value name of --start-timeout</comment>
-            <translation>segundos</translation>
-        </message>
-        <message>
-            <source>Also shows the serial port's diagnostics on the error stream.</source>
-            <translation>Muestra también los diagnósticos del puerto serie en la salida de errores.</translation>
-        </message>
-        <message>
-            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
-            <translation>Enumera los puertos serie (nombre, ruta del dispositivo, fabricante:producto USB, número de serie y descripción, un puerto por línea) y termina.</translation>
-        </message>
-        <message>
-            <source>format</source>
-            <comment>value name of --format</comment>
-            <translation>formato</translation>
-        </message>
-        <message>
             <source>no data came within --start-timeout</source>
             <translation>no llegaron datos dentro de --start-timeout</translation>
         </message>
@@ -352,10 +285,6 @@
         <message>
             <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
             <translation>guardado (o leído), pero puede que los datos estén incompletos: la conexión se perdió antes de que la línea quedara en silencio, o el último registro está cortado o faltan registros</translation>
-        </message>
-        <message>
-            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
-            <translation>Con --list-ports, --list-downloads o --summary: text (predeterminado) o json.</translation>
         </message>
         <message>
             <source>Exit status of --download, --summary and --report:</source>
@@ -988,6 +917,64 @@
             <comment>%1 is the limit, %2 the value as the user typed it</comment>
             <translation>--start-timeout necesita un número entero de segundos de 1 a %1, no «%2».</translation>
         </message>
+        <message>
+            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
+            <translation>Descarga los resultados del comprobador sin ventana, como el botón «Descargar», y los guarda como --output. Necesita --port y --output.</translation>
+        </message>
+        <message>
+            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
+            <translation>El puerto del comprobador: un nombre como lo muestra la lista de puertos (ttyUSB0, COM3) o una ruta de dispositivo.</translation>
+        </message>
+        <message>
+            <source>port</source>
+            <comment>value name of --port</comment>
+            <translation>puerto</translation>
+        </message>
+        <message>
+            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
+            <translation>El archivo donde guardar los resultados, que se reemplaza si existe; - para la salida estándar.</translation>
+        </message>
+        <message>
+            <source>file</source>
+            <comment>value name of --output</comment>
+            <translation>archivo</translation>
+        </message>
+        <message>
+            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
+            <comment>%1 and %2 are the limits, %3 the default</comment>
+            <translation>Milisegundos de silencio que terminan la descarga (de %1 a %2, %3 por defecto).</translation>
+        </message>
+        <message>
+            <source>ms</source>
+            <comment>value name of --read-timeout</comment>
+            <translation>ms</translation>
+        </message>
+        <message>
+            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
+            <translation>Guarda un archivo .csv en formato europeo: punto y coma entre campos y coma decimal.</translation>
+        </message>
+        <message>
+            <source>Saves the results as received (also without either option).</source>
+            <translation>Guarda los resultados tal como se recibieron (también sin ninguna de las dos opciones).</translation>
+        </message>
+        <message>
+            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
+            <comment>%1 is the largest number of seconds</comment>
+            <translation>Desiste si no han llegado datos tantos segundos después de pedírselos al comprobador (1 a %1; sin esta opción la descarga espera hasta que se detenga).</translation>
+        </message>
+        <message>
+            <source>seconds</source>
+            <comment>value name of --start-timeout</comment>
+            <translation>segundos</translation>
+        </message>
+        <message>
+            <source>Shows no progress, only what went wrong.</source>
+            <translation>No muestra el progreso, solo lo que ha fallado.</translation>
+        </message>
+        <message>
+            <source>Also shows the serial port's diagnostics on the error stream.</source>
+            <translation>Muestra también los diagnósticos del puerto serie en la salida de errores.</translation>
+        </message>
     </context>
     <context>
         <name>DownloadEndingText</name>
@@ -1195,6 +1182,19 @@
         <message>
             <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
             <translation>El sistema no indica ningún puerto serie. Conecte el adaptador del comprobador y vuelva a intentarlo.</translation>
+        </message>
+        <message>
+            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
+            <translation>Enumera los puertos serie (nombre, ruta del dispositivo, fabricante:producto USB, número de serie y descripción, un puerto por línea) y termina.</translation>
+        </message>
+        <message>
+            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+            <translation>Con --list-ports, --list-downloads o --summary: text (predeterminado) o json.</translation>
+        </message>
+        <message>
+            <source>format</source>
+            <comment>value name of --format</comment>
+            <translation>formato</translation>
         </message>
     </context>
     <context>

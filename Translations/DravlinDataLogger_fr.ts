@@ -250,50 +250,6 @@
             <translation>Guide de l'utilisateur : %1</translation>
         </message>
         <message>
-            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
-            <translation>Télécharge les résultats du testeur sans fenêtre, comme le bouton « Télécharger », et les enregistre sous --output. Nécessite --port et --output.</translation>
-        </message>
-        <message>
-            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
-            <translation>Le port du testeur : un nom tel que la liste des ports l'affiche (ttyUSB0, COM3) ou un chemin de périphérique.</translation>
-        </message>
-        <message>
-            <source>port</source>
-            <comment>value name of --port</comment>
-            <translation>port</translation>
-        </message>
-        <message>
-            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
-            <translation>Le fichier où enregistrer les résultats, remplacé s'il existe ; - pour la sortie standard.</translation>
-        </message>
-        <message>
-            <source>file</source>
-            <comment>value name of --output</comment>
-            <translation>fichier</translation>
-        </message>
-        <message>
-            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
-            <comment>%1 and %2 are the limits, %3 the default</comment>
-            <translation>Millisecondes de silence qui terminent le téléchargement (de %1 à %2, %3 par défaut).</translation>
-        </message>
-        <message>
-            <source>ms</source>
-            <comment>value name of --read-timeout</comment>
-            <translation>ms</translation>
-        </message>
-        <message>
-            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
-            <translation>Enregistre un fichier .csv au format européen : points-virgules entre les champs et virgules décimales.</translation>
-        </message>
-        <message>
-            <source>Saves the results as received (also without either option).</source>
-            <translation>Enregistre les résultats tels que reçus (de même sans l'une ou l'autre option).</translation>
-        </message>
-        <message>
-            <source>Shows no progress, only what went wrong.</source>
-            <translation>N'affiche pas la progression, seulement ce qui a échoué.</translation>
-        </message>
-        <message>
             <source>the results are saved</source>
             <translation>les résultats sont enregistrés</translation>
         </message>
@@ -314,29 +270,6 @@
             <translation>arrêté par SIGTERM</translation>
         </message>
         <message>
-            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
-            <comment>%1 is the largest number of seconds</comment>
-            <translation>Abandonne si aucune donnée n'est arrivée ce nombre de secondes après la demande au testeur (1 à %1 ; sans cette option, le téléchargement attend jusqu'à son arrêt).</translation>
-        </message>
-        <message>
-            <source>seconds</source>
-            <comment>value name of --start-timeout</comment>
-            <translation>secondes</translation>
-        </message>
-        <message>
-            <source>Also shows the serial port's diagnostics on the error stream.</source>
-            <translation>Affiche aussi les diagnostics du port série sur la sortie d'erreur.</translation>
-        </message>
-        <message>
-            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
-            <translation>Liste les ports série (nom, chemin du périphérique, fabricant:produit USB, numéro de série et description, un port par ligne) puis quitte.</translation>
-        </message>
-        <message>
-            <source>format</source>
-            <comment>value name of --format</comment>
-            <translation>format</translation>
-        </message>
-        <message>
             <source>no data came within --start-timeout</source>
             <translation>aucune donnée n'est arrivée dans le délai de --start-timeout</translation>
         </message>
@@ -352,10 +285,6 @@
         <message>
             <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
             <translation>enregistré (ou lu), mais les données sont peut-être incomplètes : la connexion a été perdue avant le silence de la ligne, ou le dernier enregistrement est coupé ou des enregistrements manquent</translation>
-        </message>
-        <message>
-            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
-            <translation>Avec --list-ports, --list-downloads ou --summary : text (par défaut) ou json.</translation>
         </message>
         <message>
             <source>Exit status of --download, --summary and --report:</source>
@@ -988,6 +917,64 @@
             <comment>%1 is the limit, %2 the value as the user typed it</comment>
             <translation>--start-timeout attend un nombre entier de secondes de 1 à %1, pas « %2 ».</translation>
         </message>
+        <message>
+            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
+            <translation>Télécharge les résultats du testeur sans fenêtre, comme le bouton « Télécharger », et les enregistre sous --output. Nécessite --port et --output.</translation>
+        </message>
+        <message>
+            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
+            <translation>Le port du testeur : un nom tel que la liste des ports l'affiche (ttyUSB0, COM3) ou un chemin de périphérique.</translation>
+        </message>
+        <message>
+            <source>port</source>
+            <comment>value name of --port</comment>
+            <translation>port</translation>
+        </message>
+        <message>
+            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
+            <translation>Le fichier où enregistrer les résultats, remplacé s'il existe ; - pour la sortie standard.</translation>
+        </message>
+        <message>
+            <source>file</source>
+            <comment>value name of --output</comment>
+            <translation>fichier</translation>
+        </message>
+        <message>
+            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
+            <comment>%1 and %2 are the limits, %3 the default</comment>
+            <translation>Millisecondes de silence qui terminent le téléchargement (de %1 à %2, %3 par défaut).</translation>
+        </message>
+        <message>
+            <source>ms</source>
+            <comment>value name of --read-timeout</comment>
+            <translation>ms</translation>
+        </message>
+        <message>
+            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
+            <translation>Enregistre un fichier .csv au format européen : points-virgules entre les champs et virgules décimales.</translation>
+        </message>
+        <message>
+            <source>Saves the results as received (also without either option).</source>
+            <translation>Enregistre les résultats tels que reçus (de même sans l'une ou l'autre option).</translation>
+        </message>
+        <message>
+            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
+            <comment>%1 is the largest number of seconds</comment>
+            <translation>Abandonne si aucune donnée n'est arrivée ce nombre de secondes après la demande au testeur (1 à %1 ; sans cette option, le téléchargement attend jusqu'à son arrêt).</translation>
+        </message>
+        <message>
+            <source>seconds</source>
+            <comment>value name of --start-timeout</comment>
+            <translation>secondes</translation>
+        </message>
+        <message>
+            <source>Shows no progress, only what went wrong.</source>
+            <translation>N'affiche pas la progression, seulement ce qui a échoué.</translation>
+        </message>
+        <message>
+            <source>Also shows the serial port's diagnostics on the error stream.</source>
+            <translation>Affiche aussi les diagnostics du port série sur la sortie d'erreur.</translation>
+        </message>
     </context>
     <context>
         <name>DownloadEndingText</name>
@@ -1195,6 +1182,19 @@
         <message>
             <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
             <translation>Le système ne signale aucun port série. Branchez l'adaptateur du testeur et réessayez.</translation>
+        </message>
+        <message>
+            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
+            <translation>Liste les ports série (nom, chemin du périphérique, fabricant:produit USB, numéro de série et description, un port par ligne) puis quitte.</translation>
+        </message>
+        <message>
+            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+            <translation>Avec --list-ports, --list-downloads ou --summary : text (par défaut) ou json.</translation>
+        </message>
+        <message>
+            <source>format</source>
+            <comment>value name of --format</comment>
+            <translation>format</translation>
         </message>
     </context>
     <context>

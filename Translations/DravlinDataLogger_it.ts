@@ -250,50 +250,6 @@
             <translation>Guida per l'utente: %1</translation>
         </message>
         <message>
-            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
-            <translation>Scarica i risultati dello strumento senza finestra, come il pulsante «Scarica», e li salva come --output. Richiede --port e --output.</translation>
-        </message>
-        <message>
-            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
-            <translation>La porta dello strumento: un nome come appare nell'elenco delle porte (ttyUSB0, COM3) o un percorso di dispositivo.</translation>
-        </message>
-        <message>
-            <source>port</source>
-            <comment>value name of --port</comment>
-            <translation>porta</translation>
-        </message>
-        <message>
-            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
-            <translation>Il file in cui salvare i risultati, sostituito se esiste; - per lo standard output.</translation>
-        </message>
-        <message>
-            <source>file</source>
-            <comment>value name of --output</comment>
-            <translation>file</translation>
-        </message>
-        <message>
-            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
-            <comment>%1 and %2 are the limits, %3 the default</comment>
-            <translation>Millisecondi di silenzio che terminano lo scaricamento (da %1 a %2, predefinito %3).</translation>
-        </message>
-        <message>
-            <source>ms</source>
-            <comment>value name of --read-timeout</comment>
-            <translation>ms</translation>
-        </message>
-        <message>
-            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
-            <translation>Salva un file .csv in formato europeo: punti e virgola tra i campi e virgole decimali.</translation>
-        </message>
-        <message>
-            <source>Saves the results as received (also without either option).</source>
-            <translation>Salva i risultati così come ricevuti (anche senza nessuna delle due opzioni).</translation>
-        </message>
-        <message>
-            <source>Shows no progress, only what went wrong.</source>
-            <translation>Non mostra l'avanzamento, solo ciò che non è andato a buon fine.</translation>
-        </message>
-        <message>
             <source>the results are saved</source>
             <translation>i risultati sono stati salvati</translation>
         </message>
@@ -314,29 +270,6 @@
             <translation>terminato con SIGTERM</translation>
         </message>
         <message>
-            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
-            <comment>%1 is the largest number of seconds</comment>
-            <translation>Rinuncia se non sono arrivati dati entro questi secondi dalla richiesta allo strumento (da 1 a %1; senza questa opzione lo scaricamento attende finché non viene fermato).</translation>
-        </message>
-        <message>
-            <source>seconds</source>
-            <comment>value name of --start-timeout</comment>
-            <translation>secondi</translation>
-        </message>
-        <message>
-            <source>Also shows the serial port's diagnostics on the error stream.</source>
-            <translation>Mostra anche la diagnostica della porta seriale sullo standard error.</translation>
-        </message>
-        <message>
-            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
-            <translation>Elenca le porte seriali (nome, percorso del dispositivo, produttore:prodotto USB, numero di serie e descrizione, una porta per riga) ed esce.</translation>
-        </message>
-        <message>
-            <source>format</source>
-            <comment>value name of --format</comment>
-            <translation>formato</translation>
-        </message>
-        <message>
             <source>no data came within --start-timeout</source>
             <translation>nessun dato arrivato entro --start-timeout</translation>
         </message>
@@ -352,10 +285,6 @@
         <message>
             <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
             <translation>salvato (o letto), ma i dati potrebbero essere incompleti: la connessione è andata persa prima che la linea tacesse, oppure l'ultimo record è troncato o mancano dei record</translation>
-        </message>
-        <message>
-            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
-            <translation>Con --list-ports, --list-downloads o --summary: text (predefinito) o json.</translation>
         </message>
         <message>
             <source>Exit status of --download, --summary and --report:</source>
@@ -988,6 +917,64 @@
             <comment>%1 is the limit, %2 the value as the user typed it</comment>
             <translation>--start-timeout richiede un numero intero di secondi da 1 a %1, non «%2».</translation>
         </message>
+        <message>
+            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
+            <translation>Scarica i risultati dello strumento senza finestra, come il pulsante «Scarica», e li salva come --output. Richiede --port e --output.</translation>
+        </message>
+        <message>
+            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
+            <translation>La porta dello strumento: un nome come appare nell'elenco delle porte (ttyUSB0, COM3) o un percorso di dispositivo.</translation>
+        </message>
+        <message>
+            <source>port</source>
+            <comment>value name of --port</comment>
+            <translation>porta</translation>
+        </message>
+        <message>
+            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
+            <translation>Il file in cui salvare i risultati, sostituito se esiste; - per lo standard output.</translation>
+        </message>
+        <message>
+            <source>file</source>
+            <comment>value name of --output</comment>
+            <translation>file</translation>
+        </message>
+        <message>
+            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
+            <comment>%1 and %2 are the limits, %3 the default</comment>
+            <translation>Millisecondi di silenzio che terminano lo scaricamento (da %1 a %2, predefinito %3).</translation>
+        </message>
+        <message>
+            <source>ms</source>
+            <comment>value name of --read-timeout</comment>
+            <translation>ms</translation>
+        </message>
+        <message>
+            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
+            <translation>Salva un file .csv in formato europeo: punti e virgola tra i campi e virgole decimali.</translation>
+        </message>
+        <message>
+            <source>Saves the results as received (also without either option).</source>
+            <translation>Salva i risultati così come ricevuti (anche senza nessuna delle due opzioni).</translation>
+        </message>
+        <message>
+            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
+            <comment>%1 is the largest number of seconds</comment>
+            <translation>Rinuncia se non sono arrivati dati entro questi secondi dalla richiesta allo strumento (da 1 a %1; senza questa opzione lo scaricamento attende finché non viene fermato).</translation>
+        </message>
+        <message>
+            <source>seconds</source>
+            <comment>value name of --start-timeout</comment>
+            <translation>secondi</translation>
+        </message>
+        <message>
+            <source>Shows no progress, only what went wrong.</source>
+            <translation>Non mostra l'avanzamento, solo ciò che non è andato a buon fine.</translation>
+        </message>
+        <message>
+            <source>Also shows the serial port's diagnostics on the error stream.</source>
+            <translation>Mostra anche la diagnostica della porta seriale sullo standard error.</translation>
+        </message>
     </context>
     <context>
         <name>DownloadEndingText</name>
@@ -1195,6 +1182,19 @@
         <message>
             <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
             <translation>Il sistema non segnala alcuna porta seriale. Collegare l'adattatore dello strumento e riprovare.</translation>
+        </message>
+        <message>
+            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
+            <translation>Elenca le porte seriali (nome, percorso del dispositivo, produttore:prodotto USB, numero di serie e descrizione, una porta per riga) ed esce.</translation>
+        </message>
+        <message>
+            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+            <translation>Con --list-ports, --list-downloads o --summary: text (predefinito) o json.</translation>
+        </message>
+        <message>
+            <source>format</source>
+            <comment>value name of --format</comment>
+            <translation>formato</translation>
         </message>
     </context>
     <context>

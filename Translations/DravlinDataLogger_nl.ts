@@ -250,50 +250,6 @@
             <translation>Gebruikershandleiding: %1</translation>
         </message>
         <message>
-            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
-            <translation>Downloadt de resultaten van de tester zonder venster, zoals de knop ‘Downloaden’, en slaat ze op als --output. Vereist --port en --output.</translation>
-        </message>
-        <message>
-            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
-            <translation>De poort van de tester: een naam zoals de poortlijst die toont (ttyUSB0, COM3) of een apparaatpad.</translation>
-        </message>
-        <message>
-            <source>port</source>
-            <comment>value name of --port</comment>
-            <translation>poort</translation>
-        </message>
-        <message>
-            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
-            <translation>Het bestand waarin de resultaten worden opgeslagen, vervangen als het bestaat; - voor de standaarduitvoer.</translation>
-        </message>
-        <message>
-            <source>file</source>
-            <comment>value name of --output</comment>
-            <translation>bestand</translation>
-        </message>
-        <message>
-            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
-            <comment>%1 and %2 are the limits, %3 the default</comment>
-            <translation>Milliseconden stilte die het downloaden beëindigen (%1 tot %2, standaard %3).</translation>
-        </message>
-        <message>
-            <source>ms</source>
-            <comment>value name of --read-timeout</comment>
-            <translation>ms</translation>
-        </message>
-        <message>
-            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
-            <translation>Slaat een .csv-bestand op in Europese notatie: puntkomma's tussen de velden en decimale komma's.</translation>
-        </message>
-        <message>
-            <source>Saves the results as received (also without either option).</source>
-            <translation>Slaat de resultaten op zoals ontvangen (ook zonder een van beide opties).</translation>
-        </message>
-        <message>
-            <source>Shows no progress, only what went wrong.</source>
-            <translation>Toont geen voortgang, alleen wat er misging.</translation>
-        </message>
-        <message>
             <source>the results are saved</source>
             <translation>de resultaten zijn opgeslagen</translation>
         </message>
@@ -314,29 +270,6 @@
             <translation>gestopt met SIGTERM</translation>
         </message>
         <message>
-            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
-            <comment>%1 is the largest number of seconds</comment>
-            <translation>Geeft op als er zoveel seconden na het verzoek aan de tester geen gegevens zijn gekomen (1 tot %1; zonder deze optie wacht de download tot hij wordt gestopt).</translation>
-        </message>
-        <message>
-            <source>seconds</source>
-            <comment>value name of --start-timeout</comment>
-            <translation>seconden</translation>
-        </message>
-        <message>
-            <source>Also shows the serial port's diagnostics on the error stream.</source>
-            <translation>Toont ook de diagnose van de seriële poort op de foutuitvoer.</translation>
-        </message>
-        <message>
-            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
-            <translation>Somt de seriële poorten op (naam, apparaatpad, USB-leverancier:product, serienummer en beschrijving, één poort per regel) en sluit af.</translation>
-        </message>
-        <message>
-            <source>format</source>
-            <comment>value name of --format</comment>
-            <translation>formaat</translation>
-        </message>
-        <message>
             <source>no data came within --start-timeout</source>
             <translation>binnen --start-timeout kwamen geen gegevens</translation>
         </message>
@@ -352,10 +285,6 @@
         <message>
             <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
             <translation>opgeslagen (of gelezen), maar de gegevens zijn mogelijk onvolledig: de verbinding ging verloren voordat de lijn stil werd, of het laatste record is afgekapt of er ontbreken records</translation>
-        </message>
-        <message>
-            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
-            <translation>Met --list-ports, --list-downloads of --summary: text (standaard) of json.</translation>
         </message>
         <message>
             <source>Exit status of --download, --summary and --report:</source>
@@ -988,6 +917,64 @@
             <comment>%1 is the limit, %2 the value as the user typed it</comment>
             <translation>--start-timeout vereist een geheel aantal seconden van 1 tot %1, niet ‘%2’.</translation>
         </message>
+        <message>
+            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
+            <translation>Downloadt de resultaten van de tester zonder venster, zoals de knop ‘Downloaden’, en slaat ze op als --output. Vereist --port en --output.</translation>
+        </message>
+        <message>
+            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
+            <translation>De poort van de tester: een naam zoals de poortlijst die toont (ttyUSB0, COM3) of een apparaatpad.</translation>
+        </message>
+        <message>
+            <source>port</source>
+            <comment>value name of --port</comment>
+            <translation>poort</translation>
+        </message>
+        <message>
+            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
+            <translation>Het bestand waarin de resultaten worden opgeslagen, vervangen als het bestaat; - voor de standaarduitvoer.</translation>
+        </message>
+        <message>
+            <source>file</source>
+            <comment>value name of --output</comment>
+            <translation>bestand</translation>
+        </message>
+        <message>
+            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
+            <comment>%1 and %2 are the limits, %3 the default</comment>
+            <translation>Milliseconden stilte die het downloaden beëindigen (%1 tot %2, standaard %3).</translation>
+        </message>
+        <message>
+            <source>ms</source>
+            <comment>value name of --read-timeout</comment>
+            <translation>ms</translation>
+        </message>
+        <message>
+            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
+            <translation>Slaat een .csv-bestand op in Europese notatie: puntkomma's tussen de velden en decimale komma's.</translation>
+        </message>
+        <message>
+            <source>Saves the results as received (also without either option).</source>
+            <translation>Slaat de resultaten op zoals ontvangen (ook zonder een van beide opties).</translation>
+        </message>
+        <message>
+            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
+            <comment>%1 is the largest number of seconds</comment>
+            <translation>Geeft op als er zoveel seconden na het verzoek aan de tester geen gegevens zijn gekomen (1 tot %1; zonder deze optie wacht de download tot hij wordt gestopt).</translation>
+        </message>
+        <message>
+            <source>seconds</source>
+            <comment>value name of --start-timeout</comment>
+            <translation>seconden</translation>
+        </message>
+        <message>
+            <source>Shows no progress, only what went wrong.</source>
+            <translation>Toont geen voortgang, alleen wat er misging.</translation>
+        </message>
+        <message>
+            <source>Also shows the serial port's diagnostics on the error stream.</source>
+            <translation>Toont ook de diagnose van de seriële poort op de foutuitvoer.</translation>
+        </message>
     </context>
     <context>
         <name>DownloadEndingText</name>
@@ -1195,6 +1182,19 @@
         <message>
             <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
             <translation>Het systeem meldt geen seriële poort. Sluit de adapter van de tester aan en probeer het opnieuw.</translation>
+        </message>
+        <message>
+            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
+            <translation>Somt de seriële poorten op (naam, apparaatpad, USB-leverancier:product, serienummer en beschrijving, één poort per regel) en sluit af.</translation>
+        </message>
+        <message>
+            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+            <translation>Met --list-ports, --list-downloads of --summary: text (standaard) of json.</translation>
+        </message>
+        <message>
+            <source>format</source>
+            <comment>value name of --format</comment>
+            <translation>formaat</translation>
         </message>
     </context>
     <context>

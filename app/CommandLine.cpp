@@ -2,7 +2,6 @@
 
 #include "app/OptionNames.h"
 #include "common/InstallPaths.h"
-#include "common/Settings.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -47,50 +46,8 @@ CommandLine::CommandLine(const QStringList &arguments)
         QCommandLineOption({QStringLiteral("h"), HelpOption}, tr("Shows this help and exits.")));
     parser.addOption(QCommandLineOption({QStringLiteral("v"), VersionOption},
                                         tr("Shows the program's name and version and exits.")));
-    parser.addOption(QCommandLineOption(
-        DownloadOption, tr("Downloads the tester's results without a window, as the Download "
-                           "button does, and saves them as --output. Needs --port and --output.")));
-    parser.addOption(QCommandLineOption(
-        PortOption,
-        tr("The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device "
-           "path."),
-        tr("port", "value name of --port")));
-    parser.addOption(QCommandLineOption(
-        OutputOption,
-        tr("The file to save the results as, replaced if it exists; - for the standard output."),
-        tr("file", "value name of --output")));
-    const Settings::Definition &readTimeout = Settings::definition(Settings::Key::ReadTimeout);
-    parser.addOption(QCommandLineOption(
-        ReadTimeoutOption,
-        tr("Milliseconds of silence that end the download (%1 to %2, default %3).",
-           "%1 and %2 are the limits, %3 the default")
-            .arg(readTimeout.minimum)
-            .arg(readTimeout.maximum)
-            .arg(readTimeout.fallback.toInt()),
-        tr("ms", "value name of --read-timeout")));
-    parser.addOption(QCommandLineOption(
-        EuropeanOption, tr("Saves a .csv file in the European format: semicolons between fields "
-                           "and decimal commas.")));
-    parser.addOption(QCommandLineOption(
-        NoEuropeanOption, tr("Saves the results as received (also without either option).")));
-    parser.addOption(QCommandLineOption(
-        StartTimeoutOption,
-        tr("Gives up when no data has come this many seconds after the tester was asked for it "
-           "(1 to %1; without it the download waits until it is stopped).",
-           "%1 is the largest number of seconds")
-            .arg(DownloadCommand::maxStartTimeout),
-        tr("seconds", "value name of --start-timeout")));
-    parser.addOption(
-        QCommandLineOption(QuietOption, tr("Shows no progress, only what went wrong.")));
-    parser.addOption(QCommandLineOption(
-        VerboseOption, tr("Also shows the serial port's diagnostics on the error stream.")));
-    parser.addOption(QCommandLineOption(
-        ListPortsOption, tr("Lists the serial ports: name, device path, USB vendor:product, "
-                            "serial number and description, one port a line, and exits.")));
-    parser.addOption(QCommandLineOption(
-        FormatOption,
-        tr("With --list-ports, --list-downloads or --summary: text (the default) or json."),
-        tr("format", "value name of --format")));
+    DownloadCommand::addOptions(parser);
+    ListPortsCommand::addOptions(parser);
     SummaryCommand::addOptions(parser);
     ArchiveCommands::addOptions(parser);
     ReportCommand::addOptions(parser);

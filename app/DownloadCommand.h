@@ -15,6 +15,8 @@ public:
 
     DownloadCommand();
     HeadlessDownload::Options options() const { return with; }
+    // Adds its options to a command line, as the help lists them.
+    static void addOptions(QCommandLineParser &parser);
     // Why an option is refused where no command that takes it is asked for.
     static QString loneRefusal(const QString &name);
 

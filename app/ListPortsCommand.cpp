@@ -16,6 +16,17 @@ ListPortsCommand::ListPortsCommand() : Command(ListPortsOption, {FormatOption})
 {
 }
 
+void ListPortsCommand::addOptions(QCommandLineParser &parser)
+{
+    parser.addOption(QCommandLineOption(
+        ListPortsOption, tr("Lists the serial ports: name, device path, USB vendor:product, "
+                            "serial number and description, one port a line, and exits.")));
+    parser.addOption(QCommandLineOption(
+        FormatOption,
+        tr("With --list-ports, --list-downloads or --summary: text (the default) or json."),
+        tr("format", "value name of --format")));
+}
+
 QString ListPortsCommand::refusal(const QString &name, bool command) const
 {
     if (name == DownloadOption)

@@ -11,6 +11,8 @@ public:
     ListPortsCommand();
     // Whether it prints JSON rather than lines of text.
     bool json() const { return asJson; }
+    // Adds its options to a command line, as the help lists them.
+    static void addOptions(QCommandLineParser &parser);
 
     QString refusal(const QString &name, bool command) const override;
     bool read(const QCommandLineParser &parser, QString *error) override;
