@@ -98,6 +98,35 @@
         </message>
     </context>
     <context>
+        <name>ArchiveCommand</name>
+        <message>
+            <source>--list-downloads, --export and --delete go one at a time.</source>
+            <translation>--list-downloads, --export und --delete können nur einzeln angegeben werden.</translation>
+        </message>
+        <message>
+            <source>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</source>
+            <comment>%1 is an option's name, %2 the value as the user typed it</comment>
+            <translation>--%1 braucht die Nummer eines Downloads, wie --list-downloads sie zeigt, nicht '%2'.</translation>
+        </message>
+        <message>
+            <source>--export needs --output.</source>
+            <translation>--export braucht --output.</translation>
+        </message>
+        <message>
+            <source>--european and --no-european exclude each other.</source>
+            <translation>--european und --no-european schließen sich gegenseitig aus.</translation>
+        </message>
+        <message>
+            <source>--format is text or json, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--format ist text oder json, nicht „%1“.</translation>
+        </message>
+        <message>
+            <source>--archive needs a file.</source>
+            <translation>--archive braucht eine Datei.</translation>
+        </message>
+    </context>
+    <context>
         <name>ArchiveCommands</name>
         <message>
             <source>Lists the downloads kept in the archive, newest first.</source>
@@ -134,37 +163,6 @@
         <message>
             <source>Does not keep the download in the archive (with --download).</source>
             <translation>Bewahrt den Download nicht im Archiv auf (mit --download).</translation>
-        </message>
-        <message>
-            <source>--list-downloads, --export and --delete go one at a time.</source>
-            <translation>--list-downloads, --export und --delete können nur einzeln angegeben werden.</translation>
-        </message>
-        <message>
-            <source>The option '%1' does not go with --%2.</source>
-            <comment>%1 and %2 are options' names</comment>
-            <translation>Die Option '%1' passt nicht zu --%2.</translation>
-        </message>
-        <message>
-            <source>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</source>
-            <comment>%1 is an option's name, %2 the value as the user typed it</comment>
-            <translation>--%1 braucht die Nummer eines Downloads, wie --list-downloads sie zeigt, nicht '%2'.</translation>
-        </message>
-        <message>
-            <source>--export needs --output.</source>
-            <translation>--export braucht --output.</translation>
-        </message>
-        <message>
-            <source>--european and --no-european exclude each other.</source>
-            <translation>--european und --no-european schließen sich gegenseitig aus.</translation>
-        </message>
-        <message>
-            <source>--format is text or json, not '%1'.</source>
-            <comment>%1 is the value as the user typed it</comment>
-            <translation>--format ist text oder json, nicht „%1“.</translation>
-        </message>
-        <message>
-            <source>--archive needs a file.</source>
-            <translation>--archive braucht eine Datei.</translation>
         </message>
         <message>
             <source>There is no download %1 in the archive %2.</source>
@@ -216,6 +214,14 @@
         </message>
     </context>
     <context>
+        <name>Command</name>
+        <message>
+            <source>The option '%1' does not go with --%2.</source>
+            <comment>%1 and %2 are options' names</comment>
+            <translation>Die Option '%1' passt nicht zu --%2.</translation>
+        </message>
+    </context>
+    <context>
         <name>CommandLine</name>
         <message>
             <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
@@ -244,67 +250,6 @@
             <translation>Benutzerhandbuch: %1</translation>
         </message>
         <message>
-            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
-            <translation>Lädt die Ergebnisse des Prüfgeräts ohne Fenster herunter, wie die Schaltfläche „Herunterladen“, und speichert sie als --output. Benötigt --port und --output.</translation>
-        </message>
-        <message>
-            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
-            <translation>Die Schnittstelle des Prüfgeräts: ein Name wie in der Schnittstellenliste (ttyUSB0, COM3) oder ein Gerätepfad.</translation>
-        </message>
-        <message>
-            <source>port</source>
-            <comment>value name of --port</comment>
-            <translation>Schnittstelle</translation>
-        </message>
-        <message>
-            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
-            <translation>Die Datei, in der die Ergebnisse gespeichert werden; eine vorhandene wird ersetzt; - für die Standardausgabe.</translation>
-        </message>
-        <message>
-            <source>file</source>
-            <comment>value name of --output</comment>
-            <translation>Datei</translation>
-        </message>
-        <message>
-            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
-            <comment>%1 and %2 are the limits, %3 the default</comment>
-            <translation>Millisekunden Stille, die das Herunterladen beenden (%1 bis %2, Vorgabe %3).</translation>
-        </message>
-        <message>
-            <source>ms</source>
-            <comment>value name of --read-timeout</comment>
-            <translation>ms</translation>
-        </message>
-        <message>
-            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
-            <translation>Speichert eine .csv-Datei im europäischen Format: Semikolons zwischen den Feldern und Dezimalkommas.</translation>
-        </message>
-        <message>
-            <source>Saves the results as received (also without either option).</source>
-            <translation>Speichert die Ergebnisse so, wie sie empfangen wurden (auch ohne eine der beiden Optionen).</translation>
-        </message>
-        <message>
-            <source>Shows no progress, only what went wrong.</source>
-            <translation>Zeigt keinen Fortschritt, nur, was schiefgegangen ist.</translation>
-        </message>
-        <message>
-            <source>The option '%1' needs --download.</source>
-            <comment>%1 is an option's name</comment>
-            <translation>Die Option „%1“ benötigt --download.</translation>
-        </message>
-        <message>
-            <source>--download needs --port.</source>
-            <translation>--download benötigt --port.</translation>
-        </message>
-        <message>
-            <source>--download needs --output.</source>
-            <translation>--download benötigt --output.</translation>
-        </message>
-        <message>
-            <source>--european and --no-european exclude each other.</source>
-            <translation>--european und --no-european schließen sich gegenseitig aus.</translation>
-        </message>
-        <message>
             <source>the results are saved</source>
             <translation>die Ergebnisse sind gespeichert</translation>
         </message>
@@ -325,48 +270,6 @@
             <translation>mit SIGTERM beendet</translation>
         </message>
         <message>
-            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
-            <comment>%1 is the largest number of seconds</comment>
-            <translation>Gibt auf, wenn so viele Sekunden nach der Anfrage an das Prüfgerät keine Daten gekommen sind (1 bis %1; ohne die Option wartet der Download, bis er gestoppt wird).</translation>
-        </message>
-        <message>
-            <source>seconds</source>
-            <comment>value name of --start-timeout</comment>
-            <translation>Sekunden</translation>
-        </message>
-        <message>
-            <source>Also shows the serial port's diagnostics on the error stream.</source>
-            <translation>Zeigt auch die Diagnosemeldungen der seriellen Schnittstelle im Fehlerkanal.</translation>
-        </message>
-        <message>
-            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
-            <translation>Listet die seriellen Schnittstellen auf – Name, Gerätepfad, USB-Hersteller:Produkt, Seriennummer und Beschreibung, eine Schnittstelle pro Zeile – und beendet sich.</translation>
-        </message>
-        <message>
-            <source>format</source>
-            <comment>value name of --format</comment>
-            <translation>Format</translation>
-        </message>
-        <message>
-            <source>--list-ports and --download exclude each other.</source>
-            <translation>--list-ports und --download schließen einander aus.</translation>
-        </message>
-        <message>
-            <source>--format is text or json, not '%1'.</source>
-            <comment>%1 is the value as the user typed it</comment>
-            <translation>--format ist text oder json, nicht „%1“.</translation>
-        </message>
-        <message>
-            <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</source>
-            <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
-            <translation>--read-timeout benötigt eine ganze Zahl von Millisekunden von %1 bis %2, nicht „%3“.</translation>
-        </message>
-        <message>
-            <source>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</source>
-            <comment>%1 is the limit, %2 the value as the user typed it</comment>
-            <translation>--start-timeout benötigt eine ganze Zahl von Sekunden von 1 bis %1, nicht „%2“.</translation>
-        </message>
-        <message>
             <source>no data came within --start-timeout</source>
             <translation>innerhalb von --start-timeout kamen keine Daten</translation>
         </message>
@@ -380,24 +283,8 @@
             <translation>Keine Anzeige, auf der sich das Fenster öffnen ließe (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). Download ohne Fenster: %1 --download --port SCHNITTSTELLE --output DATEI</translation>
         </message>
         <message>
-            <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
-            <translation>Das System meldet keine serielle Schnittstelle. Stecken Sie den Adapter des Prüfgeräts ein und versuchen Sie es erneut.</translation>
-        </message>
-        <message>
             <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
             <translation>gespeichert (oder gelesen), aber die Daten sind möglicherweise unvollständig: Die Verbindung ging verloren, bevor die Leitung still wurde, oder der letzte Datensatz ist abgeschnitten oder Datensätze fehlen</translation>
-        </message>
-        <message>
-            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
-            <translation>Mit --list-ports, --list-downloads oder --summary: text (Standard) oder json.</translation>
-        </message>
-        <message>
-            <source>--format goes with --list-ports, --list-downloads or --summary.</source>
-            <translation>--format gehört zu --list-ports, --list-downloads oder --summary.</translation>
-        </message>
-        <message>
-            <source>--design goes with --summary or --report.</source>
-            <translation>--design gehört zu --summary oder --report.</translation>
         </message>
         <message>
             <source>Exit status of --download, --summary and --report:</source>
@@ -994,6 +881,102 @@
         </message>
     </context>
     <context>
+        <name>DownloadCommand</name>
+        <message>
+            <source>--design goes with --summary or --report.</source>
+            <translation>--design gehört zu --summary oder --report.</translation>
+        </message>
+        <message>
+            <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+            <translation>--format gehört zu --list-ports, --list-downloads oder --summary.</translation>
+        </message>
+        <message>
+            <source>The option '%1' needs --download.</source>
+            <comment>%1 is an option's name</comment>
+            <translation>Die Option „%1“ benötigt --download.</translation>
+        </message>
+        <message>
+            <source>--download needs --port.</source>
+            <translation>--download benötigt --port.</translation>
+        </message>
+        <message>
+            <source>--download needs --output.</source>
+            <translation>--download benötigt --output.</translation>
+        </message>
+        <message>
+            <source>--european and --no-european exclude each other.</source>
+            <translation>--european und --no-european schließen sich gegenseitig aus.</translation>
+        </message>
+        <message>
+            <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</source>
+            <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
+            <translation>--read-timeout benötigt eine ganze Zahl von Millisekunden von %1 bis %2, nicht „%3“.</translation>
+        </message>
+        <message>
+            <source>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</source>
+            <comment>%1 is the limit, %2 the value as the user typed it</comment>
+            <translation>--start-timeout benötigt eine ganze Zahl von Sekunden von 1 bis %1, nicht „%2“.</translation>
+        </message>
+        <message>
+            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
+            <translation>Lädt die Ergebnisse des Prüfgeräts ohne Fenster herunter, wie die Schaltfläche „Herunterladen“, und speichert sie als --output. Benötigt --port und --output.</translation>
+        </message>
+        <message>
+            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
+            <translation>Die Schnittstelle des Prüfgeräts: ein Name wie in der Schnittstellenliste (ttyUSB0, COM3) oder ein Gerätepfad.</translation>
+        </message>
+        <message>
+            <source>port</source>
+            <comment>value name of --port</comment>
+            <translation>Schnittstelle</translation>
+        </message>
+        <message>
+            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
+            <translation>Die Datei, in der die Ergebnisse gespeichert werden; eine vorhandene wird ersetzt; - für die Standardausgabe.</translation>
+        </message>
+        <message>
+            <source>file</source>
+            <comment>value name of --output</comment>
+            <translation>Datei</translation>
+        </message>
+        <message>
+            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
+            <comment>%1 and %2 are the limits, %3 the default</comment>
+            <translation>Millisekunden Stille, die das Herunterladen beenden (%1 bis %2, Vorgabe %3).</translation>
+        </message>
+        <message>
+            <source>ms</source>
+            <comment>value name of --read-timeout</comment>
+            <translation>ms</translation>
+        </message>
+        <message>
+            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
+            <translation>Speichert eine .csv-Datei im europäischen Format: Semikolons zwischen den Feldern und Dezimalkommas.</translation>
+        </message>
+        <message>
+            <source>Saves the results as received (also without either option).</source>
+            <translation>Speichert die Ergebnisse so, wie sie empfangen wurden (auch ohne eine der beiden Optionen).</translation>
+        </message>
+        <message>
+            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
+            <comment>%1 is the largest number of seconds</comment>
+            <translation>Gibt auf, wenn so viele Sekunden nach der Anfrage an das Prüfgerät keine Daten gekommen sind (1 bis %1; ohne die Option wartet der Download, bis er gestoppt wird).</translation>
+        </message>
+        <message>
+            <source>seconds</source>
+            <comment>value name of --start-timeout</comment>
+            <translation>Sekunden</translation>
+        </message>
+        <message>
+            <source>Shows no progress, only what went wrong.</source>
+            <translation>Zeigt keinen Fortschritt, nur, was schiefgegangen ist.</translation>
+        </message>
+        <message>
+            <source>Also shows the serial port's diagnostics on the error stream.</source>
+            <translation>Zeigt auch die Diagnosemeldungen der seriellen Schnittstelle im Fehlerkanal.</translation>
+        </message>
+    </context>
+    <context>
         <name>DownloadEndingText</name>
         <message>
             <source>Finished</source>
@@ -1183,6 +1166,35 @@
             <source>The design kept in the archive for "%1" cannot be used: %2</source>
             <comment>%1 is the site's name, %2 what is wrong</comment>
             <translation>Die im Archiv für „%1“ aufbewahrte Auslegung ist nicht verwendbar: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListPortsCommand</name>
+        <message>
+            <source>--list-ports and --download exclude each other.</source>
+            <translation>--list-ports und --download schließen einander aus.</translation>
+        </message>
+        <message>
+            <source>--format is text or json, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--format ist text oder json, nicht „%1“.</translation>
+        </message>
+        <message>
+            <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
+            <translation>Das System meldet keine serielle Schnittstelle. Stecken Sie den Adapter des Prüfgeräts ein und versuchen Sie es erneut.</translation>
+        </message>
+        <message>
+            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
+            <translation>Listet die seriellen Schnittstellen auf – Name, Gerätepfad, USB-Hersteller:Produkt, Seriennummer und Beschreibung, eine Schnittstelle pro Zeile – und beendet sich.</translation>
+        </message>
+        <message>
+            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+            <translation>Mit --list-ports, --list-downloads oder --summary: text (Standard) oder json.</translation>
+        </message>
+        <message>
+            <source>format</source>
+            <comment>value name of --format</comment>
+            <translation>Format</translation>
         </message>
     </context>
     <context>
@@ -2142,6 +2154,17 @@
         </message>
     </context>
     <context>
+        <name>TeamCommand</name>
+        <message>
+            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
+            <translation>--team gehört zu genau einer der Optionen --sync, --team-init, --list-downloads, --export, --report oder --delete.</translation>
+        </message>
+        <message>
+            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
+            <translation>--report mit --team braucht die Nummer eines Downloads, wie --list-downloads --team sie zeigt.</translation>
+        </message>
+    </context>
+    <context>
         <name>TeamCommands</name>
         <message>
             <source>ID</source>
@@ -2216,19 +2239,6 @@
         <message>
             <source>Creates the team archive on the server or brings it up to date (needs the database owner's rights).</source>
             <translation>Legt das Team-Archiv auf dem Server an oder bringt es auf den neuesten Stand (braucht die Rechte des Datenbankeigentümers).</translation>
-        </message>
-        <message>
-            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
-            <translation>--team gehört zu genau einer der Optionen --sync, --team-init, --list-downloads, --export, --report oder --delete.</translation>
-        </message>
-        <message>
-            <source>The option '%1' does not go with --%2.</source>
-            <comment>%1 and %2 are options' names</comment>
-            <translation>Die Option '%1' passt nicht zu --%2.</translation>
-        </message>
-        <message>
-            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
-            <translation>--report mit --team braucht die Nummer eines Downloads, wie --list-downloads --team sie zeigt.</translation>
         </message>
         <message>
             <source>Download %1 deleted from the team archive.</source>

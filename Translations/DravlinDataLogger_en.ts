@@ -98,6 +98,35 @@
         </message>
     </context>
     <context>
+        <name>ArchiveCommand</name>
+        <message>
+            <source>--list-downloads, --export and --delete go one at a time.</source>
+            <translation>--list-downloads, --export and --delete go one at a time.</translation>
+        </message>
+        <message>
+            <source>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</source>
+            <comment>%1 is an option's name, %2 the value as the user typed it</comment>
+            <translation>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</translation>
+        </message>
+        <message>
+            <source>--export needs --output.</source>
+            <translation>--export needs --output.</translation>
+        </message>
+        <message>
+            <source>--european and --no-european exclude each other.</source>
+            <translation>--european and --no-european exclude each other.</translation>
+        </message>
+        <message>
+            <source>--format is text or json, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--format is text or json, not '%1'.</translation>
+        </message>
+        <message>
+            <source>--archive needs a file.</source>
+            <translation>--archive needs a file.</translation>
+        </message>
+    </context>
+    <context>
         <name>ArchiveCommands</name>
         <message>
             <source>Lists the downloads kept in the archive, newest first.</source>
@@ -134,37 +163,6 @@
         <message>
             <source>Does not keep the download in the archive (with --download).</source>
             <translation>Does not keep the download in the archive (with --download).</translation>
-        </message>
-        <message>
-            <source>--list-downloads, --export and --delete go one at a time.</source>
-            <translation>--list-downloads, --export and --delete go one at a time.</translation>
-        </message>
-        <message>
-            <source>The option '%1' does not go with --%2.</source>
-            <comment>%1 and %2 are options' names</comment>
-            <translation>The option '%1' does not go with --%2.</translation>
-        </message>
-        <message>
-            <source>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</source>
-            <comment>%1 is an option's name, %2 the value as the user typed it</comment>
-            <translation>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</translation>
-        </message>
-        <message>
-            <source>--export needs --output.</source>
-            <translation>--export needs --output.</translation>
-        </message>
-        <message>
-            <source>--european and --no-european exclude each other.</source>
-            <translation>--european and --no-european exclude each other.</translation>
-        </message>
-        <message>
-            <source>--format is text or json, not '%1'.</source>
-            <comment>%1 is the value as the user typed it</comment>
-            <translation>--format is text or json, not '%1'.</translation>
-        </message>
-        <message>
-            <source>--archive needs a file.</source>
-            <translation>--archive needs a file.</translation>
         </message>
         <message>
             <source>There is no download %1 in the archive %2.</source>
@@ -216,6 +214,14 @@
         </message>
     </context>
     <context>
+        <name>Command</name>
+        <message>
+            <source>The option '%1' does not go with --%2.</source>
+            <comment>%1 and %2 are options' names</comment>
+            <translation>The option '%1' does not go with --%2.</translation>
+        </message>
+    </context>
+    <context>
         <name>CommandLine</name>
         <message>
             <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
@@ -244,67 +250,6 @@
             <translation>User guide: %1</translation>
         </message>
         <message>
-            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
-            <translation>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</translation>
-        </message>
-        <message>
-            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
-            <translation>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</translation>
-        </message>
-        <message>
-            <source>port</source>
-            <comment>value name of --port</comment>
-            <translation>port</translation>
-        </message>
-        <message>
-            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
-            <translation>The file to save the results as, replaced if it exists; - for the standard output.</translation>
-        </message>
-        <message>
-            <source>file</source>
-            <comment>value name of --output</comment>
-            <translation>file</translation>
-        </message>
-        <message>
-            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
-            <comment>%1 and %2 are the limits, %3 the default</comment>
-            <translation>Milliseconds of silence that end the download (%1 to %2, default %3).</translation>
-        </message>
-        <message>
-            <source>ms</source>
-            <comment>value name of --read-timeout</comment>
-            <translation>ms</translation>
-        </message>
-        <message>
-            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
-            <translation>Saves a .csv file in the European format: semicolons between fields and decimal commas.</translation>
-        </message>
-        <message>
-            <source>Saves the results as received (also without either option).</source>
-            <translation>Saves the results as received (also without either option).</translation>
-        </message>
-        <message>
-            <source>Shows no progress, only what went wrong.</source>
-            <translation>Shows no progress, only what went wrong.</translation>
-        </message>
-        <message>
-            <source>The option '%1' needs --download.</source>
-            <comment>%1 is an option's name</comment>
-            <translation>The option '%1' needs --download.</translation>
-        </message>
-        <message>
-            <source>--download needs --port.</source>
-            <translation>--download needs --port.</translation>
-        </message>
-        <message>
-            <source>--download needs --output.</source>
-            <translation>--download needs --output.</translation>
-        </message>
-        <message>
-            <source>--european and --no-european exclude each other.</source>
-            <translation>--european and --no-european exclude each other.</translation>
-        </message>
-        <message>
             <source>the results are saved</source>
             <translation>the results are saved</translation>
         </message>
@@ -325,48 +270,6 @@
             <translation>stopped with SIGTERM</translation>
         </message>
         <message>
-            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
-            <comment>%1 is the largest number of seconds</comment>
-            <translation>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</translation>
-        </message>
-        <message>
-            <source>seconds</source>
-            <comment>value name of --start-timeout</comment>
-            <translation>seconds</translation>
-        </message>
-        <message>
-            <source>Also shows the serial port's diagnostics on the error stream.</source>
-            <translation>Also shows the serial port's diagnostics on the error stream.</translation>
-        </message>
-        <message>
-            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
-            <translation>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</translation>
-        </message>
-        <message>
-            <source>format</source>
-            <comment>value name of --format</comment>
-            <translation>format</translation>
-        </message>
-        <message>
-            <source>--list-ports and --download exclude each other.</source>
-            <translation>--list-ports and --download exclude each other.</translation>
-        </message>
-        <message>
-            <source>--format is text or json, not '%1'.</source>
-            <comment>%1 is the value as the user typed it</comment>
-            <translation>--format is text or json, not '%1'.</translation>
-        </message>
-        <message>
-            <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</source>
-            <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
-            <translation>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</translation>
-        </message>
-        <message>
-            <source>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</source>
-            <comment>%1 is the limit, %2 the value as the user typed it</comment>
-            <translation>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</translation>
-        </message>
-        <message>
             <source>no data came within --start-timeout</source>
             <translation>no data came within --start-timeout</translation>
         </message>
@@ -380,24 +283,8 @@
             <translation>No display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set). To download without a window: %1 --download --port PORT --output FILE</translation>
         </message>
         <message>
-            <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
-            <translation>The system reports no serial port. Plug in the tester's adapter and try again.</translation>
-        </message>
-        <message>
             <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
             <translation>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</translation>
-        </message>
-        <message>
-            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
-            <translation>With --list-ports, --list-downloads or --summary: text (the default) or json.</translation>
-        </message>
-        <message>
-            <source>--format goes with --list-ports, --list-downloads or --summary.</source>
-            <translation>--format goes with --list-ports, --list-downloads or --summary.</translation>
-        </message>
-        <message>
-            <source>--design goes with --summary or --report.</source>
-            <translation>--design goes with --summary or --report.</translation>
         </message>
         <message>
             <source>Exit status of --download, --summary and --report:</source>
@@ -994,6 +881,102 @@
         </message>
     </context>
     <context>
+        <name>DownloadCommand</name>
+        <message>
+            <source>--design goes with --summary or --report.</source>
+            <translation>--design goes with --summary or --report.</translation>
+        </message>
+        <message>
+            <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+            <translation>--format goes with --list-ports, --list-downloads or --summary.</translation>
+        </message>
+        <message>
+            <source>The option '%1' needs --download.</source>
+            <comment>%1 is an option's name</comment>
+            <translation>The option '%1' needs --download.</translation>
+        </message>
+        <message>
+            <source>--download needs --port.</source>
+            <translation>--download needs --port.</translation>
+        </message>
+        <message>
+            <source>--download needs --output.</source>
+            <translation>--download needs --output.</translation>
+        </message>
+        <message>
+            <source>--european and --no-european exclude each other.</source>
+            <translation>--european and --no-european exclude each other.</translation>
+        </message>
+        <message>
+            <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</source>
+            <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
+            <translation>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</translation>
+        </message>
+        <message>
+            <source>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</source>
+            <comment>%1 is the limit, %2 the value as the user typed it</comment>
+            <translation>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</translation>
+        </message>
+        <message>
+            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
+            <translation>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</translation>
+        </message>
+        <message>
+            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
+            <translation>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</translation>
+        </message>
+        <message>
+            <source>port</source>
+            <comment>value name of --port</comment>
+            <translation>port</translation>
+        </message>
+        <message>
+            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
+            <translation>The file to save the results as, replaced if it exists; - for the standard output.</translation>
+        </message>
+        <message>
+            <source>file</source>
+            <comment>value name of --output</comment>
+            <translation>file</translation>
+        </message>
+        <message>
+            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
+            <comment>%1 and %2 are the limits, %3 the default</comment>
+            <translation>Milliseconds of silence that end the download (%1 to %2, default %3).</translation>
+        </message>
+        <message>
+            <source>ms</source>
+            <comment>value name of --read-timeout</comment>
+            <translation>ms</translation>
+        </message>
+        <message>
+            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
+            <translation>Saves a .csv file in the European format: semicolons between fields and decimal commas.</translation>
+        </message>
+        <message>
+            <source>Saves the results as received (also without either option).</source>
+            <translation>Saves the results as received (also without either option).</translation>
+        </message>
+        <message>
+            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
+            <comment>%1 is the largest number of seconds</comment>
+            <translation>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</translation>
+        </message>
+        <message>
+            <source>seconds</source>
+            <comment>value name of --start-timeout</comment>
+            <translation>seconds</translation>
+        </message>
+        <message>
+            <source>Shows no progress, only what went wrong.</source>
+            <translation>Shows no progress, only what went wrong.</translation>
+        </message>
+        <message>
+            <source>Also shows the serial port's diagnostics on the error stream.</source>
+            <translation>Also shows the serial port's diagnostics on the error stream.</translation>
+        </message>
+    </context>
+    <context>
         <name>DownloadEndingText</name>
         <message>
             <source>Finished</source>
@@ -1183,6 +1166,35 @@
             <source>The design kept in the archive for "%1" cannot be used: %2</source>
             <comment>%1 is the site's name, %2 what is wrong</comment>
             <translation>The design kept in the archive for "%1" cannot be used: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListPortsCommand</name>
+        <message>
+            <source>--list-ports and --download exclude each other.</source>
+            <translation>--list-ports and --download exclude each other.</translation>
+        </message>
+        <message>
+            <source>--format is text or json, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--format is text or json, not '%1'.</translation>
+        </message>
+        <message>
+            <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
+            <translation>The system reports no serial port. Plug in the tester's adapter and try again.</translation>
+        </message>
+        <message>
+            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
+            <translation>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</translation>
+        </message>
+        <message>
+            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+            <translation>With --list-ports, --list-downloads or --summary: text (the default) or json.</translation>
+        </message>
+        <message>
+            <source>format</source>
+            <comment>value name of --format</comment>
+            <translation>format</translation>
         </message>
     </context>
     <context>
@@ -2142,6 +2154,17 @@
         </message>
     </context>
     <context>
+        <name>TeamCommand</name>
+        <message>
+            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
+            <translation>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</translation>
+        </message>
+        <message>
+            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
+            <translation>--report with --team needs the number of a download as --list-downloads --team shows it.</translation>
+        </message>
+    </context>
+    <context>
         <name>TeamCommands</name>
         <message>
             <source>ID</source>
@@ -2216,19 +2239,6 @@
         <message>
             <source>Creates the team archive on the server or brings it up to date (needs the database owner's rights).</source>
             <translation>Creates the team archive on the server or brings it up to date (needs the database owner's rights).</translation>
-        </message>
-        <message>
-            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
-            <translation>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</translation>
-        </message>
-        <message>
-            <source>The option '%1' does not go with --%2.</source>
-            <comment>%1 and %2 are options' names</comment>
-            <translation>The option '%1' does not go with --%2.</translation>
-        </message>
-        <message>
-            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
-            <translation>--report with --team needs the number of a download as --list-downloads --team shows it.</translation>
         </message>
         <message>
             <source>Download %1 deleted from the team archive.</source>

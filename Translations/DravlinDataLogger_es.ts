@@ -98,6 +98,35 @@
         </message>
     </context>
     <context>
+        <name>ArchiveCommand</name>
+        <message>
+            <source>--list-downloads, --export and --delete go one at a time.</source>
+            <translation>--list-downloads, --export y --delete se usan de uno en uno.</translation>
+        </message>
+        <message>
+            <source>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</source>
+            <comment>%1 is an option's name, %2 the value as the user typed it</comment>
+            <translation>--%1 necesita el número de una descarga tal como lo muestra --list-downloads, no '%2'.</translation>
+        </message>
+        <message>
+            <source>--export needs --output.</source>
+            <translation>--export necesita --output.</translation>
+        </message>
+        <message>
+            <source>--european and --no-european exclude each other.</source>
+            <translation>--european y --no-european se excluyen mutuamente.</translation>
+        </message>
+        <message>
+            <source>--format is text or json, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--format es text o json, no «%1».</translation>
+        </message>
+        <message>
+            <source>--archive needs a file.</source>
+            <translation>--archive necesita un archivo.</translation>
+        </message>
+    </context>
+    <context>
         <name>ArchiveCommands</name>
         <message>
             <source>Lists the downloads kept in the archive, newest first.</source>
@@ -134,37 +163,6 @@
         <message>
             <source>Does not keep the download in the archive (with --download).</source>
             <translation>No guarda la descarga en el archivo histórico (con --download).</translation>
-        </message>
-        <message>
-            <source>--list-downloads, --export and --delete go one at a time.</source>
-            <translation>--list-downloads, --export y --delete se usan de uno en uno.</translation>
-        </message>
-        <message>
-            <source>The option '%1' does not go with --%2.</source>
-            <comment>%1 and %2 are options' names</comment>
-            <translation>La opción '%1' no se puede usar con --%2.</translation>
-        </message>
-        <message>
-            <source>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</source>
-            <comment>%1 is an option's name, %2 the value as the user typed it</comment>
-            <translation>--%1 necesita el número de una descarga tal como lo muestra --list-downloads, no '%2'.</translation>
-        </message>
-        <message>
-            <source>--export needs --output.</source>
-            <translation>--export necesita --output.</translation>
-        </message>
-        <message>
-            <source>--european and --no-european exclude each other.</source>
-            <translation>--european y --no-european se excluyen mutuamente.</translation>
-        </message>
-        <message>
-            <source>--format is text or json, not '%1'.</source>
-            <comment>%1 is the value as the user typed it</comment>
-            <translation>--format es text o json, no «%1».</translation>
-        </message>
-        <message>
-            <source>--archive needs a file.</source>
-            <translation>--archive necesita un archivo.</translation>
         </message>
         <message>
             <source>There is no download %1 in the archive %2.</source>
@@ -216,6 +214,14 @@
         </message>
     </context>
     <context>
+        <name>Command</name>
+        <message>
+            <source>The option '%1' does not go with --%2.</source>
+            <comment>%1 and %2 are options' names</comment>
+            <translation>La opción '%1' no se puede usar con --%2.</translation>
+        </message>
+    </context>
+    <context>
         <name>CommandLine</name>
         <message>
             <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
@@ -244,67 +250,6 @@
             <translation>Guía del usuario: %1</translation>
         </message>
         <message>
-            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
-            <translation>Descarga los resultados del comprobador sin ventana, como el botón «Descargar», y los guarda como --output. Necesita --port y --output.</translation>
-        </message>
-        <message>
-            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
-            <translation>El puerto del comprobador: un nombre como lo muestra la lista de puertos (ttyUSB0, COM3) o una ruta de dispositivo.</translation>
-        </message>
-        <message>
-            <source>port</source>
-            <comment>value name of --port</comment>
-            <translation>puerto</translation>
-        </message>
-        <message>
-            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
-            <translation>El archivo donde guardar los resultados, que se reemplaza si existe; - para la salida estándar.</translation>
-        </message>
-        <message>
-            <source>file</source>
-            <comment>value name of --output</comment>
-            <translation>archivo</translation>
-        </message>
-        <message>
-            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
-            <comment>%1 and %2 are the limits, %3 the default</comment>
-            <translation>Milisegundos de silencio que terminan la descarga (de %1 a %2, %3 por defecto).</translation>
-        </message>
-        <message>
-            <source>ms</source>
-            <comment>value name of --read-timeout</comment>
-            <translation>ms</translation>
-        </message>
-        <message>
-            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
-            <translation>Guarda un archivo .csv en formato europeo: punto y coma entre campos y coma decimal.</translation>
-        </message>
-        <message>
-            <source>Saves the results as received (also without either option).</source>
-            <translation>Guarda los resultados tal como se recibieron (también sin ninguna de las dos opciones).</translation>
-        </message>
-        <message>
-            <source>Shows no progress, only what went wrong.</source>
-            <translation>No muestra el progreso, solo lo que ha fallado.</translation>
-        </message>
-        <message>
-            <source>The option '%1' needs --download.</source>
-            <comment>%1 is an option's name</comment>
-            <translation>La opción «%1» necesita --download.</translation>
-        </message>
-        <message>
-            <source>--download needs --port.</source>
-            <translation>--download necesita --port.</translation>
-        </message>
-        <message>
-            <source>--download needs --output.</source>
-            <translation>--download necesita --output.</translation>
-        </message>
-        <message>
-            <source>--european and --no-european exclude each other.</source>
-            <translation>--european y --no-european se excluyen mutuamente.</translation>
-        </message>
-        <message>
             <source>the results are saved</source>
             <translation>los resultados se han guardado</translation>
         </message>
@@ -325,48 +270,6 @@
             <translation>detenido con SIGTERM</translation>
         </message>
         <message>
-            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
-            <comment>%1 is the largest number of seconds</comment>
-            <translation>Desiste si no han llegado datos tantos segundos después de pedírselos al comprobador (1 a %1; sin esta opción la descarga espera hasta que se detenga).</translation>
-        </message>
-        <message>
-            <source>seconds</source>
-            <comment>value name of --start-timeout</comment>
-            <translation>segundos</translation>
-        </message>
-        <message>
-            <source>Also shows the serial port's diagnostics on the error stream.</source>
-            <translation>Muestra también los diagnósticos del puerto serie en la salida de errores.</translation>
-        </message>
-        <message>
-            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
-            <translation>Enumera los puertos serie (nombre, ruta del dispositivo, fabricante:producto USB, número de serie y descripción, un puerto por línea) y termina.</translation>
-        </message>
-        <message>
-            <source>format</source>
-            <comment>value name of --format</comment>
-            <translation>formato</translation>
-        </message>
-        <message>
-            <source>--list-ports and --download exclude each other.</source>
-            <translation>--list-ports y --download se excluyen mutuamente.</translation>
-        </message>
-        <message>
-            <source>--format is text or json, not '%1'.</source>
-            <comment>%1 is the value as the user typed it</comment>
-            <translation>--format es text o json, no «%1».</translation>
-        </message>
-        <message>
-            <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</source>
-            <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
-            <translation>--read-timeout necesita un número entero de milisegundos de %1 a %2, no «%3».</translation>
-        </message>
-        <message>
-            <source>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</source>
-            <comment>%1 is the limit, %2 the value as the user typed it</comment>
-            <translation>--start-timeout necesita un número entero de segundos de 1 a %1, no «%2».</translation>
-        </message>
-        <message>
             <source>no data came within --start-timeout</source>
             <translation>no llegaron datos dentro de --start-timeout</translation>
         </message>
@@ -380,24 +283,8 @@
             <translation>No hay pantalla en la que abrir la ventana (no está definida ni DISPLAY ni WAYLAND_DISPLAY). Para descargar sin ventana: %1 --download --port PUERTO --output ARCHIVO</translation>
         </message>
         <message>
-            <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
-            <translation>El sistema no indica ningún puerto serie. Conecte el adaptador del comprobador y vuelva a intentarlo.</translation>
-        </message>
-        <message>
             <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
             <translation>guardado (o leído), pero puede que los datos estén incompletos: la conexión se perdió antes de que la línea quedara en silencio, o el último registro está cortado o faltan registros</translation>
-        </message>
-        <message>
-            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
-            <translation>Con --list-ports, --list-downloads o --summary: text (predeterminado) o json.</translation>
-        </message>
-        <message>
-            <source>--format goes with --list-ports, --list-downloads or --summary.</source>
-            <translation>--format se usa con --list-ports, --list-downloads o --summary.</translation>
-        </message>
-        <message>
-            <source>--design goes with --summary or --report.</source>
-            <translation>--design va con --summary o --report.</translation>
         </message>
         <message>
             <source>Exit status of --download, --summary and --report:</source>
@@ -994,6 +881,102 @@
         </message>
     </context>
     <context>
+        <name>DownloadCommand</name>
+        <message>
+            <source>--design goes with --summary or --report.</source>
+            <translation>--design va con --summary o --report.</translation>
+        </message>
+        <message>
+            <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+            <translation>--format se usa con --list-ports, --list-downloads o --summary.</translation>
+        </message>
+        <message>
+            <source>The option '%1' needs --download.</source>
+            <comment>%1 is an option's name</comment>
+            <translation>La opción «%1» necesita --download.</translation>
+        </message>
+        <message>
+            <source>--download needs --port.</source>
+            <translation>--download necesita --port.</translation>
+        </message>
+        <message>
+            <source>--download needs --output.</source>
+            <translation>--download necesita --output.</translation>
+        </message>
+        <message>
+            <source>--european and --no-european exclude each other.</source>
+            <translation>--european y --no-european se excluyen mutuamente.</translation>
+        </message>
+        <message>
+            <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</source>
+            <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
+            <translation>--read-timeout necesita un número entero de milisegundos de %1 a %2, no «%3».</translation>
+        </message>
+        <message>
+            <source>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</source>
+            <comment>%1 is the limit, %2 the value as the user typed it</comment>
+            <translation>--start-timeout necesita un número entero de segundos de 1 a %1, no «%2».</translation>
+        </message>
+        <message>
+            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
+            <translation>Descarga los resultados del comprobador sin ventana, como el botón «Descargar», y los guarda como --output. Necesita --port y --output.</translation>
+        </message>
+        <message>
+            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
+            <translation>El puerto del comprobador: un nombre como lo muestra la lista de puertos (ttyUSB0, COM3) o una ruta de dispositivo.</translation>
+        </message>
+        <message>
+            <source>port</source>
+            <comment>value name of --port</comment>
+            <translation>puerto</translation>
+        </message>
+        <message>
+            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
+            <translation>El archivo donde guardar los resultados, que se reemplaza si existe; - para la salida estándar.</translation>
+        </message>
+        <message>
+            <source>file</source>
+            <comment>value name of --output</comment>
+            <translation>archivo</translation>
+        </message>
+        <message>
+            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
+            <comment>%1 and %2 are the limits, %3 the default</comment>
+            <translation>Milisegundos de silencio que terminan la descarga (de %1 a %2, %3 por defecto).</translation>
+        </message>
+        <message>
+            <source>ms</source>
+            <comment>value name of --read-timeout</comment>
+            <translation>ms</translation>
+        </message>
+        <message>
+            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
+            <translation>Guarda un archivo .csv en formato europeo: punto y coma entre campos y coma decimal.</translation>
+        </message>
+        <message>
+            <source>Saves the results as received (also without either option).</source>
+            <translation>Guarda los resultados tal como se recibieron (también sin ninguna de las dos opciones).</translation>
+        </message>
+        <message>
+            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
+            <comment>%1 is the largest number of seconds</comment>
+            <translation>Desiste si no han llegado datos tantos segundos después de pedírselos al comprobador (1 a %1; sin esta opción la descarga espera hasta que se detenga).</translation>
+        </message>
+        <message>
+            <source>seconds</source>
+            <comment>value name of --start-timeout</comment>
+            <translation>segundos</translation>
+        </message>
+        <message>
+            <source>Shows no progress, only what went wrong.</source>
+            <translation>No muestra el progreso, solo lo que ha fallado.</translation>
+        </message>
+        <message>
+            <source>Also shows the serial port's diagnostics on the error stream.</source>
+            <translation>Muestra también los diagnósticos del puerto serie en la salida de errores.</translation>
+        </message>
+    </context>
+    <context>
         <name>DownloadEndingText</name>
         <message>
             <source>Finished</source>
@@ -1183,6 +1166,35 @@
             <source>The design kept in the archive for "%1" cannot be used: %2</source>
             <comment>%1 is the site's name, %2 what is wrong</comment>
             <translation>El diseño guardado en el archivo histórico para «%1» no se puede usar: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListPortsCommand</name>
+        <message>
+            <source>--list-ports and --download exclude each other.</source>
+            <translation>--list-ports y --download se excluyen mutuamente.</translation>
+        </message>
+        <message>
+            <source>--format is text or json, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--format es text o json, no «%1».</translation>
+        </message>
+        <message>
+            <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
+            <translation>El sistema no indica ningún puerto serie. Conecte el adaptador del comprobador y vuelva a intentarlo.</translation>
+        </message>
+        <message>
+            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
+            <translation>Enumera los puertos serie (nombre, ruta del dispositivo, fabricante:producto USB, número de serie y descripción, un puerto por línea) y termina.</translation>
+        </message>
+        <message>
+            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+            <translation>Con --list-ports, --list-downloads o --summary: text (predeterminado) o json.</translation>
+        </message>
+        <message>
+            <source>format</source>
+            <comment>value name of --format</comment>
+            <translation>formato</translation>
         </message>
     </context>
     <context>
@@ -2142,6 +2154,17 @@
         </message>
     </context>
     <context>
+        <name>TeamCommand</name>
+        <message>
+            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
+            <translation>--team va con una sola de --sync, --team-init, --list-downloads, --export, --report o --delete.</translation>
+        </message>
+        <message>
+            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
+            <translation>--report con --team necesita el número de una descarga tal como lo muestra --list-downloads --team.</translation>
+        </message>
+    </context>
+    <context>
         <name>TeamCommands</name>
         <message>
             <source>ID</source>
@@ -2216,19 +2239,6 @@
         <message>
             <source>Creates the team archive on the server or brings it up to date (needs the database owner's rights).</source>
             <translation>Crea el archivo del equipo en el servidor o lo pone al día (necesita los derechos del propietario de la base de datos).</translation>
-        </message>
-        <message>
-            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
-            <translation>--team va con una sola de --sync, --team-init, --list-downloads, --export, --report o --delete.</translation>
-        </message>
-        <message>
-            <source>The option '%1' does not go with --%2.</source>
-            <comment>%1 and %2 are options' names</comment>
-            <translation>La opción '%1' no se puede usar con --%2.</translation>
-        </message>
-        <message>
-            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
-            <translation>--report con --team necesita el número de una descarga tal como lo muestra --list-downloads --team.</translation>
         </message>
         <message>
             <source>Download %1 deleted from the team archive.</source>

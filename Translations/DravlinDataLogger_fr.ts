@@ -98,6 +98,35 @@
         </message>
     </context>
     <context>
+        <name>ArchiveCommand</name>
+        <message>
+            <source>--list-downloads, --export and --delete go one at a time.</source>
+            <translation>--list-downloads, --export et --delete s'utilisent un seul à la fois.</translation>
+        </message>
+        <message>
+            <source>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</source>
+            <comment>%1 is an option's name, %2 the value as the user typed it</comment>
+            <translation>--%1 attend le numéro d'un téléchargement tel que --list-downloads l'affiche, et non '%2'.</translation>
+        </message>
+        <message>
+            <source>--export needs --output.</source>
+            <translation>--export nécessite --output.</translation>
+        </message>
+        <message>
+            <source>--european and --no-european exclude each other.</source>
+            <translation>--european et --no-european s'excluent mutuellement.</translation>
+        </message>
+        <message>
+            <source>--format is text or json, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--format vaut text ou json, pas « %1 ».</translation>
+        </message>
+        <message>
+            <source>--archive needs a file.</source>
+            <translation>--archive nécessite un fichier.</translation>
+        </message>
+    </context>
+    <context>
         <name>ArchiveCommands</name>
         <message>
             <source>Lists the downloads kept in the archive, newest first.</source>
@@ -134,37 +163,6 @@
         <message>
             <source>Does not keep the download in the archive (with --download).</source>
             <translation>Ne conserve pas le téléchargement dans l'archive (avec --download).</translation>
-        </message>
-        <message>
-            <source>--list-downloads, --export and --delete go one at a time.</source>
-            <translation>--list-downloads, --export et --delete s'utilisent un seul à la fois.</translation>
-        </message>
-        <message>
-            <source>The option '%1' does not go with --%2.</source>
-            <comment>%1 and %2 are options' names</comment>
-            <translation>L'option '%1' ne s'utilise pas avec --%2.</translation>
-        </message>
-        <message>
-            <source>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</source>
-            <comment>%1 is an option's name, %2 the value as the user typed it</comment>
-            <translation>--%1 attend le numéro d'un téléchargement tel que --list-downloads l'affiche, et non '%2'.</translation>
-        </message>
-        <message>
-            <source>--export needs --output.</source>
-            <translation>--export nécessite --output.</translation>
-        </message>
-        <message>
-            <source>--european and --no-european exclude each other.</source>
-            <translation>--european et --no-european s'excluent mutuellement.</translation>
-        </message>
-        <message>
-            <source>--format is text or json, not '%1'.</source>
-            <comment>%1 is the value as the user typed it</comment>
-            <translation>--format vaut text ou json, pas « %1 ».</translation>
-        </message>
-        <message>
-            <source>--archive needs a file.</source>
-            <translation>--archive nécessite un fichier.</translation>
         </message>
         <message>
             <source>There is no download %1 in the archive %2.</source>
@@ -216,6 +214,14 @@
         </message>
     </context>
     <context>
+        <name>Command</name>
+        <message>
+            <source>The option '%1' does not go with --%2.</source>
+            <comment>%1 and %2 are options' names</comment>
+            <translation>L'option '%1' ne s'utilise pas avec --%2.</translation>
+        </message>
+    </context>
+    <context>
         <name>CommandLine</name>
         <message>
             <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
@@ -244,67 +250,6 @@
             <translation>Guide de l'utilisateur : %1</translation>
         </message>
         <message>
-            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
-            <translation>Télécharge les résultats du testeur sans fenêtre, comme le bouton « Télécharger », et les enregistre sous --output. Nécessite --port et --output.</translation>
-        </message>
-        <message>
-            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
-            <translation>Le port du testeur : un nom tel que la liste des ports l'affiche (ttyUSB0, COM3) ou un chemin de périphérique.</translation>
-        </message>
-        <message>
-            <source>port</source>
-            <comment>value name of --port</comment>
-            <translation>port</translation>
-        </message>
-        <message>
-            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
-            <translation>Le fichier où enregistrer les résultats, remplacé s'il existe ; - pour la sortie standard.</translation>
-        </message>
-        <message>
-            <source>file</source>
-            <comment>value name of --output</comment>
-            <translation>fichier</translation>
-        </message>
-        <message>
-            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
-            <comment>%1 and %2 are the limits, %3 the default</comment>
-            <translation>Millisecondes de silence qui terminent le téléchargement (de %1 à %2, %3 par défaut).</translation>
-        </message>
-        <message>
-            <source>ms</source>
-            <comment>value name of --read-timeout</comment>
-            <translation>ms</translation>
-        </message>
-        <message>
-            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
-            <translation>Enregistre un fichier .csv au format européen : points-virgules entre les champs et virgules décimales.</translation>
-        </message>
-        <message>
-            <source>Saves the results as received (also without either option).</source>
-            <translation>Enregistre les résultats tels que reçus (de même sans l'une ou l'autre option).</translation>
-        </message>
-        <message>
-            <source>Shows no progress, only what went wrong.</source>
-            <translation>N'affiche pas la progression, seulement ce qui a échoué.</translation>
-        </message>
-        <message>
-            <source>The option '%1' needs --download.</source>
-            <comment>%1 is an option's name</comment>
-            <translation>L'option « %1 » nécessite --download.</translation>
-        </message>
-        <message>
-            <source>--download needs --port.</source>
-            <translation>--download nécessite --port.</translation>
-        </message>
-        <message>
-            <source>--download needs --output.</source>
-            <translation>--download nécessite --output.</translation>
-        </message>
-        <message>
-            <source>--european and --no-european exclude each other.</source>
-            <translation>--european et --no-european s'excluent mutuellement.</translation>
-        </message>
-        <message>
             <source>the results are saved</source>
             <translation>les résultats sont enregistrés</translation>
         </message>
@@ -325,48 +270,6 @@
             <translation>arrêté par SIGTERM</translation>
         </message>
         <message>
-            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
-            <comment>%1 is the largest number of seconds</comment>
-            <translation>Abandonne si aucune donnée n'est arrivée ce nombre de secondes après la demande au testeur (1 à %1 ; sans cette option, le téléchargement attend jusqu'à son arrêt).</translation>
-        </message>
-        <message>
-            <source>seconds</source>
-            <comment>value name of --start-timeout</comment>
-            <translation>secondes</translation>
-        </message>
-        <message>
-            <source>Also shows the serial port's diagnostics on the error stream.</source>
-            <translation>Affiche aussi les diagnostics du port série sur la sortie d'erreur.</translation>
-        </message>
-        <message>
-            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
-            <translation>Liste les ports série (nom, chemin du périphérique, fabricant:produit USB, numéro de série et description, un port par ligne) puis quitte.</translation>
-        </message>
-        <message>
-            <source>format</source>
-            <comment>value name of --format</comment>
-            <translation>format</translation>
-        </message>
-        <message>
-            <source>--list-ports and --download exclude each other.</source>
-            <translation>--list-ports et --download s'excluent mutuellement.</translation>
-        </message>
-        <message>
-            <source>--format is text or json, not '%1'.</source>
-            <comment>%1 is the value as the user typed it</comment>
-            <translation>--format vaut text ou json, pas « %1 ».</translation>
-        </message>
-        <message>
-            <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</source>
-            <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
-            <translation>--read-timeout attend un nombre entier de millisecondes de %1 à %2, pas « %3 ».</translation>
-        </message>
-        <message>
-            <source>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</source>
-            <comment>%1 is the limit, %2 the value as the user typed it</comment>
-            <translation>--start-timeout attend un nombre entier de secondes de 1 à %1, pas « %2 ».</translation>
-        </message>
-        <message>
             <source>no data came within --start-timeout</source>
             <translation>aucune donnée n'est arrivée dans le délai de --start-timeout</translation>
         </message>
@@ -380,24 +283,8 @@
             <translation>Aucun affichage où ouvrir la fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n'est défini). Pour télécharger sans fenêtre : %1 --download --port PORT --output FICHIER</translation>
         </message>
         <message>
-            <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
-            <translation>Le système ne signale aucun port série. Branchez l'adaptateur du testeur et réessayez.</translation>
-        </message>
-        <message>
             <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
             <translation>enregistré (ou lu), mais les données sont peut-être incomplètes : la connexion a été perdue avant le silence de la ligne, ou le dernier enregistrement est coupé ou des enregistrements manquent</translation>
-        </message>
-        <message>
-            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
-            <translation>Avec --list-ports, --list-downloads ou --summary : text (par défaut) ou json.</translation>
-        </message>
-        <message>
-            <source>--format goes with --list-ports, --list-downloads or --summary.</source>
-            <translation>--format s'utilise avec --list-ports, --list-downloads ou --summary.</translation>
-        </message>
-        <message>
-            <source>--design goes with --summary or --report.</source>
-            <translation>--design va avec --summary ou --report.</translation>
         </message>
         <message>
             <source>Exit status of --download, --summary and --report:</source>
@@ -994,6 +881,102 @@
         </message>
     </context>
     <context>
+        <name>DownloadCommand</name>
+        <message>
+            <source>--design goes with --summary or --report.</source>
+            <translation>--design va avec --summary ou --report.</translation>
+        </message>
+        <message>
+            <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+            <translation>--format s'utilise avec --list-ports, --list-downloads ou --summary.</translation>
+        </message>
+        <message>
+            <source>The option '%1' needs --download.</source>
+            <comment>%1 is an option's name</comment>
+            <translation>L'option « %1 » nécessite --download.</translation>
+        </message>
+        <message>
+            <source>--download needs --port.</source>
+            <translation>--download nécessite --port.</translation>
+        </message>
+        <message>
+            <source>--download needs --output.</source>
+            <translation>--download nécessite --output.</translation>
+        </message>
+        <message>
+            <source>--european and --no-european exclude each other.</source>
+            <translation>--european et --no-european s'excluent mutuellement.</translation>
+        </message>
+        <message>
+            <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</source>
+            <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
+            <translation>--read-timeout attend un nombre entier de millisecondes de %1 à %2, pas « %3 ».</translation>
+        </message>
+        <message>
+            <source>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</source>
+            <comment>%1 is the limit, %2 the value as the user typed it</comment>
+            <translation>--start-timeout attend un nombre entier de secondes de 1 à %1, pas « %2 ».</translation>
+        </message>
+        <message>
+            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
+            <translation>Télécharge les résultats du testeur sans fenêtre, comme le bouton « Télécharger », et les enregistre sous --output. Nécessite --port et --output.</translation>
+        </message>
+        <message>
+            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
+            <translation>Le port du testeur : un nom tel que la liste des ports l'affiche (ttyUSB0, COM3) ou un chemin de périphérique.</translation>
+        </message>
+        <message>
+            <source>port</source>
+            <comment>value name of --port</comment>
+            <translation>port</translation>
+        </message>
+        <message>
+            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
+            <translation>Le fichier où enregistrer les résultats, remplacé s'il existe ; - pour la sortie standard.</translation>
+        </message>
+        <message>
+            <source>file</source>
+            <comment>value name of --output</comment>
+            <translation>fichier</translation>
+        </message>
+        <message>
+            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
+            <comment>%1 and %2 are the limits, %3 the default</comment>
+            <translation>Millisecondes de silence qui terminent le téléchargement (de %1 à %2, %3 par défaut).</translation>
+        </message>
+        <message>
+            <source>ms</source>
+            <comment>value name of --read-timeout</comment>
+            <translation>ms</translation>
+        </message>
+        <message>
+            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
+            <translation>Enregistre un fichier .csv au format européen : points-virgules entre les champs et virgules décimales.</translation>
+        </message>
+        <message>
+            <source>Saves the results as received (also without either option).</source>
+            <translation>Enregistre les résultats tels que reçus (de même sans l'une ou l'autre option).</translation>
+        </message>
+        <message>
+            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
+            <comment>%1 is the largest number of seconds</comment>
+            <translation>Abandonne si aucune donnée n'est arrivée ce nombre de secondes après la demande au testeur (1 à %1 ; sans cette option, le téléchargement attend jusqu'à son arrêt).</translation>
+        </message>
+        <message>
+            <source>seconds</source>
+            <comment>value name of --start-timeout</comment>
+            <translation>secondes</translation>
+        </message>
+        <message>
+            <source>Shows no progress, only what went wrong.</source>
+            <translation>N'affiche pas la progression, seulement ce qui a échoué.</translation>
+        </message>
+        <message>
+            <source>Also shows the serial port's diagnostics on the error stream.</source>
+            <translation>Affiche aussi les diagnostics du port série sur la sortie d'erreur.</translation>
+        </message>
+    </context>
+    <context>
         <name>DownloadEndingText</name>
         <message>
             <source>Finished</source>
@@ -1183,6 +1166,35 @@
             <source>The design kept in the archive for "%1" cannot be used: %2</source>
             <comment>%1 is the site's name, %2 what is wrong</comment>
             <translation>La conception conservée dans l'archive pour « %1 » est inutilisable : %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListPortsCommand</name>
+        <message>
+            <source>--list-ports and --download exclude each other.</source>
+            <translation>--list-ports et --download s'excluent mutuellement.</translation>
+        </message>
+        <message>
+            <source>--format is text or json, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--format vaut text ou json, pas « %1 ».</translation>
+        </message>
+        <message>
+            <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
+            <translation>Le système ne signale aucun port série. Branchez l'adaptateur du testeur et réessayez.</translation>
+        </message>
+        <message>
+            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
+            <translation>Liste les ports série (nom, chemin du périphérique, fabricant:produit USB, numéro de série et description, un port par ligne) puis quitte.</translation>
+        </message>
+        <message>
+            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+            <translation>Avec --list-ports, --list-downloads ou --summary : text (par défaut) ou json.</translation>
+        </message>
+        <message>
+            <source>format</source>
+            <comment>value name of --format</comment>
+            <translation>format</translation>
         </message>
     </context>
     <context>
@@ -2142,6 +2154,17 @@
         </message>
     </context>
     <context>
+        <name>TeamCommand</name>
+        <message>
+            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
+            <translation>--team va avec une seule des options --sync, --team-init, --list-downloads, --export, --report ou --delete.</translation>
+        </message>
+        <message>
+            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
+            <translation>--report avec --team demande le numéro d'un téléchargement tel que --list-downloads --team l'affiche.</translation>
+        </message>
+    </context>
+    <context>
         <name>TeamCommands</name>
         <message>
             <source>ID</source>
@@ -2216,19 +2239,6 @@
         <message>
             <source>Creates the team archive on the server or brings it up to date (needs the database owner's rights).</source>
             <translation>Crée l'archive d'équipe sur le serveur ou la met à jour (demande les droits du propriétaire de la base).</translation>
-        </message>
-        <message>
-            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
-            <translation>--team va avec une seule des options --sync, --team-init, --list-downloads, --export, --report ou --delete.</translation>
-        </message>
-        <message>
-            <source>The option '%1' does not go with --%2.</source>
-            <comment>%1 and %2 are options' names</comment>
-            <translation>L'option '%1' ne s'utilise pas avec --%2.</translation>
-        </message>
-        <message>
-            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
-            <translation>--report avec --team demande le numéro d'un téléchargement tel que --list-downloads --team l'affiche.</translation>
         </message>
         <message>
             <source>Download %1 deleted from the team archive.</source>

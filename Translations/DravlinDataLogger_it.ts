@@ -98,6 +98,35 @@
         </message>
     </context>
     <context>
+        <name>ArchiveCommand</name>
+        <message>
+            <source>--list-downloads, --export and --delete go one at a time.</source>
+            <translation>--list-downloads, --export e --delete si usano uno alla volta.</translation>
+        </message>
+        <message>
+            <source>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</source>
+            <comment>%1 is an option's name, %2 the value as the user typed it</comment>
+            <translation>--%1 richiede il numero di uno scaricamento come lo mostra --list-downloads, non '%2'.</translation>
+        </message>
+        <message>
+            <source>--export needs --output.</source>
+            <translation>--export richiede --output.</translation>
+        </message>
+        <message>
+            <source>--european and --no-european exclude each other.</source>
+            <translation>--european e --no-european si escludono a vicenda.</translation>
+        </message>
+        <message>
+            <source>--format is text or json, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--format è text o json, non «%1».</translation>
+        </message>
+        <message>
+            <source>--archive needs a file.</source>
+            <translation>--archive richiede un file.</translation>
+        </message>
+    </context>
+    <context>
         <name>ArchiveCommands</name>
         <message>
             <source>Lists the downloads kept in the archive, newest first.</source>
@@ -134,37 +163,6 @@
         <message>
             <source>Does not keep the download in the archive (with --download).</source>
             <translation>Non conserva lo scaricamento nell'archivio (con --download).</translation>
-        </message>
-        <message>
-            <source>--list-downloads, --export and --delete go one at a time.</source>
-            <translation>--list-downloads, --export e --delete si usano uno alla volta.</translation>
-        </message>
-        <message>
-            <source>The option '%1' does not go with --%2.</source>
-            <comment>%1 and %2 are options' names</comment>
-            <translation>L'opzione '%1' non si può usare con --%2.</translation>
-        </message>
-        <message>
-            <source>--%1 needs the number of a download as --list-downloads shows it, not '%2'.</source>
-            <comment>%1 is an option's name, %2 the value as the user typed it</comment>
-            <translation>--%1 richiede il numero di uno scaricamento come lo mostra --list-downloads, non '%2'.</translation>
-        </message>
-        <message>
-            <source>--export needs --output.</source>
-            <translation>--export richiede --output.</translation>
-        </message>
-        <message>
-            <source>--european and --no-european exclude each other.</source>
-            <translation>--european e --no-european si escludono a vicenda.</translation>
-        </message>
-        <message>
-            <source>--format is text or json, not '%1'.</source>
-            <comment>%1 is the value as the user typed it</comment>
-            <translation>--format è text o json, non «%1».</translation>
-        </message>
-        <message>
-            <source>--archive needs a file.</source>
-            <translation>--archive richiede un file.</translation>
         </message>
         <message>
             <source>There is no download %1 in the archive %2.</source>
@@ -216,6 +214,14 @@
         </message>
     </context>
     <context>
+        <name>Command</name>
+        <message>
+            <source>The option '%1' does not go with --%2.</source>
+            <comment>%1 and %2 are options' names</comment>
+            <translation>L'opzione '%1' non si può usare con --%2.</translation>
+        </message>
+    </context>
+    <context>
         <name>CommandLine</name>
         <message>
             <source>Downloads the stored test results of a solar installation tester over a serial port and saves them as .csv or .txt files.</source>
@@ -244,67 +250,6 @@
             <translation>Guida per l'utente: %1</translation>
         </message>
         <message>
-            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
-            <translation>Scarica i risultati dello strumento senza finestra, come il pulsante «Scarica», e li salva come --output. Richiede --port e --output.</translation>
-        </message>
-        <message>
-            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
-            <translation>La porta dello strumento: un nome come appare nell'elenco delle porte (ttyUSB0, COM3) o un percorso di dispositivo.</translation>
-        </message>
-        <message>
-            <source>port</source>
-            <comment>value name of --port</comment>
-            <translation>porta</translation>
-        </message>
-        <message>
-            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
-            <translation>Il file in cui salvare i risultati, sostituito se esiste; - per lo standard output.</translation>
-        </message>
-        <message>
-            <source>file</source>
-            <comment>value name of --output</comment>
-            <translation>file</translation>
-        </message>
-        <message>
-            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
-            <comment>%1 and %2 are the limits, %3 the default</comment>
-            <translation>Millisecondi di silenzio che terminano lo scaricamento (da %1 a %2, predefinito %3).</translation>
-        </message>
-        <message>
-            <source>ms</source>
-            <comment>value name of --read-timeout</comment>
-            <translation>ms</translation>
-        </message>
-        <message>
-            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
-            <translation>Salva un file .csv in formato europeo: punti e virgola tra i campi e virgole decimali.</translation>
-        </message>
-        <message>
-            <source>Saves the results as received (also without either option).</source>
-            <translation>Salva i risultati così come ricevuti (anche senza nessuna delle due opzioni).</translation>
-        </message>
-        <message>
-            <source>Shows no progress, only what went wrong.</source>
-            <translation>Non mostra l'avanzamento, solo ciò che non è andato a buon fine.</translation>
-        </message>
-        <message>
-            <source>The option '%1' needs --download.</source>
-            <comment>%1 is an option's name</comment>
-            <translation>L'opzione «%1» richiede --download.</translation>
-        </message>
-        <message>
-            <source>--download needs --port.</source>
-            <translation>--download richiede --port.</translation>
-        </message>
-        <message>
-            <source>--download needs --output.</source>
-            <translation>--download richiede --output.</translation>
-        </message>
-        <message>
-            <source>--european and --no-european exclude each other.</source>
-            <translation>--european e --no-european si escludono a vicenda.</translation>
-        </message>
-        <message>
             <source>the results are saved</source>
             <translation>i risultati sono stati salvati</translation>
         </message>
@@ -325,48 +270,6 @@
             <translation>terminato con SIGTERM</translation>
         </message>
         <message>
-            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
-            <comment>%1 is the largest number of seconds</comment>
-            <translation>Rinuncia se non sono arrivati dati entro questi secondi dalla richiesta allo strumento (da 1 a %1; senza questa opzione lo scaricamento attende finché non viene fermato).</translation>
-        </message>
-        <message>
-            <source>seconds</source>
-            <comment>value name of --start-timeout</comment>
-            <translation>secondi</translation>
-        </message>
-        <message>
-            <source>Also shows the serial port's diagnostics on the error stream.</source>
-            <translation>Mostra anche la diagnostica della porta seriale sullo standard error.</translation>
-        </message>
-        <message>
-            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
-            <translation>Elenca le porte seriali (nome, percorso del dispositivo, produttore:prodotto USB, numero di serie e descrizione, una porta per riga) ed esce.</translation>
-        </message>
-        <message>
-            <source>format</source>
-            <comment>value name of --format</comment>
-            <translation>formato</translation>
-        </message>
-        <message>
-            <source>--list-ports and --download exclude each other.</source>
-            <translation>--list-ports e --download si escludono a vicenda.</translation>
-        </message>
-        <message>
-            <source>--format is text or json, not '%1'.</source>
-            <comment>%1 is the value as the user typed it</comment>
-            <translation>--format è text o json, non «%1».</translation>
-        </message>
-        <message>
-            <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</source>
-            <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
-            <translation>--read-timeout richiede un numero intero di millisecondi da %1 a %2, non «%3».</translation>
-        </message>
-        <message>
-            <source>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</source>
-            <comment>%1 is the limit, %2 the value as the user typed it</comment>
-            <translation>--start-timeout richiede un numero intero di secondi da 1 a %1, non «%2».</translation>
-        </message>
-        <message>
             <source>no data came within --start-timeout</source>
             <translation>nessun dato arrivato entro --start-timeout</translation>
         </message>
@@ -380,24 +283,8 @@
             <translation>Nessuno schermo su cui aprire la finestra (né DISPLAY né WAYLAND_DISPLAY sono impostati). Per scaricare senza finestra: %1 --download --port PORTA --output FILE</translation>
         </message>
         <message>
-            <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
-            <translation>Il sistema non segnala alcuna porta seriale. Collegare l'adattatore dello strumento e riprovare.</translation>
-        </message>
-        <message>
             <source>saved (or read), but the data may be incomplete: the line was lost before it fell silent, or the last record is cut or records are missing</source>
             <translation>salvato (o letto), ma i dati potrebbero essere incompleti: la connessione è andata persa prima che la linea tacesse, oppure l'ultimo record è troncato o mancano dei record</translation>
-        </message>
-        <message>
-            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
-            <translation>Con --list-ports, --list-downloads o --summary: text (predefinito) o json.</translation>
-        </message>
-        <message>
-            <source>--format goes with --list-ports, --list-downloads or --summary.</source>
-            <translation>--format si usa con --list-ports, --list-downloads o --summary.</translation>
-        </message>
-        <message>
-            <source>--design goes with --summary or --report.</source>
-            <translation>--design va con --summary o --report.</translation>
         </message>
         <message>
             <source>Exit status of --download, --summary and --report:</source>
@@ -994,6 +881,102 @@
         </message>
     </context>
     <context>
+        <name>DownloadCommand</name>
+        <message>
+            <source>--design goes with --summary or --report.</source>
+            <translation>--design va con --summary o --report.</translation>
+        </message>
+        <message>
+            <source>--format goes with --list-ports, --list-downloads or --summary.</source>
+            <translation>--format si usa con --list-ports, --list-downloads o --summary.</translation>
+        </message>
+        <message>
+            <source>The option '%1' needs --download.</source>
+            <comment>%1 is an option's name</comment>
+            <translation>L'opzione «%1» richiede --download.</translation>
+        </message>
+        <message>
+            <source>--download needs --port.</source>
+            <translation>--download richiede --port.</translation>
+        </message>
+        <message>
+            <source>--download needs --output.</source>
+            <translation>--download richiede --output.</translation>
+        </message>
+        <message>
+            <source>--european and --no-european exclude each other.</source>
+            <translation>--european e --no-european si escludono a vicenda.</translation>
+        </message>
+        <message>
+            <source>--read-timeout needs a whole number of milliseconds from %1 to %2, not '%3'.</source>
+            <comment>%1 and %2 are the limits, %3 the value as the user typed it</comment>
+            <translation>--read-timeout richiede un numero intero di millisecondi da %1 a %2, non «%3».</translation>
+        </message>
+        <message>
+            <source>--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.</source>
+            <comment>%1 is the limit, %2 the value as the user typed it</comment>
+            <translation>--start-timeout richiede un numero intero di secondi da 1 a %1, non «%2».</translation>
+        </message>
+        <message>
+            <source>Downloads the tester's results without a window, as the Download button does, and saves them as --output. Needs --port and --output.</source>
+            <translation>Scarica i risultati dello strumento senza finestra, come il pulsante «Scarica», e li salva come --output. Richiede --port e --output.</translation>
+        </message>
+        <message>
+            <source>The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device path.</source>
+            <translation>La porta dello strumento: un nome come appare nell'elenco delle porte (ttyUSB0, COM3) o un percorso di dispositivo.</translation>
+        </message>
+        <message>
+            <source>port</source>
+            <comment>value name of --port</comment>
+            <translation>porta</translation>
+        </message>
+        <message>
+            <source>The file to save the results as, replaced if it exists; - for the standard output.</source>
+            <translation>Il file in cui salvare i risultati, sostituito se esiste; - per lo standard output.</translation>
+        </message>
+        <message>
+            <source>file</source>
+            <comment>value name of --output</comment>
+            <translation>file</translation>
+        </message>
+        <message>
+            <source>Milliseconds of silence that end the download (%1 to %2, default %3).</source>
+            <comment>%1 and %2 are the limits, %3 the default</comment>
+            <translation>Millisecondi di silenzio che terminano lo scaricamento (da %1 a %2, predefinito %3).</translation>
+        </message>
+        <message>
+            <source>ms</source>
+            <comment>value name of --read-timeout</comment>
+            <translation>ms</translation>
+        </message>
+        <message>
+            <source>Saves a .csv file in the European format: semicolons between fields and decimal commas.</source>
+            <translation>Salva un file .csv in formato europeo: punti e virgola tra i campi e virgole decimali.</translation>
+        </message>
+        <message>
+            <source>Saves the results as received (also without either option).</source>
+            <translation>Salva i risultati così come ricevuti (anche senza nessuna delle due opzioni).</translation>
+        </message>
+        <message>
+            <source>Gives up when no data has come this many seconds after the tester was asked for it (1 to %1; without it the download waits until it is stopped).</source>
+            <comment>%1 is the largest number of seconds</comment>
+            <translation>Rinuncia se non sono arrivati dati entro questi secondi dalla richiesta allo strumento (da 1 a %1; senza questa opzione lo scaricamento attende finché non viene fermato).</translation>
+        </message>
+        <message>
+            <source>seconds</source>
+            <comment>value name of --start-timeout</comment>
+            <translation>secondi</translation>
+        </message>
+        <message>
+            <source>Shows no progress, only what went wrong.</source>
+            <translation>Non mostra l'avanzamento, solo ciò che non è andato a buon fine.</translation>
+        </message>
+        <message>
+            <source>Also shows the serial port's diagnostics on the error stream.</source>
+            <translation>Mostra anche la diagnostica della porta seriale sullo standard error.</translation>
+        </message>
+    </context>
+    <context>
         <name>DownloadEndingText</name>
         <message>
             <source>Finished</source>
@@ -1183,6 +1166,35 @@
             <source>The design kept in the archive for "%1" cannot be used: %2</source>
             <comment>%1 is the site's name, %2 what is wrong</comment>
             <translation>Il progetto conservato nell'archivio per «%1» non è utilizzabile: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListPortsCommand</name>
+        <message>
+            <source>--list-ports and --download exclude each other.</source>
+            <translation>--list-ports e --download si escludono a vicenda.</translation>
+        </message>
+        <message>
+            <source>--format is text or json, not '%1'.</source>
+            <comment>%1 is the value as the user typed it</comment>
+            <translation>--format è text o json, non «%1».</translation>
+        </message>
+        <message>
+            <source>The system reports no serial port. Plug in the tester's adapter and try again.</source>
+            <translation>Il sistema non segnala alcuna porta seriale. Collegare l'adattatore dello strumento e riprovare.</translation>
+        </message>
+        <message>
+            <source>Lists the serial ports: name, device path, USB vendor:product, serial number and description, one port a line, and exits.</source>
+            <translation>Elenca le porte seriali (nome, percorso del dispositivo, produttore:prodotto USB, numero di serie e descrizione, una porta per riga) ed esce.</translation>
+        </message>
+        <message>
+            <source>With --list-ports, --list-downloads or --summary: text (the default) or json.</source>
+            <translation>Con --list-ports, --list-downloads o --summary: text (predefinito) o json.</translation>
+        </message>
+        <message>
+            <source>format</source>
+            <comment>value name of --format</comment>
+            <translation>formato</translation>
         </message>
     </context>
     <context>
@@ -2142,6 +2154,17 @@
         </message>
     </context>
     <context>
+        <name>TeamCommand</name>
+        <message>
+            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
+            <translation>--team va con una sola tra --sync, --team-init, --list-downloads, --export, --report o --delete.</translation>
+        </message>
+        <message>
+            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
+            <translation>--report con --team richiede il numero di un download come lo mostra --list-downloads --team.</translation>
+        </message>
+    </context>
+    <context>
         <name>TeamCommands</name>
         <message>
             <source>ID</source>
@@ -2216,19 +2239,6 @@
         <message>
             <source>Creates the team archive on the server or brings it up to date (needs the database owner's rights).</source>
             <translation>Crea l'archivio del team sul server o lo aggiorna (richiede i diritti del proprietario del database).</translation>
-        </message>
-        <message>
-            <source>--team goes with one of --sync, --team-init, --list-downloads, --export, --report or --delete.</source>
-            <translation>--team va con una sola tra --sync, --team-init, --list-downloads, --export, --report o --delete.</translation>
-        </message>
-        <message>
-            <source>The option '%1' does not go with --%2.</source>
-            <comment>%1 and %2 are options' names</comment>
-            <translation>L'opzione '%1' non si può usare con --%2.</translation>
-        </message>
-        <message>
-            <source>--report with --team needs the number of a download as --list-downloads --team shows it.</source>
-            <translation>--report con --team richiede il numero di un download come lo mostra --list-downloads --team.</translation>
         </message>
         <message>
             <source>Download %1 deleted from the team archive.</source>

@@ -22,11 +22,6 @@ using namespace OptionNames;
 
 namespace {
 
-// The download's options, which no archive command takes.
-const QStringList DownloadOnly = {DownloadOption,     PortOption,     ReadTimeoutOption,
-                                  StartTimeoutOption, QuietOption,    VerboseOption,
-                                  ListPortsOption,    NoArchiveOption};
-
 // An argument as a POSIX shell reads it back.
 QString quoted(const QString &argument)
 {
@@ -85,98 +80,6 @@ void ArchiveCommands::addOptions(QCommandLineParser &parser)
         tr("file", "value name of --archive")));
     parser.addOption(QCommandLineOption(
         NoArchiveOption, tr("Does not keep the download in the archive (with --download).")));
-}
-
-QStringList ArchiveCommands::optionNames()
-{
-    return {ArchiveOption, NoArchiveOption};
-}
-
-ArchiveCommands::Command ArchiveCommands::requested(const QCommandLineParser &parser)
-{
-    if (parser.isSet(ListDownloadsOption))
-        return Command::List;
-    if (parser.isSet(ExportOption))
-        return Command::Export;
-    if (parser.isSet(DeleteOption))
-        return Command::Delete;
-    return Command::None;
-}
-
-bool ArchiveCommands::read(const QCommandLineParser &parser, Options *options, QString *error)
-{
-    const int commands = int(parser.isSet(ListDownloadsOption)) + int(parser.isSet(ExportOption)) +
-                         int(parser.isSet(DeleteOption));
-    if (commands > 1) {
-        *error = tr("--list-downloads, --export and --delete go one at a time.");
-        return false;
-    }
-    Options read;
-    read.command = requested(parser);
-    const QString commandName = read.command == Command::List     ? ListDownloadsOption
-                                : read.command == Command::Export ? ExportOption
-                                                                  : DeleteOption;
-    QStringList refused = DownloadOnly;
-    if (read.command != Command::Export)
-        refused << OutputOption << EuropeanOption << NoEuropeanOption;
-    if (read.command != Command::List)
-        refused << FormatOption;
-    for (const QString &name : qAsConst(refused)) {
-        if (parser.isSet(name)) {
-            *error = tr("The option '%1' does not go with --%2.", "%1 and %2 are options' names")
-                         .arg(name, commandName);
-            return false;
-        }
-    }
-    if (read.command == Command::Export || read.command == Command::Delete) {
-        bool number = false;
-        read.id = parser.value(commandName).toLongLong(&number);
-        if (!number || read.id <= 0) {
-            *error = tr("--%1 needs the number of a download as --list-downloads shows it, not "
-                        "'%2'.",
-                        "%1 is an option's name, %2 the value as the user typed it")
-                         .arg(commandName, parser.value(commandName));
-            return false;
-        }
-    }
-    if (read.command == Command::Export) {
-        read.output = parser.value(OutputOption);
-        if (read.output.isEmpty()) {
-            *error = tr("--export needs --output.");
-            return false;
-        }
-        if (parser.isSet(EuropeanOption) && parser.isSet(NoEuropeanOption)) {
-            *error = tr("--european and --no-european exclude each other.");
-            return false;
-        }
-        if (parser.isSet(EuropeanOption) || parser.isSet(NoEuropeanOption))
-            read.european = parser.isSet(EuropeanOption);
-    }
-    if (parser.isSet(FormatOption)) {
-        const QString format = parser.value(FormatOption);
-        if (format != QLatin1String("json") && format != QLatin1String("text")) {
-            *error =
-                tr("--format is text or json, not '%1'.", "%1 is the value as the user typed it")
-                    .arg(format);
-            return false;
-        }
-        read.json = format == QLatin1String("json");
-    }
-    if (parser.isSet(ArchiveOption)) {
-        read.archivePath = parser.value(ArchiveOption);
-        if (read.archivePath.isEmpty()) {
-            *error = tr("--archive needs a file.");
-            return false;
-        }
-    }
-    *options = read;
-    return true;
-}
-
-bool ArchiveCommands::archiveForDownload(const QCommandLineParser &parser, QString *archivePath)
-{
-    *archivePath = parser.value(ArchiveOption);
-    return !parser.isSet(NoArchiveOption);
 }
 
 int ArchiveCommands::run(const Options &options)

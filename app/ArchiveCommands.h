@@ -43,17 +43,6 @@ public:
     // The options of the archive: --list-downloads, --export, --delete, --archive and
     // --no-archive. --format, which --list-downloads reads, is the command line's own.
     static void addOptions(QCommandLineParser &parser);
-    // The archive's options that go with --download or an archive command only; for the
-    // message that they need one.
-    static QStringList optionNames();
-    // Which archive command the parsed arguments ask for.
-    static Command requested(const QCommandLineParser &parser);
-    // Reads an archive command's options; false with error set when they do not fit.
-    static bool read(const QCommandLineParser &parser, Options *options, QString *error);
-    // --archive and --no-archive for --download: the archive's path (empty: the program's
-    // own); false when the download is not to be archived.
-    static bool archiveForDownload(const QCommandLineParser &parser, QString *archivePath);
-
     // Runs a command; its exit status.
     static int run(const Options &options);
 

@@ -2,19 +2,15 @@
 
 #include "app/OptionNames.h"
 #include "common/InstallPaths.h"
-#include "common/Settings.h"
 
 #include <QFileInfo>
 #include <QLocale>
 
-#include <optional>
+#include <algorithm>
 
 using namespace OptionNames;
 
 namespace {
-
-// A day: a longer wait is no time-out a script means.
-const int maxStartTimeout = 86400;
 
 // Qt's application objects take these from the command line themselves; they are
 // accepted here so that they reach the window's application object.
@@ -50,50 +46,8 @@ CommandLine::CommandLine(const QStringList &arguments)
         QCommandLineOption({QStringLiteral("h"), HelpOption}, tr("Shows this help and exits.")));
     parser.addOption(QCommandLineOption({QStringLiteral("v"), VersionOption},
                                         tr("Shows the program's name and version and exits.")));
-    parser.addOption(QCommandLineOption(
-        DownloadOption, tr("Downloads the tester's results without a window, as the Download "
-                           "button does, and saves them as --output. Needs --port and --output.")));
-    parser.addOption(QCommandLineOption(
-        PortOption,
-        tr("The tester's port: a name as the port list shows it (ttyUSB0, COM3) or a device "
-           "path."),
-        tr("port", "value name of --port")));
-    parser.addOption(QCommandLineOption(
-        OutputOption,
-        tr("The file to save the results as, replaced if it exists; - for the standard output."),
-        tr("file", "value name of --output")));
-    const Settings::Definition &readTimeout = Settings::definition(Settings::Key::ReadTimeout);
-    parser.addOption(QCommandLineOption(
-        ReadTimeoutOption,
-        tr("Milliseconds of silence that end the download (%1 to %2, default %3).",
-           "%1 and %2 are the limits, %3 the default")
-            .arg(readTimeout.minimum)
-            .arg(readTimeout.maximum)
-            .arg(readTimeout.fallback.toInt()),
-        tr("ms", "value name of --read-timeout")));
-    parser.addOption(QCommandLineOption(
-        EuropeanOption, tr("Saves a .csv file in the European format: semicolons between fields "
-                           "and decimal commas.")));
-    parser.addOption(QCommandLineOption(
-        NoEuropeanOption, tr("Saves the results as received (also without either option).")));
-    parser.addOption(QCommandLineOption(
-        StartTimeoutOption,
-        tr("Gives up when no data has come this many seconds after the tester was asked for it "
-           "(1 to %1; without it the download waits until it is stopped).",
-           "%1 is the largest number of seconds")
-            .arg(maxStartTimeout),
-        tr("seconds", "value name of --start-timeout")));
-    parser.addOption(
-        QCommandLineOption(QuietOption, tr("Shows no progress, only what went wrong.")));
-    parser.addOption(QCommandLineOption(
-        VerboseOption, tr("Also shows the serial port's diagnostics on the error stream.")));
-    parser.addOption(QCommandLineOption(
-        ListPortsOption, tr("Lists the serial ports: name, device path, USB vendor:product, "
-                            "serial number and description, one port a line, and exits.")));
-    parser.addOption(QCommandLineOption(
-        FormatOption,
-        tr("With --list-ports, --list-downloads or --summary: text (the default) or json."),
-        tr("format", "value name of --format")));
+    DownloadCommand::addOptions(parser);
+    ListPortsCommand::addOptions(parser);
     SummaryCommand::addOptions(parser);
     ArchiveCommands::addOptions(parser);
     ReportCommand::addOptions(parser);
@@ -114,125 +68,64 @@ CommandLine::CommandLine(const QStringList &arguments)
         act = Action::UsageError;
         error = tr("Unexpected argument '%1'.", "%1 is the argument as the user typed it")
                     .arg(parser.positionalArguments().constFirst());
-    } else if (TeamCommands::isAsked(parser)) {
-        act = TeamCommands::read(parser, &teamWith, &error) ? Action::Team : Action::UsageError;
-    } else if (ReportCommand::isAsked(parser)) {
-        reportWith = ReportCommand::read(parser, &error);
-        act = error.isEmpty() ? Action::Report : Action::UsageError;
-    } else if (SummaryCommand::isAsked(parser)) {
-        summaryWith = SummaryCommand::read(parser, &error);
-        act = error.isEmpty() ? Action::Summary : Action::UsageError;
-    } else if (parser.isSet(SummaryCommand::designOption())) {
-        act = Action::UsageError;
-        error = tr("--design goes with --summary or --report.");
-    } else if (ArchiveCommands::requested(parser) != ArchiveCommands::Command::None) {
-        act = ArchiveCommands::read(parser, &archiveWith, &error) ? Action::Archive
-                                                                  : Action::UsageError;
-    } else if (readListOptions()) {
-        readDownloadOptions();
-    }
-}
-
-bool CommandLine::readListOptions()
-{
-    const bool list = parser.isSet(ListPortsOption);
-    if (!list && parser.isSet(FormatOption)) {
-        act = Action::UsageError;
-        error = tr("--format goes with --list-ports, --list-downloads or --summary.");
-        return false;
-    }
-    if (!list)
-        return true;
-    act = Action::UsageError;
-    if (parser.isSet(DownloadOption)) {
-        error = tr("--list-ports and --download exclude each other.");
-        return false;
-    }
-    const QString format = parser.value(FormatOption);
-    if (parser.isSet(FormatOption) && format != QLatin1String("text") &&
-        format != QLatin1String("json")) {
-        error = tr("--format is text or json, not '%1'.", "%1 is the value as the user typed it")
-                    .arg(format);
-        return false;
-    }
-    for (const QString &name : {PortOption, OutputOption, ReadTimeoutOption, StartTimeoutOption,
-                                EuropeanOption, NoEuropeanOption, QuietOption, VerboseOption}) {
-        if (parser.isSet(name)) {
-            error = tr("The option '%1' needs --download.", "%1 is an option's name").arg(name);
-            return false;
+    } else {
+        for (Command *command : commands) {
+            if (command->isAsked(parser)) {
+                chosen = command;
+                break;
+            }
         }
-    }
-    portsAsJson = format == QLatin1String("json");
-    act = Action::ListPorts;
-    return false;
-}
-
-void CommandLine::readDownloadOptions()
-{
-    const bool download = parser.isSet(DownloadOption);
-    for (const QString &name :
-         QStringList{PortOption, OutputOption, ReadTimeoutOption, StartTimeoutOption,
-                     EuropeanOption, NoEuropeanOption, QuietOption, VerboseOption} +
-             ArchiveCommands::optionNames()) {
-        if (!download && parser.isSet(name)) {
+        // Without a command, every option of ours is refused as the download's would be.
+        const QString name = refused(chosen);
+        if (!name.isEmpty()) {
             act = Action::UsageError;
-            error = tr("The option '%1' needs --download.", "%1 is an option's name").arg(name);
-            return;
+            const auto isCommand = [this](const QString &option) {
+                return std::any_of(commands.cbegin(), commands.cend(),
+                                   [&](const Command *c) { return c->option() == option; });
+            };
+            error = (chosen ? chosen : &download)->refusal(name, isCommand(name));
+        } else if (chosen) {
+            act = chosen->read(parser, &error) ? chosen->action() : Action::UsageError;
         }
     }
-    if (!download)
-        return;
-    act = Action::UsageError;
-    if (!parser.isSet(PortOption) || parser.value(PortOption).isEmpty()) {
-        error = tr("--download needs --port.");
-        return;
-    }
-    if (!parser.isSet(OutputOption) || parser.value(OutputOption).isEmpty()) {
-        error = tr("--download needs --output.");
-        return;
-    }
-    if (parser.isSet(EuropeanOption) && parser.isSet(NoEuropeanOption)) {
-        error = tr("--european and --no-european exclude each other.");
-        return;
-    }
-    HeadlessDownload::Options options;
-    if (parser.isSet(ReadTimeoutOption)) {
-        // A value the user typed is taken as typed or refused, never brought into range.
-        const std::optional<int> timeout =
-            Settings::typedNumber(Settings::Key::ReadTimeout, parser.value(ReadTimeoutOption));
-        if (!timeout) {
-            const Settings::Definition &range = Settings::definition(Settings::Key::ReadTimeout);
-            error = tr("--read-timeout needs a whole number of milliseconds from %1 to %2, not "
-                       "'%3'.",
-                       "%1 and %2 are the limits, %3 the value as the user typed it")
-                        .arg(range.minimum)
-                        .arg(range.maximum)
-                        .arg(parser.value(ReadTimeoutOption));
-            return;
+}
+
+QString CommandLine::refused(const Command *command) const
+{
+    // Another command's option first, then the others, each in the order typed.
+    QStringList others, rest;
+    for (const QString &name : parser.optionNames()) {
+        if (command && command->takes(name))
+            continue;
+        bool commandOption = false, ours = false;
+        for (const Command *c : commands) {
+            commandOption = commandOption || c->option() == name;
+            ours = ours || c->takes(name);
         }
-        options.readTimeout = *timeout;
+        if (commandOption)
+            others << name;
+        else if (ours)
+            rest << name;
     }
-    if (parser.isSet(StartTimeoutOption)) {
-        const std::optional<int> timeout =
-            Settings::typedNumberIn(parser.value(StartTimeoutOption), 1, maxStartTimeout);
-        if (!timeout) {
-            error = tr("--start-timeout needs a whole number of seconds from 1 to %1, not '%2'.",
-                       "%1 is the limit, %2 the value as the user typed it")
-                        .arg(maxStartTimeout)
-                        .arg(parser.value(StartTimeoutOption));
-            return;
-        }
-        options.startTimeout = *timeout;
-    }
-    options.port = parser.value(PortOption);
-    options.output = parser.value(OutputOption);
-    if (parser.isSet(EuropeanOption) || parser.isSet(NoEuropeanOption))
-        options.european = parser.isSet(EuropeanOption);
-    options.quiet = parser.isSet(QuietOption);
-    options.verbose = parser.isSet(VerboseOption);
-    options.archive = ArchiveCommands::archiveForDownload(parser, &options.archivePath);
-    downloadWith = options;
-    act = Action::Download;
+    others << rest;
+    return others.isEmpty() ? QString() : others.constFirst();
+}
+
+ArchiveCommands::Options CommandLine::archiveOptions() const
+{
+    for (const ArchiveCommand *command : {&list, &exportOne, &remove})
+        if (command == chosen)
+            return command->options();
+    return {};
+}
+
+TeamCommands::Options CommandLine::teamOptions() const
+{
+    for (const TeamCommand *command :
+         {&sync, &teamInit, &teamReport, &teamList, &teamExport, &teamRemove})
+        if (command == chosen)
+            return command->options();
+    return {};
 }
 
 QString CommandLine::helpText() const
@@ -303,11 +196,6 @@ bool CommandLine::displayReachable(const QStringList &arguments, const QString &
     if (other)
         return true;
     return (needsX && !display.isEmpty()) || (needsWayland && !waylandDisplay.isEmpty());
-}
-
-QString CommandLine::noPortsText()
-{
-    return tr("The system reports no serial port. Plug in the tester's adapter and try again.");
 }
 
 QString CommandLine::noDisplayText()

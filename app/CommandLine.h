@@ -1,15 +1,18 @@
 #pragma once
 
-#include "app/ArchiveCommands.h"
-#include "app/HeadlessDownload.h"
+#include "app/ArchiveCommand.h"
+#include "app/Command.h"
+#include "app/DownloadCommand.h"
+#include "app/ListPortsCommand.h"
 #include "app/ReportCommand.h"
 #include "app/SummaryCommand.h"
-#include "app/TeamCommands.h"
+#include "app/TeamCommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 // The program's command line: what a list of arguments (the program's path first)
 // asks for. Qt's own options (-platform, -style, ...) are accepted and left to the
@@ -19,34 +22,25 @@ class CommandLine
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
 public:
-    enum class Action {
-        RunWindow,   // no options of ours: open the window
-        ShowHelp,    // print helpText(), exit 0
-        ShowVersion, // print versionText(), exit 0
-        UsageError,  // print errorText() and helpText() to the error stream, exit 2
-        Download,    // download without a window, as downloadOptions() say
-        Archive,     // --list-downloads, --export or --delete, as archiveOptions() say
-        ListPorts,   // print the serial ports, as listPortsAsJson() says
-        Summary,     // print a saved file's summary, as summaryOptions() say
-        Report,      // write a commissioning report, as reportOptions() say
-        Team,        // the team archive, as teamOptions() say
-    };
+    using Action = CommandAction;
 
     // The exit status after a usage error.
     static constexpr int UsageErrorStatus = 2;
 
     explicit CommandLine(const QStringList &arguments);
+    CommandLine(const CommandLine &) = delete;
+    CommandLine &operator=(const CommandLine &) = delete;
 
     Action action() const { return act; }
     // What --download is to do.
-    HeadlessDownload::Options downloadOptions() const { return downloadWith; }
+    HeadlessDownload::Options downloadOptions() const { return download.options(); }
     // What the archive command is to do.
-    ArchiveCommands::Options archiveOptions() const { return archiveWith; }
+    ArchiveCommands::Options archiveOptions() const;
     // Whether --list-ports is to print JSON rather than lines of text.
-    bool listPortsAsJson() const { return portsAsJson; }
-    SummaryCommand::Options summaryOptions() const { return summaryWith; }
-    ReportCommand::Options reportOptions() const { return reportWith; }
-    TeamCommands::Options teamOptions() const { return teamWith; }
+    bool listPortsAsJson() const { return listPorts.json(); }
+    SummaryCommand::Options summaryOptions() const { return summary.options(); }
+    ReportCommand::Options reportOptions() const { return report.options(); }
+    TeamCommands::Options teamOptions() const;
     // Why the arguments were refused, one line.
     QString errorText() const { return error; }
     // Usage, description, options and where the user guide lies, in the language of
@@ -61,8 +55,6 @@ public:
     // environment's values are given, so the rule can be checked on its own.
     static bool displayReachable(const QStringList &arguments, const QString &platform,
                                  const QString &display, const QString &waylandDisplay);
-    // The line for --list-ports when the system reports no serial port.
-    static QString noPortsText();
     // The one line for a window without a display, pointing to --download.
     static QString noDisplayText();
 
@@ -70,13 +62,26 @@ private:
     QCommandLineParser parser;
     Action act = Action::RunWindow;
     QString error;
-    HeadlessDownload::Options downloadWith;
-    ArchiveCommands::Options archiveWith;
-    bool portsAsJson = false;
-    SummaryCommand::Options summaryWith;
-    ReportCommand::Options reportWith;
-    TeamCommands::Options teamWith;
+    DownloadCommand download;
+    ListPortsCommand listPorts;
+    SummaryCommand summary;
+    ReportCommand report;
+    ArchiveCommand list{ArchiveCommand::Kind::List};
+    ArchiveCommand exportOne{ArchiveCommand::Kind::Export};
+    ArchiveCommand remove{ArchiveCommand::Kind::Delete};
+    TeamCommand sync{TeamCommand::Kind::Sync};
+    TeamCommand teamInit{TeamCommand::Kind::Init};
+    TeamCommand teamReport{report};
+    TeamCommand teamList{list};
+    TeamCommand teamExport{exportOne};
+    TeamCommand teamRemove{remove};
+    // The commands, the first one asked for wins.
+    const QVector<Command *> commands = {
+        &sync,    &teamInit, &teamReport, &teamList, &teamExport, &teamRemove, &report,
+        &summary, &list,     &exportOne,  &remove,   &listPorts,  &download};
+    Command *chosen = nullptr;
 
-    void readDownloadOptions();
-    bool readListOptions();
+    // The first option of ours the arguments set that command (none: the window) does not take,
+    // or an empty string.
+    QString refused(const Command *command) const;
 };

@@ -5,59 +5,76 @@
 
 #include <QFileInfo>
 
-HeadlessArchiving::HeadlessArchiving(const QString &archivePath, const QString &portName,
-                                     const QString &devicePath, int readTimeoutMs)
-    : archivePath(archivePath), archiver(archivePath)
+HeadlessArchiving::HeadlessArchiving(bool archive, const QString &archivePath,
+                                     const QString &output, const std::optional<bool> &european)
+    : archivePath(archivePath), output(output), european(european),
+      workflow(*this, archive, archivePath)
 {
-    archiver.begin(portName, devicePath, readTimeoutMs);
+}
+
+void HeadlessArchiving::begin(const QString &portName, const QString &devicePath, int readTimeoutMs)
+{
+    workflow.begin(portName, devicePath, readTimeoutMs);
 }
 
 bool HeadlessArchiving::check()
 {
-    const bool usable = archiver.archive() != nullptr;
-    ErrorStream::say(archiver.takeNotice());
-    if (usable || !archiver.refused())
+    DownloadArchiver *archiver = workflow.archiver();
+    if (!archiver)
         return true;
-    ErrorStream::say(archiver.problem());
+    const bool usable = archiver->archive() != nullptr;
+    ErrorStream::say(archiver->takeNotice());
+    if (usable || !archiver->refused())
+        return true;
+    ErrorStream::say(archiver->problem());
     return false;
 }
 
-void HeadlessArchiving::keep(const QByteArray &data, DownloadEnding ending)
+::SaveStep::Outcome HeadlessArchiving::end(const QByteArray &data, DownloadEnding ending,
+                                           const SaveStep &save)
 {
-    if (data.isEmpty() || archiver.storedId())
-        return;
-    const bool stored = archiver.keep(data, ending).has_value();
-    ErrorStream::say(archiver.takeNotice());
-    if (!stored)
-        ErrorStream::say(archiver.problem());
+    saveStep = save;
+    outcome.reset();
+    workflow.end(data, ending, true);
+    return outcome.value_or(::SaveStep::Outcome());
 }
 
 void HeadlessArchiving::interrupted(const QByteArray &data)
 {
-    keep(data, DownloadEnding::Interrupted);
-    archiver.settle(data);
-    if (const std::optional<qint64> id = archiver.storedId())
+    outcome.reset();
+    workflow.end(data, DownloadEnding::Interrupted, false);
+}
+
+void HeadlessArchiving::kept(bool stored)
+{
+    DownloadArchiver *archiver = workflow.archiver();
+    ErrorStream::say(archiver->takeNotice());
+    if (!stored)
+        ErrorStream::say(archiver->problem());
+}
+
+void HeadlessArchiving::save(const QByteArray &data)
+{
+    outcome = saveStep(data);
+    // The standard output is no file to record.
+    if (outcome->saved() && output != QLatin1String("-") &&
+        !workflow.saved(QFileInfo(output).absoluteFilePath(), outcome->european))
+        ErrorStream::say(tr("The archive could not record this save: %1", "%1 is the reason")
+                             .arg(workflow.archiver()->problem()));
+}
+
+void HeadlessArchiving::settled()
+{
+    DownloadArchiver *archiver = workflow.archiver();
+    const std::optional<qint64> id = archiver ? archiver->storedId() : std::nullopt;
+    if (!id || (outcome && outcome->saved()))
+        return;
+    if (!outcome) {
         ErrorStream::say(tr("What came is kept in the archive as download %1.",
                             "%1 is the number of the download")
                              .arg(*id));
-}
-
-void HeadlessArchiving::saved(const QByteArray &data, const QString &output, bool european)
-{
-    if (output != QLatin1String("-") &&
-        !archiver.saved(QFileInfo(output).absoluteFilePath(), european))
-        ErrorStream::say(tr("The archive could not record this save: %1", "%1 is the reason")
-                             .arg(archiver.problem()));
-    archiver.settle(data);
-}
-
-void HeadlessArchiving::notWritten(const QByteArray &data, const QString &output,
-                                   const std::optional<bool> &european)
-{
-    archiver.settle(data);
-    const std::optional<qint64> id = archiver.storedId();
-    if (!id)
         return;
+    }
     ErrorStream::say(tr("The data is kept in the archive as download %1. To write it:",
                         "%1 is the number of the download; the command follows on the next line")
                          .arg(*id));

@@ -84,15 +84,15 @@ private:
 } // namespace
 
 HeadlessDownload::HeadlessDownload(const Options &options)
-    : options(options), session(new DownloadSession(this))
+    : options(options), session(new DownloadSession(this)),
+      archiving(std::make_unique<HeadlessArchiving>(options.archive, options.archivePath,
+                                                    options.output, options.european))
 {
     connect(session, &DownloadSession::finished, this, &HeadlessDownload::finished);
     connect(session, &DownloadSession::failed, this, &HeadlessDownload::failed);
     connect(session, &DownloadSession::lineSendsOnlyNul, this, [this] {
         sayAboutPort(tr("The line sends only NUL bytes. Check the cable and the tester."));
     });
-    // The text for a view is not needed here; taking it keeps it from piling up.
-    connect(session, &DownloadSession::textReady, session, &DownloadSession::takeText);
     connect(&signalWatch, &QTimer::timeout, this, &HeadlessDownload::checkSignals);
     connect(&progress, &QTimer::timeout, this, &HeadlessDownload::showProgress);
     startWatch.setSingleShot(true);
@@ -128,13 +128,10 @@ int HeadlessDownload::run()
     }
 
     portPath = resolvePort(options.port);
-    if (options.archive) {
-        archiving = std::make_unique<HeadlessArchiving>(options.archivePath, options.port, portPath,
-                                                        options.readTimeout);
-        // Like the output, an archive that is refused is known before the tester is asked.
-        if (!archiving->check())
-            return ArchiveRefused;
-    }
+    archiving->begin(options.port, portPath, options.readTimeout);
+    // Like the output, an archive that is refused is known before the tester is asked.
+    if (!archiving->check())
+        return ArchiveRefused;
     if (!session->start(portPath, options.readTimeout)) {
         sayAboutPort(PortErrorText::connectionFailed());
         QString reason = session->openFailureReason();
@@ -156,8 +153,9 @@ int HeadlessDownload::run()
     // The watch also wakes the loop, so a signal is seen within its interval.
     signalWatch.start(50);
     checkSignals(); // one that came during the wait
-    while (status < 0)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // The application's event loop runs until end() quits it.
+    if (status < 0)
+        QCoreApplication::exec();
     session->cancel(); // releases the port on every way out
     return status;
 }
@@ -169,8 +167,7 @@ void HeadlessDownload::checkSignals()
     // Nothing is written: a download cut short is not the tester's data. It is kept in the
     // archive.
     session->cancel();
-    if (archiving)
-        archiving->interrupted(session->data());
+    archiving->interrupted(session->data());
     ErrorStream::say(tr("Interrupted: nothing was saved"));
     end(Interrupted + stopSignal);
 }
@@ -212,9 +209,12 @@ void HeadlessDownload::finished()
     const bool lost = session->lineLost();
     if (lost)
         sayAboutPort(PortErrorText::lostAfterData());
-    if (archiving)
-        archiving->keep(session->data(), lost ? DownloadEnding::LineLost : DownloadEnding::Silence);
-    const int saved = save();
+    const SaveStep::Outcome outcome =
+        archiving->end(session->data(), lost ? DownloadEnding::LineLost : DownloadEnding::Silence,
+                       [this](const QByteArray &data) { return save(data); });
+    const int saved = outcome.saved()
+                          ? SummaryCommand::report(session->data(), stderr, options.quiet)
+                          : int(NotWritten);
     end(saved == Saved && lost ? SavedIncomplete : saved);
 }
 
@@ -227,21 +227,21 @@ void HeadlessDownload::failed(const QString &reason)
     end(LostBeforeData);
 }
 
-int HeadlessDownload::save()
+SaveStep::Outcome HeadlessDownload::save(const QByteArray &data)
 {
     const bool european = options.european.value_or(false);
     if (options.output == QLatin1String("-")) {
         // Without a name there is no suffix to judge by: the conversion asked for applies.
-        const SaveStep::Outcome outcome = SaveStep::toStandardOutput(session->data(), european);
+        const SaveStep::Outcome outcome = SaveStep::toStandardOutput(data, european);
         if (!outcome.saved())
             ErrorStream::say(outcome.headline);
         else if (!options.quiet)
             ErrorStream::say(
                 tr("Bytes written to the standard output: %1", "%1 is a number of bytes")
                     .arg(QLocale().toString(outcome.bytes)));
-        return archived(outcome);
+        return outcome;
     }
-    const SaveStep::Outcome outcome = SaveStep::toFile(session->data(), options.output, european);
+    const SaveStep::Outcome outcome = SaveStep::toFile(data, options.output, european);
     if (outcome.europeanRefused)
         ErrorStream::say(SaveStep::europeanRefusedText(options.output));
     if (!outcome.saved())
@@ -254,17 +254,7 @@ int HeadlessDownload::save()
                      QDir::toNativeSeparators(QFileInfo(options.output).absoluteFilePath()),
                      QLocale().toString(outcome.bytes)));
     ErrorStream::say(outcome.reason);
-    return archived(outcome);
-}
-
-int HeadlessDownload::archived(const SaveStep::Outcome &outcome)
-{
-    if (archiving && outcome.saved())
-        archiving->saved(session->data(), options.output, outcome.european);
-    else if (archiving)
-        archiving->notWritten(session->data(), options.output, options.european);
-    return outcome.saved() ? SummaryCommand::report(session->data(), stderr, options.quiet)
-                           : NotWritten;
+    return outcome;
 }
 
 void HeadlessDownload::sayAboutPort(const QString &text)
@@ -283,4 +273,5 @@ void HeadlessDownload::end(int exitStatus)
     progress.stop();
     startWatch.stop();
     signalWatch.stop();
+    QCoreApplication::exit(exitStatus);
 }

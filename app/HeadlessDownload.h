@@ -51,7 +51,7 @@ public:
     explicit HeadlessDownload(const Options &options);
     ~HeadlessDownload() override;
 
-    // Runs the download to its end; the exit status.
+    // Runs the download to its end on the application's event loop; the exit status.
     int run();
 
     // The device path for a port given by name (as the port list shows it) or by path.
@@ -63,9 +63,8 @@ private:
     void startTimedOut();
     void checkSignals();
     void showProgress();
-    int save();
-    // Records the save's outcome in the archive; the exit status.
-    int archived(const SaveStep::Outcome &outcome);
+    // Writes the data as the options say, telling how it went.
+    SaveStep::Outcome save(const QByteArray &data);
     void sayAboutPort(const QString &text);
     void end(int status);
 

@@ -77,11 +77,6 @@ void ReportCommand::addOptions(QCommandLineParser &parser)
         tr("ID or file", "value name of --report")));
 }
 
-bool ReportCommand::isAsked(const QCommandLineParser &parser)
-{
-    return parser.isSet(ReportOption);
-}
-
 bool ReportCommand::isArchiveId(const QString &source)
 {
     if (source.isEmpty() || source.size() > 18)
@@ -92,39 +87,34 @@ bool ReportCommand::isArchiveId(const QString &source)
     return true;
 }
 
-ReportCommand::Options ReportCommand::read(const QCommandLineParser &parser, QString *error)
+ReportCommand::ReportCommand() : Command(ReportOption, {OutputOption, DesignOption, ArchiveOption})
+{
+}
+
+QString ReportCommand::refusal(const QString &name, bool command) const
+{
+    if (command)
+        return tr("--report and --%1 exclude each other.", "%1 is an option's name").arg(name);
+    return tr("The option '%1' does not go with --report.", "%1 is an option's name").arg(name);
+}
+
+bool ReportCommand::read(const QCommandLineParser &parser, QString *error)
 {
     Options options;
     options.source = parser.value(ReportOption);
     options.output = parser.value(OutputOption);
-    options.design = parser.value(SummaryCommand::designOption());
+    options.design = parser.value(DesignOption);
     options.archive = parser.value(ArchiveOption);
-    for (const QString &name : {SummaryOption, DownloadOption, ListPortsOption, ListDownloadsOption,
-                                ExportOption, DeleteOption}) {
-        if (parser.isSet(name)) {
-            *error =
-                tr("--report and --%1 exclude each other.", "%1 is an option's name").arg(name);
-            return options;
-        }
-    }
-    for (const QString &name :
-         {PortOption, ReadTimeoutOption, StartTimeoutOption, EuropeanOption, NoEuropeanOption,
-          QuietOption, VerboseOption, FormatOption, NoArchiveOption}) {
-        if (parser.isSet(name)) {
-            *error = tr("The option '%1' does not go with --report.", "%1 is an option's name")
-                         .arg(name);
-            return options;
-        }
-    }
     if (options.source.isEmpty())
         *error = tr("--report needs a download's id or a saved file.");
     else if (options.output.isEmpty() || options.output == QLatin1String("-"))
         *error = tr("--report needs --output and the name of the PDF file to write.");
-    else if (parser.isSet(SummaryCommand::designOption()) && options.design.isEmpty())
+    else if (parser.isSet(DesignOption) && options.design.isEmpty())
         *error = tr("--design needs a file.");
     else if (parser.isSet(ArchiveOption) && options.archive.isEmpty())
         *error = tr("--archive needs a file.");
-    return options;
+    with = options;
+    return error->isEmpty();
 }
 
 int ReportCommand::run(const Options &options)

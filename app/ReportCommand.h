@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Command.h"
 #include "checks/SiteDesign.h"
 #include "report/ReportTrace.h"
 #include "results/ResultTable.h"
@@ -16,7 +17,7 @@ class QCommandLineParser;
 // report of a download as a PDF, without a window. SOURCE is a download's id in the archive
 // (digits) or a saved .csv/.txt file. Without --design the design kept in the archive for the
 // data's site is used. It needs a QGuiApplication (the offscreen platform will do).
-class ReportCommand
+class ReportCommand : public Command
 {
     Q_DECLARE_TR_FUNCTIONS(ReportCommand)
 
@@ -38,12 +39,15 @@ public:
         NoSuchDownload = 7,  // the archive holds no download with that id
     };
 
+    ReportCommand();
+    Options options() const { return with; }
+    QString refusal(const QString &name, bool command) const override;
+    bool read(const QCommandLineParser &parser, QString *error) override;
+    CommandAction action() const override { return CommandAction::Report; }
+
     // Adds --report (--output is the command line's own, --design the summary's, --archive the
     // archive commands').
     static void addOptions(QCommandLineParser &parser);
-    static bool isAsked(const QCommandLineParser &parser);
-    // What it asks for; error says why it is refused, empty when it is not.
-    static Options read(const QCommandLineParser &parser, QString *error);
     // Whether the source names a download in the archive rather than a file.
     static bool isArchiveId(const QString &source);
 
@@ -60,4 +64,7 @@ public:
     static int write(const Options &options, std::optional<SiteDesign> design,
                      const QByteArray &received, const ReportTrace &trace,
                      ResultsParser::Bytes form = ResultsParser::Bytes::Tester);
+
+private:
+    Options with;
 };

@@ -1,5 +1,6 @@
 #include "app/SummaryCommand.h"
 
+#include "app/DownloadCommand.h"
 #include "app/OptionNames.h"
 #include "app/ResultsFile.h"
 #include "checks/DesignFile.h"
@@ -14,8 +15,6 @@
 using namespace OptionNames;
 
 namespace {
-
-// The command line's own option, which --summary shares with --list-ports.
 
 void put(std::FILE *stream, const QByteArray &bytes)
 {
@@ -39,9 +38,17 @@ void SummaryCommand::addOptions(QCommandLineParser &parser)
         tr("file", "value name of --design")));
 }
 
-QString SummaryCommand::designOption()
+SummaryCommand::SummaryCommand() : Command(SummaryOption, {DesignOption, FormatOption})
 {
-    return DesignOption;
+}
+
+QString SummaryCommand::refusal(const QString &name, bool command) const
+{
+    if (name == DownloadOption)
+        return tr("--summary and --download exclude each other.");
+    if (name == TeamOption)
+        return DownloadCommand::loneRefusal(name);
+    return Command::refusal(name, command);
 }
 
 std::optional<SiteDesign> SummaryCommand::readDesign(const QString &path, QString *error)
@@ -65,28 +72,26 @@ std::optional<SiteDesign> SummaryCommand::readDesign(const QString &path, QStrin
     return design;
 }
 
-bool SummaryCommand::isAsked(const QCommandLineParser &parser)
-{
-    return parser.isSet(SummaryOption);
-}
-
-SummaryCommand::Options SummaryCommand::read(const QCommandLineParser &parser, QString *error)
+bool SummaryCommand::read(const QCommandLineParser &parser, QString *error)
 {
     Options options;
     options.file = parser.value(SummaryOption);
     const QString format = parser.value(FormatOption);
-    if (parser.isSet(DownloadOption))
-        *error = tr("--summary and --download exclude each other.");
-    else if (parser.isSet(FormatOption) && format != QLatin1String("text") &&
-             format != QLatin1String("json"))
+    if (parser.isSet(FormatOption) && format != QLatin1String("text") &&
+        format != QLatin1String("json")) {
         *error =
             tr("--format takes text or json, not '%1'.", "%1 is the value as the user typed it")
                 .arg(format);
+        return false;
+    }
     options.json = format == QLatin1String("json");
     options.design = parser.value(DesignOption);
-    if (error->isEmpty() && parser.isSet(DesignOption) && options.design.isEmpty())
+    if (parser.isSet(DesignOption) && options.design.isEmpty()) {
         *error = tr("--design needs a file.");
-    return options;
+        return false;
+    }
+    with = options;
+    return true;
 }
 
 ResultsSummary SummaryCommand::of(const QByteArray &received)

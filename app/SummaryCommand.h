@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Command.h"
 #include "checks/DesignChecks.h"
 #include "checks/SiteDesign.h"
 #include "results/ResultsSummary.h"
@@ -17,7 +18,7 @@ class QCommandLineParser;
 // warnings of a saved .csv/.txt file on the standard output, with the design checks' failures
 // when a design is given, and the same summary on the error stream after --download. The exit
 // status tells whether the data looks whole.
-class SummaryCommand
+class SummaryCommand : public Command
 {
     Q_DECLARE_TR_FUNCTIONS(SummaryCommand)
 
@@ -36,14 +37,14 @@ public:
         Incomplete = 6, // read (or saved), but the data may be incomplete
     };
 
+    SummaryCommand();
+    Options options() const { return with; }
+    QString refusal(const QString &name, bool command) const override;
+    bool read(const QCommandLineParser &parser, QString *error) override;
+    CommandAction action() const override { return CommandAction::Summary; }
+
     // Adds --summary and --design to a command line (--format is the command line's own).
     static void addOptions(QCommandLineParser &parser);
-    // Whether the command line asks for a summary.
-    static bool isAsked(const QCommandLineParser &parser);
-    // What it asks for; error says why it is refused, empty when it is not.
-    static Options read(const QCommandLineParser &parser, QString *error);
-    // The name of the --design option, which --report shares.
-    static QString designOption();
 
     // The design in the file, or nothing with the reason (the file's name, then the system's
     // reason or the member and line the file gets wrong) in *error.
@@ -69,4 +70,7 @@ public:
     // After a download is saved: its summary on the stream (the warnings only when quiet); the
     // exit status.
     static int report(const QByteArray &received, std::FILE *stream, bool quiet);
+
+private:
+    Options with;
 };

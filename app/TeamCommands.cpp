@@ -209,65 +209,6 @@ QStringList TeamCommands::withTeamValue(const QStringList &arguments)
     return result;
 }
 
-bool TeamCommands::isAsked(const QCommandLineParser &parser)
-{
-    return parser.isSet(TeamOption) || parser.isSet(SyncOption) || parser.isSet(TeamInitOption);
-}
-
-bool TeamCommands::read(const QCommandLineParser &parser, Options *options, QString *error)
-{
-    Options read;
-    read.uri = parser.value(TeamOption);
-    if (!read.uri.isEmpty()) {
-        TeamAddress::fromUri(read.uri, error);
-        if (!error->isEmpty())
-            return false;
-    }
-    const bool sync = parser.isSet(SyncOption), init = parser.isSet(TeamInitOption);
-    const bool report = parser.isSet(ReportOption);
-    const ArchiveCommands::Command archive = ArchiveCommands::requested(parser);
-    if (int(sync) + int(init) + int(report) + int(archive != ArchiveCommands::Command::None) != 1) {
-        *error = tr("--team goes with one of --sync, --team-init, --list-downloads, --export, "
-                    "--report or --delete.");
-        return false;
-    }
-    if (sync || init) {
-        QStringList others = {DownloadOption,  PortOption,       OutputOption,  FormatOption,
-                              EuropeanOption,  NoEuropeanOption, SummaryOption, DesignOption,
-                              ListPortsOption, NoArchiveOption};
-        if (init)
-            others << ArchiveOption;
-        for (const QString &name : qAsConst(others)) {
-            if (parser.isSet(name)) {
-                *error =
-                    tr("The option '%1' does not go with --%2.", "%1 and %2 are options' names")
-                        .arg(name, sync ? SyncOption : TeamInitOption);
-                return false;
-            }
-        }
-        read.command = sync ? Command::Sync : Command::Init;
-        read.archive.archivePath = parser.value(ArchiveOption);
-    } else if (report) {
-        read.report = ReportCommand::read(parser, error);
-        if (!error->isEmpty())
-            return false;
-        if (!ReportCommand::isArchiveId(read.report.source)) {
-            *error = tr("--report with --team needs the number of a download as --list-downloads "
-                        "--team shows it.");
-            return false;
-        }
-        read.command = Command::Report;
-    } else {
-        if (!ArchiveCommands::read(parser, &read.archive, error))
-            return false;
-        read.command = archive == ArchiveCommands::Command::List     ? Command::List
-                       : archive == ArchiveCommands::Command::Export ? Command::Export
-                                                                     : Command::Delete;
-    }
-    *options = read;
-    return true;
-}
-
 int TeamCommands::run(const Options &options)
 {
     // The error stream is the user's: the driver's notes stay out of it.

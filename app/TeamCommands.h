@@ -37,8 +37,6 @@ public:
     // The arguments with a bare --team (no URI after it) given an empty value, which
     // QCommandLineParser then reads as "the settings".
     static QStringList withTeamValue(const QStringList &arguments);
-    static bool isAsked(const QCommandLineParser &parser);
-    static bool read(const QCommandLineParser &parser, Options *options, QString *error);
     // Whether the command needs a QGuiApplication (the report's PDF).
     static bool needsGuiApplication(const Options &options)
     {

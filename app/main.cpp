@@ -1,12 +1,10 @@
 #include "app/CommandLine.h"
 #include "app/ConsoleAttach.h"
 #include "app/ErrorStream.h"
-#include "app/PortListing.h"
 #include "app/ReportCommand.h"
 #include "app/StartupCycle.h"
 #include "app/TeamCommands.h"
 #include "common/InstallPaths.h"
-#include "serial/ComPortDiscovery.h"
 #include "translation/Translators.h"
 
 #include <QApplication>
@@ -56,16 +54,8 @@ int runCommandLine(int &argc, char **argv, bool noDisplay)
     case CommandLine::Action::ShowVersion:
         std::fputs(qPrintable(CommandLine::versionText() + QLatin1Char('\n')), stdout);
         return 0;
-    case CommandLine::Action::ListPorts: {
-        QList<ComPortInfo> ports;
-        enumerateComPorts(ports);
-        const QByteArray listing =
-            commandLine.listPortsAsJson() ? PortListing::json(ports) : PortListing::text(ports);
-        std::fwrite(listing.constData(), 1, size_t(listing.size()), stdout);
-        if (ports.isEmpty() && !commandLine.listPortsAsJson())
-            ErrorStream::say(CommandLine::noPortsText());
-        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
-    }
+    case CommandLine::Action::ListPorts:
+        return ListPortsCommand::run(commandLine.listPortsAsJson());
     case CommandLine::Action::Download:
         // The standard error stream is the user's here: the debug log, the serial layer's
         // diagnostics included, stays out of it unless asked for.

@@ -16,6 +16,7 @@
 #include "app/StartupCycle.h"
 #include "common/Settings.h"
 #include "download/DownloadSession.h"
+#include "download/SessionText.h"
 #include "download/TesterProtocol.h"
 #include "gui/CompletenessIndicator.h"
 #include "gui/MainWindow.h"
@@ -76,19 +77,20 @@ bool runSession(const QString &port, Session *figures)
     // The session's end and its last bytes as the window learns of them: these connections go
     // before the window's own.
     auto *session = window.findChild<DownloadSession *>();
-    QObject::disconnect(session, SIGNAL(finished()), &window, SLOT(readTimeOut()));
-    QObject::disconnect(session, SIGNAL(textReady()), &window, SLOT(readyRead()));
+    QObject::disconnect(session, &DownloadSession::finished, &window, &MainWindow::readTimeOut);
+    auto *text = session->findChild<SessionText *>();
+    QObject::disconnect(text, &SessionText::textReady, &window, &MainWindow::readyRead);
     QObject::connect(session, &DownloadSession::finished, [&] { sinceEnd.start(); });
     // The last bytes: the last batch of text that brought more data (batches come at most
     // about every 50 ms).
     int dataSize = 0;
-    QObject::connect(session, &DownloadSession::textReady, [&] {
+    QObject::connect(text, &SessionText::textReady, [&] {
         if (session->data().size() > dataSize)
             sinceLastByte.start();
         dataSize = session->data().size();
     });
-    QObject::connect(session, SIGNAL(finished()), &window, SLOT(readTimeOut()));
-    QObject::connect(session, SIGNAL(textReady()), &window, SLOT(readyRead()));
+    QObject::connect(session, &DownloadSession::finished, &window, &MainWindow::readTimeOut);
+    QObject::connect(text, &SessionText::textReady, &window, &MainWindow::readyRead);
     driver.onSaveDialog = [&] {
         figures->sessionMs = timer.elapsed();
         figures->endToDialogMs = sinceEnd.nsecsElapsed() / 1e6;

@@ -6,7 +6,6 @@
 #include "serial/WinSerialDeviceAsync.h"
 
 #include <QCoreApplication>
-#include <QTextCodec>
 #include <QThread>
 
 namespace {
@@ -21,17 +20,10 @@ const unsigned long nulStepMs = 200;
 const int maxNulSteps = 10;
 // The same limit for NUL bytes that keep coming after the commands, without data.
 const qint64 nulLimitMs = settleMs + maxNulSteps * nulStepMs;
-// The view is fed in batches: a text box that takes every chunk on its own cannot keep up.
-const int batchMs = 50;
-
 } // namespace
 
 DownloadSession::DownloadSession(QObject *parent) : QObject(parent)
 {
-    batchTimer.setSingleShot(true);
-    batchTimer.setInterval(batchMs);
-    connect(&batchTimer, &QTimer::timeout, this, &DownloadSession::sendBatch);
-    sinceBatch.start();
 }
 
 DownloadSession::~DownloadSession()
@@ -46,12 +38,10 @@ bool DownloadSession::start(const QString &portPath, int readTimeout)
         return false;
     received.clear();
     received.squeeze();
-    pendingText.clear();
     failureReason.clear();
     lost = false;
     nulSince.invalidate();
     nulReported = false;
-    decoder.reset(QTextCodec::codecForName("UTF-8")->makeDecoder());
 
     device = new Ml::WinSerialDeviceAsync(this, portPath);
     device->setPortSettings(Ml::PortSettings::forTester());
@@ -95,13 +85,6 @@ void DownloadSession::cancel()
     stop(true);
 }
 
-QString DownloadSession::takeText()
-{
-    QString text;
-    text.swap(pendingText);
-    return text;
-}
-
 void DownloadSession::takeFromDevice()
 {
     if (!device)
@@ -120,18 +103,7 @@ void DownloadSession::takeFromDevice()
     if (chunk.isEmpty())
         return;
     received.append(chunk);
-
-    // The view drops what a text box cannot show sensibly; the data keeps it.
-    QString text = decoder->toUnicode(chunk);
-    text.remove(QChar(0));
-    text.remove(QLatin1Char('\r'));
-    pendingText += text;
-    // While data pours in, the announcements of the port keep the event loop busy and the
-    // timer would wait until the end: the batch goes out here once it is due.
-    if (sinceBatch.elapsed() >= batchMs)
-        sendBatch();
-    else if (!batchTimer.isActive())
-        batchTimer.start();
+    emit bytesArrived(chunk);
 }
 
 void DownloadSession::noteNulOnly()
@@ -148,13 +120,6 @@ void DownloadSession::noteNulOnly()
         return;
     nulReported = true;
     emit lineSendsOnlyNul();
-}
-
-void DownloadSession::sendBatch()
-{
-    batchTimer.stop();
-    sinceBatch.restart();
-    emit textReady();
 }
 
 void DownloadSession::deviceTimedOut()
@@ -192,7 +157,7 @@ void DownloadSession::deviceFailed()
         emit finished();
 }
 
-void DownloadSession::stop(bool flushText)
+void DownloadSession::stop(bool announce)
 {
     // This may run inside one of the device's own signals: cut it off first, stop its worker
     // and port, and delete it once that signal is done.
@@ -201,7 +166,6 @@ void DownloadSession::stop(bool flushText)
     disconnect(ending, nullptr, this, nullptr);
     ending->close();
     ending->deleteLater();
-    batchTimer.stop();
-    if (flushText)
-        sendBatch();
+    if (announce)
+        emit stopped();
 }

@@ -4,11 +4,6 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
-#include <QTimer>
-
-#include <memory>
-
-class QTextDecoder;
 
 namespace Ml {
 class WinSerialDeviceAsync;
@@ -16,9 +11,9 @@ class WinSerialDeviceAsync;
 
 // One download from the tester, from opening the port until the line falls silent after
 // the data: it opens the port with the tester's line settings, waits out what the line
-// brings before we ask, sends the two commands, keeps every byte that follows and prepares
-// it as text to show. Silence before the first byte is the user not having started the
-// transfer on the tester yet; the first silence after data is the end of the download.
+// brings before we ask, sends the two commands and keeps every byte that follows (the window
+// shows them through a SessionText). Silence before the first byte is the user not having started
+// the transfer on the tester yet; the first silence after data is the end of the download.
 //
 // No widgets and no dialogs: the window and the command line drive it and tell the user.
 class DownloadSession : public QObject
@@ -48,14 +43,12 @@ public:
     bool lineLost() const { return lost; }
     QString openFailureReason() const { return failureReason; }
 
-    // The text that arrived since the last call, as it is shown: decoded as one UTF-8
-    // stream, without NUL bytes and carriage returns.
-    QString takeText();
-
 signals:
-    // New text to show. Sent in batches, at most about every 50 ms, and at once before the
-    // session ends.
-    void textReady();
+    // Bytes of the download as they came (those before the first data that are NUL left out).
+    void bytesArrived(const QByteArray &chunk);
+    // The port is released, whichever way the session ended (cancel() included), before
+    // finished() or failed().
+    void stopped();
     // The line kept sending NUL bytes through the wait before the commands (at most about
     // 2.5 s), or sent nothing else for as long after them: the cable or the tester is at
     // fault. Once per session.
@@ -71,15 +64,10 @@ private:
     void deviceTimedOut();
     void deviceFailed();
     void noteNulOnly();
-    void stop(bool flushText);
-    void sendBatch();
+    void stop(bool announce);
 
     Ml::WinSerialDeviceAsync *device = nullptr;
     QByteArray received;
-    QString pendingText;
-    std::unique_ptr<QTextDecoder> decoder;
-    QTimer batchTimer;
-    QElapsedTimer sinceBatch;
     QString failureReason;
     bool lost = false;
     // Since when the line has sent NUL bytes alone after the commands, without a silence.

@@ -10,6 +10,7 @@
 #include "download/PortErrorText.h"
 #include "download/SaveStep.h"
 #include "download/SavedData.h"
+#include "download/SessionText.h"
 #include "gui/CompletenessIndicator.h"
 #include "gui/DialogLanguage.h"
 #include "gui/HistoryWindow.h"
@@ -108,8 +109,11 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags)
     completeness = new CompletenessIndicator(ui->statusBar);
     statusMessage->setIndicator(completeness);
 
+    archiving.setSteps([this](const QByteArray &) { saveEndedSession(); },
+                       [this] { sessionSettled(); });
     session = new DownloadSession(this);
-    connect(session, &DownloadSession::textReady, this, &MainWindow::readyRead);
+    sessionText = new SessionText(session);
+    connect(sessionText, &SessionText::textReady, this, &MainWindow::readyRead);
     connect(session, &DownloadSession::finished, this, &MainWindow::readTimeOut);
     connect(session, &DownloadSession::failed, this, &MainWindow::sessionFailed);
     connect(session, &DownloadSession::lineSendsOnlyNul, this, [this] {
@@ -213,9 +217,7 @@ void MainWindow::cancelDownload()
     showSessionEnded();
     if (!session->hasData())
         showIdleMessage();
-    archiving.keep(session->data(), DownloadEnding::Cancelled);
-    archiving.settle(session->data());
-    teamArchive->syncSoon();
+    archiving.end(session->data(), DownloadEnding::Cancelled, false);
 }
 
 void MainWindow::showSessionEnded()
@@ -240,7 +242,7 @@ void MainWindow::showIdleMessage()
 
 void MainWindow::readyRead()
 {
-    output.append(session->takeText());
+    output.append(sessionText->takeText());
     // Once data flows, the request to start the transfer on the tester has done its job: the
     // message beside the busy indicator counts the bytes instead, so a long download
     // visibly moves. It stays as the total when the session ends.
@@ -258,15 +260,23 @@ void MainWindow::readTimeOut()
     showSessionEnded();
     if (session->lineLost())
         ui->statusBar->showMessage(PortErrorText::lostAfterData());
-    archiving.keep(session->data(),
-                   session->lineLost() ? DownloadEnding::LineLost : DownloadEnding::Silence);
+    archiving.end(session->data(),
+                  session->lineLost() ? DownloadEnding::LineLost : DownloadEnding::Silence, true);
+}
+
+void MainWindow::saveEndedSession()
+{
     // Draw the restored controls before the dialog opens; a click that was waiting must not
     // start a new session that empties the data about to be saved.
     savingEndedSession = true;
     ui->downloadBtn->setEnabled(false);
     QCoreApplication::processEvents();
     saveFile();
-    archiving.settle(session->data());
+}
+
+void MainWindow::sessionSettled()
+{
+    // A kept download goes on to the team archive.
     teamArchive->syncSoon();
     ui->downloadBtn->setEnabled(true);
     savingEndedSession = false;

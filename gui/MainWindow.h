@@ -16,6 +16,7 @@ class MainWindow;
 
 class CompletenessIndicator;
 class DownloadSession;
+class SessionText;
 class QProgressBar;
 
 // The program's only window: the port list, the downloaded output and the menus. One window
@@ -33,16 +34,18 @@ public:
     // Set just before the window closes to have the start-up cycle run again.
     bool restartRequested = false;
 
+public slots:
+    // Receives the SessionText's textReady: shows the text that arrived.
+    void readyRead();
+    // Receives the session's finished: the line fell silent after data (or was lost after
+    // data), so the session is over and its data is offered for saving.
+    void readTimeOut();
+
 private slots:
     void changeLanguage();
     void refreshPorts();
     void download();
     void cancelDownload();
-    // Receives the session's textReady: shows the text that arrived.
-    void readyRead();
-    // Receives the session's finished: the line fell silent after data (or was lost after
-    // data), so the session is over and its data is offered for saving.
-    void readTimeOut();
     void openFile();
     void saveFile();
     void showAbout();
@@ -53,6 +56,10 @@ private slots:
     void showResults();
 
 private:
+    // The save step of the download workflow after a session.
+    void saveEndedSession();
+    // The download workflow has ended.
+    void sessionSettled();
     void sessionFailed(const QString &reason);
     void showSessionEnded();
     void showIdleMessage();
@@ -66,6 +73,7 @@ private:
     // Sends the archive's downloads to the team archive in the background.
     class TeamArchiveStatus *teamArchive = nullptr;
     DownloadSession *session = nullptr;
+    SessionText *sessionText = nullptr; // the session's bytes as the output box shows them
     QProgressBar *progressBar = nullptr;
     CompletenessIndicator *completeness = nullptr;
     QString lastSavedFile;

@@ -6,19 +6,26 @@
 
 SessionArchiving::SessionArchiving(QMainWindow *window) : window(window)
 {
-    archiver.setSummaryLimit(summaryLimit);
+    archiver().setSummaryLimit(summaryLimit);
+}
+
+void SessionArchiving::setSteps(std::function<void(const QByteArray &)> saveStep,
+                                std::function<void()> afterSettling)
+{
+    this->saveStep = std::move(saveStep);
+    this->afterSettling = std::move(afterSettling);
 }
 
 Archive *SessionArchiving::archive()
 {
-    Archive *opened = archiver.archive();
+    Archive *opened = archiver().archive();
     tellNotice();
     return opened;
 }
 
 void SessionArchiving::tellNotice()
 {
-    const QString notice = archiver.takeNotice();
+    const QString notice = archiver().takeNotice();
     if (notice.isEmpty())
         return;
     QMessageBox box(window);
@@ -29,39 +36,47 @@ void SessionArchiving::tellNotice()
 
 void SessionArchiving::begin(const QString &portName, const QString &devicePath, int readTimeoutMs)
 {
-    archiver.begin(portName, devicePath, readTimeoutMs);
+    workflow.begin(portName, devicePath, readTimeoutMs);
 }
 
-void SessionArchiving::keep(const QByteArray &data, DownloadEnding ending)
+void SessionArchiving::end(const QByteArray &data, DownloadEnding ending, bool offerSave)
 {
-    if (data.isEmpty() || archiver.storedId())
-        return;
-    // A damaged archive met here is told at settle(): the save dialog comes first.
-    const bool stored = archiver.keep(data, ending).has_value();
+    workflow.end(data, ending, offerSave);
+}
+
+void SessionArchiving::kept(bool stored)
+{
+    // A damaged archive met here is told once the workflow has settled: the save dialog
+    // comes first.
     if (stored)
         return;
     // The message of the session's end stays in front: the download itself went well.
     QStatusBar *statusBar = window->statusBar();
     const QString shown = statusBar->currentMessage();
-    statusBar->showMessage(shown.isEmpty() ? archiver.problem()
-                                           : shown + QStringLiteral("  ") + archiver.problem());
+    statusBar->showMessage(shown.isEmpty() ? archiver().problem()
+                                           : shown + QStringLiteral("  ") + archiver().problem());
+}
+
+void SessionArchiving::save(const QByteArray &data)
+{
+    if (saveStep)
+        saveStep(data);
+}
+
+void SessionArchiving::settled()
+{
+    tellNotice();
+    if (afterSettling)
+        afterSettling();
 }
 
 void SessionArchiving::keepOnClose(const QByteArray &data)
 {
-    archiver.keep(data, DownloadEnding::Interrupted);
-    archiver.settle(data);
+    archiver().keep(data, DownloadEnding::Interrupted);
+    archiver().settle(data);
 }
 
 void SessionArchiving::saved(const QString &path, bool european)
 {
-    archiver.saved(path, european);
-    if (Archive *open = archiver.archive())
-        open->checkpoint();
-}
-
-void SessionArchiving::settle(const QByteArray &data)
-{
-    archiver.settle(data);
-    tellNotice();
+    workflow.saved(path, european);
 }

@@ -7,9 +7,9 @@
 
 SessionRig::SessionRig()
 {
-    QObject::connect(&session, &DownloadSession::textReady, &watcher, [this] {
+    QObject::connect(viewText, &SessionText::textReady, &watcher, [this] {
         ++batches;
-        text += session.takeText();
+        text += viewText->takeText();
     });
 }
 

@@ -3,6 +3,7 @@
 #include "EmulatorRig.h"
 
 #include "download/DownloadSession.h"
+#include "download/SessionText.h"
 
 #include <QObject>
 #include <QSignalSpy>
@@ -26,6 +27,7 @@ public:
 
     bool started = false;
     DownloadSession session;
+    SessionText *viewText = new SessionText(&session); // owned by the session
     QString text;
     int batches = 0;
     QObject watcher; // the context of connections that end with the rig

@@ -94,6 +94,12 @@ private slots:
             "--design goes with --summary or --report.");
         bad("--list-ports with --download", usual + "--list-ports",
             "--list-ports and --download exclude each other.");
+        // Each command takes its own options; another's is refused, never ignored.
+        bad("a download's option with --summary", "--summary r.csv --port COM3",
+            "The option 'port' does not go with --summary.");
+        bad("archive with --list-ports", "--list-ports --archive a.sqlite",
+            "The option 'archive' needs --download.");
+        bad("quiet with --sync", "--sync --quiet", "The option 'quiet' does not go with --sync.");
     }
 
     void arguments()

@@ -330,7 +330,7 @@ private slots:
         bool bytesSeen = false, firstBatchSeen = false, firstBatchInTurn = false;
         connect(device, &Ml::WinSerialDeviceAsync::readyRead, &rig.watcher,
                 [&] { bytesSeen = bytesSeen || rig.session.hasData(); });
-        connect(&rig.session, &DownloadSession::textReady, &rig.watcher, [&] {
+        connect(rig.viewText, &SessionText::textReady, &rig.watcher, [&] {
             if (!firstBatchSeen)
                 firstBatchInTurn = !bytesSeen;
             firstBatchSeen = true;

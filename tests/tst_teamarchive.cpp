@@ -198,7 +198,7 @@ void TeamArchiveTest::sendsEachDownloadOnce()
     {
         Archive local;
         QVERIFY(local.open(alice->archive()));
-        QVERIFY(local.remove(local.list().constFirst().id));
+        QVERIFY(local.remove(local.list()->constFirst().id));
     }
     QCOMPARE(alice->run(sync, QStringLiteral("alice-pw")), 0);
     QCOMPARE(count(QStringLiteral("WHERE engineer = 'alice'")), 200);
