@@ -14,7 +14,8 @@ void StartupCycle::setApplicationIdentity()
     QCoreApplication::setOrganizationName(QStringLiteral("DRAVLIN"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("dravlin.example"));
     QCoreApplication::setApplicationName(QStringLiteral("DRAVLIN Solar Datalogger"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.1"));
+    // project(VERSION) in CMakeLists.txt, as in the Windows version resource and the packages.
+    QCoreApplication::setApplicationVersion(QStringLiteral(ML_VERSION));
 }
 
 bool StartupCycle::run(const QString &translationsDir)

@@ -223,7 +223,7 @@ const int Archive::schemaVersion = 2;
 
 QString Archive::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
            QLatin1String("/archive.sqlite");
 }
 
