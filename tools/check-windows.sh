@@ -369,6 +369,8 @@ shot() { # name: a screenshot of the whole screen, as PNG, named in the log
         echo "NOTE no screenshot $1 (xwd, netpbm)"
     fi
 }
+# Wine started again, so that it knows the display.
+timeout 60 "$wineserver" -w
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
@@ -393,9 +395,15 @@ set +e
 "$wine" "$install_dir\\MarluneDataLogger.exe" >"$tmp/gui.out" 2>&1 &
 gui_pid=$!
 set -e
+# Keys go through XTEST to the window that has the focus (there is no window manager).
+keys() { # window, keys...
+    local window=$1; shift
+    timeout 10 xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool "$@"
+}
 language=$(wait_window "Please choose a language" 120)
 if [ -n "$language" ]; then
-    xdotool key --window "$language" Return
+    keys "$language" key Return
     verdict ok "first start: the language dialog shown and accepted"
 else
     verdict fail "first start: no language dialog within 120 s"
@@ -404,21 +412,28 @@ main=$(wait_window "Marlune DataLogger" 60)
 if [ -n "$main" ]; then
     shot window-started
     verdict ok "MarluneDataLogger.exe shows its window"
-    # The port box has the focus; the next in the tab order is Download.
-    xdotool windowfocus --sync "$main" 2>/dev/null || true
-    xdotool key --window "$main" Tab space
-    save=$(wait_window "Save downloaded data to file" 120)
+    # The port box has the focus; the next in the tab order is Download. Should the keys not
+    # reach it, a click where Download stands: the right end of the window's first row.
+    keys "$main" key Tab space
+    pressed="Tab and Space"
+    save=$(wait_window "Save downloaded data to file" 30)
+    if [ -z "$save" ]; then
+        eval "$(xdotool getwindowgeometry --shell "$main")"
+        keys "$main" mousemove --window "$main" $((WIDTH - 60)) 45 click 1
+        pressed="a click"
+        save=$(wait_window "Save downloaded data to file" 90)
+    fi
     if [ -n "$save" ]; then
         shot save-dialog
-        xdotool windowfocus --sync "$save" 2>/dev/null || true
-        xdotool key --window "$save" ctrl+a
-        xdotool type --window "$save" --delay 20 "$gui_target"
-        xdotool key --window "$save" Return
+        keys "$save" key ctrl+a
+        keys "$save" type --delay 20 "$gui_target"
+        keys "$save" key Return
         saved=$(linux_path "$gui_target")
         for _ in $(seq 60); do [ -s "$saved" ] && break; sleep 0.5; done
+        sleep 1
         shot window-saved
         if cmp -s "$saved" "$tmp/builtin.csv"; then
-            verdict ok "window: Download pressed, saved through the save dialog as $gui_target, the exact bytes"
+            verdict ok "window: Download pressed ($pressed), saved through the save dialog as $gui_target, $(stat -c %s "$saved") bytes exactly as received with bit 7 cleared"
         else
             verdict fail "window: the file saved through the dialog differs: $(cmp "$saved" "$tmp/builtin.csv" 2>&1 | head -c 200)"
         fi
@@ -426,7 +441,7 @@ if [ -n "$main" ]; then
         shot no-save-dialog
         verdict fail "window: no save dialog within 120 s of pressing Download"
     fi
-    xdotool key --window "$main" alt+F4 2>/dev/null || true
+    keys "$main" key alt+F4
 else
     shot no-window
     verdict fail "MarluneDataLogger.exe showed no window within 60 s"
@@ -443,22 +458,27 @@ unset DISPLAY
 
 echo "=== windows-check: the report, the archive, the uninstall"
 run_wine 120 "$console" --list-downloads --format json
-downloads=$(grep -c '"id"' "$tmp/run.txt" || true)
+ids=$(grep -o '"id": *[0-9]*' "$tmp/run.txt" | grep -o '[0-9]*$' || true)
+downloads=$(grep -c . <<<"$ids" || true)
+newest=$(head -n 1 <<<"$ids")
 archive=$(find "$drive_c/users" -path '*/AppData/Local/DRAVLIN/DRAVLIN Solar Datalogger/archive.sqlite' | head -n 1)
 roaming=$(find "$drive_c/users" -path '*/AppData/Roaming/*' -name 'archive.sqlite' | head -n 1)
-if [ -n "$archive" ] && [ -z "$roaming" ] && [ "$run_rc" -eq 0 ] && [ "$downloads" -ge 4 ]; then
+# The three downloads of the console twin and the window's.
+if [ -n "$archive" ] && [ -z "$roaming" ] && [ "$run_rc" -eq 0 ] && [ "$downloads" -eq 4 ]; then
     verdict ok "archive in the local application data: ${archive#"$drive_c"/}, $downloads downloads"
 else
-    verdict fail "archive: '${archive#"$drive_c"/}', in the roaming profile: '$roaming', --list-downloads exit $run_rc, $downloads downloads"
+    verdict fail "archive: '${archive#"$drive_c"/}', in the roaming profile: '${roaming#"$drive_c"/}', --list-downloads exit $run_rc, $downloads downloads"
 fi
+# The report of the window's download (the newest), with the design of its Marsh Lane site.
+cp "$top/tools/tester-emulator/marsh-lane.design.json" "$drive_c/mlcheck/"
 report='C:\mlcheck\report.pdf'
-run_wine 180 "$console" --report "$gui_target" --output "$report"
+run_wine 180 "$console" --report "${newest:-0}" --design 'C:\mlcheck\marsh-lane.design.json' --output "$report"
 pdf=$(linux_path "$report")
 pdf_text=$(pdftotext -layout "$pdf" - 2>/dev/null || true)
-if [ "$run_rc" -eq 0 ] && grep -q "Hillside Farm" <<<"$pdf_text"; then
-    verdict ok "--report from the window's download: exit 0, $(stat -c %s "$pdf") bytes, pdftotext reads the site: $(grep -m1 -o 'Hillside Farm' <<<"$pdf_text")"
+if [ "$run_rc" -eq 0 ] && grep -q "Marsh Lane Solar Park" <<<"$pdf_text"; then
+    verdict ok "--report $newest (the window's download): exit 0, $(stat -c %s "$pdf") bytes, pdftotext reads $(grep -c . <<<"$pdf_text") lines with the site Marsh Lane Solar Park"
 else
-    verdict fail "--report: exit $run_rc, $(head -c 300 "$tmp/run.errtxt"), text: $(head -c 200 <<<"$pdf_text")"
+    verdict fail "--report ${newest:-?}: exit $run_rc, $(head -c 300 "$tmp/run.errtxt"), text: $(head -c 200 <<<"$pdf_text")"
 fi
 # Silently uninstalled: the uninstaller runs on from a copy of itself, so wait for Wine to end.
 run_wine 300 "$install_dir\\Uninstall.exe" /S
