@@ -496,5 +496,6 @@ echo "the program's stage took $((SECONDS - stage_started)) s under Wine"
 # without running it, so it is built and inspected only.
 echo "NOTE the 32-bit program is built and inspected, not run (that needs wine32)"
 
+echo "windows-check took $SECONDS s"
 echo "windows-check: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -23,6 +23,13 @@ die() { say "$*"; exit 1; }
 "$top/tools/install-deps.sh" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis \
     qttools5-dev-tools qttranslations5-l10n >&2
 
+if [ -z "${ML_WINDOWS_QT:-}" ]; then
+    # A second build-qt.sh would start a build under way again from scratch: wait for it.
+    while pgrep -f 'tools/windows/build-qt\.sh' >/dev/null; do
+        say "a Qt for Windows build is running; waiting for it"
+        sleep 60
+    done
+fi
 qt=${ML_WINDOWS_QT:-$("$top/tools/windows/build-qt.sh" | tail -n 1)}
 [ -f "$qt/done" ] || die "no finished Qt for Windows in '$qt'"
 prefix=$qt/qt
