@@ -14,7 +14,7 @@ void StartupCycle::setApplicationIdentity()
     QCoreApplication::setOrganizationName(QStringLiteral("DRAVLIN"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("dravlin.example"));
     QCoreApplication::setApplicationName(QStringLiteral("DRAVLIN Solar Datalogger"));
-    // The version is the project's, as CMake's project() gives it.
+    // project(VERSION) in CMakeLists.txt, as in the Windows version resource and the packages.
     QCoreApplication::setApplicationVersion(QStringLiteral(ML_VERSION));
 }
 

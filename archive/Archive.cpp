@@ -266,7 +266,7 @@ const int Archive::schemaVersion = 3;
 
 QString Archive::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
            QLatin1String("/archive.sqlite");
 }
 

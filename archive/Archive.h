@@ -39,7 +39,8 @@ public:
     static const int schemaVersion;
     static constexpr int defaultBusyTimeoutMs = 5000;
 
-    // archive.sqlite in the program's data folder.
+    // archive.sqlite in the program's local data folder: on Windows under %LOCALAPPDATA%, not
+    // in the roaming profile (downloads of many megabytes); elsewhere the same as the data folder.
     static QString defaultPath();
 
     Archive();

@@ -1,9 +1,14 @@
-# What both mingw-w64 toolchains share; the including file sets CMAKE_SYSTEM_PROCESSOR and
-# ML_MINGW_TRIPLE first.
+# What the mingw-w64 toolchains share; the including file sets CMAKE_SYSTEM_PROCESSOR and
+# ML_MINGW_TRIPLE first, and ML_MINGW_THREADS to "posix" for the posix-thread compilers.
 set(CMAKE_SYSTEM_NAME Windows)
 
-set(CMAKE_C_COMPILER ${ML_MINGW_TRIPLE}-gcc)
-set(CMAKE_CXX_COMPILER ${ML_MINGW_TRIPLE}-g++)
+if(ML_MINGW_THREADS STREQUAL "posix")
+    set(CMAKE_C_COMPILER ${ML_MINGW_TRIPLE}-gcc-posix)
+    set(CMAKE_CXX_COMPILER ${ML_MINGW_TRIPLE}-g++-posix)
+else()
+    set(CMAKE_C_COMPILER ${ML_MINGW_TRIPLE}-gcc)
+    set(CMAKE_CXX_COMPILER ${ML_MINGW_TRIPLE}-g++)
+endif()
 set(CMAKE_RC_COMPILER ${ML_MINGW_TRIPLE}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${ML_MINGW_TRIPLE})

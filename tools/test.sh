@@ -8,7 +8,10 @@
 #               desktop validators, and the program run from the extracted package
 #               (tools/package.sh, tools/check-package.sh);
 #   windows     the Windows serial layer, cross-built with mingw-w64 and run under Wine against a
-#               pseudo-terminal (tools/check-windows.sh).
+#               pseudo-terminal, and the whole program cross-built against Qt for Windows (from the
+#               cache of tools/windows/build-qt.sh, built when missing), packaged, installed and
+#               run under Wine (tools/check-windows.sh); it runs beside everything after the
+#               plain build.
 # The tests mostly wait on lines and timers, so each suite runs beside the next stage's build;
 # a step that runs beside another keeps its output until it ends. Any failure stops the run.
 set -euo pipefail
@@ -86,8 +89,11 @@ package() {
 
 stamp "packages"
 "$top/tools/install-deps.sh"
-# The Windows check's cross compilers and Wine arrive while the project builds.
-beside windows-packages "$top/tools/install-deps.sh" g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine64
+# The Windows check's cross compilers, Wine, NSIS, the screenshot tools and what the Qt for
+# Windows build needs arrive while the project builds.
+beside windows-packages "$top/tools/install-deps.sh" g++-mingw-w64-x86-64 g++-mingw-w64-i686 \
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine64 nsis x11-apps netpbm dpkg-dev \
+    perl python3 make tcl xz-utils
 
 stamp "layers"
 "$top/tools/check-layers.sh"
@@ -101,12 +107,13 @@ configure asan-ubsan -O1 -DML_SANITIZE=address,undefined -DML_BUILD_BENCH=OFF -D
 configure tsan -O1 -DML_SANITIZE=thread -DML_BUILD_BENCH=OFF
 
 beside plain-tests suite plain -j3
+finish windows-packages
+# The longest stage, mostly waiting on Wine: it starts as soon as it can.
+beside windows env ML_WINDOWS_PROGRAM="${ML_WINDOWS_PROGRAM:-0}" "$top/tools/check-windows.sh"
 compile asan-ubsan
 finish plain-tests
-finish windows-packages
 
 beside package package
-beside windows "$top/tools/check-windows.sh"
 suite asan-ubsan -j3
 # Only the serial tests run under ThreadSanitizer, so only they are built.
 compile tsan tst_serialrules tst_serialdevices
