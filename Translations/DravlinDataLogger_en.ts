@@ -1115,6 +1115,25 @@
             <comment>the number of tests failed</comment>
             <translation>FAIL</translation>
         </message>
+        <message>
+            <source>Sent</source>
+            <comment>in the team archive</comment>
+            <translation>Sent</translation>
+        </message>
+        <message>
+            <source>Refused: %1</source>
+            <comment>%1 is the reason</comment>
+            <translation>Refused: %1</translation>
+        </message>
+        <message>
+            <source>Waiting</source>
+            <comment>to be sent to the team archive</comment>
+            <translation>Waiting</translation>
+        </message>
+        <message>
+            <source>Team archive</source>
+            <translation>Team archive</translation>
+        </message>
     </context>
     <context>
         <name>HistoryWindow</name>
@@ -1158,6 +1177,38 @@
         <message>
             <source>The files it was saved as stay where they are.</source>
             <translation>The files it was saved as stay where they are.</translation>
+        </message>
+        <message>
+            <source>This computer</source>
+            <comment>the History's view of the local archive</comment>
+            <translation>This computer</translation>
+        </message>
+        <message>
+            <source>Team</source>
+            <comment>the History's view of the team archive</comment>
+            <translation>Team</translation>
+        </message>
+        <message>
+            <source>Reading the team archive %1...</source>
+            <comment>%1 is user@server:port/database</comment>
+            <translation>Reading the team archive %1...</translation>
+        </message>
+        <message>
+            <source>The team archive holds no downloads yet.</source>
+            <translation>The team archive holds no downloads yet.</translation>
+        </message>
+        <message>
+            <source>Opens a copy of this download from the team archive</source>
+            <translation>Opens a copy of this download from the team archive</translation>
+        </message>
+        <message>
+            <source>Reading download %1 from the team archive...</source>
+            <translation>Reading download %1 from the team archive...</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <comment>the date and time of a download in the team archive, its engineer</comment>
+            <translation>%1, %2</translation>
         </message>
     </context>
     <context>
@@ -2311,6 +2362,26 @@
             <source>Download %1 was sent by %2: only they (or the archive's owner) can delete it.</source>
             <comment>%1 is a download's number, %2 a user name</comment>
             <translation>Download %1 was sent by %2: only they (or the archive's owner) can delete it.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamHistoryModel</name>
+        <message>
+            <source>Arrived %1</source>
+            <comment>%1 is the date and time the team archive received it</comment>
+            <translation>Arrived %1</translation>
+        </message>
+        <message>
+            <source>Engineer</source>
+            <translation>Engineer</translation>
+        </message>
+        <message>
+            <source>Computer</source>
+            <translation>Computer</translation>
+        </message>
+        <message>
+            <source>Site(s)</source>
+            <translation>Site(s)</translation>
         </message>
     </context>
     <context>

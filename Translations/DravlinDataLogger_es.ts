@@ -1115,6 +1115,25 @@
             <comment>the number of tests failed</comment>
             <translation>FAIL</translation>
         </message>
+        <message>
+            <source>Sent</source>
+            <comment>in the team archive</comment>
+            <translation>Enviado</translation>
+        </message>
+        <message>
+            <source>Refused: %1</source>
+            <comment>%1 is the reason</comment>
+            <translation>Rechazado: %1</translation>
+        </message>
+        <message>
+            <source>Waiting</source>
+            <comment>to be sent to the team archive</comment>
+            <translation>En espera</translation>
+        </message>
+        <message>
+            <source>Team archive</source>
+            <translation>Archivo del equipo</translation>
+        </message>
     </context>
     <context>
         <name>HistoryWindow</name>
@@ -1158,6 +1177,38 @@
         <message>
             <source>The files it was saved as stay where they are.</source>
             <translation>Los archivos en los que se guardó se conservan.</translation>
+        </message>
+        <message>
+            <source>This computer</source>
+            <comment>the History's view of the local archive</comment>
+            <translation>Este ordenador</translation>
+        </message>
+        <message>
+            <source>Team</source>
+            <comment>the History's view of the team archive</comment>
+            <translation>Equipo</translation>
+        </message>
+        <message>
+            <source>Reading the team archive %1...</source>
+            <comment>%1 is user@server:port/database</comment>
+            <translation>Leyendo el archivo del equipo %1...</translation>
+        </message>
+        <message>
+            <source>The team archive holds no downloads yet.</source>
+            <translation>El archivo del equipo aún no contiene descargas.</translation>
+        </message>
+        <message>
+            <source>Opens a copy of this download from the team archive</source>
+            <translation>Abre una copia de esta descarga del archivo del equipo</translation>
+        </message>
+        <message>
+            <source>Reading download %1 from the team archive...</source>
+            <translation>Leyendo la descarga %1 del archivo del equipo...</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <comment>the date and time of a download in the team archive, its engineer</comment>
+            <translation>%1, %2</translation>
         </message>
     </context>
     <context>
@@ -2311,6 +2362,26 @@
             <source>Download %1 was sent by %2: only they (or the archive's owner) can delete it.</source>
             <comment>%1 is a download's number, %2 a user name</comment>
             <translation>La descarga %1 la envió %2: solo esa persona (o el propietario del archivo) puede eliminarla.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamHistoryModel</name>
+        <message>
+            <source>Arrived %1</source>
+            <comment>%1 is the date and time the team archive received it</comment>
+            <translation>Recibido el %1</translation>
+        </message>
+        <message>
+            <source>Engineer</source>
+            <translation>Técnico</translation>
+        </message>
+        <message>
+            <source>Computer</source>
+            <translation>Ordenador</translation>
+        </message>
+        <message>
+            <source>Site(s)</source>
+            <translation>Instalación(es)</translation>
         </message>
     </context>
     <context>

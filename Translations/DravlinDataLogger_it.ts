@@ -1115,6 +1115,25 @@
             <comment>the number of tests failed</comment>
             <translation>FAIL</translation>
         </message>
+        <message>
+            <source>Sent</source>
+            <comment>in the team archive</comment>
+            <translation>Inviato</translation>
+        </message>
+        <message>
+            <source>Refused: %1</source>
+            <comment>%1 is the reason</comment>
+            <translation>Rifiutato: %1</translation>
+        </message>
+        <message>
+            <source>Waiting</source>
+            <comment>to be sent to the team archive</comment>
+            <translation>In attesa</translation>
+        </message>
+        <message>
+            <source>Team archive</source>
+            <translation>Archivio del team</translation>
+        </message>
     </context>
     <context>
         <name>HistoryWindow</name>
@@ -1158,6 +1177,38 @@
         <message>
             <source>The files it was saved as stay where they are.</source>
             <translation>I file in cui è stato salvato restano dove sono.</translation>
+        </message>
+        <message>
+            <source>This computer</source>
+            <comment>the History's view of the local archive</comment>
+            <translation>Questo computer</translation>
+        </message>
+        <message>
+            <source>Team</source>
+            <comment>the History's view of the team archive</comment>
+            <translation>Team</translation>
+        </message>
+        <message>
+            <source>Reading the team archive %1...</source>
+            <comment>%1 is user@server:port/database</comment>
+            <translation>Lettura dell'archivio del team %1...</translation>
+        </message>
+        <message>
+            <source>The team archive holds no downloads yet.</source>
+            <translation>L'archivio del team non contiene ancora download.</translation>
+        </message>
+        <message>
+            <source>Opens a copy of this download from the team archive</source>
+            <translation>Apre una copia di questo download dall'archivio del team</translation>
+        </message>
+        <message>
+            <source>Reading download %1 from the team archive...</source>
+            <translation>Lettura del download %1 dall'archivio del team...</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <comment>the date and time of a download in the team archive, its engineer</comment>
+            <translation>%1, %2</translation>
         </message>
     </context>
     <context>
@@ -2311,6 +2362,26 @@
             <source>Download %1 was sent by %2: only they (or the archive's owner) can delete it.</source>
             <comment>%1 is a download's number, %2 a user name</comment>
             <translation>Il download %1 è stato inviato da %2: solo questa persona (o il proprietario dell'archivio) può eliminarlo.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamHistoryModel</name>
+        <message>
+            <source>Arrived %1</source>
+            <comment>%1 is the date and time the team archive received it</comment>
+            <translation>Arrivato il %1</translation>
+        </message>
+        <message>
+            <source>Engineer</source>
+            <translation>Tecnico</translation>
+        </message>
+        <message>
+            <source>Computer</source>
+            <translation>Computer</translation>
+        </message>
+        <message>
+            <source>Site(s)</source>
+            <translation>Impianto/i</translation>
         </message>
     </context>
     <context>

@@ -1115,6 +1115,25 @@
             <comment>the number of tests failed</comment>
             <translation>FAIL</translation>
         </message>
+        <message>
+            <source>Sent</source>
+            <comment>in the team archive</comment>
+            <translation>Verzonden</translation>
+        </message>
+        <message>
+            <source>Refused: %1</source>
+            <comment>%1 is the reason</comment>
+            <translation>Geweigerd: %1</translation>
+        </message>
+        <message>
+            <source>Waiting</source>
+            <comment>to be sent to the team archive</comment>
+            <translation>Wacht</translation>
+        </message>
+        <message>
+            <source>Team archive</source>
+            <translation>Teamarchief</translation>
+        </message>
     </context>
     <context>
         <name>HistoryWindow</name>
@@ -1158,6 +1177,38 @@
         <message>
             <source>The files it was saved as stay where they are.</source>
             <translation>De bestanden waarin hij is opgeslagen blijven staan.</translation>
+        </message>
+        <message>
+            <source>This computer</source>
+            <comment>the History's view of the local archive</comment>
+            <translation>Deze computer</translation>
+        </message>
+        <message>
+            <source>Team</source>
+            <comment>the History's view of the team archive</comment>
+            <translation>Team</translation>
+        </message>
+        <message>
+            <source>Reading the team archive %1...</source>
+            <comment>%1 is user@server:port/database</comment>
+            <translation>Het teamarchief %1 wordt gelezen...</translation>
+        </message>
+        <message>
+            <source>The team archive holds no downloads yet.</source>
+            <translation>Het teamarchief bevat nog geen downloads.</translation>
+        </message>
+        <message>
+            <source>Opens a copy of this download from the team archive</source>
+            <translation>Opent een kopie van deze download uit het teamarchief</translation>
+        </message>
+        <message>
+            <source>Reading download %1 from the team archive...</source>
+            <translation>Download %1 wordt uit het teamarchief gelezen...</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <comment>the date and time of a download in the team archive, its engineer</comment>
+            <translation>%1, %2</translation>
         </message>
     </context>
     <context>
@@ -2311,6 +2362,26 @@
             <source>Download %1 was sent by %2: only they (or the archive's owner) can delete it.</source>
             <comment>%1 is a download's number, %2 a user name</comment>
             <translation>Download %1 is gestuurd door %2: alleen die persoon (of de eigenaar van het archief) kan hem verwijderen.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TeamHistoryModel</name>
+        <message>
+            <source>Arrived %1</source>
+            <comment>%1 is the date and time the team archive received it</comment>
+            <translation>Binnengekomen op %1</translation>
+        </message>
+        <message>
+            <source>Engineer</source>
+            <translation>Monteur</translation>
+        </message>
+        <message>
+            <source>Computer</source>
+            <translation>Computer</translation>
+        </message>
+        <message>
+            <source>Site(s)</source>
+            <translation>Locatie(s)</translation>
         </message>
     </context>
     <context>

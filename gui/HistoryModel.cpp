@@ -16,6 +16,8 @@ void HistoryModel::reload(Archive *archive)
     beginResetModel();
     downloads =
         archive ? archive->list().value_or(QVector<DownloadSummary>()) : QVector<DownloadSummary>();
+    teamStates =
+        archive ? ArchiveTeamState(*archive).states() : QHash<qint64, ArchiveTeamState::Entry>();
     endResetModel();
 }
 
@@ -36,6 +38,15 @@ int HistoryModel::rowOf(qint64 id) const
     return -1;
 }
 
+bool HistoryModel::anySentOrRefused() const
+{
+    for (const ArchiveTeamState::Entry &entry : teamStates) {
+        if (entry.state != ArchiveTeamState::State::Waiting)
+            return true;
+    }
+    return false;
+}
+
 int HistoryModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : downloads.size();
@@ -51,8 +62,8 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= downloads.size())
         return QVariant();
     const DownloadSummary &download = downloads.at(index.row());
-    const bool number =
-        index.column() == Bytes || index.column() == Lines || index.column() >= Records;
+    const bool number = index.column() == Bytes || index.column() == Lines ||
+                        (index.column() >= Records && index.column() <= Fail);
     if (role == Qt::TextAlignmentRole)
         return int((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     if (role == Qt::ToolTipRole && index.column() == Port)
@@ -60,6 +71,10 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
     if (role == Qt::ToolTipRole && index.column() == SavedAs && download.saveCount > 1)
         return tr("Saved %1 times", "%1 is a number of saves, always more than one")
             .arg(QLocale().toString(download.saveCount));
+    const ArchiveTeamState::Entry team = teamStates.value(download.id);
+    if (role == Qt::ToolTipRole && index.column() == TeamArchive &&
+        team.state == ArchiveTeamState::State::Refused)
+        return team.reason;
     if (role != Qt::DisplayRole)
         return QVariant();
 
@@ -88,6 +103,16 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
         return count(download.passCount);
     case Fail:
         return count(download.failCount);
+    case TeamArchive:
+        switch (team.state) {
+        case ArchiveTeamState::State::Sent:
+            return tr("Sent", "in the team archive");
+        case ArchiveTeamState::State::Refused:
+            return tr("Refused: %1", "%1 is the reason").arg(team.reason);
+        case ArchiveTeamState::State::Waiting:
+            break;
+        }
+        return tr("Waiting", "to be sent to the team archive");
     default:
         return QVariant();
     }
@@ -109,6 +134,7 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
         QT_TRANSLATE_NOOP3("HistoryModel", "Saved as", ""),
         QT_TRANSLATE_NOOP3("HistoryModel", "Records", ""),
         QT_TRANSLATE_NOOP3("HistoryModel", "PASS", "the number of tests passed"),
-        QT_TRANSLATE_NOOP3("HistoryModel", "FAIL", "the number of tests failed")};
+        QT_TRANSLATE_NOOP3("HistoryModel", "FAIL", "the number of tests failed"),
+        QT_TRANSLATE_NOOP3("HistoryModel", "Team archive", "")};
     return tr(headings[section].source, headings[section].comment);
 }

@@ -159,6 +159,13 @@ void ResultsWindow::setSource(const QDateTime &downloadedAt, qint64 archiveId)
 {
     downloadTime = downloadedAt;
     sourceArchiveId = archiveId;
+    sourceInTeamArchive = false;
+}
+
+void ResultsWindow::setTeamSource(const QDateTime &downloadedAt, qint64 teamId)
+{
+    setSource(downloadedAt, teamId);
+    sourceInTeamArchive = true;
 }
 
 SiteDesignDialog *ResultsWindow::openSiteDesign()
@@ -220,7 +227,7 @@ ReportPreviewDialog *ResultsWindow::openReport()
         return nullptr;
     // When the download came: the archive's account of it wherever it keeps it.
     QDateTime downloaded = downloadTime;
-    if (sourceArchiveId > 0 && designArchive) {
+    if (sourceArchiveId > 0 && designArchive && !sourceInTeamArchive) {
         const std::optional<DownloadSummary> kept = designArchive->summary(sourceArchiveId);
         if (kept)
             downloaded = kept->ended.isValid() ? kept->ended : kept->started;

@@ -71,6 +71,9 @@ public:
     // Where the data came from, for the report's trace: the download's time and its id in the
     // archive (0 when it was read from a file).
     void setSource(const QDateTime &downloadedAt, qint64 archiveId = 0);
+    // The same for a download of the team archive: its number there, as --report ID --team
+    // names it; the local archive's account of its own downloads is not asked.
+    void setTeamSource(const QDateTime &downloadedAt, qint64 teamId);
 
     // The archive that keeps the sites' designs (not owned; it must outlive the window, or be
     // set to nullptr first). A design it keeps for the data's one site with a design is applied
@@ -113,6 +116,7 @@ private:
     QString sourceTitle;
     QDateTime downloadTime;
     qint64 sourceArchiveId = 0;
+    bool sourceInTeamArchive = false;
     DesignChecksColumn *checksColumn;
     SiteDesign siteDesign;
     std::shared_ptr<const DesignChecks> checks;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 
@@ -44,3 +45,5 @@ public:
     // For messages: user@host:port/database, never the password.
     QString shown() const;
 };
+
+Q_DECLARE_METATYPE(TeamAddress)

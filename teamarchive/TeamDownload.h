@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 
@@ -35,3 +36,5 @@ struct TeamDownload
     QStringList sites;
     QByteArray sha256;
 };
+
+Q_DECLARE_METATYPE(TeamDownload)

@@ -32,5 +32,3 @@ private:
     QString archivePath;
     std::atomic_bool stop{false};
 };
-
-Q_DECLARE_METATYPE(TeamAddress)
