@@ -80,12 +80,16 @@ int runCommandLine(int &argc, char **argv, bool noDisplay)
     return CommandLine::UsageErrorStatus;
 }
 
-// --report: the PDF needs a QGuiApplication (fonts, QTextDocument, QPdfWriter), drawn on the
-// offscreen platform, so no display is needed.
+// --report: the PDF needs a QGuiApplication (fonts, QTextDocument, QPdfWriter). Elsewhere it is
+// drawn on the offscreen platform, so no display is needed; Windows always has its own platform,
+// and only that one knows the system's fonts (offscreen there has none, and the PDF would hold
+// no text).
 int runReport(int &argc, char **argv)
 {
     ConsoleAttach::toParentConsole();
+#ifndef Q_OS_WIN
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     // The error stream is the user's: Qt's notes about the platform stay out of it.
     QLoggingCategory::setFilterRules(
         QStringLiteral("*.debug=false\n*.info=false\ndefault.warning=false"));

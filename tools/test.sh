@@ -109,7 +109,7 @@ configure tsan -O1 -DML_SANITIZE=thread -DML_BUILD_BENCH=OFF
 beside plain-tests suite plain -j3
 finish windows-packages
 # The longest stage, mostly waiting on Wine: it starts as soon as it can.
-beside windows env ML_WINDOWS_PROGRAM="${ML_WINDOWS_PROGRAM:-0}" "$top/tools/check-windows.sh"
+beside windows "$top/tools/check-windows.sh"
 compile asan-ubsan
 finish plain-tests
 

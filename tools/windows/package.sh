@@ -42,6 +42,7 @@ name=MarluneDataLogger-$version-win64
 
 # --- The build.
 say "building in $build/build"
+mkdir -p "$build"
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$top" -B "$build/build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-mingw64-qt.cmake" \
