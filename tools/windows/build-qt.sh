@@ -80,8 +80,8 @@ src=$out/src
 
 # --- Sources: downloaded, checked against the .dsc, unpacked.
 fetch() { # package=version
-    local spec=$1 p=${1%%=*} dsc
-    (cd "$src" && apt-get "${apt_opts[@]}" source --download-only -qq "$spec" >&2)
+    local wanted=$1 p=${1%%=*} dsc
+    (cd "$src" && apt-get "${apt_opts[@]}" source --download-only -qq "$wanted" >&2)
     dsc=$(ls "$src/${p}_"*.dsc | head -n 1)
     # Each file the .dsc names, with the SHA-256 it gives.
     awk '/^Checksums-Sha256:/ {on=1; next} /^[^ ]/ {on=0} on && NF==3 {print $1 "  " $3}' "$dsc" \
@@ -90,7 +90,7 @@ fetch() { # package=version
     (cd "$src" && sha256sum --quiet -c "$p.sha256" >&2) || die "$p: source files do not match $dsc"
     (cd "$src" && dpkg-source --no-check -x "$(basename "$dsc")" "$p" >/dev/null)
 }
-for spec in $versions; do fetch "$spec"; done
+for wanted in $versions; do fetch "$wanted"; done
 
 prefix=$out/qt
 sysroot=$out/sqlite

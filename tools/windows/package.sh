@@ -129,7 +129,7 @@ done
     echo "- Qt 5.15 (Qt5*.dll and the plugins), under the GNU Lesser General Public License 3"
     echo "  (Qt-LGPL-3.0.txt, Qt-copyright.txt), built from Debian's source packages:"
     tr ' ' '\n' <"$qt/versions" | sed -n 's/^\(qt[a-z-]*\)=\(.*\)/    \1 \2/p'
-    echo "  The sources: https://deb.debian.org/debian/pool/main/q/ (apt-get source PACKAGE=VERSION)."
+    echo "  The sources: Debian's archive of source packages (apt-get source PACKAGE=VERSION)."
     echo "- SQLite (inside Qt5Sql's driver), public domain (SQLite-copyright.txt), from Debian's"
     tr ' ' '\n' <"$qt/versions" | sed -n 's/^\(sqlite3\)=\(.*\)/  \1 \2./p'
     echo "- The GCC runtime (libstdc++-6.dll, libgcc_s_seh-1.dll), GPL 3 with the GCC Runtime Library"
