@@ -4,6 +4,7 @@
 #include "results/ResultsParser.h"
 #include "results/ResultsSummary.h"
 
+#include <system_error>
 #include <utility>
 
 DownloadArchiver::DownloadArchiver(const QString &path)
@@ -40,13 +41,12 @@ void DownloadArchiver::begin(const QString &portName, const QString &devicePath,
     inSession = true;
     stored.reset();
     summarized = false;
+    archive();
 }
 
-std::optional<qint64> DownloadArchiver::keep(const QByteArray &data, DownloadEnding ending)
+ArchivedDownload DownloadArchiver::sessionDownload(const QByteArray &data,
+                                                   DownloadEnding ending) const
 {
-    if (!inSession || data.isEmpty())
-        return stored;
-    inSession = false;
     ArchivedDownload download;
     download.started = started;
     download.ended = QDateTime::currentDateTimeUtc();
@@ -55,6 +55,17 @@ std::optional<qint64> DownloadArchiver::keep(const QByteArray &data, DownloadEnd
     download.readTimeoutMs = timeout;
     download.ending = ending;
     download.data = data; // shared with the session's buffer, not copied
+    return download;
+}
+
+std::optional<qint64> DownloadArchiver::keep(const QByteArray &data, DownloadEnding ending)
+{
+    if (keepingBeside())
+        return waitKept();
+    if (!inSession || data.isEmpty())
+        return stored;
+    inSession = false;
+    const ArchivedDownload download = sessionDownload(data, ending);
     archive();
     // An archive that did not open says so in its store's words: "This download was not
     // archived: ...".
@@ -63,8 +74,55 @@ std::optional<qint64> DownloadArchiver::keep(const QByteArray &data, DownloadEnd
     return stored;
 }
 
+void DownloadArchiver::keepBeside(const QByteArray &data, DownloadEnding ending)
+{
+    if (keepingBeside() || !inSession || data.isEmpty() || !archive()) {
+        keep(data, ending);
+        return;
+    }
+    inSession = false;
+    besideDownload = sessionDownload(data, ending);
+    // The archive is open here, so it is this program's and in its newest layout: the
+    // connection beside it changes only the row it adds. Its own Archive lives and ends on
+    // the thread that uses it, as Qt SQL requires.
+    const auto store = [path = handle->path(), download = besideDownload] {
+        Archive archive;
+        BesideOutcome outcome;
+        if (archive.open(path, Archive::Mode::Change))
+            outcome.id = archive.store(download);
+        if (!outcome.id)
+            outcome.problem = archive.errorString();
+        return outcome;
+    };
+    try {
+        beside = std::async(std::launch::async, store);
+    } catch (const std::system_error &) {
+        // No thread to be had: kept here instead.
+        stored = handle->store(besideDownload);
+        lastProblem = stored ? QString() : handle->errorString();
+        besideDownload = ArchivedDownload();
+    }
+}
+
+std::optional<qint64> DownloadArchiver::waitKept()
+{
+    if (!keepingBeside())
+        return stored;
+    const BesideOutcome outcome = beside.get();
+    stored = outcome.id;
+    // A failed store rolled back: nothing of it is in the archive, and the archive's own
+    // connection may still succeed (a lock held too long, a thread that could not start).
+    if (!stored && handle && handle->isOpen())
+        stored = handle->store(besideDownload);
+    lastProblem =
+        stored ? QString() : (handle && handle->isOpen() ? handle->errorString() : outcome.problem);
+    besideDownload = ArchivedDownload();
+    return stored;
+}
+
 bool DownloadArchiver::saved(const QString &path, bool european)
 {
+    waitKept();
     if (!stored || !handle ||
         handle->recordSave(*stored, path, european, QDateTime::currentDateTimeUtc()))
         return true;
@@ -74,6 +132,7 @@ bool DownloadArchiver::saved(const QString &path, bool european)
 
 void DownloadArchiver::settle(const QByteArray &data)
 {
+    waitKept();
     if (!stored || !handle || !handle->isOpen())
         return;
     if (!summarized && data.size() <= summaryLimit) {

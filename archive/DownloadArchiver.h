@@ -6,15 +6,16 @@
 #include <QDateTime>
 #include <QString>
 
+#include <future>
 #include <limits>
 #include <memory>
 #include <optional>
 
 // Keeps the downloads of one window or one command in the archive: the facts of a session
 // noted when it starts, its bytes stored when it ends (before anything is saved), the saves
-// recorded against it, and what the results reader finds in it. The archive is opened at its
-// first use; an archive that cannot be used never stops a download: problem() then says
-// that this download was not archived.
+// recorded against it, and what the results reader finds in it. The archive is opened when a
+// session begins (or at its first use); an archive that cannot be used never stops a
+// download: problem() then says that this download was not archived.
 class DownloadArchiver
 {
 public:
@@ -36,11 +37,21 @@ public:
     // Whether the archive was refused when it was opened (Archive::refused()).
     bool refused() const { return handle && handle->refused(); }
 
-    // A session starts on the port portName (as the user named it) at devicePath.
+    // A session starts on the port portName (as the user named it) at devicePath; the archive
+    // is opened now, not when the session's data waits to be kept.
     void begin(const QString &portName, const QString &devicePath, int readTimeoutMs);
     // The session has ended with data: stores it unless it is stored already. The id, or
     // nothing when the download could not be archived (problem()).
     std::optional<qint64> keep(const QByteArray &data, DownloadEnding ending);
+    // As keep(), on a connection of its own beside the caller, so that a dialog need not
+    // wait for a large download's store; waitKept() ends it. Stores as keep() does when the
+    // archive is not open (the same problem() follows).
+    void keepBeside(const QByteArray &data, DownloadEnding ending);
+    // Whether a keepBeside() has not been waited for.
+    bool keepingBeside() const { return beside.valid(); }
+    // Waits for keepBeside()'s store and answers as keep() does; a store that failed on its
+    // own connection is tried once more on the archive's.
+    std::optional<qint64> waitKept();
     // The id of the session's stored download; nothing before keep() or after a failure.
     std::optional<qint64> storedId() const { return stored; }
     // The session's download was saved as path; false (problem()) when the archive could not
@@ -58,6 +69,13 @@ public:
     static bool summarize(Archive &archive, qint64 id, const QByteArray &data);
 
 private:
+    struct BesideOutcome
+    {
+        std::optional<qint64> id;
+        QString problem;
+    };
+    ArchivedDownload sessionDownload(const QByteArray &data, DownloadEnding ending) const;
+
     QString filePath;
     Archive::Mode mode;
     std::unique_ptr<Archive> handle; // made at the first use, open or not
@@ -72,4 +90,6 @@ private:
     std::optional<qint64> stored;
     bool summarized = false;
     qint64 summaryLimit = std::numeric_limits<qint64>::max();
+    ArchivedDownload besideDownload;   // what keepBeside() stores, for a second try
+    std::future<BesideOutcome> beside; // joined by its destructor at the latest
 };

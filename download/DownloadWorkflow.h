@@ -25,6 +25,9 @@ public:
         virtual void save(const QByteArray &data) = 0;
         // The workflow is over: the download is kept (or not) and summarised.
         virtual void settled() = 0;
+        // Whether save() asks the user first (a dialog): the download is then stored beside
+        // the question, and the voice calls DownloadWorkflow::kept() before it writes.
+        virtual bool asksFirst() const { return false; }
     };
 
     // archive false: nothing is kept (archiver() is nullptr). archivePath empty: the
@@ -44,6 +47,9 @@ public:
     void end(const QByteArray &data, DownloadEnding ending, bool offerSave);
     // Keeps data if it came and is not kept yet; whether it is kept now.
     bool keep(const QByteArray &data, DownloadEnding ending);
+    // Waits for the store of the session's download that runs beside the save's question;
+    // whether it is kept. Nothing to wait for: whether it is kept.
+    bool kept();
     // The session's download was saved as path; false (archiver()->problem()) when the
     // archive could not record it. True without an archive.
     bool saved(const QString &path, bool european);

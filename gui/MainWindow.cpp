@@ -312,6 +312,7 @@ void MainWindow::saveFile()
     if (!choice)
         return;
 
+    archiving.beforeWriting();
     const SaveStep::Outcome outcome = SaveDialogFlow::save(this, session->data(), *choice);
     if (!outcome.saved())
         return;

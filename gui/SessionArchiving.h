@@ -11,10 +11,10 @@
 class QMainWindow;
 
 // How the window speaks in the download workflow: each session's download kept when it ends,
-// before the save dialog opens, its saves recorded, and the user told once in a message box
-// about a damaged archive met on opening it (after the session's save dialog, when a session
-// opened it), and in the status bar when a download was not archived. The archive is opened at
-// its first use.
+// beside the save dialog and before anything is written, its saves recorded, and the user told once
+// in a message box about a damaged archive met on opening it (after the session's save dialog, when
+// a session opened it), and in the status bar when a download was not archived. The archive is
+// opened at its first use.
 class SessionArchiving : private DownloadWorkflow::Voice
 {
 public:
@@ -43,11 +43,15 @@ public:
     void keepOnClose(const QByteArray &data);
     // The session's download was saved as path.
     void saved(const QString &path, bool european);
+    // Before a file is written: the session's download, stored beside the save dialog, is
+    // kept (or the user told it is not).
+    void beforeWriting() { workflow.kept(); }
 
 private:
     void kept(bool stored) override;
     void save(const QByteArray &data) override;
     void settled() override;
+    bool asksFirst() const override { return true; }
     void tellNotice();
     DownloadArchiver &archiver() const { return *workflow.archiver(); }
 
