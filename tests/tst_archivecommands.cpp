@@ -1,5 +1,6 @@
 // The archive from the command line, run as a script runs it: --list-downloads, --export,
 // --delete and a --download kept in the archive. Their usage errors: tst_commandline.
+#include "ArchiveFiles.h"
 #include "ProgramRun.h"
 #include "TestSupport.h"
 #include "TesterEmulatorProcess.h"
@@ -7,16 +8,12 @@
 #include "archive/Archive.h"
 #include "download/SavedData.h"
 
-#include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -39,19 +36,6 @@ QByteArray allBytes()
     return data;
 }
 
-ArchivedDownload downloadOf(const QByteArray &data, const QDateTime &started, DownloadEnding ending)
-{
-    ArchivedDownload download;
-    download.started = started;
-    download.ended = started.addSecs(42);
-    download.portName = QStringLiteral("ttyUSB0");
-    download.devicePath = QStringLiteral("/dev/ttyUSB0");
-    download.readTimeoutMs = 110;
-    download.ending = ending;
-    download.data = data;
-    return download;
-}
-
 // An archive with an older download, saved once, and a newer one with every byte value.
 struct Stored
 {
@@ -61,13 +45,13 @@ struct Stored
         if (!archive.open(path))
             return;
         const QDateTime start = QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53), Qt::UTC);
-        older =
-            archive
-                .store(downloadOf("Record,Result\r\n1,PASS\r\n", start, DownloadEnding::LineLost))
-                .value_or(0);
-        archive.recordSave(older, "/srv/site/older.csv", false, start.addSecs(60));
-        newer = archive.store(downloadOf(allBytes(), start.addDays(1), DownloadEnding::Silence))
+        const qint64 ms = start.toMSecsSinceEpoch(), day = 24 * 3600 * 1000;
+        older = archive
+                    .store(downloadOf("Record,Result\r\n1,PASS\r\n", "ttyUSB0", ms,
+                                      DownloadEnding::LineLost))
                     .value_or(0);
+        archive.recordSave(older, "/srv/site/older.csv", false, start.addSecs(60));
+        newer = archive.store(downloadOf(allBytes(), "ttyUSB0", ms + day)).value_or(0);
     }
     QString path;
     qint64 older = 0, newer = 0;
@@ -289,33 +273,10 @@ private slots:
             const Stored stored(path);
             id = stored.older;
             QVERIFY(id > 0);
-            if (archive == "NEWER") {
-                QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
-                db.setDatabaseName(path);
-                QVERIFY(db.open() && QSqlQuery(db).exec("PRAGMA user_version=99"));
-            }
-            if (archive == "DAMAGED") {
-                // One page of the save table overwritten with random bytes.
-                int page = 0;
-                {
-                    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
-                    db.setDatabaseName(path);
-                    QSqlQuery query(db);
-                    QVERIFY(db.open() &&
-                            query.exec("SELECT rootpage FROM sqlite_master WHERE name='save'") &&
-                            query.next());
-                    page = query.value(0).toInt();
-                }
-                QSqlDatabase::removeDatabase("raw");
-                QFile file(path);
-                QVERIFY(page > 1 && file.open(QIODevice::ReadWrite) &&
-                        file.seek((page - 1) * 4096));
-                QByteArray noise(4096, Qt::Uninitialized);
-                for (char &byte : noise)
-                    byte = char(QRandomGenerator::global()->bounded(256));
-                QVERIFY(file.write(noise) == 4096);
-            }
-            QSqlDatabase::removeDatabase("raw");
+            if (archive == "NEWER")
+                QVERIFY(RawConnection(path).exec("PRAGMA user_version=99"));
+            if (archive == "DAMAGED") // a page of the save table overwritten
+                QVERIFY(overwriteTablePage(path, "save", 5));
         }
         if (archive == "READONLY" && !lockFolder(folder, true))
             QSKIP("the folder cannot be made read-only here (chattr needs CAP_LINUX_IMMUTABLE)");
@@ -324,15 +285,9 @@ private slots:
                 lockFolder(folder, false);
         });
         const auto names = [&] {
-            QStringList found;
-            QDirIterator it(dir.path(),
-                            QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
-                            QDirIterator::Subdirectories);
-            while (it.hasNext())
-                found << it.next();
+            QStringList found = entriesUnder(dir.path());
             found.removeAll(output);
             found.removeAll(pdf);
-            found.sort();
             return found;
         };
         const QStringList before = names();
