@@ -1,5 +1,6 @@
 // The port devices on real pseudo-terminals: time-outs, line settings, purge at open, and the
-// asynchronous worker's order of bytes and signals, writes, lost ports and close.
+// asynchronous worker's order of bytes and signals, writes, lost ports and close (the
+// program reads by its signals: the blocking waits QIODevice offers are not its path).
 #include "TestLine.h"
 #include "serial/PortSettings.h"
 #include "serial/WinSerialDevice.h"
@@ -11,10 +12,8 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
-#include <csignal>
 #include <ctime>
 #include <memory>
-#include <pthread.h>
 #include <random>
 #include <termios.h>
 #include <thread>
@@ -371,66 +370,6 @@ private slots:
         QLoggingCategory::setFilterRules(QString());
         QCOMPARE(entries("/proc/self/fd"), fds);
         QTRY_VERIFY(entries("/proc/self/task") <= threads);
-    }
-
-    // A waiter scheduled late (held 300 ms in a signal handler, as a loaded machine can)
-    // still passes on the bytes that came meanwhile.
-    void lateWaiterStillPasses()
-    {
-        TestLine line;
-        auto device = line.openAsync(110);
-        QVERIFY(device);
-        struct sigaction hold = {}, previous = {};
-        hold.sa_handler = [](int) {
-            const timespec held{0, 300 * 1000 * 1000};
-            ::nanosleep(&held, nullptr);
-        };
-        QVERIFY(::sigaction(SIGUSR1, &hold, &previous) == 0);
-        std::atomic<bool> waiting{false}, passed{false};
-        std::atomic<pthread_t> waiter{};
-        Helper thread([&](const std::atomic<bool> &) {
-            waiter = ::pthread_self();
-            waiting = true;
-            passed = device->waitForReadyRead(3000);
-        });
-        QTRY_VERIFY_WITH_TIMEOUT(waiting, 5000);
-        QThread::msleep(200);                         // the waiter is inside the wait
-        QCOMPARE(::pthread_kill(waiter, SIGUSR1), 0); // our own thread, alive until joined
-        QThread::msleep(20);
-        QVERIFY(line.send("ab"));
-        thread.join();
-        ::sigaction(SIGUSR1, &previous, nullptr);
-        QVERIFY2(passed, "the waiter held while the bytes came did not pass");
-        QTRY_COMPARE(device->bytesAvailable(), qint64(2));
-    }
-
-    // Writes are reported; blocking waits; reading as a sequential device.
-    void queuesAndBlockingWaits()
-    {
-        TestLine line;
-        auto device = line.openAsync(110);
-        QVERIFY(device);
-        qint64 written = 0;
-        connect(device.get(), &WinSerialDeviceAsync::bytesWritten, this,
-                [&](qint64 n) { written += n; });
-        const QByteArray command("MEM:DATA? ALL\r\n");
-        device->write(command);
-        QVERIFY(device->waitForBytesWritten(5000));
-        QCOMPARE(line.receive(command.size(), 5000), command);
-        QTRY_COMPARE(written, qint64(command.size()));
-        QVERIFY(!device->waitForReadyRead(150));
-        Helper sender([&](const std::atomic<bool> &) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            line.send("ab\ncd");
-        });
-        QVERIFY(device->waitForReadyRead(5000));
-        sender.join();
-        QTRY_COMPARE(device->bytesAvailable(), qint64(5));
-        QVERIFY(device->canReadLine());
-        QCOMPARE(device->read(3), QByteArray("ab\n"));
-        QVERIFY(!device->canReadLine() && !device->atEnd());
-        QCOMPARE(device->read(100), QByteArray("cd"));
-        QVERIFY(device->atEnd());
     }
 };
 
