@@ -326,7 +326,10 @@ private slots:
         QTest::newRow("saved") << QStringList() << 0 << "silence";
         QTest::newRow("not archived") << QStringList{"--no-archive"} << 0 << "";
         QTest::newRow("output not written") << QStringList{"READONLY"} << 5 << "silence";
+        // A service stopped, Ctrl+C, a closed SSH session: a clean end, one line, the port free.
         QTest::newRow("stopped with SIGTERM") << QStringList{"SIGTERM"} << 143 << "interrupted";
+        QTest::newRow("stopped with SIGINT") << QStringList{"SIGINT"} << 130 << "interrupted";
+        QTest::newRow("stopped with SIGHUP") << QStringList{"SIGHUP"} << 129 << "interrupted";
         QTest::newRow("archive cannot be written") << QStringList{"UNWRITABLE"} << 0 << "";
     }
 
@@ -336,7 +339,13 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, ending);
 
-        const bool stop = options.removeAll("SIGTERM");
+        int signalNumber = 0;
+        for (const int number : {SIGTERM, SIGINT, SIGHUP})
+            if (options.removeAll(number == SIGTERM  ? "SIGTERM"
+                                  : number == SIGINT ? "SIGINT"
+                                                     : "SIGHUP"))
+                signalNumber = number;
+        const bool stop = signalNumber != 0;
         const bool readOnly = options.removeAll("READONLY");
         TesterEmulatorProcess tester;
         // Stopped, or made read-only, during a pause in the middle of the data.
@@ -377,7 +386,7 @@ private slots:
             QVERIFY2(pid > 0 && download.process.state() == QProcess::Running,
                      "the download ended before it was stopped");
             if (stop)
-                ::kill(pid_t(pid), SIGTERM);
+                ::kill(pid_t(pid), signalNumber);
             else
                 QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
         }
@@ -407,6 +416,9 @@ private slots:
         const QByteArray data = opened.data(kept["id"].toInt()).value_or(QByteArray("<none>"));
         if (stop) {
             QVERIFY(!data.isEmpty() && sent.startsWith(data)); // what came before the stop
+            QVERIFY2(download.error.contains("Interrupted: nothing was saved\n"),
+                     download.error.constData());
+            QVERIFY(portIsFree(tester.devicePath));
             QVERIFY(!QFile::exists(target));
             return;
         }
