@@ -18,7 +18,6 @@
 #include <QtTest>
 
 #include <csignal>
-#include <sys/stat.h>
 
 using namespace TestSupport;
 
@@ -222,13 +221,7 @@ private slots:
               "--delete ID", "--report ID --output FILE.pdf", "--report RESULTS --output FILE.pdf"})
             QTest::newRow(qPrintable(QString("a CSV, %1").arg(command)))
                 << command << "results.csv" << 1 << notOurs;
-        QTest::newRow("a folder") << "--list-downloads"
-                                  << "Documents" << 1
-                                  << "Documents is not an archive of this program";
-        QTest::newRow("a FIFO") << "--export ID --output FILE"
-                                << "FIFO" << 1 << "FIFO is not an archive of this program";
-        QTest::newRow("newer version") << "--list-downloads"
-                                       << "NEWER" << 1 << "by a newer version of this program";
+        // What else is no archive (a folder, a FIFO, a newer version's): tst_archive.
         for (const char *command : {"--list-downloads", "--export ID --output FILE",
                                     "--report ID --output FILE.pdf", "--delete ID"})
             QTest::newRow(qPrintable(QString("missing, %1").arg(command)))
@@ -264,17 +257,11 @@ private slots:
         QString path = folder + "/" + archive;
         if (archive == "results.csv") {
             QVERIFY(put(path, csv));
-        } else if (archive == "Documents") {
-            QVERIFY(QDir().mkpath(path) && put(path + "/letter.txt", csv));
-        } else if (archive == "FIFO") {
-            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
         } else if (archive != "missing/archive.sqlite") {
             path = folder + "/archive.sqlite";
             const Stored stored(path);
             id = stored.older;
             QVERIFY(id > 0);
-            if (archive == "NEWER")
-                QVERIFY(RawConnection(path).exec("PRAGMA user_version=99"));
             if (archive == "DAMAGED") // a page of the save table overwritten
                 QVERIFY(overwriteTablePage(path, "save", 5));
         }
