@@ -29,7 +29,8 @@ ProgramRun::ProgramRun(const QStringList &arguments, const Options &options)
     }
     process.start(QCoreApplication::applicationDirPath() + "/marlune-datalogger", arguments);
     if (reader >= 0) {
-        process.waitForStarted();
+        if (!process.waitForStarted(10000))
+            qWarning("marlune-datalogger did not start within 10 s");
         ::close(reader);
     }
 #else
@@ -40,9 +41,13 @@ ProgramRun::ProgramRun(const QStringList &arguments, const Options &options)
 int ProgramRun::wait(int timeoutMs)
 {
     if (!process.waitForFinished(timeoutMs)) {
+        if (process.state() == QProcess::NotRunning) {
+            error = "<the program did not start: " + process.errorString().toUtf8() + '>';
+            return -1;
+        }
         process.kill();
-        process.waitForFinished();
-        error = "<the program did not end in time>";
+        error = "<the program did not end within " + QByteArray::number(timeoutMs) + " ms" +
+                (process.waitForFinished(5000) ? ">" : ", nor 5 s after it was killed>");
         return -1;
     }
     error = process.readAllStandardError();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "common/Settings.h"
-#include "serial/WinSerialDeviceAsync.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -14,8 +13,8 @@
 #include <unistd.h>
 #endif
 
-// Small checks the tests share: files as bytes, the view's text of the results, whether a port
-// is free again, and folders that cannot be written.
+// Small checks the tests share: files as bytes, the view's text of the results, and folders
+// that cannot be written. (Whether the tester's port is free again: TesterEmulatorProcess.h.)
 namespace TestSupport {
 
 // A setting as it lies in the store, not as the program reads it.
@@ -50,12 +49,6 @@ inline QByteArray sevenBit(QByteArray bytes)
     for (char &byte : bytes)
         byte = char(byte & 0x7f);
     return bytes;
-}
-
-// A session has let the port go when it can be opened again at once.
-inline bool portIsFree(const QString &path)
-{
-    return Ml::WinSerialDeviceAsync(nullptr, path).open(QIODevice::ReadWrite, 50); // and closes
 }
 
 inline bool isRoot()

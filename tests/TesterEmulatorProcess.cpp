@@ -1,5 +1,7 @@
 #include "TesterEmulatorProcess.h"
 
+#include "serial/WinSerialDeviceAsync.h"
+
 #include <QCoreApplication>
 #include <QtTest>
 
@@ -81,4 +83,9 @@ QByteArray TesterEmulatorProcess::builtInData()
     if (!print.waitForFinished(10000))
         qWarning("tester-emulator --print-data did not end within 10 s");
     return print.readAllStandardOutput();
+}
+
+bool TestSupport::portIsFree(const QString &path)
+{
+    return Ml::WinSerialDeviceAsync(nullptr, path).open(QIODevice::ReadWrite, 50); // and closes
 }

@@ -42,4 +42,9 @@ private:
     QByteArray row;      // the row's name, for the messages
 };
 
+namespace TestSupport {
+// A session has let the emulator's port go when it can be opened again at once.
+bool portIsFree(const QString &path);
+} // namespace TestSupport
+
 #endif

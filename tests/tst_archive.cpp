@@ -2,13 +2,13 @@
 // the user named left exactly as it was unless it is an archive, and a full disk, another
 // writer or a killed program never cost an earlier download. Copies of this test (--child) are
 // the other programs.
+#include "ArchiveFiles.h"
 #include "SmallFileSystem.h"
 #include "TestSupport.h"
 #include "archive/Archive.h"
 #include "archive/ArchiveTeamState.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -34,15 +34,6 @@ namespace {
 
 const QString notArchived = QStringLiteral("This download was not archived: ");
 
-QByteArray randomBytes(int size, quint32 seed)
-{
-    QRandomGenerator random(seed);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char &byte : bytes)
-        byte = char(random.bounded(256));
-    return bytes;
-}
-
 // The bytes of the numbered large download the child processes store.
 QByteArray bigData(int number, int size)
 {
@@ -51,45 +42,6 @@ QByteArray bigData(int number, int size)
         bytes[i] = char((i * 31 + number * 7) & 0xff);
     return bytes;
 }
-
-ArchivedDownload downloadOf(const QByteArray &data, const QString &port = QStringLiteral("ttyUSB0"),
-                            qint64 startedMs = 1700000000000)
-{
-    ArchivedDownload download;
-    download.started = QDateTime::fromMSecsSinceEpoch(startedMs, Qt::UTC);
-    download.ended = download.started.addMSecs(4321);
-    download.portName = port;
-    download.devicePath = QStringLiteral("/dev/") + port;
-    download.readTimeoutMs = 110;
-    download.data = data;
-    return download;
-}
-
-// A connection of the test's own, for what the archive does not offer (a lock, a version).
-struct RawConnection
-{
-    explicit RawConnection(const QString &path)
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.open();
-    }
-    ~RawConnection()
-    {
-        QSqlDatabase::database(name, false).close();
-        QSqlDatabase::removeDatabase(name);
-    }
-    QVariant value(const QString &sql)
-    {
-        QSqlQuery query(QSqlDatabase::database(name, false));
-        return query.exec(sql) && query.next() ? query.value(0) : QVariant();
-    }
-    bool exec(const QString &sql)
-    {
-        return QSqlQuery(QSqlDatabase::database(name, false)).exec(sql);
-    }
-    const QString name = QStringLiteral("raw");
-};
 
 // The other programs: each writes what it did on standard output.
 int childMain(const QStringList &args)
@@ -459,17 +411,9 @@ private slots:
                 bytes.truncate(50);
             else if (is("real header, random pages"))
                 bytes = bytes.left(100) + randomBytes(bytes.size() - 100, 9);
-            if (is("save table")) {
-                // The save table's first page overwritten, as a bad sector would.
-                const int page = RawConnection(path)
-                                     .value(QStringLiteral(
-                                         "SELECT rootpage FROM sqlite_master WHERE name='save'"))
-                                     .toInt();
-                QVERIFY(page > 1 && contents(path + QStringLiteral("-wal")) == "<missing>");
-                bytes = contents(path);
-                bytes.replace((page - 1) * 4096, 4096, randomBytes(4096, 11));
-            }
-            if (is("newer") || is("version -1"))
+            if (is("save table"))
+                QVERIFY(overwriteTablePage(path, QStringLiteral("save"), 11));
+            else if (is("newer") || is("version -1"))
                 QVERIFY(RawConnection(path).exec(
                     QStringLiteral("PRAGMA user_version=%1")
                         .arg(is("newer") ? Archive::schemaVersion + 1 : -1)));
@@ -477,16 +421,7 @@ private slots:
                 QVERIFY(put(path, bytes));
         }
         // Every name in the test's folder, and what its files hold.
-        const auto names = [&] {
-            QStringList found;
-            QDirIterator it(dir.path(),
-                            QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
-                            QDirIterator::Subdirectories);
-            while (it.hasNext())
-                found << it.next();
-            found.sort();
-            return found;
-        };
+        const auto names = [&] { return entriesUnder(dir.path()); };
         const QStringList namesBefore = names();
         const QByteArray before = QFileInfo(path).isFile() ? contents(path) : QByteArray();
 
@@ -614,7 +549,8 @@ private slots:
                         {QStringLiteral("--child"), QStringLiteral("store-limited"), path,
                          QString::number(QFileInfo(path).size() + 64 * 1024),
                          QString::number(big.size())});
-            QVERIFY(child.waitForFinished(20000));
+            QVERIFY2(child.waitForFinished(20000), "the writer at its file-size limit did not "
+                                                   "end within 20 s");
             QCOMPARE(child.exitCode(), 3);
             reason = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed();
 #else
@@ -749,16 +685,19 @@ private slots:
         child.start(QCoreApplication::applicationFilePath(),
                     {QStringLiteral("--child"), QStringLiteral("store-forever"), path,
                      QString::number(size)});
-        QVERIFY(child.waitForStarted());
         QByteArray said;
-        while (!said.contains("stored 1\n") && child.state() == QProcess::Running)
-            if (child.waitForReadyRead(20000))
+        (void)QTest::qWaitFor(
+            [&] {
                 said += child.readAllStandardOutput();
-        QVERIFY2(said.contains("stored 1\n"), said.constData());
+                return said.contains("stored 1\n") || child.state() == QProcess::NotRunning;
+            },
+            20000);
+        QVERIFY2(said.contains("stored 1\n"),
+                 ("two large downloads were not stored within 20 s: " + said).constData());
         QTest::qWait(QRandomGenerator::global()->bounded(10, 60)); // inside the next store
         QVERIFY(child.processId() > 0 && child.state() == QProcess::Running);
         child.kill(); // SIGKILL to our own child only
-        QVERIFY(child.waitForFinished(10000));
+        QVERIFY2(child.waitForFinished(10000), "the killed writer did not end within 10 s");
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
 
         Archive archive;

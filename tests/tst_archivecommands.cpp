@@ -1,5 +1,6 @@
 // The archive from the command line, run as a script runs it: --list-downloads, --export,
 // --delete and a --download kept in the archive. Their usage errors: tst_commandline.
+#include "ArchiveFiles.h"
 #include "ProgramRun.h"
 #include "TestSupport.h"
 #include "TesterEmulatorProcess.h"
@@ -7,21 +8,16 @@
 #include "archive/Archive.h"
 #include "download/SavedData.h"
 
-#include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
-#include <sys/stat.h>
 
 using namespace TestSupport;
 
@@ -39,19 +35,6 @@ QByteArray allBytes()
     return data;
 }
 
-ArchivedDownload downloadOf(const QByteArray &data, const QDateTime &started, DownloadEnding ending)
-{
-    ArchivedDownload download;
-    download.started = started;
-    download.ended = started.addSecs(42);
-    download.portName = QStringLiteral("ttyUSB0");
-    download.devicePath = QStringLiteral("/dev/ttyUSB0");
-    download.readTimeoutMs = 110;
-    download.ending = ending;
-    download.data = data;
-    return download;
-}
-
 // An archive with an older download, saved once, and a newer one with every byte value.
 struct Stored
 {
@@ -61,13 +44,13 @@ struct Stored
         if (!archive.open(path))
             return;
         const QDateTime start = QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53), Qt::UTC);
-        older =
-            archive
-                .store(downloadOf("Record,Result\r\n1,PASS\r\n", start, DownloadEnding::LineLost))
-                .value_or(0);
-        archive.recordSave(older, "/srv/site/older.csv", false, start.addSecs(60));
-        newer = archive.store(downloadOf(allBytes(), start.addDays(1), DownloadEnding::Silence))
+        const qint64 ms = start.toMSecsSinceEpoch(), day = 24 * 3600 * 1000;
+        older = archive
+                    .store(downloadOf("Record,Result\r\n1,PASS\r\n", "ttyUSB0", ms,
+                                      DownloadEnding::LineLost))
                     .value_or(0);
+        archive.recordSave(older, "/srv/site/older.csv", false, start.addSecs(60));
+        newer = archive.store(downloadOf(allBytes(), "ttyUSB0", ms + day)).value_or(0);
     }
     QString path;
     qint64 older = 0, newer = 0;
@@ -238,13 +221,7 @@ private slots:
               "--delete ID", "--report ID --output FILE.pdf", "--report RESULTS --output FILE.pdf"})
             QTest::newRow(qPrintable(QString("a CSV, %1").arg(command)))
                 << command << "results.csv" << 1 << notOurs;
-        QTest::newRow("a folder") << "--list-downloads"
-                                  << "Documents" << 1
-                                  << "Documents is not an archive of this program";
-        QTest::newRow("a FIFO") << "--export ID --output FILE"
-                                << "FIFO" << 1 << "FIFO is not an archive of this program";
-        QTest::newRow("newer version") << "--list-downloads"
-                                       << "NEWER" << 1 << "by a newer version of this program";
+        // What else is no archive (a folder, a FIFO, a newer version's): tst_archive.
         for (const char *command : {"--list-downloads", "--export ID --output FILE",
                                     "--report ID --output FILE.pdf", "--delete ID"})
             QTest::newRow(qPrintable(QString("missing, %1").arg(command)))
@@ -280,42 +257,13 @@ private slots:
         QString path = folder + "/" + archive;
         if (archive == "results.csv") {
             QVERIFY(put(path, csv));
-        } else if (archive == "Documents") {
-            QVERIFY(QDir().mkpath(path) && put(path + "/letter.txt", csv));
-        } else if (archive == "FIFO") {
-            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
         } else if (archive != "missing/archive.sqlite") {
             path = folder + "/archive.sqlite";
             const Stored stored(path);
             id = stored.older;
             QVERIFY(id > 0);
-            if (archive == "NEWER") {
-                QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
-                db.setDatabaseName(path);
-                QVERIFY(db.open() && QSqlQuery(db).exec("PRAGMA user_version=99"));
-            }
-            if (archive == "DAMAGED") {
-                // One page of the save table overwritten with random bytes.
-                int page = 0;
-                {
-                    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
-                    db.setDatabaseName(path);
-                    QSqlQuery query(db);
-                    QVERIFY(db.open() &&
-                            query.exec("SELECT rootpage FROM sqlite_master WHERE name='save'") &&
-                            query.next());
-                    page = query.value(0).toInt();
-                }
-                QSqlDatabase::removeDatabase("raw");
-                QFile file(path);
-                QVERIFY(page > 1 && file.open(QIODevice::ReadWrite) &&
-                        file.seek((page - 1) * 4096));
-                QByteArray noise(4096, Qt::Uninitialized);
-                for (char &byte : noise)
-                    byte = char(QRandomGenerator::global()->bounded(256));
-                QVERIFY(file.write(noise) == 4096);
-            }
-            QSqlDatabase::removeDatabase("raw");
+            if (archive == "DAMAGED") // a page of the save table overwritten
+                QVERIFY(overwriteTablePage(path, "save", 5));
         }
         if (archive == "READONLY" && !lockFolder(folder, true))
             QSKIP("the folder cannot be made read-only here (chattr needs CAP_LINUX_IMMUTABLE)");
@@ -324,15 +272,9 @@ private slots:
                 lockFolder(folder, false);
         });
         const auto names = [&] {
-            QStringList found;
-            QDirIterator it(dir.path(),
-                            QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
-                            QDirIterator::Subdirectories);
-            while (it.hasNext())
-                found << it.next();
+            QStringList found = entriesUnder(dir.path());
             found.removeAll(output);
             found.removeAll(pdf);
-            found.sort();
             return found;
         };
         const QStringList before = names();
@@ -371,9 +313,10 @@ private slots:
         QTest::newRow("saved") << QStringList() << 0 << "silence";
         QTest::newRow("not archived") << QStringList{"--no-archive"} << 0 << "";
         QTest::newRow("output not written") << QStringList{"READONLY"} << 5 << "silence";
+        // A service stopped, Ctrl+C, a closed SSH session: a clean end, one line, the port free.
         QTest::newRow("stopped with SIGTERM") << QStringList{"SIGTERM"} << 143 << "interrupted";
-        QTest::newRow("not an archive: refused before the port opens")
-            << QStringList{"DAMAGED"} << 1 << "";
+        QTest::newRow("stopped with SIGINT") << QStringList{"SIGINT"} << 130 << "interrupted";
+        QTest::newRow("stopped with SIGHUP") << QStringList{"SIGHUP"} << 129 << "interrupted";
         QTest::newRow("archive cannot be written") << QStringList{"UNWRITABLE"} << 0 << "";
     }
 
@@ -383,7 +326,13 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, ending);
 
-        const bool stop = options.removeAll("SIGTERM");
+        int signalNumber = 0;
+        for (const int number : {SIGTERM, SIGINT, SIGHUP})
+            if (options.removeAll(number == SIGTERM  ? "SIGTERM"
+                                  : number == SIGINT ? "SIGINT"
+                                                     : "SIGHUP"))
+                signalNumber = number;
+        const bool stop = signalNumber != 0;
         const bool readOnly = options.removeAll("READONLY");
         TesterEmulatorProcess tester;
         // Stopped, or made read-only, during a pause in the middle of the data.
@@ -397,9 +346,6 @@ private slots:
         const QByteArray sent = TesterEmulatorProcess::builtInData();
         QString archive = archivePath();
         const QString target = dir.filePath(QStringLiteral("download %1.csv").arg(cases));
-        const bool damaged = options.removeAll("DAMAGED");
-        if (damaged)
-            QVERIFY(put(archive, QByteArray("SQLite format 3").repeated(100)));
         const bool unwritable = options.removeAll("UNWRITABLE");
         if (unwritable) {
             QVERIFY(put(archive, "a file where the folder should be"));
@@ -427,21 +373,13 @@ private slots:
             QVERIFY2(pid > 0 && download.process.state() == QProcess::Running,
                      "the download ended before it was stopped");
             if (stop)
-                ::kill(pid_t(pid), SIGTERM);
+                ::kill(pid_t(pid), signalNumber);
             else
                 QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
         }
         QCOMPARE(download.wait(), status);
-        // One line each for a refused archive and for a download not archived.
-        QCOMPARE(download.error.count("is not an archive of this program; nothing was changed"),
-                 damaged ? 1 : 0);
+        // One line for a download not archived. (An archive refused: tst_headlessdownload.)
         QCOMPARE(download.error.count("This download was not archived: "), unwritable ? 1 : 0);
-        if (damaged) {
-            QVERIFY2(!download.error.contains("Now initiate"), download.error.constData());
-            QCOMPARE(contents(archive), QByteArray("SQLite format 3").repeated(100));
-            QCOMPARE(contents(target), QByteArray("<missing>"));
-            return;
-        }
         if (unwritable) {
             QCOMPARE(contents(target), sevenBit(TesterEmulatorProcess::builtInData()));
             return;
@@ -465,6 +403,9 @@ private slots:
         const QByteArray data = opened.data(kept["id"].toInt()).value_or(QByteArray("<none>"));
         if (stop) {
             QVERIFY(!data.isEmpty() && sent.startsWith(data)); // what came before the stop
+            QVERIFY2(download.error.contains("Interrupted: nothing was saved\n"),
+                     download.error.constData());
+            QVERIFY(portIsFree(tester.devicePath));
             QVERIFY(!QFile::exists(target));
             return;
         }

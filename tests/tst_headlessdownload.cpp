@@ -1,5 +1,6 @@
 // The download from the command line as a script or service runs it (no display) against
-// the tester emulator: exit statuses, the file left byte for byte, the output, signals.
+// the tester emulator: exit statuses, the file left byte for byte, the output. (Signals:
+// tst_archivecommands, with what the archive kept.)
 #include "ProgramRun.h"
 #include "TestSupport.h"
 #include "TesterEmulatorProcess.h"
@@ -10,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -180,35 +180,6 @@ private slots:
             QVERIFY2(run.error.isEmpty(), run.error.constData());
         else if (!unsaid.isEmpty())
             QVERIFY2(!run.error.contains(unsaid.toUtf8()), run.error.constData());
-    }
-
-    // A service stopped, Ctrl+C, a closed SSH session: a clean end, one line, no partial
-    // file, the port free.
-    void stoppedBySignal_data()
-    {
-        QTest::addColumn<int>("signalNumber");
-        QTest::newRow("SIGTERM") << int(SIGTERM);
-        QTest::newRow("SIGINT") << int(SIGINT);
-        QTest::newRow("SIGHUP") << int(SIGHUP);
-    }
-
-    void stoppedBySignal()
-    {
-        QFETCH(int, signalNumber);
-        TesterEmulatorProcess tester;
-        QVERIFY(tester.start({"--baud", "2400"}));
-        const QString target = dir.filePath("stopped.csv");
-        ProgramRun run({"--download", "--port", tester.devicePath, "--output", target});
-        QTest::qWait(1500);
-        // Only the child we started: a pid of 0 (the child ended) would signal our whole group.
-        const qint64 pid = run.process.processId();
-        QVERIFY2(pid > 0 && run.process.state() == QProcess::Running,
-                 "the download ended before it was stopped");
-        ::kill(pid_t(pid), signalNumber);
-        QCOMPARE(run.wait(), 128 + signalNumber);
-        QVERIFY2(run.error.contains("Interrupted: nothing was saved\n"), run.error.constData());
-        QVERIFY(!QFile::exists(target));
-        QVERIFY(portIsFree(tester.devicePath));
     }
 
     // Another program opening the port during a download (turned away) ends nothing.

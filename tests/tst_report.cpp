@@ -175,60 +175,48 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("pages"); // 0: any number
 
-        const QString header = QStringLiteral("Record,Date,Time,Site,String,Voc (V),Isc (A),"
-                                              "Irradiance (W/m2),Module Temp (C),Riso (MOhm),"
-                                              "Continuity (Ohm),Result\n");
-        QTest::newRow("empty data") << QString() << QStringLiteral("marsh lane")
-                                    << QStringLiteral("Nothing to report: the data holds no "
-                                                      "records.")
-                                    << 1;
-        QTest::newRow("header only") << header << QStringLiteral("marsh lane")
-                                     << QStringLiteral("Nothing to report: the data holds no "
-                                                       "records.")
-                                     << 1;
-        QTest::newRow("another site only")
-            << header + QStringLiteral("1,2024-04-08,09:00:00,Hillside Farm,INV1-S01,760.1,9.1,"
-                                       "880,40.0,500,0.2,PASS\n")
-            << QStringLiteral("marsh lane")
-            << QStringLiteral("Nothing to report: the data holds no records of the site \"Marsh "
-                              "Lane Solar Park\".")
-            << 1;
+        const auto row = [](const char *name, const QString &csv, const char *design,
+                            const char *expected, int pages) {
+            QTest::newRow(name) << csv << QString(design) << QString::fromUtf8(expected) << pages;
+        };
+        const QString header = "Record,Date,Time,Site,String,Voc (V),Isc (A),Irradiance (W/m2),"
+                               "Module Temp (C),Riso (MOhm),Continuity (Ohm),Result\n";
+        const char *nothing = "Nothing to report: the data holds no records.";
+        row("empty data", QString(), "marsh lane", nothing, 1);
+        row("header only", header, "marsh lane", nothing, 1);
+        row("another site only",
+            header +
+                "1,2024-04-08,09:00:00,Hillside Farm,INV1-S01,760.1,9.1,880,40.0,500,0.2,PASS\n",
+            "marsh lane",
+            "Nothing to report: the data holds no records of the site \"Marsh Lane Solar Park\".",
+            1);
         const QString rows =
-            header + QStringLiteral("1,2024-04-15,09:00:00,Marsh Lane Solar Park,INV1-S01,nan,,"
-                                    "-5,1e308,> 999,< 0.01,PASS\n"
-                                    "2,15.04.2024,09:05:00,Marsh Lane Solar Park,INV1-S02,806.4,"
-                                    "10.4,1000,25,0.3,2.5,FAIL\n"
-                                    "3,,,Marsh Lane Solar Park,,,,,,,,\n"
-                                    "4,2024-04-15,09:10:00,Marsh Lane Solar Park,XYZ-1,844.8\n");
-        QTest::newRow("odd fields")
-            << rows << QStringLiteral("marsh lane")
-            << QStringLiteral("4 records: 1 PASS, 1 FAIL and 2 other by the tester") << 0;
-        QTest::newRow("zero modules, zero Voc, no Isc")
-            << rows << QStringLiteral("zeros")
-            << QStringLiteral("4 records: 1 PASS, 1 FAIL and 2 other by the tester") << 0;
-        QTest::newRow("no arrays")
-            << rows << QStringLiteral("no arrays")
-            << QStringLiteral("The design has no arrays: no string was checked against it.") << 0;
+            header + "1,2024-04-15,09:00:00,Marsh Lane Solar Park,INV1-S01,nan,,-5,1e308,> 999,"
+                     "< 0.01,PASS\n"
+                     "2,15.04.2024,09:05:00,Marsh Lane Solar Park,INV1-S02,806.4,10.4,1000,25,0.3,"
+                     "2.5,FAIL\n"
+                     "3,,,Marsh Lane Solar Park,,,,,,,,\n"
+                     "4,2024-04-15,09:10:00,Marsh Lane Solar Park,XYZ-1,844.8\n";
+        const char *odd = "4 records: 1 PASS, 1 FAIL and 2 other by the tester";
+        row("odd fields", rows, "marsh lane", odd, 0);
+        row("zero modules, zero Voc, no Isc", rows, "zeros", odd, 0);
+        row("no arrays", rows, "no arrays",
+            "The design has no arrays: no string was checked against it.", 0);
         // T of 1e308 with β of -10 %/°C: no expected Voc rather than a negative one.
-        QTest::newRow("nonsense temperature factor")
-            << rows << QStringLiteral("nonsense beta")
-            << QStringLiteral("INV1-S01 nan — — — -5 1e+308") << 0;
+        row("nonsense temperature factor", rows, "nonsense beta", "INV1-S01 nan — — — -5 1e+308",
+            0);
         // A long name without spaces: cut, the numbers beside it whole, a page or two.
-        QTest::newRow("a 5,000-character string name")
-            << header + QStringLiteral("1,2024-04-15,09:00:00,Marsh Lane Solar Park,INV1-S%1,"
-                                       "806.4,10.4,1000,25,0.3,2.5,FAIL\n")
-                            .arg(QString(5000, QLatin1Char('X')))
-            << QStringLiteral("marsh lane")
-            << QStringLiteral("INV1-SXXXXXXXXXXXXX… 806.4 844.8 10.4") << 2;
+        row("a 5,000-character string name",
+            header + QString("1,2024-04-15,09:00:00,Marsh Lane Solar Park,INV1-S%1,806.4,10.4,"
+                             "1000,25,0.3,2.5,FAIL\n")
+                         .arg(QString(5000, 'X')),
+            "marsh lane", "INV1-SXXXXXXXXXXXXX… 806.4 844.8 10.4", 2);
         // A right-to-left override in the design's texts reverses only those texts.
-        QTest::newRow("right-to-left override")
-            << rows << QStringLiteral("right to left")
-            << QStringLiteral("serial number MT-204871, calibrated on 1/15/2024") << 0;
+        row("right-to-left override", rows, "right to left",
+            "serial number MT-204871, calibrated on 1/15/2024", 0);
         // Arrays without strings: a line in the criteria, no page each.
-        QTest::newRow("1,000 arrays without strings")
-            << rows << QStringLiteral("1000 arrays")
-            << QStringLiteral("Arrays without strings in the data (1,000): Empty 1, Empty 2, ")
-            << 2;
+        row("1,000 arrays without strings", rows, "1000 arrays",
+            "Arrays without strings in the data (1,000): Empty 1, Empty 2, ", 2);
     }
     void edgeCases()
     {

@@ -1,36 +1,18 @@
-// The pure rules of the serial layer: the configuration record, the open sequence, and the
-// port list (which records become ports, their device paths and USB IDs).
+// The pure rules of the serial layer: the device path of a port name, the silence clock, and
+// the port list (which records become ports, their device paths and USB IDs).
 #include "TestSupport.h"
 #include "serial/ComPortDiscovery.h"
 #include "serial/PortOpenSequence.h"
-#include "serial/PortSettings.h"
 #include "serial/SilenceClock.h"
 
 #include <QtTest>
 
 #include <climits>
-#include <cstring>
 #include <thread>
 
 using namespace Ml;
 
 namespace {
-
-// The port's state, every byte `fill`, after the settings; members no setting covers cleared.
-DCB applied(const PortSettings *settings, int fill)
-{
-    DCB state;
-    std::memset(&state, fill, sizeof state);
-    PortOpenSequence::applyPortSettings(settings, state);
-    state.DCBlength = state.fDummy2 = state.wReserved = state.wReserved1 = 0;
-    state.ErrorChar = state.EofChar = 0;
-    return state;
-}
-
-bool operator==(const DCB &a, const DCB &b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
 
 QStringList listed(const QList<ComPortInfo> &ports, bool ids)
 {
@@ -49,39 +31,6 @@ class TestSerialRules : public QObject
     Q_OBJECT
 
 private slots:
-    // Only raised members replace the port's values, each cut to its own width; the
-    // others, neighbouring bit-fields included, stay.
-    void applyRaisedMembersOnly_data()
-    {
-        QTest::addColumn<int>("fill");
-        QTest::newRow("over ones") << 0xFF;
-        QTest::newRow("over zeros") << 0x00;
-    }
-
-    void applyRaisedMembersOnly()
-    {
-        QFETCH(int, fill);
-        PortSettings settings;
-        QVERIFY(applied(&settings, fill) == applied(nullptr, fill));
-
-        settings.setBaudRate(0xFFFFFFFE);
-        settings.setBinary(2);
-        settings.setDtrControl(5);
-        settings.setRtsControl(2);
-        settings.setXoffLim(0x12345);
-        settings.setByteSize(0x107);
-        settings.setEvtChar(0x211);
-        DCB expected = applied(nullptr, fill);
-        expected.BaudRate = 0xFFFFFFFE;
-        expected.fBinary = 0;
-        expected.fDtrControl = 1;
-        expected.fRtsControl = 2;
-        expected.XoffLim = 0x2345;
-        expected.ByteSize = 7;
-        expected.EvtChar = 0x11;
-        QVERIFY(applied(&settings, fill) == expected);
-    }
-
     void devicePrefix_data()
     {
         QTest::addColumn<QString>("name");
