@@ -116,11 +116,12 @@ TeamAddress addressOf(const TeamCommands::Options &options)
 
 int sync(const TeamCommands::Options &options)
 {
+    // Only an archive that is there is sent from: none is created, and none is moved aside.
     Archive archive;
     const bool opened =
         archive.open(options.archive.archivePath.isEmpty() ? Archive::defaultPath()
-                                                           : options.archive.archivePath);
-    ErrorStream::say(archive.takeNotice());
+                                                           : options.archive.archivePath,
+                     Archive::Mode::Change);
     if (!opened) {
         ErrorStream::say(archive.errorString());
         return ArchiveCommands::ArchiveUnusable;

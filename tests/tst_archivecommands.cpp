@@ -245,8 +245,9 @@ private slots:
                                 << "FIFO" << 1 << "FIFO is not an archive of this program";
         QTest::newRow("newer version") << "--list-downloads"
                                        << "NEWER" << 1 << "by a newer version of this program";
-        for (const char *command : {"--list-downloads", "--export ID --output FILE",
-                                    "--report ID --output FILE.pdf", "--delete ID"})
+        for (const char *command :
+             {"--list-downloads", "--export ID --output FILE", "--report ID --output FILE.pdf",
+              "--delete ID", "--sync --team postgresql://alice@127.0.0.1:1/team"})
             QTest::newRow(qPrintable(QString("missing, %1").arg(command)))
                 << command << "missing/archive.sqlite" << 1 << "There is no archive at";
         for (const char *command :

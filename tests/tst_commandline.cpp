@@ -100,6 +100,22 @@ private slots:
         bad("archive with --list-ports", "--list-ports --archive a.sqlite",
             "The option 'archive' needs --download.");
         bad("quiet with --sync", "--sync --quiet", "The option 'quiet' does not go with --sync.");
+        // --team URL: a libpq connection URI; what libpq leaves open (an empty host: PGHOST or
+        // the local socket) is left to it, a malformed one is a usage error.
+        row("--sync with --team URL", "--sync --team postgresql://al@h:5432/t?sslmode=verify-full",
+            A::Team);
+        row("--team with an empty host", "--list-downloads --team postgresql:///team", A::Team);
+        const QString uri = "--team needs a connection URI such as "
+                            "postgresql://user@host:5432/database?sslmode=require, not '%1'.";
+        for (const QString url : {"http://h/team", "postgresql://h:99999/team",
+                                  "postgresql://h:port/team", "h:5432/team"})
+            bad("--team " + url, "--sync --team " + url, uri.arg(url));
+        const QString port = "The connection URI's port is a number from 1 to 65535, not '%1'.";
+        bad("--team with port 0", "--sync --team postgresql://h:0/team", port.arg(0));
+        bad("--team with port=x", "--sync --team postgresql://h/team?port=x", port.arg("x"));
+        bad("--team with an unknown sslmode", "--list-downloads --team postgresql://h/t?sslmode=on",
+            "The connection URI's sslmode is one of disable, allow, prefer, require, verify-ca, "
+            "verify-full, not 'on'.");
     }
 
     void arguments()
