@@ -472,6 +472,13 @@ void TeamArchiveTest::whoMayDoWhat()
     QVERIFY2((other->error + other->output).contains(words.toUtf8()),
              (other->error + other->output).constData());
     QCOMPARE(got, status);
+    if (command == QLatin1String("--list-downloads")) {
+        // Each download's time under its heading.
+        const QStringList lines = QString::fromUtf8(other->output).split('\n', Qt::SkipEmptyParts);
+        const int date = lines.constFirst().indexOf(QLatin1String("Date and time"));
+        for (const QString &line : lines.mid(1))
+            QVERIFY2(line.mid(date, 2) == QLatin1String("20"), qPrintable(line));
+    }
     if (command == QLatin1String("reuse identity")) {
         // The History's column says why.
         Archive local;
