@@ -22,7 +22,6 @@ QVariant optionalInt(const std::optional<int> &value)
 }
 
 // The values of one download, in the order of a row of incoming (see statement()).
-constexpr int valuesPerDownload = 20;
 const char *const rowOfValues =
     "(?::integer, ?::uuid, ?::bytea, ?::text, ?::bigint, ?::bigint, ?::bigint, ?::bigint,"
     " ?::text, ?::text, ?::integer, ?::text, ?::bigint, ?::bigint, ?::integer, ?::integer,"
