@@ -2118,6 +2118,16 @@
             <comment>%1 is a key of the URI</comment>
             <translation>'%1' der Verbindungs-URI darf kein ';' enthalten.</translation>
         </message>
+        <message>
+            <source>The connection URI's port is a number from 1 to 65535, not '%1'.</source>
+            <comment>%1 is the port as the user typed it</comment>
+            <translation>Der Port der Verbindungs-URI ist eine Zahl von 1 bis 65535, nicht '%1'.</translation>
+        </message>
+        <message>
+            <source>The connection URI's sslmode is one of %1, not '%2'.</source>
+            <comment>%1 lists the modes, %2 is the value as the user typed it</comment>
+            <translation>Das sslmode der Verbindungs-URI ist eines von %1, nicht '%2'.</translation>
+        </message>
     </context>
     <context>
         <name>TeamArchiveDialog</name>

@@ -2118,6 +2118,16 @@
             <comment>%1 is a key of the URI</comment>
             <translation>The connection URI's '%1' cannot hold a ';'.</translation>
         </message>
+        <message>
+            <source>The connection URI's port is a number from 1 to 65535, not '%1'.</source>
+            <comment>%1 is the port as the user typed it</comment>
+            <translation>The connection URI's port is a number from 1 to 65535, not '%1'.</translation>
+        </message>
+        <message>
+            <source>The connection URI's sslmode is one of %1, not '%2'.</source>
+            <comment>%1 lists the modes, %2 is the value as the user typed it</comment>
+            <translation>The connection URI's sslmode is one of %1, not '%2'.</translation>
+        </message>
     </context>
     <context>
         <name>TeamArchiveDialog</name>

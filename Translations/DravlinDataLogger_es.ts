@@ -2118,6 +2118,16 @@
             <comment>%1 is a key of the URI</comment>
             <translation>El '%1' de la URI de conexión no puede contener ';'.</translation>
         </message>
+        <message>
+            <source>The connection URI's port is a number from 1 to 65535, not '%1'.</source>
+            <comment>%1 is the port as the user typed it</comment>
+            <translation>El puerto de la URI de conexión es un número de 1 a 65535, no '%1'.</translation>
+        </message>
+        <message>
+            <source>The connection URI's sslmode is one of %1, not '%2'.</source>
+            <comment>%1 lists the modes, %2 is the value as the user typed it</comment>
+            <translation>El sslmode de la URI de conexión es uno de %1, no '%2'.</translation>
+        </message>
     </context>
     <context>
         <name>TeamArchiveDialog</name>

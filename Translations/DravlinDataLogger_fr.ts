@@ -2118,6 +2118,16 @@
             <comment>%1 is a key of the URI</comment>
             <translation>Le '%1' de l'URI de connexion ne peut pas contenir de ';'.</translation>
         </message>
+        <message>
+            <source>The connection URI's port is a number from 1 to 65535, not '%1'.</source>
+            <comment>%1 is the port as the user typed it</comment>
+            <translation>Le port de l'URI de connexion est un nombre de 1 à 65535, pas '%1'.</translation>
+        </message>
+        <message>
+            <source>The connection URI's sslmode is one of %1, not '%2'.</source>
+            <comment>%1 lists the modes, %2 is the value as the user typed it</comment>
+            <translation>Le sslmode de l'URI de connexion est l'un de %1, pas '%2'.</translation>
+        </message>
     </context>
     <context>
         <name>TeamArchiveDialog</name>

@@ -2118,6 +2118,16 @@
             <comment>%1 is a key of the URI</comment>
             <translation>Il '%1' dell'URI di connessione non può contenere ';'.</translation>
         </message>
+        <message>
+            <source>The connection URI's port is a number from 1 to 65535, not '%1'.</source>
+            <comment>%1 is the port as the user typed it</comment>
+            <translation>La porta dell'URI di connessione è un numero da 1 a 65535, non '%1'.</translation>
+        </message>
+        <message>
+            <source>The connection URI's sslmode is one of %1, not '%2'.</source>
+            <comment>%1 lists the modes, %2 is the value as the user typed it</comment>
+            <translation>Lo sslmode dell'URI di connessione è uno tra %1, non '%2'.</translation>
+        </message>
     </context>
     <context>
         <name>TeamArchiveDialog</name>

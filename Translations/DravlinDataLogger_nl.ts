@@ -2118,6 +2118,16 @@
             <comment>%1 is a key of the URI</comment>
             <translation>De '%1' van de verbindings-URI mag geen ';' bevatten.</translation>
         </message>
+        <message>
+            <source>The connection URI's port is a number from 1 to 65535, not '%1'.</source>
+            <comment>%1 is the port as the user typed it</comment>
+            <translation>De poort van de verbindings-URI is een getal van 1 tot en met 65535, niet '%1'.</translation>
+        </message>
+        <message>
+            <source>The connection URI's sslmode is one of %1, not '%2'.</source>
+            <comment>%1 lists the modes, %2 is the value as the user typed it</comment>
+            <translation>De sslmode van de verbindings-URI is een van %1, niet '%2'.</translation>
+        </message>
     </context>
     <context>
         <name>TeamArchiveDialog</name>

@@ -2,6 +2,7 @@
 
 #include "app/ErrorStream.h"
 #include "app/OptionNames.h"
+#include "app/TextTable.h"
 #include "archive/Archive.h"
 #include "archive/DownloadEndingText.h"
 #include "download/SaveStep.h"
@@ -161,37 +162,19 @@ QString ArchiveCommands::listText(const QVector<DownloadSummary> &downloads)
 {
     const QLocale locale;
     LocalTimes times;
-    QVector<QStringList> rows;
-    rows.append(
-        {tr("ID"), tr("Date and time"), tr("Port"), tr("Bytes"), tr("Ended"), tr("Saved as")});
+    // The numbers right-aligned, the last column free.
+    TextTable table(
+        {tr("ID"), tr("Date and time"), tr("Port"), tr("Bytes"), tr("Ended"), tr("Saved as")},
+        {0, 3});
     for (const DownloadSummary &download : downloads) {
-        rows.append({QString::number(download.id), times.text(download.started),
-                     download.portName.isEmpty() ? download.devicePath : download.portName,
-                     locale.toString(download.byteCount), DownloadEndingText::text(download.ending),
-                     download.lastSavedPath.isEmpty()
-                         ? tr("not saved")
-                         : QDir::toNativeSeparators(download.lastSavedPath)});
+        table.addRow(
+            {QString::number(download.id), times.text(download.started),
+             download.portName.isEmpty() ? download.devicePath : download.portName,
+             locale.toString(download.byteCount), DownloadEndingText::text(download.ending),
+             download.lastSavedPath.isEmpty() ? tr("not saved")
+                                              : QDir::toNativeSeparators(download.lastSavedPath)});
     }
-    // Columns as wide as their widest entry; the numbers right-aligned, the last one free.
-    QVector<int> widths(rows.constFirst().size(), 0);
-    for (const QStringList &row : qAsConst(rows)) {
-        for (int column = 0; column < row.size(); ++column)
-            widths[column] = qMax(widths[column], row.at(column).size());
-    }
-    QString text;
-    for (const QStringList &row : qAsConst(rows)) {
-        QStringList cells;
-        for (int column = 0; column < row.size(); ++column) {
-            if (column == row.size() - 1)
-                cells.append(row.at(column));
-            else if (column == 0 || column == 3)
-                cells.append(row.at(column).rightJustified(widths[column]));
-            else
-                cells.append(row.at(column).leftJustified(widths[column]));
-        }
-        text += cells.join(QLatin1String("  ")) + QLatin1Char('\n');
-    }
-    return text;
+    return table.text();
 }
 
 QByteArray ArchiveCommands::listJson(const QVector<DownloadSummary> &downloads)

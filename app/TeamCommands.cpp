@@ -3,6 +3,7 @@
 #include "app/ErrorStream.h"
 #include "app/OptionNames.h"
 #include "app/SummaryCommand.h"
+#include "app/TextTable.h"
 #include "archive/Archive.h"
 #include "download/SaveStep.h"
 #include "teamarchive/TeamConnection.h"
@@ -44,33 +45,19 @@ QString count(const std::optional<int> &value)
 
 QString listText(const QVector<TeamDownload> &downloads)
 {
-    QVector<QStringList> rows;
-    rows.append({TeamCommands::tr("ID"), TeamCommands::tr("Date and time"),
-                 TeamCommands::tr("Engineer"), TeamCommands::tr("Computer"),
-                 TeamCommands::tr("Records"), TeamCommands::tr("PASS"), TeamCommands::tr("FAIL"),
-                 TeamCommands::tr("Site")});
+    TextTable table({TeamCommands::tr("ID"), TeamCommands::tr("Date and time"),
+                     TeamCommands::tr("Engineer"), TeamCommands::tr("Computer"),
+                     TeamCommands::tr("Records"), TeamCommands::tr("PASS"),
+                     TeamCommands::tr("FAIL"), TeamCommands::tr("Site")},
+                    {0, 4, 5, 6});
     for (const TeamDownload &download : downloads)
-        rows.append({QString::number(download.id),
-                     download.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                     download.engineer, download.computer, count(download.recordCount),
-                     count(download.passCount), count(download.failCount),
-                     download.sites.join(QStringLiteral(", "))});
-    QVector<int> widths(rows.constFirst().size(), 0);
-    for (const QStringList &row : qAsConst(rows))
-        for (int column = 0; column < row.size(); ++column)
-            widths[column] = qMax(widths[column], row.at(column).size());
-    QString text;
-    for (const QStringList &row : qAsConst(rows)) {
-        QStringList cells;
-        for (int column = 0; column < row.size(); ++column) {
-            const bool number = column == 0 || (column >= 4 && column <= 6);
-            cells.append(column == row.size() - 1 ? row.at(column)
-                         : number                 ? row.at(column).rightJustified(widths[column])
-                                                  : row.at(column).leftJustified(widths[column]));
-        }
-        text += cells.join(QLatin1String("  ")).trimmed() + QLatin1Char('\n');
-    }
-    return text;
+        table.addRow(
+            {QString::number(download.id),
+             download.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+             download.engineer, download.computer, count(download.recordCount),
+             count(download.passCount), count(download.failCount),
+             download.sites.join(QStringLiteral(", "))});
+    return table.text();
 }
 
 QByteArray listJson(const QVector<TeamDownload> &downloads)
@@ -116,11 +103,12 @@ TeamAddress addressOf(const TeamCommands::Options &options)
 
 int sync(const TeamCommands::Options &options)
 {
+    // Only an archive that is there is sent from: none is created, and none is moved aside.
     Archive archive;
     const bool opened =
         archive.open(options.archive.archivePath.isEmpty() ? Archive::defaultPath()
-                                                           : options.archive.archivePath);
-    ErrorStream::say(archive.takeNotice());
+                                                           : options.archive.archivePath,
+                     Archive::Mode::Change);
     if (!opened) {
         ErrorStream::say(archive.errorString());
         return ArchiveCommands::ArchiveUnusable;

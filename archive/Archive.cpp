@@ -117,7 +117,7 @@ const QVector<MigrationStep> &migrationSteps()
                          " saved_ms INTEGER NOT NULL)")}},
         // The team archive: each download's own identity, made when it is stored (the trigger
         // gives one to every new row, the update to the rows kept before), which team archive
-        // holds it and why one refused it (TeamQueue.cpp reads and writes these).
+        // holds it and why one refused it (ArchiveTeamState.cpp reads and writes these).
         {3,
          {QStringLiteral("ALTER TABLE download ADD COLUMN uuid TEXT"),
           QStringLiteral("ALTER TABLE download ADD COLUMN team_archive TEXT"),
@@ -128,6 +128,14 @@ const QVector<MigrationStep> &migrationSteps()
                          " UPDATE download SET uuid = %1 WHERE id = NEW.id; END")
               .arg(newUuidSql()),
           QStringLiteral("CREATE UNIQUE INDEX download_by_uuid ON download(uuid)")}},
+        // The site names the results of a download name, one per line in the order they first
+        // appear, kept with its summary so that sending it to the team archive needs no second
+        // reading; no row while its results have not been read.
+        {4,
+         {QStringLiteral("CREATE TABLE IF NOT EXISTS download_sites ("
+                         " download_id INTEGER PRIMARY KEY"
+                         "  REFERENCES download(id) ON DELETE CASCADE,"
+                         " names TEXT NOT NULL)")}},
     };
     return steps;
 }
@@ -262,7 +270,7 @@ bool makeFolder(const QString &folder, QString *why)
 
 } // namespace
 
-const int Archive::schemaVersion = 3;
+const int Archive::schemaVersion = 4;
 
 QString Archive::defaultPath()
 {
@@ -536,7 +544,7 @@ Archive::OpenResult Archive::openConnection(Mode mode)
         bool damaged = false;
         if (!migrate(&damaged))
             return damaged ? OpenResult::Damaged : OpenResult::Failed;
-        hasDesigns = true;
+        hasDesigns = hasSites = true;
     }
     if (!query.exec(QStringLiteral("SELECT max(id) FROM download")) || !query.next())
         return failed();
@@ -584,6 +592,7 @@ Archive::OpenResult Archive::checkLayout(QSqlQuery &query, Mode mode)
             return OpenResult::NotOurs;
     }
     hasDesigns = tables.contains(QLatin1String("design"));
+    hasSites = tables.contains(QLatin1String("download_sites"));
     return version < 0 || (version >= 2 && !hasDesigns) ? OpenResult::NotOurs : OpenResult::Ok;
 }
 
@@ -710,12 +719,32 @@ bool Archive::recordSave(qint64 id, const QString &path, bool european, const QD
                           {path, european ? 1 : 0, msOf(when)});
 }
 
-bool Archive::setSummary(qint64 id, int recordCount, int passCount, int failCount, bool complete)
+bool Archive::setSummary(qint64 id, int recordCount, int passCount, int failCount, bool complete,
+                         const std::optional<QStringList> &sites)
 {
-    return changeDownload(id,
-                          QStringLiteral("UPDATE download SET record_count = ?, pass_count = ?,"
-                                         " fail_count = ?, complete = ? WHERE id = ?"),
-                          {recordCount, passCount, failCount, complete ? 1 : 0});
+    const QString update = QStringLiteral("UPDATE download SET record_count = ?, pass_count = ?,"
+                                          " fail_count = ?, complete = ? WHERE id = ?");
+    const QVariantList counts = {recordCount, passCount, failCount, complete ? 1 : 0};
+    if (!sites)
+        return changeDownload(id, update, counts);
+    // The counts and the sites together, or neither.
+    if (!opened)
+        return fail(QCoreApplication::translate("Archive", "the archive is not open"));
+    QSqlQuery query(database());
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return fail(query);
+    const auto rollBack = [&] {
+        QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
+        return false;
+    };
+    if (!changeDownload(id, update, counts))
+        return rollBack();
+    if (!run(query,
+             QStringLiteral("INSERT OR REPLACE INTO download_sites (download_id, names)"
+                            " VALUES (?, ?)"),
+             {id, sites->join(QLatin1Char('\n'))}))
+        return rollBack();
+    return query.exec(QStringLiteral("COMMIT")) || (fail(query), rollBack());
 }
 
 bool Archive::run(QSqlQuery &query, const QString &statement, const QVariantList &values)
@@ -748,11 +777,16 @@ std::optional<DownloadSummary> Archive::readSummaries(QVector<DownloadSummary> *
         "SELECT d.id, d.started_ms, d.ended_ms, d.port_name, d.device_path, d.read_timeout_ms,"
         " d.ending, d.byte_count, d.line_count, d.record_count, d.pass_count, d.fail_count,"
         " d.complete, s.path, s.saved_ms,"
-        " (SELECT count(*) FROM save c WHERE c.download_id = d.id)"
+        " (SELECT count(*) FROM save c WHERE c.download_id = d.id), %1"
         " FROM download d LEFT JOIN save s ON s.id = (SELECT t.id FROM save t"
         "  WHERE t.download_id = d.id ORDER BY t.saved_ms DESC, t.id DESC LIMIT 1)"
-        " %1 ORDER BY d.started_ms DESC, d.id DESC");
-    if (!run(query, select.arg(all ? QString() : QStringLiteral("WHERE d.id = ?")),
+        " %2 ORDER BY d.started_ms DESC, d.id DESC");
+    // An archive of an older layout, only read, knows no sites.
+    const QString sites =
+        hasSites
+            ? QStringLiteral("(SELECT n.names FROM download_sites n WHERE n.download_id = d.id)")
+            : QStringLiteral("NULL");
+    if (!run(query, select.arg(sites, all ? QString() : QStringLiteral("WHERE d.id = ?")),
              all ? QVariantList() : QVariantList{id}))
         return std::nullopt;
     const auto optionalInt = [&](int column) -> std::optional<int> {
@@ -779,6 +813,11 @@ std::optional<DownloadSummary> Archive::readSummaries(QVector<DownloadSummary> *
         row.lastSavedPath = query.value(13).toString();
         row.lastSavedAt = utcOf(query.value(14));
         row.saveCount = query.value(15).toInt();
+        const QVariant sites = query.value(16);
+        if (!sites.isNull()) {
+            const QString names = sites.toString();
+            row.sites = names.isEmpty() ? QStringList() : names.split(QLatin1Char('\n'));
+        }
         if (all)
             all->append(row);
         last = row;

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
 
@@ -79,8 +80,10 @@ public:
     std::optional<qint64> store(const ArchivedDownload &download);
     // Records a save of download id.
     bool recordSave(qint64 id, const QString &path, bool european, const QDateTime &when);
-    // Records what the results view found in download id.
-    bool setSummary(qint64 id, int recordCount, int passCount, int failCount, bool complete);
+    // Records what the results view found in download id: the counts and, when given, the
+    // site names (DownloadSummary::sites).
+    bool setSummary(qint64 id, int recordCount, int passCount, int failCount, bool complete,
+                    const std::optional<QStringList> &sites = std::nullopt);
 
     // Every download, newest first, without its bytes; nothing when they cannot all be read.
     std::optional<QVector<DownloadSummary>> list();
@@ -142,4 +145,5 @@ private:
     bool wasRefused = false;
     bool wasNotFound = false;
     bool hasDesigns = false; // an archive of the first layout, read only, has no design table
+    bool hasSites = false;   // nor one of the first three layouts a table of sites
 };

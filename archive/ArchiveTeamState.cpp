@@ -39,14 +39,20 @@ bool ArchiveTeamState::markSent(const QVector<qint64> &ids, const QString &teamI
     QSqlQuery query(archive.database());
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return archive.fail(query);
+    const auto rollBack = [&] {
+        archive.fail(query);
+        QSqlQuery(archive.database()).exec(QStringLiteral("ROLLBACK"));
+        return false;
+    };
+    // Prepared once for the whole batch.
+    if (!query.prepare(QStringLiteral("UPDATE download SET team_archive = ?, team_refused = NULL"
+                                      " WHERE id = ?")))
+        return rollBack();
     for (const qint64 id : ids) {
-        if (!archive.run(query,
-                         QStringLiteral("UPDATE download SET team_archive = ?, team_refused = NULL"
-                                        " WHERE id = ?"),
-                         {teamId, id})) {
-            QSqlQuery(archive.database()).exec(QStringLiteral("ROLLBACK"));
-            return false;
-        }
+        query.addBindValue(teamId);
+        query.addBindValue(id);
+        if (!query.exec())
+            return rollBack();
     }
     return query.exec(QStringLiteral("COMMIT")) || archive.fail(query);
 }

@@ -1,5 +1,6 @@
 #include "archive/DownloadArchiver.h"
 
+#include "checks/DesignChecks.h"
 #include "results/ResultsCheck.h"
 #include "results/ResultsParser.h"
 #include "results/ResultsSummary.h"
@@ -147,5 +148,6 @@ bool DownloadArchiver::summarize(Archive &archive, qint64 id, const QByteArray &
     const ResultTable table = ResultsParser::parse(data);
     const ResultsSummary summary(table, ResultsCheck::check(table));
     return archive.setSummary(id, summary.records(), summary.hasVerdicts() ? summary.passed() : 0,
-                              summary.hasVerdicts() ? summary.failed() : 0, summary.isComplete());
+                              summary.hasVerdicts() ? summary.failed() : 0, summary.isComplete(),
+                              DesignChecks::sites(table));
 }

@@ -65,7 +65,7 @@ public:
     // which a window holding a large download on screen should not add to its peak.
     void setSummaryLimit(qint64 bytes) { summaryLimit = bytes; }
 
-    // Records the results summary of download id in archive.
+    // Records the results summary of download id in archive, with the site names.
     static bool summarize(Archive &archive, qint64 id, const QByteArray &data);
 
 private:

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -32,4 +33,7 @@ struct DownloadSummary
     std::optional<int> passCount;
     std::optional<int> failCount;
     std::optional<bool> complete;
+    // The site names in its results, each once in the order they first appear (empty when they
+    // name none); nothing while they have not been read.
+    std::optional<QStringList> sites;
 };

@@ -31,9 +31,17 @@ TeamAddress TeamAddress::fromUri(const QString &uri, QString *error)
                      .arg(uri);
         return TeamAddress();
     }
+    const auto badPort = [&](const QString &port) {
+        *error = tr("The connection URI's port is a number from 1 to 65535, not '%1'.",
+                    "%1 is the port as the user typed it")
+                     .arg(port);
+        return TeamAddress();
+    };
     TeamAddress address;
     address.host = url.host();
     address.port = url.port(-1);
+    if (address.port == 0)
+        return badPort(QStringLiteral("0"));
     address.database = url.path().mid(1);
     address.user = url.userName();
     address.password = url.password();
@@ -48,17 +56,26 @@ TeamAddress TeamAddress::fromUri(const QString &uri, QString *error)
         }
         if (key == QLatin1String("host"))
             address.host = value;
-        else if (key == QLatin1String("port"))
-            address.port = value.toInt();
-        else if (key == QLatin1String("dbname"))
+        else if (key == QLatin1String("port")) {
+            bool number = false;
+            address.port = value.toInt(&number);
+            if (!number || address.port < 1 || address.port > 65535)
+                return badPort(value);
+        } else if (key == QLatin1String("dbname"))
             address.database = value;
         else if (key == QLatin1String("user"))
             address.user = value;
         else if (key == QLatin1String("password"))
             address.password = value;
-        else if (key == QLatin1String("sslmode"))
+        else if (key == QLatin1String("sslmode")) {
+            if (!sslModes().contains(value)) {
+                *error = tr("The connection URI's sslmode is one of %1, not '%2'.",
+                            "%1 lists the modes, %2 is the value as the user typed it")
+                             .arg(sslModes().join(QStringLiteral(", ")), value);
+                return TeamAddress();
+            }
             address.sslMode = value;
-        else if (key == QLatin1String("sslrootcert"))
+        } else if (key == QLatin1String("sslrootcert"))
             address.caFile = value;
         else if (key == QLatin1String("connect_timeout"))
             address.connectTimeoutSeconds = value.toInt();
@@ -66,6 +83,14 @@ TeamAddress TeamAddress::fromUri(const QString &uri, QString *error)
             address.extraOptions << key + QLatin1Char('=') + quotedValue(value);
     }
     return address;
+}
+
+const QStringList &TeamAddress::sslModes()
+{
+    static const QStringList modes = {QStringLiteral("disable"),   QStringLiteral("allow"),
+                                      QStringLiteral("prefer"),    QStringLiteral("require"),
+                                      QStringLiteral("verify-ca"), QStringLiteral("verify-full")};
+    return modes;
 }
 
 TeamAddress TeamAddress::fromSettings(const QSettings &settings)

@@ -28,6 +28,8 @@ public:
     int connectTimeoutSeconds = 10;
 
     static constexpr const char *defaultSslMode = "require";
+    // The TLS modes libpq knows, from none to the strictest.
+    static const QStringList &sslModes();
 
     // Reads a URI; nothing set and error said when it is not one.
     static TeamAddress fromUri(const QString &uri, QString *error);

@@ -117,6 +117,9 @@ bool TeamConnection::fail(const QSqlError &error)
 
 bool TeamConnection::run(QSqlQuery &query, const QString &statement, const QVariantList &values)
 {
+    // A statement without values goes as it is: preparing it first would cost a round trip.
+    if (values.isEmpty())
+        return query.exec(statement) || fail(query.lastError());
     if (!query.prepare(statement))
         return fail(query.lastError());
     for (const QVariant &value : values)
@@ -144,20 +147,20 @@ bool TeamConnection::connect()
     db.setConnectOptions(where.connectOptions());
     if (!db.open())
         return fail(db.lastError());
+    // Times come and go as UTC; set in the same round trip.
     QSqlQuery query(db);
-    if (!run(query, QStringLiteral("SELECT current_user, current_setting('server_version_num')")) ||
+    if (!run(query, QStringLiteral("SELECT current_user, set_config('TimeZone', 'UTC', false)")) ||
         !query.next())
         return false;
     loggedInAs = query.value(0).toString();
-    // Times come and go as UTC.
-    return query.exec(QStringLiteral("SET TIME ZONE 'UTC'")) || fail(query.lastError());
+    return true;
 }
 
 bool TeamConnection::open()
 {
     if (!connect())
         return false;
-    const int found = TeamSchema::versionOn(*this);
+    const int found = TeamSchema::versionOn(*this, &teamArchiveId);
     if (found < 0)
         return false;
     if (found == 0)
@@ -181,15 +184,5 @@ bool TeamConnection::open()
                        "%1 is user@server:port/database, %2 a version number")
                         .arg(where.shown())
                         .arg(found));
-    QSqlQuery query(database());
-    if (!run(query, QStringLiteral("SELECT id::text FROM datalogger.team_archive")))
-        return false;
-    if (!query.next())
-        return fail(Problem::NotTeamArchive,
-                    tr("The database %1 holds no team archive. Its owner makes one with "
-                       "--team-init.",
-                       "%1 is user@server:port/database")
-                        .arg(where.shown()));
-    teamArchiveId = query.value(0).toString();
     return true;
 }

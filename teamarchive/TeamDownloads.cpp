@@ -36,8 +36,10 @@ DownloadEnding endingFrom(const QString &name)
 bool TeamDownloads::select(QSqlQuery &query, const QString &where, const QVariantList &values)
 {
     query.setForwardOnly(true);
+    // date_part's double precision, not extract's numeric: ten thousand rows are read at a
+    // quarter of the cost, and a millisecond is well inside its precision.
     const auto ms = [](const char *column) {
-        return QStringLiteral("(extract(epoch FROM %1) * 1000)::bigint").arg(QLatin1String(column));
+        return QStringLiteral("(date_part('epoch', %1) * 1000)::bigint").arg(QLatin1String(column));
     };
     return connection.run(
         query,
@@ -79,7 +81,7 @@ std::optional<QVector<TeamDownload>> TeamDownloads::rows(QSqlQuery &query)
         if (!sites.isEmpty())
             row.sites = sites.split(QLatin1Char('\n'));
         row.sha256 = query.value(20).toByteArray();
-        all.append(row);
+        all.append(std::move(row));
     }
     if (query.lastError().isValid())
         return connection.fail(query.lastError()), std::nullopt;

@@ -105,7 +105,7 @@ const int TeamSchema::version = 1;
 const char *const TeamSchema::engineerRole = "datalogger_engineer";
 const char *const TeamSchema::officeRole = "datalogger_office";
 
-int TeamSchema::versionOn(TeamConnection &connection)
+int TeamSchema::versionOn(TeamConnection &connection, QString *archiveId)
 {
     QSqlQuery query(connection.database());
     if (!connection.run(query, QStringLiteral("SELECT to_regclass('datalogger.team_archive')"
@@ -114,10 +114,14 @@ int TeamSchema::versionOn(TeamConnection &connection)
         return -1;
     if (!query.value(0).toBool())
         return 0;
-    if (!connection.run(query,
-                        QStringLiteral("SELECT schema_version FROM datalogger.team_archive")))
+    if (!connection.run(query, QStringLiteral("SELECT schema_version, id::text"
+                                              " FROM datalogger.team_archive")))
         return -1;
-    return query.next() ? query.value(0).toInt() : 0;
+    if (!query.next())
+        return 0;
+    if (archiveId)
+        *archiveId = query.value(1).toString();
+    return query.value(0).toInt();
 }
 
 bool TeamSchema::initialize(TeamConnection &connection, int *from)

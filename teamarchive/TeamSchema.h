@@ -20,8 +20,8 @@ public:
     static const char *const officeRole;   // reads
 
     // The version of the team archive on the connection: 0 when there is none, -1 when it
-    // cannot be read (connection's problem()).
-    static int versionOn(TeamConnection &connection);
+    // cannot be read (connection's problem()). Its identity in *archiveId when asked for.
+    static int versionOn(TeamConnection &connection, QString *archiveId = nullptr);
     // Creates the team archive or brings it up to date, each step in a transaction of its own;
     // another --team-init at the same time waits. The version reached before, in *from.
     static bool initialize(TeamConnection &connection, int *from);

@@ -10,9 +10,9 @@
 class Archive;
 
 // Sends the local archive's downloads that the team archive lacks: each with its UUID, its
-// bytes and their SHA-256, a few at a time in one transaction, so a download is either wholly
-// there or not at all. Sending again is harmless: a download the server has already is taken
-// as sent; the same UUID with other bytes is refused, noted against the download and never
+// bytes and their SHA-256, a few at a time in one statement (one round trip), so a download is
+// either wholly there or not at all. Sending again is harmless: a download the server has already
+// is taken as sent; the same UUID with other bytes is refused, noted against the download and never
 // overwritten.
 class TeamSender
 {
@@ -30,7 +30,7 @@ public:
         bool complete() const { return text.isEmpty(); }
     };
 
-    // The downloads of one transaction: at most this many, or this many bytes.
+    // The downloads of one statement: at most this many, or this many bytes.
     static constexpr int batchDownloads = 50;
     static constexpr qint64 batchBytes = 8 * 1024 * 1024;
 

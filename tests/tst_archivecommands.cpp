@@ -222,8 +222,9 @@ private slots:
             QTest::newRow(qPrintable(QString("a CSV, %1").arg(command)))
                 << command << "results.csv" << 1 << notOurs;
         // What else is no archive (a folder, a FIFO, a newer version's): tst_archive.
-        for (const char *command : {"--list-downloads", "--export ID --output FILE",
-                                    "--report ID --output FILE.pdf", "--delete ID"})
+        for (const char *command :
+             {"--list-downloads", "--export ID --output FILE", "--report ID --output FILE.pdf",
+              "--delete ID", "--sync --team postgresql://alice@127.0.0.1:1/team"})
             QTest::newRow(qPrintable(QString("missing, %1").arg(command)))
                 << command << "missing/archive.sqlite" << 1 << "There is no archive at";
         for (const char *command :

@@ -89,6 +89,18 @@ private slots:
             "'port' --summary");
         bad("archive with --list-ports", "--list-ports --archive a.sqlite", "'archive' --download");
         bad("quiet with --sync", "--sync --quiet", "'quiet' --sync");
+        // --team URL: a libpq connection URI; what libpq leaves open (an empty host: PGHOST or
+        // the local socket) is left to it, a malformed one is a usage error.
+        row("--sync with --team URL", "--sync --team postgresql://al@h:5432/t?sslmode=verify-full",
+            A::Team);
+        row("--team with an empty host", "--list-downloads --team postgresql:///team", A::Team);
+        for (const QString url : {"http://h/team", "postgresql://h:99999/team",
+                                  "postgresql://h:port/team", "h:5432/team"})
+            bad("--team " + url, "--sync --team " + url, "--team '" + url + "'");
+        bad("--team with port 0", "--sync --team postgresql://h:0/team", "port '0'");
+        bad("--team with port=x", "--sync --team postgresql://h/team?port=x", "port 'x'");
+        bad("--team with an unknown sslmode", "--list-downloads --team postgresql://h/t?sslmode=on",
+            "sslmode 'on'");
     }
 
     void arguments()
