@@ -4,8 +4,9 @@
 Each fault in the list (faults.txt beside this script) is a search/replace pair in one file.
 The runner copies the tree once (the files git knows, as they are in the work tree), configures
 the copy as the plain build (ccache, the same flags), then for each fault: restores the copy,
-plants the fault, builds, runs the fault's tests (or the whole suite) and, when they all pass,
-the whole suite before calling the fault a survivor. A fault whose search text does not occur
+plants the fault, builds the fault's tests (with what they depend on and the programs tests
+start), runs them and, when they all pass, builds everything and runs the whole suite before
+calling the fault a survivor. A fault whose search text does not occur
 exactly once is not planted: "stale" (none, the code changed) or "ambiguous" (several).
 
 Verdicts: caught (a failing assertion of a test), crash/time-out (a test failed only by crashing,
@@ -119,6 +120,9 @@ def copy_tree(source, target):
             shutil.copy2(origin, destination)
 
 
+# Programs that tests start; built with every fault's tests even where a test does not say it
+# depends on them, so that no test runs a program built with an earlier fault.
+PROGRAMS = ('marlune-datalogger', 'tester-emulator')
 # ctest's own time-outs end a hung test; this one ends a ctest that does not end after them.
 CTEST_LIMIT = 1800
 
@@ -202,7 +206,18 @@ def main():
     if run(['cmake', '-S', source, '-B', build] + FLAGS, source, log) != 0:
         sys.exit(f'the copy did not configure; see {log}')
     print(f'copy in {source}, log in {log}')
-    if run(['cmake', '--build', build, '-j2'], source, log) != 0:
+
+    def build_for(tests):
+        """Builds these tests (all when none) and what they need."""
+        targets = []
+        if tests:
+            targets = ['--target'] + sorted(set(tests) | set(PROGRAMS))
+        return run(['cmake', '--build', build, '-j2'] + targets, source, log) == 0
+
+    wanted = [f.get('tests', '').split() for f in usable]
+    first = [] if args.whole_suite or not all(wanted) else sorted({t for w in wanted for t in w})
+    # The test targets must exist before ctest can list them: only their names are asked for.
+    if not build_for(first):
         sys.exit(f'the copy does not build without a fault; see {log}')
     # A name that is no test would run nothing and pass: every such fault would look survived.
     known = set(all_tests(build))
@@ -211,10 +226,7 @@ def main():
     if wrong:
         sys.exit('no such test: ' + ', '.join(wrong))
     # The tests the faults will run must pass without a fault, else every fault looks caught.
-    wanted = [f.get('tests', '').split() for f in usable]
-    baseline, failing = ('passed', []) if not usable else verdict_of_tests(
-        build, [] if args.whole_suite or not all(wanted) else sorted({t for w in wanted for t in w}),
-        log)
+    baseline, failing = ('passed', []) if not usable else verdict_of_tests(build, first, log)
     if baseline != 'passed':
         sys.exit('the tests fail without a fault: ' + ', '.join(failing))
     # The whole suite without a fault, run once when a fault first needs it: a test that fails
@@ -238,8 +250,8 @@ def main():
                       + ': left out of the whole-suite runs', flush=True)
             with open(path, 'w', encoding='utf-8') as out:
                 out.write(planted)
-            if run(['cmake', '--build', build, '-j2'], source, log) != 0:
-                return 'no build', []
+        if not build_for([]):
+            return 'no build', []
         return verdict_of_tests(build, [], log, broken)
 
     for fault in usable:
@@ -252,12 +264,12 @@ def main():
                 out.write(planted)
             with open(log, 'a', encoding='utf-8') as out:
                 out.write(f"\n=== {fault['fault']}: {fault['breaks']}\n")
-            if run(['cmake', '--build', build, '-j2'], source, log) != 0:
+            tests = [] if args.whole_suite else fault.get('tests', '').split()
+            if not build_for(tests):
                 fault['state'], fault['failed'] = 'no build', []
             else:
-                tests = fault.get('tests', '').split()
                 fault['state'], fault['failed'] = verdict_of_tests(build, tests, log)
-                if fault['state'] == 'passed' and tests and not args.whole_suite:
+                if fault['state'] == 'passed' and tests:
                     fault['state'], fault['failed'] = whole_suite(path, original, planted)
                 if fault['state'] == 'passed':
                     fault['state'] = 'survived'
