@@ -172,6 +172,9 @@ def main():
                         help='only check that each search text occurs once in the tree')
     parser.add_argument('--whole-suite', action='store_true',
                         help="run the whole suite for every fault, not the fault's tests first")
+    parser.add_argument('--tests-only', action='store_true',
+                        help="run only each fault's tests (quicker): one that passes them is "
+                             "'survived its tests', not run against the whole suite")
     args = parser.parse_args()
 
     faults = read_faults(args.faults)
@@ -269,6 +272,8 @@ def main():
                 fault['state'], fault['failed'] = 'no build', []
             else:
                 fault['state'], fault['failed'] = verdict_of_tests(build, tests, log)
+                if fault['state'] == 'passed' and args.tests_only:
+                    fault['state'] = 'survived its tests'
                 if fault['state'] == 'passed' and tests:
                     fault['state'], fault['failed'] = whole_suite(path, original, planted)
                 if fault['state'] == 'passed':
@@ -281,7 +286,8 @@ def main():
               + (': ' + ', '.join(fault['failed']) if fault['failed'] else '')
               + ('' if fault['state'] in ('caught',) else f"  [{fault['breaks']}]"), flush=True)
 
-    counted = [f for f in chosen if f['state'] in ('caught', 'crash/time-out', 'survived')]
+    counted = [f for f in chosen
+               if f['state'] in ('caught', 'crash/time-out', 'survived', 'survived its tests')]
     print('\nper fault:')
     for fault in chosen:
         seconds = f"{fault['seconds']:5.0f} s" if 'seconds' in fault else '       '
@@ -289,9 +295,11 @@ def main():
     if counted:
         caught = sum(f['state'] == 'caught' for f in counted)
         crashed = sum(f['state'] == 'crash/time-out' for f in counted)
+        partly = sum(f['state'] == 'survived its tests' for f in counted)
         print(f'\n{caught} of {len(counted)} planted faults caught by a failing assertion '
               f'({100 * caught / len(counted):.0f} %), {crashed} only by a crash or time-out, '
-              f'{len(counted) - caught - crashed} survived; '
+              f'{len(counted) - caught - crashed} survived'
+              + (f' ({partly} only their own tests)' if partly else '') + '; '
               + ', '.join(f'{sum(f["state"] == s for f in chosen)} {s}'
                           for s in ('stale', 'ambiguous', 'no build')))
     return 0
