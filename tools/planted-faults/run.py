@@ -158,7 +158,10 @@ def verdict_of_tests(build, tests, log, leave_out=()):
     asserted = [line for line in re.findall(r'^FAIL!  : \S+::.*$', output, re.M)
                 if not line.endswith('Received a fatal error.')]
     names = [f'{name} ({why})' for name, why in failed]
-    return ('caught' if asserted else 'crash/time-out'), names
+    # The rows that failed, so that a reader can tell a fault's catch from a row that fails
+    # on a loaded machine anyway.
+    rows = sorted({re.sub(r'^FAIL!  : (\S+?\([^)]*\)|\S+).*$', r'\1', line) for line in asserted})
+    return ('caught' if asserted else 'crash/time-out'), names + rows
 
 
 def main():
