@@ -164,7 +164,15 @@ def verdict_of_tests(build, tests, log, leave_out=()):
     return ('caught' if asserted else 'crash/time-out'), names + rows
 
 
+def interrupted(number, frame):
+    raise KeyboardInterrupt(f'signal {number}')
+
+
 def main():
+    # Stopped by Ctrl+C or a kill: the copy gets its file back and the build or tests under way
+    # end too (a run started in the background of a script has SIGINT ignored: taken back).
+    signal.signal(signal.SIGINT, interrupted)
+    signal.signal(signal.SIGTERM, interrupted)
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument('only', nargs='*', help='names of the faults to plant (default: all)')
