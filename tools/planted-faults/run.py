@@ -302,7 +302,7 @@ def main():
     print('\nper fault:')
     for fault in chosen:
         seconds = f"{fault['seconds']:5.0f} s" if 'seconds' in fault else '       '
-        print(f"  {fault['state']:15} {seconds} {fault['fault']:40} {fault['file']}")
+        print(f"  {fault['state']:18} {seconds} {fault['fault']:40} {fault['file']}")
     if counted:
         caught = sum(f['state'] == 'caught' for f in counted)
         crashed = sum(f['state'] == 'crash/time-out' for f in counted)
