@@ -3,6 +3,7 @@
 // fail, lines that drop, closing in the middle, saving, the History, Help and Open. The line
 // itself: tst_downloadsession; files: tst_saveddata.
 #include "EmulatorRig.h"
+#include "ExampleData.h"
 #include "TestSupport.h"
 #include "TesterEmulatorProcess.h"
 #include "UiDriver.h"
@@ -11,8 +12,10 @@
 #include "archive/Archive.h"
 #include "common/Settings.h"
 #include "download/DownloadSession.h"
+#include "gui/CompletenessIndicator.h"
 #include "gui/HistoryModel.h"
 #include "gui/MainWindow.h"
+#include "gui/ReportPreviewDialog.h"
 #include "gui/ResultsWindow.h"
 
 #include <QAction>
@@ -25,6 +28,7 @@
 #include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -185,6 +189,10 @@ private slots:
         // Like an adapter pulled out: the session ends by itself, and what came is kept.
         QTest::newRow("line drops after data") << (unpaced + QStringList{"--hangup-after", "3000"})
                                                << QVariant() << "110" << 3000 << QString();
+        // The download ends in the pause: the Results and the completeness warning tell.
+        QTest::newRow("a pause longer than the read time-out")
+            << (unpaced + QStringList{"--pause-after", "5000", "--pause-ms", "1500"}) << QVariant()
+            << "110" << 5000 << QString();
         // Told once in a box after the save dialog, and replaced.
         QTest::newRow("damaged archive") << unpaced << QVariant() << "110" << -1 << "damaged";
         // Told in the status bar; the download goes on to its save dialog all the same.
@@ -210,7 +218,12 @@ private slots:
         } else if (archive == "unwritable") {
             // Where the program's data folder should be, a file: nothing can be created.
             QVERIFY(put(home->filePath("DRAVLIN"), "a file"));
+        } else { // the site's design, so that the Results window can make a report
+            Archive designs;
+            QVERIFY(designs.open(Archive::defaultPath()));
+            QVERIFY(designs.storeDesign(ExampleData::design().site, ExampleData::designJson()));
         }
+        const bool lost = arguments.contains("--hangup-after");
 
         // At the shortest time-out a paced line sends only what takes ~45 ms, so that a
         // loaded machine stalling the emulator is unlikely to cut it.
@@ -249,9 +262,9 @@ private slots:
         QCOMPARE(contents(target), sent);
         QCOMPARE(driver.outputText(), linesOf(sent));
         const QString status =
-            kept < 0 ? QStringLiteral("Bytes received: %1").arg(QLocale().toString(sent.size()))
-                     : QStringLiteral("The connection to the device was lost. The data received "
-                                      "so far is kept.");
+            !lost ? QStringLiteral("Bytes received: %1").arg(QLocale().toString(sent.size()))
+                  : QStringLiteral("The connection to the device was lost. The data received "
+                                   "so far is kept.");
         if (archive == "unwritable")
             QVERIFY2(statusAtDialog.startsWith(status + "  This download was not archived: "),
                      qPrintable(statusAtDialog));
@@ -262,8 +275,31 @@ private slots:
         QCOMPARE(stored(Settings::Key::LastSavedFilePath).toString(), target);
         QVERIFY(driver.press("openBtn"));
         QCOMPARE(openedUrls, QList<QUrl>{QUrl::fromLocalFile(target)});
-        if (kept < 0) // a line that dropped has no port left to open
+        if (!lost) // a line that dropped has no port left to open
             QVERIFY(portIsFree(rig.devicePath()));
+
+        // The completeness check runs beside the window: asked again, the answer comes later.
+        const bool complete = sent == builtIn;
+        auto *indicator = rig.window->findChild<CompletenessIndicator *>();
+        for (int asked = 0; asked < 2; ++asked) {
+            QTRY_VERIFY2_WITH_TIMEOUT(!indicator->isChecking(), "the completeness check", 10000);
+            QCOMPARE(indicator->isVisible(), !complete);
+            if (!complete)
+                QVERIFY(indicator->toolTip().contains(indicator->warnings().constFirst()));
+            if (arguments.contains("--pause-after"))
+                QVERIFY(
+                    indicator->warnings().constFirst().startsWith("The last record is incomplete"));
+            if (asked == 0) {
+                indicator->showFor(rig.window->findChild<DownloadSession *>()->data());
+                QVERIFY(indicator->isChecking() && indicator->warnings().isEmpty());
+            }
+        }
+        // View > Results of the download.
+        rig.window->findChild<QAction *>("actionResults")->trigger();
+        auto *results = rig.window->findChild<ResultsWindow *>();
+        QVERIFY(results && results->isVisible());
+        QCOMPARE(results->summary().isComplete(), complete);
+        QCOMPARE(results->summary().records() == builtIn.count('\n') - 1, complete);
 
         // Told once: the History opens without another box.
         const Seen history = showHistory(rig.window.get(), driver).first;
@@ -282,7 +318,17 @@ private slots:
             QCOMPARE(summary.readTimeoutMs, 110);
         QCOMPARE(stored.data(summary.id).value_or(QByteArray()), sent);
         QCOMPARE(summary.lastSavedPath, target);
-        QCOMPARE(summary.ending, kept < 0 ? DownloadEnding::Silence : DownloadEnding::LineLost);
+        QCOMPARE(summary.ending, lost ? DownloadEnding::LineLost : DownloadEnding::Silence);
+        // The report's trace names the download the archive keeps, not a file (a part holds
+        // no string of the designed site).
+        if (complete && archive.isEmpty()) {
+            ReportPreviewDialog *preview = results->openReport();
+            QVERIFY(preview);
+            const QString text = preview->browser()->toPlainText();
+            QVERIFY2(text.contains(QStringLiteral("download %1 in the archive").arg(summary.id)),
+                     qPrintable(text.right(600)));
+            preview->close();
+        }
     }
 
     void strayClicks_data()
