@@ -125,7 +125,7 @@ private slots:
         failedBox->setChecked(failedOnly);
         auto *filterEdit = window.findChild<QLineEdit *>("filterEdit");
         filterEdit->setText(filter);
-        QTRY_COMPARE(window.shownRows()->rowCount(), rows);
+        QTRY_COMPARE_WITH_TIMEOUT(window.shownRows()->rowCount(), rows, 5000); // the filter applied
 
         // Every FAIL row is marked by colour and by an icon with a text; no other row is.
         const QAbstractItemModel *shown = window.shownRows();

@@ -248,7 +248,8 @@ private slots:
         };
 
         protocolBroken = !driver.download(20000) || driver.seen.value(0) != "QFileDialog";
-        QVERIFY2(!protocolBroken, qPrintable(driver.seen.join(',')));
+        QVERIFY2(!protocolBroken, qPrintable("no download with its save dialog within 20 s: " +
+                                             driver.seen.join(',')));
 
         const bool damaged = archive == "damaged";
         QCOMPARE(driver.seen, damaged ? (QStringList{"QFileDialog", "QMessageBox"})
@@ -361,12 +362,13 @@ private slots:
                 QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
             });
             QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
-            QVERIFY(QTest::qWaitFor(
-                [&] {
-                    return underSecondClick && !QApplication::activeModalWidget() &&
-                           download->isVisible();
-                },
-                20000));
+            QVERIFY2(QTest::qWaitFor(
+                         [&] {
+                             return underSecondClick && !QApplication::activeModalWidget() &&
+                                    download->isVisible();
+                         },
+                         20000),
+                     "the download did not end within 20 s of the double click");
             QCOMPARE(underSecondClick, static_cast<QWidget *>(rig.driver.button("cancelBtn")));
         } else {
             bool takesClicksAtDialog = true;
@@ -474,7 +476,7 @@ private slots:
         QFETCH(QString, reason);
 
         Rig rig;
-        QVERIFY(rig.downloadAndDecline());
+        QVERIFY2(rig.downloadAndDecline(), "no download with its save dialog within 20 s");
         const QString earlier =
             dir.filePath(QTest::currentDataTag() + QStringLiteral(" before.csv"));
         QCOMPARE(saved(rig.driver, earlier), builtIn);
@@ -524,7 +526,7 @@ private slots:
         Rig rig;
         UiDriver &driver = rig.driver;
         driver.reply = answerYes ? QMessageBox::Yes : QMessageBox::No;
-        QVERIFY(rig.downloadAndDecline());
+        QVERIFY2(rig.downloadAndDecline(), "no download with its save dialog within 20 s");
         if (failure.isEmpty()) {
             const bool asked = locale == "de_DE"; // only where decimals are written with a comma
             QByteArray expected = builtIn; // semicolons and decimal commas, byte for byte as long
@@ -584,7 +586,7 @@ private slots:
     {
         Rig rig;
         QVERIFY(rig.start({"--baud", "0", "--bit7"}));
-        QVERIFY(rig.driver.download(20000)); // the save dialog declined
+        QVERIFY2(rig.driver.download(20000), "the download did not end within 20 s");
         rig.window.reset();
         rig.driver.stop();
 
@@ -710,7 +712,7 @@ private slots:
         if (!pages) {
             QDir().rename(aside, folder);
             QVERIFY(openedUrls.isEmpty());
-            QTRY_COMPARE(driver.boxes.size(), 1);
+            QTRY_COMPARE_WITH_TIMEOUT(driver.boxes.size(), 1, 5000); // the box naming the folder
             QVERIFY2(driver.boxes.first().text.contains(folder),
                      qPrintable(driver.boxes.first().text));
             return;
