@@ -5,17 +5,13 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
-SessionRig::SessionRig()
+SessionRig::SessionRig(const QStringList &arguments, int rowBoundSeconds)
+    : started(emulators.start(arguments, rowBoundSeconds))
 {
     QObject::connect(viewText, &SessionText::textReady, &watcher, [this] {
         ++batches;
         text += viewText->takeText();
     });
-}
-
-SessionRig::SessionRig(const QStringList &arguments, int rowBoundSeconds) : SessionRig()
-{
-    started = start(arguments, rowBoundSeconds);
 }
 
 bool SessionRig::startSession(int readTimeout)

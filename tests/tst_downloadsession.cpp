@@ -54,27 +54,59 @@ private slots:
 
     void failedOpen_data()
     {
-        // A device path, or the emulator's device "held" by another program or "denied" to us.
+        // A device path tried, or the emulator's device "held" by another program or "denied"
+        // to us; or a port not tried (kind >= 0) and what its device recorded.
         QTest::addColumn<QString>("port");
+        QTest::addColumn<int>("kind"); // Ml::PortErrorKind
+        QTest::addColumn<uint>("code");
+        QTest::addColumn<QString>("diagnostic");
+        QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("no such device")
-            << QString("/dev/ml-no-such-port")
-            << "No such device. Check that the adapter is plugged in, then press Refresh Ports.";
-        QTest::newRow("held by another program")
-            << QString("held")
-            << "The port is in use by another program. Close the other program and try again.";
+        const auto tried = [](const char *name, const QString &port, const QString &reason) {
+            QTest::newRow(name) << port << -1 << 0u << QString() << QString() << reason;
+        };
+        tried("no such device", "/dev/ml-no-such-port",
+              "No such device. Check that the adapter is plugged in, then press Refresh Ports.");
+        tried("held by another program", "held",
+              "The port is in use by another program. Close the other program and try again.");
         // The system's own words for the code, not the diagnostic line.
-        QTest::newRow("no serial port")
-            << QString("/dev/null") << "The system reported: Inappropriate ioctl for device";
-        QTest::newRow("no permission")
-            << QString("denied") << "Permission denied. Your user account may not use this port.";
+        tried("no serial port", "/dev/null", "The system reported: Inappropriate ioctl for device");
+        tried("no permission", "denied",
+              "Permission denied. Your user account may not use this port.");
+        const auto recorded = [](const char *name, Ml::PortErrorKind kind, uint code,
+                                 const QString &diagnostic, const QString &group,
+                                 const QString &reason, const QString &port = "/dev/ttyUSB0") {
+            QTest::newRow(name) << port << int(kind) << code << diagnostic << group << reason;
+        };
+        const auto denied = Ml::PortErrorKind::PermissionDenied, other = Ml::PortErrorKind::Other;
+        // Also as root, who may open any device.
+        recorded("denied, the port's group", denied, EACCES, {}, "dialout",
+                 "Permission denied. Add your user to the group \"dialout\" that owns the port, "
+                 "then log out and log in again.");
+        recorded("denied, root's group", denied, EACCES, {}, "root",
+                 "Permission denied. Your user account may not use this port.");
+        recorded("no code: the diagnostic", other, 0, "diagnostic", {},
+                 "The system reported: diagnostic");
+        recorded("nothing known", other, 0, {}, {}, {});
+        recorded("no port, whatever failed", denied, EACCES, {}, "dialout",
+                 "No port is selected. Connect the adapter, then press Refresh Ports.", QString());
     }
 
     // A port that cannot be opened says why, in words the user can act on.
     void failedOpen()
     {
         QFETCH(QString, port);
+        QFETCH(int, kind);
+        QFETCH(uint, code);
+        QFETCH(QString, diagnostic);
+        QFETCH(QString, group);
         QFETCH(QString, reason);
+        if (kind >= 0) {
+            QCOMPARE(
+                PortErrorText::openFailure(port, Ml::PortErrorKind(kind), code, diagnostic, group),
+                reason);
+            return;
+        }
         if (port == "denied" && ::geteuid() == 0)
             QSKIP("root may open any device");
         const QString how = port;
@@ -86,57 +118,15 @@ private slots:
             QVERIFY(holder.open(QIODevice::ReadWrite, 100));
         if (how == "denied") {
             QVERIFY(QFile::setPermissions(port, QFileDevice::Permissions()));
-            const QString group = QFileInfo(port).group();
-            if (!group.isEmpty() && group != "root")
+            const QString owner = QFileInfo(port).group();
+            if (!owner.isEmpty() && owner != "root")
                 reason = QStringLiteral("Permission denied. Add your user to the group \"%1\" "
                                         "that owns the port, then log out and log in again.")
-                             .arg(group);
+                             .arg(owner);
         }
         QVERIFY(!rig.session.start(port, defaultReadTimeout));
         QVERIFY(!rig.session.isRunning());
         QCOMPARE(rig.session.openFailureReason(), reason);
-    }
-
-    void openFailureWords_data()
-    {
-        QTest::addColumn<QString>("port");
-        QTest::addColumn<int>("kind"); // Ml::PortErrorKind
-        QTest::addColumn<uint>("code");
-        QTest::addColumn<QString>("diagnostic");
-        QTest::addColumn<QString>("group");
-        QTest::addColumn<QString>("said");
-        const auto row = [](const char *name, Ml::PortErrorKind kind, uint code,
-                            const QString &diagnostic, const QString &group, const QString &said,
-                            const QString &port = "/dev/ttyUSB0") {
-            QTest::newRow(name) << port << int(kind) << code << diagnostic << group << said;
-        };
-        const auto denied = Ml::PortErrorKind::PermissionDenied, other = Ml::PortErrorKind::Other;
-        const QString plain("Permission denied. Your user account may not use this port.");
-        row("denied, the port's group", denied, EACCES, {}, "dialout",
-            "Permission denied. Add your user to the group \"dialout\" that owns the port, then "
-            "log out and log in again.");
-        row("denied, root's group", denied, EACCES, {}, "root", plain);
-        row("denied, no group", denied, EACCES, {}, {}, plain);
-        row("the system's words", other, ENOTTY, "diagnostic 25", {},
-            "The system reported: Inappropriate ioctl for device");
-        row("no code: the diagnostic", other, 0, "diagnostic", {},
-            "The system reported: diagnostic");
-        row("nothing known", other, 0, {}, {}, {});
-        row("no port, whatever failed", denied, EACCES, {}, "dialout",
-            "No port is selected. Connect the adapter, then press Refresh Ports.", QString());
-    }
-
-    // The words for a failed open from what the device recorded (also as root).
-    void openFailureWords()
-    {
-        QFETCH(QString, port);
-        QFETCH(int, kind);
-        QFETCH(uint, code);
-        QFETCH(QString, diagnostic);
-        QFETCH(QString, group);
-        QFETCH(QString, said);
-        QCOMPARE(PortErrorText::openFailure(port, Ml::PortErrorKind(kind), code, diagnostic, group),
-                 said);
     }
 
     void wholeDownload_data()

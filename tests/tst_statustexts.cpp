@@ -1,58 +1,34 @@
 // Every status bar message, in every language of the program, can be read in the window at its
 // default size (in full, or cut with the whole in its tooltip) without the status bar growing
 // past three lines: during a session beside the busy indicator, and after it beside the
-// completeness warning at its widest, with the note of a download not archived.
+// completeness warning at its widest, with the note of a download not archived. The messages
+// are the ones the window shows on a walk through its downloads, and the note's reasons and the
+// warnings are read from the catalogue: none is copied here.
+#include "TestSupport.h"
 #include "TesterEmulatorProcess.h"
 #include "UiDriver.h"
 
 #include "app/StartupCycle.h"
 #include "common/InstallPaths.h"
+#include "download/DownloadSession.h"
 #include "gui/CompletenessIndicator.h"
 #include "gui/MainWindow.h"
+#include "translation/TranslationCatalogue.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
 
-#include <cstring>
+using namespace TestSupport;
 
 namespace {
-
-enum When { During = 1, After = 2 };
-
-struct StatusText
-{
-    const char *context;
-    const char *source;
-    const char *disambiguation;
-    int when;         // beside the busy indicator, after the session, or both
-    bool notArchived; // may be followed by the note of a download not archived
-};
-
-const StatusText statusTexts[] = {
-    {"MainWindow", "Please select a port and connect your device", nullptr, After, false},
-    {"MainWindow", "Now initiate the download on the tester", nullptr, During, false},
-    {"MainWindow", "The line sends only NUL bytes. Check the cable and the tester.", nullptr,
-     During, false},
-    {"MainWindow", "Bytes received: %1",
-     "The %1 will be replaced with the number of bytes received so far. Please do not remove "
-     "it in your translation!",
-     During | After, true},
-    {"PortErrorText", "The connection to the device was lost. The data received so far is kept.",
-     nullptr, After, true},
-    {"MainWindow", "File successfully saved", nullptr, After, false},
-};
-
-// The note's reasons that name no path.
-const char *const notArchivedReasons[] = {
-    "the archive cannot be written", "the disk is full",
-    "another program kept the archive busy for more than %n second(s)"};
 
 // Why text, shown in the status bar, cannot be read (in full, or cut with the whole in the
 // label's tooltip and accessible name), or takes more of the window than three lines of text
@@ -91,6 +67,26 @@ QString misfit(QWidget *window, QStatusBar *bar, const QString &text, int maxHei
     return QStringLiteral("no label of the status bar shows it");
 }
 
+// The translations of the catalogue's messages of context for which pick holds, numbers as a
+// download of 12 MB has them.
+QStringList translated(const char *context,
+                       const std::function<bool(const TranslationCatalogue::Message &)> &pick)
+{
+    QStringList texts;
+    const QByteArray qm =
+        contents(InstallPaths::translationsDirectory() + "/DravlinDataLogger_de.qm");
+    for (const auto &key : TranslationCatalogue::messages(qm)) {
+        if (key.context != context || !pick(key))
+            continue;
+        QString text = QCoreApplication::translate(key.context, key.sourceText, key.comment,
+                                                   key.sourceText.contains("%n") ? 5 : -1);
+        for (int n = 1; n <= 3 && text.contains(QStringLiteral("%%1").arg(n)); ++n)
+            text = text.arg(QLocale().toString(12345678));
+        texts << text;
+    }
+    return texts;
+}
+
 } // namespace
 
 class TestStatusTexts : public QObject
@@ -116,62 +112,101 @@ private slots:
                                 QStringLiteral("/DravlinDataLogger_%1.qm").arg(language)));
         QVERIFY(QCoreApplication::installTranslator(&translator));
         QLocale::setDefault(QLocale(language));
+        // Where the program's data folder should be, a file: no download is archived.
+        QTemporaryDir home;
+        qputenv("XDG_DATA_HOME", home.path().toUtf8());
+        QVERIFY(put(home.filePath("DRAVLIN"), "a file"));
 
-        TesterEmulatorProcess emulator;
-        QVERIFY(emulator.start({"--ignore-commands"})); // a session that waits
         MainWindow window;
         UiDriver driver(&window);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.size(), QSize(451, 367)); // no stored geometry: the default size
         auto *bar = window.findChild<QStatusBar *>(QStringLiteral("statusBar"));
+        QPushButton *cancel = driver.button("cancelBtn");
+        // Every message the walk shows, during a session or after it, and its note if any.
+        QStringList during, after, noted, notes;
+        const auto seen = [&](const QString &message) {
+            // Without its note, with the number of a download of 12 MB.
+            const QString shown =
+                message.section(QStringLiteral("  "), 0, 0)
+                    .replace(QRegularExpression("\\d([\\d.,\\s\\x{a0}\\x{202f}]*\\d)?"),
+                             QLocale().toString(12345678));
+            QStringList &list = cancel->isVisible() ? during : after;
+            if (!message.isEmpty() && !list.contains(shown))
+                list << shown;
+            if (message.contains(QStringLiteral("  "))) {
+                noted << shown;
+                notes << message.section(QStringLiteral("  "), 1);
+            }
+        };
+        seen(driver.statusText());
+        const auto watch = connect(bar, &QStatusBar::messageChanged, this, seen);
+
+        // Downloads that end on the tester's silence and on a lost line, one saved.
+        TesterEmulatorProcess whole, lost, waiting;
+        QVERIFY(whole.start({"--baud", "0"}) &&
+                lost.start({"--baud", "0", "--hangup-after", "3000"}));
+        driver.setPort(whole.devicePath);
+        QVERIFY2(driver.download(20000), "the download did not end within 20 s");
+        driver.setPort(lost.devicePath);
+        driver.saveAs = QStringList{home.filePath("saved.txt")}; // not converted: not asked
+        QVERIFY2(driver.download(20000), "the download did not end within 20 s");
+        // A session that waits for the tester, on a line that sends only NUL bytes.
+        QVERIFY(waiting.start({"--ignore-commands"}));
+        driver.setPort(waiting.devicePath);
+        QVERIFY(driver.press("downloadBtn") && cancel->isVisible());
+        QVERIFY(
+            QMetaObject::invokeMethod(window.findChild<DownloadSession *>(), "lineSendsOnlyNul"));
+        disconnect(watch);
+        QCOMPARE(driver.seen, (QStringList{"QFileDialog", "QFileDialog"}));
+        QVERIFY2(during.size() >= 3, qPrintable(during.join('\n')));
+        QVERIFY2(after.size() >= 4 && !notes.isEmpty(), qPrintable(after.join('\n')));
+
+        // The note of a download not archived (here the data folder's path) with each reason
+        // that names no path instead.
+        const QStringList reasons = translated("Archive", [](const auto &key) {
+            return QChar(key.sourceText.at(0)).isLower() && !key.sourceText.contains("%1");
+        });
+        QVERIFY2(reasons.size() >= 3, qPrintable(reasons.join('\n')));
+        const QString note = notes.first().section(QStringLiteral(": "), 0, 0) + ": ";
+        notes.clear();
+        for (const QString &reason : reasons)
+            notes << note + reason;
+
         // The bar with one line of text, and two lines more at most.
         bar->showMessage(QStringLiteral("OK"));
         QCoreApplication::processEvents();
         const int maxHeight = bar->height() + 2 * bar->fontMetrics().lineSpacing();
-
-        QStringList notes;
-        for (const char *reason : notArchivedReasons)
-            notes << QCoreApplication::translate("Archive", "This download was not archived: %1")
-                         .arg(QCoreApplication::translate("Archive", reason, nullptr,
-                                                          strstr(reason, "%n") ? 5 : -1));
         QStringList misfits;
-        const auto measure = [&](When when) {
-            for (const StatusText &text : statusTexts) {
-                if (!(text.when & when))
-                    continue;
-                QString words =
-                    QCoreApplication::translate(text.context, text.source, text.disambiguation);
-                if (words.contains(QLatin1String("%1")))
-                    words = words.arg(QLocale().toString(12345678)); // a download of 12 MB
-                QStringList shown{words};
-                for (const QString &note : notes) // as SessionArchiving adds it
-                    if (text.notArchived && when == After)
-                        shown << words + "  " + note;
-                for (const QString &message : shown) {
-                    const QString why = misfit(&window, bar, message, maxHeight);
+        const auto measure = [&](const QStringList &messages) {
+            for (const QString &message : messages) {
+                QStringList shown{message};
+                for (const QString &note : qAsConst(notes))
+                    if (&messages == &after && noted.contains(message))
+                        shown << message + "  " + note;
+                for (const QString &text : shown) {
+                    const QString why = misfit(&window, bar, text, maxHeight);
                     if (!why.isEmpty())
-                        misfits << QStringLiteral("\"%1\": %2").arg(message, why);
+                        misfits << QStringLiteral("\"%1\": %2").arg(text, why);
                 }
             }
         };
-        driver.setPort(emulator.devicePath);
-        QVERIFY(driver.press("downloadBtn"));
-        QVERIFY(driver.button("cancelBtn")->isVisible());
-        measure(During);
+        measure(during);
         QVERIFY(driver.press("cancelBtn"));
-        // The completeness warning at its widest: a long one, cut at the indicator's width.
+        seen(driver.statusText());
+        // The completeness warning at its widest: the longest, cut at the indicator's width.
         auto *indicator = window.findChild<CompletenessIndicator *>();
-        const QString warning = QCoreApplication::translate(
-            "ResultsCheck", "The last record is incomplete: the tester may have paused longer "
-                            "than the read time-out. Download again with a longer time-out.");
-        indicator->show({warning});
+        QStringList warnings = translated("ResultsCheck", [](const auto &) { return true; });
+        std::sort(warnings.begin(), warnings.end(),
+                  [](const QString &a, const QString &b) { return a.size() > b.size(); });
+        QVERIFY(!warnings.isEmpty());
+        indicator->show({warnings.first()});
         QVERIFY(indicator->isVisible());
-        measure(After);
+        measure(after);
         QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QLatin1Char('\n'))));
         // The warning's words stay with it when it gives way to the message.
-        QCOMPARE(indicator->accessibleName(), warning);
-        QCOMPARE(indicator->toolTip(), warning);
-        QCOMPARE(driver.seen, QStringList());
+        QCOMPARE(indicator->accessibleName(), warnings.first());
+        QCOMPARE(indicator->toolTip(), warnings.first());
     }
 };
 

@@ -1,7 +1,9 @@
-// The window's wiring around a download, through the real window against the tester emulator
-// on a pseudo-terminal: a whole download, Cancel, ports that fail, lines that drop, closing in
-// the middle, saving, Help and Open. The line itself: tst_downloadsession; files: tst_saveddata.
+// The main window's flow through the real window against the tester emulator on a
+// pseudo-terminal: a whole download (into the archive and File > History), Cancel, ports that
+// fail, lines that drop, closing in the middle, saving, the History, Help and Open. The line
+// itself: tst_downloadsession; files: tst_saveddata.
 #include "EmulatorRig.h"
+#include "ExampleData.h"
 #include "TestSupport.h"
 #include "TesterEmulatorProcess.h"
 #include "UiDriver.h"
@@ -10,15 +12,23 @@
 #include "archive/Archive.h"
 #include "common/Settings.h"
 #include "download/DownloadSession.h"
+#include "gui/CompletenessIndicator.h"
+#include "gui/HistoryModel.h"
 #include "gui/MainWindow.h"
+#include "gui/ReportPreviewDialog.h"
+#include "gui/ResultsWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QLayout>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -39,14 +49,15 @@ QByteArray saved(UiDriver &driver, const QString &path)
 }
 
 // A window and its driver, pointed at the latest tester emulator.
-struct Rig : EmulatorRig
+struct Rig
 {
-    bool start(const QStringList &arguments, int rowBoundSeconds = 30) override
+    bool start(const QStringList &arguments)
     {
-        const bool started = EmulatorRig::start(arguments, rowBoundSeconds);
+        const bool started = emulators.start(arguments);
         driver.setPort(devicePath());
         return started;
     }
+    QString devicePath() const { return emulators.devicePath(); }
     // Downloads the built-in results and declines the save dialog, leaving the data to Save.
     bool downloadAndDecline()
     {
@@ -54,9 +65,53 @@ struct Rig : EmulatorRig
                driver.seen == QStringList{"QFileDialog"} && driver.button("saveBtn")->isVisible();
     }
 
+    EmulatorRig emulators;
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
     UiDriver driver{window.get()};
 };
+
+// What File > History showed: its rows, the text of the selected download, the line shown
+// when there is none, and Save As and Open enabled.
+struct Seen
+{
+    int rows = -1;
+    QStringList firstRow;
+    QString text, emptyLine;
+    bool saveAs = false, open = false;
+};
+
+Seen seenIn(QWidget *history)
+{
+    Seen seen;
+    auto *table = history->findChild<QTableView *>("downloads");
+    seen.rows = table->model()->rowCount();
+    for (int column = 0; seen.rows > 0 && column < table->model()->columnCount(); ++column)
+        seen.firstRow.append(table->model()->index(0, column).data().toString());
+    seen.text = history->findChild<QPlainTextEdit *>("downloadText")->toPlainText();
+    auto *empty = history->findChild<QLabel *>("emptyLine");
+    seen.emptyLine = empty->isVisible() ? empty->text() : QString();
+    seen.saveAs = history->findChild<QPushButton *>("saveAsBtn")->isEnabled();
+    seen.open = history->findChild<QPushButton *>("openBtn")->isEnabled();
+    return seen;
+}
+
+// Opens File > History in window; act runs while it is shown, then it is closed. What it
+// showed before act, and after.
+QPair<Seen, Seen> showHistory(QWidget *window, UiDriver &driver,
+                              const std::function<void(QWidget *)> &act = {})
+{
+    QPair<Seen, Seen> seen;
+    driver.handlers.insert("HistoryWindow", [&](QWidget *history) {
+        seen.first = seenIn(history);
+        if (act)
+            act(history);
+        seen.second = seenIn(history);
+        history->close();
+    });
+    window->findChild<QAction *>("actionHistory")->trigger();
+    driver.handlers.remove("HistoryWindow");
+    return seen;
+}
 
 // Once the button shows again after being hidden, clicks it from a queued event, as a click
 // that waited in the queue.
@@ -88,6 +143,7 @@ class TestWorkflow : public QObject
 
     QByteArray builtIn;
     QTemporaryDir dir;
+    std::unique_ptr<QTemporaryDir> home; // the data folder of each case, with its archive
     QList<QUrl> openedUrls;
     // Once a whole download failed, every later one would only wait out its time limit.
     bool protocolBroken = false;
@@ -109,6 +165,8 @@ private slots:
     {
         if (protocolBroken)
             QSKIP("an earlier download failed: the tester is not answering");
+        home = std::make_unique<QTemporaryDir>(); // Archive::defaultPath() follows it
+        qputenv("XDG_DATA_HOME", home->path().toUtf8());
         QSettings().clear();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         openedUrls.clear();
@@ -119,26 +177,53 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QVariant>("storedTimeout"); // "Device/ReadTimeout" before, null: absent
         QTest::addColumn<QString>("timeoutAfter");
-        QTest::addColumn<int>("kept"); // bytes kept of the results sent; -1: all
+        QTest::addColumn<int>("kept");        // bytes kept of the results sent; -1: all
+        QTest::addColumn<QString>("archive"); // "damaged", "unwritable" or empty: fine
 
         const QStringList unpaced{"--baud", "0"};
         const QStringList paced{"--baud", "115200", "--data", dir.filePath("part.csv")};
-        QTest::newRow("time-out absent") << unpaced << QVariant() << "110" << -1;
+        QTest::newRow("time-out absent") << unpaced << QVariant() << "110" << -1 << QString();
         // Brought into the safe range for the session, and left as the user wrote it.
-        QTest::newRow("time-out negative, paced line") << paced << QVariant("-20") << "-20" << -1;
+        QTest::newRow("time-out negative, paced line")
+            << paced << QVariant("-20") << "-20" << -1 << QString();
         // Like an adapter pulled out: the session ends by itself, and what came is kept.
-        QTest::newRow("line drops after data")
-            << (unpaced + QStringList{"--hangup-after", "3000"}) << QVariant() << "110" << 3000;
+        QTest::newRow("line drops after data") << (unpaced + QStringList{"--hangup-after", "3000"})
+                                               << QVariant() << "110" << 3000 << QString();
+        // The download ends in the pause: the Results and the completeness warning tell.
+        QTest::newRow("a pause longer than the read time-out")
+            << (unpaced + QStringList{"--pause-after", "5000", "--pause-ms", "1500"}) << QVariant()
+            << "110" << 5000 << QString();
+        // Told once in a box after the save dialog, and replaced.
+        QTest::newRow("damaged archive") << unpaced << QVariant() << "110" << -1 << "damaged";
+        // Told in the status bar; the download goes on to its save dialog all the same.
+        QTest::newRow("archive cannot be written")
+            << unpaced << QVariant() << "110" << -1 << "unwritable";
     }
 
     // The text streaming into the box, the session ending by itself, the save dialog at the
-    // folder of the last save, the file and the status.
+    // folder of the last save, the file and the status; the download kept in the archive
+    // without a dialog of its own, and in File > History.
     void wholeDownload()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QVariant, storedTimeout);
         QFETCH(QString, timeoutAfter);
         QFETCH(int, kept);
+        QFETCH(QString, archive);
+
+        if (archive == "damaged") {
+            QVERIFY(QDir().mkpath(QFileInfo(Archive::defaultPath()).path()));
+            QVERIFY(
+                put(Archive::defaultPath(), QByteArray("not an archive at all ").repeated(200)));
+        } else if (archive == "unwritable") {
+            // Where the program's data folder should be, a file: nothing can be created.
+            QVERIFY(put(home->filePath("DRAVLIN"), "a file"));
+        } else { // the site's design, so that the Results window can make a report
+            Archive designs;
+            QVERIFY(designs.open(Archive::defaultPath()));
+            QVERIFY(designs.storeDesign(ExampleData::design().site, ExampleData::designJson()));
+        }
+        const bool lost = arguments.contains("--hangup-after");
 
         // At the shortest time-out a paced line sends only what takes ~45 ms, so that a
         // loaded machine stalling the emulator is unlikely to cut it.
@@ -162,26 +247,89 @@ private slots:
             statusAtDialog = driver.statusText();
         };
 
-        protocolBroken = !driver.download(20000) || driver.seen != QStringList{"QFileDialog"};
-        QVERIFY2(!protocolBroken, qPrintable(driver.seen.join(',')));
+        protocolBroken = !driver.download(20000) || driver.seen.value(0) != "QFileDialog";
+        QVERIFY2(!protocolBroken, qPrintable("no download with its save dialog within 20 s: " +
+                                             driver.seen.join(',')));
 
+        const bool damaged = archive == "damaged";
+        QCOMPARE(driver.seen, damaged ? (QStringList{"QFileDialog", "QMessageBox"})
+                                      : QStringList{"QFileDialog"});
+        if (damaged)
+            QVERIFY2(driver.boxes.value(0).text.contains("was damaged. It was moved aside as"),
+                     qPrintable(driver.boxes.value(0).text));
         QVERIFY(sessionOverAtDialog);
         QCOMPARE(driver.saveDialogFolder, dir.filePath("earlier"));
         QCOMPARE(driver.saveDialogFiles, QStringList{earlier});
         QCOMPARE(contents(target), sent);
         QCOMPARE(driver.outputText(), linesOf(sent));
-        QCOMPARE(statusAtDialog,
-                 kept < 0
-                     ? QStringLiteral("Bytes received: %1").arg(QLocale().toString(sent.size()))
-                     : QStringLiteral("The connection to the device was lost. The data "
-                                      "received so far is kept."));
+        const QString status =
+            !lost ? QStringLiteral("Bytes received: %1").arg(QLocale().toString(sent.size()))
+                  : QStringLiteral("The connection to the device was lost. The data received "
+                                   "so far is kept.");
+        if (archive == "unwritable")
+            QVERIFY2(statusAtDialog.startsWith(status + "  This download was not archived: "),
+                     qPrintable(statusAtDialog));
+        else
+            QCOMPARE(statusAtDialog, status);
         QCOMPARE(driver.statusText(), QStringLiteral("File successfully saved"));
         QCOMPARE(stored(Settings::Key::ReadTimeout).toString(), timeoutAfter);
         QCOMPARE(stored(Settings::Key::LastSavedFilePath).toString(), target);
         QVERIFY(driver.press("openBtn"));
         QCOMPARE(openedUrls, QList<QUrl>{QUrl::fromLocalFile(target)});
-        if (kept < 0) // a line that dropped has no port left to open
+        if (!lost) // a line that dropped has no port left to open
             QVERIFY(portIsFree(rig.devicePath()));
+
+        // The completeness check runs beside the window: asked again, the answer comes later.
+        const bool complete = sent == builtIn;
+        auto *indicator = rig.window->findChild<CompletenessIndicator *>();
+        for (int asked = 0; asked < 2; ++asked) {
+            QTRY_VERIFY2_WITH_TIMEOUT(!indicator->isChecking(), "the completeness check", 10000);
+            QCOMPARE(indicator->isVisible(), !complete);
+            if (!complete)
+                QVERIFY(indicator->toolTip().contains(indicator->warnings().constFirst()));
+            if (arguments.contains("--pause-after"))
+                QVERIFY(
+                    indicator->warnings().constFirst().startsWith("The last record is incomplete"));
+            if (asked == 0) {
+                indicator->showFor(rig.window->findChild<DownloadSession *>()->data());
+                QVERIFY(indicator->isChecking() && indicator->warnings().isEmpty());
+            }
+        }
+        // View > Results of the download.
+        rig.window->findChild<QAction *>("actionResults")->trigger();
+        auto *results = rig.window->findChild<ResultsWindow *>();
+        QVERIFY(results && results->isVisible());
+        QCOMPARE(results->summary().isComplete(), complete);
+        QCOMPARE(results->summary().records() == builtIn.count('\n') - 1, complete);
+
+        // Told once: the History opens without another box.
+        const Seen history = showHistory(rig.window.get(), driver).first;
+        QCOMPARE(driver.boxes.size(), damaged ? 1 : 0);
+        if (archive == "unwritable") {
+            QCOMPARE(history.rows, 0);
+            QVERIFY2(history.emptyLine.contains("cannot be"), qPrintable(history.emptyLine));
+            return;
+        }
+        QCOMPARE(history.rows, 1);
+        Archive stored;
+        QVERIFY(stored.open(Archive::defaultPath()));
+        const DownloadSummary summary = stored.list()->value(0);
+        QCOMPARE(summary.portName, rig.devicePath());
+        if (storedTimeout.isNull())
+            QCOMPARE(summary.readTimeoutMs, 110);
+        QCOMPARE(stored.data(summary.id).value_or(QByteArray()), sent);
+        QCOMPARE(summary.lastSavedPath, target);
+        QCOMPARE(summary.ending, lost ? DownloadEnding::LineLost : DownloadEnding::Silence);
+        // The report's trace names the download the archive keeps, not a file (a part holds
+        // no string of the designed site).
+        if (complete && archive.isEmpty()) {
+            ReportPreviewDialog *preview = results->openReport();
+            QVERIFY(preview);
+            const QString text = preview->browser()->toPlainText();
+            QVERIFY2(text.contains(QStringLiteral("download %1 in the archive").arg(summary.id)),
+                     qPrintable(text.right(600)));
+            preview->close();
+        }
     }
 
     void strayClicks_data()
@@ -214,12 +362,13 @@ private slots:
                 QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
             });
             QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
-            QVERIFY(QTest::qWaitFor(
-                [&] {
-                    return underSecondClick && !QApplication::activeModalWidget() &&
-                           download->isVisible();
-                },
-                20000));
+            QVERIFY2(QTest::qWaitFor(
+                         [&] {
+                             return underSecondClick && !QApplication::activeModalWidget() &&
+                                    download->isVisible();
+                         },
+                         20000),
+                     "the download did not end within 20 s of the double click");
             QCOMPARE(underSecondClick, static_cast<QWidget *>(rig.driver.button("cancelBtn")));
         } else {
             bool takesClicksAtDialog = true;
@@ -327,7 +476,7 @@ private slots:
         QFETCH(QString, reason);
 
         Rig rig;
-        QVERIFY(rig.downloadAndDecline());
+        QVERIFY2(rig.downloadAndDecline(), "no download with its save dialog within 20 s");
         const QString earlier =
             dir.filePath(QTest::currentDataTag() + QStringLiteral(" before.csv"));
         QCOMPARE(saved(rig.driver, earlier), builtIn);
@@ -377,7 +526,7 @@ private slots:
         Rig rig;
         UiDriver &driver = rig.driver;
         driver.reply = answerYes ? QMessageBox::Yes : QMessageBox::No;
-        QVERIFY(rig.downloadAndDecline());
+        QVERIFY2(rig.downloadAndDecline(), "no download with its save dialog within 20 s");
         if (failure.isEmpty()) {
             const bool asked = locale == "de_DE"; // only where decimals are written with a comma
             QByteArray expected = builtIn; // semicolons and decimal commas, byte for byte as long
@@ -431,6 +580,114 @@ private slots:
         QCOMPARE(saved(driver, saves.filePath("elsewhere.csv")), builtIn);
     }
 
+    // The case the archive is for: a download never saved, the window closed, and the
+    // program started again; File > History saves it and opens it in a Results window.
+    void savedFromHistory()
+    {
+        Rig rig;
+        QVERIFY(rig.start({"--baud", "0", "--bit7"}));
+        QVERIFY2(rig.driver.download(20000), "the download did not end within 20 s");
+        rig.window.reset();
+        rig.driver.stop();
+
+        MainWindow window;
+        UiDriver driver(&window);
+        const QString target = home->filePath("from the history.csv");
+        QString resultsTitle;
+        const auto [seen, after] = showHistory(&window, driver, [&](QWidget *history) {
+            driver.saveAs = QStringList{target};
+            history->findChild<QPushButton *>("saveAsBtn")->click();
+            history->findChild<QPushButton *>("resultsBtn")->click();
+            if (auto *results = history->findChild<ResultsWindow *>())
+                resultsTitle = results->windowTitle();
+        });
+        QCOMPARE(seen.rows, 1);
+        QCOMPARE(seen.firstRow.value(HistoryModel::Port), rig.devicePath());
+        QCOMPARE(seen.firstRow.value(HistoryModel::SavedAs), QStringLiteral("not saved"));
+        QCOMPARE(seen.firstRow.value(HistoryModel::Ending), QStringLiteral("Finished"));
+        QVERIFY(seen.firstRow.value(HistoryModel::Records).toInt() > 0);
+        QCOMPARE(seen.text, linesOf(sevenBit(builtIn)));
+        QVERIFY(seen.saveAs && !seen.open);
+        QCOMPARE(driver.seen, (QStringList{"HistoryWindow", "QFileDialog"}));
+
+        QCOMPARE(contents(target), sevenBit(builtIn));
+        QCOMPARE(after.firstRow.value(HistoryModel::SavedAs), target);
+        QVERIFY(after.open);
+        QCOMPARE(stored(Settings::Key::LastSavedFilePath).toString(), target);
+        QVERIFY2(resultsTitle.contains("from the history.csv"), qPrintable(resultsTitle));
+        // The Results window stays open once the History is closed.
+        const auto *results = window.findChild<ResultsWindow *>();
+        QVERIFY(results && results->isVisible() && results->windowTitle() == resultsTitle);
+    }
+
+    void emptyAndDelete_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("how"); // none, button, key
+        QTest::addColumn<int>("reply");   // a QMessageBox::StandardButton
+        QTest::addColumn<int>("left");
+
+        QTest::newRow("empty archive") << 0 << "none" << int(QMessageBox::No) << 0;
+        QTest::newRow("delete declined") << 2 << "button" << int(QMessageBox::No) << 2;
+        QTest::newRow("delete confirmed with the Delete key")
+            << 2 << "key" << int(QMessageBox::Yes) << 1;
+        QTest::newRow("the last one deleted") << 1 << "button" << int(QMessageBox::Yes) << 0;
+    }
+
+    // File > History of an empty archive, and deleting the selected download, asked first.
+    void emptyAndDelete()
+    {
+        QFETCH(int, stored);
+        QFETCH(QString, how);
+        QFETCH(int, reply);
+        QFETCH(int, left);
+
+        QVector<qint64> ids;
+        {
+            Archive archive;
+            QVERIFY(archive.open(Archive::defaultPath()));
+            for (int n = 0; n < stored; ++n) {
+                ArchivedDownload download;
+                download.started = QDateTime::currentDateTimeUtc().addSecs(n * 60);
+                download.ended = download.started.addSecs(30);
+                download.portName = "COM3";
+                download.data = QByteArray("Record,Result\r\n1,PASS\r\n").repeated(n + 1);
+                ids.prepend(archive.store(download).value_or(0));
+            }
+        }
+        MainWindow window;
+        UiDriver driver(&window);
+        driver.reply = QMessageBox::StandardButton(reply);
+        const Seen seen =
+            showHistory(&window, driver, [&](QWidget *history) {
+                if (how == "button")
+                    history->findChild<QPushButton *>("deleteBtn")->click();
+                else if (how == "key")
+                    QTest::keyClick(history->findChild<QTableView *>("downloads"), Qt::Key_Delete);
+            }).first;
+        QCOMPARE(seen.rows, stored);
+        if (stored == 0) {
+            QVERIFY2(seen.emptyLine.contains("will appear here"), qPrintable(seen.emptyLine));
+            QVERIFY(!seen.saveAs && seen.text.isEmpty() && driver.boxes.isEmpty());
+            return;
+        }
+        QCOMPARE(seen.emptyLine + seen.text,
+                 QStringLiteral("Record,Result\n1,PASS\n").repeated(stored));
+        QCOMPARE(driver.boxes.size(), 1);
+        QVERIFY2(driver.boxes[0].text.startsWith("Delete the download of"),
+                 qPrintable(driver.boxes[0].text));
+
+        Archive archive;
+        QVERIFY(archive.open(Archive::defaultPath()));
+        const QVector<DownloadSummary> list = archive.list().value_or(QVector<DownloadSummary>());
+        QCOMPARE(list.size(), left);
+        // The newest, selected first, is the one deleted.
+        if (left > 0)
+            QCOMPARE(list.last().id, ids.last());
+        if (left < stored)
+            QVERIFY(!archive.summary(ids.first()));
+    }
+
     // Help opens the page of the language; without pages it names the folder. (Which page
     // is found where: tst_common.)
     void helpPage_data()
@@ -455,7 +712,7 @@ private slots:
         if (!pages) {
             QDir().rename(aside, folder);
             QVERIFY(openedUrls.isEmpty());
-            QTRY_COMPARE(driver.boxes.size(), 1);
+            QTRY_COMPARE_WITH_TIMEOUT(driver.boxes.size(), 1, 5000); // the box naming the folder
             QVERIFY2(driver.boxes.first().text.contains(folder),
                      qPrintable(driver.boxes.first().text));
             return;
