@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the layers' includes (tools/check-layers.sh), builds from
 # scratch and runs every test:
-#   plain       warnings as errors, the whole suite;
-#   asan-ubsan  AddressSanitizer + UndefinedBehaviorSanitizer, the whole suite;
+#   plain       the program as it is packaged (-O2, warnings as errors);
+#   asan-ubsan  AddressSanitizer + UndefinedBehaviorSanitizer, warnings as errors: the whole
+#               suite (built and run once, here, where it finds the most) and the benchmarks
+#               (built, not run);
 #   tsan        ThreadSanitizer, the serial tests (the worker thread and its locks);
 #   package     the Debian package made from the plain build: lintian, the installed tree, the
 #               desktop validators, and the program run from the extracted package
@@ -12,8 +14,9 @@
 #               cache of tools/windows/build-qt.sh, built when missing), packaged, installed and
 #               run under Wine (tools/check-windows.sh); it runs beside everything after the
 #               plain build.
-# The tests mostly wait on lines and timers, so each suite runs beside the next stage's build;
-# a step that runs beside another keeps its output until it ends. Any failure stops the run.
+# The machine's cores are the limit: each thing is compiled once, and the stages that mostly
+# wait (the suites on lines and timers, Wine) run beside the builds; a step that runs beside
+# another keeps its output until it ends. Any failure stops the run.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${ML_BUILD_DIR:-$top/build}
@@ -99,21 +102,18 @@ stamp "layers"
 "$top/tools/check-layers.sh"
 "$top/tools/check-layers.sh" --self-test
 
-configure plain -O2 -DML_WERROR=ON
+configure plain -O2 -DML_WERROR=ON -DML_BUILD_TESTS=OFF -DML_BUILD_BENCH=OFF
 compile plain
 # The sanitizers' builds at -O1, as their makers advise (a third less to compile), and the
 # sanitizer build's libraries as a unity build (fewer, larger files to compile).
-configure asan-ubsan -O1 -DML_SANITIZE=address,undefined -DML_BUILD_BENCH=OFF -DCMAKE_UNITY_BUILD=ON
+configure asan-ubsan -O1 -DML_SANITIZE=address,undefined -DML_WERROR=ON -DCMAKE_UNITY_BUILD=ON
 configure tsan -O1 -DML_SANITIZE=thread -DML_BUILD_BENCH=OFF
 
-beside plain-tests suite plain -j3
 finish windows-packages
 # The longest stage, mostly waiting on Wine: it starts as soon as it can.
 beside windows "$top/tools/check-windows.sh"
-compile asan-ubsan
-finish plain-tests
-
 beside package package
+compile asan-ubsan
 suite asan-ubsan -j3
 # Only the serial tests run under ThreadSanitizer, so only they are built.
 compile tsan tst_serialrules tst_serialdevices
