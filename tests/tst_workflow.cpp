@@ -2,6 +2,7 @@
 // pseudo-terminal: a whole download (into the archive and File > History), Cancel, ports that
 // fail, lines that drop, closing in the middle, saving, the History, Help and Open. The line
 // itself: tst_downloadsession; files: tst_saveddata.
+#include "ArchiveFiles.h"
 #include "EmulatorRig.h"
 #include "ExampleData.h"
 #include "TestSupport.h"
@@ -178,7 +179,7 @@ private slots:
         QTest::addColumn<QVariant>("storedTimeout"); // "Device/ReadTimeout" before, null: absent
         QTest::addColumn<QString>("timeoutAfter");
         QTest::addColumn<int>("kept");        // bytes kept of the results sent; -1: all
-        QTest::addColumn<QString>("archive"); // "damaged", "unwritable" or empty: fine
+        QTest::addColumn<QString>("archive"); // "damaged", "unwritable", "held" or empty: fine
 
         const QStringList unpaced{"--baud", "0"};
         const QStringList paced{"--baud", "115200", "--data", dir.filePath("part.csv")};
@@ -198,6 +199,10 @@ private slots:
         // Told in the status bar; the download goes on to its save dialog all the same.
         QTest::newRow("archive cannot be written")
             << unpaced << QVariant() << "110" << -1 << "unwritable";
+        // Another program writes to the archive until the save dialog shows: the dialog does
+        // not wait for the download's store, which follows once the archive is free.
+        QTest::newRow("archive held by another program")
+            << unpaced << QVariant() << "110" << -1 << "held";
     }
 
     // The text streaming into the box, the session ending by itself, the save dialog at the
@@ -223,6 +228,11 @@ private slots:
             QVERIFY(designs.open(Archive::defaultPath()));
             QVERIFY(designs.storeDesign(ExampleData::design().site, ExampleData::designJson()));
         }
+        std::optional<RawConnection> holder;
+        if (archive == "held") {
+            holder.emplace(Archive::defaultPath());
+            QVERIFY(holder->exec("BEGIN IMMEDIATE"));
+        }
         const bool lost = arguments.contains("--hangup-after");
 
         // At the shortest time-out a paced line sends only what takes ~45 ms, so that a
@@ -242,9 +252,11 @@ private slots:
         driver.saveAs = QStringList{target};
         bool sessionOverAtDialog = false;
         QString statusAtDialog;
+        bool heldAtDialog = false;
         driver.onSaveDialog = [&] {
             sessionOverAtDialog = !driver.button("cancelBtn")->isVisible();
             statusAtDialog = driver.statusText();
+            heldAtDialog = holder && holder->exec("COMMIT");
         };
 
         protocolBroken = !driver.download(20000) || driver.seen.value(0) != "QFileDialog";
@@ -258,6 +270,7 @@ private slots:
             QVERIFY2(driver.boxes.value(0).text.contains("was damaged. It was moved aside as"),
                      qPrintable(driver.boxes.value(0).text));
         QVERIFY(sessionOverAtDialog);
+        QCOMPARE(heldAtDialog, archive == "held");
         QCOMPARE(driver.saveDialogFolder, dir.filePath("earlier"));
         QCOMPARE(driver.saveDialogFiles, QStringList{earlier});
         QCOMPARE(contents(target), sent);
@@ -322,7 +335,7 @@ private slots:
         QCOMPARE(summary.ending, lost ? DownloadEnding::LineLost : DownloadEnding::Silence);
         // The report's trace names the download the archive keeps, not a file (a part holds
         // no string of the designed site).
-        if (complete && archive.isEmpty()) {
+        if (complete && (archive.isEmpty() || archive == "held")) {
             ReportPreviewDialog *preview = results->openReport();
             QVERIFY(preview);
             const QString text = preview->browser()->toPlainText();
