@@ -26,6 +26,8 @@ public:
     // Starts the emulator; the device path it printed is in devicePath, empty on failure.
     bool start(const QStringList &arguments, int rowBoundSeconds = 30);
     QString devicePath;
+    // Killing it hangs up the line, like a pulled cable.
+    qint64 processId() const { return process.processId(); }
 
     // The results the emulator sends when given no --data file.
     static QByteArray builtInData();

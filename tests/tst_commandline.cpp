@@ -65,6 +65,7 @@ private slots:
         bad("read time-out below", usual + "--read-timeout 49", "--read-timeout 50 60000 '49'");
         bad("read time-out far above", usual + "--read-timeout 99999999999",
             "--read-timeout '99999999999'");
+        bad("read time-out empty", usual + "--read-timeout=", "--read-timeout ''");
         bad("read time-out negative", usual + "--read-timeout -200", "--read-timeout '-200'");
         bad("start time-out zero", usual + "--start-timeout 0", "--start-timeout 1 86400 '0'");
         row("start time-out", usual + "--start-timeout 30", A::Download);

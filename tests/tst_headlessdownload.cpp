@@ -75,6 +75,10 @@ private slots:
             {}, "Error writing to the standard output: Broken pipe");
         row("line lost after data", "--baud 0 --hangup-after 3000", usual, 6, builtIn.left(3000),
             {}, "Port PORT: The connection to the device was lost. The data received");
+        const int recordEnd = builtIn.indexOf("\r\n", 3000) + 2; // the data looks whole
+        row("line lost at a record's end", QString("--baud 0 --hangup-after %1").arg(recordEnd),
+            usual, 6, builtIn.left(recordEnd), {},
+            "Port PORT: The connection to the device was lost.");
         // Saved, but cut mid-record: the summary warns, exit 6.
         row("a pause longer than the time-out", "--baud 0 --pause-after 5000 --pause-ms 1000",
             usual, 6, builtIn.left(5000), {},
@@ -86,6 +90,10 @@ private slots:
             "Failed to connect");
         row("tester never answers, start time-out", "--ignore-commands",
             usual + "--start-timeout 2", 4, none, {}, "Port PORT: No data came within 2 s");
+        // Data flows within the start time-out; the download takes longer (about 2 s; a
+        // loaded machine may hold the paced line up longer than the shortest read time-out).
+        row("start time-out shorter than the download", "--baud 115200",
+            usual + "--start-timeout 1 --read-timeout 1000", 0, builtIn);
         row("port held by another program", "--baud 0", usual + "HOLD", 3, none, {},
             "Port PORT: The port is in use by another program.");
         row("no such port", "", usual, 3, none, {},
