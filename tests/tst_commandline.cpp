@@ -84,6 +84,7 @@ private slots:
         bad("no-archive with export", "--export 1 --output x.csv --no-archive",
             "'no-archive' --export");
         bad("--design without --summary", "--design x.json", "--design --summary --report");
+        bad("--design empty", "--summary r.csv --design=", "--design");
         bad("--list-ports with --download", usual + "--list-ports", "--list-ports --download");
         // Each command takes its own options; another's is refused, never ignored.
         bad("a download's option with --summary", "--summary r.csv --port COM3",
