@@ -95,12 +95,12 @@ private slots:
             << QString();
         QTest::newRow("empty data") << QByteArray() << "" << QString();
         QByteArray many("Record,Voc,Result\r\n");
-        for (int record = 1; record <= 30; ++record)
+        for (int record = 1; record <= 22; ++record) // eleven odd rows: one past the list
             many += QByteArray::number(record) + (record % 2 ? ",700,PASS\r\n" : ",700\r\n");
         QString fifteen;
         for (int line = 3; line <= 21; line += 2)
             fifteen += QStringLiteral("FieldCount@%1 ").arg(line);
-        QTest::newRow("many odd rows: ten listed, the rest counted")
+        QTest::newRow("many odd rows: ten listed, the one more counted")
             << many << fifteen + "FieldCount@0" << QString();
     }
 
