@@ -114,9 +114,10 @@ finish windows-packages
 beside windows "$top/tools/check-windows.sh"
 beside package package
 compile asan-ubsan
+# Only the serial tests run under ThreadSanitizer, so only they are built, beside the suite.
+beside tsan-build compile tsan tst_serialrules tst_serialdevices
 suite asan-ubsan -j3
-# Only the serial tests run under ThreadSanitizer, so only they are built.
-compile tsan tst_serialrules tst_serialdevices
+finish tsan-build
 finish package
 finish windows
 suite tsan -L serial
