@@ -66,10 +66,14 @@ std::optional<qint64> DownloadArchiver::keep(const QByteArray &data, DownloadEnd
     if (!inSession || data.isEmpty())
         return stored;
     inSession = false;
-    const ArchivedDownload download = sessionDownload(data, ending);
     archive();
     // An archive that did not open says so in its store's words: "This download was not
     // archived: ...".
+    return storeHere(sessionDownload(data, ending));
+}
+
+std::optional<qint64> DownloadArchiver::storeHere(const ArchivedDownload &download)
+{
     stored = handle->store(download);
     lastProblem = stored ? QString() : handle->errorString();
     return stored;
@@ -88,20 +92,13 @@ void DownloadArchiver::keepBeside(const QByteArray &data, DownloadEnding ending)
     // the thread that uses it, as Qt SQL requires.
     const auto store = [path = handle->path(), download = besideDownload] {
         Archive archive;
-        BesideOutcome outcome;
-        if (archive.open(path, Archive::Mode::Change))
-            outcome.id = archive.store(download);
-        if (!outcome.id)
-            outcome.problem = archive.errorString();
-        return outcome;
+        return archive.open(path, Archive::Mode::Change) ? archive.store(download) : std::nullopt;
     };
     try {
         beside = std::async(std::launch::async, store);
     } catch (const std::system_error &) {
         // No thread to be had: kept here instead.
-        stored = handle->store(besideDownload);
-        lastProblem = stored ? QString() : handle->errorString();
-        besideDownload = ArchivedDownload();
+        storeHere(std::exchange(besideDownload, ArchivedDownload()));
     }
 }
 
@@ -109,16 +106,15 @@ std::optional<qint64> DownloadArchiver::waitKept()
 {
     if (!keepingBeside())
         return stored;
-    const BesideOutcome outcome = beside.get();
-    stored = outcome.id;
+    const ArchivedDownload download = std::exchange(besideDownload, ArchivedDownload());
+    stored = beside.get();
+    if (stored) {
+        lastProblem.clear();
+        return stored;
+    }
     // A failed store rolled back: nothing of it is in the archive, and the archive's own
-    // connection may still succeed (a lock held too long, a thread that could not start).
-    if (!stored && handle && handle->isOpen())
-        stored = handle->store(besideDownload);
-    lastProblem =
-        stored ? QString() : (handle && handle->isOpen() ? handle->errorString() : outcome.problem);
-    besideDownload = ArchivedDownload();
-    return stored;
+    // connection (open, or nothing went beside) may still succeed: a lock held too long.
+    return storeHere(download);
 }
 
 bool DownloadArchiver::saved(const QString &path, bool european)

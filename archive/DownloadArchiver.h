@@ -69,11 +69,8 @@ public:
     static bool summarize(Archive &archive, qint64 id, const QByteArray &data);
 
 private:
-    struct BesideOutcome
-    {
-        std::optional<qint64> id;
-        QString problem;
-    };
+    // Stores download on the archive's own connection; the id, or nothing (problem()).
+    std::optional<qint64> storeHere(const ArchivedDownload &download);
     ArchivedDownload sessionDownload(const QByteArray &data, DownloadEnding ending) const;
 
     QString filePath;
@@ -90,6 +87,6 @@ private:
     std::optional<qint64> stored;
     bool summarized = false;
     qint64 summaryLimit = std::numeric_limits<qint64>::max();
-    ArchivedDownload besideDownload;   // what keepBeside() stores, for a second try
-    std::future<BesideOutcome> beside; // joined by its destructor at the latest
+    ArchivedDownload besideDownload;           // what keepBeside() stores, for a second try
+    std::future<std::optional<qint64>> beside; // joined by its destructor at the latest
 };
