@@ -69,7 +69,8 @@ class TestArchiveCommands : public QObject
     QString archivePath() { return dir.filePath(QStringLiteral("archive-%1.sqlite").arg(++cases)); }
 
 private slots:
-    void listing()
+    // Listed newest first, as text and as JSON; deleted with its saves.
+    void listingAndDeleting()
     {
         const Stored stored(archivePath());
         QVERIFY(stored.newer > stored.older && stored.older > 0);
@@ -81,9 +82,8 @@ private slots:
         QCOMPARE(lines.size(), 3);
         QVERIFY2(lines[0].contains("ID") && lines[0].contains("Saved as"), lines[0].constData());
         // Newest first, local time, and "not saved" for the one never saved.
-        const QString local = QDateTime(QDate(2026, 3, 15), QTime(9, 26, 53), Qt::UTC)
-                                  .toLocalTime()
-                                  .toString("yyyy-MM-dd HH:mm:ss");
+        const QDateTime started(QDate(2026, 3, 15), QTime(9, 26, 53), Qt::UTC);
+        const QString local = started.toLocalTime().toString("yyyy-MM-dd HH:mm:ss");
         QVERIFY2(lines[1].trimmed().startsWith(QByteArray::number(stored.newer)) &&
                      lines[1].contains(local.toUtf8()) && lines[1].contains("ttyUSB0") &&
                      lines[1].contains("Finished") && lines[1].endsWith("not saved"),
@@ -91,26 +91,36 @@ private slots:
         QVERIFY2(lines[2].contains("Line lost") && lines[2].endsWith("/srv/site/older.csv"),
                  lines[2].constData());
 
-        QCOMPARE(ProgramRun::status(
-                     {"--list-downloads", "--format", "json", "--archive", stored.path}, &output),
-                 0);
-        const QJsonArray list = QJsonDocument::fromJson(output).array();
+        const QStringList json = {"--list-downloads", "--format", "json", "--archive", stored.path};
+        QCOMPARE(ProgramRun::status(json, &output), 0);
+        QJsonArray list = QJsonDocument::fromJson(output).array();
         QCOMPARE(list.size(), 2);
         const QJsonObject newest = list[0].toObject();
         QVERIFY(newest["id"] == int(stored.newer) && newest["bytes"] == allBytes().size());
         QVERIFY(newest["ending"] == "silence" && newest["port"] == "ttyUSB0");
         QVERIFY(newest["lastSaved"].isNull());
         // ISO 8601 with the offset, and the same moment as stored.
-        const QString started = newest["started"].toString();
-        QVERIFY2(
-            QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(Z|[+-]\\d\\d:\\d\\d)$")
-                .match(started)
-                .hasMatch(),
-            qPrintable(started));
-        QCOMPARE(QDateTime::fromString(started, Qt::ISODate).toUTC(),
-                 QDateTime(QDate(2026, 3, 15), QTime(9, 26, 53), Qt::UTC));
+        const QString when = newest["started"].toString();
+        static const QRegularExpression iso(
+            "^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(Z|[+-]\\d\\d:\\d\\d)$");
+        QVERIFY2(iso.match(when).hasMatch(), qPrintable(when));
+        QCOMPARE(QDateTime::fromString(when, Qt::ISODate).toUTC(), started);
         QVERIFY(list[1].toObject()["ending"] == "line-lost" &&
                 list[1].toObject()["lastSaved"] == "/srv/site/older.csv");
+
+        // Deleted, and gone: a second time there is no such download.
+        const QString older = QString::number(stored.older);
+        QCOMPARE(ProgramRun::status({"--delete", older, "--archive", stored.path}, nullptr, &error),
+                 0);
+        QVERIFY2(error.contains("deleted"), error.constData());
+        QCOMPARE(ProgramRun::status({"--delete", older, "--archive", stored.path}), 7);
+        QCOMPARE(ProgramRun::status(json, &output), 0);
+        list = QJsonDocument::fromJson(output).array();
+        QVERIFY(list.size() == 1 && list[0].toObject()["id"] == int(stored.newer));
+        Archive archive;
+        QVERIFY(archive.open(stored.path));
+        QVERIFY(archive.saves(stored.older).isEmpty());
+        QCOMPARE(archive.data(stored.newer).value_or(QByteArray()), allBytes());
 
         // An archive without downloads: the header alone, an empty array.
         const QString empty = archivePath();
@@ -123,129 +133,65 @@ private slots:
         QCOMPARE(QJsonDocument::fromJson(output).array().size(), 0);
     }
 
-    void exporting_data()
+    // The commands on a sound archive: --export writes the download (bit 7 cleared, or European)
+    // and records the save. An archive named that is not one (the user's own file) is refused in
+    // one line by every command and left as it was; a missing one is not created; one that
+    // cannot be written (its folder or the file read-only) is read, leaving nothing beside it; a
+    // query that fails is an error, while bytes that can be read are still written.
+    void commands_data()
     {
-        QTest::addColumn<QStringList>("options"); // FILE stands for the output
-        QTest::addColumn<QString>("name");        // of the output
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("said");
-
-        const QByteArray data = allBytes();
-        QTest::newRow("as received, bit 7 cleared")
-            << QStringList() << "out.csv" << 0 << sevenBit(data) << "File successfully saved";
-        QTest::newRow("European .csv") << QStringList{"--european"} << "out.csv" << 0
-                                       << SavedData::fileBytes(data, true) << "";
-        QTest::newRow("standard output") << QStringList() << "-" << 0 << sevenBit(data) << "";
-        QTest::newRow("no such download") << QStringList{"ID=999"} << "out.csv" << 7
-                                          << QByteArray("<missing>") << "There is no download 999";
-        QTest::newRow("read-only target") << QStringList{"READONLY"} << "out.csv" << 5
-                                          << QByteArray("last week\r\n") << "Error opening";
-    }
-
-    void exporting()
-    {
-        QFETCH(QStringList, options);
-        QFETCH(QString, name);
-        QFETCH(int, status);
-        QFETCH(QByteArray, file);
-        QFETCH(QString, said);
-
-        const Stored stored(archivePath());
-        QVERIFY(stored.newer > 0);
-        QString id = QString::number(stored.newer);
-        const QString target = name == "-" ? name : dir.filePath(QString::number(cases) + name);
-        if (options.removeAll("READONLY")) {
-            QVERIFY(put(target, "last week\r\n"));
-            QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
-        }
-        if (options.removeAll("ID=999"))
-            id = "999";
-
-        QByteArray output, error;
-        QCOMPARE(
-            ProgramRun::status(
-                QStringList{"--export", id, "--output", target, "--archive", stored.path} + options,
-                &output, &error),
-            status);
-        QVERIFY2(error.contains(said.toUtf8()), error.constData());
-        QCOMPARE(target == "-" ? output : contents(target), file);
-
-        // A save is recorded against the download; a failed one is not.
-        Archive archive;
-        QVERIFY(archive.open(stored.path));
-        const QVector<ArchivedSave> saves = archive.saves(stored.newer);
-        QCOMPARE(saves.size(), status == 0 && target != "-" ? 1 : 0);
-        if (!saves.isEmpty()) {
-            QCOMPARE(saves[0].path, target);
-            QCOMPARE(saves[0].european, options.contains("--european") && name.endsWith(".csv"));
-        }
-    }
-
-    void deleting()
-    {
-        const Stored stored(archivePath());
-        const QString id = QString::number(stored.older);
-        QByteArray error;
-        QCOMPARE(ProgramRun::status({"--delete", id, "--archive", stored.path}, nullptr, &error),
-                 0);
-        QVERIFY2(error.contains("deleted"), error.constData());
-        // Gone, with its saves; the other one stays whole.
-        QCOMPARE(ProgramRun::status({"--delete", id, "--archive", stored.path}, nullptr, &error),
-                 7);
-        QCOMPARE(ProgramRun::status({"--export", id, "--output", dir.filePath("gone.csv"),
-                                     "--archive", stored.path}),
-                 7);
-        Archive archive;
-        QVERIFY(archive.open(stored.path));
-        QCOMPARE(archive.list()->size(), 1);
-        QVERIFY(archive.saves(stored.older).isEmpty());
-        QCOMPARE(archive.data(stored.newer).value_or(QByteArray()), allBytes());
-    }
-
-    // An archive named that is not one (the user's own file) is refused in one line by every
-    // command and left as it was; a missing one is not created; one that cannot be written is
-    // read, leaving nothing beside it; a query that fails is an error, while bytes that can be
-    // read are still written.
-    void namedArchive_data()
-    {
-        QTest::addColumn<QString>("command"); // ID, FILE: a download, the output
+        // ID and NEWER: the older and the newer download; FILE: the output, LOCKED: the output
+        // there already, read-only; RESULTS: a results file.
+        QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("archive"); // what --archive names
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("said");
+        QTest::addColumn<QByteArray>("file"); // what the output holds afterwards; empty: not read
 
-        const QString notOurs =
-            "results.csv is not an archive of this program; nothing was changed";
+        const QByteArray data = allBytes();
+        const auto row = [](const QString &name, const QString &command, const QString &archive,
+                            int status, const QString &said, const QByteArray &file = {}) {
+            QTest::newRow(qPrintable(name + ", " + command))
+                << command << archive << status << said << file;
+        };
+        row("sound", "--export NEWER --output FILE", "STORED", 0, "File successfully saved",
+            sevenBit(data));
+        row("sound", "--export NEWER --output FILE --european", "STORED", 0, "",
+            SavedData::fileBytes(data, true));
+        row("sound", "--export NEWER --output -", "STORED", 0, "", sevenBit(data));
+        row("sound", "--export 999 --output FILE", "STORED", 7, "There is no download 999",
+            "<missing>");
+        row("sound", "--export NEWER --output LOCKED", "STORED", 5, "Error opening",
+            "last week\r\n");
         for (const char *command :
              {"--list-downloads", "--list-downloads --format json", "--export ID --output FILE",
               "--delete ID", "--report ID --output FILE.pdf", "--report RESULTS --output FILE.pdf"})
-            QTest::newRow(qPrintable(QString("a CSV, %1").arg(command)))
-                << command << "results.csv" << 1 << notOurs;
+            row("a CSV", command, "results.csv", 1,
+                "results.csv is not an archive of this program; nothing was changed");
         // What else is no archive (a folder, a FIFO, a newer version's): tst_archive.
         for (const char *command :
              {"--list-downloads", "--export ID --output FILE", "--report ID --output FILE.pdf",
               "--delete ID", "--sync --team postgresql://alice@127.0.0.1:1/team"})
-            QTest::newRow(qPrintable(QString("missing, %1").arg(command)))
-                << command << "missing/archive.sqlite" << 1 << "There is no archive at";
-        for (const char *command :
-             {"--list-downloads", "--export ID --output FILE", "--report ID --output FILE.pdf"})
-            QTest::newRow(qPrintable(QString("read-only folder, %1").arg(command)))
-                << command << "READONLY" << (QString(command).startsWith("--report") ? 2 : 0)
-                << (QString(command).startsWith("--report") ? "No design is kept" : "");
-        QTest::newRow("save table damaged, list")
-            << "--list-downloads"
-            << "DAMAGED" << 1 << "could not be read: database disk image is malformed";
-        QTest::newRow("save table damaged, export")
-            << "--export ID --output FILE"
-            << "DAMAGED" << 0 << "The archive could not record this save";
+            row("missing", command, "missing/archive.sqlite", 1, "There is no archive at");
+        for (const char *archive : {"READONLY", "READONLY FILE"}) {
+            row(archive, "--list-downloads", archive, 0, "");
+            row(archive, "--report ID --output FILE.pdf", archive, 2, "No design is kept");
+        }
+        row("READONLY", "--export ID --output FILE", "READONLY", 0, "",
+            "Record,Result\r\n1,PASS\r\n");
+        row("save table damaged", "--list-downloads", "DAMAGED", 1,
+            "could not be read: database disk image is malformed");
+        row("save table damaged", "--export ID --output FILE", "DAMAGED", 0,
+            "The archive could not record this save", "Record,Result\r\n1,PASS\r\n");
     }
 
-    void namedArchive()
+    void commands()
     {
         QFETCH(QString, command);
         QFETCH(QString, archive);
         QFETCH(int, status);
         QFETCH(QString, said);
+        QFETCH(QByteArray, file);
 
         const QString folder = dir.filePath(QString("named-%1").arg(++cases));
         QVERIFY(QDir().mkpath(folder));
@@ -254,7 +200,7 @@ private slots:
         const QString results = dir.filePath("results-file.csv");
         QVERIFY(put(results, "Record,Site,Result\r\n1,Marsh Lane,PASS\r\n"));
         const QByteArray csv = "Date,Time,Test,Result\r\n2024-05-01,10:00,RCD,PASS\r\n";
-        qint64 id = 999;
+        qint64 id = 999, newer = 999;
         QString path = folder + "/" + archive;
         if (archive == "results.csv") {
             QVERIFY(put(path, csv));
@@ -262,15 +208,21 @@ private slots:
             path = folder + "/archive.sqlite";
             const Stored stored(path);
             id = stored.older;
+            newer = stored.newer;
             QVERIFY(id > 0);
             if (archive == "DAMAGED") // a page of the save table overwritten
                 QVERIFY(overwriteTablePage(path, "save", 5));
         }
-        if (archive == "READONLY" && !lockFolder(folder, true))
+        if (command.contains("LOCKED")) {
+            QVERIFY(put(output, "last week\r\n"));
+            QVERIFY(QFile::setPermissions(output, QFile::ReadOwner));
+        }
+        const QString locked = archive == "READONLY FILE" ? path : folder;
+        if (archive.startsWith("READONLY") && !lockFolder(locked, true))
             QSKIP("the folder cannot be made read-only here (chattr needs CAP_LINUX_IMMUTABLE)");
         auto unlock = qScopeGuard([&] {
-            if (archive == "READONLY")
-                lockFolder(folder, false);
+            if (archive.startsWith("READONLY"))
+                lockFolder(locked, false);
         });
         const auto names = [&] {
             QStringList found = entriesUnder(dir.path());
@@ -283,8 +235,9 @@ private slots:
 
         QStringList arguments = command.split(' ');
         for (QString &argument : arguments) {
-            argument.replace("ID", QString::number(id)).replace("RESULTS", results);
-            argument.replace("FILE.pdf", pdf).replace("FILE", output);
+            argument.replace("NEWER", QString::number(newer)).replace("ID", QString::number(id));
+            argument.replace("RESULTS", results).replace("FILE.pdf", pdf);
+            argument.replace("FILE", output).replace("LOCKED", output);
         }
         ProgramRun run(arguments + QStringList{"--archive", path}, ProgramRun::inCLocale());
         QCOMPARE(run.wait(20000), status);
@@ -295,99 +248,102 @@ private slots:
                          .filter(QRegularExpression("^(?!QStandardPaths)"))
                          .size(),
                      1);
+        if (!file.isEmpty())
+            QCOMPARE(arguments.contains("-") ? run.output : contents(output), file);
         // Nothing named, moved, created or left beside it; the file byte for byte as it was.
         QCOMPARE(names(), before);
-        if (QFileInfo(path).isFile() && archive != "DAMAGED")
-            QCOMPARE(contents(path), bytes);
-        if (archive == "DAMAGED" && status == 0)
-            QCOMPARE(contents(output), QByteArray("Record,Result\r\n1,PASS\r\n"));
+        if (archive != "STORED") {
+            if (QFileInfo(path).isFile() && archive != "DAMAGED")
+                QCOMPARE(contents(path), bytes);
+            return;
+        }
+        // A save is recorded against the download; a failed one is not.
+        Archive opened;
+        QVERIFY(opened.open(path));
+        const QVector<ArchivedSave> saves = opened.saves(newer);
+        QCOMPARE(saves.size(), status == 0 && !arguments.contains("-") ? 1 : 0);
+        if (!saves.isEmpty())
+            QVERIFY(saves[0].path == output && saves[0].european == command.contains("--european"));
     }
 
     // The command-line download is kept before it is written: saved, not archived on
     // request, stopped by a signal, and written later when its output failed.
     void downloadKept_data()
     {
-        QTest::addColumn<QStringList>("options"); // FILE stands for the output
+        QTest::addColumn<QString>("change"); // an option, READONLY (output) or UNWRITABLE (archive)
+        QTest::addColumn<int>("stopSignal"); // sent during a pause in the middle of the data
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("ending"); // empty: nothing archived
 
-        QTest::newRow("saved") << QStringList() << 0 << "silence";
-        QTest::newRow("not archived") << QStringList{"--no-archive"} << 0 << "";
-        QTest::newRow("output not written") << QStringList{"READONLY"} << 5 << "silence";
+        QTest::newRow("saved") << "" << 0 << 0 << "silence";
+        QTest::newRow("not archived") << "--no-archive" << 0 << 0 << "";
+        QTest::newRow("output not written") << "READONLY" << 0 << 5 << "silence";
         // A service stopped, Ctrl+C, a closed SSH session: a clean end, one line, the port free.
-        QTest::newRow("stopped with SIGTERM") << QStringList{"SIGTERM"} << 143 << "interrupted";
-        QTest::newRow("stopped with SIGINT") << QStringList{"SIGINT"} << 130 << "interrupted";
-        QTest::newRow("stopped with SIGHUP") << QStringList{"SIGHUP"} << 129 << "interrupted";
-        QTest::newRow("archive cannot be written") << QStringList{"UNWRITABLE"} << 0 << "";
+        QTest::newRow("stopped with SIGTERM") << "" << int(SIGTERM) << 143 << "interrupted";
+        QTest::newRow("stopped with SIGINT") << "" << int(SIGINT) << 130 << "interrupted";
+        QTest::newRow("stopped with SIGHUP") << "" << int(SIGHUP) << 129 << "interrupted";
+        QTest::newRow("archive cannot be written") << "UNWRITABLE" << 0 << 0 << "";
     }
 
     void downloadKept()
     {
-        QFETCH(QStringList, options);
+        QFETCH(QString, change);
+        QFETCH(int, stopSignal);
         QFETCH(int, status);
         QFETCH(QString, ending);
 
-        int signalNumber = 0;
-        for (const int number : {SIGTERM, SIGINT, SIGHUP})
-            if (options.removeAll(number == SIGTERM  ? "SIGTERM"
-                                  : number == SIGINT ? "SIGINT"
-                                                     : "SIGHUP"))
-                signalNumber = number;
-        const bool stop = signalNumber != 0;
-        const bool readOnly = options.removeAll("READONLY");
-        TesterEmulatorProcess tester;
+        const bool readOnly = change == "READONLY", unwritable = change == "UNWRITABLE";
         // Stopped, or made read-only, during a pause in the middle of the data.
-        const bool pause = stop || readOnly;
+        const bool pause = stopSignal || readOnly;
+        TesterEmulatorProcess tester;
         QVERIFY(tester.start(
             pause ? QStringList{"--baud", "0", "--pause-after", "500", "--pause-ms", "2000"}
                   : QStringList{"--baud", "0"}));
-        if (pause)
-            options << "--read-timeout"
-                    << "4000";
         const QByteArray sent = TesterEmulatorProcess::builtInData();
         QString archive = archivePath();
         const QString target = dir.filePath(QStringLiteral("download %1.csv").arg(cases));
-        const bool unwritable = options.removeAll("UNWRITABLE");
         if (unwritable) {
             QVERIFY(put(archive, "a file where the folder should be"));
             archive += "/archive.sqlite";
         }
         if (readOnly)
             QVERIFY(put(target, "last week\r\n"));
+        QStringList arguments = {"--download", "--port", tester.devicePath, "--output", target,
+                                 "--archive",  archive};
+        if (change.startsWith("--"))
+            arguments << change;
+        if (pause)
+            arguments << "--read-timeout"
+                      << "4000";
 
-        ProgramRun download(QStringList{"--download", "--port", tester.devicePath, "--output",
-                                        target, "--archive", archive} +
-                            options);
+        ProgramRun download(arguments);
         if (pause) {
             // The target is checked before the port opens, and the tester is asked once it
             // is open: the data comes, and pauses, after this line.
             QByteArray said;
-            QVERIFY(QTest::qWaitFor(
-                [&] {
-                    said += download.process.readAllStandardError();
-                    return said.contains("Now initiate the download on the tester");
-                },
-                10000));
+            QVERIFY2(QTest::qWaitFor(
+                         [&] {
+                             said += download.process.readAllStandardError();
+                             return said.contains("Now initiate the download on the tester");
+                         },
+                         10000),
+                     "the download did not ask for the tester's data within 10 s");
             QTest::qWait(700);
             // Only the child we started: a pid of 0 (the child ended) would signal our group.
             const qint64 pid = download.process.processId();
             QVERIFY2(pid > 0 && download.process.state() == QProcess::Running,
                      "the download ended before it was stopped");
-            if (stop)
-                ::kill(pid_t(pid), signalNumber);
+            if (stopSignal)
+                ::kill(pid_t(pid), stopSignal);
             else
                 QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
         }
         QCOMPARE(download.wait(), status);
         // One line for a download not archived. (An archive refused: tst_headlessdownload.)
         QCOMPARE(download.error.count("This download was not archived: "), unwritable ? 1 : 0);
-        if (unwritable) {
-            QCOMPARE(contents(target), sevenBit(TesterEmulatorProcess::builtInData()));
-            return;
-        }
-
-        if (ending.isEmpty()) { // not even created
+        if (ending.isEmpty()) { // not even created; the file written all the same
             QVERIFY(!QFileInfo::exists(archive));
+            QCOMPARE(contents(target), sevenBit(sent));
             return;
         }
         QByteArray output;
@@ -399,10 +355,11 @@ private slots:
         const QJsonObject kept = list[0].toObject();
         QVERIFY(kept["ending"] == ending && kept["port"] == tester.devicePath);
         QCOMPARE(kept["lastSaved"].toString(), status == 0 ? target : QString());
+        const QString id = QString::number(kept["id"].toInt());
         Archive opened;
         QVERIFY(opened.open(archive));
-        const QByteArray data = opened.data(kept["id"].toInt()).value_or(QByteArray("<none>"));
-        if (stop) {
+        const QByteArray data = opened.data(id.toLongLong()).value_or(QByteArray("<none>"));
+        if (stopSignal) {
             QVERIFY(!data.isEmpty() && sent.startsWith(data)); // what came before the stop
             QVERIFY2(download.error.contains("Interrupted: nothing was saved\n"),
                      download.error.constData());
@@ -412,7 +369,7 @@ private slots:
         }
         QCOMPARE(data, sent);
         if (!readOnly) {
-            QCOMPARE(opened.summary(kept["id"].toInt())->recordCount.value_or(-1) > 0, true);
+            QVERIFY(opened.summary(id.toLongLong())->recordCount.value_or(-1) > 0);
             return;
         }
 
@@ -425,13 +382,11 @@ private slots:
                               .match(QString::fromUtf8(download.error))
                               .captured(1)
                               .trimmed();
-        QVERIFY2(!command.isEmpty(), download.error.constData());
-        QStringList arguments = QProcess::splitCommand(command.replace("'", "\""));
-        arguments.removeFirst();
-        QCOMPARE(arguments.mid(0, 4), (QStringList{"--export", QString::number(kept["id"].toInt()),
-                                                   "--output", target}));
+        QStringList written = QProcess::splitCommand(command.replace("'", "\""));
+        QVERIFY2(written.mid(1, 4) == (QStringList{"--export", id, "--output", target}),
+                 download.error.constData());
         QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
-        QCOMPARE(ProgramRun::status(arguments), 0);
+        QCOMPARE(ProgramRun::status(written.mid(1)), 0);
         QCOMPARE(contents(target), sevenBit(sent));
     }
 };
