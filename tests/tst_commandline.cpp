@@ -33,16 +33,17 @@ class TestCommandLine : public QObject
 
 private slots:
     // A usage error names what is wrong (the option, the value typed): the texts themselves
-    // are the translators' (tst_translationcatalogue), not copied here.
+    // are the translators' (tst_translationcatalogue), not copied here. A download names the
+    // options it takes, the port list its format.
     void arguments_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<CommandLine::Action>("action");
-        QTest::addColumn<QStringList>("named"); // in the error, each
+        QTest::addColumn<QStringList>("named"); // in the error or the options, each
         using A = CommandLine::Action;
         const auto row = [](const QString &name, const QString &arguments, A action,
                             const QString &named = QString()) {
-            QTest::newRow(qPrintable(name)) << arguments.split(' ', Qt::SkipEmptyParts) << action
+            QTest::newRow(qPrintable(name)) << QProcess::splitCommand(arguments) << action
                                             << named.split(' ', Qt::SkipEmptyParts);
         };
         const auto bad = [&](const QString &name, const QString &arguments, const QString &named) {
@@ -62,9 +63,11 @@ private slots:
         bad("-platform without its value", "-platform", "'-platform'");
 
         const QString usual = "--download --port ttyUSB0 --output r.csv ";
-        row("download", usual, A::Download);
-        row("download to the standard output, European",
-            "--download --port ttyUSB0 --output - --european", A::Download);
+        row("download", usual, A::Download, "port=ttyUSB0 output=r.csv read=110 start=0 ;;;");
+        row("download to the standard output, European, all options",
+            "--download --port ttyUSB0 --output - --european --read-timeout \" 400 \" "
+            "--start-timeout 30 --quiet --verbose",
+            A::Download, "output=- read=400 start=30 ;european;quiet;verbose");
         bad("download without --port", "--download --output r.csv", "--download --port");
         bad("download with an empty --port", "--download --port= --output r.csv", "--port");
         bad("download without --output", "--download --port ttyUSB0", "--download --output");
@@ -75,17 +78,18 @@ private slots:
             bad(option + " alone", "--" + option + (option == "archive" ? " a.sqlite" : ""),
                 "'" + option + "' --download");
         bad("--start-timeout alone", "--start-timeout 5", "'start-timeout' --download");
-        row("read time-out at its limits", usual + "--read-timeout 50", A::Download);
-        row("read time-out at its upper limit", usual + "--read-timeout 60000", A::Download);
+        row("read time-out at its limits", usual + "--read-timeout 50", A::Download, "read=50");
+        row("read time-out at its upper limit", usual + "--read-timeout 60000", A::Download,
+            "read=60000");
         bad("read time-out below", usual + "--read-timeout 49", "--read-timeout 50 60000 '49'");
         bad("read time-out far above", usual + "--read-timeout 99999999999",
             "--read-timeout '99999999999'");
         bad("read time-out empty", usual + "--read-timeout=", "--read-timeout ''");
         bad("read time-out negative", usual + "--read-timeout -200", "--read-timeout '-200'");
         bad("start time-out zero", usual + "--start-timeout 0", "--start-timeout 1 86400 '0'");
-        row("start time-out", usual + "--start-timeout 30", A::Download);
-        row("--list-ports", "--list-ports", A::ListPorts);
-        row("--list-ports as JSON", "--list-ports --format json", A::ListPorts);
+        row("start time-out", usual + "--start-timeout 30", A::Download, "start=30");
+        row("--list-ports", "--list-ports", A::ListPorts, "text");
+        row("--list-ports as JSON", "--list-ports --format json", A::ListPorts, "json");
         bad("--format alone", "--format json", "--format --list-ports");
         bad("--format unknown", "--list-ports --format xml", "--format 'xml'");
         // The archive's commands.
@@ -129,24 +133,20 @@ private slots:
         QCOMPARE(commandLine.action(), action);
         const QString error = commandLine.errorText();
         QCOMPARE(error.isEmpty(), action != CommandLine::Action::UsageError);
-        for (const QString &name : named)
-            QVERIFY2(error.contains(name), qPrintable(name + " not in: " + error));
         // One sentence of its own, not a part of the help.
         QVERIFY2(!error.contains('\n'), qPrintable(error));
-    }
-
-    void downloadOptions()
-    {
-        const CommandLine line({"marlune-datalogger", "--download", "--port", "ttyUSB0", "--output",
-                                "-", "--european", "--read-timeout", " 400 ", "--start-timeout",
-                                "30", "--quiet", "--verbose"});
-        const HeadlessDownload::Options o = line.downloadOptions();
-        QCOMPARE(QStringList({o.port, o.output, QString::number(o.readTimeout),
-                              QString::number(o.startTimeout)}),
-                 QStringList({"ttyUSB0", "-", "400", "30"}));
-        QVERIFY(o.european.value_or(false) && o.quiet && o.verbose);
-        QVERIFY(CommandLine({"m", "--list-ports", "--format", "json"}).listPortsAsJson());
-        QVERIFY(!CommandLine({"m", "--list-ports"}).listPortsAsJson());
+        const HeadlessDownload::Options o = commandLine.downloadOptions();
+        QString said = error;
+        if (action == CommandLine::Action::Download)
+            said = QStringLiteral("port=%1 output=%2 read=%3 start=%4 ;%5;%6;%7")
+                       .arg(o.port, o.output, QString::number(o.readTimeout),
+                            QString::number(o.startTimeout),
+                            o.european.value_or(false) ? "european" : "", o.quiet ? "quiet" : "",
+                            o.verbose ? "verbose" : "");
+        else if (action == CommandLine::Action::ListPorts)
+            said = commandLine.listPortsAsJson() ? "json" : "text";
+        for (const QString &name : named)
+            QVERIFY2(said.contains(name), qPrintable(name + " not in: " + said));
     }
 
     void displayReachable_data()

@@ -34,15 +34,18 @@ class TestSavedData : public QObject
     Q_OBJECT
 
 private slots:
+    // The bytes saved in a file of that name, the European format asked for: only a .csv file
+    // takes it.
     void fileBytes_data()
     {
         QTest::addColumn<QByteArray>("received");
         QTest::addColumn<bool>("european");
         QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("name");
 
         const auto row = [](const char *name, const QByteArray &received, bool european,
-                            const QByteArray &file) {
-            QTest::newRow(name) << received << european << file;
+                            const QByteArray &file, const char *path = "/data/results.csv") {
+            QTest::newRow(name) << received << european << file << QString(path);
         };
         row("as received", "A,1\r\nB,2.5\r\n", false, "A,1\r\nB,2.5\r\n");
         // Semicolons first: the new decimal commas must not become semicolons.
@@ -54,6 +57,13 @@ private slots:
         // Bit 7 goes before the conversion: 0xAC is a comma with bit 7 set, 0xAE a point.
         row("bit 7 before the conversion", "1\xac\x32\xae\x35", true, "1;2,5");
         row("nothing", "", true, "");
+        row("upper case", "1.5", true, "1,5", "/data/RESULTS.CSV");
+        row("text file", "1.5", true, "1.5", "/data/results.txt");
+        row("csv then txt", "1.5", true, "1.5", "/data/results.csv.txt");
+        row("dots in the name", "1.5", true, "1,5", "/data/site.b.csv");
+        row("only the suffix", "1.5", true, "1,5", "/data/.csv");
+        row("no suffix", "1.5", true, "1.5", "/data/results");
+        row("folder named .csv", "1.5", true, "1.5", "/data.csv/results");
     }
 
     void fileBytes()
@@ -61,27 +71,8 @@ private slots:
         QFETCH(QByteArray, received);
         QFETCH(bool, european);
         QFETCH(QByteArray, file);
-        QCOMPARE(SavedData::fileBytes(received, european), file);
-    }
-
-    void csvFile_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("csv");
-        QTest::newRow("upper case") << "/data/RESULTS.CSV" << true;
-        QTest::newRow("text file") << "/data/results.txt" << false;
-        QTest::newRow("csv then txt") << "/data/results.csv.txt" << false;
-        QTest::newRow("dots in the name") << "/data/site.b.csv" << true;
-        QTest::newRow("only the suffix") << "/data/.csv" << true;
-        QTest::newRow("no suffix") << "/data/results" << false;
-        QTest::newRow("folder named .csv") << "/data.csv/results" << false;
-    }
-
-    void csvFile()
-    {
         QFETCH(QString, name);
-        QFETCH(bool, csv);
-        QCOMPARE(SavedData::isCsvFile(name), csv);
+        QCOMPARE(SavedData::fileBytes(received, european && SavedData::isCsvFile(name)), file);
     }
 
     void write_data()
