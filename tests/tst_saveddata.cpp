@@ -114,14 +114,11 @@ private slots:
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("folder"));
         QVERIFY(QDir().mkpath(folder));
-        std::unique_ptr<SmallFileSystem> small;
-        if (is("tmpfs"))
-            small = std::make_unique<SmallFileSystem>(folder, 256);
+        const auto small = is("tmpfs") ? std::make_unique<SmallFileSystem>(folder, 256) : nullptr;
         if (small && !small->mounted)
             QSKIP("mounting a small file system needs root");
         const QString file = folder + QStringLiteral("/results.csv");
         const QString fifo = folder + QStringLiteral("/fifo");
-        const QByteArray path = QFile::encodeName(file);
         const bool special =
             is("FIFO") || is("device node") || is("socket") || is("link to a FIFO");
         const QByteArray before =
@@ -152,7 +149,8 @@ private slots:
             // A device node of our own (the null device) as root; else the system's, which a
             // user could not replace anyway.
             if (::geteuid() == 0)
-                QVERIFY(::mknod(path.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0);
+                QVERIFY(::mknod(QFile::encodeName(file).constData(), S_IFCHR | 0666,
+                                makedev(1, 3)) == 0);
             else
                 target = QStringLiteral("/dev/null");
         }
