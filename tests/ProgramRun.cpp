@@ -19,23 +19,21 @@ ProgramRun::ProgramRun(const QStringList &arguments, const Options &options)
     if (options.noRuntimeDir)
         environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     process.setProcessEnvironment(environment);
+    const QString program = QCoreApplication::applicationDirPath() + "/marlune-datalogger";
 #ifdef Q_OS_UNIX
-    int reader = -1;
     if (!options.outputFifo.isEmpty()) {
         // Not inherited: the program must not be a reader of its own output.
-        reader = ::open(QFile::encodeName(options.outputFifo).constData(),
-                        O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        const int reader = ::open(QFile::encodeName(options.outputFifo).constData(),
+                                  O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         process.setStandardOutputFile(options.outputFifo);
-    }
-    process.start(QCoreApplication::applicationDirPath() + "/marlune-datalogger", arguments);
-    if (reader >= 0) {
+        process.start(program, arguments);
         if (!process.waitForStarted(10000))
             qWarning("marlune-datalogger did not start within 10 s");
         ::close(reader);
+        return;
     }
-#else
-    process.start(QCoreApplication::applicationDirPath() + "/marlune-datalogger", arguments);
 #endif
+    process.start(program, arguments);
 }
 
 int ProgramRun::wait(int timeoutMs)

@@ -20,10 +20,7 @@ public:
     // Numbers and dates as in the C locale, and without a runtime folder when asked.
     static Options inCLocale(bool withoutRuntimeDir = false)
     {
-        Options options;
-        options.cLocale = true;
-        options.noRuntimeDir = withoutRuntimeDir;
-        return options;
+        return {true, withoutRuntimeDir, {}};
     }
 
     explicit ProgramRun(const QStringList &arguments, const Options &options);

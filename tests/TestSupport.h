@@ -51,22 +51,15 @@ inline QByteArray sevenBit(QByteArray bytes)
     return bytes;
 }
 
-inline bool isRoot()
-{
-#ifdef Q_OS_UNIX
-    return ::geteuid() == 0;
-#else
-    return false;
-#endif
-}
-
 // Makes a folder nobody may create, rename or remove files in, not even root (who ignores the
 // mode: chattr +i, which needs CAP_LINUX_IMMUTABLE), or unlocks it again.
 inline bool lockFolder(const QString &path, bool locked)
 {
-    if (isRoot())
+#ifdef Q_OS_UNIX
+    if (::geteuid() == 0)
         return QProcess::execute(QStringLiteral("chattr"),
                                  {locked ? QStringLiteral("+i") : QStringLiteral("-i"), path}) == 0;
+#endif
     return QFile::setPermissions(path,
                                  locked ? QFile::ReadOwner | QFile::ExeOwner
                                         : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -77,11 +70,10 @@ inline bool lockFolder(const QString &path, bool locked)
 inline QStringList pdfPages(const QString &pdf, bool layout = true)
 {
     QProcess process;
-    QStringList arguments{QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf,
-                          QStringLiteral("-")};
-    if (layout)
-        arguments.prepend(QStringLiteral("-layout"));
-    process.start(QStringLiteral("pdftotext"), arguments);
+    const QStringList arguments{QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf,
+                                QStringLiteral("-")};
+    process.start(QStringLiteral("pdftotext"),
+                  layout ? QStringList(QStringLiteral("-layout")) + arguments : arguments);
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return {};
     QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));

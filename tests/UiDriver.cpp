@@ -69,13 +69,11 @@ void UiDriver::poll()
         return;
     }
     QWidget *next = QApplication::activeModalWidget();
-    if (!next && !window) {
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
+    if (!next && !window) // the start-up cycle's next main window
+        for (QWidget *widget : QApplication::topLevelWidgets())
             if (qobject_cast<QMainWindow *>(widget) && widget->isVisible() &&
                 !widget->property("mlSeen").toBool())
                 next = widget;
-        }
-    }
     if (!next || next->property("mlSeen").toBool())
         return;
     next->setProperty("mlSeen", true);

@@ -1,7 +1,12 @@
-// The command line as the user types it: what each set of arguments asks for, Qt's
-// own options passed on to the window, and the help that names the user guide.
+// The command line as the user types it: what each set of arguments asks for, Qt's own options
+// passed on to the window, and the help that names the user guide. Also where an installed
+// program finds its data folders (a copy of this test, run as a child from a temporary
+// <prefix>/bin, reports what it found), and the stored read time-out as the window reads it.
+#include "TestSupport.h"
 #include "app/CommandLine.h"
 #include "app/PortListing.h"
+#include "common/InstallPaths.h"
+#include "common/Settings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,7 +15,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdio>
+
 Q_DECLARE_METATYPE(CommandLine::Action)
+
+using namespace TestSupport;
+
+namespace {
+
+const QString share = "share/marlune-datalogger/", page = "Help/DravlinSolarDataLoggerHelp_%1.html";
+
+} // namespace
 
 class TestCommandLine : public QObject
 {
@@ -18,16 +33,17 @@ class TestCommandLine : public QObject
 
 private slots:
     // A usage error names what is wrong (the option, the value typed): the texts themselves
-    // are the translators' (tst_translationcatalogue), not copied here.
+    // are the translators' (tst_translationcatalogue), not copied here. A download names the
+    // options it takes, the port list its format.
     void arguments_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<CommandLine::Action>("action");
-        QTest::addColumn<QStringList>("named"); // in the error, each
+        QTest::addColumn<QStringList>("named"); // in the error or the options, each
         using A = CommandLine::Action;
         const auto row = [](const QString &name, const QString &arguments, A action,
                             const QString &named = QString()) {
-            QTest::newRow(qPrintable(name)) << arguments.split(' ', Qt::SkipEmptyParts) << action
+            QTest::newRow(qPrintable(name)) << QProcess::splitCommand(arguments) << action
                                             << named.split(' ', Qt::SkipEmptyParts);
         };
         const auto bad = [&](const QString &name, const QString &arguments, const QString &named) {
@@ -47,9 +63,11 @@ private slots:
         bad("-platform without its value", "-platform", "'-platform'");
 
         const QString usual = "--download --port ttyUSB0 --output r.csv ";
-        row("download", usual, A::Download);
-        row("download to the standard output, European",
-            "--download --port ttyUSB0 --output - --european", A::Download);
+        row("download", usual, A::Download, "port=ttyUSB0 output=r.csv read=110 start=0 ;;;");
+        row("download to the standard output, European, all options",
+            "--download --port ttyUSB0 --output - --european --read-timeout \" 400 \" "
+            "--start-timeout 30 --quiet --verbose",
+            A::Download, "output=- read=400 start=30 ;european;quiet;verbose");
         bad("download without --port", "--download --output r.csv", "--download --port");
         bad("download with an empty --port", "--download --port= --output r.csv", "--port");
         bad("download without --output", "--download --port ttyUSB0", "--download --output");
@@ -60,17 +78,18 @@ private slots:
             bad(option + " alone", "--" + option + (option == "archive" ? " a.sqlite" : ""),
                 "'" + option + "' --download");
         bad("--start-timeout alone", "--start-timeout 5", "'start-timeout' --download");
-        row("read time-out at its limits", usual + "--read-timeout 50", A::Download);
-        row("read time-out at its upper limit", usual + "--read-timeout 60000", A::Download);
+        row("read time-out at its limits", usual + "--read-timeout 50", A::Download, "read=50");
+        row("read time-out at its upper limit", usual + "--read-timeout 60000", A::Download,
+            "read=60000");
         bad("read time-out below", usual + "--read-timeout 49", "--read-timeout 50 60000 '49'");
         bad("read time-out far above", usual + "--read-timeout 99999999999",
             "--read-timeout '99999999999'");
         bad("read time-out empty", usual + "--read-timeout=", "--read-timeout ''");
         bad("read time-out negative", usual + "--read-timeout -200", "--read-timeout '-200'");
         bad("start time-out zero", usual + "--start-timeout 0", "--start-timeout 1 86400 '0'");
-        row("start time-out", usual + "--start-timeout 30", A::Download);
-        row("--list-ports", "--list-ports", A::ListPorts);
-        row("--list-ports as JSON", "--list-ports --format json", A::ListPorts);
+        row("start time-out", usual + "--start-timeout 30", A::Download, "start=30");
+        row("--list-ports", "--list-ports", A::ListPorts, "text");
+        row("--list-ports as JSON", "--list-ports --format json", A::ListPorts, "json");
         bad("--format alone", "--format json", "--format --list-ports");
         bad("--format unknown", "--list-ports --format xml", "--format 'xml'");
         // The archive's commands.
@@ -114,24 +133,20 @@ private slots:
         QCOMPARE(commandLine.action(), action);
         const QString error = commandLine.errorText();
         QCOMPARE(error.isEmpty(), action != CommandLine::Action::UsageError);
-        for (const QString &name : named)
-            QVERIFY2(error.contains(name), qPrintable(name + " not in: " + error));
         // One sentence of its own, not a part of the help.
         QVERIFY2(!error.contains('\n'), qPrintable(error));
-    }
-
-    void downloadOptions()
-    {
-        const CommandLine line({"marlune-datalogger", "--download", "--port", "ttyUSB0", "--output",
-                                "-", "--european", "--read-timeout", " 400 ", "--start-timeout",
-                                "30", "--quiet", "--verbose"});
-        const HeadlessDownload::Options o = line.downloadOptions();
-        QCOMPARE(QStringList({o.port, o.output, QString::number(o.readTimeout),
-                              QString::number(o.startTimeout)}),
-                 QStringList({"ttyUSB0", "-", "400", "30"}));
-        QVERIFY(o.european.value_or(false) && o.quiet && o.verbose);
-        QVERIFY(CommandLine({"m", "--list-ports", "--format", "json"}).listPortsAsJson());
-        QVERIFY(!CommandLine({"m", "--list-ports"}).listPortsAsJson());
+        const HeadlessDownload::Options o = commandLine.downloadOptions();
+        QString said = error;
+        if (action == CommandLine::Action::Download)
+            said = QStringLiteral("port=%1 output=%2 read=%3 start=%4 ;%5;%6;%7")
+                       .arg(o.port, o.output, QString::number(o.readTimeout),
+                            QString::number(o.startTimeout),
+                            o.european.value_or(false) ? "european" : "", o.quiet ? "quiet" : "",
+                            o.verbose ? "verbose" : "");
+        else if (action == CommandLine::Action::ListPorts)
+            said = commandLine.listPortsAsJson() ? "json" : "text";
+        for (const QString &name : named)
+            QVERIFY2(said.contains(name), qPrintable(name + " not in: " + said));
     }
 
     void displayReachable_data()
@@ -166,18 +181,11 @@ private slots:
     // What --list-ports prints: one line a port, every field there ("-" for none), and JSON.
     void portListing()
     {
-        ComPortInfo usb;
-        usb.portName = "ttyUSB0";
-        usb.devicePath = "/dev/ttyUSB0";
-        usb.vendorId = 0x0403;
-        usb.productId = 0x6001;
-        usb.serialNumber = "A9\t07";
-        usb.friendlyName = "FT232R USB UART";
-        ComPortInfo plain;
-        plain.portName = "ttyS0";
-        plain.devicePath = "/dev/ttyS0";
+        // Name, path, device object, description, serial number, bus, vendor and product.
+        const ComPortInfo usb{"ttyUSB0", "/dev/ttyUSB0", {}, "FT 232", "A9\t07", {}, 0x403, 0x6001};
+        const ComPortInfo plain{"ttyS0", "/dev/ttyS0", {}, {}, {}, {}, 0, 0};
         QCOMPARE(PortListing::text({usb, plain}),
-                 QByteArray("ttyUSB0\t/dev/ttyUSB0\t0403:6001\tA9 07\tFT232R USB UART\n"
+                 QByteArray("ttyUSB0\t/dev/ttyUSB0\t0403:6001\tA9 07\tFT 232\n"
                             "ttyS0\t/dev/ttyS0\t-\t-\t-\n"));
         QVERIFY(PortListing::text({}).isEmpty());
         const QJsonArray ports = QJsonDocument::fromJson(PortListing::json({usb, plain})).array();
@@ -216,7 +224,91 @@ private slots:
     }
 
     void init() { QCoreApplication::setApplicationVersion(QStringLiteral("3.1")); }
+
+    void foundFromTheExecutable_data()
+    {
+        QTest::addColumn<QStringList>("homes"); // where the data folders are
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("help");         // relative to the prefix; empty: none
+        QTest::addColumn<QString>("translations"); // relative to the prefix
+        const QString catalogues = InstallPaths::translationsFolderName(), de = "de";
+        QTest::newRow("installed, German page")
+            << QStringList{share} << de << share + page.arg(de) << share + catalogues;
+        QTest::newRow("installed, no page in the language")
+            << QStringList{share} << "ja" << share + page.arg("en") << share + catalogues;
+        QTest::newRow("beside the executable")
+            << QStringList{"bin/"} << de << "bin/" + page.arg(de) << "bin/" + catalogues;
+        QTest::newRow("beside wins over installed")
+            << QStringList{share, "bin/"} << de << "bin/" + page.arg(de) << "bin/" + catalogues;
+        // A message then names the folder a build or a Windows copy should have.
+        QTest::newRow("neither") << QStringList() << de << QString() << "bin/" + catalogues;
+    }
+
+    void foundFromTheExecutable()
+    {
+        QFETCH(QStringList, homes);
+        QFETCH(QString, language);
+        QFETCH(QString, help);
+        QFETCH(QString, translations);
+        QTemporaryDir prefix;
+        QDir root(prefix.path());
+        QVERIFY(prefix.isValid() && root.mkpath("bin"));
+        for (const QString &home : homes) {
+            QVERIFY(root.mkpath(home + "Help"));
+            QVERIFY(root.mkpath(home + InstallPaths::translationsFolderName()));
+            for (const char *code : {"de", "en"})
+                QVERIFY(put(root.filePath(home + page.arg(code)), "<html></html>"));
+        }
+        const QString program = root.filePath("bin/marlune-datalogger");
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+        QProcess child;
+        child.start(program, {"--report", language});
+        QVERIFY2(child.waitForFinished(20000), "the copy in <prefix>/bin did not report");
+        QCOMPARE(child.exitCode(), 0);
+        const QString base = QFileInfo(prefix.path()).canonicalFilePath() + '/';
+        QCOMPARE(QString::fromLocal8Bit(child.readAllStandardOutput()).split('\n'),
+                 QStringList({help.isEmpty() ? QString() : base + help, base + translations, ""}));
+    }
+
+    // The stored read time-out as the window reads it: brought into the range.
+    void readTimeoutRange_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("used"); // -1: not a whole number
+        QTest::newRow("default") << "110" << 110;
+        QTest::newRow("spaces and sign") << " +250 " << 250;
+        QTest::newRow("leading zeros") << "000000000000000120" << 120;
+        QTest::newRow("0") << "0" << 50;
+        QTest::newRow("negative") << "-20" << 50;
+        QTest::newRow("negative, above the minimum's size") << "-200" << 50;
+        QTest::newRow("a minute") << "60000" << 60000;
+        QTest::newRow("just above") << "60001" << 60000;
+        QTest::newRow("would wrap to 110 as 32 bits") << "4294967406" << 60000;
+        QTest::newRow("beyond 64 bits") << "99999999999999999999999" << 60000;
+        QTest::newRow("text") << "abc" << -1;
+        QTest::newRow("empty") << "" << -1;
+        QTest::newRow("fraction") << "12.5" << -1;
+    }
+
+    void readTimeoutRange()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, used);
+        QCOMPARE(Settings::storedNumber(Settings::Key::ReadTimeout, stored).value_or(-1), used);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestCommandLine)
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--report") == 0) { // the child: what it found
+        const QString language = QString::fromLocal8Bit(argv[2]);
+        std::printf("%s\n%s\n", qPrintable(InstallPaths::helpPage(language)),
+                    qPrintable(InstallPaths::translationsDirectory()));
+        return 0;
+    }
+    TestCommandLine test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_commandline.moc"

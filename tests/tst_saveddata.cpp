@@ -4,18 +4,16 @@
 #include "TestSupport.h"
 #include "download/SavedData.h"
 
+#include <QLocalServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <memory>
 #include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 using namespace TestSupport;
@@ -36,28 +34,36 @@ class TestSavedData : public QObject
     Q_OBJECT
 
 private slots:
+    // The bytes saved in a file of that name, the European format asked for: only a .csv file
+    // takes it.
     void fileBytes_data()
     {
         QTest::addColumn<QByteArray>("received");
         QTest::addColumn<bool>("european");
         QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("name");
 
-        QTest::newRow("as received")
-            << QByteArray("A,1\r\nB,2.5\r\n") << false << QByteArray("A,1\r\nB,2.5\r\n");
+        const auto row = [](const char *name, const QByteArray &received, bool european,
+                            const QByteArray &file, const char *path = "/data/results.csv") {
+            QTest::newRow(name) << received << european << file << QString(path);
+        };
+        row("as received", "A,1\r\nB,2.5\r\n", false, "A,1\r\nB,2.5\r\n");
         // Semicolons first: the new decimal commas must not become semicolons.
-        QTest::newRow("European") << QByteArray("1,230.5,0.25\r\n") << true
-                                  << QByteArray("1;230,5;0,25\r\n");
-        QTest::newRow("quoted comma is a field comma too")
-            << QByteArray("\"Farm, North\",1.5\r\n") << true
-            << QByteArray("\"Farm; North\";1,5\r\n");
-        QTest::newRow("bit 7 cleared") << QByteArray("\xb0\x8d\x8a\x00\x7f", 5) << false
-                                       << QByteArray("\x30\x0d\x0a\x00\x7f", 5);
-        // Bit 7 goes before the conversion: 0xAC is a comma with bit 7 set.
-        QTest::newRow("bit 7 before the conversion") << QByteArray("1\xac"
-                                                                   "2\xae"
-                                                                   "5")
-                                                     << true << QByteArray("1;2,5");
-        QTest::newRow("nothing") << QByteArray() << true << QByteArray();
+        row("European", "1,230.5,0.25\r\n", true, "1;230,5;0,25\r\n");
+        row("quoted comma is a field comma too", "\"Farm, North\",1.5\r\n", true,
+            "\"Farm; North\";1,5\r\n");
+        row("bit 7 cleared", QByteArray("\xb0\x8d\x8a\x00\x7f", 5), false,
+            QByteArray("\x30\x0d\x0a\x00\x7f", 5));
+        // Bit 7 goes before the conversion: 0xAC is a comma with bit 7 set, 0xAE a point.
+        row("bit 7 before the conversion", "1\xac\x32\xae\x35", true, "1;2,5");
+        row("nothing", "", true, "");
+        row("upper case", "1.5", true, "1,5", "/data/RESULTS.CSV");
+        row("text file", "1.5", true, "1.5", "/data/results.txt");
+        row("csv then txt", "1.5", true, "1.5", "/data/results.csv.txt");
+        row("dots in the name", "1.5", true, "1,5", "/data/site.b.csv");
+        row("only the suffix", "1.5", true, "1,5", "/data/.csv");
+        row("no suffix", "1.5", true, "1.5", "/data/results");
+        row("folder named .csv", "1.5", true, "1.5", "/data.csv/results");
     }
 
     void fileBytes()
@@ -65,27 +71,8 @@ private slots:
         QFETCH(QByteArray, received);
         QFETCH(bool, european);
         QFETCH(QByteArray, file);
-        QCOMPARE(SavedData::fileBytes(received, european), file);
-    }
-
-    void csvFile_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("csv");
-        QTest::newRow("upper case") << "/data/RESULTS.CSV" << true;
-        QTest::newRow("text file") << "/data/results.txt" << false;
-        QTest::newRow("csv then txt") << "/data/results.csv.txt" << false;
-        QTest::newRow("dots in the name") << "/data/site.b.csv" << true;
-        QTest::newRow("only the suffix") << "/data/.csv" << true;
-        QTest::newRow("no suffix") << "/data/results" << false;
-        QTest::newRow("folder named .csv") << "/data.csv/results" << false;
-    }
-
-    void csvFile()
-    {
         QFETCH(QString, name);
-        QFETCH(bool, csv);
-        QCOMPARE(SavedData::isCsvFile(name), csv);
+        QCOMPARE(SavedData::fileBytes(received, european && SavedData::isCsvFile(name)), file);
     }
 
     void write_data()
@@ -127,14 +114,11 @@ private slots:
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("folder"));
         QVERIFY(QDir().mkpath(folder));
-        std::unique_ptr<SmallFileSystem> small;
-        if (is("tmpfs"))
-            small = std::make_unique<SmallFileSystem>(folder, 256);
+        const auto small = is("tmpfs") ? std::make_unique<SmallFileSystem>(folder, 256) : nullptr;
         if (small && !small->mounted)
             QSKIP("mounting a small file system needs root");
         const QString file = folder + QStringLiteral("/results.csv");
         const QString fifo = folder + QStringLiteral("/fifo");
-        const QByteArray path = QFile::encodeName(file);
         const bool special =
             is("FIFO") || is("device node") || is("socket") || is("link to a FIFO");
         const QByteArray before =
@@ -152,33 +136,29 @@ private slots:
             target = dir.filePath(QStringLiteral("link.csv"));
             QVERIFY(QFile::link(file, target));
         }
-        int server = -1;
-        if (is("FIFO")) {
-            QVERIFY(::mkfifo(path.constData(), 0600) == 0);
-        } else if (is("link to a FIFO")) {
+        if (how.contains("FIFO"))
             QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        if (is("FIFO"))
+            target = fifo;
+        if (is("link to a FIFO"))
             QVERIFY(QFile::link(fifo, file));
-        } else if (is("device node")) {
+        QLocalServer server;
+        if (is("socket"))
+            QVERIFY(server.listen(file));
+        if (is("device node")) {
             // A device node of our own (the null device) as root; else the system's, which a
             // user could not replace anyway.
             if (::geteuid() == 0)
-                QVERIFY(::mknod(path.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0);
+                QVERIFY(::mknod(QFile::encodeName(file).constData(), S_IFCHR | 0666,
+                                makedev(1, 3)) == 0);
             else
                 target = QStringLiteral("/dev/null");
-        } else if (is("socket")) {
-            server = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            sockaddr_un address{};
-            address.sun_family = AF_UNIX;
-            QVERIFY(size_t(path.size()) < sizeof address.sun_path);
-            std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
-            QVERIFY(::bind(server, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
         }
         const mode_t kindBefore = kindOf(target);
         // A reader on the FIFO would get the bytes; opened without blocking, it shows whether any
         // came.
         const int reader = how.contains("FIFO")
-                               ? ::open(QFile::encodeName(is("FIFO") ? file : fifo).constData(),
-                                        O_RDONLY | O_NONBLOCK)
+                               ? ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK)
                                : -1;
         const SavedData::Result checked = SavedData::check(target);
         const bool locked = how.startsWith(QLatin1String("locked")) || is("link");
@@ -199,8 +179,6 @@ private slots:
         const ssize_t sent = reader >= 0 ? ::read(reader, got, sizeof got) : 0;
         if (reader >= 0)
             ::close(reader);
-        if (server >= 0)
-            ::close(server);
 
         QCOMPARE(int(result.outcome), outcome);
         const bool written = result.outcome == SavedData::Outcome::Written;
@@ -219,9 +197,7 @@ private slots:
         }
         if (target.startsWith(dir.path()))
             QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::System | QDir::Hidden).size(),
-                     is("no folder")        ? 0
-                     : is("link to a FIFO") ? 2
-                                            : 1);
+                     int(!is("no folder")) + int(is("link to a FIFO"))); // and what it links to
     }
 };
 

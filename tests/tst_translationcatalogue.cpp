@@ -22,7 +22,7 @@ namespace {
 using Keys = QVector<TranslationCatalogue::Message>;
 
 // Where the blocks of an intact catalogue start, at their tag byte.
-QVector<int> blocks(const QByteArray &qm)
+QVector<int> blockStarts(const QByteArray &qm)
 {
     QVector<int> found;
     for (int at = 16; at + 5 <= qm.size(); at += 5 + qFromBigEndian<qint32>(qm.data() + at + 1))
@@ -42,26 +42,37 @@ Keys keys(const QString &path)
     return all;
 }
 
-// A catalogue made of blocks, each a tag byte, a 32-bit big-endian length and its bytes;
-// `longer` is added to the last block's length field only.
-QByteArray catalogue(const QVector<QPair<int, QByteArray>> &parts, int longer = 0)
+// A catalogue of blocks written "tag: bytes" in hex, parted by ';' (R: a record of translation
+// "ab" in UTF-16, source text "ab", context "C", end). Each gets its tag byte and 32-bit
+// big-endian length, which "tag+n" makes n more; bytes without a tag are added as they are.
+QByteArray catalogue(const QString &blocks)
 {
     QByteArray qm = QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd");
-    for (int i = 0; i < parts.size(); ++i) {
-        const QByteArray &bytes = parts.at(i).second;
+    for (QString block : blocks.split(';')) {
+        const QStringList tagged =
+            block.replace("R", "03 00000004 00610062 06 00000002 6162 07 00000001 43 01")
+                .split(':');
+        const QByteArray bytes = QByteArray::fromHex(tagged.last().toLatin1());
+        const QStringList tag = tagged.first().trimmed().split(QLatin1Char('+'));
         char length[4];
-        qToBigEndian(quint32(bytes.size() + (i == parts.size() - 1 ? longer : 0)), length);
-        qm += char(parts.at(i).first) + QByteArray(length, 4) + bytes;
+        qToBigEndian(quint32(bytes.size() + tag.value(1).toInt()), length);
+        qm += tagged.size() == 1
+                  ? bytes
+                  : char(tag.first().toInt(nullptr, 16)) + QByteArray(length, 4) + bytes;
     }
     return qm;
 }
 
-// The child: loads a damaged copy the way the program does and asks for every text of the
-// intact catalogue and for random ones, in several plural forms.
+// The child: a translator that holds a catalogue loads a damaged copy the way the program does
+// ("refused" when the load fails and leaves the translator empty), then is asked for every
+// text of the intact catalogue and for random ones, in several plural forms.
 int probe(const QString &damaged, const QString &intact)
 {
     QTranslator translator;
+    if (!translator.load(InstallPaths::translationsDirectory() + "/DravlinDataLogger_fr.qm"))
+        return 2;
     const bool accepted = TranslationCatalogue::load(&translator, damaged);
+    const bool refused = !accepted && translator.isEmpty();
     QCoreApplication::installTranslator(&translator);
     Keys asked = keys(intact);
     QRandomGenerator random(11);
@@ -73,20 +84,21 @@ int probe(const QString &damaged, const QString &intact)
     for (const auto &key : qAsConst(asked))
         for (int n : {-1, 0, 1, 2, 5, 21, 1001})
             QCoreApplication::translate(key.context, key.sourceText, key.comment, n);
-    std::printf(accepted ? "accepted\n" : "refused\n");
+    std::printf(refused ? "refused\n" : "accepted\n");
     return 0;
 }
 
-// The child: a translator that holds a catalogue loads a damaged one; "refused" when the load
-// fails and leaves the translator empty.
-int refuse(const QString &damaged)
+// The probe's verdict on a damaged copy, run in a child (a damaged catalogue the check let
+// through could crash the load, and with it every later row), or why it gave none.
+QString probed(const QString &damaged, const QString &intact)
 {
-    QTranslator translator;
-    if (!translator.load(InstallPaths::translationsDirectory() + "/DravlinDataLogger_fr.qm"))
-        return 2;
-    const bool accepted = TranslationCatalogue::load(&translator, damaged);
-    std::printf(!accepted && translator.isEmpty() ? "refused\n" : "accepted\n");
-    return 0;
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {"--probe", damaged, intact});
+    if (!child.waitForFinished(60000))
+        return "the probe did not end within 60 s";
+    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        return "the probe crashed: " + child.readAllStandardError();
+    return child.readAllStandardOutput().trimmed();
 }
 
 } // namespace
@@ -127,99 +139,71 @@ private slots:
         }
     }
 
-    void damagedCatalogueRefused_data()
+    void structureChecked_data()
     {
-        QTest::addColumn<QString>("damaged"); // a file of the folder; its meta catalogue is loaded
-        QTest::addColumn<int>("block");
-        QTest::addColumn<int>("at"); // from the start of the block's data
-        QTest::addColumn<QByteArray>("patch");
-
-        const QString de = "DravlinDataLogger_de.qm", meta = "qt_de.qm";
-        const auto hex = &QByteArray::fromHex;
-        QTest::newRow("message block past the end") << de << 0x69 << -4 << hex("00100000");
-        QTest::newRow("hash offset past the messages") << de << 0x42 << 4 << hex("00010000");
-        QTest::newRow("hash offset inside a record") << de << 0x42 << 4 << hex("00000001");
-        QTest::newRow("hash of no message") << de << 0x42 << 0 << hex("00000000");
-        QTest::newRow("translation past its block") << de << 0x69 << 1 << hex("00010000");
-        QTest::newRow("translation length negative") << de << 0x69 << 1 << hex("fffffffa");
-        QTest::newRow("plural rule with a bad operator") << de << 0x88 << 0 << hex("85");
-        QTest::newRow("empty context table") << "compressed_de.qm" << 0x2f << 0 << hex("0000");
-        QTest::newRow("dependency in another folder") << meta << 0x96 << 4 << hex("002f");
-        QTest::newRow("dependency found as the catalogue itself")
-            << meta << 0x96 << 4 << hex("00710074005f00640065005f006100610061");
-        QTest::newRow("dependency damaged") << "qtbase_de.qm" << 0x69 << -4 << hex("00100000");
+        QTest::addColumn<QString>("blocks");
+        QTest::addColumn<bool>("accepted");
+        const auto row = [](const char *name, const QString &blocks, bool accepted) {
+            QTest::newRow(name) << blocks << accepted;
+        };
+        row("intact", "69: R", true);
+        row("odd-length translation", "69: 03 00000003 006100 06 00000002 6162 01", false);
+        row("record's length field cut to 3 bytes", "69: R 06 000000", false);
+        // Read as a length, these bytes and the one after the block would step back before it.
+        row("record's length field cut to 3 bytes of ff", "69: R 06 ffffff", false);
+        row("record without its end", "69: R 06 00000002 6162", false);
+        row("block header cut to 4 bytes", "69: R; 88000000", false);
+        row("last block one byte longer than what remains", "88: 0101; 69+1: R", false);
+        row("plural rules", "69: R; 88: 0101 fd 0405 08", true);
+        row("plural rules ending in a joint", "69: R; 88: 0101 fd", false);
+        row("plural rule missing an operand", "69: R; 88: 0101 fe 04 05", false);
+        row("dependency's length cut to 3 bytes", "69: R; 96: 000002", false);
+        row("dependency of odd length", "69: R; 96: 00000003 007100", false);
+        row("block twice", "69: R; 69: R", false);
+        row("unknown block", "69: R; 55: 00", false);
+        // A shipped catalogue damaged in one block ("file tag@at: bytes", at from the start of
+        // the block's data); its meta catalogue is loaded.
+        const QString de = "DravlinDataLogger_de.qm ", meta = "qt_de.qm ";
+        row("message block past the end", de + "69@-4: 00100000", false);
+        row("hash offset past the messages", de + "42@4: 00010000", false);
+        row("hash offset inside a record", de + "42@4: 00000001", false);
+        row("hash of no message", de + "42@0: 00000000", false);
+        row("translation past its block", de + "69@1: 00010000", false);
+        row("translation length negative", de + "69@1: fffffffa", false);
+        row("plural rule with a bad operator", de + "88@0: 85", false);
+        row("empty context table", "compressed_de.qm 2f@0: 0000", false);
+        row("dependency in another folder", meta + "96@4: 002f", false);
+        row("dependency found as the catalogue itself",
+            meta + "96@4: 00710074005f00640065005f006100610061", false);
+        row("dependency damaged", "qtbase_de.qm 69@-4: 00100000", false);
     }
 
-    void damagedCatalogueRefused()
+    // Each rule of the structure, on a catalogue made for it (under ASan a read past a block
+    // shows) or on a damaged copy of a shipped one, loaded in a child beside the others.
+    void structureChecked()
     {
-        QFETCH(QString, damaged);
-        QFETCH(int, block);
-        QFETCH(int, at);
-        QFETCH(QByteArray, patch);
-
+        QFETCH(QString, blocks);
+        QFETCH(bool, accepted);
+        if (!blocks.contains(".qm ")) {
+            QCOMPARE(TranslationCatalogue::isWellFormed(catalogue(blocks)), accepted);
+            return;
+        }
+        const QRegularExpressionMatch damage =
+            QRegularExpression("^(\\S+) (\\w+)@(-?\\d+): (\\w+)$").match(blocks);
+        QVERIFY2(damage.hasMatch(), qPrintable(blocks));
+        const QString damaged = damage.captured(1);
         QTemporaryDir folder;
         for (const QString &name : QDir(temp.path(), "*.qm").entryList())
             QFile::copy(temp.filePath(name), folder.filePath(name));
         QByteArray qm = contents(folder.filePath(damaged));
-        for (int start : blocks(qm))
-            if (uchar(qm.at(start)) == block)
-                put(folder.filePath(damaged), qm.replace(start + 5 + at, patch.size(), patch));
-
-        // In a child: a damaged catalogue the check let through could crash the load, and
-        // with it every later row.
+        const QByteArray patch = QByteArray::fromHex(damage.captured(4).toLatin1());
+        for (int start : blockStarts(qm))
+            if (uchar(qm.at(start)) == damage.captured(2).toInt(nullptr, 16))
+                put(folder.filePath(damaged),
+                    qm.replace(start + 5 + damage.captured(3).toInt(), patch.size(), patch));
         const QString loaded = damaged.startsWith("qtbase") ? "qt_de.qm" : damaged;
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {"--refuse", folder.filePath(loaded)});
-        QVERIFY2(child.waitForFinished(30000), "the child loading the catalogue did not end");
-        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
-                 qPrintable("the load crashed: " + child.readAllStandardError()));
-        QCOMPARE(child.readAllStandardOutput().trimmed(), QByteArray("refused"));
-    }
-
-    void structureChecked_data()
-    {
-        QTest::addColumn<QByteArray>("qm");
-        QTest::addColumn<bool>("accepted");
-
-        const auto hex = &QByteArray::fromHex;
-        // A record: translation "ab" (UTF-16), source text "ab", context "C", end.
-        const QByteArray record = hex("03 00000004 00610062 06 00000002 6162 07 00000001 43 01");
-        const QPair<int, QByteArray> messages{0x69, record};
-        QTest::newRow("intact") << catalogue({messages}) << true;
-        QTest::newRow("odd-length translation")
-            << catalogue({{0x69, hex("03 00000003 006100 06 00000002 6162 01")}}) << false;
-        QTest::newRow("record's length field cut to 3 bytes")
-            << catalogue({{0x69, record + hex("06 000000")}}) << false;
-        // Read as a length, these bytes and the one after the block would step back before it.
-        QTest::newRow("record's length field cut to 3 bytes of ff")
-            << catalogue({{0x69, record + hex("06 ffffff")}}) << false;
-        QTest::newRow("record without its end")
-            << catalogue({{0x69, record + hex("06 00000002 6162")}}) << false;
-        QTest::newRow("block header cut to 4 bytes")
-            << catalogue({messages}) + hex("88000000") << false;
-        QTest::newRow("last block one byte longer than what remains")
-            << catalogue({{0x88, hex("0101")}, messages}, 1) << false;
-        QTest::newRow("plural rules")
-            << catalogue({messages, {0x88, hex("0101 fd 0405 08")}}) << true;
-        QTest::newRow("plural rules ending in a joint")
-            << catalogue({messages, {0x88, hex("0101 fd")}}) << false;
-        QTest::newRow("plural rule missing an operand")
-            << catalogue({messages, {0x88, hex("0101 fe 04 05")}}) << false;
-        QTest::newRow("dependency's length cut to 3 bytes")
-            << catalogue({messages, {0x96, hex("000002")}}) << false;
-        QTest::newRow("dependency of odd length")
-            << catalogue({messages, {0x96, hex("00000003 007100")}}) << false;
-        QTest::newRow("block twice") << catalogue({messages, messages}) << false;
-        QTest::newRow("unknown block") << catalogue({messages, {0x55, hex("00")}}) << false;
-    }
-
-    // Each rule of the structure, on a catalogue made for it (under ASan a read past a block
-    // shows).
-    void structureChecked()
-    {
-        QFETCH(QByteArray, qm);
-        QFETCH(bool, accepted);
-        QCOMPARE(TranslationCatalogue::isWellFormed(qm), accepted);
+        QCOMPARE(probed(folder.filePath(loaded), temp.filePath(loaded)),
+                 QString(accepted ? "accepted" : "refused"));
     }
 
     void damagedCopiesNeverCrash()
@@ -242,25 +226,18 @@ private slots:
                 qToBigEndian(quint32(random.generate() >> random.bounded(32)),
                              qm.data() + random.bounded(qm.size() - 3));
             } else { // the tags of two blocks swapped
-                const QVector<int> found = blocks(qm);
+                const QVector<int> found = blockStarts(qm);
                 const int a = found.at(random.bounded(found.size()));
                 const int b = found.at(random.bounded(found.size()));
-                const char tag = qm.at(a);
-                qm[a] = qm.at(b);
-                qm[b] = tag;
+                std::swap(qm.data()[a], qm.data()[b]);
             }
             const QString copy = temp.filePath(QStringLiteral("damaged%1.qm").arg(i));
             put(copy, qm);
 
-            QProcess child;
-            child.start(QCoreApplication::applicationFilePath(), {"--probe", copy, source});
-            QVERIFY2(child.waitForFinished(60000),
-                     "the probe of a damaged copy did not end within 60 s");
-            QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
-                     qPrintable(QStringLiteral("copy %1 of %2 crashed the probe: %3")
-                                    .arg(i)
-                                    .arg(source, QString(child.readAllStandardError()))));
-            accepted += child.readAllStandardOutput().trimmed() == "accepted";
+            const QString verdict = probed(copy, source);
+            QVERIFY2(verdict == "accepted" || verdict == "refused",
+                     qPrintable(QStringLiteral("copy %1 of %2: %3").arg(i).arg(source, verdict)));
+            accepted += verdict == "accepted";
             QFile::remove(copy);
         }
         qInfo("%d damaged copies: %d refused, %d accepted and used safely", copies,
@@ -273,8 +250,6 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     if (argc == 4 && qstrcmp(argv[1], "--probe") == 0)
         return probe(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
-    if (argc == 3 && qstrcmp(argv[1], "--refuse") == 0)
-        return refuse(QString::fromLocal8Bit(argv[2]));
     TestTranslationCatalogue test;
     return QTest::qExec(&test, argc, argv);
 }
