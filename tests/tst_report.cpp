@@ -10,7 +10,6 @@
 #include "TesterDataSet.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -279,46 +278,6 @@ private slots:
         QVERIFY2(all.contains(QStringLiteral("file results.csv")), qPrintable(all.right(600)));
         QVERIFY(all.contains(QString::fromLatin1(
             QCryptographicHash::hash(received, QCryptographicHash::Sha256).toHex())));
-    }
-
-    // A report that cannot be written says where and why, and leaves no file behind nor
-    // touches the file that was there.
-    void unwritable_data()
-    {
-        QTest::addColumn<QString>("target"); // relative to a fresh folder
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("no such folder")
-            << QStringLiteral("missing/report.pdf") << QStringLiteral("No such file or directory");
-        QTest::newRow("a folder") << QStringLiteral("folder") << QString();
-        QTest::newRow("below a file")
-            << QStringLiteral("file.txt/report.pdf") << QStringLiteral("Not a directory");
-    }
-    void unwritable()
-    {
-        QFETCH(QString, target);
-        QFETCH(QString, reason);
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-        QVERIFY(put(dir.filePath(QStringLiteral("file.txt")), "kept"));
-        const QStringList before =
-            QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-
-        const QByteArray received = ExampleData::builtIn();
-        const CommissioningReport report(ResultsParser::parse(received), ExampleData::design(),
-                                         ReportTrace::of(received, QDateTime::currentDateTime()));
-        const QString path = dir.filePath(target);
-        QString error;
-        QVERIFY(!report.save(path, &error));
-        QVERIFY2(error.startsWith(QStringLiteral("The report could not be written to %1: ")
-                                      .arg(QDir::toNativeSeparators(path))),
-                 qPrintable(error));
-        QVERIFY2(error.size() > QDir::toNativeSeparators(path).size() + 40, qPrintable(error));
-        if (!reason.isEmpty())
-            QVERIFY2(error.contains(reason), qPrintable(error));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                 before);
-        QVERIFY(QDir(dir.filePath(QStringLiteral("folder"))).isEmpty());
-        QCOMPARE(contents(dir.filePath(QStringLiteral("file.txt"))), QByteArray("kept"));
     }
 };
 

@@ -86,31 +86,43 @@ class TestResultsWindow : public QObject
     QTemporaryDir dir;
 
 private slots:
-    // The rows shown for Failed only and the filter, and the FAIL marks on them.
+    // The rows shown for Failed only and the filter, and the FAIL marks on them; a click on a
+    // column header sorts numbers as numbers, both ways, also with decimal commas.
     void shownRows_data()
     {
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<bool>("failedOnly");
         QTest::addColumn<QString>("filter");
         QTest::addColumn<int>("rows");
+        QTest::addColumn<QStringList>("sort"); // the column, then its first values ascending
 
         const QByteArray data = builtIn();
         const auto failed = [](const QByteArray &line) { return line.endsWith(",FAIL"); };
         const int fails = linesWhere(data, failed);
         QVERIFY(fails > 0 && fails < recordLines(data).size());
-        QTest::newRow("all") << data << false << QString() << recordLines(data).size();
-        QTest::newRow("failed only") << data << true << QString() << fails;
-        QTest::newRow("European file, failed only") << european() << true << QString() << fails;
+        QTest::newRow("all") << data << false << QString() << recordLines(data).size()
+                             << QStringList();
+        QTest::newRow("failed only")
+            << data << true << QString() << fails << QStringList{"Voc (V)"};
+        QTest::newRow("European file, failed only")
+            << european() << true << QString() << fails << QStringList{"Isc (A)"};
         QTest::newRow("filter, any case")
             << data << false << "inv2-s0"
-            << linesWhere(data, [](auto &line) { return line.toLower().contains("inv2-s0"); });
+            << linesWhere(data, [](auto &line) { return line.toLower().contains("inv2-s0"); })
+            << QStringList();
         QTest::newRow("filter and failed only")
             << data << true << "INV1"
-            << linesWhere(data, [&](auto &line) { return line.contains("INV1") && failed(line); });
-        QTest::newRow("filter finds nothing") << data << false << "no such text" << 0;
+            << linesWhere(data, [&](auto &line) { return line.contains("INV1") && failed(line); })
+            << QStringList();
+        QTest::newRow("filter finds nothing")
+            << data << false << "no such text" << 0 << QStringList();
         const QByteArray lowerCase = "No,Site,Status\n1,North,pass\n2,North,fail\n3,South,Fail\n"
                                      "4,South,PASS\n5,South,nok\n";
-        QTest::newRow("lower-case verdicts, failed only") << lowerCase << true << QString() << 3;
+        QTest::newRow("lower-case verdicts, failed only")
+            << lowerCase << true << QString() << 3 << QStringList();
+        QTest::newRow("negative and exponent, empty last")
+            << QByteArray("T,Result\n10,PASS\n-2.5,PASS\n,PASS\n9,FAIL\n1e1,PASS\n-10,PASS\n")
+            << false << QString() << 6 << QStringList{"T", "-10", "-2.5", "9", "10", "1e1", ""};
     }
     void shownRows()
     {
@@ -118,6 +130,7 @@ private slots:
         QFETCH(bool, failedOnly);
         QFETCH(QString, filter);
         QFETCH(int, rows);
+        QFETCH(QStringList, sort);
 
         ResultsWindow window(data, "data.csv");
         auto *failedBox = window.findChild<QCheckBox *>("failedOnlyBox");
@@ -138,30 +151,12 @@ private slots:
             QCOMPARE(shown->index(row, 0).data(Qt::ToolTipRole).isValid(), failed);
             QCOMPARE(shown->index(row, 1).data(Qt::BackgroundRole).isValid(), failed);
         }
-    }
-
-    // A click on a column header sorts numbers as numbers, both ways, also with decimal commas.
-    void sortsNumbers_data()
-    {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("column");
-        QTest::addColumn<QStringList>("firstAscending");
-
-        QTest::newRow("decimal commas") << european() << "Isc (A)" << QStringList();
-        QTest::newRow("negative and exponent, empty last")
-            << QByteArray("T,Result\n10,PASS\n-2.5,PASS\n,PASS\n9,FAIL\n1e1,PASS\n-10,PASS\n")
-            << "T" << QStringList{"-10", "-2.5", "9", "10", "1e1", ""};
-    }
-    void sortsNumbers()
-    {
-        QFETCH(QByteArray, data);
-        QFETCH(QString, column);
-        QFETCH(QStringList, firstAscending);
-
-        ResultsWindow window(data, QString());
+        if (sort.isEmpty())
+            return;
+        const QString sortBy = sort.takeFirst();
         QTableView *view = window.tableView();
-        const int section = columnNamed(view->model(), column);
-        QVERIFY2(section >= 0, qPrintable(column));
+        const int section = columnNamed(view->model(), sortBy);
+        QVERIFY2(section >= 0, qPrintable(sortBy));
         for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
             view->sortByColumn(section, order);
             QList<double> numbers;
@@ -177,8 +172,8 @@ private slots:
             if (order == Qt::DescendingOrder)
                 std::reverse(expected.begin(), expected.end());
             QCOMPARE(numbers, expected);
-            if (order == Qt::AscendingOrder && !firstAscending.isEmpty())
-                QCOMPARE(texts.mid(0, firstAscending.size()), firstAscending);
+            if (order == Qt::AscendingOrder && !sort.isEmpty())
+                QCOMPARE(texts.mid(0, sort.size()), sort);
         }
     }
 
