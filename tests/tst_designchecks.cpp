@@ -145,7 +145,7 @@ private slots:
             "Irradiance of 399 W/m² below the 400 W/m² the check needs");
         row("400 W/m²", "22 38.4 25 844.8 * 400 100 0.1 -", "PPPP-", isc,
             "Isc at STC 10.45 A, 0.0 % from the designed 10.45 A (at most 10.0 %)");
-        // Insulation by the band of N × Voc(STC) × 1.25 (the bands: tst_sitedesign).
+        // Insulation by the band of N × Voc(STC) × 1.25 (the bands: insulationBands).
         row("119.75 V, 0.50 MΩ", "2 47.9 25 95.8 * 1000 0.5 0.1 -", "PPPP-", "insulation",
             "0.50 MΩ, at least 0.50 MΩ designed");
         row("120 V, 0.99 MΩ", "2 48 25 96 * 1000 0.99 0.1 -", "PPPF-", "insulation",
