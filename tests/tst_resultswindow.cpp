@@ -1,6 +1,7 @@
 // The Results window over the emulator's data set, a European file and hand-made files: the
-// table, Ctrl+C, the CSV export, the chart's files and the design checks. View > Results of a
-// download: tst_workflow.
+// table, Ctrl+C, the CSV export, the chart's files and the design checks; the site design
+// dialog: the design through its widgets and back, the user's edits, the refusals, and its
+// file. View > Results of a download: tst_workflow.
 #include "ExampleData.h"
 #include "TestSupport.h"
 
@@ -14,17 +15,21 @@
 #include "gui/SiteDesignDialog.h"
 #include "report/CommissioningReport.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QtTest>
 
 #include <algorithm>
@@ -77,6 +82,23 @@ int columnNamed(const QAbstractItemModel *model, const QString &name)
     return -1;
 }
 
+// The text of the next message box, which is closed; empty when none came.
+QString answerNextBox(const std::function<void()> &action)
+{
+    QString text;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->close();
+        }
+    });
+    poll.start();
+    action();
+    return text;
+}
+
 } // namespace
 
 class TestResultsWindow : public QObject
@@ -86,31 +108,43 @@ class TestResultsWindow : public QObject
     QTemporaryDir dir;
 
 private slots:
-    // The rows shown for Failed only and the filter, and the FAIL marks on them.
+    // The rows shown for Failed only and the filter, and the FAIL marks on them; a click on a
+    // column header sorts numbers as numbers, both ways, also with decimal commas.
     void shownRows_data()
     {
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<bool>("failedOnly");
         QTest::addColumn<QString>("filter");
         QTest::addColumn<int>("rows");
+        QTest::addColumn<QStringList>("sort"); // the column, then its first values ascending
 
         const QByteArray data = builtIn();
         const auto failed = [](const QByteArray &line) { return line.endsWith(",FAIL"); };
         const int fails = linesWhere(data, failed);
         QVERIFY(fails > 0 && fails < recordLines(data).size());
-        QTest::newRow("all") << data << false << QString() << recordLines(data).size();
-        QTest::newRow("failed only") << data << true << QString() << fails;
-        QTest::newRow("European file, failed only") << european() << true << QString() << fails;
+        QTest::newRow("all") << data << false << QString() << recordLines(data).size()
+                             << QStringList();
+        QTest::newRow("failed only")
+            << data << true << QString() << fails << QStringList{"Voc (V)"};
+        QTest::newRow("European file, failed only")
+            << european() << true << QString() << fails << QStringList{"Isc (A)"};
         QTest::newRow("filter, any case")
             << data << false << "inv2-s0"
-            << linesWhere(data, [](auto &line) { return line.toLower().contains("inv2-s0"); });
+            << linesWhere(data, [](auto &line) { return line.toLower().contains("inv2-s0"); })
+            << QStringList();
         QTest::newRow("filter and failed only")
             << data << true << "INV1"
-            << linesWhere(data, [&](auto &line) { return line.contains("INV1") && failed(line); });
-        QTest::newRow("filter finds nothing") << data << false << "no such text" << 0;
+            << linesWhere(data, [&](auto &line) { return line.contains("INV1") && failed(line); })
+            << QStringList();
+        QTest::newRow("filter finds nothing")
+            << data << false << "no such text" << 0 << QStringList();
         const QByteArray lowerCase = "No,Site,Status\n1,North,pass\n2,North,fail\n3,South,Fail\n"
                                      "4,South,PASS\n5,South,nok\n";
-        QTest::newRow("lower-case verdicts, failed only") << lowerCase << true << QString() << 3;
+        QTest::newRow("lower-case verdicts, failed only")
+            << lowerCase << true << QString() << 3 << QStringList();
+        QTest::newRow("negative and exponent, empty last")
+            << QByteArray("T,Result\n10,PASS\n-2.5,PASS\n,PASS\n9,FAIL\n1e1,PASS\n-10,PASS\n")
+            << false << QString() << 6 << QStringList{"T", "-10", "-2.5", "9", "10", "1e1", ""};
     }
     void shownRows()
     {
@@ -118,6 +152,7 @@ private slots:
         QFETCH(bool, failedOnly);
         QFETCH(QString, filter);
         QFETCH(int, rows);
+        QFETCH(QStringList, sort);
 
         ResultsWindow window(data, "data.csv");
         auto *failedBox = window.findChild<QCheckBox *>("failedOnlyBox");
@@ -138,30 +173,12 @@ private slots:
             QCOMPARE(shown->index(row, 0).data(Qt::ToolTipRole).isValid(), failed);
             QCOMPARE(shown->index(row, 1).data(Qt::BackgroundRole).isValid(), failed);
         }
-    }
-
-    // A click on a column header sorts numbers as numbers, both ways, also with decimal commas.
-    void sortsNumbers_data()
-    {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("column");
-        QTest::addColumn<QStringList>("firstAscending");
-
-        QTest::newRow("decimal commas") << european() << "Isc (A)" << QStringList();
-        QTest::newRow("negative and exponent, empty last")
-            << QByteArray("T,Result\n10,PASS\n-2.5,PASS\n,PASS\n9,FAIL\n1e1,PASS\n-10,PASS\n")
-            << "T" << QStringList{"-10", "-2.5", "9", "10", "1e1", ""};
-    }
-    void sortsNumbers()
-    {
-        QFETCH(QByteArray, data);
-        QFETCH(QString, column);
-        QFETCH(QStringList, firstAscending);
-
-        ResultsWindow window(data, QString());
+        if (sort.isEmpty())
+            return;
+        const QString sortBy = sort.takeFirst();
         QTableView *view = window.tableView();
-        const int section = columnNamed(view->model(), column);
-        QVERIFY2(section >= 0, qPrintable(column));
+        const int section = columnNamed(view->model(), sortBy);
+        QVERIFY2(section >= 0, qPrintable(sortBy));
         for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
             view->sortByColumn(section, order);
             QList<double> numbers;
@@ -177,8 +194,8 @@ private slots:
             if (order == Qt::DescendingOrder)
                 std::reverse(expected.begin(), expected.end());
             QCOMPARE(numbers, expected);
-            if (order == Qt::AscendingOrder && !firstAscending.isEmpty())
-                QCOMPARE(texts.mid(0, firstAscending.size()), firstAscending);
+            if (order == Qt::AscendingOrder && !sort.isEmpty())
+                QCOMPARE(texts.mid(0, sort.size()), sort);
         }
     }
 
@@ -383,6 +400,105 @@ private slots:
         QVERIFY2(preview->savePdf(pdf, &error, true), qPrintable(error));
         QVERIFY(contents(pdf).startsWith("%PDF-"));
         preview->close();
+    }
+
+    // What the user types arrives in the design; what cannot be used is refused with the array
+    // and the field named, and the dialog stays open.
+    void edits_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("problem"); // empty: accepted
+        const QString in = "Array 1, ";
+        QTest::newRow("21 in series") << 3 << "21" << QString();
+        QTest::newRow("no continuity maximum") << 10 << QString() << QString();
+        QTest::newRow("no name") << 0 << QString() << in + "Name: required";
+        QTest::newRow("no match") << 1 << " " << in + "Strings starting with: required";
+        QTest::newRow("half a module")
+            << 3 << "21.5" << in + "Modules in series: a whole number from 1 to 10000 is needed";
+        QTest::newRow("Voc zero") << 4 << "0" << in + "Voc at STC (V): a number above 0 is needed";
+        QTest::newRow("beta words")
+            << 6 << "minus" << in + "\u03b2 Voc (%/\u00b0C): a number is needed";
+        QTest::newRow("negative minimum")
+            << 9 << "-1"
+            << in + "Insulation min. (M\u03a9): a number above 0 is needed, or nothing";
+    }
+    void edits()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        QFETCH(QString, problem);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        SiteDesignDialog dialog(ExampleData::design(), {QStringLiteral("Voc (V)")});
+        dialog.findChild<QTableWidget *>("arraysTable")->item(0, field)->setText(text);
+        dialog.findChild<QLineEdit *>("siteEdit")->setText("Other");
+        const QList<QComboBox *> combos = dialog.findChildren<QComboBox *>();
+        QCOMPARE(combos.size(), SiteDesign::roleCount);
+        combos.at(int(SiteDesign::Role::Voc))->setCurrentText("Voc (V)");
+
+        QCOMPARE(dialog.problem(), problem);
+        const QString shown = answerNextBox([&] {
+            dialog.open();
+            dialog.accept();
+        });
+        QCOMPARE(shown, problem);
+        QCOMPARE(dialog.result() == QDialog::Accepted, problem.isEmpty());
+        if (!problem.isEmpty())
+            return;
+        const SiteDesign design = dialog.design();
+        QCOMPARE(design.site, "Other");
+        QCOMPARE(design.columns.value(SiteDesign::Role::Voc), "Voc (V)");
+        QCOMPARE(design.arrays.at(0).modulesInSeries,
+                 field == 3 ? 21 : ExampleData::design().arrays.at(0).modulesInSeries);
+        QCOMPARE(bool(design.arrays.at(0).continuityMax), field != 10);
+    }
+
+    // A design shown and read back unchanged, in two locales, with a second array and a column
+    // mapping; export and import through the design file; files that cannot be read or written
+    // say why and leave the dialog as it was.
+    void files_data()
+    {
+        QTest::addColumn<QString>("locale");
+        for (const char *locale : {"en_US", "de_DE"})
+            QTest::newRow(locale) << QString::fromLatin1(locale);
+    }
+    void files()
+    {
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        SiteDesign design = ExampleData::design();
+        design.columns.insert(SiteDesign::Role::Voc, QStringLiteral("Uoc (V)"));
+        SiteDesign::Array second = design.arrays.at(0);
+        second.name = QStringLiteral("Roof");
+        second.match = QStringLiteral("R-");
+        second.insulationMin = 0.5;
+        second.insulationTestVoltage = 250;
+        second.continuityMax.reset();
+        design.arrays.append(second);
+        design.instrument.calibrated = QDate();
+        SiteDesignDialog dialog(design, {QStringLiteral("Uoc (V)"), QStringLiteral("Isc (A)")});
+        QCOMPARE(dialog.design(), design);
+        QVERIFY(dialog.problem().isEmpty());
+
+        QTemporaryDir dir;
+        SiteDesignDialog other(SiteDesign{});
+        const QString path = dir.filePath("site.design.json");
+        QString error;
+        QVERIFY2(dialog.exportFile(path, &error), qPrintable(error));
+        QVERIFY2(other.importFile(path, &error), qPrintable(error));
+        QCOMPARE(other.design(), design);
+
+        QVERIFY(!dialog.exportFile(dir.filePath("missing/x.json"), &error));
+        QVERIFY2(error.contains("could not be written") &&
+                     error.contains("No such file or directory"),
+                 qPrintable(error));
+        const QString damaged = dir.filePath("damaged.json");
+        QVERIFY(TestSupport::put(damaged, R"({"site": "X", "arrays": [{"name": "A"}]})"));
+        QVERIFY(!other.importFile(damaged, &error));
+        QVERIFY2(error.contains("arrays[0]."), qPrintable(error));
+        QCOMPARE(other.design(), design);
+        QVERIFY(!other.importFile(dir.filePath("none.json"), &error));
+        QVERIFY2(error.contains("could not be read"), qPrintable(error));
     }
 };
 
