@@ -387,7 +387,7 @@ void TeamArchiveTest::windowSendsInBackground()
     QFETCH(QString, shown);
     for (const char *suffix : {"", "-wal", "-shm"})
         QFile::remove(Archive::defaultPath() + QLatin1String(suffix));
-    // A laptop whose HOME holds the program's own archive.
+    // A laptop whose archive is the program's own.
     Laptop here(Archive::defaultPath());
     QCOMPARE(here.store(2, 300, QTest::currentDataTag()).size(), 2);
     QSettings settings;
