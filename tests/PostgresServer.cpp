@@ -115,16 +115,21 @@ bool PostgresServer::restart()
         "pg_ctl start (waiting for the server to accept)");
 }
 
-bool PostgresServer::stop()
+bool PostgresServer::stop(bool immediate)
 {
     return run(binDir() + "/pg_ctl",
-               {"-D", dir.path() + "/data", "-m", "immediate", "-w", "-t", "30", "stop"},
+               {"-D", dir.path() + "/data", "-m", immediate ? "immediate" : "fast", "-w", "-t",
+                "30", "stop"},
                "pg_ctl stop (waiting for the server to end)");
 }
 
-QString PostgresServer::uri(const QString &user, const QString &query) const
+QString PostgresServer::uri(const QString &user, const QString &query,
+                            const QString &password) const
 {
-    return QString("postgresql://%1@127.0.0.1:%2/team?%3").arg(user).arg(tcpPort).arg(query);
+    return QString("postgresql://%1%2@127.0.0.1:%3/team?%4")
+        .arg(user, password.isEmpty() ? QString() : ':' + password)
+        .arg(tcpPort)
+        .arg(query);
 }
 
 bool PostgresServer::sql(const QString &statements, const QString &database, QByteArray *output)

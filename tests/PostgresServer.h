@@ -24,8 +24,8 @@ public:
     ~PostgresServer();
     // Makes the cluster and starts it; false with error() when it could not.
     bool start();
-    // Stops it at once, as a crash or a pulled cable would.
-    bool stop();
+    // Stops it at once, as a crash or a pulled cable would, or else as an administrator would.
+    bool stop(bool immediate = true);
     // Starts it again after stop().
     bool restart();
     QString error() const { return lastError; }
@@ -34,7 +34,8 @@ public:
     // The certificate, for sslrootcert.
     QString certificate() const { return dir.path() + "/server.crt"; }
     // A URI to the database "team" on the loopback port.
-    QString uri(const QString &user, const QString &query = "sslmode=require") const;
+    QString uri(const QString &user, const QString &query = "sslmode=require",
+                const QString &password = QString()) const;
 
     // Runs SQL as the owner over the Unix socket (psql), on the database "team" unless
     // database is given; false with error() when it fails. What it prints goes to output.
