@@ -1,7 +1,6 @@
 #include "PostgresServer.h"
 #include "TestSupport.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>

@@ -50,9 +50,7 @@ private:
              QByteArray *output = nullptr);
     QTemporaryDir dir{QDir::tempPath() + "/ml-pg-XXXXXX"};
     // Empty: as this process's user.
-    const QString runAs = ::geteuid() != 0         ? QString()
-                          : ::getpwnam("postgres") ? "postgres"
-                                                   : "nobody";
+    const QString runAs = ::geteuid() == 0 ? (::getpwnam("postgres") ? "postgres" : "nobody") : "";
     int tcpPort = 0;
     QString lastError;
 };

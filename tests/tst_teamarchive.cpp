@@ -51,8 +51,7 @@ QSqlDatabase connectionTo(const QString &path)
     return QSqlDatabase();
 }
 
-// One engineer's laptop: an archive of its own, and the program run with a password for libpq
-// (PGPASSWORD).
+// An engineer's laptop: an archive of its own, and the program run with libpq's PGPASSWORD.
 class Laptop
 {
 public:
@@ -70,7 +69,6 @@ public:
         start(arguments, password);
         return finish();
     }
-    const QByteArray &output() const { return program->output; }
     const QByteArray &error() const { return program->error; }
 
     // Keeps count downloads of distinct bytes (the tester's lines, one site each) in the
@@ -211,7 +209,7 @@ void TeamArchiveTest::sendsEachDownloadOnce()
     QCOMPARE(alice->run({"--list-downloads", "--team", uri, "--format", "json"}, "alice-pw"), 0);
     QSet<QString> listed;
     QString firstId;
-    for (const QJsonValue &value : QJsonDocument::fromJson(alice->output()).array()) {
+    for (const QJsonValue &value : QJsonDocument::fromJson(alice->program->output).array()) {
         if (value["engineer"].toString() != "alice")
             continue;
         listed.insert(value["sha256"].toString());
@@ -293,10 +291,9 @@ void TeamArchiveTest::commands()
     Archive local;
     QVERIFY(local.open(engineer->archive));
     if (reuse) {
+        const QString uuid = server.value("SELECT uuid FROM datalogger.download WHERE id = " + id);
         QVERIFY(QSqlQuery(connectionTo(engineer->archive))
-                    .exec(QString("UPDATE download SET uuid = '%1'")
-                              .arg(server.value("SELECT uuid FROM datalogger.download WHERE id = " +
-                                                id))));
+                    .exec("UPDATE download SET uuid = '" + uuid + "'"));
         command = "--sync";
     }
     // A setting of the server's reaches it once it starts again.
@@ -312,7 +309,7 @@ void TeamArchiveTest::commands()
     const int got = engineer->run(arguments, password);
     if (!change.isEmpty())
         QVERIFY2(set(values.constLast()), qPrintable(server.error()));
-    const QByteArray said = engineer->error() + engineer->output();
+    const QByteArray said = engineer->error() + engineer->program->output;
     QVERIFY2(said.contains(words.toUtf8()), said.constData());
     QCOMPARE(got, status);
     if (command == "--sync" && status != 0 && !reuse) {
@@ -322,7 +319,7 @@ void TeamArchiveTest::commands()
     if (command == "--list-downloads") {
         // Each download's time under its heading.
         const QStringList lines =
-            QString::fromUtf8(engineer->output()).split('\n', Qt::SkipEmptyParts);
+            QString::fromUtf8(engineer->program->output).split('\n', Qt::SkipEmptyParts);
         const int date = lines.constFirst().indexOf("Date and time");
         for (const QString &line : lines.mid(1))
             QVERIFY2(line.mid(date, 2) == "20", qPrintable(line));
