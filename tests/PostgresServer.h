@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <pwd.h>
+#include <unistd.h>
 
 // A real PostgreSQL server of the test's own (Debian's initdb and pg_ctl) in a temporary
 // folder: a Unix socket in that folder, TCP on a free loopback port with TLS by a certificate
@@ -17,35 +21,36 @@ public:
     // The server's programs, or an empty string when they are not installed.
     static QString binDir();
 
-    PostgresServer();
     ~PostgresServer();
     // Makes the cluster and starts it; false with error() when it could not.
     bool start();
-    bool stop(bool immediate);
+    // Stops it at once, as a crash or a pulled cable would, or else as an administrator would.
+    bool stop(bool immediate = true);
     // Starts it again after stop().
     bool restart();
     QString error() const { return lastError; }
 
     int port() const { return tcpPort; }
-    QString socketDir() const { return dir.path(); }
     // The certificate, for sslrootcert.
-    QString certificate() const { return dir.path() + QStringLiteral("/server.crt"); }
+    QString certificate() const { return dir.path() + "/server.crt"; }
     // A URI to the database "team" on the loopback port.
-    QString uri(const QString &user, const QString &query = QStringLiteral("sslmode=require"),
+    QString uri(const QString &user, const QString &query = "sslmode=require",
                 const QString &password = QString()) const;
 
     // Runs SQL as the owner over the Unix socket (psql), on the database "team" unless
-    // database is given; false with error() when it fails.
-    bool sql(const QString &statements, const QString &database = QStringLiteral("team"));
+    // database is given; false with error() when it fails. What it prints goes to output.
+    bool sql(const QString &statements, const QString &database = "team",
+             QByteArray *output = nullptr);
     // The first field of the first row, as psql prints it unaligned.
     QString value(const QString &query);
 
 private:
-    bool run(const QString &program, const QStringList &arguments, int timeoutMs,
-             const QString &what, QByteArray *output = nullptr);
-    QTemporaryDir dir;
-    QString runAs; // empty: as this process's user
+    // Runs the program (as the server's user) for at most 60 s.
+    bool run(const QString &program, const QStringList &arguments, const QString &what,
+             QByteArray *output = nullptr);
+    QTemporaryDir dir{QDir::tempPath() + "/ml-pg-XXXXXX"};
+    // Empty: as this process's user.
+    const QString runAs = ::geteuid() == 0 ? (::getpwnam("postgres") ? "postgres" : "nobody") : "";
     int tcpPort = 0;
     QString lastError;
-    bool running = false;
 };
