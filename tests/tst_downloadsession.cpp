@@ -170,7 +170,6 @@ private slots:
 
     // The whole data, and the text for the view in batches, at most every ~50 ms; the first in
     // the very turn that brings the first bytes, not from a timer once the event loop is idle.
-
     void wholeDownload()
     {
         QFETCH(QStringList, arguments);
