@@ -346,7 +346,9 @@ private slots:
             QTest::qWait(500);
         } else {
             QCOMPARE(rig.onlyNul.count(), 0); // the line was quiet during the wait
-            QTRY_COMPARE_WITH_TIMEOUT(rig.onlyNul.count(), warnings, scaled(10000));
+            // The count itself once the session ended: a warning that comes again and again
+            // must not keep this wait busy.
+            QTRY_VERIFY_WITH_TIMEOUT(rig.onlyNul.count() >= warnings, scaled(10000));
             QVERIFY2(!warnings || clock.elapsed() > 2500,
                      qPrintable(QString::number(clock.elapsed())));
         }
