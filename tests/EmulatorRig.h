@@ -12,11 +12,13 @@
 class EmulatorRig
 {
 public:
-    virtual ~EmulatorRig() = default;
-
     // Starts an emulator bounding the row (see TesterEmulatorProcess); false when it did not
     // come up with a device path.
-    virtual bool start(const QStringList &arguments, int rowBoundSeconds = 30);
+    bool start(const QStringList &arguments, int rowBoundSeconds = 30)
+    {
+        emulators.push_back(std::make_unique<TesterEmulatorProcess>());
+        return emulators.back()->start(arguments, rowBoundSeconds);
+    }
     TesterEmulatorProcess &emulator() { return *emulators.back(); }
     QString devicePath() const
     {

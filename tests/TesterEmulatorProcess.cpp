@@ -10,16 +10,6 @@
 #include <signal.h>
 #include <sys/types.h>
 
-namespace {
-
-// Sanitized builds run several times slower: the bounds grow by ML_TEST_TIME_FACTOR.
-int scaled(int seconds)
-{
-    return seconds * std::max(1, qEnvironmentVariableIntValue("ML_TEST_TIME_FACTOR"));
-}
-
-} // namespace
-
 TesterEmulatorProcess::~TesterEmulatorProcess()
 {
     if (watchdog.joinable()) {
@@ -57,7 +47,7 @@ bool TesterEmulatorProcess::start(const QStringList &arguments, int rowBoundSeco
         const char *tag = QTest::currentDataTag();
         row = QByteArray(QTest::currentTestFunction()) + '(' + (tag ? tag : "") + ')';
         watchdog = std::thread(&TesterEmulatorProcess::watch, this, process.processId(),
-                               scaled(rowBoundSeconds));
+                               TestSupport::scaled(rowBoundSeconds));
     }
     return devicePath.startsWith(QLatin1String("/dev/"));
 }
@@ -71,7 +61,8 @@ void TesterEmulatorProcess::watch(qint64 pid, int seconds)
     qWarning("%s: still running after its bound of %d s; hanging up the tester's line",
              row.constData(), seconds);
     ::kill(pid_t(pid), SIGKILL);
-    if (!rowOver.wait_for(lock, std::chrono::seconds(scaled(10)), [this] { return over; }))
+    if (!rowOver.wait_for(lock, std::chrono::seconds(TestSupport::scaled(10)),
+                          [this] { return over; }))
         qFatal("%s: still blocked 10 s after the tester's line was hung up at its bound of %d s",
                row.constData(), seconds);
 }
@@ -88,4 +79,9 @@ QByteArray TesterEmulatorProcess::builtInData()
 bool TestSupport::portIsFree(const QString &path)
 {
     return Ml::WinSerialDeviceAsync(nullptr, path).open(QIODevice::ReadWrite, 50); // and closes
+}
+
+int TestSupport::scaled(int bound)
+{
+    return bound * std::max(1, qEnvironmentVariableIntValue("ML_TEST_TIME_FACTOR"));
 }

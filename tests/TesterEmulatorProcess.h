@@ -1,5 +1,4 @@
-#ifndef MARLUNE_TESTS_TESTEREMULATORPROCESS_H
-#define MARLUNE_TESTS_TESTEREMULATORPROCESS_H
+#pragma once
 
 #include <QByteArray>
 #include <QProcess>
@@ -47,6 +46,7 @@ private:
 namespace TestSupport {
 // A session has let the emulator's port go when it can be opened again at once.
 bool portIsFree(const QString &path);
+// A bound of a wait (in any unit): sanitized builds run several times slower, by
+// ML_TEST_TIME_FACTOR.
+int scaled(int bound);
 } // namespace TestSupport
-
-#endif

@@ -103,48 +103,6 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
-    void dialogListing_data()
-    {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QString>("stored"); // a file of the folder, or an absolute path
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QString>("current");
-
-        const QString de = "DravlinDataLogger_de.qm", fr = "DravlinDataLogger_fr.qm";
-        QTest::newRow("the system language is preselected")
-            << QStringList{fr, "DravlinDataLogger_en.qm", de} << QString()
-            << QStringList{"German", "English", "French"} << fr;
-        QTest::newRow("no system language: the first; mask and order ignore case")
-            << QStringList{"DravlinDataLogger_nl.qm", "dravlindatalogger_es.qm", de, "qt_fr.qm",
-                           "Other_fr.qm"}
-            << QString() << QStringList{"German", "Spanish", "Dutch"} << de;
-        QTest::newRow("two files of the system language: the later")
-            << QStringList{fr, de, "DravlinDataLogger2_fr.qm"} << QString()
-            << QStringList{"French", "German", "French"} << fr;
-        QTest::newRow("the stored choice wins")
-            << QStringList{de, fr} << de << QStringList{"German", "French"} << de;
-        QTest::newRow("stored path listed nowhere: the first")
-            << QStringList{de, fr} << "/elsewhere/" + fr << QStringList{"German", "French"} << de;
-    }
-
-    void dialogListing()
-    {
-        QFETCH(QStringList, files);
-        QFETCH(QString, stored);
-        QFETCH(QStringList, texts);
-        QFETCH(QString, current);
-
-        QTemporaryDir temp;
-        populate(temp.path(), files);
-        if (!stored.isEmpty())
-            store(stored.startsWith('/') ? stored : temp.filePath(stored));
-
-        DialogLanguage dialog(temp.path());
-        QCOMPARE(items(&dialog, Qt::DisplayRole), texts);
-        QCOMPARE(dialog.filePath(), temp.filePath(current));
-        QCOMPARE(dialog.iso639Code(), current.mid(18, 2));
-    }
-
     void cycle_data()
     {
         QTest::addColumn<QStringList>("files");
@@ -153,31 +111,50 @@ private slots:
         QTest::addColumn<QStringList>("expectedSeen");
         QTest::addColumn<QString>("download"); // the window's Download button
         QTest::addColumn<QString>("storedAfter");
+        // The dialog's languages and the file preselected; not checked when empty.
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QString>("preselected");
 
+        // Files and languages listed apart by spaces; what was seen: D the dialog, B a box, W
+        // the window.
+        const auto row = [](const char *name, const QString &files, const QString &stored,
+                            const QString &answer, const QString &seen, const QString &download,
+                            const QString &storedAfter, const QString &listed = {},
+                            const QString &preselected = {}) {
+            QStringList shown;
+            for (const QChar &what : seen)
+                shown << (what == 'D' ? Dialog : what == 'B' ? Box : Window);
+            QTest::newRow(name) << files.split(' ') << stored << answer << shown << download
+                                << storedAfter << listed.split(' ', Qt::SkipEmptyParts)
+                                << preselected;
+        };
         const QString de = "DravlinDataLogger_de.qm", fr = "DravlinDataLogger_fr.qm";
         const QString it = "DravlinDataLogger_it.qm";
-        QTest::newRow("first start, OK") << QStringList{"de", "fr"} << QString() << "fr"
-                                         << QStringList{Dialog, Window} << "Télécharger" << fr;
-        QTest::newRow("first start, cancel: warning, nothing stored")
-            << QStringList{"de", "fr"} << QString() << "cancel" << QStringList{Dialog, Box, Window}
-            << "Download" << QString();
-        QTest::newRow("no translations: warning, no dialog")
-            << QStringList{"qt_fr"} << QString() << QString() << QStringList{Box, Window}
-            << "Download" << QString();
-        QTest::newRow("stored choice loads")
-            << QStringList{"de"} << de << QString() << QStringList{Window} << "Herunterladen" << de;
-        QTest::newRow("stored file gone: asks again")
-            << QStringList{"de"} << "/gone/" + fr << "de" << QStringList{Dialog, Window}
-            << "Herunterladen" << de;
-        QTest::newRow("stored file damaged inside: asks again")
-            << QStringList{"de", "damaged_it"} << it << "de" << QStringList{Dialog, Window}
-            << "Herunterladen" << de;
-        QTest::newRow("chosen file damaged inside: warning, choice kept")
-            << QStringList{"damaged_it"} << QString() << "it" << QStringList{Dialog, Box, Window}
-            << "Download" << it;
-        QTest::newRow("Qt's texts follow the language")
-            << QStringList{"fr", "qt_fr"} << fr << QString() << QStringList{Window} << "Télécharger"
-            << fr;
+        row("first start, OK: the system language preselected", "de fr", {}, "fr", "DW",
+            "Télécharger", fr, "German French", fr);
+        row("first start, cancel: warning, nothing stored", "de fr", {}, "cancel", "DBW",
+            "Download", {}, "German French", fr);
+        row("no translations: warning, no dialog", "qt_fr", {}, {}, "BW", "Download", {});
+        row("stored choice loads", "de", de, {}, "W", "Herunterladen", de);
+        row("stored file gone: asks again", "de", "/gone/" + fr, "de", "DW", "Herunterladen", de,
+            "German", de);
+        row("stored file damaged inside: asks again, the stored choice preselected",
+            "de damaged_it", it, "de", "DW", "Herunterladen", de, "German Italian", it);
+        row("chosen file damaged inside: warning, choice kept", "damaged_it", {}, "it", "DBW",
+            "Download", it, "Italian", it);
+        row("Qt's texts follow the language", "fr qt_fr", fr, {}, "W", "Télécharger", fr);
+        // Empty files: none loads, the dialog is cancelled.
+        row("listing: the system language preselected, sorted by name",
+            fr + " DravlinDataLogger_en.qm " + de, {}, "cancel", "DBW", "Download", {},
+            "German English French", fr);
+        row("listing: no system language: the first; mask and order ignore case",
+            "DravlinDataLogger_nl.qm dravlindatalogger_es.qm " + de + " qt_fr.qm Other_fr.qm", {},
+            "cancel", "DBW", "Download", {}, "German Spanish Dutch", de);
+        row("listing: two files of the system language: the later",
+            fr + ' ' + de + " DravlinDataLogger2_fr.qm", {}, "cancel", "DBW", "Download", {},
+            "French German French", fr);
+        row("listing: stored path listed nowhere: the first", de + ' ' + fr, "/elsewhere/" + fr,
+            "cancel", "DBW", "Download", "/elsewhere/" + fr, "German French", de);
     }
 
     void cycle()
@@ -188,6 +165,8 @@ private slots:
         QFETCH(QStringList, expectedSeen);
         QFETCH(QString, download);
         QFETCH(QString, storedAfter);
+        QFETCH(QStringList, listed);
+        QFETCH(QString, preselected);
 
         QTemporaryDir temp;
         const QString dir = temp.filePath("Translations");
@@ -200,7 +179,14 @@ private slots:
 
         QString shownDownload, shownYes;
         UiDriver driver;
-        driver.handlers[Dialog] = [&](QWidget *w) { answer(w, dialogAnswer); };
+        QStringList shownListing;
+        QString shownPreselected, shownCode;
+        driver.handlers[Dialog] = [&](QWidget *w) {
+            shownListing = items(w, Qt::DisplayRole);
+            shownPreselected = static_cast<DialogLanguage *>(w)->filePath();
+            shownCode = static_cast<DialogLanguage *>(w)->iso639Code();
+            answer(w, dialogAnswer);
+        };
         driver.handlers[Window] = [&](QWidget *w) {
             shownDownload = downloadText(w);
             shownYes = QCoreApplication::translate("QPlatformTheme", "&Yes");
@@ -211,6 +197,11 @@ private slots:
         QVERIFY(!driver.timedOut);
         QCOMPARE(driver.seen, expectedSeen);
         QCOMPARE(shownDownload, download);
+        if (!listed.isEmpty()) {
+            QCOMPARE(shownListing, listed);
+            QCOMPARE(shownPreselected, inDir(preselected));
+            QCOMPARE(shownCode, preselected.mid(18, 2));
+        }
         // Qt's own texts follow the language when its catalogues are there.
         const bool qtFrench = download == "Télécharger" && files.contains("qt_fr");
         QCOMPARE(shownYes, QString(qtFrench ? "&Oui" : "&Yes"));
@@ -274,70 +265,62 @@ private slots:
         QCOMPARE(QLocale().language(), QLocale::English);
     }
 
-    void countrySettings_data()
+    void windowSettings_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QVariant>("stored"); // "ConvertData", null when absent
-        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("shown");      // Country Settings
+        QTest::addColumn<QString>("typed");   // a device path typed into the port box
+        QTest::addColumn<bool>("pressEnter");
+        QTest::addColumn<bool>("listedAgain"); // in a new window
 
-        QTest::newRow("decimal point, answered") << "en_GB" << QVariant(true) << false;
-        QTest::newRow("decimal comma, not answered") << "de_DE" << QVariant() << false;
-        QTest::newRow("decimal comma, answered yes") << "de_DE" << QVariant(true) << true;
-        QTest::newRow("decimal comma, answered no") << "nl_NL" << QVariant(false) << true;
+        const QString null = "/dev/null";
+        QTest::newRow("decimal point, answered; port typed and entered")
+            << "en_GB" << QVariant(true) << false << null << true << true;
+        QTest::newRow("decimal comma, not answered; port typed, not entered")
+            << "de_DE" << QVariant() << false << null << false << true;
+        QTest::newRow("decimal comma, answered yes; no such device")
+            << "de_DE" << QVariant(true) << true << "/dev/ml-no-such-device" << true << false;
+        QTest::newRow("decimal comma, answered no")
+            << "nl_NL" << QVariant(false) << true << null << true << true;
     }
 
-    void countrySettings()
+    // The menus and Country Settings, and what survives a new window.
+    void windowSettings()
     {
         QFETCH(QString, locale);
         QFETCH(QVariant, stored);
         QFETCH(bool, shown);
-
-        QLocale::setDefault(QLocale(locale));
-        if (!stored.isNull())
-            Settings::setValue(Settings::Key::ConvertData, stored);
-
-        MainWindow window;
-        // The menus, Help the last (the help pages say About is in the last menu).
-        QStringList menus;
-        for (const QAction *action : window.menuBar()->actions())
-            menus << action->text();
-        QCOMPARE(menus, (QStringList{"File", "Tools", "View", "Help"}));
-        QStringList tools;
-        for (const QAction *action : window.findChild<QMenu *>("menuTools")->actions())
-            tools << (action->isVisible() ? action->text() : QString());
-        QCOMPARE(tools.contains("Country Settings"), shown);
-        QVERIFY(!tools.contains("Change Language..."));
-        // Restoring the check mark does not write the setting back; a click does.
-        QCOMPARE(TestSupport::stored(Settings::Key::ConvertData), stored);
-        if (!shown)
-            return;
-        auto *convert = window.findChild<QAction *>("actionConvertCsvData");
-        QCOMPARE(convert->isChecked(), stored.toBool());
-        convert->trigger();
-        QCOMPARE(TestSupport::stored(Settings::Key::ConvertData).toBool(), !stored.toBool());
-    }
-
-    void settingsSurviveANewWindow_data()
-    {
-        QTest::addColumn<QString>("typed"); // a device path typed into the port box
-        QTest::addColumn<bool>("pressEnter");
-        QTest::addColumn<bool>("listedAgain");
-
-        QTest::newRow("typed and entered") << "/dev/null" << true << true;
-        QTest::newRow("typed, not entered") << "/dev/null" << false << true;
-        QTest::newRow("no such device") << "/dev/ml-no-such-device" << true << false;
-    }
-
-    void settingsSurviveANewWindow()
-    {
         QFETCH(QString, typed);
         QFETCH(bool, pressEnter);
         QFETCH(bool, listedAgain);
 
+        QLocale::setDefault(QLocale(locale));
+        if (!stored.isNull())
+            Settings::setValue(Settings::Key::ConvertData, stored);
         {
             MainWindow window;
             window.show();
             QVERIFY(!window.windowIcon().isNull()); // the embedded image bundle is there
+            // The menus, Help the last (the help pages say About is in the last menu).
+            QStringList menus;
+            for (const QAction *action : window.menuBar()->actions())
+                menus << action->text();
+            QCOMPARE(menus, (QStringList{"File", "Tools", "View", "Help"}));
+            QStringList tools;
+            for (const QAction *action : window.findChild<QMenu *>("menuTools")->actions())
+                tools << (action->isVisible() ? action->text() : QString());
+            QCOMPARE(tools.contains("Country Settings"), shown);
+            QVERIFY(!tools.contains("Change Language..."));
+            // Restoring the check mark does not write the setting back; a click does.
+            QCOMPARE(TestSupport::stored(Settings::Key::ConvertData), stored);
+            auto *convert = window.findChild<QAction *>("actionConvertCsvData");
+            if (shown) {
+                QCOMPARE(convert->isChecked(), stored.toBool());
+                convert->trigger();
+                QCOMPARE(TestSupport::stored(Settings::Key::ConvertData).toBool(),
+                         !stored.toBool());
+            }
             auto *ports = window.findChild<QComboBox *>("comPorts");
             ports->lineEdit()->selectAll();
             QTest::keyClicks(ports->lineEdit(), typed);

@@ -398,54 +398,83 @@ private slots:
 
     void interrupted_data()
     {
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("arguments"); // empty: a port that does not exist
         QTest::addColumn<bool>("afterData");
-        QTest::addColumn<bool>("closeWindow"); // instead of pressing Cancel
-        QTest::addColumn<bool>("onlyNul");     // the session finds the line sends only NUL
+        // cancel, close (the window), NUL (cancel once the session found the line sends only
+        // NUL), or the reason of a failure the session ends on by itself
+        QTest::addColumn<QString>("ending");
 
         // Time-outs keep coming while the tester says nothing; none ends the session.
         const QStringList silent{"--baud", "0", "--ignore-commands"};
         // A slow line and a long time-out: only the user ends this session.
         const QStringList slow{"--baud", "2400"};
-        QTest::newRow("cancel before any data") << silent << false << false << false;
-        QTest::newRow("line sends only NUL, cancel") << silent << false << false << true;
-        QTest::newRow("cancel after part of the data") << slow << true << false << false;
-        QTest::newRow("window closed while receiving") << slow << true << true << false;
+        QTest::newRow("cancel before any data") << silent << false << "cancel";
+        QTest::newRow("line sends only NUL, cancel") << silent << false << "NUL";
+        QTest::newRow("cancel after part of the data") << slow << true << "cancel";
+        QTest::newRow("window closed while receiving") << slow << true << "close";
+        QTest::newRow("no such device")
+            << QStringList() << false
+            << "No such device. Check that the adapter is plugged in, then press Refresh Ports.";
+        QTest::newRow("line drops before any data")
+            << QStringList{"--baud", "0", "--hangup-after", "0"} << false
+            << "The connection to the device was lost before any data arrived.";
     }
 
     // Cancel or closing the window frees the port, and a session with data is kept in the
-    // archive as it ended.
+    // archive as it ended. A failure shows the Warning with the reason; then idle, with
+    // nothing of an earlier download left to save or to open.
     void interrupted()
     {
         QFETCH(QStringList, arguments);
         QFETCH(bool, afterData);
-        QFETCH(bool, closeWindow);
-        QFETCH(bool, onlyNul);
+        QFETCH(QString, ending);
+        const bool fails = !QStringList{"cancel", "close", "NUL"}.contains(ending);
 
         Settings::setValue(Settings::Key::ReadTimeout, afterData ? 5000 : 110);
         Rig rig;
-        QVERIFY2(rig.start(arguments), "the tester emulator did not start");
         UiDriver &driver = rig.driver;
+        if (fails) {
+            QVERIFY2(rig.downloadAndDecline(), "no download with its save dialog within 20 s");
+            QCOMPARE(saved(driver, dir.filePath(QTest::currentDataTag() + QString(" before.csv"))),
+                     builtIn);
+            QVERIFY(driver.button("openBtn")->isVisible());
+            driver.seen.clear();
+        }
+        if (arguments.isEmpty())
+            driver.setPort("/dev/ml-no-such-port");
+        else
+            QVERIFY2(rig.start(arguments), "the tester emulator did not start");
 
-        QVERIFY(driver.press("downloadBtn"));
-        if (onlyNul) // the finding itself: tst_downloadsession
+        if (fails) {
+            QVERIFY2(driver.download(15000), "the download did not end within 15 s");
+            QCOMPARE(driver.seen, QStringList{"QMessageBox"});
+            QCOMPARE(driver.boxes.value(0).text, QStringLiteral("Failed to connect. Please check "
+                                                                "the device is connected and "
+                                                                "switched on"));
+            QCOMPARE(driver.boxes.value(0).informative, ending);
+            QVERIFY(driver.outputText().isEmpty());
+            driver.seen.clear();
+        } else {
+            QVERIFY(driver.press("downloadBtn"));
+        }
+        if (ending == "NUL") // the finding itself: tst_downloadsession
             QVERIFY(QMetaObject::invokeMethod(rig.window->findChild<DownloadSession *>(),
                                               "lineSendsOnlyNul"));
         if (afterData)
             QTRY_VERIFY_WITH_TIMEOUT(driver.outputText().size() > 100, 10000);
-        else
+        else if (!fails)
             QTest::qWait(300);
-        if (onlyNul) // still there after the time-outs that followed
+        if (ending == "NUL") // still there after the time-outs that followed
             QCOMPARE(driver.statusText(), QStringLiteral("The line sends only NUL bytes. Check "
                                                          "the cable and the tester."));
-        if (closeWindow) {
+        if (ending == "close") {
             // As the start-up cycle does: the window closes, then goes.
             rig.window->close();
             rig.window.reset();
             QCoreApplication::processEvents();
             QCOMPARE(stored(Settings::Key::PortName).toString(), rig.devicePath());
         } else {
-            QVERIFY(driver.press("cancelBtn"));
+            QVERIFY(fails || driver.press("cancelBtn"));
             QVERIFY(driver.button("downloadBtn")->isVisible());
             QCOMPARE(driver.button("saveBtn")->isVisible(), afterData);
             QVERIFY(!driver.button("openBtn")->isVisible()); // no saved file holds this data
@@ -453,7 +482,8 @@ private slots:
                                                               : "Please select a port"),
                      qPrintable(driver.statusText()));
         }
-        QVERIFY(portIsFree(rig.devicePath()));
+        // A line that dropped took the emulator's port with it.
+        QVERIFY(arguments.contains("--hangup-after") || portIsFree(rig.devicePath()));
         QTest::qWait(200); // nothing of the ended session comes late
         QCOMPARE(driver.seen, QStringList());
         if (afterData) {
@@ -461,54 +491,12 @@ private slots:
             QVERIFY(archive.open(Archive::defaultPath()));
             const DownloadSummary kept = archive.list()->value(0); // the newest
             QCOMPARE(kept.ending,
-                     closeWindow ? DownloadEnding::Interrupted : DownloadEnding::Cancelled);
+                     ending == "close" ? DownloadEnding::Interrupted : DownloadEnding::Cancelled);
             QCOMPARE(kept.portName, rig.devicePath());
             QCOMPARE(kept.readTimeoutMs, 5000);
             const QByteArray data = archive.data(kept.id).value_or(QByteArray());
             QVERIFY(data.size() > 100 && builtIn.startsWith(data));
         }
-    }
-
-    void failedOpen_data()
-    {
-        QTest::addColumn<QString>("port"); // "drops": the emulator's line drops at once
-        QTest::addColumn<QString>("reason");
-
-        QTest::newRow("no such device")
-            << QString("/dev/ml-no-such-port")
-            << "No such device. Check that the adapter is plugged in, then press Refresh Ports.";
-        QTest::newRow("line drops before any data")
-            << QString("drops") << "The connection to the device was lost before any data arrived.";
-    }
-
-    // The Warning with the reason, then idle, with nothing of an earlier download left to save
-    // or to open.
-    void failedOpen()
-    {
-        QFETCH(QString, port);
-        QFETCH(QString, reason);
-
-        Rig rig;
-        QVERIFY2(rig.downloadAndDecline(), "no download with its save dialog within 20 s");
-        const QString earlier =
-            dir.filePath(QTest::currentDataTag() + QStringLiteral(" before.csv"));
-        QCOMPARE(saved(rig.driver, earlier), builtIn);
-        QVERIFY(rig.driver.button("openBtn")->isVisible());
-        if (port == "drops")
-            QVERIFY(rig.start({"--baud", "0", "--hangup-after", "0"}));
-        else
-            rig.driver.setPort(port);
-        QVERIFY2(rig.driver.download(15000), "the download did not end within 15 s");
-        QCOMPARE(rig.driver.seen, (QStringList{"QFileDialog", "QFileDialog", "QMessageBox"}));
-        const UiDriver::Box box = rig.driver.boxes.first();
-        QCOMPARE(box.text, QStringLiteral("Failed to connect. Please check the device is "
-                                          "connected and switched on"));
-        QCOMPARE(box.informative, reason);
-        QCOMPARE(rig.driver.statusText(),
-                 QStringLiteral("Please select a port and connect your device"));
-        QVERIFY(rig.driver.outputText().isEmpty());
-        QVERIFY(!rig.driver.button("saveBtn")->isVisible());
-        QVERIFY(!rig.driver.button("openBtn")->isVisible());
     }
 
     void saving_data()
@@ -593,50 +581,10 @@ private slots:
         QCOMPARE(saved(driver, saves.filePath("elsewhere.csv")), builtIn);
     }
 
-    // The case the archive is for: a download never saved, the window closed, and the
-    // program started again; File > History saves it and opens it in a Results window.
-    void savedFromHistory()
+    void history_data()
     {
-        Rig rig;
-        QVERIFY(rig.start({"--baud", "0", "--bit7"}));
-        QVERIFY2(rig.driver.download(20000), "the download did not end within 20 s");
-        rig.window.reset();
-        rig.driver.stop();
-
-        MainWindow window;
-        UiDriver driver(&window);
-        const QString target = home->filePath("from the history.csv");
-        QString resultsTitle;
-        const auto [seen, after] = showHistory(&window, driver, [&](QWidget *history) {
-            driver.saveAs = QStringList{target};
-            history->findChild<QPushButton *>("saveAsBtn")->click();
-            history->findChild<QPushButton *>("resultsBtn")->click();
-            if (auto *results = history->findChild<ResultsWindow *>())
-                resultsTitle = results->windowTitle();
-        });
-        QCOMPARE(seen.rows, 1);
-        QCOMPARE(seen.firstRow.value(HistoryModel::Port), rig.devicePath());
-        QCOMPARE(seen.firstRow.value(HistoryModel::SavedAs), QStringLiteral("not saved"));
-        QCOMPARE(seen.firstRow.value(HistoryModel::Ending), QStringLiteral("Finished"));
-        QVERIFY(seen.firstRow.value(HistoryModel::Records).toInt() > 0);
-        QCOMPARE(seen.text, linesOf(sevenBit(builtIn)));
-        QVERIFY(seen.saveAs && !seen.open);
-        QCOMPARE(driver.seen, (QStringList{"HistoryWindow", "QFileDialog"}));
-
-        QCOMPARE(contents(target), sevenBit(builtIn));
-        QCOMPARE(after.firstRow.value(HistoryModel::SavedAs), target);
-        QVERIFY(after.open);
-        QCOMPARE(stored(Settings::Key::LastSavedFilePath).toString(), target);
-        QVERIFY2(resultsTitle.contains("from the history.csv"), qPrintable(resultsTitle));
-        // The Results window stays open once the History is closed.
-        const auto *results = window.findChild<ResultsWindow *>();
-        QVERIFY(results && results->isVisible() && results->windowTitle() == resultsTitle);
-    }
-
-    void emptyAndDelete_data()
-    {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<QString>("how"); // none, button, key
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("how"); // none, button, key, save
         QTest::addColumn<int>("reply");   // a QMessageBox::StandardButton
         QTest::addColumn<int>("left");
 
@@ -645,47 +593,78 @@ private slots:
         QTest::newRow("delete confirmed with the Delete key")
             << 2 << "key" << int(QMessageBox::Yes) << 1;
         QTest::newRow("the last one deleted") << 1 << "button" << int(QMessageBox::Yes) << 0;
+        // The case the archive is for: a download never saved, the program started again; the
+        // History saves it (bit 7 cleared) and opens it in a Results window.
+        QTest::newRow("saved, bit 7 set") << 1 << "save" << int(QMessageBox::No) << 1;
     }
 
-    // File > History of an empty archive, and deleting the selected download, asked first.
-    void emptyAndDelete()
+    // File > History of an empty archive, deleting the selected download (asked first), and
+    // saving one.
+    void history()
     {
-        QFETCH(int, stored);
+        QFETCH(int, count);
         QFETCH(QString, how);
         QFETCH(int, reply);
         QFETCH(int, left);
 
+        const auto dataOf = [&](int n) {
+            return how == "save" ? QByteArray(builtIn).replace('R', char('R' | 0x80))
+                                 : QByteArray("Record,Result\r\n1,PASS\r\n").repeated(n + 1);
+        };
         QVector<qint64> ids;
         {
             Archive archive;
             QVERIFY(archive.open(Archive::defaultPath()));
-            for (int n = 0; n < stored; ++n) {
+            for (int n = 0; n < count; ++n) {
                 ArchivedDownload download;
                 download.started = QDateTime::currentDateTimeUtc().addSecs(n * 60);
                 download.ended = download.started.addSecs(30);
                 download.portName = "COM3";
-                download.data = QByteArray("Record,Result\r\n1,PASS\r\n").repeated(n + 1);
+                download.data = dataOf(n);
                 ids.prepend(archive.store(download).value_or(0));
             }
         }
         MainWindow window;
         UiDriver driver(&window);
         driver.reply = QMessageBox::StandardButton(reply);
-        const Seen seen =
-            showHistory(&window, driver, [&](QWidget *history) {
-                if (how == "button")
-                    history->findChild<QPushButton *>("deleteBtn")->click();
-                else if (how == "key")
-                    QTest::keyClick(history->findChild<QTableView *>("downloads"), Qt::Key_Delete);
-            }).first;
-        QCOMPARE(seen.rows, stored);
-        if (stored == 0) {
+        const QString target = home->filePath("from the history.csv");
+        QString resultsTitle;
+        const auto [seen, after] = showHistory(&window, driver, [&](QWidget *history) {
+            if (how == "button")
+                history->findChild<QPushButton *>("deleteBtn")->click();
+            else if (how == "key")
+                QTest::keyClick(history->findChild<QTableView *>("downloads"), Qt::Key_Delete);
+            if (how != "save")
+                return;
+            driver.saveAs = QStringList{target};
+            history->findChild<QPushButton *>("saveAsBtn")->click();
+            history->findChild<QPushButton *>("resultsBtn")->click();
+            if (auto *results = history->findChild<ResultsWindow *>())
+                resultsTitle = results->windowTitle();
+        });
+        QCOMPARE(seen.rows, count);
+        if (count == 0) {
             QVERIFY2(seen.emptyLine.contains("will appear here"), qPrintable(seen.emptyLine));
             QVERIFY(!seen.saveAs && seen.text.isEmpty() && driver.boxes.isEmpty());
             return;
         }
-        QCOMPARE(seen.emptyLine + seen.text,
-                 QStringLiteral("Record,Result\n1,PASS\n").repeated(stored));
+        QCOMPARE(seen.emptyLine + seen.text, linesOf(sevenBit(dataOf(count - 1))));
+        QCOMPARE(seen.firstRow.value(HistoryModel::SavedAs), QStringLiteral("not saved"));
+        QCOMPARE(seen.firstRow.value(HistoryModel::Ending), QStringLiteral("Finished"));
+        QVERIFY(seen.saveAs && !seen.open);
+        if (how == "save") {
+            QVERIFY(seen.firstRow.value(HistoryModel::Records).toInt() > 0);
+            QCOMPARE(driver.seen, (QStringList{"HistoryWindow", "QFileDialog"}));
+            QCOMPARE(contents(target), builtIn);
+            QCOMPARE(after.firstRow.value(HistoryModel::SavedAs), target);
+            QVERIFY(after.open);
+            QCOMPARE(stored(Settings::Key::LastSavedFilePath).toString(), target);
+            QVERIFY2(resultsTitle.contains("from the history.csv"), qPrintable(resultsTitle));
+            // The Results window stays open once the History is closed.
+            const auto *results = window.findChild<ResultsWindow *>();
+            QVERIFY(results && results->isVisible() && results->windowTitle() == resultsTitle);
+            return;
+        }
         QCOMPARE(driver.boxes.size(), 1);
         QVERIFY2(driver.boxes[0].text.startsWith("Delete the download of"),
                  qPrintable(driver.boxes[0].text));
@@ -697,42 +676,31 @@ private slots:
         // The newest, selected first, is the one deleted.
         if (left > 0)
             QCOMPARE(list.last().id, ids.last());
-        if (left < stored)
+        if (left < count)
             QVERIFY(!archive.summary(ids.first()));
     }
 
     // Help opens the page of the language; without pages it names the folder. (Which page
     // is found where: tst_common.)
-    void helpPage_data()
-    {
-        QTest::addColumn<bool>("pages");
-        QTest::newRow("German") << true;
-        QTest::newRow("no help pages") << false;
-    }
-
     void helpPage()
     {
-        QFETCH(bool, pages);
-
         const QString folder = QCoreApplication::applicationDirPath() + "/Help";
-        const QString aside = folder + ".aside";
-        if (!pages)
-            QVERIFY(QDir().rename(folder, aside));
+        const QString page = folder + "/DravlinSolarDataLoggerHelp_de.html";
+        QVERIFY2(QFile::exists(page), qPrintable(page)); // the build puts the pages there
         QLocale::setDefault(QLocale("de_DE"));
         MainWindow window;
         UiDriver driver(&window);
         window.findChild<QAction *>("actionHelp")->trigger();
-        if (!pages) {
-            QDir().rename(aside, folder);
-            QVERIFY(openedUrls.isEmpty());
-            QTRY_COMPARE_WITH_TIMEOUT(driver.boxes.size(), 1, 5000); // the box naming the folder
-            QVERIFY2(driver.boxes.first().text.contains(folder),
-                     qPrintable(driver.boxes.first().text));
-            return;
-        }
-        const QString path = folder + "/DravlinSolarDataLoggerHelp_de.html";
-        QCOMPARE(openedUrls, QList<QUrl>{QUrl::fromLocalFile(path)});
-        QVERIFY2(QFile::exists(path), qPrintable(path)); // the build puts the pages there
+        QCOMPARE(openedUrls, QList<QUrl>{QUrl::fromLocalFile(page)});
+        QVERIFY(driver.boxes.isEmpty());
+
+        openedUrls.clear();
+        QVERIFY(QDir().rename(folder, folder + ".aside"));
+        window.findChild<QAction *>("actionHelp")->trigger();
+        QDir().rename(folder + ".aside", folder);
+        QVERIFY(openedUrls.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(driver.boxes.size(), 1, 5000); // the box naming the folder
+        QVERIFY2(driver.boxes.first().text.contains(folder), qPrintable(driver.boxes.first().text));
     }
 };
 
