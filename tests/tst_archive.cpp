@@ -443,11 +443,9 @@ private slots:
             Archive archive;
             QVERIFY2(archive.open(path, openMode), qPrintable(archive.errorString()));
             const QString moved = archive.movedAsidePath();
-            QVERIFY2(
-                QRegularExpression(QStringLiteral("/archive\\.sqlite\\.damaged-\\d{8}-\\d{6}$"))
-                    .match(moved)
-                    .hasMatch(),
-                qPrintable(moved));
+            static const QRegularExpression aside(
+                QStringLiteral("/archive\\.sqlite\\.damaged-\\d{8}-\\d{6}$"));
+            QVERIFY2(aside.match(moved).hasMatch(), qPrintable(moved));
             const QString notice = archive.takeNotice();
             QVERIFY(notice.contains(QDir::toNativeSeparators(moved)));
             QCOMPARE(notice.contains(QStringLiteral("newer version")), is("newer"));

@@ -305,8 +305,7 @@ private slots:
         if (change.startsWith("--"))
             arguments << change;
         if (pause)
-            arguments << "--read-timeout"
-                      << "4000";
+            arguments += {"--read-timeout", "4000"};
 
         ProgramRun download(arguments);
         if (pause) {
