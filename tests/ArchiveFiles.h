@@ -14,9 +14,6 @@
 #include <QStringList>
 #include <QVariant>
 
-// Archive files for the tests: a download to store, random bytes from a seed, the test's own
-// connection for what the archive does not offer, a table's page overwritten as a bad sector
-// would, and every name under a folder (to see that nothing was made, moved or left).
 namespace TestSupport {
 
 // A download from the port, 4.321 s long at a read time-out of 110 ms.
@@ -45,6 +42,7 @@ inline QByteArray randomBytes(int size, quint32 seed)
     return bytes;
 }
 
+// The test's own connection, for what the archive does not offer.
 struct RawConnection
 {
     explicit RawConnection(const QString &path)
@@ -71,7 +69,7 @@ struct RawConnection
 };
 
 // The first page of the table in a closed archive (no write-ahead log beside it) overwritten
-// with random bytes; false when that could not be done.
+// with random bytes, as a bad sector would; false when that could not be done.
 inline bool overwriteTablePage(const QString &path, const QString &table, quint32 seed)
 {
     const int page =

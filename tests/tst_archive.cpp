@@ -10,11 +10,8 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -35,21 +32,19 @@ namespace {
 
 const QString notArchived = QStringLiteral("This download was not archived: ");
 
-// The bytes of the numbered large download the child processes store.
-QByteArray bigData(int number, int size)
-{
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (int i = 0; i < size; ++i)
-        bytes[i] = char((i * 31 + number * 7) & 0xff);
-    return bytes;
-}
-
 // What a download stored under this port name holds: TAG<n> from a writer, big<n> large.
 QByteArray dataOf(const QString &port, int bigSize)
 {
-    const int number = port.mid(port.startsWith(QLatin1String("big")) ? 3 : 1).toInt();
-    return port.startsWith(QLatin1String("big")) ? bigData(number, bigSize)
-                                                 : port.toLatin1() + randomBytes(4000, number);
+    const bool big = port.startsWith(QLatin1String("big"));
+    const int number = port.mid(big ? 3 : 1).toInt();
+    return big ? randomBytes(bigSize, 1000 + number) : port.toLatin1() + randomBytes(4000, number);
+}
+
+// This test started again as one of the other programs below.
+void startChild(QProcess &process, const QStringList &arguments)
+{
+    process.start(QCoreApplication::applicationFilePath(),
+                  QStringList{QStringLiteral("--child")} + arguments);
 }
 
 // An archive of an earlier version: what later versions added taken out again.
@@ -142,7 +137,7 @@ private slots:
         QTest::newRow("3 MiB of random bytes") << large << ArchivedDownload::lineCountOf(large);
     }
 
-    // Store into a new folder, read back from a fresh connection, delete.
+    // Store into a new folder, read back from a fresh connection.
     void roundTrip()
     {
         QFETCH(QByteArray, data);
@@ -151,13 +146,13 @@ private slots:
         const QString folder = dir.filePath(QStringLiteral("new"));
         const QString path = folder + QStringLiteral("/archive.sqlite");
 
-        ArchivedDownload download = downloadOf(data, QStringLiteral("COM3"));
+        ArchivedDownload download =
+            downloadOf(data, QStringLiteral("COM3"), 0, DownloadEnding::Cancelled);
         // Given in local time: read back as the same moment in UTC.
         download.started = QDateTime(QDate(2024, 3, 31), QTime(1, 59, 58, 123), Qt::LocalTime);
         download.ended = download.started.addSecs(3600);
         download.devicePath = QStringLiteral("\\\\.\\COM3");
         download.readTimeoutMs = 60000;
-        download.ending = DownloadEnding::Cancelled;
         std::optional<qint64> id;
         {
             Archive archive;
@@ -187,69 +182,38 @@ private slots:
         QVERIFY(summary->readTimeoutMs == 60000 && summary->ending == DownloadEnding::Cancelled);
         QCOMPARE(summary->byteCount, qint64(data.size()));
         QCOMPARE(summary->lineCount, lines);
-
-        QVERIFY(archive.remove(*id));
-        QVERIFY(!archive.data(*id) && !archive.summary(*id) && archive.list()->isEmpty());
-        QVERIFY(archive.notFound());
-        QVERIFY(!archive.remove(*id));
-        QVERIFY(archive.errorString().contains(QString::number(*id)));
-        // A new download never takes a deleted one's number (scripts keep numbers).
-        const auto next = archive.store(downloadOf("x"));
-        QVERIFY(next && *next > *id);
     }
 
-    // The designs of the sites: an archive of the first version gains their table and keeps
-    // its downloads; a design is kept per site name, replaced, and found only by its name.
-    // (A new archive's designs: tst_reportcommand.)
-    void designs()
+    // An archive of the first version gains the designs' table and keeps its downloads. Listed
+    // newest first, each with its last save and its results' summary; a design is kept per site
+    // name, replaced, and found only by its name; deleting a download takes its saves and bytes
+    // with it, not the designs. (A new archive's designs: tst_reportcommand.)
+    void savesDesignsAndOrder()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("archive.sqlite"));
-        qint64 id = 0;
+        const QByteArray first = "Record,Site\r\n1,Marsh Lane\r\n";
+        qint64 kept = 0;
         {
             Archive archive;
             QVERIFY(archive.open(path));
-            id = *archive.store(downloadOf("Record,Site\r\n1,Marsh Lane\r\n"));
+            kept = *archive.store(downloadOf(first, QStringLiteral("e"), 500));
         }
         QVERIFY(makeOlder(path, 1));
         Archive archive;
         QVERIFY2(archive.open(path), qPrintable(archive.errorString()));
         QVERIFY(archive.notice().isEmpty());
-        QCOMPARE(*archive.data(id), QByteArray("Record,Site\r\n1,Marsh Lane\r\n"));
-        // A download kept before the team archive gets its identity, and one stored now too.
-        ArchiveTeamState team(archive);
-        const qint64 newer = *archive.store(downloadOf("Record\r\n"));
-        QCOMPARE(QUuid(*team.uuid(id)).version(), QUuid::Random);
-        QCOMPARE(QUuid(*team.uuid(newer)).version(), QUuid::Random);
-        QVERIFY(*team.uuid(id) != *team.uuid(newer));
-
-        const QString site = QStringLiteral("Marsh Lane Solar Park – Feld Süd");
-        QCOMPARE(*archive.designFor(site), QByteArray());
-        QVERIFY(archive.storeDesign(site, "{\"site\": 1}"));
-        QVERIFY(archive.storeDesign(QStringLiteral("Hillside Farm"), "{\"site\": 2}"));
-        QVERIFY(archive.storeDesign(site, "{\"site\": 3}"));
-        QCOMPARE(*archive.designFor(site), QByteArray("{\"site\": 3}"));
-        QCOMPARE(*archive.designFor(QStringLiteral("Hillside Farm")), QByteArray("{\"site\": 2}"));
-        QCOMPARE(*archive.designFor(QStringLiteral("marsh lane solar park – feld süd")),
-                 QByteArray());
-        // Deleting a download leaves the designs.
-        QVERIFY(archive.remove(id));
-        QCOMPARE(*archive.designFor(site), QByteArray("{\"site\": 3}"));
-    }
-
-    // Newest first, each with its last save and its results' summary; deleting a download
-    // takes its saves and bytes with it.
-    void savesSummaryAndOrder()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("archive.sqlite"));
-        Archive archive;
-        QVERIFY(archive.open(path));
+        QCOMPARE(*archive.data(kept), first);
         const qint64 middle = *archive.store(downloadOf("middle", QStringLiteral("b"), 2000));
         const qint64 newest = *archive.store(downloadOf("newest", QStringLiteral("c"), 3000));
         const qint64 oldest = *archive.store(downloadOf("oldest", QStringLiteral("a"), 1000));
         const qint64 lost =
             *archive.store(downloadOf("lost", QStringLiteral("d"), 1500, DownloadEnding::LineLost));
+        // A download kept before the team archive gets its identity, and one stored now too.
+        ArchiveTeamState team(archive);
+        QCOMPARE(QUuid(*team.uuid(kept)).version(), QUuid::Random);
+        QCOMPARE(QUuid(*team.uuid(newest)).version(), QUuid::Random);
+        QVERIFY(*team.uuid(kept) != *team.uuid(newest));
 
         const QDateTime t = QDateTime::fromMSecsSinceEpoch(1700000000000, Qt::UTC);
         // Recorded out of order: the last save is the latest in time.
@@ -262,9 +226,9 @@ private slots:
         QVERIFY(!archive.setSummary(9999, 1, 1, 0, true));
 
         const QVector<DownloadSummary> list = *archive.list();
-        QCOMPARE(list.size(), 4);
+        QCOMPARE(list.size(), 5);
         QVERIFY(list[0].id == newest && list[1].id == middle && list[2].id == lost &&
-                list[3].id == oldest);
+                list[3].id == oldest && list[4].id == kept);
         QCOMPARE(list[0].lastSavedPath, QStringLiteral("/x/n.csv"));
         QCOMPARE(list[1].lastSavedPath, QStringLiteral("/x/third.csv"));
         QVERIFY(list[1].lastSavedAt == t.addSecs(120) && list[1].saveCount == 3);
@@ -276,11 +240,25 @@ private slots:
         QVERIFY(saves.size() == 3 && saves[0].path == QStringLiteral("/x/first.txt"));
         QVERIFY(saves[1].path == QStringLiteral("/x/second.csv") && saves[1].european);
 
-        QVERIFY(archive.remove(middle));
-        QVERIFY(archive.saves(middle).isEmpty());
+        const QString site = QStringLiteral("Marsh Lane Solar Park – Feld Süd");
+        QCOMPARE(*archive.designFor(site), QByteArray());
+        QVERIFY(archive.storeDesign(site, "{\"site\": 1}"));
+        QVERIFY(archive.storeDesign(QStringLiteral("Hillside Farm"), "{\"site\": 2}"));
+        QVERIFY(archive.storeDesign(site, "{\"site\": 3}"));
+        QVERIFY(archive.remove(middle) && archive.remove(lost));
+        QVERIFY(!archive.data(lost) && !archive.summary(lost) && archive.saves(middle).isEmpty());
+        QVERIFY(!archive.remove(lost) && archive.notFound());
+        QVERIFY(archive.errorString().contains(QString::number(lost)));
         RawConnection raw(path);
         QCOMPARE(raw.value(QStringLiteral("SELECT count(*) FROM save")).toInt(), 1);
         QCOMPARE(raw.value(QStringLiteral("SELECT count(*) FROM download_data")).toInt(), 3);
+        QCOMPARE(archive.list()->size(), 3);
+        // A new download never takes a deleted one's number (scripts keep numbers).
+        QVERIFY(archive.store(downloadOf("x")).value_or(0) > lost);
+        QCOMPARE(*archive.designFor(site), QByteArray("{\"site\": 3}"));
+        QCOMPARE(*archive.designFor(QStringLiteral("Hillside Farm")), QByteArray("{\"site\": 2}"));
+        QCOMPARE(*archive.designFor(QStringLiteral("marsh lane solar park – feld süd")),
+                 QByteArray());
     }
 
     void unusableArchive_data()
@@ -328,7 +306,7 @@ private slots:
         QString folder = dir.filePath(QStringLiteral("data"));
         QVERIFY(QDir().mkpath(folder));
         const QByteArray earlier = randomBytes(10000, 3);
-        const QByteArray big = bigData(0, 1024 * 1024);
+        const QByteArray big = dataOf(QStringLiteral("big0"), 1024 * 1024);
         std::optional<SmallFileSystem> small;
         if (is("full disk (small") && !small.emplace(folder, 512).mounted)
             QSKIP("no small file system can be mounted here; the file-size limit row covers a "
@@ -397,9 +375,7 @@ private slots:
             else
                 QVERIFY(put(path, bytes));
         }
-        // Every name in the test's folder, and what its files hold.
-        const auto names = [&] { return entriesUnder(dir.path()); };
-        const QStringList namesBefore = names();
+        const QStringList namesBefore = entriesUnder(dir.path());
         const QByteArray before = QFileInfo(path).isFile() ? contents(path) : QByteArray();
         // The folder made read-only where the row asks.
         const bool locked = is("read-only") || is("cannot be moved");
@@ -431,7 +407,7 @@ private slots:
                 QCOMPARE(archive.notice(), QString());
                 QVERIFY(!archive.store(downloadOf("x")));
             }
-            QCOMPARE(names(), namesBefore);
+            QCOMPARE(entriesUnder(dir.path()), namesBefore);
             if (QFileInfo(path).isFile())
                 QCOMPARE(contents(path), before);
             if (is("a folder"))
@@ -458,7 +434,7 @@ private slots:
                     QVERIFY2(archive.errorString().startsWith(notArchived),
                              qPrintable(archive.errorString()));
                 }
-                QCOMPARE(names(), namesBefore);
+                QCOMPARE(entriesUnder(dir.path()), namesBefore);
                 QCOMPARE(contents(path), before);
                 // Once the folder may be written again, the next start moves it aside.
                 unlock.dismiss();
@@ -467,11 +443,9 @@ private slots:
             Archive archive;
             QVERIFY2(archive.open(path, openMode), qPrintable(archive.errorString()));
             const QString moved = archive.movedAsidePath();
-            QVERIFY2(
-                QRegularExpression(QStringLiteral("/archive\\.sqlite\\.damaged-\\d{8}-\\d{6}$"))
-                    .match(moved)
-                    .hasMatch(),
-                qPrintable(moved));
+            static const QRegularExpression aside(
+                QStringLiteral("/archive\\.sqlite\\.damaged-\\d{8}-\\d{6}$"));
+            QVERIFY2(aside.match(moved).hasMatch(), qPrintable(moved));
             const QString notice = archive.takeNotice();
             QVERIFY(notice.contains(QDir::toNativeSeparators(moved)));
             QCOMPARE(notice.contains(QStringLiteral("newer version")), is("newer"));
@@ -490,17 +464,14 @@ private slots:
             return;
         }
 
-        // Not archived.
         QElapsedTimer clock;
         clock.start();
         QString reason;
         if (is("full disk (file")) {
 #ifdef Q_OS_UNIX
             QProcess child;
-            child.start(QCoreApplication::applicationFilePath(),
-                        {QStringLiteral("--child"), QStringLiteral("store"), path,
-                         QString::number(big.size()),
-                         QString::number(QFileInfo(path).size() + 64 * 1024)});
+            startChild(child, {QStringLiteral("store"), path, QString::number(big.size()),
+                               QString::number(QFileInfo(path).size() + 64 * 1024)});
             QVERIFY2(child.waitForFinished(20000), "the writer at its file-size limit did not "
                                                    "end within 20 s");
             QCOMPARE(child.exitCode(), 1);
@@ -571,11 +542,6 @@ private slots:
         QTemporaryDir dir;
         const int count = killed ? 3 : 10;
         const int bigSize = 8 * 1024 * 1024;
-        const auto start = [](QProcess &process, const QStringList &arguments) {
-            process.start(QCoreApplication::applicationFilePath(),
-                          QStringList{QStringLiteral("--child")} + arguments);
-        };
-        // Three rounds of the race; one of a killed writer.
         for (int round = 0; round < (killed ? 1 : 3); ++round) {
             const QString path = dir.filePath(QStringLiteral("archive%1.sqlite").arg(round));
             {
@@ -589,7 +555,7 @@ private slots:
             QByteArray said;
             if (killed) {
                 QProcess child;
-                start(child, {QStringLiteral("store"), path, QString::number(bigSize)});
+                startChild(child, {QStringLiteral("store"), path, QString::number(bigSize)});
                 (void)QTest::qWaitFor(
                     [&] {
                         said += child.readAllStandardOutput();
@@ -608,13 +574,13 @@ private slots:
                 QCOMPARE(RawConnection(path).value(QStringLiteral("PRAGMA journal_mode=DELETE")),
                          QVariant(QStringLiteral("delete")));
                 QProcess holder, writers[2];
-                start(holder, {QStringLiteral("hold"), path, QStringLiteral("800")});
+                startChild(holder, {QStringLiteral("hold"), path, QStringLiteral("800")});
                 QVERIFY2(holder.waitForReadyRead(10000) &&
                              holder.readAllStandardOutput().startsWith("held"),
                          "the holder did not take the file within 10 s");
                 for (int i = 0; i < 2; ++i)
-                    start(writers[i], {QStringLiteral("write"), path, QString::number(count),
-                                       QString(QLatin1Char(char('A' + i)))});
+                    startChild(writers[i], {QStringLiteral("write"), path, QString::number(count),
+                                            QString(QLatin1Char(char('A' + i)))});
                 QVERIFY2(holder.waitForFinished(10000) && holder.exitCode() == 0,
                          "the holder did not let go within 10 s");
                 for (QProcess &writer : writers) {
