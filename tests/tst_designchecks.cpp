@@ -428,35 +428,26 @@ private slots:
         }
     }
 
-    // The insulation test voltage and minimum by the system voltage N × Voc × 1.25; 120 V and
-    // 500 V belong to the middle band.
-    void insulationBands_data()
-    {
-        QTest::addColumn<int>("modules");
-        QTest::addColumn<double>("voc");
-        QTest::addColumn<double>("testVoltage");
-        QTest::addColumn<double>("minimum");
-        QTest::newRow("119.75 V") << 2 << 47.9 << 250.0 << 0.5;
-        QTest::newRow("120 V") << 2 << 48.0 << 500.0 << 1.0;
-        QTest::newRow("500 V") << 10 << 40.0 << 500.0 << 1.0;
-        QTest::newRow("500.125 V") << 10 << 40.01 << 1000.0 << 1.0;
-    }
-
+    // The insulation test voltage and minimum by the system voltage N × Voc × 1.25 (120 V and
+    // 500 V belong to the middle band), unless the design sets them.
     void insulationBands()
     {
-        QFETCH(int, modules);
-        QFETCH(double, voc);
-        QFETCH(double, testVoltage);
-        QFETCH(double, minimum);
-        SiteDesign::Array array;
-        array.modulesInSeries = modules;
-        array.vocStc = voc;
-        QCOMPARE(array.effectiveInsulationTestVoltage(), testVoltage);
-        QCOMPARE(array.effectiveInsulationMin(), minimum);
-        array.insulationTestVoltage = 1500.0;
-        array.insulationMin = 40.0;
-        QCOMPARE(array.effectiveInsulationTestVoltage(), 1500.0);
-        QCOMPARE(array.effectiveInsulationMin(), 40.0);
+        const struct
+        {
+            int modules;
+            double voc, testVoltage, minimum;
+        } bands[] = {{2, 47.9, 250, 0.5}, {2, 48, 500, 1}, {10, 40, 500, 1}, {10, 40.01, 1000, 1}};
+        for (const auto &band : bands) {
+            SiteDesign::Array array;
+            array.modulesInSeries = band.modules;
+            array.vocStc = band.voc;
+            QCOMPARE(array.effectiveInsulationTestVoltage(), band.testVoltage);
+            QCOMPARE(array.effectiveInsulationMin(), band.minimum);
+            array.insulationTestVoltage = 1500.0;
+            array.insulationMin = 40.0;
+            QCOMPARE(array.effectiveInsulationTestVoltage(), 1500.0);
+            QCOMPARE(array.effectiveInsulationMin(), 40.0);
+        }
     }
 
     // Damaged and incomplete files are refused with the member named (or the line of a
