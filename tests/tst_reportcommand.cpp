@@ -1,8 +1,6 @@
-// The commissioning report as a PDF, what its pages say read back with pdftotext; and
-// --summary FILE [--format json] [--design DESIGN.json] and --report SOURCE --output FILE.pdf
-// --design DESIGN.json [--archive FILE]: the program run as a child process without a display,
-// as a script would, on saved files and archived downloads: what it prints on each stream, its
-// exit status, and its PDF.
+// The commissioning report as a PDF read back with pdftotext; --summary and --report run as a
+// child process without a display, as a script would, on saved files and archived downloads:
+// what it prints on each stream, its exit status, and its PDF.
 #include "archive/Archive.h"
 #include "archive/ArchivedDownload.h"
 #include "checks/DesignChecks.h"
@@ -46,14 +44,12 @@ const QString CutText = QStringLiteral("The last record is incomplete: the teste
                                        "longer than the read time-out. Download again with a "
                                        "longer time-out.");
 
-const QString marshLane = QStringLiteral("Marsh Lane Solar Park");
-
 // Every page starts with the site and the report's title and says which page of how many.
 void checkPages(const QStringList &pages)
 {
     for (int p = 0; p < pages.size(); ++p) {
         const QString first = pages.at(p).section(QLatin1Char('\n'), 0, 0);
-        QVERIFY2(first.contains(marshLane) && first.contains("Commissioning test report"),
+        QVERIFY2(first.contains(QString(MarshLane)) && first.contains("Commissioning test report"),
                  qPrintable(QStringLiteral("page %1 starts: %2").arg(p + 1).arg(first)));
         QVERIFY(pages.at(p).contains(QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages.size())));
     }
@@ -430,7 +426,7 @@ private slots:
         if (!dateFormat.contains(QLatin1String("yyyy")))
             dateFormat.replace(QLatin1String("yy"), QLatin1String("yyyy"));
         for (const QString &expected :
-             {marshLane, QStringLiteral("Marsh Lane, Eastwick"),
+             {QString(MarshLane), QStringLiteral("Marsh Lane, Eastwick"),
               QStringLiteral("Marsh Lane Energy Ltd"), QStringLiteral("J. Okafor"),
               QStringLiteral("MT-204871"), QLocale().toString(QDate(2024, 1, 15), dateFormat),
               QLocale().toString(QDate(2024, 4, 15), dateFormat),
@@ -454,7 +450,7 @@ private slots:
         const int site = column("Site"), string = column("String"), voc = column("Voc");
         int records = 0, testerFail = 0, shortPassed = 0;
         for (int r = 0; r < table.rowCount(); ++r) {
-            if (table.field(r, site) != marshLane)
+            if (table.field(r, site) != QString(MarshLane))
                 continue;
             const QString result = table.field(r, table.resultColumn);
             ++records;
