@@ -15,12 +15,6 @@ namespace {
 using Check = DesignChecks::Check;
 using Verdict = DesignChecks::Verdict;
 
-// The table of a CSV text, as the program reads a download.
-ResultTable tableOf(const QString &csv)
-{
-    return ResultsParser::parse(csv.toUtf8());
-}
-
 SiteDesign designOf(const QByteArray &json)
 {
     QString error;
@@ -196,7 +190,7 @@ private slots:
                        .arg(modules * vocStc, 0, 'f', 2);
         }
         QLocale::setDefault(QLocale(locale));
-        const DesignChecks checks(tableOf(csv), design);
+        const DesignChecks checks(ResultsParser::parse(csv.toUtf8()), design);
         QCOMPARE(checks.checkedRows(), 5);
         QCOMPARE(verdicts(checks, 0), expected);
         QCOMPARE(checks.reason(0, checkNamed(check)), reason);
@@ -224,85 +218,72 @@ private slots:
              "isc_stc": 10.45}]})";
         const QString header = QStringLiteral("Site,String,Voc (V),Isc (A),G,Temp,Riso,"
                                               "Continuity,Result\n");
-        QTest::newRow("rows matched to arrays")
-            << header + QStringLiteral("Hillside Farm,INV1-S01,768.0,10.45,1000,25,100,0.1,PASS\n"
-                                       "Hillside Farm,inv1-s02,768.0,10.45,1000,25,100,0.1,PASS\n"
-                                       "Hillside Farm,INV1-S03,729.6,10.45,1000,25,100,0.1,PASS\n"
-                                       "Other Site,INV1-S04,768.0,10.45,1000,25,100,0.1,PASS\n"
-                                       "HILLSIDE FARM,INV9-S01,768.0,10.45,1000,25,100,0.1,PASS\n"
-                                       ",INV1-S05,768.0,10.45,1000,25,100,0.1,PASS\n"
-                                       "Hillside Farm,,768.0,10.45,1000,25,100,0.1,PASS\n"
-                                       "Hillside Farm,INV1-S06,768.0,10.45,1000,25,0.2,0.1,FAIL\n"
-                                       "Hillside Farm,INV1-S91,384.0,10.45,1000,25,100,0.1,PASS\n")
-            << hillside << 6 << 2 << 1
-            << QStringList{"3:module_count", "3:voc_neighbours", "8:insulation"}
-            << QStringLiteral("4:module_count:The site \"Other Site\" is not the design's site "
-                              "\"Hillside Farm\".");
-        QTest::newRow("no array for the string")
-            << header + QStringLiteral("Hillside Farm,INV9-S01,768.0,10.45,1000,25,100,0.1,PASS\n")
-            << hillside << 0 << 0 << 0 << QStringList()
-            << QStringLiteral("1:insulation:No array of the design matches the string "
-                              "\"INV9-S01\".");
-        QTest::newRow("no string name")
-            << header + QStringLiteral("Hillside Farm,  ,768.0,10.45,1000,25,100,0.1,PASS\n")
-            << hillside << 0 << 0 << 0 << QStringList()
-            << QStringLiteral("1:continuity:The row has no string name.");
-        QTest::newRow("a shed of three strings, one short")
-            << header + QStringLiteral("Hillside Farm,INV1-S91,384.0,10.45,1000,25,100,0.1,PASS\n"
-                                       "Hillside Farm,INV1-S92,384.0,10.45,1000,25,100,0.1,PASS\n"
-                                       "Hillside Farm,INV1-S93,345.6,10.45,1000,25,100,1.5,FAIL\n")
-            << hillside << 3 << 1 << 0 << QStringList{"3:module_count", "3:voc_neighbours"}
-            << QStringLiteral("3:continuity:The design sets no maximum for continuity.");
-        QTest::newRow("two strings: no neighbours to compare")
-            << header + QStringLiteral("Hillside Farm,INV1-S91,384.0,10.45,1000,25,100,0.1,PASS\n"
-                                       "Hillside Farm,INV1-S92,345.6,10.45,1000,25,100,0.1,PASS\n")
-            << hillside << 2 << 1 << 1 << QStringList{"2:module_count"}
-            << QStringLiteral("2:voc_neighbours:2 strings of this array to compare, at least 3 "
-                              "needed");
-        QTest::newRow("one array at four temperatures")
-            << header + QStringLiteral("Hillside Farm,INV1-S01,802.6,10.37,1000,10,100,0.1,PASS\n"
-                                       "Hillside Farm,INV1-S02,768.0,10.45,1000,25,100,0.1,PASS\n"
-                                       "Hillside Farm,INV1-S03,721.9,10.55,1000,45,100,0.1,PASS\n"
-                                       "Hillside Farm,INV1-S04,687.4,10.63,1000,60,100,0.1,PASS\n")
-            << hillside << 4 << 0 << 0 << QStringList()
-            << QStringLiteral("4:module_count:20 modules measured, 20 designed");
-        QTest::newRow("units in the headers")
-            << QStringLiteral("String,Voc (mV),Isc (mA),Irradiance (W/m2),Module Temp (C),"
-                              "Riso (kOhm),Continuity (mOhm)\n"
-                              "INV1-S01,768000,10450,1000,25,800,1200\n"
-                              "INV1-S02,768000,10450,1000,25,1500,200\n"
-                              "INV1-S03,768000,10450,1000,25,1500,200\n")
-            << hillside << 3 << 1 << 1 << QStringList{"1:insulation", "1:continuity"}
-            << QStringLiteral("1:continuity:1.20 Ω, at most 1.00 Ω designed");
-        QTest::newRow("columns named by the design")
-            << QStringLiteral("Location,Circuit,Uoc (V),Isc (A),E,Tmod (C),R insulation\n"
-                              "Hillside Farm,INV1-S01,768.0,10.45,1000,25,0.3\n"
-                              "Hillside Farm,INV1-S02,768.0,10.45,1000,25,100\n"
-                              "Elsewhere,INV1-S03,768.0,10.45,1000,25,100\n")
-            << QByteArray(hillside).replace("\"arrays\"",
-                                            R"x("columns": {"site": "Location", "string": "Circuit",
+        // A line of a Hillside Farm string: healthy but for what is given.
+        const auto hill = [](const char *string, const char *voc = "768.0",
+                             const char *rest = "10.45,1000,25,100,0.1,PASS") {
+            return QStringLiteral("Hillside Farm,%1,%2,%3\n").arg(string, voc, rest);
+        };
+        const auto row = [](const char *name, const QString &csv, const QByteArray &design,
+                            int checked, int failed, int byDesignOnly, const QStringList &failures,
+                            const char *reason) {
+            QTest::newRow(name) << csv << design << checked << failed << byDesignOnly << failures
+                                << QString::fromUtf8(reason);
+        };
+        row("rows matched to arrays",
+            header + hill("INV1-S01") + hill("inv1-s02") + hill("INV1-S03", "729.6") +
+                "Other Site,INV1-S04,768.0,10.45,1000,25,100,0.1,PASS\n"
+                "HILLSIDE FARM,INV9-S01,768.0,10.45,1000,25,100,0.1,PASS\n"
+                ",INV1-S05,768.0,10.45,1000,25,100,0.1,PASS\n" +
+                hill("") + hill("INV1-S06", "768.0", "10.45,1000,25,0.2,0.1,FAIL") +
+                hill("INV1-S91", "384.0"),
+            hillside, 6, 2, 1, {"3:module_count", "3:voc_neighbours", "8:insulation"},
+            "4:module_count:The site \"Other Site\" is not the design's site \"Hillside Farm\".");
+        row("no array for the string", header + hill("INV9-S01"), hillside, 0, 0, 0, {},
+            "1:insulation:No array of the design matches the string \"INV9-S01\".");
+        row("no string name", header + hill("  "), hillside, 0, 0, 0, {},
+            "1:continuity:The row has no string name.");
+        row("a shed of three strings, one short",
+            header + hill("INV1-S91", "384.0") + hill("INV1-S92", "384.0") +
+                hill("INV1-S93", "345.6", "10.45,1000,25,100,1.5,FAIL"),
+            hillside, 3, 1, 0, {"3:module_count", "3:voc_neighbours"},
+            "3:continuity:The design sets no maximum for continuity.");
+        row("two strings: no neighbours to compare",
+            header + hill("INV1-S91", "384.0") + hill("INV1-S92", "345.6"), hillside, 2, 1, 1,
+            {"2:module_count"},
+            "2:voc_neighbours:2 strings of this array to compare, at least 3 needed");
+        row("one array at four temperatures",
+            header + hill("INV1-S01", "802.6", "10.37,1000,10,100,0.1,PASS") + hill("INV1-S02") +
+                hill("INV1-S03", "721.9", "10.55,1000,45,100,0.1,PASS") +
+                hill("INV1-S04", "687.4", "10.63,1000,60,100,0.1,PASS"),
+            hillside, 4, 0, 0, {}, "4:module_count:20 modules measured, 20 designed");
+        row("units in the headers",
+            "String,Voc (mV),Isc (mA),Irradiance (W/m2),Module Temp (C),Riso (kOhm),"
+            "Continuity (mOhm)\n"
+            "INV1-S01,768000,10450,1000,25,800,1200\n"
+            "INV1-S02,768000,10450,1000,25,1500,200\n"
+            "INV1-S03,768000,10450,1000,25,1500,200\n",
+            hillside, 3, 1, 1, {"1:insulation", "1:continuity"},
+            "1:continuity:1.20 Ω, at most 1.00 Ω designed");
+        row("columns named by the design",
+            "Location,Circuit,Uoc (V),Isc (A),E,Tmod (C),R insulation\n"
+            "Hillside Farm,INV1-S01,768.0,10.45,1000,25,0.3\n"
+            "Hillside Farm,INV1-S02,768.0,10.45,1000,25,100\n"
+            "Elsewhere,INV1-S03,768.0,10.45,1000,25,100\n",
+            QByteArray(hillside).replace("\"arrays\"",
+                                         R"x("columns": {"site": "Location", "string": "Circuit",
                 "voc": "uoc", "irradiance": "E", "temperature": "Tmod (C)",
-                "insulation": "R insulation"
-    }, "arrays")x")
-            << 2 << 1 << 1 << QStringList{"1:insulation"}
-            << QStringLiteral("2:continuity:The data has no column of continuity.");
-        QTest::newRow("a named column missing")
-            << header + QStringLiteral("Hillside Farm,INV1-S01,768.0,10.45,1000,25,100,0.1,PASS\n")
-            << QByteArray(hillside).replace("\"arrays\"",
-                                            R"("columns": {"voc": "Open V"}, "arrays")")
-            << 1 << 0 << 0 << QStringList()
-            << QStringLiteral("1:module_count:The data has no column \"Open V\".");
-        QTest::newRow("no module temperature column")
-            << QStringLiteral("String,Voc,Isc,G,Riso\nINV1-S01,768.0,10.45,1000,100\n") << hillside
-            << 1 << 0 << 0 << QStringList()
-            << QStringLiteral("1:isc_stc:The data has no column of module temperature.");
-        QTest::newRow("any site")
-            << header + QStringLiteral("Elsewhere,INV1-S01,768.0,10.45,1000,25,0.1,0.1,FAIL\n")
-            << QByteArray(hillside).replace("Hillside Farm", "") << 1 << 1 << 0
-            << QStringList{"1:insulation"}
-            << QStringLiteral("1:insulation:0.10 MΩ, at least 1.00 MΩ designed");
-        QTest::newRow("header only")
-            << header << hillside << 0 << 0 << 0 << QStringList() << QString();
+                "insulation": "R insulation"}, "arrays")x"),
+            2, 1, 1, {"1:insulation"}, "2:continuity:The data has no column of continuity.");
+        row("a named column missing", header + hill("INV1-S01"),
+            QByteArray(hillside).replace("\"arrays\"", R"("columns": {"voc": "Open V"}, "arrays")"),
+            1, 0, 0, {}, "1:module_count:The data has no column \"Open V\".");
+        row("no module temperature column",
+            "String,Voc,Isc,G,Riso\nINV1-S01,768.0,10.45,1000,100\n", hillside, 1, 0, 0, {},
+            "1:isc_stc:The data has no column of module temperature.");
+        row("any site", header + "Elsewhere,INV1-S01,768.0,10.45,1000,25,0.1,0.1,FAIL\n",
+            QByteArray(hillside).replace("Hillside Farm", ""), 1, 1, 0, {"1:insulation"},
+            "1:insulation:0.10 MΩ, at least 1.00 MΩ designed");
+        row("header only", header, hillside, 0, 0, 0, {}, "");
     }
 
     void tables()
@@ -315,7 +296,7 @@ private slots:
         QFETCH(QStringList, failures);
         QFETCH(QString, reason);
 
-        const ResultTable table = tableOf(csv);
+        const ResultTable table = ResultsParser::parse(csv.toUtf8());
         const DesignChecks checks(table, designOf(design));
         QCOMPARE(checks.rows().size(), table.rowCount());
         QCOMPARE(checks.checkedRows(), checked);
@@ -349,7 +330,7 @@ private slots:
     // nothing else raises an alarm.
     void emulatorDataSet()
     {
-        const ResultTable table = tableOf(QString::fromLatin1(ExampleData::builtIn()));
+        const ResultTable table = ResultsParser::parse(ExampleData::builtIn());
         QCOMPARE(table.rowCount(), 250);
         const std::vector<int> shortList = TesterDataSet::oneModuleShort();
         const std::set<int> shortRecords(shortList.cbegin(), shortList.cend());
@@ -428,35 +409,26 @@ private slots:
         }
     }
 
-    // The insulation test voltage and minimum by the system voltage N × Voc × 1.25; 120 V and
-    // 500 V belong to the middle band.
-    void insulationBands_data()
-    {
-        QTest::addColumn<int>("modules");
-        QTest::addColumn<double>("voc");
-        QTest::addColumn<double>("testVoltage");
-        QTest::addColumn<double>("minimum");
-        QTest::newRow("119.75 V") << 2 << 47.9 << 250.0 << 0.5;
-        QTest::newRow("120 V") << 2 << 48.0 << 500.0 << 1.0;
-        QTest::newRow("500 V") << 10 << 40.0 << 500.0 << 1.0;
-        QTest::newRow("500.125 V") << 10 << 40.01 << 1000.0 << 1.0;
-    }
-
+    // The insulation test voltage and minimum by the system voltage N × Voc × 1.25 (120 V and
+    // 500 V belong to the middle band), unless the design sets them.
     void insulationBands()
     {
-        QFETCH(int, modules);
-        QFETCH(double, voc);
-        QFETCH(double, testVoltage);
-        QFETCH(double, minimum);
-        SiteDesign::Array array;
-        array.modulesInSeries = modules;
-        array.vocStc = voc;
-        QCOMPARE(array.effectiveInsulationTestVoltage(), testVoltage);
-        QCOMPARE(array.effectiveInsulationMin(), minimum);
-        array.insulationTestVoltage = 1500.0;
-        array.insulationMin = 40.0;
-        QCOMPARE(array.effectiveInsulationTestVoltage(), 1500.0);
-        QCOMPARE(array.effectiveInsulationMin(), 40.0);
+        const struct
+        {
+            int modules;
+            double voc, testVoltage, minimum;
+        } bands[] = {{2, 47.9, 250, 0.5}, {2, 48, 500, 1}, {10, 40, 500, 1}, {10, 40.01, 1000, 1}};
+        for (const auto &band : bands) {
+            SiteDesign::Array array;
+            array.modulesInSeries = band.modules;
+            array.vocStc = band.voc;
+            QCOMPARE(array.effectiveInsulationTestVoltage(), band.testVoltage);
+            QCOMPARE(array.effectiveInsulationMin(), band.minimum);
+            array.insulationTestVoltage = 1500.0;
+            array.insulationMin = 40.0;
+            QCOMPARE(array.effectiveInsulationTestVoltage(), 1500.0);
+            QCOMPARE(array.effectiveInsulationMin(), 40.0);
+        }
     }
 
     // Damaged and incomplete files are refused with the member named (or the line of a
