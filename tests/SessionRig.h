@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EmulatorRig.h"
+#include "TesterEmulatorProcess.h"
 
 #include "download/DownloadSession.h"
 #include "download/SessionText.h"

@@ -6,8 +6,10 @@
 #include <QStringList>
 
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 // The tester at the far end of a pseudo-terminal: build/bin/tester-emulator run
 // as a process for the length of one test row, ended when this object goes.
@@ -41,6 +43,27 @@ private:
     bool over = false;   // guarded by mutex
     bool hungUp = false; // guarded by mutex
     QByteArray row;      // the row's name, for the messages
+};
+
+// The tester emulators of one test: each start runs a new one with its arguments (the
+// earlier ones keep running until the rig goes), and the latest is the one to talk to.
+class EmulatorRig
+{
+public:
+    // Starts an emulator bounding the row; false when it did not come up with a device path.
+    bool start(const QStringList &arguments, int rowBoundSeconds = 30)
+    {
+        emulators.push_back(std::make_unique<TesterEmulatorProcess>());
+        return emulators.back()->start(arguments, rowBoundSeconds);
+    }
+    TesterEmulatorProcess &emulator() { return *emulators.back(); }
+    QString devicePath() const
+    {
+        return emulators.empty() ? QString() : emulators.back()->devicePath;
+    }
+
+private:
+    std::vector<std::unique_ptr<TesterEmulatorProcess>> emulators;
 };
 
 namespace TestSupport {
