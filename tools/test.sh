@@ -115,7 +115,7 @@ beside windows "$top/tools/check-windows.sh"
 beside package package
 compile asan-ubsan
 # Only the serial tests run under ThreadSanitizer, so only they are built, beside the suite.
-beside tsan-build compile tsan tst_serialrules tst_serialdevices
+beside tsan-build compile tsan tst_serialdevices
 suite asan-ubsan -j3
 finish tsan-build
 finish package
