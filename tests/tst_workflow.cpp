@@ -669,7 +669,7 @@ private slots:
     }
 
     // Help opens the page of the language; without pages it names the folder. (Which page
-    // is found where: tst_common.)
+    // is found where: tst_commandline.)
     void helpPage()
     {
         const QString folder = QCoreApplication::applicationDirPath() + "/Help";
