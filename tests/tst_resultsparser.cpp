@@ -51,9 +51,7 @@ void checkInvariants(const QByteArray &data, const ResultTable &table)
     for (int row = 0; row < table.rowCount(); ++row) {
         QVERIFY(table.fieldCount(row) >= 1);
         fields += table.fieldCount(row);
-        QVERIFY(table.rowLines.at(row) >= 1);
-        if (row > 0)
-            QVERIFY(table.rowLines.at(row) > table.rowLines.at(row - 1));
+        QVERIFY(table.rowLines.at(row) > (row > 0 ? table.rowLines.at(row - 1) : 0));
     }
     QVERIFY(fields <= data.size() + 1);
     QCOMPARE(table.rowLines.size(), table.rowCount());
@@ -270,7 +268,7 @@ private slots:
     }
 
     // The numbers (decimal commas and spaces read; empty, text and rows that are not there do
-    // not), and the model: its headers and cells, FAIL rows. Sorting: tst_resultswindow.
+    // not), and the model: its headers and cells. FAIL rows and sorting: tst_resultswindow.
     void model()
     {
         const ResultTable table = ResultsParser::parse("Record;Site;Uoc (V);Result\r\n"
@@ -296,9 +294,6 @@ private slots:
         QCOMPARE(model.data(model.index(0, 2)).toString(), QStringLiteral("9,5"));
         QCOMPARE(model.data(model.index(3, 4)).toString(), QStringLiteral("extra"));
         QCOMPARE(model.data(model.index(0, 4)), QVariant());
-        QCOMPARE(model.data(model.index(1, 0), ResultsModel::FailedRole).toBool(), true);
-        QCOMPARE(model.data(model.index(1, 3), ResultsModel::FailedRole).toBool(), true);
-        QCOMPARE(model.data(model.index(0, 0), ResultsModel::FailedRole).toBool(), false);
     }
 
     void warnings_data()
@@ -432,9 +427,9 @@ private slots:
             QStringLiteral("250 records · %1 PASS · %2 FAIL").arg(pass).arg(fail);
         row("emulator's data set", emulator, "en_GB", 250, pass, fail, counts);
         // As this program saves it in the European form: semicolons, decimal commas.
-        QByteArray european = emulator;
-        european.replace(',', ';').replace('.', ',');
-        row("emulator's data set, European form", european, "en_GB", 250, pass, fail, counts);
+        row("emulator's data set, European form",
+            QByteArray(emulator).replace(',', ';').replace('.', ','), "en_GB", 250, pass, fail,
+            counts);
 
         QByteArray lower("id;uoc;result\r\n");
         for (int record = 1; record <= 1234; ++record)
@@ -483,15 +478,6 @@ private slots:
         QCOMPARE(json.value("fail"), fail < 0 ? QJsonValue() : QJsonValue(fail));
         QCOMPARE(json.value("other").isNull(), pass < 0);
         QCOMPARE(json.value("columns").toVariant().toStringList(), table.columns);
-
-        // Every field of a column of numbers reads as a number, whatever its decimal separator.
-        for (int column = 0; column < table.numeric.size(); ++column) {
-            for (int row = 0; table.numeric.at(column) && row < table.rowCount(); ++row) {
-                bool ok = false;
-                table.number(row, column, &ok);
-                QVERIFY(ok || table.field(row, column).trimmed().isEmpty());
-            }
-        }
     }
 };
 
