@@ -11,14 +11,14 @@
 
 #include <QJsonDocument>
 #include <QRandomGenerator>
-#include <QSortFilterProxyModel>
 #include <QtTest>
 
 using Kind = ResultWarning::Kind;
 
 namespace {
 
-// The rows as text: fields joined by '|', rows by '/'.
+// The rows as text: the line of each in the data, a colon and its fields joined by '|'; rows
+// joined by '/'.
 QString rowsOf(const ResultTable &table)
 {
     QStringList rows;
@@ -26,7 +26,8 @@ QString rowsOf(const ResultTable &table)
         QStringList fields;
         for (int column = 0; column < table.fieldCount(row); ++column)
             fields.append(table.field(row, column));
-        rows.append(fields.join(QLatin1Char('|')));
+        rows.append(QString::number(table.rowLines.value(row)) + QLatin1Char(':') +
+                    fields.join(QLatin1Char('|')));
     }
     return rows.join(QLatin1Char('/'));
 }
@@ -50,9 +51,7 @@ void checkInvariants(const QByteArray &data, const ResultTable &table)
     for (int row = 0; row < table.rowCount(); ++row) {
         QVERIFY(table.fieldCount(row) >= 1);
         fields += table.fieldCount(row);
-        QVERIFY(table.rowLines.at(row) >= 1);
-        if (row > 0)
-            QVERIFY(table.rowLines.at(row) > table.rowLines.at(row - 1));
+        QVERIFY(table.rowLines.at(row) > (row > 0 ? table.rowLines.at(row - 1) : 0));
     }
     QVERIFY(fields <= data.size() + 1);
     QCOMPARE(table.rowLines.size(), table.rowCount());
@@ -75,11 +74,6 @@ void checkInvariants(const QByteArray &data, const ResultTable &table)
     }
 }
 
-QVector<ResultWarning> warningsOf(const QByteArray &data)
-{
-    return ResultsCheck::check(ResultsParser::parse(data));
-}
-
 // The warnings as "kind@line" words, e.g. "FieldCount@3".
 QString describe(const QVector<ResultWarning> &warnings)
 {
@@ -91,15 +85,6 @@ QString describe(const QVector<ResultWarning> &warnings)
                          .arg(QLatin1String(names[static_cast<int>(warning.kind)]))
                          .arg(warning.line));
     return words.join(QLatin1Char(' '));
-}
-
-bool has(const QVector<ResultWarning> &warnings, Kind kind)
-{
-    for (const ResultWarning &warning : warnings) {
-        if (warning.kind == kind)
-            return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -116,59 +101,54 @@ private slots:
         QTest::addColumn<QStringList>("notes");
         QTest::addColumn<QString>("columns"); // joined by '|'
         QTest::addColumn<QString>("rows");    // as rowsOf() writes them
-        QTest::addColumn<QString>("lines");   // the line of each row in the data
         QTest::addColumn<QString>("kinds");
         QTest::addColumn<int>("resultColumn");
         const auto row = [](const char *name, const QByteArray &data, const char *delimiter,
-                            const char *columns, const char *rows, const char *lines,
-                            const char *kinds, int result, const QStringList &notes = {}) {
-            QTest::newRow(name) << data << delimiter << notes << columns << rows << lines << kinds
-                                << result;
+                            const char *columns, const char *rows, const char *kinds, int result,
+                            const QStringList &notes = {}) {
+            QTest::newRow(name) << data << delimiter << notes << columns << rows << kinds << result;
         };
         row("tester's form",
             "Record,Site,Voc (V),Result\r\n1,Farm,742.3,PASS\r\n2,Depot,-1.5e2,FAIL\r\n", ",",
-            "Record|Site|Voc (V)|Result", "1|Farm|742.3|PASS/2|Depot|-1.5e2|FAIL", "2 3", "n-n-",
-            3);
+            "Record|Site|Voc (V)|Result", "2:1|Farm|742.3|PASS/3:2|Depot|-1.5e2|FAIL", "n-n-", 3);
         row("quotes: delimiters, line ends and doubled quotes inside",
             "Name,Note\r\n\"Farm, North\",\"first\r\nsecond\"\r\n\"say \"\"hi\"\"\",\"\"\r\n"
             "\"a\"b,c\"d\r\n",
-            ",", "Name|Note", "Farm, North|first\r\nsecond/say \"hi\"|/ab|c\"d", "2 4 5", "--", -1);
-        row("CR-only lines", "A,B\r1,2\r\r3,4\r", ",", "A|B", "1|2/3|4", "2 4", "nn", -1);
-        row("LF-only lines, blank lines left out", "A,B\n\n1,x\n\n2,y\n", ",", "A|B", "1|x/2|y",
-            "3 5", "n-", -1);
+            ",", "Name|Note", "2:Farm, North|first\r\nsecond/4:say \"hi\"|/5:ab|c\"d", "--", -1);
+        row("CR-only lines", "A,B\r1,2\r\r3,4\r", ",", "A|B", "2:1|2/4:3|4", "nn", -1);
+        row("LF-only lines, blank lines left out", "A,B\n\n1,x\n\n2,y\n", ",", "A|B", "3:1|x/5:2|y",
+            "n-", -1);
         row("European: semicolons and decimal commas",
             "Nr;Ort;Uoc (V);Riso;Ergebnis\r\n1;Hof, Nord;742,3;12;pass\r\n2;Depot;0,5;1.5;nok\r\n",
-            ";", "Nr|Ort|Uoc (V)|Riso|Ergebnis", "1|Hof, Nord|742,3|12|pass/2|Depot|0,5|1.5|nok",
-            "2 3", "n-,n-", 4);
-        row("tab", "Record\tVoc\tStatus\n1\t1,5\tdone\n", "\t", "Record|Voc|Status", "1|1,5|done",
-            "2", "n--", 2);
-        row("no header", "1,2.5,OK\r\n2,3.5,NOK\r\n", ",", "", "1|2.5|OK/2|3.5|NOK", "1 2", "nn-",
-            2);
+            ";", "Nr|Ort|Uoc (V)|Riso|Ergebnis",
+            "2:1|Hof, Nord|742,3|12|pass/3:2|Depot|0,5|1.5|nok", "n-,n-", 4);
+        row("tab", "Record\tVoc\tStatus\n1\t1,5\tdone\n", "\t", "Record|Voc|Status", "2:1|1,5|done",
+            "n--", 2);
+        row("no header", "1,2.5,OK\r\n2,3.5,NOK\r\n", ",", "", "1:1|2.5|OK/2:2|3.5|NOK", "nn-", 2);
         row("notes before the header",
             "Marlune MT-500, firmware 2.1\r\nSerial "
             "1234\r\n\r\nRecord,Voc,Verdict\r\n1,700,PASS\r\n",
-            ",", "Record|Voc|Verdict", "1|700|PASS", "5", "nn-", 2,
+            ",", "Record|Voc|Verdict", "5:1|700|PASS", "nn-", 2,
             {"Marlune MT-500, firmware 2.1", "Serial 1234", ""});
-        row("header only", "Record,Voc,Result\r\n", ",", "Record|Voc|Result", "", "", "---", 2);
-        row("empty data", QByteArray(), ",", "", "", "", "", -1);
+        row("header only", "Record,Voc,Result\r\n", ",", "Record|Voc|Result", "", "---", 2);
+        row("empty data", QByteArray(), ",", "", "", "", -1);
         row("bit 7 cleared: CR LF and a comma with bit 7 set",
             "A,B\x8d\x8a"
             "1\xac"
             "2\r\n",
-            ",", "A|B", "1|2", "2", "nn", -1);
+            ",", "A|B", "2:1|2", "nn", -1);
         // A quote that never closes is a plain character, not the start of the rest of the data.
-        row("quote never closed", "A,B\r\n\"x,1\r\n2,3\r\n", ",", "A|B", "\"x|1/2|3", "2 3", "-n",
-            -1);
+        row("quote never closed", "A,B\r\n\"x,1\r\n2,3\r\n", ",", "A|B", "2:\"x|1/3:2|3", "-n", -1);
         row("a row with more fields, a last row cut short", "A,B\r\n1,2,3\r\n5,6\r\n4,", ",", "A|B",
-            "1|2|3/5|6/4|", "2 3 4", "nnn", -1);
-        row("not numbers", "A,B,C,D\r\n1.2.3,1e,.5,+7\r\n", ",", "A|B|C|D", "1.2.3|1e|.5|+7", "2",
+            "2:1|2|3/3:5|6/4:4|", "nnn", -1);
+        row("not numbers", "A,B,C,D\r\n1.2.3,1e,.5,+7\r\n", ",", "A|B|C|D", "2:1.2.3|1e|.5|+7",
             "--nn", -1);
         // As many words as numbers is a record, not a header.
         row("no header, half the fields words", "1,Farm,742.3,PASS\r\n2,Depot,700.1,FAIL\r\n", ",",
-            "", "1|Farm|742.3|PASS/2|Depot|700.1|FAIL", "1 2", "n-n-", 3);
+            "", "1:1|Farm|742.3|PASS/2:2|Depot|700.1|FAIL", "n-n-", 3);
         // Two field counts on as many rows: the first one's; a last row cut short does not count.
         row("field counts tied, a last row cut short", "A,B\r\n1,2\r\n3,4,5\r\n6,7,8\r\n9,1,", ",",
-            "A|B", "1|2/3|4|5/6|7|8/9|1|", "2 3 4 5", "nnn", -1);
+            "A|B", "2:1|2/3:3|4|5/4:6|7|8/5:9|1|", "nnn", -1);
     }
 
     void parse()
@@ -178,7 +158,6 @@ private slots:
         QFETCH(QStringList, notes);
         QFETCH(QString, columns);
         QFETCH(QString, rows);
-        QFETCH(QString, lines);
         QFETCH(QString, kinds);
         QFETCH(int, resultColumn);
 
@@ -187,10 +166,6 @@ private slots:
         QCOMPARE(table.notes, notes);
         QCOMPARE(table.columns.join(QLatin1Char('|')), columns);
         QCOMPARE(rowsOf(table), rows);
-        QStringList rowLines;
-        for (int line : table.rowLines)
-            rowLines << QString::number(line);
-        QCOMPARE(rowLines.join(QLatin1Char(' ')), lines);
         QCOMPARE(kindsOf(table), kinds);
         QCOMPARE(table.resultColumn, resultColumn);
         checkInvariants(data, table);
@@ -203,9 +178,7 @@ private slots:
         QTest::addColumn<int>("columns");
         QTest::addColumn<int>("rows");
 
-        QByteArray fields;
-        while (fields.size() < 1024 * 1024)
-            fields += "ab,";
+        const QByteArray fields = QByteArray("ab,").repeated(1024 * 1024 / 3 + 1);
         QTest::newRow("1 MB single line of fields") << fields << fields.size() / 3 + 1 << 0;
         QTest::newRow("1 MB single field") << QByteArray(1024 * 1024, 'x') << 1 << 0;
         QTest::newRow("1 MB quote never closed")
@@ -293,7 +266,7 @@ private slots:
     }
 
     // The numbers (decimal commas and spaces read; empty, text and rows that are not there do
-    // not), and the model: its headers and cells, numbers sorting as numbers, FAIL rows.
+    // not), and the model: its headers and cells. FAIL rows and sorting: tst_resultswindow.
     void model()
     {
         const ResultTable table = ResultsParser::parse("Record;Site;Uoc (V);Result\r\n"
@@ -319,21 +292,6 @@ private slots:
         QCOMPARE(model.data(model.index(0, 2)).toString(), QStringLiteral("9,5"));
         QCOMPARE(model.data(model.index(3, 4)).toString(), QStringLiteral("extra"));
         QCOMPARE(model.data(model.index(0, 4)), QVariant());
-        QCOMPARE(model.data(model.index(1, 0), ResultsModel::FailedRole).toBool(), true);
-        QCOMPARE(model.data(model.index(1, 3), ResultsModel::FailedRole).toBool(), true);
-        QCOMPARE(model.data(model.index(0, 0), ResultsModel::FailedRole).toBool(), false);
-
-        QSortFilterProxyModel proxy;
-        proxy.setSourceModel(&model);
-        proxy.setSortRole(ResultsModel::SortRole);
-        proxy.sort(2, Qt::AscendingOrder);
-        QStringList order;
-        for (int row = 0; row < proxy.rowCount(); ++row)
-            order.append(proxy.index(row, 1).data().toString());
-        // -10 < 9,5 < 100 as numbers; the empty field last.
-        QCOMPARE(order, (QStringList{"Mill", "Farm", "Depot", "Barn"}));
-        proxy.sort(1, Qt::AscendingOrder);
-        QCOMPARE(proxy.index(0, 1).data().toString(), QStringLiteral("Barn"));
     }
 
     void warnings_data()
@@ -341,57 +299,47 @@ private slots:
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<QString>("warnings");
         QTest::addColumn<QString>("text"); // of the first warning, when given
-
-        QTest::newRow("whole") << QByteArray("Record,Voc,Result\r\n1,700,PASS\r\n2,701,FAIL\r\n")
-                               << "" << QString();
-        QTest::newRow("last record cut short")
-            << QByteArray("Record,Voc,Result\r\n1,700,PASS\r\n2,8.") << "LastRecordIncomplete@3"
-            << "The last record is incomplete: the tester may have paused longer than the read "
-               "time-out. Download again with a longer time-out.";
-        QTest::newRow("ends with a CR alone: a line end")
-            << QByteArray("Record,Voc,Result\r\n1,700,PASS\r") << "" << QString();
-        QTest::newRow("row with fewer fields") << QByteArray("Record,Voc,Result\r\n1,700,PASS\r\n"
-                                                             "2,701\r\n3,702,PASS\r\n")
-                                               << "FieldCount@3"
-                                               << "Line 3 has 2 fields where the header has 3.";
-        QTest::newRow("row with more fields, quoted line end before it")
-            << QByteArray("Record,Note,Result\r\n1,\"a\r\nb\",PASS\r\n2,x,PASS,extra\r\n")
-            << "FieldCount@4" << QString();
-        QTest::newRow("starts in the middle of a record")
-            << QByteArray("84,PASS\r\n43,2024-04-09,700.1,PASS\r\n44,2024-04-09,701.0,FAIL\r\n")
-            << "StartsMidRecord@1"
-            << "This download starts in the middle of a record: the previous one may have been "
-               "cut short.";
-        QTest::newRow("no header, whole records")
-            << QByteArray("43,2024-04-09,700.1,PASS\r\n44,2024-04-09,701.0,FAIL\r\n") << ""
-            << QString();
-        QTest::newRow("no header, an odd row later")
-            << QByteArray("1,7.5,PASS\r\n2,7.5,PASS\r\n3,7.5\r\n4,7.5,PASS\r\n") << "FieldCount@3"
-            << QString();
-        QTest::newRow("record numbers skip")
-            << QByteArray("Record,Voc\r\n1,700\r\n2,700\r\n5,700\r\n6,700\r\n")
-            << "RecordNumberGap@4"
-            << "The record numbers jump from 2 to 5 on line 4: records may be missing.";
-        QTest::newRow("record numbers repeat and go back")
-            << QByteArray("No.,Voc\r\n7,700\r\n8,700\r\n8,700\r\n3,700\r\n")
-            << "RecordNumberRepeat@4 RecordNumberRepeat@5"
-            << "The record number 8 on line 4 repeats or goes back (the one before is 8).";
-        QTest::newRow("record numbers counting down")
-            << QByteArray("#;Uoc\r\n3;1,5\r\n2;1\r\n1;2\r\n") << "" << QString();
-        QTest::newRow("record column in any case with a unit")
-            << QByteArray("NR (id),Voc\r\n1,700\r\n3,700\r\n") << "RecordNumberGap@3" << QString();
-        QTest::newRow("record number of a last row cut short is not judged")
-            << QByteArray("Record,Voc\r\n1,700\r\n2,700\r\n3") << "LastRecordIncomplete@4"
-            << QString();
-        QTest::newRow("empty data") << QByteArray() << "" << QString();
+        const auto row = [](const char *name, const QByteArray &data, const QString &warnings = {},
+                            const QString &text = {}) {
+            QTest::newRow(name) << data << warnings << text;
+        };
+        row("whole", "Record,Voc,Result\r\n1,700,PASS\r\n2,701,FAIL\r\n");
+        row("last record cut short", "Record,Voc,Result\r\n1,700,PASS\r\n2,8.",
+            "LastRecordIncomplete@3",
+            "The last record is incomplete: the tester may have paused longer than the read "
+            "time-out. Download again with a longer time-out.");
+        row("ends with a CR alone: a line end", "Record,Voc,Result\r\n1,700,PASS\r");
+        row("row with fewer fields", "Record,Voc,Result\r\n1,700,PASS\r\n2,701\r\n3,702,PASS\r\n",
+            "FieldCount@3", "Line 3 has 2 fields where the header has 3.");
+        row("row with more fields, quoted line end before it",
+            "Record,Note,Result\r\n1,\"a\r\nb\",PASS\r\n2,x,PASS,extra\r\n", "FieldCount@4");
+        row("starts in the middle of a record",
+            "84,PASS\r\n43,2024-04-09,700.1,PASS\r\n44,2024-04-09,701.0,FAIL\r\n",
+            "StartsMidRecord@1",
+            "This download starts in the middle of a record: the previous one may have been "
+            "cut short.");
+        row("no header, whole records", "43,2024-04-09,700.1,PASS\r\n44,2024-04-09,701.0,FAIL\r\n");
+        row("no header, an odd row later", "1,7.5,PASS\r\n2,7.5,PASS\r\n3,7.5\r\n4,7.5,PASS\r\n",
+            "FieldCount@3");
+        row("record numbers skip", "Record,Voc\r\n1,700\r\n2,700\r\n5,700\r\n6,700\r\n",
+            "RecordNumberGap@4",
+            "The record numbers jump from 2 to 5 on line 4: records may be missing.");
+        row("record numbers repeat and go back", "No.,Voc\r\n7,700\r\n8,700\r\n8,700\r\n3,700\r\n",
+            "RecordNumberRepeat@4 RecordNumberRepeat@5",
+            "The record number 8 on line 4 repeats or goes back (the one before is 8).");
+        row("record numbers counting down", "#;Uoc\r\n3;1,5\r\n2;1\r\n1;2\r\n");
+        row("record column in any case with a unit", "NR (id),Voc\r\n1,700\r\n3,700\r\n",
+            "RecordNumberGap@3");
+        row("record number of a last row cut short is not judged",
+            "Record,Voc\r\n1,700\r\n2,700\r\n3", "LastRecordIncomplete@4");
+        row("empty data", QByteArray());
         QByteArray many("Record,Voc,Result\r\n");
         for (int record = 1; record <= 22; ++record) // eleven odd rows: one past the list
             many += QByteArray::number(record) + (record % 2 ? ",700,PASS\r\n" : ",700\r\n");
         QString fifteen;
         for (int line = 3; line <= 21; line += 2)
             fifteen += QStringLiteral("FieldCount@%1 ").arg(line);
-        QTest::newRow("many odd rows: ten listed, the one more counted")
-            << many << fifteen + "FieldCount@0" << QString();
+        row("many odd rows: ten listed, the one more counted", many, fifteen + "FieldCount@0");
     }
 
     void warnings()
@@ -399,7 +347,7 @@ private slots:
         QFETCH(QByteArray, data);
         QFETCH(QString, warnings);
         QFETCH(QString, text);
-        const QVector<ResultWarning> found = warningsOf(data);
+        const QVector<ResultWarning> found = ResultsCheck::check(ResultsParser::parse(data));
         QCOMPARE(describe(found), warnings);
         if (!text.isEmpty())
             QCOMPARE(found.value(0).text, text);
@@ -449,11 +397,10 @@ private slots:
                 records.remove(0, 1);
             const QByteArray firstLine = records.left(records.indexOf("\r\n"));
             const bool cutFields = firstLine.count(',') != 11 && records.count('\n') >= 2;
-            QVERIFY2(
-                has(restWarnings, Kind::StartsMidRecord) == cutFields,
-                qPrintable(QStringLiteral("cut at %1: %2").arg(cut).arg(describe(restWarnings))));
-            QVERIFY(!has(restWarnings, Kind::LastRecordIncomplete));
-            QVERIFY(!has(restWarnings, Kind::FieldCount));
+            const QString words = describe(restWarnings);
+            QVERIFY2(words.contains("StartsMidRecord") == cutFields &&
+                         !words.contains("LastRecordIncomplete") && !words.contains("FieldCount"),
+                     qPrintable(QStringLiteral("cut at %1: %2").arg(cut).arg(words)));
         }
     }
 
@@ -467,19 +414,20 @@ private slots:
         QTest::addColumn<int>("fail");
         QTest::addColumn<QString>("text");
 
+        const auto row = [](const char *name, const QByteArray &data, const char *locale,
+                            int records, int pass, int fail, const QString &text) {
+            QTest::newRow(name) << data << locale << records << pass << fail << text;
+        };
         const QByteArray emulator = ExampleData::builtIn();
         const int fail = emulator.count(",FAIL\r\n");
         const int pass = emulator.count(",PASS\r\n");
-        QTest::newRow("emulator's data set")
-            << emulator << "en_GB" << 250 << pass << fail
-            << QStringLiteral("250 records · %1 PASS · %2 FAIL").arg(pass).arg(fail);
-
+        const QString counts =
+            QStringLiteral("250 records · %1 PASS · %2 FAIL").arg(pass).arg(fail);
+        row("emulator's data set", emulator, "en_GB", 250, pass, fail, counts);
         // As this program saves it in the European form: semicolons, decimal commas.
-        QByteArray european = emulator;
-        european.replace(',', ';').replace('.', ',');
-        QTest::newRow("emulator's data set, European form")
-            << european << "en_GB" << 250 << pass << fail
-            << QStringLiteral("250 records · %1 PASS · %2 FAIL").arg(pass).arg(fail);
+        row("emulator's data set, European form",
+            QByteArray(emulator).replace(',', ';').replace('.', ','), "en_GB", 250, pass, fail,
+            counts);
 
         QByteArray lower("id;uoc;result\r\n");
         for (int record = 1; record <= 1234; ++record)
@@ -488,18 +436,14 @@ private slots:
                       : record % 10 == 1 ? "Pass"
                                          : "pass") +
                      "\r\n";
-        QTest::newRow("lower-case verdicts, German counts")
-            << lower << "de_DE" << 1234 << 1111 << 123
-            << QStringLiteral("1.234 records · 1.111 PASS · 123 FAIL");
-        QTest::newRow("OK and NOK in a column of no verdict name")
-            << QByteArray("Nr,Check\r\n1,ok\r\n2,NOK\r\n3,\r\n") << "en_GB" << 3 << 1 << 1
-            << QStringLiteral("3 records · 1 PASS · 1 FAIL · 1 other");
-        QTest::newRow("no result column")
-            << QByteArray("Record,Voc\r\n1,700\r\n2,701\r\n") << "en_GB" << 2 << -1 << -1
-            << QStringLiteral("2 records");
-        QTest::newRow("no result column, cut short")
-            << QByteArray("Record,Voc\r\n1,700\r\n2,7") << "en_GB" << 2 << -1 << -1
-            << QStringLiteral("2 records");
+        row("lower-case verdicts, German counts", lower, "de_DE", 1234, 1111, 123,
+            "1.234 records · 1.111 PASS · 123 FAIL");
+        row("OK and NOK in a column of no verdict name", "Nr,Check\r\n1,ok\r\n2,NOK\r\n3,\r\n",
+            "en_GB", 3, 1, 1, "3 records · 1 PASS · 1 FAIL · 1 other");
+        row("no result column", "Record,Voc\r\n1,700\r\n2,701\r\n", "en_GB", 2, -1, -1,
+            "2 records");
+        row("no result column, cut short", "Record,Voc\r\n1,700\r\n2,7", "en_GB", 2, -1, -1,
+            "2 records");
     }
 
     void summary()
@@ -520,11 +464,7 @@ private slots:
 
         QCOMPARE(summary.records(), records);
         QCOMPARE(summary.hasVerdicts(), pass >= 0);
-        if (pass >= 0) {
-            QCOMPARE(summary.passed(), pass);
-            QCOMPARE(summary.failed(), fail);
-        }
-        QCOMPARE(shown, text);
+        QCOMPARE(shown, text); // the counts, as the JSON below has them too
 
         const QJsonObject json = summary.toJson();
         QCOMPARE(json.value("records").toInt(-1), records);
@@ -532,15 +472,6 @@ private slots:
         QCOMPARE(json.value("fail"), fail < 0 ? QJsonValue() : QJsonValue(fail));
         QCOMPARE(json.value("other").isNull(), pass < 0);
         QCOMPARE(json.value("columns").toVariant().toStringList(), table.columns);
-
-        // Every field of a column of numbers reads as a number, whatever its decimal separator.
-        for (int column = 0; column < table.numeric.size(); ++column) {
-            for (int row = 0; table.numeric.at(column) && row < table.rowCount(); ++row) {
-                bool ok = false;
-                table.number(row, column, &ok);
-                QVERIFY(ok || table.field(row, column).trimmed().isEmpty());
-            }
-        }
     }
 };
 

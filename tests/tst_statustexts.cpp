@@ -1,11 +1,9 @@
-// Every status bar message, in every language of the program, can be read in the window at its
-// default size (in full, or cut with the whole in its tooltip) without the status bar growing
-// past three lines: during a session beside the busy indicator, and after it beside the
-// completeness warning at its widest, with the note of a download not archived. The messages
-// are the ones the window shows on a walk through its downloads, and the note's reasons and the
-// warnings are read from the catalogue: none is copied here. And the window's output box: new
-// text lands at the end wherever the user clicked or selected in the box meanwhile, and shows
-// and copies as lines however it is grouped.
+// Every status bar message the window shows on a walk through its downloads, in every language,
+// can be read at the default size (in full, or cut with the whole in its tooltip) without the
+// bar growing past three lines: beside the busy indicator, and after the session beside the
+// widest completeness warning, with each note of a download not archived (read from the
+// catalogue, none copied here). And the output box: new text lands at the end wherever the user
+// clicked, and shows and copies as lines however it is grouped.
 #include "TestSupport.h"
 #include "TesterEmulatorProcess.h"
 #include "UiDriver.h"
@@ -98,6 +96,7 @@ class TestStatusTexts : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { StartupCycle::setApplicationIdentity(); }
     void init() { QSettings().clear(); }
 
     void readableAtDefaultSize_data()
@@ -173,9 +172,6 @@ private slots:
         });
         QVERIFY2(reasons.size() >= 3, qPrintable(reasons.join('\n')));
         const QString note = notes.first().section(QStringLiteral(": "), 0, 0) + ": ";
-        notes.clear();
-        for (const QString &reason : reasons)
-            notes << note + reason;
 
         // The bar with one line of text, and two lines more at most.
         bar->showMessage(QStringLiteral("OK"));
@@ -183,21 +179,20 @@ private slots:
         const int maxHeight = bar->height() + 2 * bar->fontMetrics().lineSpacing();
         QStringList misfits;
         const auto measure = [&](const QStringList &messages) {
-            for (const QString &message : messages) {
-                QStringList shown{message};
-                for (const QString &note : qAsConst(notes))
-                    if (&messages == &after && noted.contains(message))
-                        shown << message + "  " + note;
-                for (const QString &text : shown) {
-                    const QString why = misfit(&window, bar, text, maxHeight);
-                    if (!why.isEmpty())
-                        misfits << QStringLiteral("\"%1\": %2").arg(text, why);
-                }
+            for (const QString &text : messages) {
+                const QString why = misfit(&window, bar, text, maxHeight);
+                if (!why.isEmpty())
+                    misfits << QStringLiteral("\"%1\": %2").arg(text, why);
             }
         };
         measure(during);
         QVERIFY(driver.press("cancelBtn"));
         seen(driver.statusText());
+        for (const QString &message : QStringList(after)) { // each noted one with every note
+            for (const QString &reason : reasons)
+                if (noted.contains(message))
+                    after << message + "  " + note + reason;
+        }
         // The completeness warning at its widest: the longest, cut at the indicator's width.
         auto *indicator = window.findChild<CompletenessIndicator *>();
         QStringList warnings = translated("ResultsCheck", [](const auto &) { return true; });
@@ -263,12 +258,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    StartupCycle::setApplicationIdentity();
-    TestStatusTexts test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestStatusTexts)
 
 #include "tst_statustexts.moc"
