@@ -23,7 +23,7 @@ PostgresServer::~PostgresServer()
 }
 
 bool PostgresServer::run(const QString &program, const QStringList &arguments, const QString &what,
-                         QByteArray *output)
+                         QByteArray *output, bool asServer)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
@@ -33,9 +33,9 @@ bool PostgresServer::run(const QString &program, const QStringList &arguments, c
     environment.insert("PGPORT", QString::number(tcpPort));
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(dir.path());
-    process.start(runAs.isEmpty() ? program : "runuser",
-                  runAs.isEmpty() ? arguments
-                                  : QStringList{"-u", runAs, "--", program} + arguments);
+    const bool other = asServer && !runAs.isEmpty();
+    process.start(other ? "runuser" : program,
+                  other ? QStringList{"-u", runAs, "--", program} + arguments : arguments);
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished(2000);
@@ -68,14 +68,8 @@ bool PostgresServer::start()
     if (!TestSupport::put(password, "owner-pw\n"))
         return false;
     // The folder and everything in it go to the server's user.
-    if (!runAs.isEmpty()) {
-        QProcess chown;
-        chown.start("chown", {"-R", runAs + ':', dir.path()});
-        if (!chown.waitForFinished(10000) || chown.exitCode() != 0) {
-            lastError = QString("the folder could not be given to %1 within 10 s").arg(runAs);
-            return false;
-        }
-    }
+    if (!runAs.isEmpty() && !run("chown", {"-R", runAs + ':', dir.path()}, "chown", nullptr, false))
+        return false;
     // The certificate the clients check with sslmode=verify-full; an elliptic-curve key is made
     // at once, where RSA's costs a loaded machine seconds.
     const QString key = dir.path() + "/server.key";

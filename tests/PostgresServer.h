@@ -45,9 +45,9 @@ public:
     QString value(const QString &query);
 
 private:
-    // Runs the program (as the server's user) for at most 60 s.
+    // Runs the program (as the server's user unless not asServer) for at most 60 s.
     bool run(const QString &program, const QStringList &arguments, const QString &what,
-             QByteArray *output = nullptr);
+             QByteArray *output = nullptr, bool asServer = true);
     QTemporaryDir dir{QDir::tempPath() + "/ml-pg-XXXXXX"};
     // Empty: as this process's user.
     const QString runAs = ::geteuid() == 0 ? (::getpwnam("postgres") ? "postgres" : "nobody") : "";

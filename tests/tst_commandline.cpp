@@ -21,11 +21,8 @@ Q_DECLARE_METATYPE(CommandLine::Action)
 
 using namespace TestSupport;
 
-namespace {
-
-const QString share = "share/marlune-datalogger/", page = "Help/DravlinSolarDataLoggerHelp_%1.html";
-
-} // namespace
+static const QString share = "share/marlune-datalogger/",
+                     page = "Help/DravlinSolarDataLoggerHelp_%1.html";
 
 class TestCommandLine : public QObject
 {
@@ -41,87 +38,71 @@ private slots:
         QTest::addColumn<CommandLine::Action>("action");
         QTest::addColumn<QStringList>("named"); // in the error or the options, each
         using A = CommandLine::Action;
-        const auto row = [](const QString &name, const QString &arguments, A action,
-                            const QString &named = QString()) {
-            QTest::newRow(qPrintable(name)) << QProcess::splitCommand(arguments) << action
-                                            << named.split(' ', Qt::SkipEmptyParts);
+        // The tag is the command line itself.
+        const auto row = [](const QString &arguments, A action, const QString &named = QString()) {
+            QTest::newRow(qPrintable(arguments)) << QProcess::splitCommand(arguments) << action
+                                                 << named.split(' ', Qt::SkipEmptyParts);
         };
-        const auto bad = [&](const QString &name, const QString &arguments, const QString &named) {
-            row(name, arguments, A::UsageError, named);
+        // Refused, each "arguments|what the error names".
+        const auto bad = [&](const QStringList &rows) {
+            for (const QString &entry : rows)
+                row(entry.section('|', 0, 0), A::UsageError, entry.section('|', 1));
         };
-        row("none", "", A::RunWindow);
-        row("--help", "--help", A::ShowHelp);
-        row("-h", "-h", A::ShowHelp);
-        row("--version", "--version", A::ShowVersion);
-        row("help wins over version", "-v --help", A::ShowHelp);
-        row("Qt's -platform with its value", "-platform offscreen", A::RunWindow);
-        row("Qt's --style=", "--style=fusion -reverse", A::RunWindow);
-        bad("unknown option", "--bogus", "'bogus'");
-        bad("unknown single-dash word", "-hv", "'hv'");
-        bad("value given to --help", "--help=all", "'--help'");
-        bad("positional argument", "/dev/ttyUSB0", "'/dev/ttyUSB0'");
-        bad("-platform without its value", "-platform", "'-platform'");
+        row("", A::RunWindow);
+        row("--help", A::ShowHelp);
+        row("-h", A::ShowHelp);
+        row("--version", A::ShowVersion);
+        row("-v --help", A::ShowHelp);            // help wins
+        row("-platform offscreen", A::RunWindow); // Qt's own options
+        row("--style=fusion -reverse", A::RunWindow);
+        bad({"--bogus|'bogus'", "-hv|'hv'", "--help=all|'--help'", "/dev/ttyUSB0|'/dev/ttyUSB0'",
+             "-platform|'-platform'"});
 
         const QString usual = "--download --port ttyUSB0 --output r.csv ";
-        row("download", usual, A::Download, "port=ttyUSB0 output=r.csv read=110 start=0 ;;;");
-        row("download to the standard output, European, all options",
-            "--download --port ttyUSB0 --output - --european --read-timeout \" 400 \" "
+        row(usual, A::Download, "port=ttyUSB0 output=r.csv read=110 start=0 ;;;");
+        row("--download --port ttyUSB0 --output - --european --read-timeout \" 400 \" "
             "--start-timeout 30 --quiet --verbose",
             A::Download, "output=- read=400 start=30 ;european;quiet;verbose");
-        bad("download without --port", "--download --output r.csv", "--download --port");
-        bad("download with an empty --port", "--download --port= --output r.csv", "--port");
-        bad("download without --output", "--download --port ttyUSB0", "--download --output");
-        bad("download with an empty --output", "--download --port ttyUSB0 --output=", "--output");
-        bad("--european and --no-european", usual + "--european --no-european",
-            "--european --no-european");
-        for (const QString option : {"quiet", "verbose", "european", "no-european", "archive"})
-            bad(option + " alone", "--" + option + (option == "archive" ? " a.sqlite" : ""),
-                "'" + option + "' --download");
-        bad("--start-timeout alone", "--start-timeout 5", "'start-timeout' --download");
-        row("read time-out at its limits", usual + "--read-timeout 50", A::Download, "read=50");
-        row("read time-out at its upper limit", usual + "--read-timeout 60000", A::Download,
-            "read=60000");
-        bad("read time-out below", usual + "--read-timeout 49", "--read-timeout 50 60000 '49'");
-        bad("read time-out far above", usual + "--read-timeout 99999999999",
-            "--read-timeout '99999999999'");
-        bad("read time-out empty", usual + "--read-timeout=", "--read-timeout ''");
-        bad("read time-out negative", usual + "--read-timeout -200", "--read-timeout '-200'");
-        bad("start time-out zero", usual + "--start-timeout 0", "--start-timeout 1 86400 '0'");
-        row("start time-out", usual + "--start-timeout 30", A::Download, "start=30");
-        row("--list-ports", "--list-ports", A::ListPorts, "text");
-        row("--list-ports as JSON", "--list-ports --format json", A::ListPorts, "json");
-        bad("--format alone", "--format json", "--format --list-ports");
-        bad("--format unknown", "--list-ports --format xml", "--format 'xml'");
-        // The archive's commands.
-        bad("export without output", "--export 1", "--export --output");
-        bad("export of no number", "--export first --output x.csv", "--export 'first'");
-        bad("delete of zero", "--delete 0", "--delete '0'");
-        bad("two archive commands", "--list-downloads --delete 3", "--list-downloads --delete");
-        bad("unknown format of a list", "--list-downloads --format xml", "--format 'xml'");
-        bad("European with delete", "--delete 3 --european", "'european' --delete");
-        bad("port with a list", "--list-downloads --port COM3", "'port' --list-downloads");
-        bad("no-archive with export", "--export 1 --output x.csv --no-archive",
-            "'no-archive' --export");
-        bad("--design without --summary", "--design x.json", "--design --summary --report");
-        bad("--design empty", "--summary r.csv --design=", "--design");
-        bad("--list-ports with --download", usual + "--list-ports", "--list-ports --download");
+        row(usual + "--read-timeout 50", A::Download, "read=50");
+        row(usual + "--read-timeout 60000", A::Download, "read=60000");
+        bad({"--download --output r.csv|--download --port",
+             "--download --port= --output r.csv|--port",
+             "--download --port ttyUSB0|--download --output",
+             "--download --port ttyUSB0 --output=|--output",
+             usual + "--european --no-european|--european --no-european",
+             usual + "--read-timeout 49|--read-timeout 50 60000 '49'",
+             usual + "--read-timeout 99999999999|--read-timeout '99999999999'",
+             usual + "--read-timeout=|--read-timeout ''",
+             usual + "--read-timeout -200|--read-timeout '-200'",
+             usual + "--start-timeout 0|--start-timeout 1 86400 '0'"});
+        for (const QString option :
+             {"quiet", "verbose", "european", "no-european", "archive a.sqlite", "start-timeout 5"})
+            bad({"--" + option + "|'" + option.section(' ', 0, 0) + "' --download"});
+        row("--list-ports", A::ListPorts, "text");
+        row("--list-ports --format json", A::ListPorts, "json");
+        bad({"--format json|--format --list-ports", "--list-ports --format xml|--format 'xml'",
+             "--export 1|--export --output", "--export first --output x.csv|--export 'first'",
+             "--delete 0|--delete '0'", "--list-downloads --delete 3|--list-downloads --delete",
+             "--list-downloads --format xml|--format 'xml'",
+             "--design x.json|--design --summary --report", "--summary r.csv --design=|--design"});
         // Each command takes its own options; another's is refused, never ignored.
-        bad("a download's option with --summary", "--summary r.csv --port COM3",
-            "'port' --summary");
-        bad("archive with --list-ports", "--list-ports --archive a.sqlite", "'archive' --download");
-        bad("quiet with --sync", "--sync --quiet", "'quiet' --sync");
+        bad({"--delete 3 --european|'european' --delete",
+             "--list-downloads --port COM3|'port' --list-downloads",
+             "--export 1 --output x.csv --no-archive|'no-archive' --export",
+             usual + "--list-ports|--list-ports --download",
+             "--summary r.csv --port COM3|'port' --summary",
+             "--list-ports --archive a.sqlite|'archive' --download",
+             "--sync --quiet|'quiet' --sync"});
         // --team URL: a libpq connection URI; what libpq leaves open (an empty host: PGHOST or
         // the local socket) is left to it, a malformed one is a usage error.
-        row("--sync with --team URL", "--sync --team postgresql://al@h:5432/t?sslmode=verify-full",
-            A::Team);
-        row("--team with an empty host", "--list-downloads --team postgresql:///team", A::Team);
+        row("--sync --team postgresql://al@h:5432/t?sslmode=verify-full", A::Team);
+        row("--list-downloads --team postgresql:///team", A::Team);
         for (const QString url : {"http://h/team", "postgresql://h:99999/team",
                                   "postgresql://h:port/team", "h:5432/team"})
-            bad("--team " + url, "--sync --team " + url, "--team '" + url + "'");
-        bad("--team with port 0", "--sync --team postgresql://h:0/team", "port '0'");
-        bad("--team with port=x", "--sync --team postgresql://h/team?port=x", "port 'x'");
-        bad("--team with an unknown sslmode", "--list-downloads --team postgresql://h/t?sslmode=on",
-            "sslmode 'on'");
+            bad({"--sync --team " + url + "|--team '" + url + "'"});
+        bad({"--sync --team postgresql://h:0/team|port '0'",
+             "--sync --team postgresql://h/team?port=x|port 'x'",
+             "--list-downloads --team postgresql://h/t?sslmode=on|sslmode 'on'"});
     }
 
     void arguments()
@@ -151,31 +132,25 @@ private slots:
 
     void displayReachable_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("environment"); // QT_QPA_PLATFORM|DISPLAY|WAYLAND_DISPLAY
+        QTest::addColumn<QString>("setting"); // QT_QPA_PLATFORM|DISPLAY|WAYLAND_DISPLAY|arguments
         QTest::addColumn<bool>("reachable");
-        const QStringList none;
-        QTest::newRow("nothing set") << none << "||" << false;
-        QTest::newRow("X11") << none << "|:0|" << true;
-        QTest::newRow("Wayland") << none << "||wayland-0" << true;
-        QTest::newRow("offscreen") << none << "offscreen||" << true;
-        QTest::newRow("xcb without DISPLAY") << none << "xcb||wayland-0" << false;
-        QTest::newRow("wayland without its display") << none << "wayland|:0|" << false;
-        QTest::newRow("-platform minimal")
-            << QStringList{"-platform", "minimal"} << "xcb||" << true;
-        QTest::newRow("-platform xcb over offscreen")
-            << QStringList{"-platform", "xcb"} << "offscreen||" << false;
+        // X11, Wayland, offscreen, -platform over the environment's; nothing set, a platform
+        // without its display.
+        const QStringList reachable{"|:0||", "||wayland-0|", "offscreen|||",
+                                    "xcb|||-platform minimal"};
+        const QStringList unreachable{"|||", "xcb||wayland-0|", "wayland|:0||",
+                                      "offscreen|||-platform xcb"};
+        for (const QString &setting : reachable + unreachable)
+            QTest::newRow(qPrintable(setting)) << setting << reachable.contains(setting);
     }
 
     void displayReachable()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, environment);
+        QFETCH(QString, setting);
         QFETCH(bool, reachable);
-        const QStringList set = environment.split('|');
-        QCOMPARE(
-            CommandLine::displayReachable(QStringList{"m"} + arguments, set[0], set[1], set[2]),
-            reachable);
+        const QStringList set = setting.split('|');
+        const QStringList arguments = QStringList{"m"} + QProcess::splitCommand(set[3]);
+        QCOMPARE(CommandLine::displayReachable(arguments, set[0], set[1], set[2]), reachable);
     }
 
     // What --list-ports prints: one line a port, every field there ("-" for none), and JSON.
@@ -195,32 +170,6 @@ private slots:
                               first["serialNumber"].toString(), first["path"].toString()}),
                  QStringList({"0403", "6001", "A9\t07", "/dev/ttyUSB0"}));
         QVERIFY(ports.at(1)["vendorId"].isNull() && ports.at(1)["name"] == "ttyS0");
-    }
-
-    // The help names our options (not Qt's), the exit statuses and the user guide, also from a
-    // program folder whose path holds "%1".
-    void help()
-    {
-        QTemporaryDir dir;
-        const QString folder = dir.filePath("tools %1 here");
-        QVERIFY(QDir().mkpath(folder + "/Help"));
-        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/marlune-datalogger",
-                            folder + "/marlune-datalogger"));
-        const QString page = folder + "/Help/DravlinSolarDataLoggerHelp_en.html";
-        QVERIFY(QFile(page).open(QIODevice::WriteOnly));
-        QProcess run;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("LANGUAGE", "en");
-        run.setProcessEnvironment(environment);
-        run.start(folder + "/marlune-datalogger", {"--help"});
-        QVERIFY2(run.waitForFinished(20000), "--help did not end within 20 s");
-        const QString help = QString::fromUtf8(run.readAllStandardOutput());
-        for (const QString &part :
-             QStringList{"-h, --help", "-v, --version", "--list-ports", "--format", "--verbose",
-                         "--start-timeout", "\n  129  ", "\n    6  ", "User guide: " + page + "\n"})
-            QVERIFY2(help.contains(part), qPrintable(part + " not in " + help));
-        QVERIFY2(!help.contains("platform"), "Qt's own options are not ours to document");
-        QCOMPARE(CommandLine::versionText(), QStringLiteral("Marlune DataLogger 3.1"));
     }
 
     void init() { QCoreApplication::setApplicationVersion(QStringLiteral("3.1")); }
@@ -250,7 +199,7 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, help);
         QFETCH(QString, translations);
-        QTemporaryDir prefix;
+        QTemporaryDir prefix(QDir::tempPath() + "/ml %1 prefix-XXXXXX"); // "%1" left as it is
         QDir root(prefix.path());
         QVERIFY(prefix.isValid() && root.mkpath("bin"));
         for (const QString &home : homes) {
@@ -266,8 +215,20 @@ private slots:
         QVERIFY2(child.waitForFinished(20000), "the copy in <prefix>/bin did not report");
         QCOMPARE(child.exitCode(), 0);
         const QString base = QFileInfo(prefix.path()).canonicalFilePath() + '/';
-        QCOMPARE(QString::fromLocal8Bit(child.readAllStandardOutput()).split('\n'),
-                 QStringList({help.isEmpty() ? QString() : base + help, base + translations, ""}));
+        const QStringList lines = QString::fromLocal8Bit(child.readAllStandardOutput()).split('\n');
+        QCOMPARE(lines.mid(0, 2),
+                 QStringList({help.isEmpty() ? QString() : base + help, base + translations}));
+        // The help names our options (not Qt's), the exit statuses and the user guide.
+        const QString text = lines.mid(2).join('\n');
+        QStringList parts{"-h, --help", "-v, --version",   "--list-ports", "--format",
+                          "--verbose",  "--start-timeout", "\n  129  ",    "\n    6  "};
+        if (!help.isEmpty())
+            parts << "User guide: " + base + help + "\n";
+        for (const QString &part : parts)
+            QVERIFY2(text.contains(part), qPrintable(part + " not in " + text));
+        QCOMPARE(text.count("User guide"), int(!help.isEmpty()));
+        QVERIFY2(!text.contains("platform"), "Qt's own options are not ours to document");
+        QCOMPARE(CommandLine::versionText(), QStringLiteral("Marlune DataLogger 3.1"));
     }
 
     // The stored read time-out as the window reads it: brought into the range.
@@ -275,19 +236,12 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("used"); // -1: not a whole number
-        QTest::newRow("default") << "110" << 110;
-        QTest::newRow("spaces and sign") << " +250 " << 250;
-        QTest::newRow("leading zeros") << "000000000000000120" << 120;
-        QTest::newRow("0") << "0" << 50;
-        QTest::newRow("negative") << "-20" << 50;
-        QTest::newRow("negative, above the minimum's size") << "-200" << 50;
-        QTest::newRow("a minute") << "60000" << 60000;
-        QTest::newRow("just above") << "60001" << 60000;
-        QTest::newRow("would wrap to 110 as 32 bits") << "4294967406" << 60000;
-        QTest::newRow("beyond 64 bits") << "99999999999999999999999" << 60000;
-        QTest::newRow("text") << "abc" << -1;
-        QTest::newRow("empty") << "" << -1;
-        QTest::newRow("fraction") << "12.5" << -1;
+        // Each "stored|used"; 4294967406 would wrap to 110 as 32 bits.
+        for (const QString row :
+             {"110|110", " +250 |250", "000000000000000120|120", "0|50", "-20|50", "-200|50",
+              "60000|60000", "60001|60000", "4294967406|60000", "99999999999999999999999|60000",
+              "abc|-1", "|-1", "12.5|-1"})
+            QTest::newRow(qPrintable(row)) << row.section('|', 0, 0) << row.section('|', 1).toInt();
     }
 
     void readTimeoutRange()
@@ -303,8 +257,10 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     if (argc == 3 && qstrcmp(argv[1], "--report") == 0) { // the child: what it found
         const QString language = QString::fromLocal8Bit(argv[2]);
-        std::printf("%s\n%s\n", qPrintable(InstallPaths::helpPage(language)),
-                    qPrintable(InstallPaths::translationsDirectory()));
+        QLocale::setDefault(QLocale(language));
+        std::printf("%s\n%s\n%s", qPrintable(InstallPaths::helpPage(language)),
+                    qPrintable(InstallPaths::translationsDirectory()),
+                    qPrintable(CommandLine({"marlune-datalogger", "--help"}).helpText()));
         return 0;
     }
     TestCommandLine test;

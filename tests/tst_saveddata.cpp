@@ -16,18 +16,16 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+Q_DECLARE_METATYPE(SavedData::Outcome)
+
 using namespace TestSupport;
 
-namespace {
-
 // What kind of file a path is now, without following a link; 0 when there is none.
-mode_t kindOf(const QString &path)
+static mode_t kindOf(const QString &path)
 {
     struct stat status;
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & S_IFMT : 0;
 }
-
-} // namespace
 
 class TestSavedData : public QObject
 {
@@ -57,13 +55,12 @@ private slots:
         // Bit 7 goes before the conversion: 0xAC is a comma with bit 7 set, 0xAE a point.
         row("bit 7 before the conversion", "1\xac\x32\xae\x35", true, "1;2,5");
         row("nothing", "", true, "");
-        row("upper case", "1.5", true, "1,5", "/data/RESULTS.CSV");
-        row("text file", "1.5", true, "1.5", "/data/results.txt");
-        row("csv then txt", "1.5", true, "1.5", "/data/results.csv.txt");
-        row("dots in the name", "1.5", true, "1,5", "/data/site.b.csv");
-        row("only the suffix", "1.5", true, "1,5", "/data/.csv");
-        row("no suffix", "1.5", true, "1.5", "/data/results");
-        row("folder named .csv", "1.5", true, "1.5", "/data.csv/results");
+        // By the name's suffix, in any case.
+        for (const char *csv : {"/data/RESULTS.CSV", "/data/site.b.csv", "/data/.csv"})
+            row(csv, "1.5", true, "1,5", csv);
+        for (const char *other :
+             {"/data/results.txt", "/data/results.csv.txt", "/data/results", "/data.csv/results"})
+            row(other, "1.5", true, "1.5", other);
     }
 
     void fileBytes()
@@ -75,39 +72,39 @@ private slots:
         QCOMPARE(SavedData::fileBytes(received, european && SavedData::isCsvFile(name)), file);
     }
 
-    void write_data()
+    void write_data() // the tag says how the file is
     {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("outcome"); // SavedData::Outcome
-        QTest::addColumn<int>("error");   // the errno the reason names; 0: any
+        QTest::addColumn<SavedData::Outcome>("outcome");
+        QTest::addColumn<int>("error"); // the errno the reason names; 0: any
 
-        const int written = int(SavedData::Outcome::Written);
-        const int notOpened = int(SavedData::Outcome::NotOpened);
-        const int failed = int(SavedData::Outcome::WriteFailed);
-        QTest::newRow("new file") << "new" << written << 0;
-        QTest::newRow("existing file replaced whole") << "existing" << written << 0;
-        QTest::newRow("read-only file") << "read-only" << notOpened << 0;
-        QTest::newRow("folder does not exist") << "no folder" << notOpened << 0;
+        using O = SavedData::Outcome;
+        const auto row = [](const char *how, O outcome, int error = 0) {
+            QTest::newRow(how) << outcome << error;
+        };
+        row("new", O::Written);
+        row("existing", O::Written); // replaced whole
+        row("read-only", O::NotOpened);
+        row("no folder", O::NotOpened);
         // The file-size limit stands in for a full disk: the file opens, the writing fails.
-        QTest::newRow("disk full") << "full" << failed << 0;
+        row("full", O::WriteFailed);
         // Files that can only be written in place: their folder may not be written to, also
         // when reached through a link from elsewhere.
-        QTest::newRow("writable file in a locked folder") << "locked" << written << 0;
-        QTest::newRow("link to a writable file in a locked folder") << "link" << written << 0;
-        QTest::newRow("locked folder, file-size limit") << "locked limit" << failed << EFBIG;
-        QTest::newRow("full file system") << "tmpfs" << failed << ENOSPC;
+        row("locked", O::Written);
+        row("link", O::Written);
+        row("locked limit", O::WriteFailed, EFBIG);
+        row("tmpfs", O::WriteFailed, ENOSPC); // a full file system
         // Only regular files are written: a pipe, a device node or a socket stays what it is,
         // nothing is sent to it, and the reason says why.
         for (const char *kind : {"FIFO", "device node", "socket", "link to a FIFO"})
-            QTest::newRow(kind) << kind << notOpened << 0;
+            row(kind, O::NotOpened);
     }
 
     // Whatever happens, an existing file holds either the new bytes or exactly what it held
     // before, nothing is left beside it, and a failure says why.
     void write()
     {
-        QFETCH(QString, how);
-        QFETCH(int, outcome);
+        const QString how = QTest::currentDataTag();
+        QFETCH(SavedData::Outcome, outcome);
         QFETCH(int, error);
 
         const auto is = [&how](const char *name) { return how == QLatin1String(name); };
@@ -119,8 +116,7 @@ private slots:
             QSKIP("mounting a small file system needs root");
         const QString file = folder + QStringLiteral("/results.csv");
         const QString fifo = folder + QStringLiteral("/fifo");
-        const bool special =
-            is("FIFO") || is("device node") || is("socket") || is("link to a FIFO");
+        const bool special = how.contains("FIFO") || is("device node") || is("socket");
         const QByteArray before =
             QByteArray("results of last week, a longer file\r\n").repeated(200);
         const QByteArray data =
@@ -180,7 +176,7 @@ private slots:
         if (reader >= 0)
             ::close(reader);
 
-        QCOMPARE(int(result.outcome), outcome);
+        QCOMPARE(result.outcome, outcome);
         const bool written = result.outcome == SavedData::Outcome::Written;
         QCOMPARE(result.reason.isEmpty(), written);
         if (error != 0)
