@@ -62,7 +62,7 @@ private slots:
         const auto tried = [](const char *name, const QString &port, const QString &reason) {
             QTest::newRow(name) << port << -1 << 0u << QString() << QString() << reason;
         };
-        // A missing port: tst_workflow; a held one: tst_headlessdownload (through the session).
+        // A missing port: tst_workflow; a held one: tst_headlessruns (through the session).
         // The system's own words for the code, not the diagnostic line.
         tried("no serial port", "/dev/null", "The system reported: Inappropriate ioctl for device");
         tried("no permission", "denied",
