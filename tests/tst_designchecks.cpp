@@ -5,7 +5,6 @@
 #include "ExampleData.h"
 #include "TesterDataSet.h"
 
-#include <QRandomGenerator>
 #include <QtTest>
 
 #include <set>

@@ -9,8 +9,6 @@
 #include "download/PortErrorText.h"
 #include "serial/WinSerialDeviceAsync.h"
 
-#include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <future>

@@ -11,13 +11,6 @@
 #include "download/SavedData.h"
 #include "serial/WinSerialDeviceAsync.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>

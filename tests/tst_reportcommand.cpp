@@ -13,15 +13,6 @@
 #include "TestSupport.h"
 #include "TesterDataSet.h"
 
-#include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>

@@ -9,8 +9,6 @@
 #include "results/ResultsParser.h"
 #include "results/ResultsSummary.h"
 
-#include <QJsonDocument>
-#include <QRandomGenerator>
 #include <QtTest>
 
 using Kind = ResultWarning::Kind;

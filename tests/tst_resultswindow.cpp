@@ -26,9 +26,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QtTest>
 
 #include <algorithm>

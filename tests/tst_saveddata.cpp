@@ -5,7 +5,6 @@
 #include "download/SavedData.h"
 
 #include <QLocalServer>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>

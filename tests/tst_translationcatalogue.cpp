@@ -6,11 +6,6 @@
 #include "common/InstallPaths.h"
 #include "translation/TranslationCatalogue.h"
 
-#include <QProcess>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QTranslator>
-#include <QtEndian>
 #include <QtTest>
 
 #include <cstdio>
