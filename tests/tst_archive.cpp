@@ -8,12 +8,6 @@
 #include "archive/Archive.h"
 #include "archive/ArchiveTeamState.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QScopeGuard>
-#include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 
 #include <climits>

@@ -8,11 +8,6 @@
 #include "common/InstallPaths.h"
 #include "common/Settings.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstdio>

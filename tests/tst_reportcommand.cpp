@@ -13,15 +13,6 @@
 #include "TestSupport.h"
 #include "TesterDataSet.h"
 
-#include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
@@ -261,7 +252,7 @@ private slots:
         row("empty file", "\n", "", 0, "0 records\n", "");
         row("missing file", "", "", 2, "", "could not be read");
         // --format json: one compact line with the figures, the columns and the warnings (each
-        // figure's rules: tst_resultsparser); only the members given are compared.
+        // figure's rules: tst_results); only the members given are compared.
         const QString columns =
             QString::fromLatin1(data.left(data.indexOf('\r'))).split(',').join("\", \"");
         row("whole, json", data, "json", 0,
@@ -323,7 +314,7 @@ private slots:
 
     // --design: the emulator's data checked against its example design, as JSON and as text,
     // the site in the design (JSON: UTF-8) and in a UTF-8 or a Latin-1 file. Which rows fail and
-    // why is the checks' own (tst_designchecks); here: a short string at its row, with the
+    // why is the checks' own (tst_results); here: a short string at its row, with the
     // tester's FAIL count beside the checks'. Design files that cannot be used: report_data.
     void design_data()
     {
@@ -529,7 +520,7 @@ private slots:
                      "4,2024-04-15,09:10:00,Marsh Lane Solar Park,XYZ-1,844.8\n";
         const char *odd = "4 records: 1 PASS, 1 FAIL and 2 other by the tester";
         // One verdict rule everywhere: the tester's words in other forms counted as by --summary
-        // (tst_resultsparser), the records neither PASS nor FAIL as other.
+        // (tst_results), the records neither PASS nor FAIL as other.
         QString words = header;
         int record = 0;
         for (const char *word :

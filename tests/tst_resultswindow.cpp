@@ -26,9 +26,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QtTest>
 
 #include <algorithm>
@@ -272,7 +270,7 @@ private slots:
 
     // A site design entered through the Site design dialog: kept in the archive for the next
     // window of the site, the Design checks column with the reason in the tooltip, the summary,
-    // and the report's preview and PDF. Which rows fail and why: tst_designchecks.
+    // and the report's preview and PDF. Which rows fail and why: tst_results.
     void designChecks()
     {
         const QByteArray data = builtIn();

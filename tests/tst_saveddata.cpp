@@ -5,7 +5,6 @@
 #include "download/SavedData.h"
 
 #include <QLocalServer>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
@@ -32,6 +31,9 @@ class TestSavedData : public QObject
     Q_OBJECT
 
 private slots:
+    // A write beyond the file-size limit fails with EFBIG instead of killing us.
+    void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
+
     // The bytes saved in a file of that name, the European format asked for: only a .csv file
     // takes it.
     void fileBytes_data()
@@ -197,13 +199,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    // A write beyond the file-size limit fails with EFBIG instead of killing us.
-    std::signal(SIGXFSZ, SIG_IGN);
-    QCoreApplication app(argc, argv);
-    TestSavedData test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_GUILESS_MAIN(TestSavedData)
 
 #include "tst_saveddata.moc"

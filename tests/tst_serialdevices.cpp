@@ -13,7 +13,6 @@
 
 #include <QtTest>
 
-#include <QDir>
 #include <cerrno>
 #include <climits>
 #include <ctime>

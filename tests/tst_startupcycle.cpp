@@ -21,8 +21,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {

@@ -21,11 +21,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QSettings>
 #include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTranslator>
 #include <QtTest>
 
 using namespace TestSupport;

@@ -13,23 +13,15 @@
 #include "gui/TeamHistoryModel.h"
 #include "teamarchive/TeamAddress.h"
 
-#include <QCryptographicHash>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSet>
-#include <QSettings>
-#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStatusBar>
-#include <QSysInfo>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTest>
-#include <QUrl>
+#include <QtTest>
 
 #include <memory>
 

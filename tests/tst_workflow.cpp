@@ -25,11 +25,8 @@
 #include <QLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 
