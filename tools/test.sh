@@ -113,9 +113,14 @@ finish windows-packages
 # The longest stage, mostly waiting on Wine: it starts as soon as it can.
 beside windows "$top/tools/check-windows.sh"
 beside package package
-compile asan-ubsan
-# Only the serial tests run under ThreadSanitizer, so only they are built, beside the suite.
-beside tsan-build compile tsan tst_serialdevices
+compile asan-ubsan ml_tests
+# Beside the suite, which mostly waits on lines and timers: the serial tests under
+# ThreadSanitizer (only they run there), then the benchmarks.
+tsan_and_benchmarks() {
+    compile tsan tst_serialdevices
+    compile asan-ubsan ml_benchmarks
+}
+beside tsan-build tsan_and_benchmarks
 suite asan-ubsan -j3
 finish tsan-build
 finish package
