@@ -113,12 +113,17 @@ finish windows-packages
 # The longest stage, mostly waiting on Wine: it starts as soon as it can.
 beside windows "$top/tools/check-windows.sh"
 beside package package
-compile asan-ubsan
-# Only the serial tests run under ThreadSanitizer, so only they are built, beside the suite.
-beside tsan-build compile tsan tst_serialdevices
+compile asan-ubsan ml_tests
+# Beside the suite, which mostly waits on lines and timers: the serial tests built and run under
+# ThreadSanitizer (only they run there), then the benchmarks built.
+tsan_and_benchmarks() {
+    compile tsan tst_serialdevices
+    suite tsan -L serial
+    compile asan-ubsan ml_benchmarks
+}
+beside tsan-and-benchmarks tsan_and_benchmarks
 suite asan-ubsan -j3
-finish tsan-build
+finish tsan-and-benchmarks
 finish package
 finish windows
-suite tsan -L serial
 stamp "all passed"
