@@ -461,7 +461,6 @@ private slots:
         QVERIFY(tester.start(
             pause ? QStringList{"--baud", "0", "--pause-after", "500", "--pause-ms", "2000"}
                   : QStringList{"--baud", "0"}));
-        const QByteArray &sent = builtIn;
         QString archive = archivePath();
         const QString target = dir.filePath(QStringLiteral("download %1.csv").arg(cases));
         if (unwritable) {
@@ -504,7 +503,7 @@ private slots:
         QCOMPARE(download.error.count("This download was not archived: "), unwritable ? 1 : 0);
         if (ending.isEmpty()) { // not even created; the file written all the same
             QVERIFY(!QFileInfo::exists(archive));
-            QCOMPARE(contents(target), sevenBit(sent));
+            QCOMPARE(contents(target), sevenBit(builtIn));
             return;
         }
         const QJsonArray list = listed(archive);
@@ -517,14 +516,14 @@ private slots:
         QVERIFY(opened.open(archive));
         const QByteArray data = opened.data(id.toLongLong()).value_or(QByteArray("<none>"));
         if (stopSignal) {
-            QVERIFY(!data.isEmpty() && sent.startsWith(data)); // what came before the stop
+            QVERIFY(!data.isEmpty() && builtIn.startsWith(data)); // what came before the stop
             QVERIFY2(download.error.contains("Interrupted: nothing was saved\n"),
                      download.error.constData());
             QVERIFY(portIsFree(tester.devicePath));
             QVERIFY(!QFile::exists(target));
             return;
         }
-        QCOMPARE(data, sent);
+        QCOMPARE(data, builtIn);
         if (!readOnly) {
             QVERIFY(opened.summary(id.toLongLong())->recordCount.value_or(-1) > 0);
             return;
@@ -544,7 +543,7 @@ private slots:
                  download.error.constData());
         QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
         QCOMPARE(ProgramRun::status(written.mid(1)), 0);
-        QCOMPARE(contents(target), sevenBit(sent));
+        QCOMPARE(contents(target), sevenBit(builtIn));
     }
 };
 
